@@ -1,0 +1,52 @@
+#pragma once
+
+#include "core/demonetwork.h"
+
+#include <QColor>
+#include <QHash>
+#include <QString>
+#include <QWidget>
+#include <array>
+
+class QLineEdit;
+
+namespace trayeko::ui {
+
+// The frame "Pencarian Jalur" with the drawn demonstration network: node circles with their
+// numbers, link lines with arrowheads, the legend, and the fourteen weight boxes j1 ... j14 as
+// real line edits on the links. Everything is drawn from the core's geometry tables, shifted as
+// the variant says. The colour of every named element (Shape1 ... Shape7, lj1 ... lj14 with
+// lj10a/lj10b/lj12a/lj12b, j1 ... j14) is kept by name so that windows set it and tests read it.
+class NetworkView final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit NetworkView(const DrawingVariant& variant, QWidget* parent = nullptr);
+
+    // Weight box of link k (1 ... 14); its objectName is "j<k>".
+    QLineEdit* weightBox(int k) const;
+
+    // Sets the colour of a named element: a node's fill, a link line's pen or a weight box's
+    // background. Only the changed element is repainted. Unknown names are ignored.
+    void setElementColor(const QString& name, const QColor& color);
+    QColor elementColor(const QString& name) const;
+
+    // The neutral colours: nodes 2 ... 6 pink, every link line black, boxes j1 ... j14 white.
+    // Nodes 1 and 7, the arrowheads and the texts are left alone.
+    void reset();
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QRect elementRect(const QString& name) const;
+
+    DrawingVariant variant_;
+    std::array<QLineEdit*, kLinkCount> boxes_{};
+    QHash<QString, QColor> colours_;
+};
+
+} // namespace trayeko::ui

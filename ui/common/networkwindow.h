@@ -1,0 +1,76 @@
+#pragma once
+
+#include "core/clock.h"
+#include "core/demonetwork.h"
+
+#include <QColor>
+#include <QMdiSubWindow>
+
+class QLabel;
+class QPushButton;
+
+namespace trayeko::ui {
+
+class NetworkView;
+
+// What the Dijkstra and the Floyd window share: an MDI child window whose client area (designed
+// in twips) holds the white banner strip, the drawn network in the frame "Pencarian Jalur", the
+// colour operations on that drawing, a default button that answers Enter anywhere in the window,
+// and an injectable clock for the elapsed-time text.
+//
+// Sizes set through setOuterSizeTwips include the subwindow frame, like a window's Width and
+// Height; positions of controls are relative to the client area.
+class NetworkWindow : public QMdiSubWindow
+{
+    Q_OBJECT
+
+public:
+    ~NetworkWindow() override;
+
+    // The colour operations on the drawing.
+    QColor biru() const;
+    QColor pink() const;
+    QColor hitam() const;
+    QColor merah() const;
+    void reset();
+
+    NetworkView* network() const { return network_; }
+
+    void setClock(Clock clock) { clock_ = std::move(clock); }
+
+    int widthTwips() const;
+    int heightTwips() const;
+
+protected:
+    // Builds the client area with its background, the banner strip Picture1 (white, holding the
+    // banner Image1 with @p bannerWord) and Frame1 at 120, 480 with the drawing of @p variant.
+    NetworkWindow(const DrawingVariant& variant, const QString& bannerWord, int pictureWidthTwips,
+                  QSize bannerPixels, QWidget* parent);
+
+    QWidget* client() const { return client_; }
+    QWidget* picture() const { return picture_; }
+
+    ClockReading now() const { return clock_(); }
+
+    void setOuterSizeTwips(int width, int height);
+    void setOuterWidthTwips(int width);
+
+    // Enter or Return anywhere in the window clicks @p button (Qt's default-button mechanism only
+    // works in dialogs).
+    void setDefaultButton(QPushButton* button);
+
+    // A graphical-style button in the window's light blue, with an access key in its caption.
+    QPushButton* makeButton(const QString& objectName, const QString& caption, QRect twipsRect);
+
+    // A label with a solid background and bold text, for the total and elapsed-time fields.
+    QLabel* makeResultLabel(const QString& objectName, QRect twipsRect, const QColor& background,
+                            const QColor& text);
+
+private:
+    QWidget* client_ = nullptr;
+    QWidget* picture_ = nullptr;
+    NetworkView* network_ = nullptr;
+    Clock clock_ = readClock;
+};
+
+} // namespace trayeko::ui

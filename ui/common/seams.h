@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <string>
+
+class QWidget;
+
+namespace trayeko::ui {
+
+// Shows a modal message with the critical icon and one OK button. Windows hold one so that tests
+// can answer it without a modal loop.
+using MessageBoxFn =
+    std::function<void(QWidget* parent, const QString& title, const QString& text)>;
+
+MessageBoxFn criticalMessageBox();
+
+// The decimal separator of the user's regional settings (the default QLocale), as UTF-8. Tests
+// pick it with QLocale::setDefault.
+std::string regionalDecimalSeparator();
+
+inline QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+} // namespace trayeko::ui
