@@ -1,48 +1,163 @@
 #include "ui/common/networkwindow.h"
 
+#include "ui/common/artwork.h"
 #include "ui/common/networkview.h"
+#include "ui/common/twips.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace trayeko::ui {
 
-NetworkWindow::NetworkWindow(const DrawingVariant& variant, const QString&, int, QSize,
-                             QWidget* parent)
+namespace {
+
+constexpr int kBannerTop = 50;     // the banner sits 50 twips below the strip's top
+constexpr int kBannerLeft = 120;
+constexpr int kPictureHeight = 495;
+constexpr int kFrameLeft = 120;
+constexpr int kFrameTop = 480;
+
+QRect pxRect(QRect twipsRect)
+{
+    return trayeko::ui::pxRect(twipsRect.x(), twipsRect.y(), twipsRect.width(),
+                               twipsRect.height());
+}
+
+} // namespace
+
+NetworkWindow::NetworkWindow(const DrawingVariant& variant, const QString& bannerWord,
+                             int pictureWidthTwips, QSize bannerPixels, QWidget* parent)
     : QMdiSubWindow(parent)
 {
+    // Closing a tool window unloads it; the next menu use builds it afresh.
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(programIcon());
+
     client_ = new QWidget;
+    client_->setObjectName(QStringLiteral("client"));
+    QFont base = client_->font();
+    base.setPixelSize(kPx825);
+    client_->setFont(base);
+    QPalette pal = client_->palette();
+    pal.setColor(QPalette::Window, QColor(192, 192, 255));
+    client_->setPalette(pal);
+    client_->setAutoFillBackground(true);
     setWidget(client_);
+
     picture_ = new QWidget(client_);
+    picture_->setObjectName(QStringLiteral("Picture1"));
+    QPalette white = picture_->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    picture_->setPalette(white);
+    picture_->setAutoFillBackground(true);
+    picture_->setGeometry(0, 0, px(pictureWidthTwips), px(kPictureHeight));
+
+    auto* image = new QLabel(picture_);
+    image->setObjectName(QStringLiteral("Image1"));
+    image->setGeometry(px(kBannerLeft), px(kBannerTop), bannerPixels.width(),
+                       bannerPixels.height());
+    image->setPixmap(bannerPixmap(bannerWord, bannerPixels.width(), bannerPixels.height(),
+                                  image->devicePixelRatioF()));
+
     network_ = new NetworkView(variant, client_);
+    network_->move(px(kFrameLeft), px(kFrameTop));
 }
 
 NetworkWindow::~NetworkWindow() = default;
 
-QColor NetworkWindow::biru() const { return {}; }
-QColor NetworkWindow::pink() const { return {}; }
-QColor NetworkWindow::hitam() const { return {}; }
-QColor NetworkWindow::merah() const { return {}; }
-void NetworkWindow::reset() { network_->reset(); }
-int NetworkWindow::widthTwips() const { return 0; }
-int NetworkWindow::heightTwips() const { return 0; }
-void NetworkWindow::setOuterSizeTwips(int, int) {}
-void NetworkWindow::setOuterWidthTwips(int) {}
-void NetworkWindow::setDefaultButton(QPushButton*) {}
-
-QPushButton* NetworkWindow::makeButton(const QString& objectName, const QString& caption, QRect)
+QColor NetworkWindow::biru() const
 {
-    auto* b = new QPushButton(caption, client_);
-    b->setObjectName(objectName);
-    return b;
+    return fromBgr(colours::biru);
 }
 
-QLabel* NetworkWindow::makeResultLabel(const QString& objectName, QRect, const QColor&,
-                                       const QColor&)
+QColor NetworkWindow::pink() const
 {
-    auto* l = new QLabel(client_);
-    l->setObjectName(objectName);
-    return l;
+    return fromBgr(colours::pink);
+}
+
+QColor NetworkWindow::hitam() const
+{
+    return fromBgr(colours::hitam);
+}
+
+QColor NetworkWindow::merah() const
+{
+    return fromBgr(colours::merah);
+}
+
+void NetworkWindow::reset()
+{
+    network_->reset();
+}
+
+int NetworkWindow::widthTwips() const
+{
+    return twips(width());
+}
+
+int NetworkWindow::heightTwips() const
+{
+    return twips(height());
+}
+
+void NetworkWindow::setOuterSizeTwips(int width, int height)
+{
+    resize(px(width), px(height));
+}
+
+void NetworkWindow::setOuterWidthTwips(int width)
+{
+    resize(px(width), height());
+}
+
+void NetworkWindow::setDefaultButton(QPushButton* button)
+{
+    const auto press = [this, button] {
+        // A focused button answers Enter itself, as a default button only stands in for the
+        // others.
+        auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
+        if (focused && client_->isAncestorOf(focused))
+            focused->click();
+        else if (button->isEnabled())
+            button->click();
+    };
+    for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* shortcut = new QShortcut(QKeySequence(key), client_);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, press);
+    }
+}
+
+QPushButton* NetworkWindow::makeButton(const QString& objectName, const QString& caption,
+                                       QRect twipsRect)
+{
+    auto* button = new QPushButton(caption, client_);
+    button->setObjectName(objectName);
+    button->setGeometry(pxRect(twipsRect));
+    QPalette pal = button->palette();
+    pal.setColor(QPalette::Button, QColor(128, 128, 255));
+    button->setPalette(pal);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLabel* NetworkWindow::makeResultLabel(const QString& objectName, QRect twipsRect,
+                                       const QColor& background, const QColor& text)
+{
+    auto* label = new QLabel(client_);
+    label->setObjectName(objectName);
+    label->setGeometry(pxRect(twipsRect));
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::Window, background);
+    pal.setColor(QPalette::WindowText, text);
+    label->setPalette(pal);
+    label->setAutoFillBackground(true);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
 }
 
 } // namespace trayeko::ui
