@@ -1,11 +1,277 @@
 #include "ui/floyd/frmfloid.h"
 
+#include "core/clock.h"
+#include "core/floyd.h"
+#include "ui/common/networkview.h"
+#include "ui/common/seams.h"
+#include "ui/common/twips.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStringList>
+#include <QStyle>
+#include <QTabBar>
+#include <QTabWidget>
+
 namespace trayeko::ui {
+
+namespace {
+
+const QString kColumnNumbers = QStringLiteral("1     2     3     4     5     6     7");
+
+// Where the header and the list of each tab sit, in twips relative to the tab control.
+constexpr QRect kHeaderTwips{120, 480, 2655, 255};
+constexpr QRect kListTwips{120, 720, 2655, 5715};
+
+// The listing font shrinks no further than this, and its glyphs are narrowed no further than
+// this percentage; below that a horizontal scroll bar is the more readable choice.
+constexpr int kMinListingPixels = 8;
+constexpr int kMinListingStretch = 75;
+
+constexpr int kProgressMaximum = 1500;
+
+QStringList toStringList(const std::vector<std::string>& lines)
+{
+    QStringList list;
+    list.reserve(qsizetype(lines.size()));
+    for (const std::string& line : lines)
+        list.append(toQString(line));
+    return list;
+}
+
+QRect pxRectOf(const QRect& twipsRect)
+{
+    return ui::pxRect(twipsRect.x(), twipsRect.y(), twipsRect.width(), twipsRect.height());
+}
+
+// Space left for an item's text: the viewport without the vertical scroll bar (the listing
+// always needs one), less the margins the style keeps around an item's text.
+int listingTextWidth(const QListWidget* list)
+{
+    const QStyle* style = list->style();
+    const int textMargin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    const int scrollBar =
+        style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list->verticalScrollBar());
+    return px(kListTwips.width()) - 2 * list->frameWidth() - scrollBar - 2 * textMargin;
+}
+
+qreal widestLine(const QFont& font, const QStringList& lines)
+{
+    const QFontMetricsF metrics(font);
+    qreal widest = 0;
+    for (const QString& line : lines)
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    return widest;
+}
+
+// The columns of the listing are runs of spaces, so only a fixed-pitch font keeps them under the
+// column numbers. The list is narrow for its forty characters: take the largest size whose widest
+// default line fits, narrowing the glyphs where the font engine allows it.
+QFont listingFont(int available)
+{
+    const FloydListing sample = listFloydMatrices(defaultWeights());
+    QStringList lines = toStringList(sample.valueLines) + toStringList(sample.nodeLines);
+    lines.append(kColumnNumbers);
+
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setStyleHint(QFont::TypeWriter);
+    for (int pixels = kPx825; pixels >= kMinListingPixels; --pixels) {
+        font.setPixelSize(pixels);
+        font.setStretch(QFont::Unstretched);
+        const qreal natural = widestLine(font, lines);
+        if (natural <= available)
+            return font;
+        const int stretch = int(100 * available / natural);
+        if (stretch < kMinListingStretch)
+            continue;
+        font.setStretch(stretch);
+        if (widestLine(font, lines) <= available)
+            return font;
+    }
+    font.setPixelSize(kMinListingPixels);
+    font.setStretch(QFont::Unstretched);
+    return font;
+}
+
+// The pages start below the tab row and inside the pane's frame; the header and the list are
+// placed as if measured from the tab control's corner.
+QPoint pageOrigin(const QTabWidget* tabs)
+{
+    return {2, tabs->tabBar()->sizeHint().height()};
+}
+
+} // namespace
 
 frmFloid::frmFloid(QWidget* parent)
     : NetworkWindow(floydDrawing(), QStringLiteral("FLOID"), 8295, {169, 24}, parent)
 {
     setWindowTitle(QStringLiteral("Metode Floid"));
+    // Closing unloads: the next "Metode Floyd" builds a fresh window with its defaults.
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    for (int k = 1; k <= kLinkCount; ++k)
+        j[size_t(k - 1)] = network()->weightBox(k);
+
+    buildListingTabs();
+
+    lbljmljarak = makeResultLabel(QStringLiteral("lbljmljarak"), {120, 6120, 1575, 255},
+                                  QColor(128, 0, 0), Qt::white);
+    lblwaktu = makeResultLabel(QStringLiteral("lblwaktu"), {1680, 6120, 3495, 255},
+                               QColor(128, 0, 0), Qt::white);
+
+    proses1 = new QProgressBar(client());
+    proses1->setObjectName(QStringLiteral("proses1"));
+    proses1->setGeometry(pxRect(120, 6480, 3255, 195));
+    // A bar without a percentage, which also spares a repaint for every percent of the run.
+    proses1->setTextVisible(false);
+
+    Command1 = makeButton(QStringLiteral("Command1"), QStringLiteral("&Proses..."),
+                          {5760, 6240, 1215, 375});
+    Command2 =
+        makeButton(QStringLiteral("Command2"), QStringLiteral("&Keluar"), {7080, 6240, 1215, 375});
+    connect(Command1, &QPushButton::clicked, this, &frmFloid::runFloyd);
+    connect(Command2, &QPushButton::clicked, this, &frmFloid::close);
+
+    // The two route totals live in boxes beyond the right edge of the window, out of sight and
+    // out of the Tab order.
+    for (int i = 0; i < 2; ++i) {
+        auto* box = new QLineEdit(client());
+        box->setObjectName(QStringLiteral("h%1").arg(i + 1));
+        box->setGeometry(pxRect(14040, 720 + 240 * i, 375, 285));
+        box->setFocusPolicy(Qt::NoFocus);
+        h[size_t(i)] = box;
+    }
+
+    openWindow();
+}
+
+void frmFloid::buildListingTabs()
+{
+    SSTab1 = new QTabWidget(client());
+    SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    SSTab1->setGeometry(pxRect(8400, 0, 2895, 6615));
+
+    auto* values = new QWidget;
+    auto* nodes = new QWidget;
+    SSTab1->addTab(values, QStringLiteral("Nilai"));
+    SSTab1->addTab(nodes, QStringLiteral("Simpul"));
+
+    Label28 = makeColumnHeader(values, QStringLiteral("Label28"));
+    List1 = makeListing(values, QStringLiteral("List1"));
+    Label29 = makeColumnHeader(nodes, QStringLiteral("Label29"));
+    List2 = makeListing(nodes, QStringLiteral("List2"));
+
+    fitListingFont();
+}
+
+QLabel* frmFloid::makeColumnHeader(QWidget* page, const QString& objectName)
+{
+    auto* label = new QLabel(kColumnNumbers, page);
+    label->setObjectName(objectName);
+    label->setGeometry(pxRectOf(kHeaderTwips).translated(-pageOrigin(SSTab1)));
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, QColor(255, 128, 0));
+    label->setPalette(palette);
+    return label;
+}
+
+QListWidget* frmFloid::makeListing(QWidget* page, const QString& objectName)
+{
+    auto* list = new QListWidget(page);
+    list->setObjectName(objectName);
+    list->setGeometry(pxRectOf(kListTwips).translated(-pageOrigin(SSTab1)));
+    list->setSortingEnabled(false);
+    list->setUniformItemSizes(true);
+    QPalette palette = list->palette();
+    palette.setColor(QPalette::Base, QColor(255, 255, 192));
+    list->setPalette(palette);
+    return list;
+}
+
+void frmFloid::fitListingFont()
+{
+    const QFont font = listingFont(listingTextWidth(List1));
+    // The header's first digit starts where an item's text starts, so its columns stand over
+    // the listing's.
+    const int textStart =
+        List1->frameWidth() +
+        List1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, List1) + 1;
+    for (QListWidget* list : {List1, List2})
+        list->setFont(font);
+    for (QLabel* label : {Label28, Label29}) {
+        label->setFont(font);
+        label->setIndent(textStart);
+    }
+}
+
+void frmFloid::openWindow()
+{
+    setOuterSizeTwips(11520, 7140);
+    proses1->setVisible(false);
+    SSTab1->setCurrentIndex(0);
+    setDefaultButton(Command1);
+    for (int k = 1; k <= kLinkCount; ++k)
+        j[size_t(k - 1)]->setText(toQString(defaultWeightText(k)));
+    network()->setElementColor(QStringLiteral("Shape1"), biru());
+    network()->setElementColor(QStringLiteral("Shape7"), biru());
+}
+
+LinkWeights frmFloid::readWeights() const
+{
+    std::array<std::string, kLinkCount> texts;
+    for (size_t i = 0; i < texts.size(); ++i)
+        texts[i] = j[i]->text().toStdString();
+    return readLinkWeights(texts);
+}
+
+void frmFloid::runFloyd()
+{
+    const ClockReading start = now();
+    List1->clear();
+    List2->clear();
+
+    // A fixed animation, no measure of the work; it plays before anything is computed.
+    proses1->setVisible(true);
+    proses1->setRange(0, kProgressMaximum);
+    for (int i = proses1->minimum(), last = proses1->maximum(); i <= last; ++i)
+        proses1->setValue(i);
+    proses1->setVisible(false);
+
+    const std::string separator = regionalDecimalSeparator();
+    const LinkWeights weights = readWeights();
+    const FloydListing listing = listFloydMatrices(weights, separator);
+    List1->addItems(toStringList(listing.valueLines));
+    List2->addItems(toStringList(listing.nodeLines));
+    showFloydResult(floydResult(weights, listing.final, separator));
+
+    lblwaktu->setText(toQString(elapsedText(start, now(), separator)));
+}
+
+// The total is the listing's own final value from node 1 to node 7, and the highlighted route is
+// the one the node matrix leads to, so the drawing never contradicts the "Nilai" tab. h1 and h2
+// keep the totals of the direct link and of the route through node 4 for comparison.
+void frmFloid::showFloydResult(const FloydResult& result)
+{
+    h[0]->setText(toQString(result.directTotal));
+    h[1]->setText(toQString(result.viaFourTotal));
+    lbljmljarak->setText(toQString(result.caption));
+
+    reset();
+    NetworkView* view = network();
+    for (int node : result.innerNodes)
+        view->setElementColor(toQString(demoNodes()[size_t(node - 1)].shapeName), biru());
+    for (int k : result.links)
+        for (const NamedLine& line : demoLink(k).lines())
+            view->setElementColor(toQString(line.name), merah());
+    for (int k : result.links)
+        view->setElementColor(toQString(demoLink(k).weightBox), merah());
 }
 
 } // namespace trayeko::ui

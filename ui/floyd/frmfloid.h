@@ -1,16 +1,60 @@
 #pragma once
 
+#include "core/demonetwork.h"
 #include "ui/common/networkwindow.h"
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QTabWidget;
+
+namespace trayeko {
+struct FloydResult;
+}
 
 namespace trayeko::ui {
 
-// The Floyd window "Metode Floid".
+// The Floyd window "Metode Floid": the drawn network with its editable weights, the value and node
+// matrices of every Floyd-Warshall iteration on the tabs "Nilai" and "Simpul", and the shortest
+// distance from node 1 to node 7 with its route highlighted on the drawing.
+//
+// The window refuses no input: every box content gives a complete run.
 class frmFloid final : public NetworkWindow
 {
     Q_OBJECT
 
 public:
     explicit frmFloid(QWidget* parent = nullptr);
+
+    // One run, the click of "&Proses...": empty the lists, play the progress bar, list the
+    // matrices, show the result and the elapsed time. It never yields to the event loop.
+    void runFloyd();
+
+private:
+    void buildListingTabs();
+    QListWidget* makeListing(QWidget* page, const QString& objectName);
+    QLabel* makeColumnHeader(QWidget* page, const QString& objectName);
+    void fitListingFont();
+    void openWindow();
+    LinkWeights readWeights() const;
+    void showFloydResult(const FloydResult& result);
+
+    QTabWidget* SSTab1 = nullptr;
+    QLabel* Label28 = nullptr;
+    QListWidget* List1 = nullptr;
+    QLabel* Label29 = nullptr;
+    QListWidget* List2 = nullptr;
+    QLabel* lbljmljarak = nullptr;
+    QLabel* lblwaktu = nullptr;
+    QProgressBar* proses1 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    std::array<QLineEdit*, 2> h{};
+    std::array<QLineEdit*, kLinkCount> j{};
 };
 
 } // namespace trayeko::ui
