@@ -112,8 +112,6 @@ frmFloid::frmFloid(QWidget* parent)
     : NetworkWindow(floydDrawing(), QStringLiteral("FLOID"), 8295, {169, 24}, parent)
 {
     setWindowTitle(QStringLiteral("Metode Floid"));
-    // Closing unloads: the next "Metode Floyd" builds a fresh window with its defaults.
-    setAttribute(Qt::WA_DeleteOnClose);
 
     for (int k = 1; k <= kLinkCount; ++k)
         j[size_t(k - 1)] = network()->weightBox(k);
