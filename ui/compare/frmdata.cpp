@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QIcon>
 #include <QKeyEvent>
@@ -14,6 +15,9 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <algorithm>
 
 namespace trayeko::ui {
 
@@ -30,6 +34,25 @@ void fillBackground(QWidget* widget, const QColor& colour)
     palette.setColor(QPalette::Window, colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+// The design's fonts are narrower than the sans-serif fonts found on Linux. A text that would
+// overflow its control is condensed just enough to fit instead of being clipped; its height stays.
+void condenseToFit(QWidget* widget, const QStringList& texts, int available)
+{
+    QFont font = widget->font();
+    const auto widest = [&font, &texts] {
+        const QFontMetrics metrics(font);
+        int width = 0;
+        for (const QString& text : texts)
+            width = std::max(width, metrics.horizontalAdvance(text));
+        return width;
+    };
+    for (int attempt = 0; attempt < 3 && widest() > available; ++attempt) {
+        const int stretch = font.stretch() > 0 ? font.stretch() : 100;
+        font.setStretch(std::max(50, stretch * available / widest()));
+    }
+    widget->setFont(font);
 }
 
 // A size list that only a choice from the list or the arrow keys can change: typing a letter
@@ -67,6 +90,19 @@ public:
 private:
     QProgressBar* bar_;
 };
+
+void fitItems(QComboBox* combo)
+{
+    QStringList texts = {combo->placeholderText()};
+    for (int i = 0; i < combo->count(); ++i)
+        texts << combo->itemText(i);
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.rect = combo->rect();
+    const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                       QStyle::SC_ComboBoxEditField, combo);
+    condenseToFit(combo, texts, field.width() - 4);
+}
 
 void showReport(QPlainTextEdit* box, const std::string& report)
 {
@@ -125,6 +161,8 @@ frmData::frmData(QWidget* parent) : QMdiSubWindow(parent)
     ProgressBar2->setVisible(false);
     Combo1->setCurrentIndex(-1);
     Combo2->setCurrentIndex(-1);
+    for (QComboBox* combo : {Combo1, Combo2})
+        fitItems(combo);
 
     // QComboBox::activated also fires when the same item is chosen again, which reruns it.
     connect(Combo1, &QComboBox::activated, this, &frmData::chooseDijkstra);
@@ -169,6 +207,7 @@ void frmData::buildControls()
         f.setPixelSize(pixelSize);
         f.setBold(true);
         l->setFont(f);
+        condenseToFit(l, {l->text()}, l->width());
         return l;
     };
     const auto combo = [](QWidget* parent, const char* name, QRect twipsRect) {
