@@ -32,7 +32,7 @@ constexpr QRect kListTwips{120, 720, 2655, 5715};
 // The listing font shrinks no further than this, and its glyphs are narrowed no further than
 // this percentage; below that a horizontal scroll bar is the more readable choice.
 constexpr int kMinListingPixels = 8;
-constexpr int kMinListingStretch = 75;
+constexpr int kMinListingStretch = 70;
 
 constexpr int kProgressMaximum = 1500;
 
