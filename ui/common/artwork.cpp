@@ -1,17 +1,172 @@
 #include "ui/common/artwork.h"
 
+#include <QFont>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <utility>
+
 namespace trayeko::ui {
+
+namespace {
+
+// The icon is drawn on a 32 x 32 grid and scaled to each size.
+constexpr qreal kIconGrid = 32.0;
+constexpr std::array kIconSizes{16, 32, 48, 64, 128, 256};
+
+// A small network on the 32 x 32 grid: the start node at the left and the end node at the right
+// (both blue), the chosen route between them in red, the other links grey.
+struct IconScene
+{
+    std::array<QPointF, 6> nodes;
+    int nodeCount;
+    std::array<std::pair<int, int>, 6> greyLinks;
+    int greyCount;
+    std::array<int, 4> route;
+    int routeLength;
+    qreal endRadius, innerRadius, greyWidth, routeWidth, outlineWidth;
+};
+
+constexpr IconScene kFullScene{
+    {{{5.5, 17}, {12.5, 7.5}, {12.5, 25.5}, {19.5, 13.5}, {20, 25}, {26.5, 17}}},
+    6,
+    {{{0, 2}, {1, 2}, {2, 3}, {2, 4}, {3, 4}, {4, 5}}},
+    6,
+    {0, 1, 3, 5},
+    4,
+    3.1,
+    2.4,
+    1.1,
+    2.3,
+    0.7};
+
+// At 16 pixels the full network would be a blur: fewer, larger nodes.
+constexpr IconScene kSmallScene{{{{5.5, 16}, {16, 7}, {16, 25}, {26.5, 16}}},
+                                4,
+                                {{{0, 2}, {2, 3}, {1, 2}}},
+                                3,
+                                {0, 1, 3},
+                                3,
+                                4.6,
+                                3.8,
+                                2.2,
+                                3.6,
+                                1.4};
+
+void paintIcon(QPainter& p, int size)
+{
+    const IconScene& scene = size < 24 ? kSmallScene : kFullScene;
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / kIconGrid, size / kIconGrid);
+
+    QLinearGradient sky(0, 0, 0, kIconGrid);
+    sky.setColorAt(0, QColor(255, 255, 255));
+    sky.setColorAt(1, QColor(214, 214, 255));
+    p.setPen(QPen(QColor(96, 96, 176), size < 24 ? 2.0 : 1.0));
+    p.setBrush(sky);
+    p.drawRoundedRect(QRectF(0.75, 0.75, kIconGrid - 1.5, kIconGrid - 1.5), 5, 5);
+
+    const auto& nodes = scene.nodes;
+    p.setPen(QPen(QColor(110, 110, 110), scene.greyWidth, Qt::SolidLine, Qt::RoundCap));
+    for (int i = 0; i < scene.greyCount; ++i)
+        p.drawLine(nodes[scene.greyLinks[i].first], nodes[scene.greyLinks[i].second]);
+
+    QPainterPath route(nodes[scene.route[0]]);
+    for (int i = 1; i < scene.routeLength; ++i)
+        route.lineTo(nodes[scene.route[i]]);
+    p.setPen(QPen(QColor(220, 0, 0), scene.routeWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(route);
+
+    p.setPen(QPen(QColor(40, 40, 40), scene.outlineWidth));
+    for (int i = 0; i < scene.nodeCount; ++i) {
+        const bool endpoint = i == 0 || i + 1 == scene.nodeCount;
+        p.setBrush(endpoint ? QColor(110, 110, 255) : QColor(255, 192, 255));
+        const qreal radius = endpoint ? scene.endRadius : scene.innerRadius;
+        p.drawEllipse(nodes[i], radius, radius);
+    }
+}
+
+QPixmap iconPixmap(int size)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    paintIcon(p, size);
+    return pixmap;
+}
+
+QFont bannerFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("C059"), QStringLiteral("Century Schoolbook L"),
+                      QStringLiteral("URW Bookman"), QStringLiteral("DejaVu Serif")});
+    font.setStyleHint(QFont::Serif);
+    font.setWeight(QFont::Black);
+    font.setPixelSize(100);
+    return font;
+}
+
+} // namespace
 
 QIcon programIcon()
 {
-    return {};
+    QIcon icon;
+    for (const int size : kIconSizes)
+        icon.addPixmap(iconPixmap(size));
+    return icon;
 }
 
-QPixmap bannerPixmap(const QString&, int logicalWidth, int logicalHeight, qreal)
+QPixmap bannerPixmap(const QString& word, int logicalWidth, int logicalHeight,
+                     qreal devicePixelRatio)
 {
-    QPixmap p(logicalWidth, logicalHeight);
-    p.fill(Qt::white);
-    return p;
+    const qreal dpr = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+    QPixmap pixmap(QSize(int(std::ceil(logicalWidth * dpr)), int(std::ceil(logicalHeight * dpr))));
+    pixmap.setDevicePixelRatio(dpr);
+    pixmap.fill(Qt::white);
+    if (word.isEmpty() || logicalWidth < 4 || logicalHeight < 4)
+        return pixmap;
+
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    // The capitals fill the height; they may be widened a little to fill the width, as
+    // ornamental lettering often is, but never squeezed.
+    QPainterPath text;
+    text.addText(0, 0, bannerFont(), word.toUpper());
+    const QRectF bounds = text.boundingRect();
+    const qreal margin = 1.5;
+    const qreal sy = (logicalHeight - 2 * margin) / bounds.height();
+    const qreal sx = std::clamp((logicalWidth - 2 * margin - 1) / bounds.width(), 0.0, sy * 1.35);
+    QTransform fit;
+    fit.translate(margin, margin);
+    fit.scale(sx, sy);
+    fit.translate(-bounds.left(), -bounds.top());
+    const QPainterPath letters = fit.map(text);
+
+    // A soft shadow lifts the letters off the white strip.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(240, 170, 170));
+    p.drawPath(letters.translated(1.0, 1.0));
+
+    // Horizontal stripes: deep red bands with thin light bands between them.
+    const qreal period = std::max(3.0, (logicalHeight - 2 * margin) / 6.0);
+    QLinearGradient stripes(0, margin, 0, margin + period);
+    stripes.setSpread(QGradient::RepeatSpread);
+    const QColor deep(210, 0, 0);
+    const QColor light(255, 150, 150);
+    stripes.setColorAt(0.0, deep);
+    stripes.setColorAt(0.62, deep);
+    stripes.setColorAt(0.66, light);
+    stripes.setColorAt(0.96, light);
+    stripes.setColorAt(1.0, deep);
+    p.setBrush(stripes);
+    p.setPen(QPen(QColor(128, 0, 0), std::max(0.6, logicalHeight / 32.0)));
+    p.drawPath(letters);
+    return pixmap;
 }
 
 } // namespace trayeko::ui
