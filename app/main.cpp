@@ -1,11 +1,31 @@
+#include "ui/common/artwork.h"
 #include "ui/main/mdiform1.h"
 
 #include <QApplication>
+#include <QScreen>
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
+    // Without a display Qt stops with a long platform-plugin message; say plainly what to do.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        std::fputs("trayeko: tidak ada layar (display) \xE2\x80\x94 jalankan dengan: xvfb-run -a "
+                   "trayeko\n",
+                   stderr);
+        return 1;
+    }
+
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Trayeko"));
+    QApplication::setWindowIcon(trayeko::ui::programIcon());
+
     trayeko::ui::MDIForm1 frame;
+    // Maximized, so that the Dijkstra window, which centres itself on the screen, lies inside.
+    // Without a window manager (a bare X server) nobody answers the maximize request; the frame
+    // then still covers the screen.
+    if (const QScreen* screen = frame.screen())
+        frame.setGeometry(screen->availableGeometry());
     frame.showMaximized();
-    return app.exec();
+    return QApplication::exec();
 }
