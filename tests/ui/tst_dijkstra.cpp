@@ -128,6 +128,7 @@ private slots:
     void keyboardStartsARun_data();
     void keyboardStartsARun();
     void tabVisitsButtonsThenBoxes();
+    void keluarUnloads_data();
     void keluarUnloads();
 };
 
@@ -395,12 +396,18 @@ void Tst_dijkstra::detailViewWidensAndCentres()
     QTest::mouseClick(label, Qt::LeftButton);
     QCOMPARE(label->text(), "Sembunyikan Detail");
     QCOMPARE(label->x(), px(9796));
+    // Captions keep within the panel's right edge whatever the desktop's font.
+    for (const char* name : {"lbltabel", "Label30", "lblnojalur"}) {
+        auto* caption = w->findChild<QLabel*>(name);
+        QVERIFY2(caption->geometry().right() < px(11535), name);
+    }
     QCOMPARE(w->size(), QSize(px(11751), px(7200)));
     QCOMPARE(w->pos(), centred(w->widthTwips(), w->heightTwips()));
 
     w->toggleDetail();
     QCOMPARE(label->text(), "Tampilan Detail");
     QCOMPARE(label->x(), px(7560));
+    QVERIFY(label->geometry().right() < px(9015));
     QCOMPARE(w->size(), QSize(px(9225), px(7200)));
     QCOMPARE(w->pos(), centred(w->widthTwips(), w->heightTwips()));
 
@@ -457,15 +464,30 @@ void Tst_dijkstra::tabVisitsButtonsThenBoxes()
                                 "Tabeldata");
 }
 
+void Tst_dijkstra::keluarUnloads_data()
+{
+    QTest::addColumn<bool>("accessKey");
+    QTest::newRow("click") << false;
+    QTest::newRow("Alt+K") << true;
+}
+
 void Tst_dijkstra::keluarUnloads()
 {
+    QFETCH(bool, accessKey);
     QMdiArea area;
     QPointer<frmTrayeko> w = new frmTrayeko;
     area.addSubWindow(w);
-    w->show();
-    w->findChild<QPushButton*>("Command2")->click();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(w.isNull());
+    area.show();
+    area.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&area));
+    if (accessKey) {
+        auto* box = w->findChild<QLineEdit*>("j3");
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_K, Qt::AltModifier);
+    } else {
+        w->findChild<QPushButton*>("Command2")->click();
+    }
+    QTRY_VERIFY(w.isNull());
     QVERIFY(area.subWindowList().isEmpty());
 }
 

@@ -6,6 +6,7 @@
 #include "ui/common/networkview.h"
 #include "ui/common/twips.h"
 
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,6 +40,12 @@ constexpr int kWidenBase = 9255;
 constexpr int kLabelBase = 7300;
 constexpr int kLabelClosedLeft = 7560;
 constexpr int kLabelTop = 120;
+constexpr int kLabelFirstLeft = 7650;
+// Right edges that the captions keep to: the drawing's frame while the panel is closed, the
+// panel's boxes while it is open.
+constexpr int kFrameRight = 9015;
+constexpr int kPanelLeft = 9120;
+constexpr int kPanelRight = 11535;
 
 const QColor kDarkRed(128, 0, 0);
 const QColor kTotalBack(192, 0, 0);
@@ -90,6 +97,50 @@ QLineEdit* makeBox(QWidget* parent, const QString& name, QRect twipsRect)
     return e;
 }
 
+// The captions were laid out for a narrower font than the desktop's sans-serif. One wider than
+// @p roomTwips is narrowed just enough to fit; none is ever widened.
+void fitCaption(QLabel* label, int roomTwips)
+{
+    const int room = px(roomTwips);
+    QFont f = label->font();
+    f.setStretch(QFont::Unstretched);
+    label->setFont(f);
+    const int natural = label->sizeHint().width();
+    if (natural > room) {
+        // Glyph widths round to whole pixels: start from the proportional guess and measure.
+        for (int stretch = 100 * room / natural; stretch >= QFont::UltraCondensed; --stretch) {
+            f.setStretch(stretch);
+            label->setFont(f);
+            if (label->sizeHint().width() <= room)
+                break;
+        }
+    }
+    label->adjustSize();
+}
+
+// The header's blanks were counted so that each "Lk" stands over its node label box; spread them
+// for the font at hand so that the last one stands over @p lastBox.
+void alignHeader(QLabel* header, const QLineEdit* lastBox)
+{
+    const QString text = header->text();
+    const qsizetype lastStart = text.lastIndexOf('L');
+    const QString before = text.left(lastStart);
+    QFont f = header->font();
+    const qreal natural = QFontMetricsF(f).horizontalAdvance(before) +
+                          QFontMetricsF(f).horizontalAdvance(text.mid(lastStart)) / 2;
+    // How many times the word spacing counts depends on how the text engine groups the blanks,
+    // so measure it.
+    QFont probe = f;
+    probe.setWordSpacing(-1);
+    const qreal gaps =
+        QFontMetricsF(f).horizontalAdvance(before) - QFontMetricsF(probe).horizontalAdvance(before);
+    const qreal target =
+        lastBox->geometry().center().x() + 0.5 - header->x() - header->contentsRect().x();
+    if (gaps > 0)
+        f.setWordSpacing((target - natural) / gaps);
+    header->setFont(f);
+}
+
 QString qs(const std::string& s)
 {
     return toQString(s);
@@ -116,8 +167,8 @@ void frmTrayeko::buildControls()
     QWidget* area = client();
 
     lbltabel = makeCaption(picture(), QStringLiteral("lbltabel"), kShowDetail, kPx825);
-    lbltabel->move(px(7650), px(kLabelTop));
-    lbltabel->adjustSize();
+    lbltabel->move(px(kLabelFirstLeft), px(kLabelTop));
+    fitCaption(lbltabel, kFrameRight - kLabelFirstLeft);
     lbltabel->installEventFilter(this);
 
     for (int k = 1; k <= kLinkCount; ++k)
@@ -178,7 +229,7 @@ void frmTrayeko::buildDetailPanel()
 
     lblnojalur = makeCaption(area, QStringLiteral("lblnojalur"), QStringLiteral("Jalur"), kPx825);
     lblnojalur->move(px(9120), px(4560));
-    lblnojalur->adjustSize();
+    fitCaption(lblnojalur, kPanelRight - kPanelLeft);
 
     const QColor cyan(0, 255, 255);
     txtjalur = makeBox(area, QStringLiteral("txtjalur"), QRect(9120, 4800, 2415, 285));
@@ -196,7 +247,7 @@ void frmTrayeko::buildDetailPanel()
     Label30 = makeCaption(area, QStringLiteral("Label30"),
                           QStringLiteral("Panjang lintasan terpendek"), kPx825);
     Label30->move(px(9120), px(5760));
-    Label30->adjustSize();
+    fitCaption(Label30, kPanelRight - kPanelLeft);
 
     Label31 = new QLabel(QStringLiteral("  L1   L2    L3    L4   L5    L6   L7"), area);
     Label31->setObjectName(QStringLiteral("Label31"));
@@ -212,6 +263,7 @@ void frmTrayeko::buildDetailPanel()
                                     QRect(kLabelLefts[size_t(n)], 6240, 350, 285));
         setBackColor(txtplt[size_t(n)], QColor(128, 255, 255));
     }
+    alignHeader(Label31, txtplt.back());
 }
 
 void frmTrayeko::buildTotalBoxes()
@@ -316,14 +368,14 @@ void frmTrayeko::toggleDetail()
 {
     if (lbltabel->text() == kShowDetail) {
         lbltabel->setText(kHideDetail);
-        lbltabel->adjustSize();
+        fitCaption(lbltabel, kPanelRight - (kLabelBase + kWidenEnd));
         for (int i = kWidenStep; i <= kWidenEnd; i += kWidenStep) {
             setOuterWidthTwips(kWidenBase + i);
             lbltabel->move(px(kLabelBase + i), px(kLabelTop));
         }
     } else {
         lbltabel->setText(kShowDetail);
-        lbltabel->adjustSize();
+        fitCaption(lbltabel, kFrameRight - kLabelFirstLeft);
         lbltabel->move(px(kLabelClosedLeft), px(kLabelTop));
         setOuterWidthTwips(kClosedWidth);
     }
@@ -398,7 +450,7 @@ void frmTrayeko::showChosenRoute(int routeNumber, const LinkWeights& weights,
     txtsimpul->setText(toQString(route.nodeText));
     txtjalur->setText(qs(routeWeightsText(route, weights, separator)));
     lblnojalur->setText(qs(routeNumberText(routeNumber)));
-    lblnojalur->adjustSize();
+    fitCaption(lblnojalur, kPanelRight - kPanelLeft);
 }
 
 void frmTrayeko::playProgress()
