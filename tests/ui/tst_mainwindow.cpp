@@ -1,8 +1,317 @@
+#include "ui/common/artwork.h"
+#include "ui/compare/frmdata.h"
+#include "ui/dijkstra/frmtrayeko.h"
+#include "ui/floyd/frmfloid.h"
+#include "ui/main/mdiform1.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTimer>
 #include <QtTest>
+
+using trayeko::ui::FrameSources;
+using trayeko::ui::MDIForm1;
+
+namespace {
+
+const QDateTime kSample(QDate(2003, 9, 2), QTime(11, 50, 41, 250));
+
+// A frame whose clock and Num Lock state the test controls.
+struct Fixture
+{
+    explicit Fixture(const QDateTime& start = kSample) : now(start) {}
+
+    QDateTime now;
+    std::optional<bool> numLock;
+    MDIForm1 frame{FrameSources{[this] { return now; }, [this] { return numLock; }}};
+
+    QLabel* panel(int k) const
+    {
+        return frame.findChild<QLabel*>(QStringLiteral("Panel%1").arg(k));
+    }
+    QAction* entry(const char* name) const
+    {
+        return frame.findChild<QAction*>(QLatin1String(name));
+    }
+    QList<QMdiSubWindow*> windowsOfClass(const QString& className) const
+    {
+        QList<QMdiSubWindow*> found;
+        for (QMdiSubWindow* w : frame.mdiArea()->subWindowList())
+            if (className == QLatin1String(w->metaObject()->className()))
+                found << w;
+        return found;
+    }
+};
+
+} // namespace
 
 class Tst_mainwindow final : public QObject
 {
     Q_OBJECT
+
+private slots:
+    void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void startUp()
+    {
+        Fixture f;
+        QCOMPARE(f.frame.windowTitle(), QStringLiteral("MDIForm1"));
+
+        auto* file = f.frame.findChild<QMenu*>(QStringLiteral("mnufile"));
+        QVERIFY(file);
+        QCOMPARE(file->title(), QStringLiteral("&File"));
+        QStringList entries;
+        for (const QAction* a : file->actions())
+            entries << a->objectName() + u'=' + a->text();
+        QCOMPARE(entries, (QStringList{"mnudijktra=Metode &Dijktra", "mnufloyd=Metode &Floyd",
+                                       "mnucompare=&Compare", "mnukeluar=&Keluar"}));
+
+        // The program starts with the Dijkstra window, and only that one, inside the frame.
+        QCOMPARE(f.frame.mdiArea()->subWindowList().size(), 1);
+        QCOMPARE(f.windowsOfClass("trayeko::ui::frmTrayeko").size(), 1);
+
+        QVERIFY(f.frame.findChild<QStatusBar*>(QStringLiteral("StatusBar1")));
+        QCOMPARE(f.panel(1)->text(), QStringLiteral("Status"));
+        QCOMPARE(f.panel(2)->toolTip(), QStringLiteral("Tanggal Sekarang"));
+        QCOMPARE(f.panel(3)->toolTip(), QStringLiteral("Jam Sekarang"));
+        QCOMPARE(f.panel(4)->text(), QString());
+
+        auto* timer = f.frame.findChild<QTimer*>(QStringLiteral("Timer1"));
+        QVERIFY(timer && timer->isActive());
+        QCOMPARE(timer->timerType(), Qt::PreciseTimer);
+    }
+
+    void regionalTexts_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("time");
+        const QLocale us(QLocale::English, QLocale::UnitedStates);
+        QTest::newRow("US morning") << us << kSample << "9/2/2003 Indonesia"
+                                    << "11:50:41 AM WIB";
+        QTest::newRow("US evening")
+            << us << QDateTime(QDate(1999, 11, 30), QTime(23, 5, 9)) << "11/30/1999 Indonesia"
+            << "11:05:09 PM WIB";
+        QTest::newRow("German two-digit year widened")
+            << QLocale(QLocale::German, QLocale::Germany) << kSample << "02.09.2003 Indonesia"
+            << "11:50:41 WIB";
+        QTest::newRow("Indonesian dots in the time")
+            << QLocale(QLocale::Indonesian, QLocale::Indonesia) << kSample << "02/09/2003 Indonesia"
+            << "11.50.41 WIB";
+        QTest::newRow("Canadian French quoted words")
+            << QLocale(QLocale::French, QLocale::Canada) << kSample << "2003-09-02 Indonesia"
+            << "11 h 50 min 41 s WIB";
+        QTest::newRow("Chinese zone first")
+            << QLocale(QLocale::Chinese, QLocale::China) << kSample << "2003/9/2 Indonesia"
+            << "11:50:41 WIB";
+        QTest::newRow("Spanish zone in brackets")
+            << QLocale(QLocale::Spanish, QLocale::Spain) << kSample << "2/9/2003 Indonesia"
+            << "11:50:41 WIB";
+    }
+
+    void regionalTexts()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QDateTime, now);
+        QLocale::setDefault(locale);
+        Fixture f(now);
+        QTEST(f.panel(2)->text(), "date");
+        QTEST(f.panel(3)->text(), "time");
+    }
+
+    // The date stays as written at load, across midnight too; the time runs on from tick to tick.
+    void clockRunsAndDateStays()
+    {
+        Fixture f(QDateTime(QDate(2003, 9, 2), QTime(23, 59, 59, 995)));
+        QCOMPARE(f.panel(2)->text(), QStringLiteral("9/2/2003 Indonesia"));
+        QCOMPARE(f.panel(3)->text(), QStringLiteral("11:59:59 PM WIB"));
+
+        f.now = QDateTime(QDate(2003, 9, 3), QTime(0, 0, 0, 3));
+        f.numLock = true;
+        QTRY_COMPARE_WITH_TIMEOUT(f.panel(3)->text(), QStringLiteral("12:00:00 AM WIB"), 500);
+        QCOMPARE(f.panel(4)->text(), QStringLiteral("NUM"));
+        QCOMPARE(f.panel(2)->text(), QStringLiteral("9/2/2003 Indonesia"));
+    }
+
+    void numLockPanel_data()
+    {
+        QTest::addColumn<std::optional<bool>>("state");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("on") << std::optional<bool>(true) << "NUM";
+        QTest::newRow("off") << std::optional<bool>(false) << "";
+        QTest::newRow("platform cannot tell") << std::optional<bool>() << "";
+    }
+
+    void numLockPanel()
+    {
+        QFETCH(std::optional<bool>, state);
+        MDIForm1 frame(FrameSources{[] { return kSample; }, [state] { return state; }});
+        QTEST(frame.findChild<QLabel*>(QStringLiteral("Panel4"))->text(), "text");
+    }
+
+    // Each tick lands within 50 ms after the next second boundary, so the clock shows every new
+    // second promptly while waking only once a second.
+    void nextTick_data()
+    {
+        QTest::addColumn<QTime>("now");
+        QTest::newRow("on the boundary") << QTime(11, 50, 41, 0);
+        QTest::newRow("1 ms in") << QTime(11, 50, 41, 1);
+        QTest::newRow("half way") << QTime(11, 50, 41, 500);
+        QTest::newRow("2 ms before") << QTime(11, 50, 41, 998);
+        QTest::newRow("last ms") << QTime(11, 50, 41, 999);
+        QTest::newRow("last ms of the day") << QTime(23, 59, 59, 999);
+    }
+
+    void nextTick()
+    {
+        QFETCH(QTime, now);
+        const int delay = MDIForm1::msecsToNextTick(now);
+        QVERIFY(delay > 0);
+        const QTime landing = now.addMSecs(delay);
+        const QTime nextSecond = QTime(now.hour(), now.minute(), now.second()).addSecs(1);
+        QCOMPARE(QTime(landing.hour(), landing.minute(), landing.second()), nextSecond);
+        QVERIFY2(landing.msec() < 50, qPrintable(landing.toString("hh:mm:ss.zzz")));
+    }
+
+    void menuShowsOneInstance_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("className");
+        QTest::newRow("Dijkstra") << "mnudijktra"
+                                  << "trayeko::ui::frmTrayeko";
+        QTest::newRow("Floyd") << "mnufloyd"
+                               << "trayeko::ui::frmFloid";
+        QTest::newRow("Compare") << "mnucompare"
+                                 << "trayeko::ui::frmData";
+    }
+
+    void menuShowsOneInstance()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, className);
+        Fixture f;
+        f.frame.show();
+        f.entry(entry.toLatin1())->trigger();
+        f.entry(entry.toLatin1())->trigger();
+        const auto found = f.windowsOfClass(className);
+        QCOMPARE(found.size(), 1);
+        QVERIFY(found.front()->isVisible());
+        QCOMPARE(f.frame.mdiArea()->activeSubWindow(), found.front());
+    }
+
+    void menuReloadsClosedWindow_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("className");
+        QTest::addColumn<bool>("deletedFirst");
+        QTest::newRow("Dijkstra") << "mnudijktra"
+                                  << "trayeko::ui::frmTrayeko" << true;
+        QTest::newRow("Floyd") << "mnufloyd"
+                               << "trayeko::ui::frmFloid" << true;
+        QTest::newRow("Compare") << "mnucompare"
+                                 << "trayeko::ui::frmData" << true;
+        QTest::newRow("Dijkstra, menu before deletion") << "mnudijktra"
+                                                        << "trayeko::ui::frmTrayeko" << false;
+        QTest::newRow("Compare, menu before deletion") << "mnucompare"
+                                                       << "trayeko::ui::frmData" << false;
+    }
+
+    void menuReloadsClosedWindow()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, className);
+        QFETCH(bool, deletedFirst);
+        Fixture f;
+        f.frame.show();
+        f.entry(entry.toLatin1())->trigger();
+        QPointer<QMdiSubWindow> old = f.windowsOfClass(className).front();
+        old->close();
+        if (deletedFirst)
+            QTRY_VERIFY(old.isNull());
+        f.entry(entry.toLatin1())->trigger();
+
+        const auto found = [&] {
+            auto all = f.windowsOfClass(className);
+            all.removeAll(old.data());
+            return all;
+        }();
+        QCOMPARE(found.size(), 1);
+        QVERIFY(found.front()->isVisible());
+        // A closed window never comes back: it is gone once the event loop has run.
+        QTRY_VERIFY(old.isNull());
+        QCOMPARE(f.windowsOfClass(className), found);
+        QVERIFY(found.front()->isVisible());
+    }
+
+    // "&Keluar" ends the event loop with every window open; the guard only stops a hung test.
+    void keluarEndsProgram()
+    {
+        Fixture f;
+        f.frame.show();
+        f.entry("mnufloyd")->trigger();
+        f.entry("mnucompare")->trigger();
+        QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);
+        QTimer::singleShot(0, f.entry("mnukeluar"), &QAction::trigger);
+        QTimer guard;
+        guard.setSingleShot(true);
+        connect(&guard, &QTimer::timeout, qApp, [] { QCoreApplication::exit(2); });
+        guard.start(5000);
+        QCOMPARE(QApplication::exec(), 0);
+        QCOMPARE(quitting.size(), 1);
+        QVERIFY(!f.frame.isVisible());
+    }
+
+    void programIcon()
+    {
+        const QIcon icon = trayeko::ui::programIcon();
+        for (const int size : {16, 32, 48, 64, 128, 256})
+            QVERIFY2(icon.availableSizes().contains(QSize(size, size)),
+                     qPrintable(QString::number(size)));
+        const QImage image = icon.pixmap(32, 32).toImage();
+        QCOMPARE(image.size(), QSize(32, 32));
+        QVERIFY(image.pixelColor(0, 0).alpha() < 255); // rounded corner
+        int red = 0;
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x)
+                red += image.pixelColor(x, y).red() > 180 && image.pixelColor(x, y).green() < 60;
+        QVERIFY(red > 10); // the highlighted route
+    }
+
+    void banner_data()
+    {
+        QTest::addColumn<qreal>("dpr");
+        QTest::newRow("1x") << 1.0;
+        QTest::newRow("1.5x") << 1.5;
+        QTest::newRow("2x") << 2.0;
+    }
+
+    void banner()
+    {
+        QFETCH(qreal, dpr);
+        const QPixmap pixmap = trayeko::ui::bannerPixmap(QStringLiteral("TRAYEKO"), 161, 22, dpr);
+        QCOMPARE(pixmap.devicePixelRatio(), dpr);
+        QCOMPARE(pixmap.size(), QSize(qCeil(161 * dpr), qCeil(22 * dpr)));
+        const QImage image = pixmap.toImage();
+        QCOMPARE(image.pixelColor(image.width() - 1, 0), QColor(Qt::white));
+        int deep = 0;
+        int light = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                deep += c.red() > 150 && c.green() < 40;
+                light += c.red() > 240 && c.green() > 120 && c.green() < 190;
+            }
+        // Red letters with lighter stripes in them.
+        QVERIFY(deep > 100 * dpr * dpr);
+        QVERIFY(light > 30 * dpr * dpr);
+    }
 };
 
 QTEST_MAIN(Tst_mainwindow)
