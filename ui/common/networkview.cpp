@@ -195,7 +195,7 @@ void NetworkView::paintEvent(QPaintEvent* event)
         const QString text =
             toQString(i + 1 == rows.size() ? variant_.pathCaption : rows[i].caption);
         p.drawText(pxRectF(rows[i].labelPos, legend, kLegendLabelWidth, kLegendLabelHeight),
-                   Qt::AlignRight | Qt::AlignTop, text);
+                   Qt::AlignRight | Qt::AlignTop | Qt::TextDontClip, text);
     }
     const LegendSamples& samples = legendSamples();
     const QRectF box = pxRectF(samples.boxPos, legend, samples.boxWidth, samples.boxHeight);
@@ -211,8 +211,10 @@ void NetworkView::paintEvent(QPaintEvent* event)
                           samples.circleDiameter)
                       .adjusted(0.5, 0.5, -0.5, -0.5));
     p.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::RoundCap));
+    // A one-pixel line on a pixel boundary would smear over two pixels; centre it on one.
+    const QPointF half(0.5, 0.5);
     for (const NamedLine& line : samples.arrow)
-        p.drawLine(pxF(line.from, legend), pxF(line.to, legend));
+        p.drawLine(pxF(line.from, legend) + half, pxF(line.to, legend) + half);
 }
 
 } // namespace trayeko::ui
