@@ -241,7 +241,8 @@ void frmData::buildControls()
     };
 
     Frame3 = frame(client_, "Frame3", {120, 120, 4455, 4455});
-    Label2 = label(Frame3, "Label2", "Dijkstra dan Floyd", {120, 120, 4215, 615}, Qt::black, kPx24);
+    Label2 = label(Frame3, "Label2", "Dijkstra dan Floyd", {120, 120, 4215, 615},
+                   client_->palette().color(QPalette::WindowText), kPx24);
     Frame2 = frame(Frame3, "Frame2", {120, 720, 4215, 735});
     Label4 = label(Frame2, "Label4", "Banyaknya Simpul", {120, 240, 1575, 255}, kWhite, kPx825);
     Combo2 = combo(Frame2, "Combo2", {1800, 240, 2175, 315});
