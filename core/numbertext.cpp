@@ -19,9 +19,12 @@ constexpr double kInfinity = std::numeric_limits<double>::infinity();
 constexpr std::size_t kMaxDecimalDigits = 800;
 // 40 hexadecimal or octal digits hold far more than the 53 bits of a double plus rounding bits.
 constexpr std::size_t kMaxRadixDigits = 40;
-// Exponents beyond this are out of range of a double whatever the digits; clamping keeps the
-// arithmetic small.
+// A decimal or binary exponent beyond this gives an out-of-range double whatever the kept digits,
+// so the text handed to the conversion never carries a longer one.
 constexpr std::int64_t kExponentClamp = 1'000'000;
+// Written exponents stop growing here: far beyond any position a digit can have in a text that
+// fits into memory, yet far from overflowing a 64-bit sum.
+constexpr std::int64_t kWrittenExponentLimit = 1'000'000'000'000'000;
 
 bool isBlank(char c)
 {
@@ -174,7 +177,8 @@ double parseDecimalNumber(Cursor& c)
             c.advance();
         }
         for (char ch = c.peek(); ch >= '0' && ch <= '9'; c.advance(), ch = c.peek())
-            exponent = clampExponent(exponent * 10 + (ch - '0'));
+            if (exponent < kWrittenExponentLimit)
+                exponent = exponent * 10 + (ch - '0');
         if (negativeExponent)
             exponent = -exponent;
     }
@@ -183,8 +187,7 @@ double parseDecimalNumber(Cursor& c)
         return 0.0;
     if (sticky)
         digits += '1';
-    const std::int64_t scale =
-        clampExponent(pointPosition) + exponent - std::int64_t(digits.size());
+    const std::int64_t scale = pointPosition + exponent - std::int64_t(digits.size());
     const double magnitude = convert(digits, scale, false);
     if (magnitude == 0.0)
         return 0.0;

@@ -49,6 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
         ParseRow{"EmojiStops", "4😀5", 4}, ParseRow{"Overflow", "-1e999", -inf},
         ParseRow{"Underflow", "1e-999", 0}, ParseRow{"HugeExponent", "1e99999999999999999999", inf},
         ParseRow{"FourHundredDigits", std::string(400, '9'), inf},
+        ParseRow{"FarExponentsCancel", "0." + std::string(1'500'000, '0') + "1e1500005", 1e4},
         ParseRow{"HugeHex", "&H" + std::string(300, 'F'), inf},
         ParseRow{"LongOctalRounds", "&O" + std::string(30, '7'), 0x1p90},
         // 2^217 + 2^164 is half way between two doubles; a digit far behind tips it upwards.
