@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -52,16 +51,6 @@ inline double shortest(int from, int to, const trayeko::LinkWeights& w)
     for (const Path& p : allPaths(from, to))
         best = std::min(best, pathLength(p, w));
     return best;
-}
-
-// Whole weights from 1 to 20 keep every sum exact, so all methods must agree exactly.
-inline trayeko::LinkWeights randomWeights(std::mt19937& random)
-{
-    std::uniform_int_distribution<int> weight(1, 20);
-    trayeko::LinkWeights w{};
-    for (double& x : w)
-        x = weight(random);
-    return w;
 }
 
 inline trayeko::LinkWeights changed(std::vector<std::pair<int, double>> changes,

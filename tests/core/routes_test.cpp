@@ -121,20 +121,6 @@ INSTANTIATE_TEST_SUITE_P(
                               "0.3 30 40 50 40 60 50 30.2 30 40 30 50 40 20.2 30.1 20.1 0.3", 1}),
     reference::rowName);
 
-TEST(RouteChoice, FirstShortestOfAllPathsOnRandomWeights)
-{
-    std::mt19937 random(7);
-    for (int n = 0; n < 300; ++n) {
-        const LinkWeights w = reference::randomWeights(random);
-        const int chosen = selectShortestRoute(computeRouteTotals(w)).value_or(0);
-        ASSERT_GE(chosen, 1);
-        const double best = reference::shortest(kStartNode, kEndNode, w);
-        EXPECT_EQ(reference::pathLength(candidateRoute(chosen).links, w), best);
-        for (int earlier = 1; earlier < chosen; ++earlier)
-            EXPECT_GT(reference::pathLength(candidateRoute(earlier).links, w), best);
-    }
-}
-
 struct CheckRow
 {
     const char* name;

@@ -1,9 +1,12 @@
 #include "reference.h"
 
 #include "core/floyd.h"
+#include "core/routes.h"
 #include "core/shortestpath.h"
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 using namespace trayeko;
 using reference::changed;
@@ -58,11 +61,23 @@ TEST(ShortestDistances, GeneralDirectedGraph)
     EXPECT_EQ(shortestDistances(5, edges, 6), std::vector<double>(5, inf));
 }
 
-TEST(ShortestDistances, DijkstraFloydAndAllPathsAgreeOnRandomWeights)
+TEST(ShortestDistances, RoutesDijkstraAndFloydAgreeWithAllPathsOnRandomWeights)
 {
+    // Whole weights keep every sum exact, so all methods must agree exactly.
     std::mt19937 random(20240601);
+    std::uniform_int_distribution<int> weight(1, 20);
     for (int n = 0; n < 300; ++n) {
-        const LinkWeights w = reference::randomWeights(random);
+        LinkWeights w{};
+        for (double& x : w)
+            x = weight(random);
+        // The route choice takes the first route of the shortest length.
+        const int chosen = selectShortestRoute(computeRouteTotals(w)).value_or(0);
+        ASSERT_GE(chosen, 1);
+        const double best = reference::shortest(kStartNode, kEndNode, w);
+        EXPECT_EQ(reference::pathLength(candidateRoute(chosen).links, w), best);
+        for (int earlier = 1; earlier < chosen; ++earlier)
+            EXPECT_GT(reference::pathLength(candidateRoute(earlier).links, w), best);
+
         const std::array<double, kNodeCount> dijkstra = demoShortestDistances(w);
         const FloydMatrices floyd = listFloydMatrices(w).final;
         for (int i = 1; i <= kNodeCount; ++i) {
