@@ -49,7 +49,7 @@ std::int64_t clampExponent(std::int64_t e)
 }
 
 // Walks a text while skipping blanks, tabs, carriage returns and line feeds.
-class Cursor
+class Cursor final
 {
 public:
     explicit Cursor(std::string_view text) : text_(text) { skipBlanks(); }
