@@ -112,6 +112,13 @@ QFont bannerFont()
 
 } // namespace
 
+void paintProgramIcon(QPainter& painter, int size)
+{
+    painter.save();
+    paintIcon(painter, size);
+    painter.restore();
+}
+
 QIcon programIcon()
 {
     QIcon icon;

@@ -4,12 +4,18 @@
 #include <QPixmap>
 #include <QString>
 
+class QPainter;
+
 namespace trayeko::ui {
 
 // The program's pictures are painted in code, so they stay crisp at every scale factor.
 
 // The 32 x 32 program icon (also available at larger sizes through the QIcon).
 QIcon programIcon();
+
+// Paints the program icon into a @p size x @p size square at the painter's origin: the painting
+// behind programIcon(), for exporting the icon to other formats (such as SVG for the desktop).
+void paintProgramIcon(QPainter& painter, int size);
 
 // A banner word in red, striped ornamental capitals on white, @p logicalWidth x @p logicalHeight
 // logical pixels, rendered for @p devicePixelRatio.

@@ -1,0 +1,36 @@
+# The Debian package: `cpack -G DEB` in the build directory makes trayeko_<version>-1_<arch>.deb,
+# which `apt install ./trayeko_*.deb` installs with everything it needs.
+
+set(CPACK_PACKAGE_NAME "trayeko")
+set(CPACK_PACKAGE_VENDOR "Trayeko developers")
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "learn shortest-path search with Dijkstra's and Floyd's methods")
+set(CPACK_PACKAGE_HOMEPAGE_URL "${TRAYEKO_HOMEPAGE}")
+set(CPACK_PACKAGE_CONTACT "Trayeko developers <trayeko@example.org>"
+    CACHE STRING "Package maintainer, as Name <address>")
+set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
+set(CPACK_DEBIAN_PACKAGE_SECTION "education")
+set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
+# The shared libraries the program links (Qt, the C++ runtime) become dependencies by themselves.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The banner's serif lettering and the sans-serif texts need fonts that Qt finds at run time; on
+# Wayland the native platform plugin is nicer than running through XWayland.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "orca")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
+Trayeko is a small teaching program for shortest-path search. Students
+edit the fourteen link weights of a drawn network of seven nodes and
+watch Dijkstra's method (all seventeen routes, the shortest highlighted)
+and Floyd's method (the matrices after each iteration) find the shortest
+route from node 1 to node 7, and compare both methods on networks of 4
+to 20 nodes. The program is in Indonesian; it works with the keyboard
+alone and with a screen reader.")
+
+include(CPack)
