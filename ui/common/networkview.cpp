@@ -1,5 +1,6 @@
 #include "ui/common/networkview.h"
 
+#include "ui/common/accessibility.h"
 #include "ui/common/seams.h"
 #include "ui/common/twips.h"
 
@@ -56,6 +57,7 @@ NetworkView::NetworkView(const DrawingVariant& variant, QWidget* parent)
         for (const NamedLine& line : link.lines())
             colours_.insert(toQString(line.name), fromBgr(colours::hitam));
     reset();
+    makeAccessible(*this);
 }
 
 QLineEdit* NetworkView::weightBox(int k) const
@@ -74,6 +76,7 @@ void NetworkView::setElementColor(const QString& name, const QColor& color)
         if (pal.color(QPalette::Base) != color) {
             pal.setColor(QPalette::Base, color);
             box->setPalette(pal);
+            notifyElementChanged(*this, name);
         }
         return;
     }
@@ -82,6 +85,7 @@ void NetworkView::setElementColor(const QString& name, const QColor& color)
         return;
     *it = color;
     update(elementRect(name));
+    notifyElementChanged(*this, name);
 }
 
 QColor NetworkView::elementColor(const QString& name) const

@@ -38,11 +38,14 @@ public:
 
     QSize sizeHint() const override;
 
+    // Where a node circle or a link line is drawn, in the view's coordinates (empty for other
+    // names); assistive technology uses it to show where each element is.
+    QRect elementRect(const QString& name) const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QRect elementRect(const QString& name) const;
 
     DrawingVariant variant_;
     std::array<QLineEdit*, kLinkCount> boxes_{};

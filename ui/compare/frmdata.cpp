@@ -1,6 +1,7 @@
 #include "ui/compare/frmdata.h"
 
 #include "core/scenarios.h"
+#include "ui/common/accessibility.h"
 #include "ui/common/seams.h"
 #include "ui/common/twips.h"
 
@@ -27,6 +28,18 @@ const QColor kOrange = fromBgr(0x0080FF);
 const QColor kPurple = fromBgr(0xC000C0);
 const QColor kWhite = fromBgr(0xFFFFFF);
 const QColor kBlue = fromBgr(0xFF0000);
+
+// What a screen reader says for the controls; the captions keep their own texts as names.
+constexpr AccessibleText kAccessibleTexts[] = {
+    {"", nullptr, "Membandingkan metode Dijkstra dan Floyd pada jaringan 4 sampai 20 simpul"},
+    {"Combo2", "Banyaknya simpul untuk Dijkstra dan Floyd"},
+    {"Combo1", "Banyaknya simpul untuk Dijkstra saja"},
+    {"txthasiltrayeko", "Hasil Dijkstra"},
+    {"txthasilfloyd", "Hasil Floyd"},
+    {"ProgressBar1", "Kemajuan Dijkstra"},
+    {"ProgressBar2", "Kemajuan Floyd"},
+    {"cmdKeluar", "Keluar", "Menutup jendela ini"},
+};
 
 void fillBackground(QWidget* widget, const QColor& colour)
 {
@@ -168,6 +181,7 @@ frmData::frmData(QWidget* parent) : QMdiSubWindow(parent)
     connect(Combo1, &QComboBox::activated, this, &frmData::chooseDijkstra);
     connect(Combo2, &QComboBox::activated, this, &frmData::chooseBoth);
     connect(cmdKeluar, &QPushButton::clicked, this, &QWidget::close);
+    setAccessibleTexts(this, kAccessibleTexts);
 
     fixOuterSize();
 }

@@ -3,6 +3,7 @@
 #include "core/clock.h"
 #include "core/numbertext.h"
 #include "core/shortestpath.h"
+#include "ui/common/accessibility.h"
 #include "ui/common/networkview.h"
 #include "ui/common/twips.h"
 
@@ -16,6 +17,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <algorithm>
 
@@ -46,6 +48,24 @@ constexpr int kLabelFirstLeft = 7650;
 constexpr int kFrameRight = 9015;
 constexpr int kPanelLeft = 9120;
 constexpr int kPanelRight = 11535;
+
+// What a screen reader says for the controls. Labels that show a result keep their caption as
+// their name, so the reader speaks the result itself.
+constexpr AccessibleText kAccessibleTexts[] = {
+    {"", nullptr, "Metode Dijkstra: mencari lintasan terpendek dari simpul 1 ke simpul 7"},
+    {"lbltabel", nullptr, "Ctrl+D membuka atau menutup tampilan detail"},
+    {"Command1", "Proses", "Mencari lintasan terpendek dengan metode Dijkstra"},
+    {"Command2", "Keluar", "Menutup jendela ini"},
+    {"lbljalur", nullptr, "Bobot lintasan terpilih"},
+    {"lbljmljarak", nullptr, "Total jarak lintasan terpilih"},
+    {"lblwaktu", nullptr, "Waktu pencarian"},
+    {"proses1", "Kemajuan proses"},
+    {"Tabeldata", "Tabel jalur pencarian", "Ketujuh belas lintasan dengan bobot dan totalnya"},
+    {"lblnojalur", nullptr, "Nomor lintasan terpilih"},
+    {"txtjalur", "Bobot lintasan terpilih"},
+    {"txtsimpul", "Simpul yang dilalui"},
+    {"Label31", "Kepala kolom panjang lintasan terpendek L1 sampai L7"},
+};
 
 const QColor kDarkRed(128, 0, 0);
 const QColor kTotalBack(192, 0, 0);
@@ -160,6 +180,13 @@ frmTrayeko::frmTrayeko(QWidget* parent)
     buildTotalBoxes();
     arrangeTabOrder();
     open();
+
+    setAccessibleTexts(this, kAccessibleTexts);
+    for (int n = 1; n <= kNodeCount; ++n)
+        txtplt[size_t(n - 1)]->setAccessibleName(
+            QStringLiteral("Panjang lintasan terpendek ke simpul %1").arg(n));
+    for (int k = 1; k <= kRouteCount; ++k)
+        h[size_t(k - 1)]->setAccessibleName(QStringLiteral("Total lintasan %1").arg(k));
 }
 
 void frmTrayeko::buildControls()
@@ -170,6 +197,11 @@ void frmTrayeko::buildControls()
     lbltabel->move(px(kLabelFirstLeft), px(kLabelTop));
     fitCaption(lbltabel, kFrameRight - kLabelFirstLeft);
     lbltabel->installEventFilter(this);
+    // The label answers the mouse only; from the keyboard Ctrl+D does the same and leaves the
+    // label's look alone.
+    auto* detailKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this, this,
+                                    &frmTrayeko::toggleDetail, Qt::WidgetWithChildrenShortcut);
+    detailKey->setObjectName(QStringLiteral("detailShortcut"));
 
     for (int k = 1; k <= kLinkCount; ++k)
         j[size_t(k - 1)] = network()->weightBox(k);

@@ -2,6 +2,7 @@
 
 #include "core/clock.h"
 #include "core/floyd.h"
+#include "ui/common/accessibility.h"
 #include "ui/common/networkview.h"
 #include "ui/common/seams.h"
 #include "ui/common/twips.h"
@@ -35,6 +36,24 @@ constexpr int kMinListingPixels = 8;
 constexpr int kMinListingStretch = 70;
 
 constexpr int kProgressMaximum = 1500;
+
+// What a screen reader says for the controls. Labels that show a result keep their caption as
+// their name, so the reader speaks the result itself.
+constexpr AccessibleText kAccessibleTexts[] = {
+    {"", nullptr, "Metode Floyd: matriks nilai dan matriks simpul setiap iterasi"},
+    {"Command1", "Proses", "Mencari lintasan terpendek dengan metode Floyd"},
+    {"Command2", "Keluar", "Menutup jendela ini"},
+    {"lbljmljarak", nullptr, "Total jarak lintasan terpilih"},
+    {"lblwaktu", nullptr, "Waktu pencarian"},
+    {"proses1", "Kemajuan proses"},
+    {"SSTab1", "Matriks Floyd"},
+    {"Label28", "Nomor kolom matriks nilai"},
+    {"List1", "Matriks nilai setiap iterasi"},
+    {"Label29", "Nomor kolom matriks simpul"},
+    {"List2", "Matriks simpul setiap iterasi"},
+    {"h1", "Total lintasan langsung"},
+    {"h2", "Total lintasan lewat simpul 4"},
+};
 
 QStringList toStringList(const std::vector<std::string>& lines)
 {
@@ -147,6 +166,7 @@ frmFloid::frmFloid(QWidget* parent)
     }
 
     openWindow();
+    setAccessibleTexts(this, kAccessibleTexts);
 }
 
 void frmFloid::buildListingTabs()

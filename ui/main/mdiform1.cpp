@@ -1,5 +1,6 @@
 #include "ui/main/mdiform1.h"
 
+#include "ui/common/accessibility.h"
 #include "ui/common/artwork.h"
 #include "ui/common/twips.h"
 #include "ui/compare/frmdata.h"
@@ -28,6 +29,15 @@ constexpr int kClientHeight = 6435;
 
 // Status panel widths in twips, left to right.
 constexpr std::array<int, 4> kPanelWidths{5440, 2445, 2445, 1440};
+
+// What a screen reader says for the frame's parts; the panels keep their texts as names, and the
+// date and clock panels their tool tips as descriptions.
+constexpr AccessibleText kAccessibleTexts[] = {
+    {"", "Trayeko", "Jendela utama; menu File (Alt+F) membuka metode Dijkstra, Floyd dan Compare"},
+    {"mdiArea", "Area jendela metode"},
+    {"StatusBar1", "Baris status"},
+    {"Panel4", nullptr, "Indikator Num Lock"},
+};
 
 // The clock wakes this long after each second boundary, so that the small drift between the
 // timer's steady clock and the wall clock never makes it show the old second once more.
@@ -158,6 +168,8 @@ MDIForm1::MDIForm1(FrameSources sources, QWidget* parent)
 
     // The date is written once, at load; it is not rewritten, not even across midnight.
     panel2_->setText(dateText(sources_.now().date()) + QStringLiteral(" Indonesia"));
+
+    setAccessibleTexts(this, kAccessibleTexts);
 
     showDijkstra();
     tick();

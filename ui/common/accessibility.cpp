@@ -1,0 +1,354 @@
+#include "ui/common/accessibility.h"
+
+#include "core/demonetwork.h"
+#include "ui/common/networkview.h"
+#include "ui/common/seams.h"
+#include "ui/common/twips.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QLineEdit>
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+#include <QWindow>
+#include <array>
+#include <mutex>
+
+namespace trayeko::ui {
+
+namespace {
+
+// Children of the drawing's interface: the nodes first, then the links, then the real widgets
+// (the weight boxes and whatever else a window put on the drawing).
+constexpr int kElementCount = kNodeCount + kLinkCount;
+
+const LinkInfo& linkAt(int elementIndex)
+{
+    return demoLinks()[size_t(elementIndex - kNodeCount)];
+}
+
+bool isNodeIndex(int elementIndex)
+{
+    return elementIndex < kNodeCount;
+}
+
+// An element is highlighted when it shows the colour that marks a route: blue for a node, red
+// for a link line. The start and end nodes are blue from the start, as on the screen.
+bool nodeHighlighted(const NetworkView& view, int node)
+{
+    return view.elementColor(QStringLiteral("Shape%1").arg(node)) == fromBgr(colours::biru);
+}
+
+bool linkHighlighted(const NetworkView& view, const LinkInfo& link)
+{
+    const QColor red = fromBgr(colours::merah);
+    for (const NamedLine& line : link.lines())
+        if (view.elementColor(toQString(line.name)) == red)
+            return true;
+    return false;
+}
+
+QString highlightWord(bool highlighted)
+{
+    return highlighted ? QStringLiteral("disorot") : QStringLiteral("tidak disorot");
+}
+
+QString joinNumbers(const QList<int>& numbers)
+{
+    QStringList parts;
+    for (int n : numbers)
+        parts << QString::number(n);
+    return parts.join(QStringLiteral(", "));
+}
+
+// One node or link of the drawing. It has no QObject of its own, so it is registered with
+// QAccessible by the drawing's interface, which also deletes it.
+class ElementAccessible final : public QAccessibleInterface
+{
+public:
+    ElementAccessible(NetworkView* view, int index) : view_(view), index_(index) {}
+
+    bool isValid() const override { return !view_.isNull(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return view_ ? view_->window()->windowHandle() : nullptr; }
+
+    QAccessibleInterface* parent() const override
+    {
+        return view_ ? QAccessible::queryAccessibleInterface(view_.data()) : nullptr;
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (!view_)
+            return {};
+        switch (t) {
+        case QAccessible::Name:
+            return name();
+        case QAccessible::Description:
+            return description();
+        default:
+            return {};
+        }
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+
+    QRect rect() const override
+    {
+        if (!view_)
+            return {};
+        QRect local;
+        if (isNodeIndex(index_)) {
+            local = view_->elementRect(QStringLiteral("Shape%1").arg(index_ + 1));
+        } else {
+            for (const NamedLine& line : linkAt(index_).lines())
+                local |= view_->elementRect(toQString(line.name));
+        }
+        return QRect(view_->mapToGlobal(local.topLeft()), local.size());
+    }
+
+    QAccessible::Role role() const override { return QAccessible::Graphic; }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        if (!view_)
+            return s;
+        s.invisible = !view_->isVisible();
+        s.selectable = true;
+        s.selected = highlighted();
+        return s;
+    }
+
+    bool highlighted() const
+    {
+        return isNodeIndex(index_) ? nodeHighlighted(*view_, index_ + 1)
+                                   : linkHighlighted(*view_, linkAt(index_));
+    }
+
+private:
+    QString name() const
+    {
+        if (isNodeIndex(index_))
+            return QStringLiteral("Simpul %1").arg(index_ + 1);
+        const LinkInfo& link = linkAt(index_);
+        return QStringLiteral("Jalur %1 dari simpul %2 ke simpul %3")
+            .arg(link.number)
+            .arg(link.fromNode)
+            .arg(link.toNode);
+    }
+
+    QString description() const
+    {
+        QStringList parts;
+        if (isNodeIndex(index_)) {
+            if (index_ + 1 == kStartNode)
+                parts << QStringLiteral("simpul awal");
+            else if (index_ + 1 == kEndNode)
+                parts << QStringLiteral("simpul tujuan");
+        } else {
+            const QString weight = view_->weightBox(linkAt(index_).number)->text().trimmed();
+            parts << (weight.isEmpty() ? QStringLiteral("bobot kosong")
+                                       : QStringLiteral("bobot ") + weight);
+        }
+        parts << highlightWord(highlighted());
+        return parts.join(QStringLiteral(", "));
+    }
+
+    QPointer<NetworkView> view_;
+    int index_;
+};
+
+// The drawing as a chart: its nodes and links as children with their state, its description the
+// highlighted route.
+class NetworkViewAccessible final : public QAccessibleWidget
+{
+public:
+    explicit NetworkViewAccessible(NetworkView* view) : QAccessibleWidget(view, QAccessible::Chart)
+    {
+    }
+
+    ~NetworkViewAccessible() override
+    {
+        for (const QAccessible::Id id : ids_)
+            if (id != 0)
+                QAccessible::deleteAccessibleInterface(id);
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && view()->accessibleName().isEmpty())
+            return toQString(kFrameCaption);
+        if (t == QAccessible::Description && view()->accessibleDescription().isEmpty())
+            return highlightedRouteText(*view());
+        return QAccessibleWidget::text(t);
+    }
+
+    int childCount() const override { return kElementCount + QAccessibleWidget::childCount(); }
+
+    QAccessibleInterface* child(int index) const override
+    {
+        if (index < 0)
+            return nullptr;
+        if (index < kElementCount)
+            return element(index);
+        return QAccessibleWidget::child(index - kElementCount);
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        for (int i = 0; i < kElementCount; ++i)
+            if (ids_[size_t(i)] != 0 && QAccessible::accessibleInterface(ids_[size_t(i)]) == child)
+                return i;
+        const int widgetIndex = QAccessibleWidget::indexOfChild(child);
+        return widgetIndex < 0 ? -1 : kElementCount + widgetIndex;
+    }
+
+    // The weight boxes lie on the lines and the nodes cover the lines' ends: the topmost wins.
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        const QPoint point(x, y);
+        for (int i = kElementCount; i < childCount(); ++i)
+            if (QAccessibleInterface* c = child(i); c && c->rect().contains(point))
+                return c;
+        for (int i = 0; i < kElementCount; ++i)
+            if (QAccessibleInterface* c = element(i); c->rect().contains(point))
+                return c;
+        return nullptr;
+    }
+
+    ElementAccessible* element(int index) const
+    {
+        QAccessible::Id& id = ids_[size_t(index)];
+        if (id == 0)
+            id = QAccessible::registerAccessibleInterface(new ElementAccessible(view(), index));
+        return static_cast<ElementAccessible*>(QAccessible::accessibleInterface(id));
+    }
+
+private:
+    NetworkView* view() const { return static_cast<NetworkView*>(widget()); }
+
+    mutable std::array<QAccessible::Id, kElementCount> ids_{};
+};
+
+QAccessibleInterface* networkViewFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(NetworkView::staticMetaObject.className()))
+        if (auto* view = qobject_cast<NetworkView*>(object))
+            return new NetworkViewAccessible(view);
+    return nullptr;
+}
+
+// The element index of a node circle, link line or weight box name, or -1.
+int elementIndexOf(const QString& name)
+{
+    for (const NodeInfo& node : demoNodes())
+        if (toQString(node.shapeName) == name)
+            return node.number - 1;
+    for (const LinkInfo& link : demoLinks()) {
+        if (toQString(link.weightBox) == name)
+            return kNodeCount + link.number - 1;
+        for (const NamedLine& line : link.lines())
+            if (toQString(line.name) == name)
+                return kNodeCount + link.number - 1;
+    }
+    return -1;
+}
+
+} // namespace
+
+void setAccessibleTexts(QWidget* root, std::span<const AccessibleText> texts)
+{
+    for (const AccessibleText& t : texts) {
+        const QString objectName = QString::fromUtf8(t.objectName);
+        QWidget* w = objectName.isEmpty() ? root : root->findChild<QWidget*>(objectName);
+        if (!w) {
+            qWarning("setAccessibleTexts: no control named %s", t.objectName);
+            continue;
+        }
+        if (t.name)
+            w->setAccessibleName(QString::fromUtf8(t.name));
+        if (t.description)
+            w->setAccessibleDescription(QString::fromUtf8(t.description));
+    }
+}
+
+void makeAccessible(NetworkView& view)
+{
+    static std::once_flag installed;
+    std::call_once(installed, [] { QAccessible::installFactory(networkViewFactory); });
+
+    for (const LinkInfo& link : demoLinks()) {
+        QLineEdit* box = view.weightBox(link.number);
+        box->setAccessibleName(QStringLiteral("Bobot jalur %1").arg(link.number));
+        box->setAccessibleDescription(QStringLiteral("Jalur %1 dari simpul %2 ke simpul %3")
+                                          .arg(link.number)
+                                          .arg(link.fromNode)
+                                          .arg(link.toNode));
+    }
+}
+
+void notifyElementChanged(NetworkView& view, const QString& elementName)
+{
+    // Building interfaces only to announce a change nobody listens to would cost every run.
+    if (!QAccessible::isActive())
+        return;
+    const int index = elementIndexOf(elementName);
+    if (index < 0)
+        return;
+    auto* iface =
+        dynamic_cast<NetworkViewAccessible*>(QAccessible::queryAccessibleInterface(&view));
+    if (!iface)
+        return;
+    ElementAccessible* element = iface->element(index);
+
+    QAccessible::State changed;
+    changed.selected = true;
+    QAccessibleStateChangeEvent stateEvent(element, changed);
+    QAccessible::updateAccessibility(&stateEvent);
+    QAccessibleEvent elementEvent(element, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&elementEvent);
+    QAccessibleEvent viewEvent(&view, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&viewEvent);
+}
+
+QString highlightedRouteText(const NetworkView& view)
+{
+    QList<const LinkInfo*> lit;
+    for (const LinkInfo& link : demoLinks())
+        if (linkHighlighted(view, link))
+            lit << &link;
+    if (lit.isEmpty())
+        return QStringLiteral("Belum ada lintasan terpilih");
+
+    // Follow the highlighted links along their arrows from the start node. The network has no
+    // cycle, so the walk ends.
+    QList<int> nodes{kStartNode};
+    QList<int> links;
+    for (bool moved = true; moved;) {
+        moved = false;
+        for (const LinkInfo* link : lit) {
+            if (link->fromNode == nodes.back() && !links.contains(link->number)) {
+                nodes << link->toNode;
+                links << link->number;
+                moved = true;
+                break;
+            }
+        }
+    }
+    if (nodes.back() == kEndNode && links.size() == lit.size())
+        return QStringLiteral("Lintasan terpilih: simpul %1 lewat jalur %2")
+            .arg(joinNumbers(nodes), joinNumbers(links));
+
+    // Not one route from start to end: name what is red, so nothing is hidden.
+    QList<int> numbers;
+    for (const LinkInfo* link : lit)
+        numbers << link->number;
+    return QStringLiteral("Jalur disorot: %1").arg(joinNumbers(numbers));
+}
+
+} // namespace trayeko::ui
