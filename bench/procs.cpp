@@ -1,0 +1,204 @@
+// Spawns trayeko (through trayeko_bench_launcher) and the bare Qt baseline as processes, several
+// times each and interleaved so that both see the same machine load, and prints the medians:
+//
+//   startup_ms_program / startup_ms_baseline     process start to both windows painted once
+//   idle_cpu_percent_program / _baseline         user + system time while idle, % of one core
+//   peak_rss_kb_program / _baseline              peak resident memory
+//
+// one "key value" per line. The platform (offscreen, xcb) is whatever the environment selects.
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <map>
+#include <optional>
+#include <poll.h>
+#include <spawn.h>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+// A child that has not printed its figure by then (setup plus the idle wait) is stuck.
+constexpr int kChildTimeoutSeconds = 30;
+
+long long monotonicNs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return ts.tv_sec * 1'000'000'000LL + ts.tv_nsec;
+}
+
+std::string siblingPath(const char* name)
+{
+    std::vector<char> buffer(4096);
+    const ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
+    std::string self = n > 0 ? std::string(buffer.data(), size_t(n)) : std::string("./x");
+    return self.substr(0, self.rfind('/') + 1) + name;
+}
+
+struct ChildRun
+{
+    long long spawnedNs = 0;
+    std::map<std::string, double> values;
+};
+
+// Runs @p program with @p setting added to the environment and collects the "key value" lines it
+// prints. Nothing on failure or when it does not finish in time.
+std::optional<ChildRun> runChild(const std::string& program, const std::string& setting,
+                                 int timeoutSeconds)
+{
+    int out[2];
+    if (pipe(out) != 0)
+        return std::nullopt;
+
+    std::vector<std::string> env;
+    for (char** e = environ; *e; ++e)
+        env.emplace_back(*e);
+    env.push_back(setting);
+    std::vector<char*> envp;
+    for (std::string& e : env)
+        envp.push_back(e.data());
+    envp.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    posix_spawn_file_actions_addclose(&actions, out[1]);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+
+    std::string path = program;
+    char* argv[] = {path.data(), nullptr};
+    ChildRun run;
+    pid_t pid = 0;
+    run.spawnedNs = monotonicNs();
+    const int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    if (spawned != 0) {
+        close(out[0]);
+        std::fprintf(stderr, "cannot start %s: %s\n", path.c_str(), std::strerror(spawned));
+        return std::nullopt;
+    }
+
+    std::string text;
+    const long long deadline = run.spawnedNs + timeoutSeconds * 1'000'000'000LL;
+    bool timedOut = false;
+    for (;;) {
+        const long long left = deadline - monotonicNs();
+        if (left <= 0) {
+            timedOut = true;
+            break;
+        }
+        pollfd fd{out[0], POLLIN, 0};
+        const int ready = poll(&fd, 1, int(left / 1'000'000) + 1);
+        if (ready < 0 && errno == EINTR)
+            continue;
+        if (ready <= 0)
+            continue;
+        char chunk[512];
+        const ssize_t got = read(out[0], chunk, sizeof chunk);
+        if (got <= 0)
+            break;
+        text.append(chunk, size_t(got));
+    }
+    close(out[0]);
+    if (timedOut)
+        kill(pid, SIGKILL);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (timedOut || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "%s (%s) %s\n", path.c_str(), setting.c_str(),
+                     timedOut ? "did not finish in time" : "failed");
+        return std::nullopt;
+    }
+
+    std::istringstream lines(text);
+    std::string key;
+    double value = 0;
+    while (lines >> key >> value)
+        run.values[key] = value;
+    return run;
+}
+
+double median(std::vector<double> values)
+{
+    if (values.empty())
+        return -1;
+    std::sort(values.begin(), values.end());
+    const size_t mid = values.size() / 2;
+    return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
+}
+
+// One figure of one child, or nothing when the child failed or did not print it.
+std::optional<double> measure(const std::string& program, const std::string& setting,
+                              const std::string& key, int extraSeconds)
+{
+    const auto run = runChild(program, setting, kChildTimeoutSeconds + extraSeconds);
+    if (!run || !run->values.count(key))
+        return std::nullopt;
+    const double value = run->values.at(key);
+    if (key == "first_paint_ns")
+        return (value - double(run->spawnedNs)) / 1e6;
+    return value;
+}
+
+int argument(int argc, char* argv[], const std::string& name, int fallback)
+{
+    for (int i = 1; i + 1 < argc; ++i)
+        if (argv[i] == name)
+            return std::atoi(argv[i + 1]);
+    return fallback;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const int startupRuns = argument(argc, argv, "--startup-runs", 15);
+    const int idleSeconds = argument(argc, argv, "--idle-seconds", 10);
+    const int rssRuns = argument(argc, argv, "--rss-runs", 3);
+
+    const std::vector<std::pair<std::string, std::string>> programs = {
+        {"program", siblingPath("trayeko_bench_launcher")},
+        {"baseline", siblingPath("trayeko_bench_baseline")},
+    };
+    std::map<std::string, std::vector<double>> samples;
+    bool failed = false;
+
+    const auto collect = [&](const std::string& figure, const std::string& setting,
+                             const std::string& key, int runs, bool warmUp, int extraSeconds) {
+        for (int i = warmUp ? -1 : 0; i < runs; ++i) {
+            // Alternate which one goes first, so that neither always follows the other.
+            for (size_t p = 0; p < programs.size(); ++p) {
+                const auto& [who, path] = programs[(size_t(i + 1) + p) % programs.size()];
+                const auto value = measure(path, setting, key, extraSeconds);
+                if (!value)
+                    failed = true;
+                else if (i >= 0)
+                    samples[figure + "_" + who].push_back(*value);
+            }
+        }
+    };
+
+    collect("startup_ms", "TRAYEKO_EXIT_AFTER_FIRST_PAINT=1", "first_paint_ns", startupRuns, true,
+            0);
+    collect("peak_rss_kb", "TRAYEKO_BENCH_PEAK_RSS=1", "peak_rss_kb", rssRuns, false, 0);
+    if (idleSeconds > 0)
+        collect("idle_cpu_percent", "TRAYEKO_BENCH_IDLE_SECONDS=" + std::to_string(idleSeconds),
+                "idle_cpu_percent", 1, false, idleSeconds);
+
+    for (const auto& [figure, values] : samples)
+        std::printf("%s %.3f\n", figure.c_str(), median(values));
+    return failed ? 1 : 0;
+}

@@ -1,0 +1,214 @@
+// Every click handler of the real windows, inside the real frame, on whatever platform the
+// environment selects (offscreen, or xcb under Xvfb where repaints reach an X server).
+//
+// Each figure is one call per repetition; the median over the repetitions is the figure. A name
+// without suffix times the handler alone (what runs before the event loop gets control back);
+// "+paint" adds the event loop turn that lays out, paints and flushes what the handler changed.
+#include "bench/drive.h"
+#include "ui/common/artwork.h"
+#include "ui/compare/frmdata.h"
+#include "ui/dijkstra/frmtrayeko.h"
+#include "ui/floyd/frmfloid.h"
+#include "ui/main/mdiform1.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QWindow>
+#include <benchmark/benchmark.h>
+#include <functional>
+#include <string>
+
+using namespace trayeko;
+
+namespace {
+
+ui::MDIForm1* frame = nullptr;
+
+// Counts the paint events of progress bars: their repaints during an animation are what the
+// Xvfb figures of the runs are mostly made of.
+class BarPaints final : public QObject
+{
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && qobject_cast<QProgressBar*>(watched))
+            ++count;
+        return false;
+    }
+};
+
+BarPaints* barPaints = nullptr;
+
+// What the event loop does after a click: deferred deletes, layouts, paints and the flush.
+void settle()
+{
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
+}
+
+void waitForExposure(QWidget& window)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!(window.windowHandle() && window.windowHandle()->isExposed()) &&
+           waited.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    settle();
+}
+
+ui::frmTrayeko* dijkstra()
+{
+    if (!bench::dijkstraWindow(*frame))
+        bench::chooseMenu(*frame, QStringLiteral("mnudijktra"));
+    ui::frmTrayeko* w = bench::dijkstraWindow(*frame);
+    // A refusal answers at once instead of waiting in a modal loop.
+    w->setMessageBox([](QWidget*, const QString&, const QString&) {});
+    return w;
+}
+
+ui::frmFloid* floyd()
+{
+    if (!bench::floydWindow(*frame))
+        bench::chooseMenu(*frame, QStringLiteral("mnufloyd"));
+    return bench::floydWindow(*frame);
+}
+
+ui::frmData* compare()
+{
+    if (!bench::compareWindow(*frame))
+        bench::chooseMenu(*frame, QStringLiteral("mnucompare"));
+    return bench::compareWindow(*frame);
+}
+
+bool detailOpen()
+{
+    return dijkstra()->findChild<QLabel*>(QStringLiteral("lbltabel"))->text() !=
+           QStringLiteral("Tampilan Detail");
+}
+
+void setFirstWeight(const QString& text)
+{
+    dijkstra()->findChild<QLineEdit*>(QStringLiteral("j1"))->setText(text);
+}
+
+template <class Window> void closeWindow(Window* window)
+{
+    if (window)
+        window->close();
+}
+
+struct Handler
+{
+    std::string name;
+    std::function<void()> prepare; // before each call, untimed
+    std::function<void()> call;    // the timed handler
+    std::function<void()> finish = [] {};
+};
+
+void registerHandler(const Handler& h, int repetitions)
+{
+    const auto alone = [h](benchmark::State& state) {
+        h.prepare();
+        settle();
+        const int paintsBefore = barPaints->count;
+        for (auto _ : state)
+            h.call();
+        state.counters["bar_paints"] = barPaints->count - paintsBefore;
+        settle();
+        h.finish();
+    };
+    const auto painted = [h](benchmark::State& state) {
+        h.prepare();
+        settle();
+        for (auto _ : state) {
+            h.call();
+            settle();
+        }
+        h.finish();
+    };
+    for (const auto& [suffix, body] :
+         {std::pair<std::string, std::function<void(benchmark::State&)>>{"", alone},
+          {"+paint", painted}}) {
+        benchmark::RegisterBenchmark((h.name + suffix).c_str(), body)
+            ->Iterations(1)
+            ->Repetitions(repetitions)
+            ->ReportAggregatesOnly(true)
+            ->UseRealTime()
+            ->Unit(benchmark::kMillisecond);
+    }
+}
+
+void registerHandlers(int repetitions)
+{
+    const std::vector<Handler> handlers = {
+        {"dijkstra_run", [] { dijkstra(); },
+         [] { bench::button(dijkstra(), QStringLiteral("Command1"))->click(); }},
+        {"dijkstra_refusal", [] { setFirstWeight(QStringLiteral("-1")); },
+         [] { bench::button(dijkstra(), QStringLiteral("Command1"))->click(); },
+         [] { setFirstWeight(QStringLiteral("7")); }},
+        {"dijkstra_detail_open",
+         [] {
+             if (detailOpen())
+                 dijkstra()->toggleDetail();
+         },
+         [] { dijkstra()->toggleDetail(); }},
+        {"dijkstra_detail_close",
+         [] {
+             if (!detailOpen())
+                 dijkstra()->toggleDetail();
+         },
+         [] { dijkstra()->toggleDetail(); }},
+        {"dijkstra_blink", [] { dijkstra(); }, [] { dijkstra()->blink(); }},
+        {"menu_open_dijkstra", [] { closeWindow(bench::dijkstraWindow(*frame)); },
+         [] { bench::chooseMenu(*frame, QStringLiteral("mnudijktra")); }},
+        {"menu_open_floyd", [] { closeWindow(bench::floydWindow(*frame)); },
+         [] { bench::chooseMenu(*frame, QStringLiteral("mnufloyd")); }},
+        {"floyd_run", [] { floyd(); },
+         [] { bench::button(floyd(), QStringLiteral("Command1"))->click(); }},
+        {"menu_open_compare", [] { closeWindow(bench::compareWindow(*frame)); },
+         [] { bench::chooseMenu(*frame, QStringLiteral("mnucompare")); }},
+        {"compare_scenario4", [] { compare(); }, [] { bench::chooseScenario(compare(), 4); }},
+    };
+    for (const Handler& h : handlers)
+        registerHandler(h, repetitions);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    benchmark::Initialize(&argc, argv);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Trayeko"));
+    QApplication::setWindowIcon(ui::programIcon());
+
+    BarPaints paints;
+    barPaints = &paints;
+    app.installEventFilter(&paints);
+
+    ui::MDIForm1 mainWindow;
+    frame = &mainWindow;
+    if (const QScreen* screen = mainWindow.screen())
+        mainWindow.setGeometry(screen->availableGeometry());
+    mainWindow.showMaximized();
+    waitForExposure(mainWindow);
+
+    int repetitions = 15;
+    if (const QByteArray r = qgetenv("TRAYEKO_BENCH_REPETITIONS"); !r.isEmpty())
+        repetitions = std::max(1, r.toInt());
+    registerHandlers(repetitions);
+
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
