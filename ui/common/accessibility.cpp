@@ -12,7 +12,9 @@
 #include <QStringList>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <mutex>
 
 namespace trayeko::ui {
@@ -48,6 +50,27 @@ bool linkHighlighted(const NetworkView& view, const LinkInfo& link)
             return true;
     return false;
 }
+
+// Geometry of the drawing in the view's pixels, shifted as the window's variant says.
+QPointF viewPoint(const NetworkView& view, TwipPoint p)
+{
+    return {double(p.x + view.variant().networkShift) / kTwipsPerPixel,
+            double(p.y) / kTwipsPerPixel};
+}
+
+double distanceToSegment(QPointF p, QPointF a, QPointF b)
+{
+    const QPointF ab = b - a;
+    const double lengthSquared = QPointF::dotProduct(ab, ab);
+    const double t = lengthSquared > 0
+                         ? std::clamp(QPointF::dotProduct(p - a, ab) / lengthSquared, 0.0, 1.0)
+                         : 0.0;
+    const QPointF d = p - (a + t * ab);
+    return std::sqrt(QPointF::dotProduct(d, d));
+}
+
+// How far from a line's middle a pointer still hits it: the pen and a little for the hand.
+constexpr double kLineHitDistance = 3.0;
 
 QString highlightWord(bool highlighted)
 {
@@ -109,6 +132,27 @@ public:
                 local |= view_->elementRect(toQString(line.name));
         }
         return QRect(view_->mapToGlobal(local.topLeft()), local.size());
+    }
+
+    // Whether the point (in screen coordinates) lies on the circle or close to the line itself,
+    // not only inside its bounding box.
+    bool hit(QPoint global) const
+    {
+        if (!view_)
+            return false;
+        const QPointF p = view_->mapFromGlobal(QPointF(global));
+        if (isNodeIndex(index_)) {
+            const NodeInfo& node = demoNodes()[size_t(index_)];
+            const double radius = double(kNodeDiameter) / kTwipsPerPixel / 2;
+            const QPointF centre = viewPoint(*view_, node.circle) + QPointF(radius, radius);
+            const QPointF d = p - centre;
+            return QPointF::dotProduct(d, d) <= radius * radius;
+        }
+        for (const NamedLine& line : linkAt(index_).lines())
+            if (distanceToSegment(p, viewPoint(*view_, line.from), viewPoint(*view_, line.to)) <=
+                kLineHitDistance)
+                return true;
+        return false;
     }
 
     QAccessible::Role role() const override { return QAccessible::Graphic; }
@@ -216,7 +260,7 @@ public:
             if (QAccessibleInterface* c = child(i); c && c->rect().contains(point))
                 return c;
         for (int i = 0; i < kElementCount; ++i)
-            if (QAccessibleInterface* c = element(i); c->rect().contains(point))
+            if (ElementAccessible* c = element(i); c->hit(point))
                 return c;
         return nullptr;
     }
@@ -294,7 +338,7 @@ void makeAccessible(NetworkView& view)
 
 void notifyElementChanged(NetworkView& view, const QString& elementName)
 {
-    // Building interfaces only to announce a change nobody listens to would cost every run.
+    // Qt drops events while no assistive technology listens; then no interface need be built.
     if (!QAccessible::isActive())
         return;
     const int index = elementIndexOf(elementName);

@@ -56,8 +56,9 @@ NetworkView::NetworkView(const DrawingVariant& variant, QWidget* parent)
     for (const LinkInfo& link : demoLinks())
         for (const NamedLine& line : link.lines())
             colours_.insert(toQString(line.name), fromBgr(colours::hitam));
-    reset();
+    // Before the first colour change, which already speaks to assistive technology.
     makeAccessible(*this);
+    reset();
 }
 
 QLineEdit* NetworkView::weightBox(int k) const

@@ -24,6 +24,8 @@ class NetworkView final : public QWidget
 public:
     explicit NetworkView(const DrawingVariant& variant, QWidget* parent = nullptr);
 
+    const DrawingVariant& variant() const { return variant_; }
+
     // Weight box of link k (1 ... 14); its objectName is "j<k>".
     QLineEdit* weightBox(int k) const;
 

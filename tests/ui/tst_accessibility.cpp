@@ -1,0 +1,357 @@
+#include "core/demonetwork.h"
+#include "ui/common/accessibility.h"
+#include "ui/common/networkview.h"
+#include "ui/common/twips.h"
+#include "ui/compare/frmdata.h"
+#include "ui/dijkstra/frmtrayeko.h"
+#include "ui/floyd/frmfloid.h"
+#include "ui/main/mdiform1.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QSet>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+using namespace trayeko::ui;
+
+namespace {
+
+using Edits = QList<QPair<QString, QString>>; // weight box, text typed into it
+using WindowFactory = std::function<std::unique_ptr<QWidget>()>;
+
+QAccessibleInterface* accessible(QObject* object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+QString accessibleName(QObject* object)
+{
+    return accessible(object)->text(QAccessible::Name);
+}
+
+// The names of the drawing's children whose state says "highlighted", in tree order.
+QStringList highlightedChildren(NetworkView* view)
+{
+    QStringList out;
+    QAccessibleInterface* iface = accessible(view);
+    for (int i = 0; i < iface->childCount(); ++i)
+        if (QAccessibleInterface* c = iface->child(i); c->state().selected)
+            out << c->text(QAccessible::Name).section(' ', 0, 1);
+    return out;
+}
+
+void typeWeights(QWidget* window, const Edits& edits)
+{
+    for (const auto& [box, text] : edits)
+        window->findChild<QLineEdit*>(box)->setText(text);
+}
+
+// A window that starts no timer of its own and shows no message box.
+std::unique_ptr<QWidget> dijkstraWindow()
+{
+    auto w = std::make_unique<frmTrayeko>();
+    w->setMessageBox([](QWidget*, const QString&, const QString&) {});
+    return w;
+}
+
+FrameSources fixedSources()
+{
+    return {[] { return QDateTime(QDate(2003, 9, 2), QTime(11, 50, 41)); },
+            [] { return std::optional<bool>(); }};
+}
+
+} // namespace
+
+class tst_Accessibility : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Every control the keyboard reaches says what it is, and no two say the same.
+    void reachableControlsAreNamed_data()
+    {
+        QTest::addColumn<WindowFactory>("make");
+        QTest::addColumn<int>("minimumCount");
+        QTest::addRow("Dijkstra") << WindowFactory(dijkstraWindow) << 17;
+        QTest::addRow("Floyd") << WindowFactory([] { return std::make_unique<frmFloid>(); }) << 18;
+        QTest::addRow("comparison")
+            << WindowFactory([] { return std::make_unique<frmData>(); }) << 5;
+        QTest::addRow("frame") << WindowFactory([] {
+            return std::make_unique<MDIForm1>(fixedSources());
+        }) << 18;
+    }
+    void reachableControlsAreNamed()
+    {
+        QFETCH(WindowFactory, make);
+        QFETCH(int, minimumCount);
+        const std::unique_ptr<QWidget> window = make();
+        QSet<QString> seen;
+        QStringList problems;
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            // A focus proxy (the text part of a combo box) speaks through its owner, and a combo
+            // box's drop-down list is a popup window of its own whose items speak for themselves.
+            if (!(w->focusPolicy() & Qt::TabFocus) || w->focusProxy() || !w->isEnabled() ||
+                w->window() != window.get())
+                continue;
+            if (qobject_cast<QLineEdit*>(w) && qobject_cast<QWidget*>(w->parent()) &&
+                w->parentWidget()->focusProxy() == w)
+                continue;
+            const QString name = accessibleName(w);
+            if (name.trimmed().isEmpty() || name == w->objectName())
+                problems << w->objectName() + " (" + w->metaObject()->className() + ") unnamed";
+            else if (seen.contains(name))
+                problems << w->objectName() + " repeats \"" + name + "\"";
+            seen.insert(name);
+        }
+        QCOMPARE(problems.join("; "), QString());
+        QVERIFY2(seen.size() >= minimumCount, qPrintable(QString::number(seen.size())));
+    }
+
+    // Both drawings name their weight boxes after their links.
+    void weightBoxNames_data()
+    {
+        QTest::addColumn<bool>("floyd");
+        QTest::addColumn<int>("link");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("description");
+        QTest::addRow("Dijkstra j1") << false << 1 << "Bobot jalur 1"
+                                     << "Jalur 1 dari simpul 1 ke simpul 2";
+        QTest::addRow("Dijkstra j11 against the node order")
+            << false << 11 << "Bobot jalur 11"
+            << "Jalur 11 dari simpul 6 ke simpul 5";
+        QTest::addRow("Floyd j14") << true << 14 << "Bobot jalur 14"
+                                   << "Jalur 14 dari simpul 6 ke simpul 7";
+    }
+    void weightBoxNames()
+    {
+        QFETCH(bool, floyd);
+        QFETCH(int, link);
+        QFETCH(QString, name);
+        QFETCH(QString, description);
+        const std::unique_ptr<NetworkWindow> window =
+            floyd ? std::unique_ptr<NetworkWindow>(std::make_unique<frmFloid>())
+                  : std::unique_ptr<NetworkWindow>(std::make_unique<frmTrayeko>());
+        QAccessibleInterface* box = accessible(window->network()->weightBox(link));
+        QCOMPARE(box->text(QAccessible::Name), name);
+        QCOMPARE(box->text(QAccessible::Description), description);
+        QCOMPARE(box->role(), QAccessible::EditableText);
+    }
+
+    // What a screen reader finds on the drawing after a run: the route in the drawing's
+    // description and the highlighted nodes and links in their states. (That the changes are
+    // announced is checked over AT-SPI by scripts/atspi-check.py: Qt sends no events to
+    // assistive technology on the offscreen platform.)
+    void drawingAfterRun_data()
+    {
+        QTest::addColumn<bool>("floyd");
+        QTest::addColumn<QList<Edits>>("runs"); // what is typed before each click of Proses
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<QStringList>("highlighted");
+
+        const QStringList ends{"Simpul 1", "Simpul 7"};
+        const QStringList direct = ends + QStringList{"Jalur 10"};
+        const QStringList through35{"Simpul 1", "Simpul 3", "Simpul 5", "Simpul 7",
+                                    "Jalur 2",  "Jalur 7",  "Jalur 13"};
+        const QString directText = "Lintasan terpilih: simpul 1, 7 lewat jalur 10";
+        const QString through35Text = "Lintasan terpilih: simpul 1, 3, 5, 7 lewat jalur 2, 7, 13";
+
+        QTest::addRow("Dijkstra before a run")
+            << false << QList<Edits>{} << "Belum ada lintasan terpilih" << ends;
+        // Routes 1 and 9 tie at 16; the lower number, the direct link, is chosen.
+        QTest::addRow("Dijkstra defaults") << false << QList<Edits>{{}} << directText << direct;
+        QTest::addRow("Dijkstra through nodes 3 and 5")
+            << false << QList<Edits>{{{"j10", "20"}}} << through35Text << through35;
+        QTest::addRow("Dijkstra: a new route replaces the old")
+            << false << QList<Edits>{{}, {{"j10", "20"}}} << through35Text << through35;
+        QTest::addRow("Dijkstra: a refused run keeps the shown route")
+            << false << QList<Edits>{{}, {{"j4", "-1"}}} << directText << direct;
+        QTest::addRow("Dijkstra: a refused first run shows none")
+            << false << QList<Edits>{{{"j4", "0"}}} << "Belum ada lintasan terpilih" << ends;
+        QTest::addRow("Floyd defaults") << true << QList<Edits>{{}} << directText << direct;
+        QTest::addRow("Floyd, direct link made long")
+            << true << QList<Edits>{{{"j10", "30"}}} << through35Text << through35;
+    }
+    void drawingAfterRun()
+    {
+        QFETCH(bool, floyd);
+        QFETCH(QList<Edits>, runs);
+        QFETCH(QString, summary);
+        QFETCH(QStringList, highlighted);
+
+        std::unique_ptr<NetworkWindow> window;
+        if (floyd) {
+            window = std::make_unique<frmFloid>();
+        } else {
+            auto dijkstra = std::make_unique<frmTrayeko>();
+            dijkstra->setMessageBox([](QWidget*, const QString&, const QString&) {});
+            window = std::move(dijkstra);
+        }
+        for (const Edits& edits : runs) {
+            typeWeights(window.get(), edits);
+            window->findChild<QPushButton*>("Command1")->click();
+        }
+
+        QAccessibleInterface* iface = accessible(window->network());
+        QCOMPARE(iface->role(), QAccessible::Chart);
+        QCOMPARE(iface->text(QAccessible::Name), "Pencarian Jalur");
+        QCOMPARE(iface->text(QAccessible::Description), summary);
+        QCOMPARE(highlightedChildren(window->network()), highlighted);
+    }
+
+    // A link's description carries the weight its box shows, as typed.
+    void linkDescription_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("description");
+        QTest::addRow("default") << "6"
+                                 << "bobot 6, tidak disorot";
+        QTest::addRow("decimal, blanks trimmed") << " 2.5 "
+                                                 << "bobot 2.5, tidak disorot";
+        QTest::addRow("empty box") << ""
+                                   << "bobot kosong, tidak disorot";
+    }
+    void linkDescription()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, description);
+        NetworkView view(trayeko::dijkstraDrawing());
+        view.weightBox(2)->setText(typed);
+        QAccessibleInterface* link = accessible(&view)->child(trayeko::kNodeCount + 1);
+        QCOMPARE(link->text(QAccessible::Name), "Jalur 2 dari simpul 1 ke simpul 3");
+        QCOMPARE(link->text(QAccessible::Description), description);
+    }
+
+    // Colours set directly, in combinations no run makes: the summary never hides a red link.
+    void summaryOfColours_data()
+    {
+        QTest::addColumn<QStringList>("red");
+        QTest::addColumn<QString>("summary");
+        QTest::addRow("nothing") << QStringList{} << "Belum ada lintasan terpilih";
+        QTest::addRow("one segment of link 10 is enough")
+            << QStringList{"lj10b"} << "Lintasan terpilih: simpul 1, 7 lewat jalur 10";
+        QTest::addRow("a red box alone is no route")
+            << QStringList{"j5"} << "Belum ada lintasan terpilih";
+        QTest::addRow("a link away from the start") << QStringList{"lj5"} << "Jalur disorot: 5";
+        QTest::addRow("route that stops short")
+            << QStringList{"lj2", "lj7"} << "Jalur disorot: 2, 7";
+        QTest::addRow("route with an extra red link")
+            << QStringList{"lj10a", "lj10b", "lj14"} << "Jalur disorot: 10, 14";
+        QTest::addRow("route 17 in the Floyd drawing's terms")
+            << QStringList{"lj3", "lj12a", "lj12b"}
+            << "Lintasan terpilih: simpul 1, 4, 7 lewat jalur 3, 12";
+    }
+    void summaryOfColours()
+    {
+        QFETCH(QStringList, red);
+        QFETCH(QString, summary);
+        NetworkView view(trayeko::floydDrawing());
+        for (const QString& name : red)
+            view.setElementColor(name, QColor(255, 0, 0));
+        QCOMPARE(highlightedRouteText(view), summary);
+        QCOMPARE(accessible(&view)->text(QAccessible::Description), summary);
+    }
+
+    // The tree holds together: parents, indexes, and hit tests that find the topmost element.
+    void treeAndHitTests_data()
+    {
+        QTest::addColumn<bool>("floyd");
+        QTest::addColumn<QPoint>("twips"); // in the Dijkstra drawing's coordinates
+        QTest::addColumn<QString>("hit");
+        QTest::addRow("weight box on its line") << false << QPoint(3180, 4100) << "Bobot jalur 5";
+        QTest::addRow("node over the ends of its lines")
+            << false << QPoint(3240, 2790) << "Simpul 3";
+        QTest::addRow("second segment of link 10")
+            << false << QPoint(5640, 1560) << "Jalur 10 dari simpul 1 ke simpul 7";
+        QTest::addRow("same place in the shifted Floyd drawing")
+            << true << QPoint(5640, 1560) << "Jalur 10 dari simpul 1 ke simpul 7";
+        QTest::addRow("beside a diagonal, inside its box") << false << QPoint(1300, 1500) << "";
+        QTest::addRow("legend") << false << QPoint(7500, 700) << "";
+    }
+    void treeAndHitTests()
+    {
+        QFETCH(bool, floyd);
+        QFETCH(QPoint, twips);
+        QFETCH(QString, hit);
+        NetworkView view(floyd ? trayeko::floydDrawing() : trayeko::dijkstraDrawing());
+        view.show();
+        QAccessibleInterface* iface = accessible(&view);
+        QCOMPARE(iface->childCount(), trayeko::kNodeCount + 2 * trayeko::kLinkCount);
+        for (int i = 0; i < iface->childCount(); ++i) {
+            QAccessibleInterface* c = iface->child(i);
+            QVERIFY(c && c->isValid());
+            QCOMPARE(c->parent(), iface);
+            QCOMPARE(iface->indexOfChild(c), i);
+            QVERIFY(iface->rect().contains(c->rect()));
+        }
+        QVERIFY(!iface->child(iface->childCount()));
+
+        const int shift = view.variant().networkShift;
+        const QPoint global = view.mapToGlobal(QPoint(px(twips.x() + shift), px(twips.y())));
+        QAccessibleInterface* found = iface->childAt(global.x(), global.y());
+        QCOMPARE(found ? found->text(QAccessible::Name) : QString(), hit);
+    }
+
+    // The keyboard reaches what the mouse reaches: the menu through Alt+F and its access keys,
+    // the detail view through Ctrl+D in the window that has the focus.
+    void keyboard_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("activeWindow");
+        QTest::addColumn<QString>("detailCaption");
+        QTest::addRow("Alt+F then D") << "Alt+F D"
+                                      << "Trayeko 2003"
+                                      << "Tampilan Detail";
+        QTest::addRow("Alt+F then F") << "Alt+F F"
+                                      << "Metode Floid"
+                                      << "Tampilan Detail";
+        QTest::addRow("Alt+F then C") << "Alt+F C"
+                                      << "Compare Multinode"
+                                      << "Tampilan Detail";
+        QTest::addRow("Ctrl+D opens the detail view") << "Ctrl+D"
+                                                      << "Trayeko 2003"
+                                                      << "Sembunyikan Detail";
+        QTest::addRow("Ctrl+D again closes it") << "Ctrl+D Ctrl+D"
+                                                << "Trayeko 2003"
+                                                << "Tampilan Detail";
+        QTest::addRow("Ctrl+D belongs to the Dijkstra window") << "Alt+F F Ctrl+D"
+                                                               << "Metode Floid"
+                                                               << "Tampilan Detail";
+        QTest::addRow("back in the Dijkstra window") << "Alt+F F Alt+F D Ctrl+D"
+                                                     << "Trayeko 2003"
+                                                     << "Sembunyikan Detail";
+    }
+    void keyboard()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, activeWindow);
+        QFETCH(QString, detailCaption);
+        MDIForm1 frame(fixedSources());
+        frame.show();
+        QApplication::setActiveWindow(&frame);
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        for (const QString& key : keys.split(' ')) {
+            QWidget* target = QApplication::activePopupWidget();
+            if (!target)
+                target = QApplication::focusWidget() ? QApplication::focusWidget() : &frame;
+            const QKeySequence sequence(key);
+            QTest::keyClick(target, Qt::Key(sequence[0].key()), sequence[0].keyboardModifiers());
+        }
+        QVERIFY(!QApplication::activePopupWidget());
+        QMdiSubWindow* active = frame.mdiArea()->activeSubWindow();
+        QVERIFY(active);
+        QCOMPARE(active->windowTitle(), activeWindow);
+        auto* dijkstra = frame.findChild<frmTrayeko*>();
+        QCOMPARE(dijkstra->findChild<QLabel*>("lbltabel")->text(), detailCaption);
+    }
+};
+
+QTEST_MAIN(tst_Accessibility)
+#include "tst_accessibility.moc"
