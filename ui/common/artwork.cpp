@@ -1,5 +1,6 @@
 #include "ui/common/artwork.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -121,9 +122,14 @@ void paintProgramIcon(QPainter& painter, int size)
 
 QIcon programIcon()
 {
-    QIcon icon;
-    for (const int size : kIconSizes)
-        icon.addPixmap(iconPixmap(size));
+    // Painted once and shared by every window: Qt's pixmap cache keeps scaled copies keyed by
+    // pixmap, so fresh pixmaps for each window opened would make it grow with every opening.
+    static QIcon icon;
+    if (icon.isNull()) {
+        for (const int size : kIconSizes)
+            icon.addPixmap(iconPixmap(size));
+        qAddPostRoutine([] { icon = QIcon(); }); // no pixmap outlives the application
+    }
     return icon;
 }
 

@@ -6,6 +6,7 @@
 #include "ui/common/twips.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QFrame>
@@ -125,6 +126,20 @@ void showReport(QPlainTextEdit* box, const std::string& report)
     box->setPlainText(text);
 }
 
+// One blank icon for every opening: Qt's pixmap cache keeps copies keyed by pixmap, so a fresh
+// pixmap per window would make it grow with each opening.
+QIcon blankIcon()
+{
+    static QIcon icon;
+    if (icon.isNull()) {
+        QPixmap blank(16, 16);
+        blank.fill(Qt::transparent);
+        icon = QIcon(blank);
+        qAddPostRoutine([] { icon = QIcon(); }); // no pixmap outlives the application
+    }
+    return icon;
+}
+
 } // namespace
 
 class frmData::Reports final : public ComparisonView
@@ -157,9 +172,7 @@ frmData::frmData(QWidget* parent) : QMdiSubWindow(parent)
     // A fixed dialog border: title and close button only, no system-menu icon.
     setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    QPixmap noIcon(16, 16);
-    noIcon.fill(Qt::transparent);
-    setWindowIcon(QIcon(noIcon));
+    setWindowIcon(blankIcon());
 
     buildControls();
     reports_ =
