@@ -1,0 +1,469 @@
+// Long offscreen sessions: the tool windows opened and closed over and over through the menu, and
+// thousands of runs on whatever a person might type or paste into the weight boxes.
+//
+// The default size suits a CI run. TRAYEKO_STRESS_FULL=1 runs the full size (1000 cycles of each
+// window, 10 000 runs); TRAYEKO_STRESS_CYCLES, TRAYEKO_STRESS_RUNS and TRAYEKO_STRESS_CHOICES
+// override single counts, TRAYEKO_STRESS_SEED the random seed.
+
+#include "core/demonetwork.h"
+#include "core/numbertext.h"
+#include "ui/common/networkview.h"
+#include "ui/compare/frmdata.h"
+#include "ui/dijkstra/frmtrayeko.h"
+#include "ui/floyd/frmfloid.h"
+#include "ui/main/mdiform1.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <malloc.h>
+#include <random>
+#include <unistd.h>
+
+using namespace trayeko::ui;
+using Texts = std::array<QString, trayeko::kLinkCount>;
+
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+// AddressSanitizer keeps freed memory in quarantine, so memory sizes say nothing about leaks
+// there; LeakSanitizer checks them instead.
+constexpr bool kMemorySizesMeaningful = false;
+#else
+constexpr bool kMemorySizesMeaningful = true;
+#endif
+
+int count(const char* variable, int fullSize, int ciSize)
+{
+    bool ok = false;
+    const int value = qEnvironmentVariableIntValue(variable, &ok);
+    if (ok && value > 0)
+        return value;
+    return qEnvironmentVariableIntValue("TRAYEKO_STRESS_FULL") == 1 ? fullSize : ciSize;
+}
+
+struct Memory
+{
+    qint64 residentKiB = -1;
+    qint64 heapBytes = -1; // in use by the program, whatever the allocator keeps beside it
+};
+
+Memory memoryNow()
+{
+    Memory m;
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (statm.open(QIODevice::ReadOnly)) {
+        const QList<QByteArray> fields = statm.readAll().split(' ');
+        if (fields.size() > 1)
+            m.residentKiB = fields[1].toLongLong() * sysconf(_SC_PAGESIZE) / 1024;
+    }
+#if defined(__GLIBC__)
+    m.heapBytes = qint64(mallinfo2().uordblks);
+#endif
+    return m;
+}
+
+// Between iterations only: lets painting and the deletion of closed windows happen.
+void settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Weight-box texts from a fixed seed: mostly numbers written the many ways the boxes accept,
+// with signs, zeros, huge exponents and trailing junk now and then, some plain noise (control
+// characters, emoji, lone surrogates, other scripts' digits) and the odd pasted essay.
+class WeightTexts
+{
+public:
+    explicit WeightTexts(std::uint32_t seed) : rng_(seed) {}
+
+    Texts next()
+    {
+        static constexpr std::array<double, 5> kWildness{0, 0, 0.02, 0.2, 1};
+        const double wild = kWildness[size_t(pick(kWildness.size()))];
+        Texts texts;
+        for (QString& text : texts)
+            text = chance(1.0 / 300) ? longText() : chance(wild) ? noise() : number();
+        return texts;
+    }
+
+private:
+    int pick(size_t n) { return std::uniform_int_distribution<int>(0, int(n) - 1)(rng_); }
+    bool chance(double p) { return std::bernoulli_distribution(p)(rng_); }
+
+    QString digits(int most, const char* set = "0123456789")
+    {
+        const size_t base = std::strlen(set);
+        QString out;
+        for (int k = 1 + pick(size_t(most)); k > 0; --k) {
+            out += QLatin1Char(set[pick(base)]);
+            if (chance(0.05))
+                out += QLatin1Char(chance(0.5) ? ' ' : '\t');
+        }
+        return out;
+    }
+
+    QString number()
+    {
+        QString out = chance(0.1) ? QStringLiteral("  ") : QString();
+        if (chance(0.01))
+            out += QLatin1Char('-');
+        else if (chance(0.05))
+            out += QLatin1Char('+');
+        if (chance(0.01)) {
+            out += QLatin1Char('0');
+        } else if (chance(0.05)) {
+            out += chance(0.5) ? QStringLiteral("&H") + digits(18, "0123456789abcdefABCDEF")
+                               : QStringLiteral("&o") + digits(24, "01234567");
+        } else {
+            out += QString::number(1 + pick(99));
+            if (chance(0.3))
+                out += QLatin1Char('.') + digits(12);
+            if (chance(0.1))
+                out += QLatin1Char("EeDd"[pick(4)]) + QString(chance(0.5) ? "-" : "") +
+                       (chance(0.05) ? QStringLiteral("99999999999999999999") : digits(3));
+        }
+        if (chance(0.05))
+            out += noise();
+        return out;
+    }
+
+    QString noise()
+    {
+        static const QStringList pieces{"-",
+                                        "+",
+                                        "&H",
+                                        "&h",
+                                        "&O",
+                                        "&o",
+                                        "&",
+                                        "E",
+                                        "e",
+                                        "D",
+                                        "d",
+                                        ".",
+                                        ",",
+                                        " ",
+                                        "\t",
+                                        "\r\n",
+                                        "\n",
+                                        "0",
+                                        "1",
+                                        "9",
+                                        "F",
+                                        "7",
+                                        "1e308",
+                                        "1e-400",
+                                        "e99999999999",
+                                        "😀",
+                                        "👩‍👩‍👧",
+                                        "🇮🇩",
+                                        "\u0301",
+                                        "٣",
+                                        "１",
+                                        "∞",
+                                        "NaN",
+                                        "Inf",
+                                        "ß",
+                                        "\u200b",
+                                        "\u00a0",
+                                        "\u2212",
+                                        "\u202e",
+                                        "\uFEFF"};
+        QString out;
+        for (int k = pick(40); k > 0; --k) {
+            switch (pick(4)) {
+            case 0:
+                out += QChar(char16_t(chance(0.9) ? pick(32) : 0x7f));
+                break;
+            case 1:
+                out += QChar(char16_t(0xD800 + pick(0x800)));
+                break;
+            case 2:
+                out += QChar(char16_t(pick(0xD800)));
+                break;
+            default:
+                out += pieces[pick(size_t(pieces.size()))];
+            }
+        }
+        return out;
+    }
+
+    // Up to the 32 767 characters a line box holds: digits between blanks, zeros before a digit,
+    // or a number followed by noise.
+    QString longText()
+    {
+        const int length = 1 + pick(32767);
+        QString unit;
+        switch (pick(3)) {
+        case 0:
+            unit = QStringLiteral("1 2 3 4 5 6 7 8 9 ");
+            break;
+        case 1:
+            unit = QStringLiteral("0");
+            break;
+        default:
+            unit = noise() + number();
+        }
+        QString out = number();
+        while (out.size() < length && !unit.isEmpty())
+            out += unit;
+        return out.left(length);
+    }
+
+    std::mt19937 rng_;
+};
+
+// The main window with a fixed date and time, as a person sees it.
+struct Frame
+{
+    Frame()
+    {
+        frame.show();
+        settle();
+    }
+    QAction* entry(const QString& name) const { return frame.findChild<QAction*>(name); }
+    template <class Window> Window* open(const QString& entryName)
+    {
+        entry(entryName)->trigger();
+        return qobject_cast<Window*>(frame.mdiArea()->activeSubWindow());
+    }
+
+    MDIForm1 frame{FrameSources{[] { return QDateTime(QDate(2003, 9, 2), QTime(11, 50, 41)); },
+                                [] { return std::optional<bool>(); }}};
+};
+
+template <class T = QWidget> T* child(QObject* window, const QString& name)
+{
+    auto* found = window->findChild<T*>(name);
+    if (!found)
+        qFatal("no control %s", qPrintable(name));
+    return found;
+}
+
+QString text(QObject* window, const QString& name)
+{
+    return child<QLabel>(window, name)->text();
+}
+
+// Everything a Dijkstra run could change.
+QStringList dijkstraState(frmTrayeko* w)
+{
+    QStringList s;
+    for (auto* l : w->findChildren<QLabel*>())
+        s << l->objectName() + '=' + l->text() + (l->isVisibleTo(w) ? "" : " hidden");
+    for (auto* e : w->findChildren<QLineEdit*>())
+        s << e->objectName() + '=' + e->text();
+    s << child<QPlainTextEdit>(w, "Tabeldata")->toPlainText();
+    for (const auto& node : trayeko::demoNodes())
+        s << w->network()->elementColor(toQString(node.shapeName)).name();
+    for (const auto& link : trayeko::demoLinks()) {
+        for (const auto& line : link.lines())
+            s << w->network()->elementColor(toQString(line.name)).name();
+        s << w->network()->elementColor(toQString(link.weightBox)).name();
+    }
+    auto* bar = child<QProgressBar>(w, "proses1");
+    s << QStringLiteral("%1 %2 %3")
+             .arg(bar->isVisibleTo(w))
+             .arg(bar->value())
+             .arg(child<QTimer>(w, "Timer1")->isActive());
+    return s;
+}
+
+// What is wrong with a complete Dijkstra result, if anything.
+QString dijkstraResultFault(frmTrayeko* w, const std::string& separator)
+{
+    const QString caption = text(w, "lbljmljarak");
+    if (!caption.startsWith(QStringLiteral("Total jarak = ")))
+        return "total " + caption;
+    if (!text(w, "lblwaktu").startsWith(QStringLiteral("Selesai pencarian dalam: ")))
+        return "time " + text(w, "lblwaktu");
+    std::array<double, trayeko::kRouteCount> totals{};
+    for (int k = 1; k <= trayeko::kRouteCount; ++k) {
+        const QString total = child<QLineEdit>(w, QStringLiteral("h%1").arg(k))->text();
+        if (total.isEmpty())
+            return QStringLiteral("h%1 empty").arg(k);
+        totals[size_t(k - 1)] = trayeko::readBackNumber(total.toStdString(), separator);
+    }
+    const int chosen = text(w, "lblnojalur").section(' ', -1).toInt();
+    if (chosen < 1 || chosen > trayeko::kRouteCount)
+        return text(w, "lblnojalur");
+    const QString chosenText = child<QLineEdit>(w, QStringLiteral("h%1").arg(chosen))->text();
+    if (caption != "Total jarak = " + chosenText)
+        return caption + " for route " + QString::number(chosen) + " totalling " + chosenText;
+    for (double total : totals)
+        if (total < totals[size_t(chosen - 1)])
+            return QStringLiteral("route %1 is not the shortest").arg(chosen);
+    return {};
+}
+
+QString shortened(const Texts& texts)
+{
+    QStringList out;
+    for (const QString& t : texts)
+        out << (t.size() > 40 ? t.left(40) + QStringLiteral("…(%1)").arg(t.size()) : t);
+    return out.join(QStringLiteral(" | "));
+}
+
+} // namespace
+
+class Tst_stress final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+    void openCloseThroughMenu_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("Dijkstra") << "mnudijktra";
+        QTest::newRow("Floyd") << "mnufloyd";
+        QTest::newRow("Compare") << "mnucompare";
+    }
+    // Every closed window is deleted, and the memory it took is given back.
+    void openCloseThroughMenu()
+    {
+        QFETCH(QString, entry);
+        const int cycles = count("TRAYEKO_STRESS_CYCLES", 1000, 200);
+        Frame f;
+        f.frame.mdiArea()->closeAllSubWindows(); // the window the program starts with
+        settle();
+        QElapsedTimer timer;
+        timer.start();
+        Memory after100;
+        qint64 icon = 0;
+        for (int cycle = 1; cycle <= cycles; ++cycle) {
+            f.entry(entry)->trigger();
+            QPointer<QMdiSubWindow> window = f.frame.mdiArea()->activeSubWindow();
+            QVERIFY(window);
+            // Every opening shows the same icon pixmaps, so Qt's pixmap cache does not grow.
+            if (cycle == 1)
+                icon = window->windowIcon().cacheKey();
+            QCOMPARE(window->windowIcon().cacheKey(), icon);
+            QVERIFY(window->close());
+            settle();
+            QVERIFY2(window.isNull(), qPrintable(QString::number(cycle)));
+            if (cycle == 100)
+                after100 = memoryNow();
+        }
+        QVERIFY(f.frame.mdiArea()->subWindowList().isEmpty());
+        const Memory atEnd = memoryNow();
+        qInfo("%d cycles in %lld ms; resident %lld KiB after 100 cycles, %lld KiB at the end; "
+              "heap %lld bytes after 100 cycles, %lld at the end",
+              cycles, timer.elapsed(), after100.residentKiB, atEnd.residentKiB, after100.heapBytes,
+              atEnd.heapBytes);
+        if (!kMemorySizesMeaningful || cycles <= 100)
+            return;
+        QVERIFY(atEnd.residentKiB - after100.residentKiB <= 2048);
+        // The resident size moves in whole pages; the heap shows a leak long before it does.
+        if (after100.heapBytes >= 0)
+            QVERIFY(atEnd.heapBytes - after100.heapBytes <= 4096 + 32 * (cycles - 100));
+    }
+
+    // Each run of the Dijkstra window either refuses with one message and changes nothing, or
+    // shows a complete result; the Floyd window always lists every iteration. Comparison choices
+    // are mixed in.
+    void randomInput()
+    {
+        const int runs = count("TRAYEKO_STRESS_RUNS", 10000, 1000);
+        const int choices = count("TRAYEKO_STRESS_CHOICES", 100, 10);
+        const auto seed = std::uint32_t(count("TRAYEKO_STRESS_SEED", 20030902, 20030902));
+        Frame f;
+        QPointer<frmTrayeko> dijkstra = f.open<frmTrayeko>("mnudijktra");
+        QPointer<frmFloid> floyd = f.open<frmFloid>("mnufloyd");
+        QPointer<frmData> compare = f.open<frmData>("mnucompare");
+        QVERIFY(dijkstra && floyd && compare);
+        QStringList messages;
+        dijkstra->setMessageBox([&](QWidget*, const QString& title, const QString& message) {
+            messages << title + ": " + message;
+        });
+        qint64 ms = 0;
+        const auto clock = [&ms] { return trayeko::ClockReading{ms += 3}; };
+        dijkstra->setClock(clock);
+        floyd->setClock(clock);
+        compare->setClock(clock);
+
+        WeightTexts source(seed);
+        std::mt19937 choice(seed);
+        const std::array<QLocale, 2> locales{QLocale::c(), QLocale(QLocale::German)};
+        int refused = 0;
+        Memory early;
+        QElapsedTimer timer;
+        timer.start();
+        for (int run = 1; run <= runs; ++run) {
+            const Texts texts = source.next();
+            const QLocale& locale = locales[choice() % 2];
+            QLocale::setDefault(locale);
+            const std::string separator = locale.decimalPoint().toStdString();
+            const QString where =
+                QStringLiteral("run %1, seed %2: %3").arg(run).arg(seed).arg(shortened(texts));
+
+            for (int k = 1; k <= trayeko::kLinkCount; ++k)
+                child<QLineEdit>(dijkstra, QStringLiteral("j%1").arg(k))->setText(texts[k - 1]);
+            for (const char* name : {"lbljmljarak", "lblwaktu"})
+                child<QLabel>(dijkstra, name)->clear();
+            for (int k = 1; k <= trayeko::kRouteCount; ++k)
+                child<QLineEdit>(dijkstra, QStringLiteral("h%1").arg(k))->clear();
+            const QStringList before = dijkstraState(dijkstra);
+            messages.clear();
+            child<QPushButton>(dijkstra, "Command1")->click();
+            if (messages.isEmpty()) {
+                const QString fault = dijkstraResultFault(dijkstra, separator);
+                QVERIFY2(fault.isEmpty(), qPrintable(fault + " in " + where));
+            } else {
+                ++refused;
+                QVERIFY2(messages.size() == 1, qPrintable(messages.join('/') + " in " + where));
+                QVERIFY2(messages.front().startsWith(QStringLiteral("Input Salah: ")),
+                         qPrintable(where));
+                QVERIFY2(dijkstraState(dijkstra) == before, qPrintable(where));
+            }
+
+            for (int k = 1; k <= trayeko::kLinkCount; ++k)
+                child<QLineEdit>(floyd, QStringLiteral("j%1").arg(k))->setText(texts[k - 1]);
+            child<QPushButton>(floyd, "Command1")->click();
+            QVERIFY2(child<QListWidget>(floyd, "List1")->count() == 71 &&
+                         child<QListWidget>(floyd, "List2")->count() == 64,
+                     qPrintable(where));
+
+            if (run % std::max(1, runs / choices) == 0) {
+                const bool both = choice() % 2;
+                auto* combo = child<QComboBox>(compare, both ? "Combo2" : "Combo1");
+                const int index = int(choice() % 5);
+                combo->setCurrentIndex(index);
+                emit combo->activated(index);
+                const QString report =
+                    child<QPlainTextEdit>(compare, "txthasiltrayeko")->toPlainText();
+                QVERIFY2(report.contains(QStringLiteral("impul terpendek")), qPrintable(report));
+                if (both)
+                    QVERIFY(
+                        !child<QPlainTextEdit>(compare, "txthasilfloyd")->toPlainText().isEmpty());
+            }
+            if (run % 16 == 0)
+                settle();
+            if (run == runs / 10)
+                early = memoryNow();
+        }
+        qInfo("%d runs (%d refused) and %d comparison choices in %lld ms; resident %lld KiB after "
+              "a tenth of the runs, %lld KiB at the end",
+              runs, refused, choices, timer.elapsed(), early.residentKiB, memoryNow().residentKiB);
+        // The texts reach both ways a run can end.
+        QVERIFY(refused > 0 && refused < runs);
+    }
+};
+
+QTEST_MAIN(Tst_stress)
+#include "tst_stress.moc"
