@@ -54,6 +54,7 @@ constexpr int kPanelRight = 11535;
 constexpr AccessibleText kAccessibleTexts[] = {
     {"", nullptr, "Metode Dijkstra: mencari lintasan terpendek dari simpul 1 ke simpul 7"},
     {"lbltabel", nullptr, "Ctrl+D membuka atau menutup tampilan detail"},
+    {"Image1", "Trayeko"},
     {"Command1", "Proses", "Mencari lintasan terpendek dengan metode Dijkstra"},
     {"Command2", "Keluar", "Menutup jendela ini"},
     {"lbljalur", nullptr, "Bobot lintasan terpilih"},

@@ -41,6 +41,7 @@ constexpr int kProgressMaximum = 1500;
 // their name, so the reader speaks the result itself.
 constexpr AccessibleText kAccessibleTexts[] = {
     {"", nullptr, "Metode Floyd: matriks nilai dan matriks simpul setiap iterasi"},
+    {"Image1", "Floid"},
     {"Command1", "Proses", "Mencari lintasan terpendek dengan metode Floyd"},
     {"Command2", "Keluar", "Menutup jendela ini"},
     {"lbljmljarak", nullptr, "Total jarak lintasan terpilih"},
