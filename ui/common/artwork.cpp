@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFont>
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -100,6 +101,61 @@ QPixmap iconPixmap(int size)
     return pixmap;
 }
 
+// Paints each size of the program icon the first time it is asked for. A window's title bar needs
+// only the smallest, and the 256-pixel one alone costs about as much to paint as a whole window
+// does to build, so painting every size up front slowed the start noticeably.
+class ProgramIconEngine final : public QIconEngine
+{
+public:
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return painted(size).pixmap(size, mode, state);
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal dpr = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        painted(rect.size() * dpr).paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return painted(size).actualSize(size, mode, state);
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (const int side : kIconSizes)
+            sizes.append(QSize(side, side));
+        return sizes;
+    }
+
+    QString key() const override { return QStringLiteral("TrayekoProgramIcon"); }
+    QIconEngine* clone() const override { return new ProgramIconEngine(*this); }
+
+    void clear() { sizes_ = QIcon(); }
+
+private:
+    // The sizes painted so far; the one QIcon would pick for @p request (the smallest at least as
+    // large, else the largest) is painted first if it is missing.
+    const QIcon& painted(QSize request)
+    {
+        const qint64 area = qint64(request.width()) * request.height();
+        int side = kIconSizes.back();
+        for (const int s : kIconSizes)
+            if (qint64(s) * s >= area) {
+                side = s;
+                break;
+            }
+        if (!sizes_.availableSizes().contains(QSize(side, side)))
+            sizes_.addPixmap(iconPixmap(side));
+        return sizes_;
+    }
+
+    QIcon sizes_;
+};
+
 QFont bannerFont()
 {
     QFont font;
@@ -124,12 +180,11 @@ QIcon programIcon()
 {
     // Painted once and shared by every window: Qt's pixmap cache keeps scaled copies keyed by
     // pixmap, so fresh pixmaps for each window opened would make it grow with every opening.
-    static QIcon icon;
-    if (icon.isNull()) {
-        for (const int size : kIconSizes)
-            icon.addPixmap(iconPixmap(size));
-        qAddPostRoutine([] { icon = QIcon(); }); // no pixmap outlives the application
-    }
+    static ProgramIconEngine* const engine = new ProgramIconEngine;
+    static const QIcon icon = [] {
+        qAddPostRoutine([] { engine->clear(); }); // no pixmap outlives the application
+        return QIcon(engine);
+    }();
     return icon;
 }
 
