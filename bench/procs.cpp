@@ -2,6 +2,7 @@
 // times each and interleaved so that both see the same machine load, and prints the medians:
 //
 //   startup_ms_program / startup_ms_baseline     process start to both windows painted once
+//   startup_cpu_ms_program / _baseline           user + system time the process spent till then
 //   idle_cpu_percent_program / _baseline         user + system time while idle, % of one core
 //   peak_rss_kb_program / _baseline              peak resident memory
 //
@@ -140,17 +141,18 @@ double median(std::vector<double> values)
     return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
 }
 
-// One figure of one child, or nothing when the child failed or did not print it.
-std::optional<double> measure(const std::string& program, const std::string& setting,
-                              const std::string& key, int extraSeconds)
+// The figures one child printed, or nothing when it failed or did not print @p key. The first
+// paint becomes milliseconds since the process was started.
+std::optional<std::map<std::string, double>> measure(const std::string& program,
+                                                     const std::string& setting,
+                                                     const std::string& key, int extraSeconds)
 {
-    const auto run = runChild(program, setting, kChildTimeoutSeconds + extraSeconds);
+    auto run = runChild(program, setting, kChildTimeoutSeconds + extraSeconds);
     if (!run || !run->values.count(key))
         return std::nullopt;
-    const double value = run->values.at(key);
     if (key == "first_paint_ns")
-        return (value - double(run->spawnedNs)) / 1e6;
-    return value;
+        run->values[key] = (run->values[key] - double(run->spawnedNs)) / 1e6;
+    return run->values;
 }
 
 int argument(int argc, char* argv[], const std::string& name, int fallback)
@@ -176,27 +178,32 @@ int main(int argc, char* argv[])
     std::map<std::string, std::vector<double>> samples;
     bool failed = false;
 
-    const auto collect = [&](const std::string& figure, const std::string& setting,
-                             const std::string& key, int runs, bool warmUp, int extraSeconds) {
+    // Runs both programs @p runs times with @p setting; @p figures maps what a child prints (the
+    // first one it must print) to the figure's name.
+    const auto collect = [&](const std::vector<std::pair<std::string, std::string>>& figures,
+                             const std::string& setting, int runs, bool warmUp, int extraSeconds) {
         for (int i = warmUp ? -1 : 0; i < runs; ++i) {
             // Alternate which one goes first, so that neither always follows the other.
             for (size_t p = 0; p < programs.size(); ++p) {
                 const auto& [who, path] = programs[(size_t(i + 1) + p) % programs.size()];
-                const auto value = measure(path, setting, key, extraSeconds);
-                if (!value)
+                const auto values = measure(path, setting, figures.front().first, extraSeconds);
+                if (!values) {
                     failed = true;
-                else if (i >= 0)
-                    samples[figure + "_" + who].push_back(*value);
+                    continue;
+                }
+                for (const auto& [printed, figure] : figures)
+                    if (i >= 0 && values->count(printed))
+                        samples[figure + "_" + who].push_back(values->at(printed));
             }
         }
     };
 
-    collect("startup_ms", "TRAYEKO_EXIT_AFTER_FIRST_PAINT=1", "first_paint_ns", startupRuns, true,
-            0);
-    collect("peak_rss_kb", "TRAYEKO_BENCH_PEAK_RSS=1", "peak_rss_kb", rssRuns, false, 0);
+    collect({{"first_paint_ns", "startup_ms"}, {"first_paint_cpu_ms", "startup_cpu_ms"}},
+            "TRAYEKO_EXIT_AFTER_FIRST_PAINT=1", startupRuns, true, 0);
+    collect({{"peak_rss_kb", "peak_rss_kb"}}, "TRAYEKO_BENCH_PEAK_RSS=1", rssRuns, false, 0);
     if (idleSeconds > 0)
-        collect("idle_cpu_percent", "TRAYEKO_BENCH_IDLE_SECONDS=" + std::to_string(idleSeconds),
-                "idle_cpu_percent", 1, false, idleSeconds);
+        collect({{"idle_cpu_percent", "idle_cpu_percent"}},
+                "TRAYEKO_BENCH_IDLE_SECONDS=" + std::to_string(idleSeconds), 1, false, idleSeconds);
 
     for (const auto& [figure, values] : samples)
         std::printf("%s %.3f\n", figure.c_str(), median(values));
