@@ -124,17 +124,20 @@ void fitCaption(QLabel* label, int roomTwips)
 {
     const int room = px(roomTwips);
     QFont f = label->font();
-    f.setStretch(QFont::Unstretched);
+    // The font as designed; unlike an explicit 100 % it shares the font engine already loaded.
+    f.setStretch(QFont::AnyStretch);
     label->setFont(f);
-    const int natural = label->sizeHint().width();
-    if (natural > room) {
-        // Glyph widths round to whole pixels: start from the proportional guess and measure.
-        for (int stretch = 100 * room / natural; stretch >= QFont::UltraCondensed; --stretch) {
-            f.setStretch(stretch);
-            label->setFont(f);
-            if (label->sizeHint().width() <= room)
-                break;
-        }
+    int width = label->sizeHint().width();
+    int stretch = 100;
+    // Every stretch tried loads a font engine of its own, which is slow, so each step narrows by
+    // the measured overflow instead of one percent at a time. Glyph widths round to whole pixels,
+    // so a step may fall a little short; the next one starts from there.
+    while (width > room && stretch > QFont::UltraCondensed) {
+        stretch =
+            std::max<int>(QFont::UltraCondensed, std::min(stretch - 1, stretch * room / width));
+        f.setStretch(stretch);
+        label->setFont(f);
+        width = label->sizeHint().width();
     }
     label->adjustSize();
 }
