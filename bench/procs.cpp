@@ -53,10 +53,10 @@ struct ChildRun
     std::map<std::string, double> values;
 };
 
-// Runs @p program with @p setting added to the environment and collects the "key value" lines it
+// Runs @p program with @p settings added to the environment and collects the "key value" lines it
 // prints. Nothing on failure or when it does not finish in time.
-std::optional<ChildRun> runChild(const std::string& program, const std::string& setting,
-                                 int timeoutSeconds)
+std::optional<ChildRun> runChild(const std::string& program,
+                                 const std::vector<std::string>& settings, int timeoutSeconds)
 {
     int out[2];
     if (pipe(out) != 0)
@@ -65,7 +65,7 @@ std::optional<ChildRun> runChild(const std::string& program, const std::string& 
     std::vector<std::string> env;
     for (char** e = environ; *e; ++e)
         env.emplace_back(*e);
-    env.push_back(setting);
+    env.insert(env.end(), settings.begin(), settings.end());
     std::vector<char*> envp;
     for (std::string& e : env)
         envp.push_back(e.data());
@@ -119,7 +119,7 @@ std::optional<ChildRun> runChild(const std::string& program, const std::string& 
     int status = 0;
     waitpid(pid, &status, 0);
     if (timedOut || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "%s (%s) %s\n", path.c_str(), setting.c_str(),
+        std::fprintf(stderr, "%s (%s) %s\n", path.c_str(), settings.front().c_str(),
                      timedOut ? "did not finish in time" : "failed");
         return std::nullopt;
     }
@@ -144,10 +144,10 @@ double median(std::vector<double> values)
 // The figures one child printed, or nothing when it failed or did not print @p key. The first
 // paint becomes milliseconds since the process was started.
 std::optional<std::map<std::string, double>> measure(const std::string& program,
-                                                     const std::string& setting,
+                                                     const std::vector<std::string>& settings,
                                                      const std::string& key, int extraSeconds)
 {
-    auto run = runChild(program, setting, kChildTimeoutSeconds + extraSeconds);
+    auto run = runChild(program, settings, kChildTimeoutSeconds + extraSeconds);
     if (!run || !run->values.count(key))
         return std::nullopt;
     if (key == "first_paint_ns")
@@ -171,22 +171,34 @@ int main(int argc, char* argv[])
     const int idleSeconds = argument(argc, argv, "--idle-seconds", 10);
     const int rssRuns = argument(argc, argv, "--rss-runs", 3);
 
-    const std::vector<std::pair<std::string, std::string>> programs = {
-        {"program", siblingPath("trayeko_bench_launcher")},
-        {"baseline", siblingPath("trayeko_bench_baseline")},
+    struct Program
+    {
+        std::string who;
+        std::string path;
+        std::string setting; // its own addition to the environment, if any
+    };
+    const std::vector<Program> programs = {
+        {"program", siblingPath("trayeko_bench_launcher"), ""},
+        {"baseline", siblingPath("trayeko_bench_baseline"), ""},
+        // Context only: the baseline with one line of text, which is what loading the fonts
+        // costs any Qt program.
+        {"baseline_text", siblingPath("trayeko_bench_baseline"), "TRAYEKO_BASELINE_TITLE=1"},
     };
     std::map<std::string, std::vector<double>> samples;
     bool failed = false;
 
-    // Runs both programs @p runs times with @p setting; @p figures maps what a child prints (the
+    // Runs every program @p runs times with @p setting; @p figures maps what a child prints (the
     // first one it must print) to the figure's name.
     const auto collect = [&](const std::vector<std::pair<std::string, std::string>>& figures,
                              const std::string& setting, int runs, bool warmUp, int extraSeconds) {
         for (int i = warmUp ? -1 : 0; i < runs; ++i) {
             // Alternate which one goes first, so that neither always follows the other.
             for (size_t p = 0; p < programs.size(); ++p) {
-                const auto& [who, path] = programs[(size_t(i + 1) + p) % programs.size()];
-                const auto values = measure(path, setting, figures.front().first, extraSeconds);
+                const auto& [who, path, own] = programs[(size_t(i + 1) + p) % programs.size()];
+                std::vector<std::string> settings = {setting};
+                if (!own.empty())
+                    settings.push_back(own);
+                const auto values = measure(path, settings, figures.front().first, extraSeconds);
                 if (!values) {
                     failed = true;
                     continue;
