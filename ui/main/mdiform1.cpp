@@ -14,7 +14,6 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
-#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTimer>
 #include <array>
@@ -78,21 +77,56 @@ bool hasUnquoted(const QString& format, QChar field)
     return found;
 }
 
+// Puts @p rewrite(run) in the place of every run of the letter @p field in @p part. Plain string
+// work: a regular expression engine here would be loaded and run only for these few letters.
+template <class Rewrite> QString rewriteRuns(const QString& part, QChar field, Rewrite rewrite)
+{
+    QString out;
+    for (qsizetype i = 0; i < part.size();) {
+        qsizetype end = i;
+        while (end < part.size() && part[end] == field)
+            ++end;
+        if (end > i) {
+            out += rewrite(part.mid(i, end - i));
+            i = end;
+        } else {
+            out += part[i++];
+        }
+    }
+    return out;
+}
+
+// Every run of two or more blanks becomes one space.
+QString collapseBlanks(const QString& part)
+{
+    QString out;
+    for (qsizetype i = 0; i < part.size();) {
+        qsizetype end = i;
+        while (end < part.size() && part[end].isSpace())
+            ++end;
+        if (end - i >= 2) {
+            out += u' ';
+            i = end;
+        } else {
+            out += part[i++];
+        }
+    }
+    return out;
+}
+
 // The regional time format with seconds and without the time zone (the panel adds " WIB").
 QString timeFormatWithSeconds(const QLocale& locale)
 {
-    static const QRegularExpression zone(QStringLiteral("t+"));
-    static const QRegularExpression spaces(QStringLiteral("\\s{2,}"));
     QString format = rewriteUnquoted(locale.timeFormat(QLocale::LongFormat), [](QString part) {
-                         part.remove(zone).remove(QStringLiteral("()"));
-                         return part.replace(spaces, QStringLiteral(" "));
+                         part.remove(u't').remove(QStringLiteral("()"));
+                         return collapseBlanks(part);
                      }).trimmed();
     if (hasUnquoted(format, u's'))
         return format;
 
-    static const QRegularExpression minutes(QStringLiteral("(m+)"));
-    return rewriteUnquoted(locale.timeFormat(QLocale::ShortFormat), [](QString part) {
-        return part.replace(minutes, QStringLiteral("\\1:ss"));
+    return rewriteUnquoted(locale.timeFormat(QLocale::ShortFormat), [](const QString& part) {
+        return rewriteRuns(part, u'm',
+                           [](const QString& run) { return run + QStringLiteral(":ss"); });
     });
 }
 
@@ -185,11 +219,11 @@ int MDIForm1::msecsToNextTick(QTime now)
 QString MDIForm1::dateText(const QDate& date)
 {
     // The year always has four digits, also where the regional short format has two.
-    static const QRegularExpression year(QStringLiteral("y+"));
     const QLocale locale;
     const QString format =
-        rewriteUnquoted(locale.dateFormat(QLocale::ShortFormat),
-                        [](QString part) { return part.replace(year, QStringLiteral("yyyy")); });
+        rewriteUnquoted(locale.dateFormat(QLocale::ShortFormat), [](const QString& part) {
+            return rewriteRuns(part, u'y', [](const QString&) { return QStringLiteral("yyyy"); });
+        });
     return locale.toString(date, format);
 }
 
