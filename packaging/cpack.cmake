@@ -18,14 +18,14 @@ set(CPACK_DEBIAN_PACKAGE_SECTION "education")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 # The shared libraries the program links (Qt, the C++ runtime) become dependencies by themselves.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The banner's serif lettering and the sans-serif texts need fonts that Qt finds at run time; on
-# Wayland the native platform plugin is nicer than running through XWayland.
+# The banner's serif lettering and the sans-serif texts need fonts that Qt finds at run time. On
+# Wayland the program runs through XWayland; the native plugin (qt6-wayland) would pull in Qt
+# Quick as well, too much to recommend for one small window.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
-set(CPACK_DEBIAN_PACKAGE_SUGGESTS "orca")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "orca, qt6-wayland")
+# The long description; CPack puts the summary above it as the synopsis.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-Trayeko is a small teaching program for shortest-path search. Students
+    "Trayeko is a small teaching program for shortest-path search. Students
 edit the fourteen link weights of a drawn network of seven nodes and
 watch Dijkstra's method (all seventeen routes, the shortest highlighted)
 and Floyd's method (the matrices after each iteration) find the shortest
