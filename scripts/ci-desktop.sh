@@ -36,14 +36,14 @@ fi
 bash "$root_dir/scripts/setup.sh" install build run desktop
 
 missing=()
-for cmd in desktop-file-validate appstreamcli cpack dpkg-shlibdeps fakeroot xvfb-run \
+for cmd in desktop-file-validate appstreamcli cpack dpkg-shlibdeps xvfb-run \
     dbus-run-session xdotool; do
     command -v "$cmd" >/dev/null 2>&1 || missing+=("$cmd")
 done
 [[ -x /usr/libexec/at-spi-bus-launcher ]] || missing+=("at-spi-bus-launcher")
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || missing+=("python3-pyatspi")
 if [[ ${#missing[@]} -gt 0 ]]; then
-    say "missing: ${missing[*]} (Debian: desktop-file-utils appstream dpkg-dev fakeroot xvfb" \
+    say "missing: ${missing[*]} (Debian: desktop-file-utils appstream dpkg-dev xvfb" \
         "dbus xdotool at-spi2-core python3-pyatspi)"
     exit 1
 fi
