@@ -19,6 +19,8 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
+#include <map>
+#include <utility>
 
 namespace trayeko::ui {
 
@@ -119,6 +121,24 @@ QFont listingFont(int available)
     return font;
 }
 
+// listingFont for @p available, worked out once per run of the program: measuring every line of
+// the listing in each candidate size took longer than building the rest of the window, and the
+// answer depends on nothing that changes between openings.
+QFont chosenListingFont(int available)
+{
+    static std::map<int, std::pair<int, int>> chosen; // room -> pixel size, stretch
+    auto it = chosen.find(available);
+    if (it == chosen.end()) {
+        const QFont font = listingFont(available);
+        it = chosen.emplace(available, std::pair{font.pixelSize(), font.stretch()}).first;
+    }
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPixelSize(it->second.first);
+    font.setStretch(it->second.second);
+    return font;
+}
+
 // The pages start below the tab row and inside the pane's frame; the header and the list are
 // placed as if measured from the tab control's corner.
 QPoint pageOrigin(const QTabWidget* tabs)
@@ -216,7 +236,7 @@ QListWidget* frmFloid::makeListing(QWidget* page, const QString& objectName)
 
 void frmFloid::fitListingFont()
 {
-    const QFont font = listingFont(listingTextWidth(List1));
+    const QFont font = chosenListingFont(listingTextWidth(List1));
     // The header's first digit starts where an item's text starts, so its columns stand over
     // the listing's.
     const int textStart =
