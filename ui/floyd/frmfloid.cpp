@@ -100,6 +100,8 @@ QFont listingFont(int available)
     const FloydListing sample = listFloydMatrices(defaultWeights());
     QStringList lines = toStringList(sample.valueLines) + toStringList(sample.nodeLines);
     lines.append(kColumnNumbers);
+    // Most rows repeat from one iteration to the next; each distinct one is measured once.
+    lines.removeDuplicates();
 
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setStyleHint(QFont::TypeWriter);
