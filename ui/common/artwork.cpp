@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFont>
+#include <QHash>
 #include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
@@ -188,8 +189,8 @@ QIcon programIcon()
     return icon;
 }
 
-QPixmap bannerPixmap(const QString& word, int logicalWidth, int logicalHeight,
-                     qreal devicePixelRatio)
+static QPixmap paintBanner(const QString& word, int logicalWidth, int logicalHeight,
+                           qreal devicePixelRatio)
 {
     const qreal dpr = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
     QPixmap pixmap(QSize(int(std::ceil(logicalWidth * dpr)), int(std::ceil(logicalHeight * dpr))));
@@ -235,6 +236,26 @@ QPixmap bannerPixmap(const QString& word, int logicalWidth, int logicalHeight,
     p.setPen(QPen(QColor(128, 0, 0), std::max(0.6, logicalHeight / 32.0)));
     p.drawPath(letters);
     return pixmap;
+}
+
+QPixmap bannerPixmap(const QString& word, int logicalWidth, int logicalHeight,
+                     qreal devicePixelRatio)
+{
+    // Every opening of a window asks for the same banner again: paint each one once. Handing out
+    // the same pixmap also keeps Qt's pixmap cache from filling with copies of it.
+    static QHash<QString, QPixmap> painted;
+    const QString key = QStringLiteral("%1 %2x%3@%4")
+                            .arg(word)
+                            .arg(logicalWidth)
+                            .arg(logicalHeight)
+                            .arg(devicePixelRatio);
+    auto it = painted.constFind(key);
+    if (it == painted.constEnd()) {
+        if (painted.isEmpty())
+            qAddPostRoutine([] { painted.clear(); }); // no pixmap outlives the application
+        it = painted.insert(key, paintBanner(word, logicalWidth, logicalHeight, devicePixelRatio));
+    }
+    return *it;
 }
 
 } // namespace trayeko::ui
