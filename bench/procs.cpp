@@ -151,8 +151,10 @@ std::optional<std::map<std::string, double>> measure(const std::string& program,
     std::optional<ChildRun> run;
     for (int attempt = 0; attempt < 3 && !(run && run->values.count(key)); ++attempt)
         run = runChild(program, settings, kChildTimeoutSeconds + extraSeconds);
-    if (!run || !run->values.count(key))
+    if (!run || !run->values.count(key)) {
+        std::fprintf(stderr, "%s: no %s after three starts\n", program.c_str(), key.c_str());
         return std::nullopt;
+    }
     if (key == "first_paint_ns")
         run->values[key] = (run->values[key] - double(run->spawnedNs)) / 1e6;
     return run->values;
