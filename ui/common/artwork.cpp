@@ -165,6 +165,9 @@ QFont bannerFont()
     font.setStyleHint(QFont::Serif);
     font.setWeight(QFont::Black);
     font.setPixelSize(100);
+    // Capital letters only, which every serif font has: looking up fallback fonts for missing
+    // characters would only slow the first window down.
+    font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
 
