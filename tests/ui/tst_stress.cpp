@@ -3,7 +3,8 @@
 //
 // The default size suits a CI run. TRAYEKO_STRESS_FULL=1 runs the full size (1000 cycles of each
 // window, 10 000 runs); TRAYEKO_STRESS_CYCLES, TRAYEKO_STRESS_RUNS and TRAYEKO_STRESS_CHOICES
-// override single counts, TRAYEKO_STRESS_SEED the random seed.
+// override single counts, TRAYEKO_STRESS_SEED the random seed. The full size can outlast Qt
+// Test's five minutes per test function: raise QTEST_FUNCTION_TIMEOUT (milliseconds) for it.
 
 #include "core/demonetwork.h"
 #include "core/numbertext.h"
@@ -152,46 +153,12 @@ private:
 
     QString noise()
     {
-        static const QStringList pieces{"-",
-                                        "+",
-                                        "&H",
-                                        "&h",
-                                        "&O",
-                                        "&o",
-                                        "&",
-                                        "E",
-                                        "e",
-                                        "D",
-                                        "d",
-                                        ".",
-                                        ",",
-                                        " ",
-                                        "\t",
-                                        "\r\n",
-                                        "\n",
-                                        "0",
-                                        "1",
-                                        "9",
-                                        "F",
-                                        "7",
-                                        "1e308",
-                                        "1e-400",
-                                        "e99999999999",
-                                        "😀",
-                                        "👩‍👩‍👧",
-                                        "🇮🇩",
-                                        "\u0301",
-                                        "٣",
-                                        "１",
-                                        "∞",
-                                        "NaN",
-                                        "Inf",
-                                        "ß",
-                                        "\u200b",
-                                        "\u00a0",
-                                        "\u2212",
-                                        "\u202e",
-                                        "\uFEFF"};
+        static const QStringList pieces =
+            QStringLiteral(
+                "-|+|&H|&h|&O|&o|&|E|e|D|d|.|,| |\t|\r\n|\n|0|1|9|F|7|1e308|1e-400|"
+                "e99999999999|😀|👩‍👩‍👧|🇮🇩|\u0301|٣|１|∞|NaN|Inf|ß|"
+                "\u200b|\u00a0|\u2212|\u202e|\uFEFF")
+                .split(QLatin1Char('|'));
         QString out;
         for (int k = pick(40); k > 0; --k) {
             switch (pick(4)) {
@@ -211,8 +178,8 @@ private:
         return out;
     }
 
-    // Up to the 32 767 characters a line box holds: digits between blanks, zeros before a digit,
-    // or a number followed by noise.
+    // Up to the 32 767 characters a line box holds: a number followed by digits between blanks,
+    // by zeros, or by noise and numbers over and over.
     QString longText()
     {
         const int length = 1 + pick(32767);
