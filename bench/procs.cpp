@@ -56,7 +56,8 @@ struct ChildRun
 // Runs @p program with @p settings added to the environment and collects the "key value" lines it
 // prints. Nothing on failure or when it does not finish in time.
 std::optional<ChildRun> runChild(const std::string& program,
-                                 const std::vector<std::string>& settings, int timeoutSeconds)
+                                 const std::vector<std::string>& settings, int timeoutSeconds,
+                                 std::string& why)
 {
     int out[2];
     if (pipe(out) != 0)
@@ -88,7 +89,7 @@ std::optional<ChildRun> runChild(const std::string& program,
     close(out[1]);
     if (spawned != 0) {
         close(out[0]);
-        std::fprintf(stderr, "cannot start %s: %s\n", path.c_str(), std::strerror(spawned));
+        why = std::string("cannot start it: ") + std::strerror(spawned);
         return std::nullopt;
     }
 
@@ -119,8 +120,7 @@ std::optional<ChildRun> runChild(const std::string& program,
     int status = 0;
     waitpid(pid, &status, 0);
     if (timedOut || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "%s (%s) %s\n", path.c_str(), settings.front().c_str(),
-                     timedOut ? "did not finish in time" : "failed");
+        why = timedOut ? "it did not finish in time" : "it failed";
         return std::nullopt;
     }
 
@@ -149,10 +149,12 @@ std::optional<std::map<std::string, double>> measure(const std::string& program,
 {
     // A busy X server now and then refuses a connection; such a start is tried again.
     std::optional<ChildRun> run;
+    std::string why = "it did not print " + key;
     for (int attempt = 0; attempt < 3 && !(run && run->values.count(key)); ++attempt)
-        run = runChild(program, settings, kChildTimeoutSeconds + extraSeconds);
+        run = runChild(program, settings, kChildTimeoutSeconds + extraSeconds, why);
     if (!run || !run->values.count(key)) {
-        std::fprintf(stderr, "%s: no %s after three starts\n", program.c_str(), key.c_str());
+        std::fprintf(stderr, "%s (%s), three starts: %s\n", program.c_str(),
+                     settings.front().c_str(), why.c_str());
         return std::nullopt;
     }
     if (key == "first_paint_ns")
