@@ -9,6 +9,7 @@
 // one "key value" per line. The platform (offscreen, xcb) is whatever the environment selects.
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -22,6 +23,7 @@
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -31,6 +33,7 @@ namespace {
 
 // A child that has not printed its figure by then (setup plus the idle wait) is stuck.
 constexpr int kChildTimeoutSeconds = 30;
+constexpr int kSettleMs = 300;
 
 long long monotonicNs()
 {
@@ -205,6 +208,9 @@ int main(int argc, char* argv[])
                 std::vector<std::string> settings = {setting};
                 if (!own.empty())
                     settings.push_back(own);
+                // A process started right after another one ended starts up to a third slower
+                // here (the system is still reclaiming the last one's memory): let it settle.
+                std::this_thread::sleep_for(std::chrono::milliseconds(kSettleMs));
                 const auto values = measure(path, settings, figures.front().first, extraSeconds);
                 if (!values) {
                     failed = true;
