@@ -177,7 +177,7 @@ int argument(int argc, char* argv[], const std::string& name, int fallback)
 
 int main(int argc, char* argv[])
 {
-    const int startupRuns = argument(argc, argv, "--startup-runs", 15);
+    const int startupRuns = argument(argc, argv, "--startup-runs", 21);
     const int idleSeconds = argument(argc, argv, "--idle-seconds", 10);
     const int rssRuns = argument(argc, argv, "--rss-runs", 3);
 

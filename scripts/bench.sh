@@ -10,7 +10,7 @@
 # Environment:
 #   BUILD_DIR                 build directory (default: build); configured if it is not yet
 #   BENCH_REPETITIONS         calls per click-handler figure (default 15)
-#   BENCH_STARTUP_RUNS        process starts per program for the start-up figure (default 15)
+#   BENCH_STARTUP_RUNS        process starts per program for the start-up figure (default 21)
 #   BENCH_IDLE_SECONDS        length of the idle measurement (default 10)
 #   BENCH_KEEP                keep the raw results in this directory instead of a temporary one
 #
@@ -21,7 +21,7 @@ set -euo pipefail
 root_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build_dir="${BUILD_DIR:-$root_dir/build}"
 repetitions="${BENCH_REPETITIONS:-15}"
-startup_runs="${BENCH_STARTUP_RUNS:-15}"
+startup_runs="${BENCH_STARTUP_RUNS:-21}"
 idle_seconds="${BENCH_IDLE_SECONDS:-10}"
 
 say() { printf 'bench.sh: %s\n' "$*" >&2; }
