@@ -67,12 +67,16 @@ xvfb "$bin/trayeko_bench_procs" "${procs_flags[@]}" >"$raw/procs-xvfb.txt"
 # One line per figure: key, where, value. Google Benchmark's CSV gives the medians in its own unit.
 {
     for where in offscreen xvfb; do
+        # With a single repetition Google Benchmark writes the one measurement and no median.
         awk -F, -v where="$where" '
-            $1 ~ /_median"$/ {
-                name = $1; gsub(/"/, "", name); sub(/\/.*/, "", name); sub(/_median$/, "", name)
+            NR > 1 && $1 !~ /_(mean|stddev|cv)"$/ {
+                name = $1; gsub(/"/, "", name)
+                median = name ~ /_median$/
+                sub(/_median$/, "", name); sub(/\/.*/, "", name)
                 ms = $3; if ($5 == "us") ms /= 1000; else if ($5 == "ns") ms /= 1e6; else if ($5 == "s") ms *= 1000
-                print name, where, ms
-            }' "$raw/windows-$where.csv"
+                if (median || !(name in value)) value[name] = ms
+            }
+            END { for (name in value) print name, where, value[name] }' "$raw/windows-$where.csv"
         awk -v where="$where" 'NF == 2 { print $1, where, $2 }' "$raw/procs-$where.txt"
     done
     awk -F, '$1 ~ /_median"$/ {
