@@ -275,6 +275,19 @@ std::string formatGeneral(double value, std::string_view decimalSeparator)
     return out;
 }
 
+namespace {
+
+// The largest doubles are written rounded to 15 digits ("1.79769313486232E+308"), which lies just
+// beyond the range of a double; a finite number the program wrote must read back finite.
+double clampWritten(double value)
+{
+    if (std::isinf(value))
+        return std::copysign(std::numeric_limits<double>::max(), value);
+    return value;
+}
+
+} // namespace
+
 double readBackNumber(std::string_view text, std::string_view decimalSeparator)
 {
     if (text == "∞")
@@ -284,14 +297,14 @@ double readBackNumber(std::string_view text, std::string_view decimalSeparator)
     if (text == "NaN")
         return std::numeric_limits<double>::quiet_NaN();
     if (decimalSeparator.empty() || decimalSeparator == ".")
-        return parseLeadingNumber(text);
+        return clampWritten(parseLeadingNumber(text));
     const std::size_t at = text.find(decimalSeparator);
     if (at == std::string_view::npos)
-        return parseLeadingNumber(text);
+        return clampWritten(parseLeadingNumber(text));
     std::string local(text.substr(0, at));
     local += '.';
     local += text.substr(at + decimalSeparator.size());
-    return parseLeadingNumber(local);
+    return clampWritten(parseLeadingNumber(local));
 }
 
 } // namespace trayeko

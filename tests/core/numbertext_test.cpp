@@ -134,6 +134,8 @@ INSTANTIATE_TEST_SUITE_P(
                     FormatRow{"SmallestPlain", 0.0001, ".", "0.0001"},
                     FormatRow{"SmallExponent", 0.000015, ".", "1.5E-05"},
                     FormatRow{"Subnormal", 4.9406564584124654e-324, ".", "4.94065645841247E-324"},
+                    FormatRow{"LargestDouble", -1.7976931348623157e308, ",",
+                              "-1,79769313486232E+308"},
                     FormatRow{"Infinity", inf, ",", "∞"},
                     FormatRow{"MinusInfinity", -inf, ".", "-∞"},
                     FormatRow{"NotANumber", std::nan(""), ".", "NaN"}),
