@@ -1,5 +1,5 @@
 #include "ui/common/artwork.h"
-#include "ui/main/mdiform1.h"
+#include "ui/main/mainwindow.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -20,7 +20,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Trayeko"));
     QApplication::setWindowIcon(trayeko::ui::programIcon());
 
-    trayeko::ui::MDIForm1 frame;
+    trayeko::ui::MainWindow frame;
     // Maximized, so that the Dijkstra window, which centres itself on the screen, lies inside.
     // Without a window manager (a bare X server) nobody answers the maximize request; the frame
     // then still covers the screen.

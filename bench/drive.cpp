@@ -1,9 +1,9 @@
 #include "bench/drive.h"
 
-#include "ui/compare/frmdata.h"
-#include "ui/dijkstra/frmtrayeko.h"
-#include "ui/floyd/frmfloid.h"
-#include "ui/main/mdiform1.h"
+#include "ui/compare/comparewindow.h"
+#include "ui/dijkstra/dijkstrawindow.h"
+#include "ui/floyd/floydwindow.h"
+#include "ui/main/mainwindow.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -13,7 +13,7 @@ namespace trayeko::bench {
 
 namespace {
 
-template <class Window> Window* openWindow(const ui::MDIForm1& frame)
+template <class Window> Window* openWindow(const ui::MainWindow& frame)
 {
     for (Window* w : frame.findChildren<Window*>())
         if (!w->isHidden())
@@ -23,25 +23,25 @@ template <class Window> Window* openWindow(const ui::MDIForm1& frame)
 
 } // namespace
 
-void chooseMenu(ui::MDIForm1& frame, const QString& entry)
+void chooseMenu(ui::MainWindow& frame, const QString& entry)
 {
     if (auto* action = frame.findChild<QAction*>(entry))
         action->trigger();
 }
 
-ui::frmTrayeko* dijkstraWindow(const ui::MDIForm1& frame)
+ui::DijkstraWindow* dijkstraWindow(const ui::MainWindow& frame)
 {
-    return openWindow<ui::frmTrayeko>(frame);
+    return openWindow<ui::DijkstraWindow>(frame);
 }
 
-ui::frmFloid* floydWindow(const ui::MDIForm1& frame)
+ui::FloydWindow* floydWindow(const ui::MainWindow& frame)
 {
-    return openWindow<ui::frmFloid>(frame);
+    return openWindow<ui::FloydWindow>(frame);
 }
 
-ui::frmData* compareWindow(const ui::MDIForm1& frame)
+ui::CompareWindow* compareWindow(const ui::MainWindow& frame)
 {
-    return openWindow<ui::frmData>(frame);
+    return openWindow<ui::CompareWindow>(frame);
 }
 
 QPushButton* button(const QWidget* window, const QString& name)
@@ -49,7 +49,7 @@ QPushButton* button(const QWidget* window, const QString& name)
     return window->findChild<QPushButton*>(name);
 }
 
-void chooseScenario(ui::frmData* window, int index)
+void chooseScenario(ui::CompareWindow* window, int index)
 {
     auto* combo = window->findChild<QComboBox*>(QStringLiteral("Combo2"));
     combo->setCurrentIndex(index);

@@ -6,10 +6,10 @@ class QPushButton;
 class QWidget;
 
 namespace trayeko::ui {
-class MDIForm1;
-class frmTrayeko;
-class frmFloid;
-class frmData;
+class MainWindow;
+class DijkstraWindow;
+class FloydWindow;
+class CompareWindow;
 } // namespace trayeko::ui
 
 namespace trayeko::bench {
@@ -17,17 +17,17 @@ namespace trayeko::bench {
 // Drives the real windows the way a user does, through their menu entries and controls.
 
 // Chooses a "&File" menu entry by its objectName ("mnudijktra", "mnufloyd", "mnucompare").
-void chooseMenu(ui::MDIForm1& frame, const QString& entry);
+void chooseMenu(ui::MainWindow& frame, const QString& entry);
 
 // The open (not closed) tool window of that class, or nullptr.
-ui::frmTrayeko* dijkstraWindow(const ui::MDIForm1& frame);
-ui::frmFloid* floydWindow(const ui::MDIForm1& frame);
-ui::frmData* compareWindow(const ui::MDIForm1& frame);
+ui::DijkstraWindow* dijkstraWindow(const ui::MainWindow& frame);
+ui::FloydWindow* floydWindow(const ui::MainWindow& frame);
+ui::CompareWindow* compareWindow(const ui::MainWindow& frame);
 
 QPushButton* button(const QWidget* window, const QString& name);
 
 // Picks item @p index of Combo2 as a choice from its list does: the index changes, then the
 // combo reports the activation.
-void chooseScenario(ui::frmData* window, int index);
+void chooseScenario(ui::CompareWindow* window, int index);
 
 } // namespace trayeko::bench

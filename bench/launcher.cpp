@@ -4,10 +4,10 @@
 #include "bench/probe.h"
 #include "ui/common/artwork.h"
 #include "ui/common/networkview.h"
-#include "ui/compare/frmdata.h"
-#include "ui/dijkstra/frmtrayeko.h"
-#include "ui/floyd/frmfloid.h"
-#include "ui/main/mdiform1.h"
+#include "ui/compare/comparewindow.h"
+#include "ui/dijkstra/dijkstrawindow.h"
+#include "ui/floyd/floydwindow.h"
+#include "ui/main/mainwindow.h"
 
 #include <QApplication>
 #include <QMdiArea>
@@ -22,7 +22,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Trayeko"));
     QApplication::setWindowIcon(ui::programIcon());
 
-    ui::MDIForm1 frame;
+    ui::MainWindow frame;
 
     bench::Workload workload;
     workload.prepareIdle = [&frame] {

@@ -6,10 +6,10 @@
 // "+paint" adds the event loop turn that lays out, paints and flushes what the handler changed.
 #include "bench/drive.h"
 #include "ui/common/artwork.h"
-#include "ui/compare/frmdata.h"
-#include "ui/dijkstra/frmtrayeko.h"
-#include "ui/floyd/frmfloid.h"
-#include "ui/main/mdiform1.h"
+#include "ui/compare/comparewindow.h"
+#include "ui/dijkstra/dijkstrawindow.h"
+#include "ui/floyd/floydwindow.h"
+#include "ui/main/mainwindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -27,7 +27,7 @@ using namespace trayeko;
 
 namespace {
 
-ui::MDIForm1* frame = nullptr;
+ui::MainWindow* frame = nullptr;
 
 // Counts the paint events of progress bars: their repaints during an animation are what the
 // Xvfb figures of the runs are mostly made of.
@@ -66,24 +66,24 @@ void waitForExposure(QWidget& window)
     settle();
 }
 
-ui::frmTrayeko* dijkstra()
+ui::DijkstraWindow* dijkstra()
 {
     if (!bench::dijkstraWindow(*frame))
         bench::chooseMenu(*frame, QStringLiteral("mnudijktra"));
-    ui::frmTrayeko* w = bench::dijkstraWindow(*frame);
+    ui::DijkstraWindow* w = bench::dijkstraWindow(*frame);
     // A refusal answers at once instead of waiting in a modal loop.
     w->setMessageBox([](QWidget*, const QString&, const QString&) {});
     return w;
 }
 
-ui::frmFloid* floyd()
+ui::FloydWindow* floyd()
 {
     if (!bench::floydWindow(*frame))
         bench::chooseMenu(*frame, QStringLiteral("mnufloyd"));
     return bench::floydWindow(*frame);
 }
 
-ui::frmData* compare()
+ui::CompareWindow* compare()
 {
     if (!bench::compareWindow(*frame))
         bench::chooseMenu(*frame, QStringLiteral("mnucompare"));
@@ -196,7 +196,7 @@ int main(int argc, char* argv[])
     barPaints = &paints;
     app.installEventFilter(&paints);
 
-    ui::MDIForm1 mainWindow;
+    ui::MainWindow mainWindow;
     frame = &mainWindow;
     if (const QScreen* screen = mainWindow.screen())
         mainWindow.setGeometry(screen->availableGeometry());

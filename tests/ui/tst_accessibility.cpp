@@ -2,10 +2,10 @@
 #include "ui/common/accessibility.h"
 #include "ui/common/networkview.h"
 #include "ui/common/twips.h"
-#include "ui/compare/frmdata.h"
-#include "ui/dijkstra/frmtrayeko.h"
-#include "ui/floyd/frmfloid.h"
-#include "ui/main/mdiform1.h"
+#include "ui/compare/comparewindow.h"
+#include "ui/dijkstra/dijkstrawindow.h"
+#include "ui/floyd/floydwindow.h"
+#include "ui/main/mainwindow.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -57,7 +57,7 @@ void typeWeights(QWidget* window, const Edits& edits)
 // A window that starts no timer of its own and shows no message box.
 std::unique_ptr<QWidget> dijkstraWindow()
 {
-    auto w = std::make_unique<frmTrayeko>();
+    auto w = std::make_unique<DijkstraWindow>();
     w->setMessageBox([](QWidget*, const QString&, const QString&) {});
     return w;
 }
@@ -81,11 +81,11 @@ private slots:
         QTest::addColumn<WindowFactory>("make");
         QTest::addColumn<int>("minimumCount");
         QTest::addRow("Dijkstra") << WindowFactory(dijkstraWindow) << 17;
-        QTest::addRow("Floyd") << WindowFactory([] { return std::make_unique<frmFloid>(); }) << 18;
+        QTest::addRow("Floyd") << WindowFactory([] { return std::make_unique<FloydWindow>(); }) << 18;
         QTest::addRow("comparison")
-            << WindowFactory([] { return std::make_unique<frmData>(); }) << 5;
+            << WindowFactory([] { return std::make_unique<CompareWindow>(); }) << 5;
         QTest::addRow("frame") << WindowFactory([] {
-            return std::make_unique<MDIForm1>(fixedSources());
+            return std::make_unique<MainWindow>(fixedSources());
         }) << 18;
     }
     void reachableControlsAreNamed()
@@ -137,8 +137,8 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, description);
         const std::unique_ptr<NetworkWindow> window =
-            floyd ? std::unique_ptr<NetworkWindow>(std::make_unique<frmFloid>())
-                  : std::unique_ptr<NetworkWindow>(std::make_unique<frmTrayeko>());
+            floyd ? std::unique_ptr<NetworkWindow>(std::make_unique<FloydWindow>())
+                  : std::unique_ptr<NetworkWindow>(std::make_unique<DijkstraWindow>());
         QAccessibleInterface* box = accessible(window->network()->weightBox(link));
         QCOMPARE(box->text(QAccessible::Name), name);
         QCOMPARE(box->text(QAccessible::Description), description);
@@ -188,9 +188,9 @@ private slots:
 
         std::unique_ptr<NetworkWindow> window;
         if (floyd) {
-            window = std::make_unique<frmFloid>();
+            window = std::make_unique<FloydWindow>();
         } else {
-            auto dijkstra = std::make_unique<frmTrayeko>();
+            auto dijkstra = std::make_unique<DijkstraWindow>();
             dijkstra->setMessageBox([](QWidget*, const QString&, const QString&) {});
             window = std::move(dijkstra);
         }
@@ -333,7 +333,7 @@ private slots:
         QFETCH(QString, keys);
         QFETCH(QString, activeWindow);
         QFETCH(QString, detailCaption);
-        MDIForm1 frame(fixedSources());
+        MainWindow frame(fixedSources());
         frame.show();
         QApplication::setActiveWindow(&frame);
         QVERIFY(QTest::qWaitForWindowActive(&frame));
@@ -348,7 +348,7 @@ private slots:
         QMdiSubWindow* active = frame.mdiArea()->activeSubWindow();
         QVERIFY(active);
         QCOMPARE(active->windowTitle(), activeWindow);
-        auto* dijkstra = frame.findChild<frmTrayeko*>();
+        auto* dijkstra = frame.findChild<DijkstraWindow*>();
         QCOMPARE(dijkstra->findChild<QLabel*>("lbltabel")->text(), detailCaption);
     }
 };

@@ -1,4 +1,4 @@
-#include "ui/compare/frmdata.h"
+#include "ui/compare/comparewindow.h"
 
 #include <QComboBox>
 #include <QMdiArea>
@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-using trayeko::ui::frmData;
+using trayeko::ui::CompareWindow;
 
 namespace {
 
@@ -19,7 +19,7 @@ struct Opened
 {
     explicit Opened(qint64 clockStep = 0)
     {
-        window = new frmData;
+        window = new CompareWindow;
         window->setClock([this, clockStep] { return trayeko::ClockReading{now += clockStep}; });
         area.addSubWindow(window);
         area.show();
@@ -62,7 +62,7 @@ struct Opened
     QStringList runs;
     QStringList textsAtStart;
     QMdiArea area;
-    QPointer<frmData> window;
+    QPointer<CompareWindow> window;
 };
 
 QString report(const QString& firstLine, const char* seconds = "0")

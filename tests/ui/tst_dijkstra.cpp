@@ -1,6 +1,6 @@
 #include "ui/common/networkview.h"
 #include "ui/common/twips.h"
-#include "ui/dijkstra/frmtrayeko.h"
+#include "ui/dijkstra/dijkstrawindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -12,7 +12,7 @@
 #include <QTimer>
 #include <QtTest>
 
-using trayeko::ui::frmTrayeko;
+using trayeko::ui::DijkstraWindow;
 using trayeko::ui::px;
 using Edits = QList<QPair<QString, QString>>; // box name, text typed into it
 
@@ -85,7 +85,7 @@ struct Fixture
         return s;
     }
 
-    frmTrayeko w;
+    DijkstraWindow w;
     QStringList messages;
     qint64 clockMs = 996;
 };
@@ -102,7 +102,7 @@ struct Area
         area.activateWindow();
     }
     QMdiArea area;
-    QPointer<frmTrayeko> w = new frmTrayeko;
+    QPointer<DijkstraWindow> w = new DijkstraWindow;
 };
 
 } // namespace
@@ -282,7 +282,7 @@ private slots:
         QFETCH(QSize, screen);
         Area a(screen);
         QVERIFY(QTest::qWaitForWindowExposed(&a.area));
-        frmTrayeko* w = a.w;
+        DijkstraWindow* w = a.w;
         const auto centred = [&](int width, int height) {
             return QPoint(px(std::max(0, (screen.width() * 15 - width) / 2)),
                           px(std::max(0, (screen.height() * 15 - height) / 2)));

@@ -1,6 +1,6 @@
 #include "core/demonetwork.h"
 #include "ui/common/networkview.h"
-#include "ui/floyd/frmfloid.h"
+#include "ui/floyd/floydwindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -15,7 +15,7 @@
 #include <memory>
 
 using trayeko::ClockReading;
-using trayeko::ui::frmFloid;
+using trayeko::ui::FloydWindow;
 
 namespace {
 
@@ -29,7 +29,7 @@ const QColor kWhite(255, 255, 255);
 struct Host
 {
     QMdiArea area;
-    QPointer<frmFloid> window = new frmFloid;
+    QPointer<FloydWindow> window = new FloydWindow;
 
     Host()
     {

@@ -1,8 +1,8 @@
 #include "ui/common/artwork.h"
-#include "ui/compare/frmdata.h"
-#include "ui/dijkstra/frmtrayeko.h"
-#include "ui/floyd/frmfloid.h"
-#include "ui/main/mdiform1.h"
+#include "ui/compare/comparewindow.h"
+#include "ui/dijkstra/dijkstrawindow.h"
+#include "ui/floyd/floydwindow.h"
+#include "ui/main/mainwindow.h"
 
 #include <QAction>
 #include <QLabel>
@@ -16,7 +16,7 @@
 #include <QtTest>
 
 using trayeko::ui::FrameSources;
-using trayeko::ui::MDIForm1;
+using trayeko::ui::MainWindow;
 
 namespace {
 
@@ -29,7 +29,7 @@ struct Fixture
 
     QDateTime now;
     std::optional<bool> numLock;
-    MDIForm1 frame{FrameSources{[this] { return now; }, [this] { return numLock; }}};
+    MainWindow frame{FrameSources{[this] { return now; }, [this] { return numLock; }}};
 
     QLabel* panel(int k) const
     {
@@ -55,11 +55,11 @@ void toolWindowRows()
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("className");
     QTest::addRow("Dijkstra") << "mnudijktra"
-                              << "trayeko::ui::frmTrayeko";
+                              << "trayeko::ui::DijkstraWindow";
     QTest::addRow("Floyd") << "mnufloyd"
-                           << "trayeko::ui::frmFloid";
+                           << "trayeko::ui::FloydWindow";
     QTest::addRow("Compare") << "mnucompare"
-                             << "trayeko::ui::frmData";
+                             << "trayeko::ui::CompareWindow";
 }
 
 } // namespace
@@ -87,7 +87,7 @@ private slots:
 
         // The program starts with the Dijkstra window, and only that one, inside the frame.
         QCOMPARE(f.frame.mdiArea()->subWindowList().size(), 1);
-        QCOMPARE(f.windowsOfClass("trayeko::ui::frmTrayeko").size(), 1);
+        QCOMPARE(f.windowsOfClass("trayeko::ui::DijkstraWindow").size(), 1);
 
         QVERIFY(f.frame.findChild<QStatusBar*>(QStringLiteral("StatusBar1")));
         QCOMPARE(f.panel(1)->text(), QStringLiteral("Status"));
@@ -169,7 +169,7 @@ private slots:
     void nextTick()
     {
         QFETCH(QTime, now);
-        const int delay = MDIForm1::msecsToNextTick(now);
+        const int delay = MainWindow::msecsToNextTick(now);
         QVERIFY(delay > 0);
         const QTime landing = now.addMSecs(delay);
         const QTime nextSecond = QTime(now.hour(), now.minute(), now.second()).addSecs(1);

@@ -9,10 +9,10 @@
 #include "core/demonetwork.h"
 #include "core/numbertext.h"
 #include "ui/common/networkview.h"
-#include "ui/compare/frmdata.h"
-#include "ui/dijkstra/frmtrayeko.h"
-#include "ui/floyd/frmfloid.h"
-#include "ui/main/mdiform1.h"
+#include "ui/compare/comparewindow.h"
+#include "ui/dijkstra/dijkstrawindow.h"
+#include "ui/floyd/floydwindow.h"
+#include "ui/main/mainwindow.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -218,7 +218,7 @@ struct Frame
         return qobject_cast<Window*>(frame.mdiArea()->activeSubWindow());
     }
 
-    MDIForm1 frame{FrameSources{[] { return QDateTime(QDate(2003, 9, 2), QTime(11, 50, 41)); },
+    MainWindow frame{FrameSources{[] { return QDateTime(QDate(2003, 9, 2), QTime(11, 50, 41)); },
                                 [] { return std::optional<bool>(); }}};
 };
 
@@ -236,7 +236,7 @@ QString text(QObject* window, const QString& name)
 }
 
 // Everything a Dijkstra run could change.
-QStringList dijkstraState(frmTrayeko* w)
+QStringList dijkstraState(DijkstraWindow* w)
 {
     QStringList s;
     for (auto* l : w->findChildren<QLabel*>())
@@ -260,7 +260,7 @@ QStringList dijkstraState(frmTrayeko* w)
 }
 
 // What is wrong with a complete Dijkstra result, if anything.
-QString dijkstraResultFault(frmTrayeko* w, const std::string& separator)
+QString dijkstraResultFault(DijkstraWindow* w, const std::string& separator)
 {
     const QString caption = text(w, "lbljmljarak");
     if (!caption.startsWith(QStringLiteral("Total jarak = ")))
@@ -322,9 +322,9 @@ struct Session
     }
 
     Frame f;
-    QPointer<frmTrayeko> dijkstra = f.open<frmTrayeko>("mnudijktra");
-    QPointer<frmFloid> floyd = f.open<frmFloid>("mnufloyd");
-    QPointer<frmData> compare = f.open<frmData>("mnucompare");
+    QPointer<DijkstraWindow> dijkstra = f.open<DijkstraWindow>("mnudijktra");
+    QPointer<FloydWindow> floyd = f.open<FloydWindow>("mnufloyd");
+    QPointer<CompareWindow> compare = f.open<CompareWindow>("mnucompare");
     QStringList messages;
     qint64 ms = 0;
     int refused = 0;

@@ -36,26 +36,26 @@ QFont pixelFont(const QFont& base, int pixelSize, bool bold)
 } // namespace
 
 NetworkView::NetworkView(const DrawingVariant& variant, QWidget* parent)
-    : QWidget(parent), variant_(variant)
+    : QWidget(parent), m_variant(variant)
 {
     setObjectName(QStringLiteral("Frame1"));
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFixedSize(px(variant_.frameWidth), px(variant_.frameHeight));
+    setFixedSize(px(m_variant.frameWidth), px(m_variant.frameHeight));
 
     for (const LinkInfo& link : demoLinks()) {
         auto* box = new QLineEdit(this);
         box->setObjectName(toQString(link.weightBox));
         box->setAlignment(Qt::AlignCenter);
         box->setTextMargins(0, 0, 0, 0);
-        box->setGeometry(px(link.weightBoxPos.x + variant_.networkShift), px(link.weightBoxPos.y),
+        box->setGeometry(px(link.weightBoxPos.x + m_variant.networkShift), px(link.weightBoxPos.y),
                          px(kWeightBoxWidth), px(kWeightBoxHeight));
-        boxes_[size_t(link.number - 1)] = box;
+        m_boxes[size_t(link.number - 1)] = box;
     }
     for (const NodeInfo& node : demoNodes())
-        colours_.insert(toQString(node.shapeName), fromBgr(colours::pink));
+        m_colours.insert(toQString(node.shapeName), fromBgr(colours::pink));
     for (const LinkInfo& link : demoLinks())
         for (const NamedLine& line : link.lines())
-            colours_.insert(toQString(line.name), fromBgr(colours::hitam));
+            m_colours.insert(toQString(line.name), fromBgr(colours::hitam));
     // Before the first colour change, which already speaks to assistive technology.
     makeAccessible(*this);
     reset();
@@ -63,7 +63,7 @@ NetworkView::NetworkView(const DrawingVariant& variant, QWidget* parent)
 
 QLineEdit* NetworkView::weightBox(int k) const
 {
-    return boxes_.at(size_t(k - 1));
+    return m_boxes.at(size_t(k - 1));
 }
 
 void NetworkView::setElementColor(const QString& name, const QColor& color)
@@ -72,7 +72,7 @@ void NetworkView::setElementColor(const QString& name, const QColor& color)
         const int k = name.mid(1).toInt();
         if (k < 1 || k > kLinkCount || name != QLatin1Char('j') + QString::number(k))
             return;
-        QLineEdit* box = boxes_[size_t(k - 1)];
+        QLineEdit* box = m_boxes[size_t(k - 1)];
         QPalette pal = box->palette();
         if (pal.color(QPalette::Base) != color) {
             pal.setColor(QPalette::Base, color);
@@ -81,8 +81,8 @@ void NetworkView::setElementColor(const QString& name, const QColor& color)
         }
         return;
     }
-    auto it = colours_.find(name);
-    if (it == colours_.end() || *it == color)
+    auto it = m_colours.find(name);
+    if (it == m_colours.end() || *it == color)
         return;
     *it = color;
     update(elementRect(name));
@@ -94,10 +94,10 @@ QColor NetworkView::elementColor(const QString& name) const
     if (name.startsWith(QLatin1Char('j'))) {
         const int k = name.mid(1).toInt();
         if (k >= 1 && k <= kLinkCount && name == QLatin1Char('j') + QString::number(k))
-            return boxes_[size_t(k - 1)]->palette().color(QPalette::Base);
+            return m_boxes[size_t(k - 1)]->palette().color(QPalette::Base);
         return {};
     }
-    return colours_.value(name);
+    return m_colours.value(name);
 }
 
 void NetworkView::reset()
@@ -117,21 +117,21 @@ void NetworkView::reset()
 
 QSize NetworkView::sizeHint() const
 {
-    return {px(variant_.frameWidth), px(variant_.frameHeight)};
+    return {px(m_variant.frameWidth), px(m_variant.frameHeight)};
 }
 
 QRect NetworkView::elementRect(const QString& name) const
 {
     for (const NodeInfo& node : demoNodes())
         if (toQString(node.shapeName) == name)
-            return pxRectF(node.circle, variant_.networkShift, kNodeDiameter, kNodeDiameter)
+            return pxRectF(node.circle, m_variant.networkShift, kNodeDiameter, kNodeDiameter)
                 .toAlignedRect()
                 .adjusted(-1, -1, 1, 1);
     for (const LinkInfo& link : demoLinks())
         for (const NamedLine& line : link.lines())
             if (toQString(line.name) == name)
-                return QRectF(pxF(line.from, variant_.networkShift),
-                              pxF(line.to, variant_.networkShift))
+                return QRectF(pxF(line.from, m_variant.networkShift),
+                              pxF(line.to, m_variant.networkShift))
                     .normalized()
                     .toAlignedRect()
                     .adjusted(-kLinePenWidth, -kLinePenWidth, kLinePenWidth, kLinePenWidth);
@@ -163,12 +163,12 @@ void NetworkView::paintEvent(QPaintEvent* event)
     p.drawText(captionRect, Qt::AlignCenter, caption);
 
     p.setRenderHint(QPainter::Antialiasing);
-    const int shift = variant_.networkShift;
+    const int shift = m_variant.networkShift;
 
     // Link lines in their current colours, then the black arrowheads.
     for (const LinkInfo& link : demoLinks()) {
         for (const NamedLine& line : link.lines()) {
-            p.setPen(QPen(colours_.value(toQString(line.name)), kLinePenWidth, Qt::SolidLine,
+            p.setPen(QPen(m_colours.value(toQString(line.name)), kLinePenWidth, Qt::SolidLine,
                           Qt::RoundCap));
             p.drawLine(pxF(line.from, shift), pxF(line.to, shift));
         }
@@ -184,7 +184,7 @@ void NetworkView::paintEvent(QPaintEvent* event)
         const QRectF circle = pxRectF(node.circle, shift, kNodeDiameter, kNodeDiameter)
                                   .adjusted(0.5, 0.5, -0.5, -0.5);
         p.setPen(QPen(Qt::black, 1));
-        p.setBrush(colours_.value(toQString(node.shapeName)));
+        p.setBrush(m_colours.value(toQString(node.shapeName)));
         p.drawEllipse(circle);
         p.setPen(Qt::white);
         p.drawText(pxRectF(node.label, shift, kNumberLabelSize, kNumberLabelSize),
@@ -192,13 +192,13 @@ void NetworkView::paintEvent(QPaintEvent* event)
     }
 
     // The legend: right-aligned captions with their samples.
-    const int legend = variant_.legendShift;
+    const int legend = m_variant.legendShift;
     p.setFont(pixelFont(font(), kPx825, false));
     p.setPen(fromBgr(colours::legendText));
     const auto& rows = legendRows();
     for (size_t i = 0; i < rows.size(); ++i) {
         const QString text =
-            toQString(i + 1 == rows.size() ? variant_.pathCaption : rows[i].caption);
+            toQString(i + 1 == rows.size() ? m_variant.pathCaption : rows[i].caption);
         p.drawText(pxRectF(rows[i].labelPos, legend, kLegendLabelWidth, kLegendLabelHeight),
                    Qt::AlignRight | Qt::AlignTop | Qt::TextDontClip, text);
     }

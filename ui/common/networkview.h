@@ -24,7 +24,7 @@ class NetworkView final : public QWidget
 public:
     explicit NetworkView(const DrawingVariant& variant, QWidget* parent = nullptr);
 
-    const DrawingVariant& variant() const { return variant_; }
+    const DrawingVariant& variant() const { return m_variant; }
 
     // Weight box of link k (1 ... 14); its objectName is "j<k>".
     QLineEdit* weightBox(int k) const;
@@ -49,9 +49,9 @@ protected:
 
 private:
 
-    DrawingVariant variant_;
-    std::array<QLineEdit*, kLinkCount> boxes_{};
-    QHash<QString, QColor> colours_;
+    DrawingVariant m_variant;
+    std::array<QLineEdit*, kLinkCount> m_boxes{};
+    QHash<QString, QColor> m_colours;
 };
 
 } // namespace trayeko::ui

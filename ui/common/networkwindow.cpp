@@ -35,34 +35,34 @@ NetworkWindow::NetworkWindow(const DrawingVariant& variant, const QString& banne
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(programIcon());
 
-    client_ = new QWidget;
-    client_->setObjectName(QStringLiteral("client"));
-    QFont base = client_->font();
+    m_client = new QWidget;
+    m_client->setObjectName(QStringLiteral("client"));
+    QFont base = m_client->font();
     base.setPixelSize(kPx825);
-    client_->setFont(base);
-    QPalette pal = client_->palette();
+    m_client->setFont(base);
+    QPalette pal = m_client->palette();
     pal.setColor(QPalette::Window, QColor(192, 192, 255));
-    client_->setPalette(pal);
-    client_->setAutoFillBackground(true);
-    setWidget(client_);
+    m_client->setPalette(pal);
+    m_client->setAutoFillBackground(true);
+    setWidget(m_client);
 
-    picture_ = new QWidget(client_);
-    picture_->setObjectName(QStringLiteral("Picture1"));
-    QPalette white = picture_->palette();
+    m_picture = new QWidget(m_client);
+    m_picture->setObjectName(QStringLiteral("Picture1"));
+    QPalette white = m_picture->palette();
     white.setColor(QPalette::Window, Qt::white);
-    picture_->setPalette(white);
-    picture_->setAutoFillBackground(true);
-    picture_->setGeometry(0, 0, px(pictureWidthTwips), px(kPictureHeight));
+    m_picture->setPalette(white);
+    m_picture->setAutoFillBackground(true);
+    m_picture->setGeometry(0, 0, px(pictureWidthTwips), px(kPictureHeight));
 
-    auto* image = new QLabel(picture_);
+    auto* image = new QLabel(m_picture);
     image->setObjectName(QStringLiteral("Image1"));
     image->setGeometry(px(kBannerLeft), px(kBannerTop), bannerPixels.width(),
                        bannerPixels.height());
     image->setPixmap(bannerPixmap(bannerWord, bannerPixels.width(), bannerPixels.height(),
                                   image->devicePixelRatioF()));
 
-    network_ = new NetworkView(variant, client_);
-    network_->move(px(kFrameLeft), px(kFrameTop));
+    m_network = new NetworkView(variant, m_client);
+    m_network->move(px(kFrameLeft), px(kFrameTop));
 }
 
 NetworkWindow::~NetworkWindow() = default;
@@ -89,7 +89,7 @@ QColor NetworkWindow::merah() const
 
 void NetworkWindow::reset()
 {
-    network_->reset();
+    m_network->reset();
 }
 
 int NetworkWindow::widthTwips() const
@@ -118,13 +118,13 @@ void NetworkWindow::setDefaultButton(QPushButton* button)
         // A focused button answers Enter itself, as a default button only stands in for the
         // others.
         auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
-        if (focused && client_->isAncestorOf(focused))
+        if (focused && m_client->isAncestorOf(focused))
             focused->click();
         else if (button->isEnabled())
             button->click();
     };
     for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
-        auto* shortcut = new QShortcut(QKeySequence(key), client_);
+        auto* shortcut = new QShortcut(QKeySequence(key), m_client);
         shortcut->setContext(Qt::WidgetWithChildrenShortcut);
         connect(shortcut, &QShortcut::activated, this, press);
     }
@@ -133,7 +133,7 @@ void NetworkWindow::setDefaultButton(QPushButton* button)
 QPushButton* NetworkWindow::makeButton(const QString& objectName, const QString& caption,
                                        QRect twipsRect)
 {
-    auto* button = new QPushButton(caption, client_);
+    auto* button = new QPushButton(caption, m_client);
     button->setObjectName(objectName);
     button->setGeometry(pxRect(twipsRect));
     QPalette pal = button->palette();
@@ -146,7 +146,7 @@ QPushButton* NetworkWindow::makeButton(const QString& objectName, const QString&
 QLabel* NetworkWindow::makeResultLabel(const QString& objectName, QRect twipsRect,
                                        const QColor& background, const QColor& text)
 {
-    auto* label = new QLabel(client_);
+    auto* label = new QLabel(m_client);
     label->setObjectName(objectName);
     label->setGeometry(pxRect(twipsRect));
     QPalette pal = label->palette();

@@ -34,9 +34,9 @@ public:
     QColor merah() const;
     void reset();
 
-    NetworkView* network() const { return network_; }
+    NetworkView* network() const { return m_network; }
 
-    void setClock(Clock clock) { clock_ = std::move(clock); }
+    void setClock(Clock clock) { m_clock = std::move(clock); }
 
     int widthTwips() const;
     int heightTwips() const;
@@ -47,10 +47,10 @@ protected:
     NetworkWindow(const DrawingVariant& variant, const QString& bannerWord, int pictureWidthTwips,
                   QSize bannerPixels, QWidget* parent);
 
-    QWidget* client() const { return client_; }
-    QWidget* picture() const { return picture_; }
+    QWidget* client() const { return m_client; }
+    QWidget* picture() const { return m_picture; }
 
-    ClockReading now() const { return clock_(); }
+    ClockReading now() const { return m_clock(); }
 
     void setOuterSizeTwips(int width, int height);
     void setOuterWidthTwips(int width);
@@ -67,10 +67,10 @@ protected:
                             const QColor& text);
 
 private:
-    QWidget* client_ = nullptr;
-    QWidget* picture_ = nullptr;
-    NetworkView* network_ = nullptr;
-    Clock clock_ = readClock;
+    QWidget* m_client = nullptr;
+    QWidget* m_picture = nullptr;
+    NetworkView* m_network = nullptr;
+    Clock m_clock = readClock;
 };
 
 } // namespace trayeko::ui

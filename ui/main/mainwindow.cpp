@@ -1,11 +1,11 @@
-#include "ui/main/mdiform1.h"
+#include "ui/main/mainwindow.h"
 
 #include "ui/common/accessibility.h"
 #include "ui/common/artwork.h"
 #include "ui/common/twips.h"
-#include "ui/compare/frmdata.h"
-#include "ui/dijkstra/frmtrayeko.h"
-#include "ui/floyd/frmfloid.h"
+#include "ui/compare/comparewindow.h"
+#include "ui/dijkstra/dijkstrawindow.h"
+#include "ui/floyd/floydwindow.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -143,65 +143,65 @@ QLabel* makePanel(QStatusBar* bar, const QString& objectName, int widthTwips)
 
 } // namespace
 
-MDIForm1::MDIForm1(QWidget* parent) : MDIForm1(FrameSources{}, parent) {}
+MainWindow::MainWindow(QWidget* parent) : MainWindow(FrameSources{}, parent) {}
 
-MDIForm1::MDIForm1(FrameSources sources, QWidget* parent)
-    : QMainWindow(parent), sources_(std::move(sources))
+MainWindow::MainWindow(FrameSources sources, QWidget* parent)
+    : QMainWindow(parent), m_sources(std::move(sources))
 {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("MDIForm1"));
     setWindowIcon(programIcon());
 
-    area_ = new QMdiArea(this);
-    area_->setObjectName(QStringLiteral("mdiArea"));
-    setCentralWidget(area_);
+    m_mdiArea = new QMdiArea(this);
+    m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    setCentralWidget(m_mdiArea);
 
-    mnufile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnufile->setObjectName(QStringLiteral("mnufile"));
+    m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    m_fileMenu->setObjectName(QStringLiteral("mnufile"));
     const auto addEntry = [this](const QString& objectName, const QString& caption,
-                                 void (MDIForm1::*onClick)()) {
-        QAction* entry = mnufile->addAction(caption);
+                                 void (MainWindow::*onClick)()) {
+        QAction* entry = m_fileMenu->addAction(caption);
         entry->setObjectName(objectName);
         connect(entry, &QAction::triggered, this, onClick);
         return entry;
     };
-    mnudijktra = addEntry(QStringLiteral("mnudijktra"), QStringLiteral("Metode &Dijktra"),
-                          &MDIForm1::showDijkstra);
-    mnufloyd =
-        addEntry(QStringLiteral("mnufloyd"), QStringLiteral("Metode &Floyd"), &MDIForm1::showFloyd);
-    mnucompare =
-        addEntry(QStringLiteral("mnucompare"), QStringLiteral("&Compare"), &MDIForm1::showCompare);
-    mnukeluar =
-        addEntry(QStringLiteral("mnukeluar"), QStringLiteral("&Keluar"), &MDIForm1::endProgram);
+    m_dijkstraAction = addEntry(QStringLiteral("mnudijktra"), QStringLiteral("Metode &Dijktra"),
+                          &MainWindow::showDijkstra);
+    m_floydAction =
+        addEntry(QStringLiteral("mnufloyd"), QStringLiteral("Metode &Floyd"), &MainWindow::showFloyd);
+    m_compareAction =
+        addEntry(QStringLiteral("mnucompare"), QStringLiteral("&Compare"), &MainWindow::showCompare);
+    m_quitAction =
+        addEntry(QStringLiteral("mnukeluar"), QStringLiteral("&Keluar"), &MainWindow::endProgram);
 
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    QFont bold = StatusBar1->font();
+    m_statusBar = new QStatusBar(this);
+    m_statusBar->setObjectName(QStringLiteral("StatusBar1"));
+    QFont bold = m_statusBar->font();
     bold.setPixelSize(kPx825);
     bold.setBold(true);
-    StatusBar1->setFont(bold);
-    setStatusBar(StatusBar1);
-    panel1_ = makePanel(StatusBar1, QStringLiteral("Panel1"), kPanelWidths[0]);
-    panel2_ = makePanel(StatusBar1, QStringLiteral("Panel2"), kPanelWidths[1]);
-    panel3_ = makePanel(StatusBar1, QStringLiteral("Panel3"), kPanelWidths[2]);
-    panel4_ = makePanel(StatusBar1, QStringLiteral("Panel4"), kPanelWidths[3]);
-    panel1_->setText(QStringLiteral("Status"));
-    panel2_->setToolTip(QStringLiteral("Tanggal Sekarang"));
-    panel3_->setToolTip(QStringLiteral("Jam Sekarang"));
+    m_statusBar->setFont(bold);
+    setStatusBar(m_statusBar);
+    m_statusPanel = makePanel(m_statusBar, QStringLiteral("Panel1"), kPanelWidths[0]);
+    m_datePanel = makePanel(m_statusBar, QStringLiteral("Panel2"), kPanelWidths[1]);
+    m_timePanel = makePanel(m_statusBar, QStringLiteral("Panel3"), kPanelWidths[2]);
+    m_numLockPanel = makePanel(m_statusBar, QStringLiteral("Panel4"), kPanelWidths[3]);
+    m_statusPanel->setText(QStringLiteral("Status"));
+    m_datePanel->setToolTip(QStringLiteral("Tanggal Sekarang"));
+    m_timePanel->setToolTip(QStringLiteral("Jam Sekarang"));
 
-    // Timer1 is re-armed at every tick for the next second boundary: the clock panel changes
+    // m_clockTimer is re-armed at every tick for the next second boundary: the clock panel changes
     // once a second, so waking more often would cost processor time and show nothing new.
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setSingleShot(true);
-    Timer1->setTimerType(Qt::PreciseTimer);
-    connect(Timer1, &QTimer::timeout, this, &MDIForm1::tick);
+    m_clockTimer = new QTimer(this);
+    m_clockTimer->setObjectName(QStringLiteral("Timer1"));
+    m_clockTimer->setSingleShot(true);
+    m_clockTimer->setTimerType(Qt::PreciseTimer);
+    connect(m_clockTimer, &QTimer::timeout, this, &MainWindow::tick);
 
     resize(px(kClientWidth),
-           px(kClientHeight) + menuBar()->sizeHint().height() + StatusBar1->sizeHint().height());
+           px(kClientHeight) + menuBar()->sizeHint().height() + m_statusBar->sizeHint().height());
 
     // The date is written once, at load; it is not rewritten, not even across midnight.
-    panel2_->setText(dateText(sources_.now().date()) + QStringLiteral(" Indonesia"));
+    m_datePanel->setText(dateText(m_sources.now().date()) + QStringLiteral(" Indonesia"));
 
     setAccessibleTexts(this, kAccessibleTexts);
 
@@ -209,14 +209,14 @@ MDIForm1::MDIForm1(FrameSources sources, QWidget* parent)
     tick();
 }
 
-MDIForm1::~MDIForm1() = default;
+MainWindow::~MainWindow() = default;
 
-int MDIForm1::msecsToNextTick(QTime now)
+int MainWindow::msecsToNextTick(QTime now)
 {
     return 1000 - now.msec() + kTickSlackMs;
 }
 
-QString MDIForm1::dateText(const QDate& date)
+QString MainWindow::dateText(const QDate& date)
 {
     // The year always has four digits, also where the regional short format has two.
     const QLocale locale;
@@ -227,13 +227,13 @@ QString MDIForm1::dateText(const QDate& date)
     return locale.toString(date, format);
 }
 
-QString MDIForm1::timeText(const QTime& time)
+QString MainWindow::timeText(const QTime& time)
 {
     const QLocale locale;
     return locale.toString(time, timeFormatWithSeconds(locale));
 }
 
-bool MDIForm1::event(QEvent* event)
+bool MainWindow::event(QEvent* event)
 {
     // Status tips would replace the panels with a temporary message; the panels always show.
     if (event->type() == QEvent::StatusTip)
@@ -241,22 +241,22 @@ bool MDIForm1::event(QEvent* event)
     return QMainWindow::event(event);
 }
 
-void MDIForm1::showDijkstra()
+void MainWindow::showDijkstra()
 {
-    showToolWindow(frmTrayeko_);
+    showToolWindow(m_dijkstraWindow);
 }
 
-void MDIForm1::showFloyd()
+void MainWindow::showFloyd()
 {
-    showToolWindow(frmFloid_);
+    showToolWindow(m_floydWindow);
 }
 
-void MDIForm1::showCompare()
+void MainWindow::showCompare()
 {
-    showToolWindow(frmData_);
+    showToolWindow(m_compareWindow);
 }
 
-template <class Window> void MDIForm1::showToolWindow(QPointer<Window>& slot)
+template <class Window> void MainWindow::showToolWindow(QPointer<Window>& slot)
 {
     // A hidden instance has been closed and is on its way out; the menu loads a fresh one, also
     // when the old one has not been deleted yet.
@@ -268,29 +268,29 @@ template <class Window> void MDIForm1::showToolWindow(QPointer<Window>& slot)
         slot = new Window(nullptr);
         // Closing unloads: the window discards everything it shows.
         slot->setAttribute(Qt::WA_DeleteOnClose);
-        area_->addSubWindow(slot);
+        m_mdiArea->addSubWindow(slot);
     }
     if (slot->isMinimized())
         slot->showNormal();
     else
         slot->show();
-    area_->setActiveSubWindow(slot);
+    m_mdiArea->setActiveSubWindow(slot);
 }
 
-void MDIForm1::endProgram()
+void MainWindow::endProgram()
 {
     // The whole program ends at once; the tool windows go with the frame.
     close();
     QCoreApplication::quit();
 }
 
-void MDIForm1::tick()
+void MainWindow::tick()
 {
-    const QDateTime now = sources_.now();
-    panel3_->setText(timeText(now.time()) + QStringLiteral(" WIB"));
-    const std::optional<bool> numLock = sources_.numLock ? sources_.numLock() : std::nullopt;
-    panel4_->setText(numLock.value_or(false) ? QStringLiteral("NUM") : QString());
-    Timer1->start(msecsToNextTick(now.time()));
+    const QDateTime now = m_sources.now();
+    m_timePanel->setText(timeText(now.time()) + QStringLiteral(" WIB"));
+    const std::optional<bool> numLock = m_sources.numLock ? m_sources.numLock() : std::nullopt;
+    m_numLockPanel->setText(numLock.value_or(false) ? QStringLiteral("NUM") : QString());
+    m_clockTimer->start(msecsToNextTick(now.time()));
 }
 
 } // namespace trayeko::ui

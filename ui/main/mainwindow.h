@@ -19,9 +19,9 @@ class QTimer;
 
 namespace trayeko::ui {
 
-class frmTrayeko;
-class frmFloid;
-class frmData;
+class DijkstraWindow;
+class FloydWindow;
+class CompareWindow;
 
 // Where the frame reads the date and time of day and the Num Lock state. Tests put in their own
 // so that nothing depends on the machine's clock or keyboard.
@@ -33,19 +33,19 @@ struct FrameSources
 
 // The frame window: menu "&File", four-panel status bar, and the tool windows as MDI children.
 //
-// Status bar StatusBar1 panels (QLabel objectNames, left to right):
+// Status bar m_statusBar panels (QLabel objectNames, left to right):
 //   "Panel1"  the word "Status"
 //   "Panel2"  the date written at load + " Indonesia", tool tip "Tanggal Sekarang"
 //   "Panel3"  the running time of day + " WIB", tool tip "Jam Sekarang"
 //   "Panel4"  "NUM" while Num Lock is on (blank where the platform cannot tell)
-class MDIForm1 final : public QMainWindow
+class MainWindow final : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit MDIForm1(QWidget* parent = nullptr);
-    explicit MDIForm1(FrameSources sources, QWidget* parent = nullptr);
-    ~MDIForm1() override;
+    explicit MainWindow(QWidget* parent = nullptr);
+    explicit MainWindow(FrameSources sources, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Milliseconds from @p now until just after the next second boundary: when the clock panel
     // next needs rewriting.
@@ -56,7 +56,7 @@ public:
     static QString dateText(const QDate& date);
     static QString timeText(const QTime& time);
 
-    QMdiArea* mdiArea() const { return area_; }
+    QMdiArea* mdiArea() const { return m_mdiArea; }
 
 protected:
     bool event(QEvent* event) override;
@@ -69,25 +69,25 @@ private:
     void endProgram();
     void tick();
 
-    FrameSources sources_;
-    QMdiArea* area_ = nullptr;
+    FrameSources m_sources;
+    QMdiArea* m_mdiArea = nullptr;
 
-    QMenu* mnufile = nullptr;
-    QAction* mnudijktra = nullptr;
-    QAction* mnufloyd = nullptr;
-    QAction* mnucompare = nullptr;
-    QAction* mnukeluar = nullptr;
+    QMenu* m_fileMenu = nullptr;
+    QAction* m_dijkstraAction = nullptr;
+    QAction* m_floydAction = nullptr;
+    QAction* m_compareAction = nullptr;
+    QAction* m_quitAction = nullptr;
 
-    QStatusBar* StatusBar1 = nullptr;
-    QLabel* panel1_ = nullptr;
-    QLabel* panel2_ = nullptr;
-    QLabel* panel3_ = nullptr;
-    QLabel* panel4_ = nullptr;
-    QTimer* Timer1 = nullptr;
+    QStatusBar* m_statusBar = nullptr;
+    QLabel* m_statusPanel = nullptr;
+    QLabel* m_datePanel = nullptr;
+    QLabel* m_timePanel = nullptr;
+    QLabel* m_numLockPanel = nullptr;
+    QTimer* m_clockTimer = nullptr;
 
-    QPointer<frmTrayeko> frmTrayeko_;
-    QPointer<frmFloid> frmFloid_;
-    QPointer<frmData> frmData_;
+    QPointer<DijkstraWindow> m_dijkstraWindow;
+    QPointer<FloydWindow> m_floydWindow;
+    QPointer<CompareWindow> m_compareWindow;
 };
 
 } // namespace trayeko::ui

@@ -23,12 +23,12 @@ namespace trayeko::ui {
 // distance from node 1 to node 7 with its route highlighted on the drawing.
 //
 // The window refuses no input: every box content gives a complete run.
-class frmFloid final : public NetworkWindow
+class FloydWindow final : public NetworkWindow
 {
     Q_OBJECT
 
 public:
-    explicit frmFloid(QWidget* parent = nullptr);
+    explicit FloydWindow(QWidget* parent = nullptr);
 
     // One run, the click of "&Proses...": empty the lists, play the progress bar, list the
     // matrices, show the result and the elapsed time. It never yields to the event loop.
@@ -43,18 +43,18 @@ private:
     LinkWeights readWeights() const;
     void showFloydResult(const FloydResult& result);
 
-    QTabWidget* SSTab1 = nullptr;
-    QLabel* Label28 = nullptr;
-    QListWidget* List1 = nullptr;
-    QLabel* Label29 = nullptr;
-    QListWidget* List2 = nullptr;
-    QLabel* lbljmljarak = nullptr;
-    QLabel* lblwaktu = nullptr;
-    QProgressBar* proses1 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    std::array<QLineEdit*, 2> h{};
-    std::array<QLineEdit*, kLinkCount> j{};
+    QTabWidget* m_tabs = nullptr;
+    QLabel* m_valueHeader = nullptr;
+    QListWidget* m_valueList = nullptr;
+    QLabel* m_nodeHeader = nullptr;
+    QListWidget* m_nodeList = nullptr;
+    QLabel* m_totalLabel = nullptr;
+    QLabel* m_elapsedLabel = nullptr;
+    QProgressBar* m_progressBar = nullptr;
+    QPushButton* m_runButton = nullptr;
+    QPushButton* m_closeButton = nullptr;
+    std::array<QLineEdit*, 2> m_totalBoxes{};
+    std::array<QLineEdit*, kLinkCount> m_weightBoxes{};
 };
 
 } // namespace trayeko::ui

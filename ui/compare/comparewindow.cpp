@@ -1,4 +1,4 @@
-#include "ui/compare/frmdata.h"
+#include "ui/compare/comparewindow.h"
 
 #include "core/scenarios.h"
 #include "ui/common/accessibility.h"
@@ -142,7 +142,7 @@ QIcon blankIcon()
 
 } // namespace
 
-class frmData::Reports final : public ComparisonView
+class CompareWindow::Reports final : public ComparisonView
 {
 public:
     Reports(QProgressBar* dijkstraBar, QProgressBar* floydBar, QPlainTextEdit* dijkstraBox,
@@ -164,7 +164,7 @@ private:
     QPlainTextEdit* floydBox_;
 };
 
-frmData::frmData(QWidget* parent) : QMdiSubWindow(parent)
+CompareWindow::CompareWindow(QWidget* parent) : QMdiSubWindow(parent)
 {
     setObjectName(QStringLiteral("frmData"));
     setWindowTitle(QStringLiteral("Compare Multinode"));
@@ -175,42 +175,42 @@ frmData::frmData(QWidget* parent) : QMdiSubWindow(parent)
     setWindowIcon(blankIcon());
 
     buildControls();
-    reports_ =
-        std::make_unique<Reports>(ProgressBar1, ProgressBar2, txthasiltrayeko, txthasilfloyd);
+    m_reports =
+        std::make_unique<Reports>(m_dijkstraProgress, m_floydProgress, m_dijkstraReport, m_floydReport);
 
     // Load: both lists get the five sizes and both bars start hidden.
     for (const std::string_view item : scenarioItemTexts())
-        Combo1->addItem(toQString(item));
-    ProgressBar1->setVisible(false);
+        m_dijkstraOnlySizeCombo->addItem(toQString(item));
+    m_dijkstraProgress->setVisible(false);
     for (const std::string_view item : scenarioItemTexts())
-        Combo2->addItem(toQString(item));
-    ProgressBar2->setVisible(false);
-    Combo1->setCurrentIndex(-1);
-    Combo2->setCurrentIndex(-1);
-    for (QComboBox* combo : {Combo1, Combo2})
+        m_sizeCombo->addItem(toQString(item));
+    m_floydProgress->setVisible(false);
+    m_dijkstraOnlySizeCombo->setCurrentIndex(-1);
+    m_sizeCombo->setCurrentIndex(-1);
+    for (QComboBox* combo : {m_dijkstraOnlySizeCombo, m_sizeCombo})
         fitItems(combo);
 
     // QComboBox::activated also fires when the same item is chosen again, which reruns it.
-    connect(Combo1, &QComboBox::activated, this, &frmData::chooseDijkstra);
-    connect(Combo2, &QComboBox::activated, this, &frmData::chooseBoth);
-    connect(cmdKeluar, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_dijkstraOnlySizeCombo, &QComboBox::activated, this, &CompareWindow::chooseDijkstra);
+    connect(m_sizeCombo, &QComboBox::activated, this, &CompareWindow::chooseBoth);
+    connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
     setAccessibleTexts(this, kAccessibleTexts);
 
     fixOuterSize();
 }
 
-frmData::~frmData() = default;
+CompareWindow::~CompareWindow() = default;
 
-void frmData::buildControls()
+void CompareWindow::buildControls()
 {
-    client_ = new QWidget;
-    client_->setObjectName(QStringLiteral("client"));
-    client_->setFixedSize(px(4710), px(5190));
-    fillBackground(client_, kOrange);
-    QFont font = client_->font();
+    m_client = new QWidget;
+    m_client->setObjectName(QStringLiteral("client"));
+    m_client->setFixedSize(px(4710), px(5190));
+    fillBackground(m_client, kOrange);
+    QFont font = m_client->font();
     font.setPixelSize(kPx825);
-    client_->setFont(font);
-    setWidget(client_);
+    m_client->setFont(font);
+    setWidget(m_client);
 
     const auto frame = [](QWidget* parent, const char* name, QRect twipsRect) {
         auto* f = new QFrame(parent);
@@ -267,50 +267,50 @@ void frmData::buildControls()
         return b;
     };
 
-    Frame3 = frame(client_, "Frame3", {120, 120, 4455, 4455});
-    Label2 = label(Frame3, "Label2", "Dijkstra dan Floyd", {120, 120, 4215, 615},
-                   client_->palette().color(QPalette::WindowText), kPx24);
-    Frame2 = frame(Frame3, "Frame2", {120, 720, 4215, 735});
-    Label4 = label(Frame2, "Label4", "Banyaknya Simpul", {120, 240, 1575, 255}, kWhite, kPx825);
-    Combo2 = combo(Frame2, "Combo2", {1800, 240, 2175, 315});
-    Label3 = label(Frame3, "Label3", "Dijkstra", {120, 1560, 1455, 255}, kBlue, kPx825);
-    txthasiltrayeko = reportBox(Frame3, "txthasiltrayeko", {120, 1800, 4215, 975});
+    m_mainFrame = frame(m_client, "Frame3", {120, 120, 4455, 4455});
+    m_titleLabel = label(m_mainFrame, "Label2", "Dijkstra dan Floyd", {120, 120, 4215, 615},
+                   m_client->palette().color(QPalette::WindowText), kPx24);
+    m_sizeFrame = frame(m_mainFrame, "Frame2", {120, 720, 4215, 735});
+    m_sizeCaption = label(m_sizeFrame, "Label4", "Banyaknya Simpul", {120, 240, 1575, 255}, kWhite, kPx825);
+    m_sizeCombo = combo(m_sizeFrame, "Combo2", {1800, 240, 2175, 315});
+    m_dijkstraCaption = label(m_mainFrame, "Label3", "Dijkstra", {120, 1560, 1455, 255}, kBlue, kPx825);
+    m_dijkstraReport = reportBox(m_mainFrame, "txthasiltrayeko", {120, 1800, 4215, 975});
     // Lies across the middle of its report box while it plays.
-    ProgressBar1 = bar(Frame3, "ProgressBar1", {480, 2160, 3495, 255});
-    Label5 = label(Frame3, "Label5", "Floyd", {120, 3000, 1455, 255}, kBlue, kPx825);
-    txthasilfloyd = reportBox(Frame3, "txthasilfloyd", {120, 3240, 4215, 975});
-    ProgressBar2 = bar(Frame3, "ProgressBar2", {480, 3600, 3495, 255});
+    m_dijkstraProgress = bar(m_mainFrame, "ProgressBar1", {480, 2160, 3495, 255});
+    m_floydCaption = label(m_mainFrame, "Label5", "Floyd", {120, 3000, 1455, 255}, kBlue, kPx825);
+    m_floydReport = reportBox(m_mainFrame, "txthasilfloyd", {120, 3240, 4215, 975});
+    m_floydProgress = bar(m_mainFrame, "ProgressBar2", {480, 3600, 3495, 255});
 
-    cmdKeluar = new QPushButton(QStringLiteral("&Keluar"), client_);
-    cmdKeluar->setObjectName(QStringLiteral("cmdKeluar"));
-    cmdKeluar->setGeometry(pxRect(1680, 4680, 1455, 375));
-    QPalette buttonPalette = cmdKeluar->palette();
+    m_closeButton = new QPushButton(QStringLiteral("&Keluar"), m_client);
+    m_closeButton->setObjectName(QStringLiteral("cmdKeluar"));
+    m_closeButton->setGeometry(pxRect(1680, 4680, 1455, 375));
+    QPalette buttonPalette = m_closeButton->palette();
     buttonPalette.setColor(QPalette::Button, kPurple);
-    cmdKeluar->setPalette(buttonPalette);
+    m_closeButton->setPalette(buttonPalette);
 
     // The second chooser sits beyond the right edge of the fixed client area: it cannot be seen,
     // only reached with Tab.
-    Frame1 = frame(client_, "Frame1", {6120, 1200, 4215, 735});
-    Label1 = label(Frame1, "Label1", "Banyaknya Simpul", {120, 240, 1575, 255}, kWhite, kPx825);
-    Combo1 = combo(Frame1, "Combo1", {1800, 240, 2175, 315});
+    m_dijkstraOnlyFrame = frame(m_client, "Frame1", {6120, 1200, 4215, 735});
+    m_dijkstraOnlySizeCaption = label(m_dijkstraOnlyFrame, "Label1", "Banyaknya Simpul", {120, 240, 1575, 255}, kWhite, kPx825);
+    m_dijkstraOnlySizeCombo = combo(m_dijkstraOnlyFrame, "Combo1", {1800, 240, 2175, 315});
 
-    QWidget::setTabOrder(txthasiltrayeko, cmdKeluar);
-    QWidget::setTabOrder(cmdKeluar, Combo1);
-    QWidget::setTabOrder(Combo1, Combo2);
-    QWidget::setTabOrder(Combo2, txthasilfloyd);
-    txthasiltrayeko->setFocus();
+    QWidget::setTabOrder(m_dijkstraReport, m_closeButton);
+    QWidget::setTabOrder(m_closeButton, m_dijkstraOnlySizeCombo);
+    QWidget::setTabOrder(m_dijkstraOnlySizeCombo, m_sizeCombo);
+    QWidget::setTabOrder(m_sizeCombo, m_floydReport);
+    m_dijkstraReport->setFocus();
 }
 
 // The client area keeps its designed size; the frame around it depends on the style and on
 // whether the window already sits in an MDI area, so the outer size follows both.
-void frmData::fixOuterSize()
+void CompareWindow::fixOuterSize()
 {
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     setFixedSize(minimumSizeHint());
 }
 
-void frmData::changeEvent(QEvent* event)
+void CompareWindow::changeEvent(QEvent* event)
 {
     QMdiSubWindow::changeEvent(event);
     if (event->type() == QEvent::StyleChange || event->type() == QEvent::FontChange ||
@@ -318,21 +318,21 @@ void frmData::changeEvent(QEvent* event)
         fixOuterSize();
 }
 
-void frmData::chooseDijkstra(int index)
+void CompareWindow::chooseDijkstra(int index)
 {
     if (index < 0 || index >= kScenarioCount)
         return;
-    txthasiltrayeko->clear();
-    runDijkstraScenario(index, *reports_, clock_, regionalDecimalSeparator());
+    m_dijkstraReport->clear();
+    runDijkstraScenario(index, *m_reports, m_clock, regionalDecimalSeparator());
 }
 
-void frmData::chooseBoth(int index)
+void CompareWindow::chooseBoth(int index)
 {
     if (index < 0 || index >= kScenarioCount)
         return;
-    txthasiltrayeko->clear();
-    txthasilfloyd->clear();
-    runFloydScenario(index, *reports_, clock_, regionalDecimalSeparator());
+    m_dijkstraReport->clear();
+    m_floydReport->clear();
+    runFloydScenario(index, *m_reports, m_clock, regionalDecimalSeparator());
 }
 
 } // namespace trayeko::ui

@@ -1,4 +1,4 @@
-#include "ui/dijkstra/frmtrayeko.h"
+#include "ui/dijkstra/dijkstrawindow.h"
 
 #include "core/clock.h"
 #include "core/numbertext.h"
@@ -172,7 +172,7 @@ QString qs(const std::string& s)
 
 } // namespace
 
-frmTrayeko::frmTrayeko(QWidget* parent)
+DijkstraWindow::DijkstraWindow(QWidget* parent)
     : NetworkWindow(dijkstraDrawing(), QStringLiteral("TRAYEKO"), 11655, {161, 22}, parent)
 {
     setWindowTitle(QStringLiteral("Trayeko 2003"));
@@ -187,182 +187,182 @@ frmTrayeko::frmTrayeko(QWidget* parent)
 
     setAccessibleTexts(this, kAccessibleTexts);
     for (int n = 1; n <= kNodeCount; ++n)
-        txtplt[size_t(n - 1)]->setAccessibleName(
+        m_nodeLabels[size_t(n - 1)]->setAccessibleName(
             QStringLiteral("Panjang lintasan terpendek ke simpul %1").arg(n));
     for (int k = 1; k <= kRouteCount; ++k)
-        h[size_t(k - 1)]->setAccessibleName(QStringLiteral("Total lintasan %1").arg(k));
+        m_totalBoxes[size_t(k - 1)]->setAccessibleName(QStringLiteral("Total lintasan %1").arg(k));
 }
 
-void frmTrayeko::buildControls()
+void DijkstraWindow::buildControls()
 {
     QWidget* area = client();
 
-    lbltabel = makeCaption(picture(), QStringLiteral("lbltabel"), kShowDetail, kPx825);
-    lbltabel->move(px(kLabelFirstLeft), px(kLabelTop));
-    fitCaption(lbltabel, kFrameRight - kLabelFirstLeft);
-    lbltabel->installEventFilter(this);
+    m_detailToggle = makeCaption(picture(), QStringLiteral("lbltabel"), kShowDetail, kPx825);
+    m_detailToggle->move(px(kLabelFirstLeft), px(kLabelTop));
+    fitCaption(m_detailToggle, kFrameRight - kLabelFirstLeft);
+    m_detailToggle->installEventFilter(this);
     // The label answers the mouse only; from the keyboard Ctrl+D does the same and leaves the
     // label's look alone.
     auto* detailKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this, this,
-                                    &frmTrayeko::toggleDetail, Qt::WidgetWithChildrenShortcut);
+                                    &DijkstraWindow::toggleDetail, Qt::WidgetWithChildrenShortcut);
     detailKey->setObjectName(QStringLiteral("detailShortcut"));
 
     for (int k = 1; k <= kLinkCount; ++k)
-        j[size_t(k - 1)] = network()->weightBox(k);
+        m_weightBoxes[size_t(k - 1)] = network()->weightBox(k);
 
-    lbljalur = new QLabel(network());
-    lbljalur->setObjectName(QStringLiteral("lbljalur"));
-    lbljalur->setFont(boldFont(lbljalur->font(), kPx975));
-    setForeColor(lbljalur, Qt::white);
-    setBackColor(lbljalur, kDarkRed);
-    lbljalur->move(px(120), px(360));
-    lbljalur->hide();
+    m_routeWeightsLabel = new QLabel(network());
+    m_routeWeightsLabel->setObjectName(QStringLiteral("lbljalur"));
+    m_routeWeightsLabel->setFont(boldFont(m_routeWeightsLabel->font(), kPx975));
+    setForeColor(m_routeWeightsLabel, Qt::white);
+    setBackColor(m_routeWeightsLabel, kDarkRed);
+    m_routeWeightsLabel->move(px(120), px(360));
+    m_routeWeightsLabel->hide();
 
-    lbljmljarak = makeResultLabel(QStringLiteral("lbljmljarak"), QRect(120, 6240, 1695, 255),
+    m_totalLabel = makeResultLabel(QStringLiteral("lbljmljarak"), QRect(120, 6240, 1695, 255),
                                   kTotalBack, kTotalInitial);
-    lblwaktu = makeResultLabel(QStringLiteral("lblwaktu"), QRect(1800, 6240, 3735, 255), kTotalBack,
+    m_elapsedLabel = makeResultLabel(QStringLiteral("lblwaktu"), QRect(1800, 6240, 3735, 255), kTotalBack,
                                Qt::white);
 
-    proses1 = new QProgressBar(area);
-    proses1->setObjectName(QStringLiteral("proses1"));
-    proses1->setGeometry(pxRect(120, 6570, 3255, 200));
+    m_progressBar = new QProgressBar(area);
+    m_progressBar->setObjectName(QStringLiteral("proses1"));
+    m_progressBar->setGeometry(pxRect(120, 6570, 3255, 200));
     // Without a percentage text the bar repaints only when its filled part grows visibly, which
     // keeps the 1001 updates of a run cheap.
-    proses1->setTextVisible(false);
+    m_progressBar->setTextVisible(false);
 
-    Command1 = makeButton(QStringLiteral("Command1"), QStringLiteral("&Proses..."),
+    m_runButton = makeButton(QStringLiteral("Command1"), QStringLiteral("&Proses..."),
                           QRect(6480, 6360, 1215, 375));
-    Command2 = makeButton(QStringLiteral("Command2"), QStringLiteral("&Keluar"),
+    m_closeButton = makeButton(QStringLiteral("Command2"), QStringLiteral("&Keluar"),
                           QRect(7800, 6360, 1215, 375));
-    connect(Command1, &QPushButton::clicked, this, &frmTrayeko::proses);
-    connect(Command2, &QPushButton::clicked, this, &frmTrayeko::close);
+    connect(m_runButton, &QPushButton::clicked, this, &DijkstraWindow::proses);
+    connect(m_closeButton, &QPushButton::clicked, this, &DijkstraWindow::close);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(500);
-    connect(Timer1, &QTimer::timeout, this, &frmTrayeko::blink);
+    m_blinkTimer = new QTimer(this);
+    m_blinkTimer->setObjectName(QStringLiteral("Timer1"));
+    m_blinkTimer->setInterval(500);
+    connect(m_blinkTimer, &QTimer::timeout, this, &DijkstraWindow::blink);
 }
 
-void frmTrayeko::buildDetailPanel()
+void DijkstraWindow::buildDetailPanel()
 {
     QWidget* area = client();
 
-    Label27 =
+    m_detailCaption =
         makeCaption(area, QStringLiteral("Label27"), QStringLiteral("Jalur Pencarian"), kPx975);
-    Label27->setGeometry(pxRect(9480, 480, 1665, 240));
-    Label27->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_detailCaption->setGeometry(pxRect(9480, 480, 1665, 240));
+    m_detailCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    Tabeldata = new QPlainTextEdit(area);
-    Tabeldata->setObjectName(QStringLiteral("Tabeldata"));
-    Tabeldata->setGeometry(pxRect(9120, 720, 2415, 3735));
-    Tabeldata->setReadOnly(true);
-    Tabeldata->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Tabeldata->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Tabeldata->setTabChangesFocus(true);
-    Tabeldata->setFocusPolicy(Qt::StrongFocus);
-    setBackColor(Tabeldata, Qt::black);
-    setForeColor(Tabeldata, QColor(0, 255, 0));
+    m_detailTable = new QPlainTextEdit(area);
+    m_detailTable->setObjectName(QStringLiteral("Tabeldata"));
+    m_detailTable->setGeometry(pxRect(9120, 720, 2415, 3735));
+    m_detailTable->setReadOnly(true);
+    m_detailTable->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_detailTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_detailTable->setTabChangesFocus(true);
+    m_detailTable->setFocusPolicy(Qt::StrongFocus);
+    setBackColor(m_detailTable, Qt::black);
+    setForeColor(m_detailTable, QColor(0, 255, 0));
 
-    lblnojalur = makeCaption(area, QStringLiteral("lblnojalur"), QStringLiteral("Jalur"), kPx825);
-    lblnojalur->move(px(9120), px(4560));
-    fitCaption(lblnojalur, kPanelRight - kPanelLeft);
+    m_routeNumberLabel = makeCaption(area, QStringLiteral("lblnojalur"), QStringLiteral("Jalur"), kPx825);
+    m_routeNumberLabel->move(px(9120), px(4560));
+    fitCaption(m_routeNumberLabel, kPanelRight - kPanelLeft);
 
     const QColor cyan(0, 255, 255);
-    txtjalur = makeBox(area, QStringLiteral("txtjalur"), QRect(9120, 4800, 2415, 285));
-    txtjalur->setReadOnly(true);
-    setBackColor(txtjalur, cyan);
+    m_routeWeightsBox = makeBox(area, QStringLiteral("txtjalur"), QRect(9120, 4800, 2415, 285));
+    m_routeWeightsBox->setReadOnly(true);
+    setBackColor(m_routeWeightsBox, cyan);
 
-    Label28 =
+    m_routeNodesCaption =
         makeCaption(area, QStringLiteral("Label28"), QStringLiteral("Simpul yang dilalui"), kPx825);
-    Label28->setGeometry(pxRect(9120, 5160, 1815, 255));
+    m_routeNodesCaption->setGeometry(pxRect(9120, 5160, 1815, 255));
 
-    txtsimpul = makeBox(area, QStringLiteral("txtsimpul"), QRect(9120, 5400, 2415, 285));
-    txtsimpul->setReadOnly(true);
-    setBackColor(txtsimpul, cyan);
+    m_routeNodesBox = makeBox(area, QStringLiteral("txtsimpul"), QRect(9120, 5400, 2415, 285));
+    m_routeNodesBox->setReadOnly(true);
+    setBackColor(m_routeNodesBox, cyan);
 
-    Label30 = makeCaption(area, QStringLiteral("Label30"),
+    m_nodeLabelsCaption = makeCaption(area, QStringLiteral("Label30"),
                           QStringLiteral("Panjang lintasan terpendek"), kPx825);
-    Label30->move(px(9120), px(5760));
-    fitCaption(Label30, kPanelRight - kPanelLeft);
+    m_nodeLabelsCaption->move(px(9120), px(5760));
+    fitCaption(m_nodeLabelsCaption, kPanelRight - kPanelLeft);
 
-    Label31 = new QLabel(QStringLiteral("  L1   L2    L3    L4   L5    L6   L7"), area);
-    Label31->setObjectName(QStringLiteral("Label31"));
-    Label31->setGeometry(pxRect(9120, 6015, 2415, 300));
-    Label31->setFrameShape(QFrame::Box);
-    Label31->setLineWidth(1);
-    setBackColor(Label31, QColor(192, 192, 192));
+    m_nodeLabelsHeader = new QLabel(QStringLiteral("  L1   L2    L3    L4   L5    L6   L7"), area);
+    m_nodeLabelsHeader->setObjectName(QStringLiteral("Label31"));
+    m_nodeLabelsHeader->setGeometry(pxRect(9120, 6015, 2415, 300));
+    m_nodeLabelsHeader->setFrameShape(QFrame::Box);
+    m_nodeLabelsHeader->setLineWidth(1);
+    setBackColor(m_nodeLabelsHeader, QColor(192, 192, 192));
 
     static constexpr std::array<int, kNodeCount> kLabelLefts{9120,  9460,  9810, 10150,
                                                              10500, 10850, 11190};
     for (int n = 0; n < kNodeCount; ++n) {
-        txtplt[size_t(n)] = makeBox(area, QStringLiteral("txtplt%1").arg(n + 1),
+        m_nodeLabels[size_t(n)] = makeBox(area, QStringLiteral("txtplt%1").arg(n + 1),
                                     QRect(kLabelLefts[size_t(n)], 6240, 350, 285));
-        setBackColor(txtplt[size_t(n)], QColor(128, 255, 255));
+        setBackColor(m_nodeLabels[size_t(n)], QColor(128, 255, 255));
     }
-    alignHeader(Label31, txtplt.back());
+    alignHeader(m_nodeLabelsHeader, m_nodeLabels.back());
 }
 
-void frmTrayeko::buildTotalBoxes()
+void DijkstraWindow::buildTotalBoxes()
 {
     // Route totals live in boxes beyond the right edge; the route choice reads them back.
     for (int k = 1; k <= kRouteCount; ++k) {
         const int top = 240 * (k - 1);
-        h[size_t(k - 1)] =
+        m_totalBoxes[size_t(k - 1)] =
             makeBox(client(), QStringLiteral("h%1").arg(k), QRect(12240, top, 375, 285));
         auto* label =
             new QLabel(k == 10 ? QStringLiteral("10") : QStringLiteral("h%1").arg(k), client());
         label->setObjectName(QStringLiteral("Label%1").arg(k + 7));
         label->setGeometry(pxRect(11880, top, 375, 255));
-        hLabels[size_t(k - 1)] = label;
+        m_totalBoxCaptions[size_t(k - 1)] = label;
     }
 }
 
-void frmTrayeko::arrangeTabOrder()
+void DijkstraWindow::arrangeTabOrder()
 {
     static constexpr std::array<int, kLinkCount> kBoxOrder{14, 13, 11, 12, 10, 9, 8,
                                                            7,  6,  5,  4,  3,  2, 1};
-    QWidget* previous = Command1;
-    QWidget::setTabOrder(previous, Command2);
-    previous = Command2;
+    QWidget* previous = m_runButton;
+    QWidget::setTabOrder(previous, m_closeButton);
+    previous = m_closeButton;
     for (int k : kBoxOrder) {
-        QWidget* box = j[size_t(k - 1)];
+        QWidget* box = m_weightBoxes[size_t(k - 1)];
         QWidget::setTabOrder(previous, box);
         previous = box;
     }
-    QWidget::setTabOrder(previous, Tabeldata);
+    QWidget::setTabOrder(previous, m_detailTable);
 }
 
-void frmTrayeko::open()
+void DijkstraWindow::open()
 {
-    proses1->hide();
+    m_progressBar->hide();
     // The window is centred for its designed size when it is first placed (showEvent); only then
     // is "the screen" (the main window's document area) known.
     setOuterSizeTwips(kClosedWidth, kOpenHeight);
-    setDefaultButton(Command1);
+    setDefaultButton(m_runButton);
     for (int k = 1; k <= kLinkCount; ++k)
-        j[size_t(k - 1)]->setText(qs(defaultWeightText(k)));
+        m_weightBoxes[size_t(k - 1)]->setText(qs(defaultWeightText(k)));
     network()->setElementColor(QStringLiteral("Shape1"), biru());
     network()->setElementColor(QStringLiteral("Shape7"), biru());
-    Timer1->stop();
+    m_blinkTimer->stop();
 }
 
-void frmTrayeko::showEvent(QShowEvent* event)
+void DijkstraWindow::showEvent(QShowEvent* event)
 {
     NetworkWindow::showEvent(event);
-    if (placed_)
+    if (m_placed)
         return;
-    placed_ = true;
+    m_placed = true;
     const int frameWidth = widthTwips() - twips(widget()->width());
     const int frameHeight = heightTwips() - twips(widget()->height());
     centreOnScreen(kDesignedClientWidth + frameWidth, kDesignedClientHeight + frameHeight);
 }
 
-bool frmTrayeko::eventFilter(QObject* watched, QEvent* event)
+bool DijkstraWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == lbltabel && event->type() == QEvent::MouseButtonRelease) {
+    if (watched == m_detailToggle && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton &&
-            lbltabel->rect().contains(mouse->position().toPoint())) {
+            m_detailToggle->rect().contains(mouse->position().toPoint())) {
             toggleDetail();
             return true;
         }
@@ -370,7 +370,7 @@ bool frmTrayeko::eventFilter(QObject* watched, QEvent* event)
     return NetworkWindow::eventFilter(watched, event);
 }
 
-QSize frmTrayeko::screenSizeTwips() const
+QSize DijkstraWindow::screenSizeTwips() const
 {
     QSize pixels;
     if (QMdiArea* area = mdiArea())
@@ -380,12 +380,12 @@ QSize frmTrayeko::screenSizeTwips() const
     return {twips(pixels.width()), twips(pixels.height())};
 }
 
-void frmTrayeko::centreOnScreen()
+void DijkstraWindow::centreOnScreen()
 {
     centreOnScreen(widthTwips(), heightTwips());
 }
 
-void frmTrayeko::centreOnScreen(int outerWidthTwips, int outerHeightTwips)
+void DijkstraWindow::centreOnScreen(int outerWidthTwips, int outerHeightTwips)
 {
     const QSize screen = screenSizeTwips();
     // Never above or left of the screen's corner, so the title bar stays within reach.
@@ -394,47 +394,47 @@ void frmTrayeko::centreOnScreen(int outerWidthTwips, int outerHeightTwips)
     move(px(left), px(top));
 }
 
-void frmTrayeko::blink()
+void DijkstraWindow::blink()
 {
-    const bool on = lbljmljarak->palette().color(QPalette::WindowText) == kBlinkOn;
-    setForeColor(lbljmljarak, on ? kTotalBack : kBlinkOn);
+    const bool on = m_totalLabel->palette().color(QPalette::WindowText) == kBlinkOn;
+    setForeColor(m_totalLabel, on ? kTotalBack : kBlinkOn);
 }
 
-void frmTrayeko::toggleDetail()
+void DijkstraWindow::toggleDetail()
 {
-    if (lbltabel->text() == kShowDetail) {
-        lbltabel->setText(kHideDetail);
-        fitCaption(lbltabel, kPanelRight - (kLabelBase + kWidenEnd));
+    if (m_detailToggle->text() == kShowDetail) {
+        m_detailToggle->setText(kHideDetail);
+        fitCaption(m_detailToggle, kPanelRight - (kLabelBase + kWidenEnd));
         for (int i = kWidenStep; i <= kWidenEnd; i += kWidenStep) {
             setOuterWidthTwips(kWidenBase + i);
-            lbltabel->move(px(kLabelBase + i), px(kLabelTop));
+            m_detailToggle->move(px(kLabelBase + i), px(kLabelTop));
         }
     } else {
-        lbltabel->setText(kShowDetail);
-        fitCaption(lbltabel, kFrameRight - kLabelFirstLeft);
-        lbltabel->move(px(kLabelClosedLeft), px(kLabelTop));
+        m_detailToggle->setText(kShowDetail);
+        fitCaption(m_detailToggle, kFrameRight - kLabelFirstLeft);
+        m_detailToggle->move(px(kLabelClosedLeft), px(kLabelTop));
         setOuterWidthTwips(kClosedWidth);
     }
     centreOnScreen();
 }
 
-LinkWeights frmTrayeko::readWeights() const
+LinkWeights DijkstraWindow::readWeights() const
 {
     std::array<std::string, kLinkCount> texts;
     for (size_t k = 0; k < texts.size(); ++k)
-        texts[k] = j[k]->text().toStdString();
+        texts[k] = m_weightBoxes[k]->text().toStdString();
     return readLinkWeights(texts);
 }
 
-std::array<std::string, kRouteCount> frmTrayeko::totalTexts() const
+std::array<std::string, kRouteCount> DijkstraWindow::totalTexts() const
 {
     std::array<std::string, kRouteCount> texts;
     for (size_t k = 0; k < texts.size(); ++k)
-        texts[k] = h[k]->text().toStdString();
+        texts[k] = m_totalBoxes[k]->text().toStdString();
     return texts;
 }
 
-void frmTrayeko::proses()
+void DijkstraWindow::proses()
 {
     const ClockReading start = now();
     const std::string separator = regionalDecimalSeparator();
@@ -443,13 +443,13 @@ void frmTrayeko::proses()
     // A refused run changes nothing: every check comes before the first write.
     const WeightVerdict verdict = checkWeights(weights);
     if (verdict != WeightVerdict::Accepted) {
-        messageBox_(this, toQString(kRefusalTitle), toQString(refusalMessage(verdict)));
+        m_messageBox(this, toQString(kRefusalTitle), toQString(refusalMessage(verdict)));
         return;
     }
 
     const auto totals = computeRouteTotals(weights, separator);
     for (size_t k = 0; k < totals.size(); ++k)
-        h[k]->setText(qs(totals[k]));
+        m_totalBoxes[k]->setText(qs(totals[k]));
     if (const auto chosen = selectShortestRoute(totalTexts(), separator))
         showChosenRoute(*chosen, weights, separator);
 
@@ -457,22 +457,22 @@ void frmTrayeko::proses()
     fillDetailTable(weights, separator);
     fillNodeLabels(weights, separator);
 
-    lbljalur->setText(txtjalur->text());
-    lbljalur->adjustSize();
-    lbljalur->show();
+    m_routeWeightsLabel->setText(m_routeWeightsBox->text());
+    m_routeWeightsLabel->adjustSize();
+    m_routeWeightsLabel->show();
 
-    lblwaktu->setText(qs(elapsedText(start, now(), separator)));
-    if (!Timer1->isActive())
-        Timer1->start();
+    m_elapsedLabel->setText(qs(elapsedText(start, now(), separator)));
+    if (!m_blinkTimer->isActive())
+        m_blinkTimer->start();
 }
 
-void frmTrayeko::showChosenRoute(int routeNumber, const LinkWeights& weights,
+void DijkstraWindow::showChosenRoute(int routeNumber, const LinkWeights& weights,
                                  const std::string& separator)
 {
     const CandidateRoute& route = candidateRoute(routeNumber);
     const double total =
-        readBackNumber(h[size_t(routeNumber - 1)]->text().toStdString(), separator);
-    lbljmljarak->setText(qs(totalCaption(total, separator)));
+        readBackNumber(m_totalBoxes[size_t(routeNumber - 1)]->text().toStdString(), separator);
+    m_totalLabel->setText(qs(totalCaption(total, separator)));
 
     reset();
     NetworkView* view = network();
@@ -483,33 +483,33 @@ void frmTrayeko::showChosenRoute(int routeNumber, const LinkWeights& weights,
     for (int link : route.links)
         view->setElementColor(QStringLiteral("j%1").arg(link), merah());
 
-    txtsimpul->setText(toQString(route.nodeText));
-    txtjalur->setText(qs(routeWeightsText(route, weights, separator)));
-    lblnojalur->setText(qs(routeNumberText(routeNumber)));
-    fitCaption(lblnojalur, kPanelRight - kPanelLeft);
+    m_routeNodesBox->setText(toQString(route.nodeText));
+    m_routeWeightsBox->setText(qs(routeWeightsText(route, weights, separator)));
+    m_routeNumberLabel->setText(qs(routeNumberText(routeNumber)));
+    fitCaption(m_routeNumberLabel, kPanelRight - kPanelLeft);
 }
 
-void frmTrayeko::playProgress()
+void DijkstraWindow::playProgress()
 {
     // A fixed animation after the result is on screen; it never yields to the event loop.
-    proses1->setVisible(true);
-    proses1->setRange(0, 1000);
-    const int last = proses1->maximum();
-    for (int i = proses1->minimum(); i <= last; ++i)
-        proses1->setValue(i);
-    proses1->setVisible(false);
+    m_progressBar->setVisible(true);
+    m_progressBar->setRange(0, 1000);
+    const int last = m_progressBar->maximum();
+    for (int i = m_progressBar->minimum(); i <= last; ++i)
+        m_progressBar->setValue(i);
+    m_progressBar->setVisible(false);
 }
 
-void frmTrayeko::fillDetailTable(const LinkWeights& weights, const std::string& separator)
+void DijkstraWindow::fillDetailTable(const LinkWeights& weights, const std::string& separator)
 {
-    Tabeldata->setPlainText(qs(detailTableText(weights, totalTexts(), separator)));
+    m_detailTable->setPlainText(qs(detailTableText(weights, totalTexts(), separator)));
 }
 
-void frmTrayeko::fillNodeLabels(const LinkWeights& weights, const std::string& separator)
+void DijkstraWindow::fillNodeLabels(const LinkWeights& weights, const std::string& separator)
 {
     const auto labels = nodeLabelTexts(weights, separator);
     for (size_t n = 0; n < labels.size(); ++n)
-        txtplt[n]->setText(qs(labels[n]));
+        m_nodeLabels[n]->setText(qs(labels[n]));
 }
 
 } // namespace trayeko::ui

@@ -21,21 +21,21 @@ namespace trayeko::ui {
 // The Dijkstra window "Trayeko 2003": the drawn network with its weight boxes, the run that
 // evaluates the seventeen routes from node 1 to node 7 and highlights the shortest, the blinking
 // total, and the detail panel on the right that the window widens to show.
-class frmTrayeko final : public NetworkWindow
+class DijkstraWindow final : public NetworkWindow
 {
     Q_OBJECT
 
 public:
-    explicit frmTrayeko(QWidget* parent = nullptr);
+    explicit DijkstraWindow(QWidget* parent = nullptr);
 
-    void setMessageBox(MessageBoxFn messageBox) { messageBox_ = std::move(messageBox); }
+    void setMessageBox(MessageBoxFn messageBox) { m_messageBox = std::move(messageBox); }
 
     // Places the window in the middle of the screen for its current size: the document area of
     // the main window when it lives in one, the primary screen otherwise. The top-left corner
     // never goes negative, so the title bar stays reachable on a small screen.
     void centreOnScreen();
 
-    // One tick of Timer1: the total's text alternates between yellow and the label's own red.
+    // One tick of m_blinkTimer: the total's text alternates between yellow and the label's own red.
     void blink();
 
     // Opens the detail panel by widening the window, or closes it again.
@@ -65,29 +65,29 @@ private:
     void fillDetailTable(const LinkWeights& weights, const std::string& separator);
     void fillNodeLabels(const LinkWeights& weights, const std::string& separator);
 
-    QLabel* lbltabel = nullptr;
-    QLabel* lbljalur = nullptr;
-    QLabel* lbljmljarak = nullptr;
-    QLabel* lblwaktu = nullptr;
-    QProgressBar* proses1 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QLabel* Label27 = nullptr;
-    QPlainTextEdit* Tabeldata = nullptr;
-    QLabel* lblnojalur = nullptr;
-    QLineEdit* txtjalur = nullptr;
-    QLabel* Label28 = nullptr;
-    QLineEdit* txtsimpul = nullptr;
-    QLabel* Label30 = nullptr;
-    QLabel* Label31 = nullptr;
-    std::array<QLineEdit*, kNodeCount> txtplt{};
-    std::array<QLineEdit*, kRouteCount> h{};
-    std::array<QLabel*, kRouteCount> hLabels{}; // Label8 ... Label24
-    std::array<QLineEdit*, kLinkCount> j{};     // the drawing's weight boxes j1 ... j14
-    QTimer* Timer1 = nullptr;
+    QLabel* m_detailToggle = nullptr;
+    QLabel* m_routeWeightsLabel = nullptr;
+    QLabel* m_totalLabel = nullptr;
+    QLabel* m_elapsedLabel = nullptr;
+    QProgressBar* m_progressBar = nullptr;
+    QPushButton* m_runButton = nullptr;
+    QPushButton* m_closeButton = nullptr;
+    QLabel* m_detailCaption = nullptr;
+    QPlainTextEdit* m_detailTable = nullptr;
+    QLabel* m_routeNumberLabel = nullptr;
+    QLineEdit* m_routeWeightsBox = nullptr;
+    QLabel* m_routeNodesCaption = nullptr;
+    QLineEdit* m_routeNodesBox = nullptr;
+    QLabel* m_nodeLabelsCaption = nullptr;
+    QLabel* m_nodeLabelsHeader = nullptr;
+    std::array<QLineEdit*, kNodeCount> m_nodeLabels{};
+    std::array<QLineEdit*, kRouteCount> m_totalBoxes{};
+    std::array<QLabel*, kRouteCount> m_totalBoxCaptions{}; // Label8 ... Label24
+    std::array<QLineEdit*, kLinkCount> m_weightBoxes{};     // the drawing's weight boxes j1 ... j14
+    QTimer* m_blinkTimer = nullptr;
 
-    MessageBoxFn messageBox_ = criticalMessageBox();
-    bool placed_ = false;
+    MessageBoxFn m_messageBox = criticalMessageBox();
+    bool m_placed = false;
 };
 
 } // namespace trayeko::ui

@@ -1,4 +1,4 @@
-#include "ui/floyd/frmfloid.h"
+#include "ui/floyd/floydwindow.h"
 
 #include "core/clock.h"
 #include "core/floyd.h"
@@ -150,33 +150,33 @@ QPoint pageOrigin(const QTabWidget* tabs)
 
 } // namespace
 
-frmFloid::frmFloid(QWidget* parent)
+FloydWindow::FloydWindow(QWidget* parent)
     : NetworkWindow(floydDrawing(), QStringLiteral("FLOID"), 8295, {169, 24}, parent)
 {
     setWindowTitle(QStringLiteral("Metode Floid"));
 
     for (int k = 1; k <= kLinkCount; ++k)
-        j[size_t(k - 1)] = network()->weightBox(k);
+        m_weightBoxes[size_t(k - 1)] = network()->weightBox(k);
 
     buildListingTabs();
 
-    lbljmljarak = makeResultLabel(QStringLiteral("lbljmljarak"), {120, 6120, 1575, 255},
+    m_totalLabel = makeResultLabel(QStringLiteral("lbljmljarak"), {120, 6120, 1575, 255},
                                   QColor(128, 0, 0), Qt::white);
-    lblwaktu = makeResultLabel(QStringLiteral("lblwaktu"), {1680, 6120, 3495, 255},
+    m_elapsedLabel = makeResultLabel(QStringLiteral("lblwaktu"), {1680, 6120, 3495, 255},
                                QColor(128, 0, 0), Qt::white);
 
-    proses1 = new QProgressBar(client());
-    proses1->setObjectName(QStringLiteral("proses1"));
-    proses1->setGeometry(pxRect(120, 6480, 3255, 195));
+    m_progressBar = new QProgressBar(client());
+    m_progressBar->setObjectName(QStringLiteral("proses1"));
+    m_progressBar->setGeometry(pxRect(120, 6480, 3255, 195));
     // A bar without a percentage, which also spares a repaint for every percent of the run.
-    proses1->setTextVisible(false);
+    m_progressBar->setTextVisible(false);
 
-    Command1 = makeButton(QStringLiteral("Command1"), QStringLiteral("&Proses..."),
+    m_runButton = makeButton(QStringLiteral("Command1"), QStringLiteral("&Proses..."),
                           {5760, 6240, 1215, 375});
-    Command2 =
+    m_closeButton =
         makeButton(QStringLiteral("Command2"), QStringLiteral("&Keluar"), {7080, 6240, 1215, 375});
-    connect(Command1, &QPushButton::clicked, this, &frmFloid::runFloyd);
-    connect(Command2, &QPushButton::clicked, this, &frmFloid::close);
+    connect(m_runButton, &QPushButton::clicked, this, &FloydWindow::runFloyd);
+    connect(m_closeButton, &QPushButton::clicked, this, &FloydWindow::close);
 
     // The two route totals live in boxes beyond the right edge of the window, out of sight and
     // out of the Tab order.
@@ -185,37 +185,37 @@ frmFloid::frmFloid(QWidget* parent)
         box->setObjectName(QStringLiteral("h%1").arg(i + 1));
         box->setGeometry(pxRect(14040, 720 + 240 * i, 375, 285));
         box->setFocusPolicy(Qt::NoFocus);
-        h[size_t(i)] = box;
+        m_totalBoxes[size_t(i)] = box;
     }
 
     openWindow();
     setAccessibleTexts(this, kAccessibleTexts);
 }
 
-void frmFloid::buildListingTabs()
+void FloydWindow::buildListingTabs()
 {
-    SSTab1 = new QTabWidget(client());
-    SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    SSTab1->setGeometry(pxRect(8400, 0, 2895, 6615));
+    m_tabs = new QTabWidget(client());
+    m_tabs->setObjectName(QStringLiteral("SSTab1"));
+    m_tabs->setGeometry(pxRect(8400, 0, 2895, 6615));
 
     auto* values = new QWidget;
     auto* nodes = new QWidget;
-    SSTab1->addTab(values, QStringLiteral("Nilai"));
-    SSTab1->addTab(nodes, QStringLiteral("Simpul"));
+    m_tabs->addTab(values, QStringLiteral("Nilai"));
+    m_tabs->addTab(nodes, QStringLiteral("Simpul"));
 
-    Label28 = makeColumnHeader(values, QStringLiteral("Label28"));
-    List1 = makeListing(values, QStringLiteral("List1"));
-    Label29 = makeColumnHeader(nodes, QStringLiteral("Label29"));
-    List2 = makeListing(nodes, QStringLiteral("List2"));
+    m_valueHeader = makeColumnHeader(values, QStringLiteral("Label28"));
+    m_valueList = makeListing(values, QStringLiteral("List1"));
+    m_nodeHeader = makeColumnHeader(nodes, QStringLiteral("Label29"));
+    m_nodeList = makeListing(nodes, QStringLiteral("List2"));
 
     fitListingFont();
 }
 
-QLabel* frmFloid::makeColumnHeader(QWidget* page, const QString& objectName)
+QLabel* FloydWindow::makeColumnHeader(QWidget* page, const QString& objectName)
 {
     auto* label = new QLabel(kColumnNumbers, page);
     label->setObjectName(objectName);
-    label->setGeometry(pxRectOf(kHeaderTwips).translated(-pageOrigin(SSTab1)));
+    label->setGeometry(pxRectOf(kHeaderTwips).translated(-pageOrigin(m_tabs)));
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, QColor(255, 128, 0));
@@ -223,11 +223,11 @@ QLabel* frmFloid::makeColumnHeader(QWidget* page, const QString& objectName)
     return label;
 }
 
-QListWidget* frmFloid::makeListing(QWidget* page, const QString& objectName)
+QListWidget* FloydWindow::makeListing(QWidget* page, const QString& objectName)
 {
     auto* list = new QListWidget(page);
     list->setObjectName(objectName);
-    list->setGeometry(pxRectOf(kListTwips).translated(-pageOrigin(SSTab1)));
+    list->setGeometry(pxRectOf(kListTwips).translated(-pageOrigin(m_tabs)));
     list->setSortingEnabled(false);
     list->setUniformItemSizes(true);
     QPalette palette = list->palette();
@@ -236,73 +236,73 @@ QListWidget* frmFloid::makeListing(QWidget* page, const QString& objectName)
     return list;
 }
 
-void frmFloid::fitListingFont()
+void FloydWindow::fitListingFont()
 {
-    const QFont font = chosenListingFont(listingTextWidth(List1));
+    const QFont font = chosenListingFont(listingTextWidth(m_valueList));
     // The header's first digit starts where an item's text starts, so its columns stand over
     // the listing's.
     const int textStart =
-        List1->frameWidth() +
-        List1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, List1) + 1;
-    for (QListWidget* list : {List1, List2})
+        m_valueList->frameWidth() +
+        m_valueList->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_valueList) + 1;
+    for (QListWidget* list : {m_valueList, m_nodeList})
         list->setFont(font);
-    for (QLabel* label : {Label28, Label29}) {
+    for (QLabel* label : {m_valueHeader, m_nodeHeader}) {
         label->setFont(font);
         label->setIndent(textStart);
     }
 }
 
-void frmFloid::openWindow()
+void FloydWindow::openWindow()
 {
     setOuterSizeTwips(11520, 7140);
-    proses1->setVisible(false);
-    SSTab1->setCurrentIndex(0);
-    setDefaultButton(Command1);
+    m_progressBar->setVisible(false);
+    m_tabs->setCurrentIndex(0);
+    setDefaultButton(m_runButton);
     for (int k = 1; k <= kLinkCount; ++k)
-        j[size_t(k - 1)]->setText(toQString(defaultWeightText(k)));
+        m_weightBoxes[size_t(k - 1)]->setText(toQString(defaultWeightText(k)));
     network()->setElementColor(QStringLiteral("Shape1"), biru());
     network()->setElementColor(QStringLiteral("Shape7"), biru());
 }
 
-LinkWeights frmFloid::readWeights() const
+LinkWeights FloydWindow::readWeights() const
 {
     std::array<std::string, kLinkCount> texts;
     for (size_t i = 0; i < texts.size(); ++i)
-        texts[i] = j[i]->text().toStdString();
+        texts[i] = m_weightBoxes[i]->text().toStdString();
     return readLinkWeights(texts);
 }
 
-void frmFloid::runFloyd()
+void FloydWindow::runFloyd()
 {
     const ClockReading start = now();
-    List1->clear();
-    List2->clear();
+    m_valueList->clear();
+    m_nodeList->clear();
 
     // A fixed animation, no measure of the work; it plays before anything is computed.
-    proses1->setVisible(true);
-    proses1->setRange(0, kProgressMaximum);
-    for (int i = proses1->minimum(), last = proses1->maximum(); i <= last; ++i)
-        proses1->setValue(i);
-    proses1->setVisible(false);
+    m_progressBar->setVisible(true);
+    m_progressBar->setRange(0, kProgressMaximum);
+    for (int i = m_progressBar->minimum(), last = m_progressBar->maximum(); i <= last; ++i)
+        m_progressBar->setValue(i);
+    m_progressBar->setVisible(false);
 
     const std::string separator = regionalDecimalSeparator();
     const LinkWeights weights = readWeights();
     const FloydListing listing = listFloydMatrices(weights, separator);
-    List1->addItems(toStringList(listing.valueLines));
-    List2->addItems(toStringList(listing.nodeLines));
+    m_valueList->addItems(toStringList(listing.valueLines));
+    m_nodeList->addItems(toStringList(listing.nodeLines));
     showFloydResult(floydResult(weights, listing.final, separator));
 
-    lblwaktu->setText(toQString(elapsedText(start, now(), separator)));
+    m_elapsedLabel->setText(toQString(elapsedText(start, now(), separator)));
 }
 
 // The total is the listing's own final value from node 1 to node 7, and the highlighted route is
 // the one the node matrix leads to, so the drawing never contradicts the "Nilai" tab. h1 and h2
 // keep the totals of the direct link and of the route through node 4 for comparison.
-void frmFloid::showFloydResult(const FloydResult& result)
+void FloydWindow::showFloydResult(const FloydResult& result)
 {
-    h[0]->setText(toQString(result.directTotal));
-    h[1]->setText(toQString(result.viaFourTotal));
-    lbljmljarak->setText(toQString(result.caption));
+    m_totalBoxes[0]->setText(toQString(result.directTotal));
+    m_totalBoxes[1]->setText(toQString(result.viaFourTotal));
+    m_totalLabel->setText(toQString(result.caption));
 
     reset();
     NetworkView* view = network();
