@@ -175,8 +175,8 @@ CompareWindow::CompareWindow(QWidget* parent) : QMdiSubWindow(parent)
     setWindowIcon(blankIcon());
 
     buildControls();
-    m_reports =
-        std::make_unique<Reports>(m_dijkstraProgress, m_floydProgress, m_dijkstraReport, m_floydReport);
+    m_reports = std::make_unique<Reports>(m_dijkstraProgress, m_floydProgress, m_dijkstraReport,
+                                          m_floydReport);
 
     // Load: both lists get the five sizes and both bars start hidden.
     for (const std::string_view item : scenarioItemTexts())
@@ -269,11 +269,13 @@ void CompareWindow::buildControls()
 
     m_mainFrame = frame(m_client, "Frame3", {120, 120, 4455, 4455});
     m_titleLabel = label(m_mainFrame, "Label2", "Dijkstra dan Floyd", {120, 120, 4215, 615},
-                   m_client->palette().color(QPalette::WindowText), kPx24);
+                         m_client->palette().color(QPalette::WindowText), kPx24);
     m_sizeFrame = frame(m_mainFrame, "Frame2", {120, 720, 4215, 735});
-    m_sizeCaption = label(m_sizeFrame, "Label4", "Banyaknya Simpul", {120, 240, 1575, 255}, kWhite, kPx825);
+    m_sizeCaption =
+        label(m_sizeFrame, "Label4", "Banyaknya Simpul", {120, 240, 1575, 255}, kWhite, kPx825);
     m_sizeCombo = combo(m_sizeFrame, "Combo2", {1800, 240, 2175, 315});
-    m_dijkstraCaption = label(m_mainFrame, "Label3", "Dijkstra", {120, 1560, 1455, 255}, kBlue, kPx825);
+    m_dijkstraCaption =
+        label(m_mainFrame, "Label3", "Dijkstra", {120, 1560, 1455, 255}, kBlue, kPx825);
     m_dijkstraReport = reportBox(m_mainFrame, "txthasiltrayeko", {120, 1800, 4215, 975});
     // Lies across the middle of its report box while it plays.
     m_dijkstraProgress = bar(m_mainFrame, "ProgressBar1", {480, 2160, 3495, 255});
@@ -291,7 +293,8 @@ void CompareWindow::buildControls()
     // The second chooser sits beyond the right edge of the fixed client area: it cannot be seen,
     // only reached with Tab.
     m_dijkstraOnlyFrame = frame(m_client, "Frame1", {6120, 1200, 4215, 735});
-    m_dijkstraOnlySizeCaption = label(m_dijkstraOnlyFrame, "Label1", "Banyaknya Simpul", {120, 240, 1575, 255}, kWhite, kPx825);
+    m_dijkstraOnlySizeCaption = label(m_dijkstraOnlyFrame, "Label1", "Banyaknya Simpul",
+                                      {120, 240, 1575, 255}, kWhite, kPx825);
     m_dijkstraOnlySizeCombo = combo(m_dijkstraOnlyFrame, "Combo1", {1800, 240, 2175, 315});
 
     QWidget::setTabOrder(m_dijkstraReport, m_closeButton);

@@ -15,8 +15,9 @@ class QPushButton;
 namespace trayeko::ui {
 
 // The comparison window "Compare Multinode": a network size chosen in m_sizeCombo plays both canned
-// scenarios and shows their reports one under the other; m_dijkstraOnlySizeCombo, which lies outside the visible
-// client area and is reached only with the keyboard, reruns the Dijkstra side alone.
+// scenarios and shows their reports one under the other; m_dijkstraOnlySizeCombo, which lies
+// outside the visible client area and is reached only with the keyboard, reruns the Dijkstra side
+// alone.
 //
 // The window deletes itself when closed, so the next opening starts from its design state.
 class CompareWindow final : public QMdiSubWindow

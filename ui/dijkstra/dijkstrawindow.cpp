@@ -219,9 +219,9 @@ void DijkstraWindow::buildControls()
     m_routeWeightsLabel->hide();
 
     m_totalLabel = makeResultLabel(QStringLiteral("lbljmljarak"), QRect(120, 6240, 1695, 255),
-                                  kTotalBack, kTotalInitial);
-    m_elapsedLabel = makeResultLabel(QStringLiteral("lblwaktu"), QRect(1800, 6240, 3735, 255), kTotalBack,
-                               Qt::white);
+                                   kTotalBack, kTotalInitial);
+    m_elapsedLabel = makeResultLabel(QStringLiteral("lblwaktu"), QRect(1800, 6240, 3735, 255),
+                                     kTotalBack, Qt::white);
 
     m_progressBar = new QProgressBar(area);
     m_progressBar->setObjectName(QStringLiteral("proses1"));
@@ -231,9 +231,9 @@ void DijkstraWindow::buildControls()
     m_progressBar->setTextVisible(false);
 
     m_runButton = makeButton(QStringLiteral("Command1"), QStringLiteral("&Proses..."),
-                          QRect(6480, 6360, 1215, 375));
+                             QRect(6480, 6360, 1215, 375));
     m_closeButton = makeButton(QStringLiteral("Command2"), QStringLiteral("&Keluar"),
-                          QRect(7800, 6360, 1215, 375));
+                               QRect(7800, 6360, 1215, 375));
     connect(m_runButton, &QPushButton::clicked, this, &DijkstraWindow::proses);
     connect(m_closeButton, &QPushButton::clicked, this, &DijkstraWindow::close);
 
@@ -263,7 +263,8 @@ void DijkstraWindow::buildDetailPanel()
     setBackColor(m_detailTable, Qt::black);
     setForeColor(m_detailTable, QColor(0, 255, 0));
 
-    m_routeNumberLabel = makeCaption(area, QStringLiteral("lblnojalur"), QStringLiteral("Jalur"), kPx825);
+    m_routeNumberLabel =
+        makeCaption(area, QStringLiteral("lblnojalur"), QStringLiteral("Jalur"), kPx825);
     m_routeNumberLabel->move(px(9120), px(4560));
     fitCaption(m_routeNumberLabel, kPanelRight - kPanelLeft);
 
@@ -281,7 +282,7 @@ void DijkstraWindow::buildDetailPanel()
     setBackColor(m_routeNodesBox, cyan);
 
     m_nodeLabelsCaption = makeCaption(area, QStringLiteral("Label30"),
-                          QStringLiteral("Panjang lintasan terpendek"), kPx825);
+                                      QStringLiteral("Panjang lintasan terpendek"), kPx825);
     m_nodeLabelsCaption->move(px(9120), px(5760));
     fitCaption(m_nodeLabelsCaption, kPanelRight - kPanelLeft);
 
@@ -296,7 +297,7 @@ void DijkstraWindow::buildDetailPanel()
                                                              10500, 10850, 11190};
     for (int n = 0; n < kNodeCount; ++n) {
         m_nodeLabels[size_t(n)] = makeBox(area, QStringLiteral("txtplt%1").arg(n + 1),
-                                    QRect(kLabelLefts[size_t(n)], 6240, 350, 285));
+                                          QRect(kLabelLefts[size_t(n)], 6240, 350, 285));
         setBackColor(m_nodeLabels[size_t(n)], QColor(128, 255, 255));
     }
     alignHeader(m_nodeLabelsHeader, m_nodeLabels.back());
@@ -467,7 +468,7 @@ void DijkstraWindow::proses()
 }
 
 void DijkstraWindow::showChosenRoute(int routeNumber, const LinkWeights& weights,
-                                 const std::string& separator)
+                                     const std::string& separator)
 {
     const CandidateRoute& route = candidateRoute(routeNumber);
     const double total =

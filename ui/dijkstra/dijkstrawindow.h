@@ -83,7 +83,7 @@ private:
     std::array<QLineEdit*, kNodeCount> m_nodeLabels{};
     std::array<QLineEdit*, kRouteCount> m_totalBoxes{};
     std::array<QLabel*, kRouteCount> m_totalBoxCaptions{}; // Label8 ... Label24
-    std::array<QLineEdit*, kLinkCount> m_weightBoxes{};     // the drawing's weight boxes j1 ... j14
+    std::array<QLineEdit*, kLinkCount> m_weightBoxes{};    // the drawing's weight boxes j1 ... j14
     QTimer* m_blinkTimer = nullptr;
 
     MessageBoxFn m_messageBox = criticalMessageBox();

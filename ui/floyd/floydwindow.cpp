@@ -161,9 +161,9 @@ FloydWindow::FloydWindow(QWidget* parent)
     buildListingTabs();
 
     m_totalLabel = makeResultLabel(QStringLiteral("lbljmljarak"), {120, 6120, 1575, 255},
-                                  QColor(128, 0, 0), Qt::white);
+                                   QColor(128, 0, 0), Qt::white);
     m_elapsedLabel = makeResultLabel(QStringLiteral("lblwaktu"), {1680, 6120, 3495, 255},
-                               QColor(128, 0, 0), Qt::white);
+                                     QColor(128, 0, 0), Qt::white);
 
     m_progressBar = new QProgressBar(client());
     m_progressBar->setObjectName(QStringLiteral("proses1"));
@@ -172,7 +172,7 @@ FloydWindow::FloydWindow(QWidget* parent)
     m_progressBar->setTextVisible(false);
 
     m_runButton = makeButton(QStringLiteral("Command1"), QStringLiteral("&Proses..."),
-                          {5760, 6240, 1215, 375});
+                             {5760, 6240, 1215, 375});
     m_closeButton =
         makeButton(QStringLiteral("Command2"), QStringLiteral("&Keluar"), {7080, 6240, 1215, 375});
     connect(m_runButton, &QPushButton::clicked, this, &FloydWindow::runFloyd);

@@ -166,11 +166,11 @@ MainWindow::MainWindow(FrameSources sources, QWidget* parent)
         return entry;
     };
     m_dijkstraAction = addEntry(QStringLiteral("mnudijktra"), QStringLiteral("Metode &Dijktra"),
-                          &MainWindow::showDijkstra);
-    m_floydAction =
-        addEntry(QStringLiteral("mnufloyd"), QStringLiteral("Metode &Floyd"), &MainWindow::showFloyd);
-    m_compareAction =
-        addEntry(QStringLiteral("mnucompare"), QStringLiteral("&Compare"), &MainWindow::showCompare);
+                                &MainWindow::showDijkstra);
+    m_floydAction = addEntry(QStringLiteral("mnufloyd"), QStringLiteral("Metode &Floyd"),
+                             &MainWindow::showFloyd);
+    m_compareAction = addEntry(QStringLiteral("mnucompare"), QStringLiteral("&Compare"),
+                               &MainWindow::showCompare);
     m_quitAction =
         addEntry(QStringLiteral("mnukeluar"), QStringLiteral("&Keluar"), &MainWindow::endProgram);
 
