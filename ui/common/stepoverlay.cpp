@@ -74,7 +74,7 @@ void StepOverlay::paintEvent(QPaintEvent* event)
                 p.drawLine(pointPx(line.from, shift), pointPx(line.to, shift));
     };
     drawLinks(m_marks.treeLinks, treeColour(), 4);
-    drawLinks(m_marks.improvedLinks, improvedColour(), 3);
+    drawLinks(m_marks.improvedLinks, improvedColour(), 4);
 
     p.setBrush(Qt::NoBrush);
     for (const NodeInfo& node : demoNodes()) {
