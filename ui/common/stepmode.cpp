@@ -151,7 +151,7 @@ void StepMode::buildPanel(QRect panelRect)
     scroll->setObjectName(QStringLiteral("stepScroll"));
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setFocusPolicy(Qt::NoFocus);
-    scroll->setAccessibleName(QStringLiteral("Penjelasan langkah"));
+    scroll->setAccessibleName(QStringLiteral("Panel penjelasan"));
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setWidget(m_explanation);

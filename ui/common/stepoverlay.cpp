@@ -29,6 +29,8 @@ StepOverlay::StepOverlay(NetworkView* view) : QWidget(view), m_view(view)
     setObjectName(QStringLiteral("stepOverlay"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
+    // The marks' text equivalent is the drawing's description while step mode lasts.
+    setAccessibleName(QStringLiteral("Tanda langkah"));
     setGeometry(view->rect());
     hide();
 }

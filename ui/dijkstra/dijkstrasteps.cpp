@@ -96,7 +96,7 @@ bool RoutePreview::eventFilter(QObject* watched, QEvent* event)
 
 void RoutePreview::update()
 {
-    if (!m_table->hasFocus() || (m_steps && m_steps->isActive()))
+    if (!m_view || !m_table->hasFocus() || (m_steps && m_steps->isActive()))
         return;
     const QTextBlock block = m_table->textCursor().block();
     // Each line starts with its route's number, "9.   6     4 ...".
@@ -132,7 +132,7 @@ void RoutePreview::update()
 
 void RoutePreview::end()
 {
-    if (m_route == 0)
+    if (m_route == 0 || !m_view)
         return;
     m_route = 0;
     for (auto it = m_saved.cbegin(); it != m_saved.cend(); ++it)

@@ -46,7 +46,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    NetworkView* m_view;
+    // The window takes the drawing down before the table, and the table may report a lost focus
+    // while it goes.
+    QPointer<NetworkView> m_view;
     QPlainTextEdit* m_table;
     QPointer<StepMode> m_steps;
     int m_route = 0;
