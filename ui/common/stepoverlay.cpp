@@ -37,8 +37,47 @@ StepOverlay::StepOverlay(NetworkView* view) : QWidget(view), m_view(view)
 
 void StepOverlay::setMarks(StepMarks marks)
 {
+    // Only what the old and the new marks cover is painted again: the drawing underneath is
+    // redrawn wherever the layer changes, and a whole frame of it costs most of a step.
+    QRegion changed = marksRegion(m_marks);
     m_marks = std::move(marks);
-    update();
+    changed += marksRegion(m_marks);
+    update(changed);
+}
+
+QFont StepOverlay::textFont() const
+{
+    QFont f = font();
+    f.setPixelSize(kPx825);
+    f.setBold(true);
+    return f;
+}
+
+QRect StepOverlay::nodeTextRect(int n, const QString& text) const
+{
+    const QFontMetrics metrics(textFont());
+    return nodeTextRect(n, QSize(metrics.horizontalAdvance(text) + 6, metrics.height() + 2));
+}
+
+QRegion StepOverlay::marksRegion(const StepMarks& marks) const
+{
+    const int shift = m_view->variant().networkShift;
+    QRegion region;
+    for (const std::vector<int>* links : {&marks.treeLinks, &marks.improvedLinks})
+        for (int k : *links)
+            for (const NamedLine& line : demoLink(k).lines())
+                region += QRectF(pointPx(line.from, shift), pointPx(line.to, shift))
+                              .normalized()
+                              .toAlignedRect()
+                              .adjusted(-3, -3, 3, 3);
+    for (const NodeInfo& node : demoNodes()) {
+        const size_t i = size_t(node.number - 1);
+        if (node.number == marks.pivotNode || marks.fixedNodes[i])
+            region += circlePx(node, shift).toAlignedRect().adjusted(-6, -6, 6, 6);
+        if (!marks.nodeTexts[i].isEmpty())
+            region += nodeTextRect(node.number, marks.nodeTexts[i]).adjusted(-1, -1, 1, 1);
+    }
+    return region;
 }
 
 QRect StepOverlay::nodeTextRect(int n, QSize size) const
@@ -90,17 +129,12 @@ void StepOverlay::paintEvent(QPaintEvent* event)
         }
     }
 
-    QFont f = font();
-    f.setPixelSize(kPx825);
-    f.setBold(true);
-    p.setFont(f);
-    const QFontMetrics metrics(f);
+    p.setFont(textFont());
     for (int n = 1; n <= kNodeCount; ++n) {
         const QString& text = m_marks.nodeTexts[size_t(n - 1)];
         if (text.isEmpty())
             continue;
-        const QSize size(metrics.horizontalAdvance(text) + 6, metrics.height() + 2);
-        const QRect r = nodeTextRect(n, size);
+        const QRect r = nodeTextRect(n, text);
         const bool fixed = m_marks.fixedNodes[size_t(n - 1)];
         p.setPen(QPen(fixed ? fixedColour() : QColor(96, 96, 96), 1));
         p.setBrush(QColor(255, 255, 200));

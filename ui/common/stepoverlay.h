@@ -40,13 +40,18 @@ public:
     static QColor fixedColour() { return {0, 128, 0}; }
     static QColor pivotColour() { return {255, 128, 0}; }
 
-    // Where the text beside node @p n (1 ... 7) is drawn, for a text of @p size.
-    QRect nodeTextRect(int n, QSize size) const;
+    // Where the text beside node @p n (1 ... 7) is drawn.
+    QRect nodeTextRect(int n, const QString& text) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QFont textFont() const;
+    QRect nodeTextRect(int n, QSize size) const;
+    // What the marks cover, for partial repaints.
+    QRegion marksRegion(const StepMarks& marks) const;
+
     NetworkView* m_view;
     StepMarks m_marks;
 };
