@@ -48,6 +48,17 @@ QString marksDescription(const StepMarks& marks)
         parts << QStringLiteral("Perantara: simpul %1.").arg(marks.pivotNode);
     if (!fixed.isEmpty())
         parts << QStringLiteral("Simpul tetap: %1.").arg(fixed.join(QStringLiteral(", ")));
+    const auto linkList = [](const std::vector<int>& links) {
+        QStringList numbers;
+        for (int k : links)
+            numbers << QString::number(k);
+        return numbers.join(QStringLiteral(", "));
+    };
+    if (!marks.treeLinks.empty())
+        parts << QStringLiteral("Jalur terbaik sejauh ini: %1.").arg(linkList(marks.treeLinks));
+    if (!marks.improvedLinks.empty())
+        parts << QStringLiteral("Jalur yang memperbaiki jarak: %1.")
+                     .arg(linkList(marks.improvedLinks));
     if (!distances.isEmpty())
         parts
             << QStringLiteral("Jarak dari simpul 1: %1.").arg(distances.join(QStringLiteral(", ")));
