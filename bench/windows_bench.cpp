@@ -6,6 +6,8 @@
 // "+paint" adds the event loop turn that lays out, paints and flushes what the handler changed.
 #include "bench/drive.h"
 #include "ui/common/artwork.h"
+#include "ui/common/networkview.h"
+#include "ui/common/stepmode.h"
 #include "ui/compare/comparewindow.h"
 #include "ui/dijkstra/dijkstrawindow.h"
 #include "ui/floyd/floydwindow.h"
@@ -15,9 +17,11 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextBlock>
 #include <QWindow>
 #include <benchmark/benchmark.h>
 #include <functional>
@@ -101,6 +105,46 @@ void setFirstWeight(const QString& text)
     dijkstra()->findChild<QLineEdit*>(QStringLiteral("j1"))->setText(text);
 }
 
+// The step mode of a tool window's drawing, entered.
+template <class Window> ui::StepMode* steps(Window* window)
+{
+    auto* mode = window->network()->template findChild<ui::StepMode*>();
+    if (!mode->isActive())
+        mode->enter();
+    return mode;
+}
+
+// One step on, back to the first after the last: each call redraws the marks and the explanation.
+template <class Window> void nextStep(Window* window)
+{
+    ui::StepMode* mode = steps(window);
+    if (mode->currentStep() + 1 == mode->stepCount())
+        mode->first();
+    else
+        mode->next();
+}
+
+// The detail table after a run, with the focus, so that its caret draws routes.
+QPlainTextEdit* detailTable()
+{
+    auto* table = dijkstra()->findChild<QPlainTextEdit*>(QStringLiteral("Tabeldata"));
+    if (table->document()->blockCount() < 2)
+        bench::button(dijkstra(), QStringLiteral("Command1"))->click();
+    dijkstra()->activateWindow();
+    table->setFocus();
+    return table;
+}
+
+// Moves the caret one line down, or back to the first line from the last.
+void moveCaret()
+{
+    QPlainTextEdit* table = detailTable();
+    QTextCursor cursor = table->textCursor();
+    if (!cursor.movePosition(QTextCursor::NextBlock))
+        cursor.movePosition(QTextCursor::Start);
+    table->setTextCursor(cursor);
+}
+
 template <class Window> void closeWindow(Window* window)
 {
     if (window)
@@ -178,6 +222,11 @@ void registerHandlers(int repetitions)
         {"menu_open_compare", [] { closeWindow(bench::compareWindow(*frame)); },
          [] { bench::chooseMenu(*frame, QStringLiteral("mnucompare")); }},
         {"compare_scenario4", [] { compare(); }, [] { bench::chooseScenario(compare(), 4); }},
+        {"dijkstra_step", [] { steps(dijkstra()); }, [] { nextStep(dijkstra()); },
+         [] { steps(dijkstra())->leave(); }},
+        {"floyd_step", [] { steps(floyd()); }, [] { nextStep(floyd()); },
+         [] { steps(floyd())->leave(); }},
+        {"dijkstra_caret", [] { detailTable(); }, [] { moveCaret(); }},
     };
     for (const Handler& h : handlers)
         registerHandler(h, repetitions);

@@ -6,6 +6,7 @@
 #include "ui/common/accessibility.h"
 #include "ui/common/networkview.h"
 #include "ui/common/twips.h"
+#include "ui/dijkstra/dijkstrasteps.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -191,6 +192,13 @@ DijkstraWindow::DijkstraWindow(QWidget* parent)
             QStringLiteral("Panjang lintasan terpendek ke simpul %1").arg(n));
     for (int k = 1; k <= kRouteCount; ++k)
         m_totalBoxes[size_t(k - 1)]->setAccessibleName(QStringLiteral("Total lintasan %1").arg(k));
+
+    // Step mode (F10) and the detail table's route preview; the message box is looked up when
+    // used, so a replaced one answers the refusals too.
+    auto* steps = addDijkstraStepMode(
+        network(), client(),
+        [this](QWidget* p, const QString& t, const QString& x) { m_messageBox(p, t, x); });
+    new RoutePreview(network(), m_detailTable, steps);
 }
 
 void DijkstraWindow::buildControls()

@@ -2,10 +2,13 @@
 
 #include "core/clock.h"
 #include "core/floyd.h"
+#include "core/steps.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/networkview.h"
 #include "ui/common/seams.h"
 #include "ui/common/twips.h"
+#include "ui/floyd/changedelegate.h"
+#include "ui/floyd/floydsteps.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -190,6 +193,7 @@ FloydWindow::FloydWindow(QWidget* parent)
 
     openWindow();
     setAccessibleTexts(this, kAccessibleTexts);
+    addFloydStepMode(network(), client(), m_valueList, m_nodeList);
 }
 
 void FloydWindow::buildListingTabs()
@@ -230,6 +234,7 @@ QListWidget* FloydWindow::makeListing(QWidget* page, const QString& objectName)
     list->setGeometry(pxRectOf(kListTwips).translated(-pageOrigin(m_tabs)));
     list->setSortingEnabled(false);
     list->setUniformItemSizes(true);
+    list->setItemDelegate(new ChangeDelegate(list));
     QPalette palette = list->palette();
     palette.setColor(QPalette::Base, QColor(255, 255, 192));
     list->setPalette(palette);
@@ -290,6 +295,7 @@ void FloydWindow::runFloyd()
     const FloydListing listing = listFloydMatrices(weights, separator);
     m_valueList->addItems(toStringList(listing.valueLines));
     m_nodeList->addItems(toStringList(listing.nodeLines));
+    markFloydChanges(m_valueList, m_nodeList, floydChanges(weights, separator), separator);
     showFloydResult(floydResult(weights, listing.final, separator));
 
     m_elapsedLabel->setText(toQString(elapsedText(start, now(), separator)));

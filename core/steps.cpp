@@ -1,0 +1,177 @@
+#include "core/steps.h"
+
+#include "core/numbertext.h"
+#include "core/routes.h"
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+namespace trayeko {
+
+namespace {
+
+constexpr double kUnreached = std::numeric_limits<double>::infinity();
+
+std::size_t at(int n)
+{
+    return std::size_t(n - 1);
+}
+
+std::string stepPrefix(int k, std::size_t n)
+{
+    return "Langkah " + std::to_string(k) + " dari " + std::to_string(n) + ": ";
+}
+
+std::string cellText(const std::optional<double>& cell, std::string_view separator)
+{
+    return cell ? formatGeneral(*cell, separator) : std::string("∞");
+}
+
+// The listing counts a cell as changed when floydStep wrote it; a NaN that stays NaN is no change.
+bool sameCell(const std::optional<double>& a, const std::optional<double>& b)
+{
+    if (a.has_value() != b.has_value())
+        return false;
+    return !a || std::memcmp(&*a, &*b, sizeof(double)) == 0;
+}
+
+std::string pairText(const FloydChange& c)
+{
+    return std::to_string(c.from) + "→" + std::to_string(c.to);
+}
+
+} // namespace
+
+std::vector<DijkstraStep> dijkstraSteps(const LinkWeights& weights,
+                                        std::string_view decimalSeparator)
+{
+    std::vector<DijkstraStep> steps;
+    DijkstraStep state;
+    state.distance.fill(kUnreached);
+    state.distance[at(kStartNode)] = 0;
+    for (int round = 0; round < kNodeCount; ++round) {
+        int nearest = 0;
+        for (int v = 1; v <= kNodeCount; ++v)
+            if (!state.fixed[at(v)] && state.distance[at(v)] < kUnreached &&
+                (nearest == 0 || state.distance[at(v)] < state.distance[at(nearest)]))
+                nearest = v;
+        if (nearest == 0)
+            break;
+        state.fixedNode = nearest;
+        state.fixedDistance = state.distance[at(nearest)];
+        state.fixed[at(nearest)] = true;
+        state.improvements.clear();
+        for (const LinkInfo& link : demoLinks()) {
+            if (link.fromNode != nearest || state.fixed[at(link.toNode)])
+                continue;
+            const double candidate = state.fixedDistance + weights[at(link.number)];
+            if (candidate < state.distance[at(link.toNode)]) {
+                state.distance[at(link.toNode)] = candidate;
+                state.bestLink[at(link.toNode)] = link.number;
+                state.improvements.push_back({link.number, link.toNode, candidate});
+            }
+        }
+        steps.push_back(state);
+    }
+
+    for (std::size_t s = 0; s < steps.size(); ++s) {
+        DijkstraStep& step = steps[s];
+        std::string text = stepPrefix(int(s + 1), steps.size()) + "simpul " +
+                           std::to_string(step.fixedNode) + " ditetapkan dengan jarak " +
+                           formatGeneral(step.fixedDistance, decimalSeparator);
+        if (step.improvements.empty())
+            text += "; tidak ada jarak yang membaik";
+        for (std::size_t i = 0; i < step.improvements.size(); ++i) {
+            const Improvement& imp = step.improvements[i];
+            text += i == 0 ? "; " : ", ";
+            text += "jalur " + std::to_string(imp.link) + " memperbaiki jarak simpul " +
+                    std::to_string(imp.node) + " menjadi " +
+                    formatGeneral(imp.distance, decimalSeparator);
+        }
+        text += '.';
+        if (s + 1 == steps.size()) {
+            // The closing sentence names the route the run shows, so that stepping and running
+            // never tell a student two different answers when routes tie.
+            const auto totals = computeRouteTotals(weights, decimalSeparator);
+            if (const auto chosen = selectShortestRoute(totals, decimalSeparator))
+                text += " Jarak terpendek ke simpul 7 adalah " + totals[at(*chosen)] +
+                        ", lewat simpul " + std::string(candidateRoute(*chosen).nodeText) +
+                        " (jalur terpilih nomor " + std::to_string(*chosen) + ").";
+        }
+        step.explanation = std::move(text);
+    }
+    return steps;
+}
+
+std::vector<int> treeRoute(const DijkstraStep& step, int node)
+{
+    std::vector<int> links;
+    if (node < 1 || node > kNodeCount || step.distance[at(node)] == kUnreached)
+        return links;
+    // Every best link leads from a node that was fixed earlier, so the walk back ends at node 1
+    // within kNodeCount links.
+    while (node != kStartNode && int(links.size()) < kNodeCount) {
+        const int link = step.bestLink[at(node)];
+        if (link == 0)
+            return {};
+        links.insert(links.begin(), link);
+        node = demoLink(link).fromNode;
+    }
+    return node == kStartNode ? links : std::vector<int>{};
+}
+
+std::vector<FloydIteration> floydChanges(const LinkWeights& weights,
+                                         std::string_view decimalSeparator)
+{
+    std::vector<FloydIteration> iterations;
+    FloydMatrices m = initFloydMatrices(weights);
+    for (int k = 1; k <= kNodeCount; ++k) {
+        const FloydMatrices before = m;
+        floydStep(m, k);
+        FloydIteration it;
+        it.k = k;
+        for (int i = 1; i <= kNodeCount; ++i)
+            for (int j = 1; j <= kNodeCount; ++j) {
+                const auto& old = before.value[at(i)][at(j)];
+                const auto& now = m.value[at(i)][at(j)];
+                if (!sameCell(old, now))
+                    it.changes.push_back({i, j, old, *now});
+            }
+        std::string text =
+            stepPrefix(k, kNodeCount) + "simpul " + std::to_string(k) + " sebagai perantara; ";
+        if (it.changes.empty())
+            text += "tidak ada jarak yang membaik";
+        for (std::size_t n = 0; n < it.changes.size(); ++n) {
+            const FloydChange& c = it.changes[n];
+            text += (n == 0 ? "" : ", ") + pairText(c) + " turun dari " +
+                    cellText(c.before, decimalSeparator) + " menjadi " +
+                    formatGeneral(c.after, decimalSeparator) + " lewat simpul " + std::to_string(k);
+        }
+        it.explanation = text + '.';
+        it.fromStart = m.value[at(kStartNode)];
+        const std::vector<int> route = floydRoute(m, kStartNode, kEndNode);
+        for (std::size_t n = 1; n < route.size(); ++n)
+            it.routeLinks.push_back(findLink(route[n - 1], route[n])->number);
+        iterations.push_back(std::move(it));
+    }
+    return iterations;
+}
+
+std::string floydRowTip(const FloydIteration& it, int row, std::string_view decimalSeparator)
+{
+    std::string text = "Iterasi " + std::to_string(it.k) + ": ";
+    bool any = false;
+    for (const FloydChange& c : it.changes) {
+        if (c.from != row)
+            continue;
+        text += (any ? ", " : "") + pairText(c) + " dari " + cellText(c.before, decimalSeparator) +
+                " menjadi " + formatGeneral(c.after, decimalSeparator);
+        any = true;
+    }
+    if (!any)
+        text += "baris " + std::to_string(row) + " tidak berubah";
+    return text;
+}
+
+} // namespace trayeko

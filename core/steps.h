@@ -1,0 +1,94 @@
+#pragma once
+
+#include "core/demonetwork.h"
+#include "core/floyd.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace trayeko {
+
+/// @brief One link that lowered a tentative distance: the node it leads to and the new distance.
+struct Improvement
+{
+    int link;
+    int node;
+    double distance;
+};
+
+/// @brief The state of Dijkstra's method after one step from node 1 on the demonstration network.
+struct DijkstraStep
+{
+    int fixedNode = 0;                         ///< the nearest unfixed node, fixed in this step
+    double fixedDistance = 0;                  ///< its distance
+    std::vector<Improvement> improvements;     ///< in link order
+    std::array<double, kNodeCount> distance{}; ///< tentative distances after the step
+    std::array<bool, kNodeCount> fixed{};      ///< fixed nodes after the step
+    std::array<int, kNodeCount> bestLink{};    ///< link of the best route into each node, 0 none
+    std::string explanation; ///< "Langkah k dari n: simpul ... ditetapkan dengan jarak ..."
+};
+
+/// @brief Dijkstra's method step by step: each step fixes the nearest unfixed node (the lower
+/// number wins a tie) and relaxes its outgoing links; a link improves a distance only when it is
+/// strictly shorter. Stops when no unfixed node can be reached. The last step's explanation names
+/// the shortest distance to node 7 and the route the run chooses (see selectShortestRoute).
+/// Meant for weights the run accepts (checkWeights).
+std::vector<DijkstraStep> dijkstraSteps(const LinkWeights& weights,
+                                        std::string_view decimalSeparator = ".");
+
+/// @brief The links of the best route to @p node in a step's tree, in travel order; empty where
+/// the node is not reached.
+std::vector<int> treeRoute(const DijkstraStep& step, int node);
+
+/// @brief One cell that a Floyd–Warshall iteration changed; @p before is empty where no path was
+/// known.
+struct FloydChange
+{
+    int from;
+    int to;
+    std::optional<double> before;
+    double after;
+};
+
+/// @brief What iteration k (node k as intermediate) changed in the value matrix.
+struct FloydIteration
+{
+    int k = 0;
+    std::vector<FloydChange> changes;                          ///< row by row, column by column
+    std::array<std::optional<double>, kNodeCount> fromStart{}; ///< row 1 after the iteration
+    std::vector<int> routeLinks; ///< the route from node 1 to node 7 known after it
+    std::string explanation;     ///< "Langkah k dari 7: simpul k sebagai perantara; ..."
+};
+
+/// @brief The seven iterations of the Floyd listing with the cells each one changed, exactly as
+/// listFloydMatrices computes them (negative weights and NaN included).
+std::vector<FloydIteration> floydChanges(const LinkWeights& weights,
+                                         std::string_view decimalSeparator = ".");
+
+/// @brief The tool tip of one row of iteration @p it: "Iterasi 2: 1→5 dari ∞ menjadi 11", or
+/// "Iterasi 2: baris 3 tidak berubah".
+std::string floydRowTip(const FloydIteration& it, int row, std::string_view decimalSeparator = ".");
+
+/// @brief Index of the header "Iterasi k" and of value row @p row (1 ... 7) of that block in the
+/// value listing; the same for the node listing. k = 0 is the initial block.
+constexpr int valueHeaderLine(int k)
+{
+    return 9 * k;
+}
+constexpr int valueRowLine(int k, int row)
+{
+    return 9 * k + row;
+}
+constexpr int nodeHeaderLine(int k)
+{
+    return 8 * k;
+}
+constexpr int nodeRowLine(int k, int row)
+{
+    return 8 * k + row;
+}
+
+} // namespace trayeko

@@ -1,0 +1,216 @@
+#include "reference.h"
+
+#include "core/numbertext.h"
+#include "core/steps.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <sstream>
+
+using namespace trayeko;
+using reference::changed;
+
+namespace {
+
+constexpr double inf = std::numeric_limits<double>::infinity();
+
+// The shortest distance from @p from to @p to over paths whose inner nodes are all at most
+// @p k: what the value matrix holds after iteration k.
+double shortestThrough(int from, int to, int k, const LinkWeights& w)
+{
+    double best = from == to ? 0 : inf;
+    for (const reference::Path& p : reference::allPaths(from, to)) {
+        bool allowed = true;
+        for (std::size_t n = 0; n + 1 < p.size(); ++n)
+            allowed = allowed && demoLink(p[n]).toNode <= k;
+        if (allowed)
+            best = std::min(best, reference::pathLength(p, w));
+    }
+    return best;
+}
+
+// The cells of a listing line, whatever its column spacing.
+std::vector<std::string> cells(const std::string& line)
+{
+    std::vector<std::string> out;
+    std::istringstream in(line);
+    for (std::string cell; in >> cell;)
+        out.push_back(cell);
+    return out;
+}
+
+void checkDijkstra(const LinkWeights& w)
+{
+    std::array<double, kNodeCount> ref{};
+    std::vector<int> order;
+    for (int v = 1; v <= kNodeCount; ++v) {
+        ref[std::size_t(v - 1)] = reference::shortest(kStartNode, v, w);
+        order.push_back(v);
+    }
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return ref[std::size_t(a - 1)] < ref[std::size_t(b - 1)];
+    });
+
+    const std::vector<DijkstraStep> steps = dijkstraSteps(w);
+    ASSERT_EQ(steps.size(), std::size_t(kNodeCount));
+    std::array<bool, kNodeCount> fixed{};
+    std::array<double, kNodeCount> tentative{};
+    tentative.fill(inf);
+    tentative[0] = 0;
+    for (std::size_t s = 0; s < steps.size(); ++s) {
+        const DijkstraStep& step = steps[s];
+        const int u = order[s];
+        ASSERT_EQ(step.fixedNode, u) << "step " << s + 1;
+        EXPECT_EQ(step.fixedDistance, ref[std::size_t(u - 1)]);
+        fixed[std::size_t(u - 1)] = true;
+        std::vector<int> improved;
+        for (const LinkInfo& link : demoLinks()) {
+            const double via = ref[std::size_t(u - 1)] + w[std::size_t(link.number - 1)];
+            double& target = tentative[std::size_t(link.toNode - 1)];
+            if (link.fromNode == u && !fixed[std::size_t(link.toNode - 1)] && via < target) {
+                target = via;
+                improved.push_back(link.number);
+            }
+        }
+        std::vector<int> listed;
+        for (const Improvement& imp : step.improvements) {
+            listed.push_back(imp.link);
+            EXPECT_EQ(imp.distance, tentative[std::size_t(imp.node - 1)]);
+        }
+        EXPECT_EQ(listed, improved) << "step " << s + 1;
+        EXPECT_EQ(step.distance, tentative) << "step " << s + 1;
+        EXPECT_EQ(step.fixed, fixed);
+    }
+    for (int v = 1; v <= kNodeCount; ++v)
+        EXPECT_EQ(reference::pathLength(treeRoute(steps.back(), v), w), ref[std::size_t(v - 1)]);
+    EXPECT_NE(steps.back().explanation.find("Jarak terpendek ke simpul 7 adalah " +
+                                            formatGeneral(ref[kNodeCount - 1]) + ","),
+              std::string::npos);
+}
+
+void checkFloyd(const LinkWeights& w)
+{
+    const std::vector<FloydIteration> its = floydChanges(w);
+    ASSERT_EQ(its.size(), std::size_t(kNodeCount));
+    for (int k = 1; k <= kNodeCount; ++k) {
+        std::vector<std::tuple<int, int, double, double>> expected, listed;
+        for (int i = 1; i <= kNodeCount; ++i)
+            for (int j = 1; j <= kNodeCount; ++j) {
+                const double before = shortestThrough(i, j, k - 1, w);
+                const double after = shortestThrough(i, j, k, w);
+                if (after < before)
+                    expected.emplace_back(i, j, before, after);
+            }
+        for (const FloydChange& c : its[std::size_t(k - 1)].changes)
+            listed.emplace_back(c.from, c.to, c.before.value_or(inf), c.after);
+        EXPECT_EQ(listed, expected) << "iteration " << k;
+    }
+}
+
+TEST(Steps, AgreeWithAllPathsOnDefaultAndRandomWeights)
+{
+    checkDijkstra(defaultWeights());
+    checkFloyd(defaultWeights());
+    // Whole weights keep every sum exact; a narrow range makes ties common.
+    std::mt19937 random(20261209);
+    std::uniform_int_distribution<int> weight(1, 6);
+    for (int n = 0; n < 200; ++n) {
+        LinkWeights w{};
+        for (double& x : w)
+            x = weight(random);
+        checkDijkstra(w);
+        checkFloyd(w);
+        if (HasFailure())
+            return;
+    }
+}
+
+struct TextRow
+{
+    const char* name;
+    LinkWeights weights;
+    const char* separator;
+    bool floyd;
+    int step;
+    std::string text;
+    friend void PrintTo(const TextRow& row, std::ostream* os) { *os << row.name; }
+};
+
+class StepTexts : public testing::TestWithParam<TextRow>
+{
+};
+
+TEST_P(StepTexts, SayWhatHappened)
+{
+    const TextRow& row = GetParam();
+    const auto index = std::size_t(row.step - 1);
+    EXPECT_EQ(row.floyd ? floydChanges(row.weights, row.separator)[index].explanation
+                        : dijkstraSteps(row.weights, row.separator)[index].explanation,
+              row.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Weights, StepTexts,
+    testing::Values(
+        TextRow{"DijkstraFirst", defaultWeights(), ".", false, 1,
+                "Langkah 1 dari 7: simpul 1 ditetapkan dengan jarak 0; jalur 1 memperbaiki jarak "
+                "simpul 2 menjadi 7, jalur 2 memperbaiki jarak simpul 3 menjadi 6, jalur 3 "
+                "memperbaiki jarak simpul 4 menjadi 8, jalur 10 memperbaiki jarak simpul 7 "
+                "menjadi 16."},
+        TextRow{"DijkstraTieGoesToLowerNode", defaultWeights(), ".", false, 5,
+                "Langkah 5 dari 7: simpul 5 ditetapkan dengan jarak 10; tidak ada jarak yang "
+                "membaik."},
+        TextRow{"DijkstraLastNamesTheRunsRoute", defaultWeights(), ".", false, 7,
+                "Langkah 7 dari 7: simpul 7 ditetapkan dengan jarak 16; tidak ada jarak yang "
+                "membaik. Jarak terpendek ke simpul 7 adalah 16, lewat simpul 1 dan 7 (jalur "
+                "terpilih nomor 1)."},
+        TextRow{"DijkstraImprovesAReachedNode", changed({{3, 2}}), ",", false, 5,
+                "Langkah 5 dari 7: simpul 6 ditetapkan dengan jarak 7; jalur 11 memperbaiki jarak "
+                "simpul 5 menjadi 8, jalur 14 memperbaiki jarak simpul 7 menjadi 15."},
+        TextRow{"DijkstraComma", changed({{2, 0.5}}), ",", false, 2,
+                "Langkah 2 dari 7: simpul 3 ditetapkan dengan jarak 0,5; jalur 5 memperbaiki "
+                "jarak simpul 4 menjadi 2,5, jalur 7 memperbaiki jarak simpul 5 menjadi 4,5, "
+                "jalur 8 memperbaiki jarak simpul 6 menjadi 4,5."},
+        TextRow{"FloydFromNothing", defaultWeights(), ".", true, 2,
+                "Langkah 2 dari 7: simpul 2 sebagai perantara; 1→5 turun dari ∞ menjadi 11 "
+                "lewat simpul 2."},
+        TextRow{"FloydNothing", defaultWeights(), ".", true, 1,
+                "Langkah 1 dari 7: simpul 1 sebagai perantara; tidak ada jarak yang membaik."}),
+    reference::rowName);
+
+TEST(FloydChanges, RowTipsAndListingLines)
+{
+    const auto its = floydChanges(defaultWeights());
+    EXPECT_EQ(floydRowTip(its[1], 1), "Iterasi 2: 1→5 dari ∞ menjadi 11");
+    EXPECT_EQ(floydRowTip(its[2], 1), "Iterasi 3: 1→5 dari 11 menjadi 10, 1→6 dari ∞ menjadi 10");
+    EXPECT_EQ(floydRowTip(its[1], 3), "Iterasi 2: baris 3 tidak berubah");
+
+    const FloydListing listing = listFloydMatrices(defaultWeights());
+    for (int k = 1; k <= kNodeCount; ++k) {
+        EXPECT_EQ(listing.valueLines[std::size_t(valueHeaderLine(k))],
+                  "Iterasi " + std::to_string(k));
+        EXPECT_EQ(listing.nodeLines[std::size_t(nodeHeaderLine(k))],
+                  "Iterasi " + std::to_string(k));
+    }
+    EXPECT_EQ(listing.valueLines.size(), std::size_t(valueRowLine(kNodeCount, kNodeCount) + 1));
+    EXPECT_EQ(listing.nodeLines.size(), std::size_t(nodeRowLine(kNodeCount, kNodeCount) + 1));
+
+    // Negative weights and NaN: the changes are exactly what the listing shows.
+    for (const LinkWeights& w : {changed({{4, -3}, {11, -2}}), changed({{5, std::nan("")}})}) {
+        const FloydListing odd = listFloydMatrices(w);
+        const auto oddIts = floydChanges(w);
+        for (int k = 1; k <= kNodeCount; ++k)
+            for (int row = 1; row <= kNodeCount; ++row) {
+                const bool differs = cells(odd.valueLines[std::size_t(valueRowLine(k, row))]) !=
+                                     cells(odd.valueLines[std::size_t(valueRowLine(k - 1, row))]);
+                const bool listed =
+                    floydRowTip(oddIts[std::size_t(k - 1)], row).find("tidak berubah") ==
+                    std::string::npos;
+                EXPECT_EQ(listed, differs) << "iteration " << k << " row " << row;
+            }
+    }
+}
+
+} // namespace

@@ -1,0 +1,258 @@
+#include "core/demonetwork.h"
+#include "core/steps.h"
+#include "ui/common/networkview.h"
+#include "ui/common/stepmode.h"
+#include "ui/dijkstra/dijkstrasteps.h"
+#include "ui/dijkstra/dijkstrawindow.h"
+#include "ui/floyd/changedelegate.h"
+#include "ui/floyd/floydwindow.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QtTest>
+
+using namespace trayeko::ui;
+using Edits = QList<QPair<QString, QString>>; // box name, text typed into it
+
+namespace {
+
+// A tool window shown active in a document area, so that its keys work.
+template <typename Window> struct Host
+{
+    Host()
+    {
+        area.resize(1200, 800);
+        area.addSubWindow(w);
+        area.show();
+        area.activateWindow();
+    }
+    template <typename T = QWidget> T* get(const QString& name)
+    {
+        return w->template findChild<T*>(name);
+    }
+    StepMode* steps() { return w->network()->template findChild<StepMode*>(); }
+    QString explanation() { return get<QLabel>("stepExplanation")->text(); }
+    void type(const Edits& edits)
+    {
+        for (const auto& [box, value] : edits)
+            get<QLineEdit>(box)->setText(value);
+    }
+    void key(Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); }
+    // Everything of the window that step mode could touch: every colour of the drawing, every
+    // text, the listings' scroll positions, the drawing's description and what has the focus.
+    QStringList state()
+    {
+        QStringList s;
+        for (const QString& name : drawingElementNames())
+            s << name + "=" + w->network()->elementColor(name).name();
+        for (auto* l : w->template findChildren<QLabel*>())
+            s << l->objectName() + ":" + l->text() + (l->isVisibleTo(w) ? "" : " hidden");
+        for (auto* e : w->template findChildren<QLineEdit*>())
+            s << e->objectName() + ":" + e->text();
+        for (auto* l : w->template findChildren<QListWidget*>())
+            s << QString::number(l->verticalScrollBar()->value());
+        s << w->network()->accessibleDescription() << w->network()->toolTip();
+        if (QWidget* focus = QApplication::focusWidget())
+            s << "focus " + focus->objectName();
+        return s;
+    }
+    QMdiArea area;
+    QPointer<Window> w = new Window;
+};
+
+} // namespace
+
+// Runs, enters step mode with F10, presses @p keys, checks that step @p step is shown and that Esc
+// puts the window back as it was.
+template <typename Window> void checkKeys(const QList<Qt::Key>& keys, int step)
+{
+    Host<Window> h;
+    QVERIFY(QTest::qWaitForWindowActive(&h.area));
+    h.template get<QPushButton>("Command1")->click();
+    h.template get<QPushButton>("Command1")->setFocus();
+    const QStringList before = h.state();
+    auto* explanation = h.template get<QLabel>("stepExplanation");
+
+    h.key(Qt::Key_F10);
+    QVERIFY(h.steps()->isActive());
+    QCOMPARE(explanation->accessibleName(), "Penjelasan langkah");
+    QVERIFY(explanation->isVisible());
+    for (Qt::Key k : keys)
+        h.key(k);
+    QVERIFY2(explanation->text().startsWith(QStringLiteral("Langkah %1 dari 7:").arg(step)),
+             qPrintable(explanation->text()));
+    QVERIFY(h.w->network()->accessibleDescription().startsWith(explanation->text()));
+    if (auto* list = h.template get<QListWidget>("List1")) // the listing shows the step's block
+        QVERIFY(list->viewport()->rect().contains(
+            list->visualItemRect(list->item(trayeko::valueHeaderLine(step)))));
+
+    h.key(Qt::Key_Escape);
+    QVERIFY(!h.steps()->isActive());
+    QVERIFY(!explanation->isVisible());
+    QCOMPARE(h.state(), before);
+}
+
+class Tst_stepmode final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void keysStepAndEscRestoresTheWindow_data()
+    {
+        QTest::addColumn<bool>("floyd");
+        QTest::addColumn<QList<Qt::Key>>("keys");
+        QTest::addColumn<int>("step");
+        QTest::newRow("Dijkstra Right Space") << false << QList{Qt::Key_Right, Qt::Key_Space} << 3;
+        QTest::newRow("Dijkstra End Left") << false << QList{Qt::Key_End, Qt::Key_Left} << 6;
+        QTest::newRow("Dijkstra past the end") << false << QList{Qt::Key_End, Qt::Key_Right} << 7;
+        QTest::newRow("Floyd Home") << true << QList{Qt::Key_Right, Qt::Key_Home} << 1;
+        QTest::newRow("Floyd before the start") << true << QList{Qt::Key_Left} << 1;
+        QTest::newRow("Floyd End") << true << QList{Qt::Key_End} << 7;
+    }
+    void keysStepAndEscRestoresTheWindow()
+    {
+        QFETCH(bool, floyd);
+        QFETCH(QList<Qt::Key>, keys);
+        QFETCH(int, step);
+        if (floyd)
+            checkKeys<FloydWindow>(keys, step);
+        else
+            checkKeys<DijkstraWindow>(keys, step);
+    }
+
+    void buttonsStepAndEditingLeaves()
+    {
+        Host<DijkstraWindow> h;
+        const QStringList before = h.state();
+        h.steps()->action()->trigger();
+        h.get<QAbstractButton>("stepForward")->click();
+        h.get<QAbstractButton>("stepForward")->click();
+        h.get<QAbstractButton>("stepBack")->click();
+        QVERIFY(h.explanation().startsWith("Langkah 2 dari 7: simpul 3 ditetapkan dengan jarak 6"));
+        QTest::keyClick(h.get<QLineEdit>("j1"), Qt::Key_5);
+        QVERIFY(!h.steps()->isActive());
+        QCOMPARE(h.get<QLineEdit>("j1")->text(), "75");
+        h.get<QLineEdit>("j1")->setText("7");
+        QCOMPARE(h.state(), before);
+    }
+
+    void lastStepAgreesWithTheRun_data()
+    {
+        QTest::addColumn<Edits>("edits");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("defaults") << Edits{} << QString();
+        QTest::newRow("via node 4") << Edits{{"j3", "1"}} << QString();
+        QTest::newRow("ties") << Edits{{"j10", "13"}, {"j2", "3"}} << QString();
+        QTest::newRow("fractions") << Edits{{"j13", "0.5"}, {"j7", "2.25"}} << QString();
+        QTest::newRow("zero") << Edits{{"j5", "0"}} << "Input Salah";
+        QTest::newRow("negative") << Edits{{"j5", "-1"}} << "Input Salah";
+    }
+    void lastStepAgreesWithTheRun()
+    {
+        QFETCH(Edits, edits);
+        QFETCH(QString, refusal);
+        Host<DijkstraWindow> h;
+        QStringList messages;
+        h.w->setMessageBox([&](QWidget*, const QString& title, const QString& text) {
+            messages << title + ": " + text;
+        });
+        h.type(edits);
+        h.steps()->action()->trigger();
+        if (!refusal.isEmpty()) {
+            QVERIFY(!h.steps()->isActive());
+            h.get<QPushButton>("Command1")->click();
+            QCOMPARE(messages.size(), 2);
+            QCOMPARE(messages[0], messages[1]); // the run's own message
+            return;
+        }
+        h.steps()->last();
+        const QString last = h.explanation();
+        h.steps()->leave();
+        h.get<QPushButton>("Command1")->click();
+        const QString total = h.get<QLabel>("lbljmljarak")->text().section(" = ", 1);
+        const QString nodes = h.get<QLineEdit>("txtsimpul")->text();
+        QVERIFY2(
+            last.endsWith(QStringLiteral("adalah %1, lewat simpul %2 (%3).")
+                              .arg(total, nodes, h.get<QLabel>("lblnojalur")->text().toLower())),
+            qPrintable(last));
+    }
+
+    void floydRunMarksChangedCells()
+    {
+        Host<FloydWindow> h;
+        h.get<QPushButton>("Command1")->click();
+        // iteration:row:changed columns, the same in both listings; read off the hand-worked
+        // matrices of the default weights.
+        const QStringList expected{"2:1:4", "3:1:4,5", "3:2:3,5", "4:2:6",  "4:3:6",
+                                   "5:2:6", "5:3:6",   "5:6:6",   "6:4:4,6"};
+        for (const auto& [name, block] : {std::pair{"List1", 9}, std::pair{"List2", 8}}) {
+            auto* list = h.get<QListWidget>(name);
+            QStringList marked;
+            for (int i = 0; i < list->count(); ++i) {
+                const auto columns =
+                    list->item(i)->data(ChangeDelegate::changedColumnsRole).value<QList<int>>();
+                QStringList c;
+                for (int col : columns)
+                    c << QString::number(col);
+                if (!c.isEmpty())
+                    marked << QStringLiteral("%1:%2:%3")
+                                  .arg(i / block)
+                                  .arg(i % block)
+                                  .arg(c.join(','));
+            }
+            QCOMPARE(marked, expected);
+        }
+        auto* values = h.get<QListWidget>("List1");
+        QCOMPARE(values->item(trayeko::valueRowLine(2, 1))->toolTip(),
+                 "Iterasi 2: 1→5 dari ∞ menjadi 11");
+        QCOMPARE(values->item(trayeko::valueRowLine(2, 1))->text(),
+                 "0     7     6     8    11     ~     16");
+        // The marked cells are painted in their own colour.
+        values->scrollToItem(values->item(trayeko::valueRowLine(3, 1)),
+                             QAbstractItemView::PositionAtTop);
+        const QImage image = values->viewport()->grab().toImage();
+        int marks = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                marks += image.pixelColor(x, y) == ChangeDelegate::changeColour();
+        QVERIFY(marks > 0);
+    }
+
+    void detailCaretDrawsItsRoute()
+    {
+        Host<DijkstraWindow> h;
+        QVERIFY(QTest::qWaitForWindowActive(&h.area));
+        h.get<QPushButton>("Command1")->click();
+        const QStringList result = h.state();
+        auto* table = h.get<QPlainTextEdit>("Tabeldata");
+        table->setFocus();
+        QTextCursor cursor(table->document()->findBlock(table->toPlainText().indexOf("9.")));
+        table->setTextCursor(cursor);
+        NetworkView* view = h.w->network();
+        // Route 9: links 2, 7, 13 via nodes 3 and 5.
+        QStringList coloured;
+        for (const QString& name : drawingElementNames())
+            if (view->elementColor(name) == RoutePreview::lineColour() ||
+                view->elementColor(name) == RoutePreview::boxColour())
+                coloured << name;
+        QCOMPARE(coloured, QStringList({"lj2", "j2", "lj7", "j7", "lj13", "j13"}));
+        QCOMPARE(view->elementColor("Shape3"), h.w->biru());
+        QVERIFY(view->accessibleDescription().startsWith("Lintasan nomor 9"));
+        QTest::keyClick(table, Qt::Key_Up);
+        QCOMPARE(view->elementColor("lj12a"), RoutePreview::lineColour()); // route 8: 1, 4, 5, 12
+        h.get<QPushButton>("Command1")->setFocus();
+        QCOMPARE(h.state(), result);
+        table->setFocus(); // closing with a route drawn must not touch the gone drawing
+    }
+};
+
+QTEST_MAIN(Tst_stepmode)
+#include "tst_stepmode.moc"

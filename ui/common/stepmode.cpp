@@ -1,0 +1,264 @@
+#include "ui/common/stepmode.h"
+
+#include "ui/common/networkview.h"
+#include "ui/common/seams.h"
+#include "ui/common/twips.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace trayeko::ui {
+
+QStringList drawingElementNames()
+{
+    QStringList names;
+    for (const NodeInfo& node : demoNodes())
+        names << toQString(node.shapeName);
+    for (const LinkInfo& link : demoLinks()) {
+        for (const NamedLine& line : link.lines())
+            names << toQString(line.name);
+        names << toQString(link.weightBox);
+    }
+    return names;
+}
+
+QString marksDescription(const StepMarks& marks)
+{
+    QStringList fixed, distances;
+    for (int n = 1; n <= kNodeCount; ++n) {
+        if (marks.fixedNodes[size_t(n - 1)])
+            fixed << QString::number(n);
+        if (!marks.nodeTexts[size_t(n - 1)].isEmpty())
+            distances
+                << QStringLiteral("simpul %1 = %2").arg(n).arg(marks.nodeTexts[size_t(n - 1)]);
+    }
+    QStringList parts;
+    if (marks.pivotNode != 0)
+        parts << QStringLiteral("Perantara: simpul %1.").arg(marks.pivotNode);
+    if (!fixed.isEmpty())
+        parts << QStringLiteral("Simpul tetap: %1.").arg(fixed.join(QStringLiteral(", ")));
+    const auto linkList = [](const std::vector<int>& links) {
+        QStringList numbers;
+        for (int k : links)
+            numbers << QString::number(k);
+        return numbers.join(QStringLiteral(", "));
+    };
+    if (!marks.treeLinks.empty())
+        parts << QStringLiteral("Jalur terbaik sejauh ini: %1.").arg(linkList(marks.treeLinks));
+    if (!marks.improvedLinks.empty())
+        parts << QStringLiteral("Jalur yang memperbaiki jarak: %1.")
+                     .arg(linkList(marks.improvedLinks));
+    if (!distances.isEmpty())
+        parts
+            << QStringLiteral("Jarak dari simpul 1: %1.").arg(distances.join(QStringLiteral(", ")));
+    return parts.join(QLatin1Char(' '));
+}
+
+StepMode::StepMode(NetworkView* view, QWidget* window, QRect panelRect, Source source)
+    : QObject(view), m_view(view), m_window(window), m_source(std::move(source))
+{
+    m_action = new QAction(QStringLiteral("Langkah demi langkah"), this);
+    m_action->setObjectName(QStringLiteral("stepAction"));
+    m_action->setShortcut(QKeySequence(Qt::Key_F10));
+    m_action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    m_action->setToolTip(QStringLiteral("Menjalankan metode langkah demi langkah (F10)"));
+    connect(m_action, &QAction::triggered, this, &StepMode::enter);
+    view->setContextMenuPolicy(Qt::ActionsContextMenu);
+    view->addAction(m_action);
+    window->addAction(m_action);
+
+    m_overlay = new StepOverlay(view);
+    buildPanel(panelRect);
+
+    const auto key = [this](QKeySequence sequence, void (StepMode::*slot)()) {
+        auto* shortcut = new QShortcut(
+            sequence, m_window, m_window, [this, slot] { (this->*slot)(); },
+            Qt::WidgetWithChildrenShortcut);
+        shortcut->setEnabled(false);
+        m_keys.push_back(shortcut);
+    };
+    key(Qt::Key_Right, &StepMode::next);
+    key(Qt::Key_Space, &StepMode::next);
+    key(Qt::Key_Left, &StepMode::previous);
+    key(Qt::Key_Home, &StepMode::first);
+    key(Qt::Key_End, &StepMode::last);
+    key(Qt::Key_Escape, &StepMode::leave);
+
+    // The weights the steps were worked out for are gone once one is edited, and a run paints
+    // its own result: either ends step mode first, so leaving never paints stale colours back.
+    for (int k = 1; k <= kLinkCount; ++k)
+        connect(view->weightBox(k), &QLineEdit::textEdited, this, &StepMode::leave);
+    if (auto* run = window->findChild<QPushButton*>(QStringLiteral("Command1")))
+        connect(run, &QPushButton::pressed, this, &StepMode::leave);
+}
+
+void StepMode::buildPanel(QRect panelRect)
+{
+    m_panel = new QFrame(m_view);
+    m_panel->setObjectName(QStringLiteral("stepPanel"));
+    m_panel->setFrameShape(QFrame::Box);
+    m_panel->setGeometry(panelRect);
+    m_panel->setAutoFillBackground(true);
+    // The panel holds the focus in step mode, so the step keys never reach a weight box.
+    m_panel->setFocusPolicy(Qt::StrongFocus);
+    m_panel->setAccessibleName(QStringLiteral("Mode langkah demi langkah"));
+    m_panel->setAccessibleDescription(
+        QStringLiteral("Kanan atau Spasi: langkah berikutnya; Kiri: sebelumnya; Home: pertama; "
+                       "End: terakhir; Esc: keluar"));
+    QPalette pal = m_panel->palette();
+    pal.setColor(QPalette::Window, QColor(255, 255, 224));
+    pal.setColor(QPalette::WindowText, Qt::black);
+    m_panel->setPalette(pal);
+
+    auto* layout = new QVBoxLayout(m_panel);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(1);
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(2);
+    const auto button = [&](const QString& name, const QString& text, const QString& accessible) {
+        auto* b = new QToolButton(m_panel);
+        b->setObjectName(name);
+        b->setText(text);
+        b->setAccessibleName(accessible);
+        b->setToolTip(accessible);
+        b->setAutoRaise(false);
+        b->setFixedHeight(px(255));
+        buttons->addWidget(b);
+        return b;
+    };
+    m_back = button(QStringLiteral("stepBack"), QStringLiteral("◀"),
+                    QStringLiteral("Langkah sebelumnya (Kiri)"));
+    m_forward = button(QStringLiteral("stepForward"), QStringLiteral("▶"),
+                       QStringLiteral("Langkah berikutnya (Kanan atau Spasi)"));
+    buttons->addStretch();
+    auto* close = button(QStringLiteral("stepClose"), QStringLiteral("✕"),
+                         QStringLiteral("Keluar dari mode langkah (Esc)"));
+    layout->addLayout(buttons);
+    connect(m_back, &QToolButton::clicked, this, &StepMode::previous);
+    connect(m_forward, &QToolButton::clicked, this, &StepMode::next);
+    connect(close, &QToolButton::clicked, this, &StepMode::leave);
+
+    m_explanation = new QLabel(m_panel);
+    m_explanation->setObjectName(QStringLiteral("stepExplanation"));
+    m_explanation->setAccessibleName(QStringLiteral("Penjelasan langkah"));
+    m_explanation->setWordWrap(true);
+    m_explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_explanation->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont f = m_explanation->font();
+    f.setPixelSize(kPx825 - 1);
+    m_explanation->setFont(f);
+    auto* scroll = new QScrollArea(m_panel);
+    scroll->setObjectName(QStringLiteral("stepScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setAccessibleName(QStringLiteral("Panel penjelasan"));
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidget(m_explanation);
+    scroll->viewport()->setAutoFillBackground(false);
+    m_explanation->setAutoFillBackground(false);
+    layout->addWidget(scroll, 1);
+    m_panel->hide();
+}
+
+void StepMode::saveDrawing()
+{
+    m_savedColours.clear();
+    for (const QString& name : drawingElementNames())
+        m_savedColours.insert(name, m_view->elementColor(name));
+    m_savedDescription = m_view->accessibleDescription();
+    m_savedToolTip = m_view->toolTip();
+}
+
+void StepMode::restoreDrawing()
+{
+    for (auto it = m_savedColours.cbegin(); it != m_savedColours.cend(); ++it)
+        m_view->setElementColor(it.key(), it.value());
+    m_view->setAccessibleDescription(m_savedDescription);
+    m_view->setToolTip(m_savedToolTip);
+}
+
+void StepMode::enter()
+{
+    std::vector<StepFrame> frames = m_source ? m_source() : std::vector<StepFrame>{};
+    if (frames.empty())
+        return;
+    // Focus first: a preview that ends when its widget loses focus puts its colours back now,
+    // before they are saved.
+    if (!m_active)
+        m_savedFocus = QApplication::focusWidget();
+    m_panel->show();
+    m_panel->setFocus(Qt::OtherFocusReason);
+    if (!m_active)
+        saveDrawing();
+    m_frames = std::move(frames);
+    m_active = true;
+    // Only the start and end nodes keep their colour; the marks tell the rest.
+    m_view->reset();
+    for (QShortcut* key : m_keys)
+        key->setEnabled(true);
+    m_overlay->raise();
+    m_overlay->show();
+    m_panel->raise();
+    emit entered();
+    m_current = -1;
+    showStep(0);
+}
+
+void StepMode::leave()
+{
+    if (!m_active)
+        return;
+    m_active = false;
+    for (QShortcut* key : m_keys)
+        key->setEnabled(false);
+    QWidget* focus = QApplication::focusWidget();
+    const bool focusInside = focus == m_panel || m_panel->isAncestorOf(focus);
+    m_overlay->hide();
+    m_panel->hide();
+    restoreDrawing();
+    m_frames.clear();
+    m_explanation->clear();
+    m_explanation->setAccessibleDescription({});
+    if (focusInside && m_savedFocus)
+        m_savedFocus->setFocus(Qt::OtherFocusReason);
+    emit left();
+}
+
+void StepMode::showStep(int index)
+{
+    if (!m_active || m_frames.empty())
+        return;
+    index = std::clamp(index, 0, stepCount() - 1);
+    if (index == m_current)
+        return;
+    m_current = index;
+    const StepFrame& frame = m_frames[size_t(index)];
+    m_overlay->setMarks(frame.marks);
+    m_explanation->setText(frame.explanation);
+    const QString marks = marksDescription(frame.marks);
+    m_view->setToolTip(frame.explanation + QLatin1Char('\n') + marks);
+    m_view->setAccessibleDescription(frame.explanation + QLatin1Char(' ') + marks);
+    m_explanation->setAccessibleDescription(frame.explanation);
+    // Screen readers speak the new step without the user moving there.
+    QAccessibleEvent described(m_explanation, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&described);
+    QAccessibleEvent changed(m_explanation, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+    QAccessibleEvent viewChanged(m_view, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&viewChanged);
+    emit stepShown(index);
+}
+
+} // namespace trayeko::ui

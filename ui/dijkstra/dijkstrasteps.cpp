@@ -1,0 +1,146 @@
+#include "ui/dijkstra/dijkstrasteps.h"
+
+#include "core/numbertext.h"
+#include "core/routes.h"
+#include "core/steps.h"
+#include "ui/common/networkview.h"
+#include "ui/common/twips.h"
+
+#include <QAccessible>
+#include <QEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextBlock>
+
+namespace trayeko::ui {
+
+namespace {
+
+// Bottom left of the frame, below box j3 and left of node 4: the only corner free of nodes and
+// boxes that is big enough for a few lines.
+const QRect kPanelRect{6, 300, 166, 80};
+
+LinkWeights boxWeights(const NetworkView& view)
+{
+    std::array<std::string, kLinkCount> texts;
+    for (int k = 1; k <= kLinkCount; ++k)
+        texts[size_t(k - 1)] = view.weightBox(k)->text().toStdString();
+    return readLinkWeights(texts);
+}
+
+} // namespace
+
+std::vector<StepFrame> dijkstraFrames(const LinkWeights& weights, const std::string& separator)
+{
+    std::vector<StepFrame> frames;
+    for (const DijkstraStep& step : dijkstraSteps(weights, separator)) {
+        StepFrame frame;
+        for (int n = 1; n <= kNodeCount; ++n) {
+            frame.marks.nodeTexts[size_t(n - 1)] =
+                toQString(formatGeneral(step.distance[size_t(n - 1)], separator));
+            if (step.bestLink[size_t(n - 1)] != 0)
+                frame.marks.treeLinks.push_back(step.bestLink[size_t(n - 1)]);
+        }
+        frame.marks.fixedNodes = step.fixed;
+        frame.marks.pivotNode = step.fixedNode;
+        for (const Improvement& imp : step.improvements)
+            frame.marks.improvedLinks.push_back(imp.link);
+        frame.explanation = toQString(step.explanation);
+        frames.push_back(std::move(frame));
+    }
+    return frames;
+}
+
+StepMode* addDijkstraStepMode(NetworkView* view, QWidget* window, MessageBoxFn messageBox)
+{
+    return new StepMode(view, window, kPanelRect, [view, window, messageBox] {
+        const LinkWeights weights = boxWeights(*view);
+        const WeightVerdict verdict = checkWeights(weights);
+        if (verdict != WeightVerdict::Accepted) {
+            messageBox(window->window(), toQString(kRefusalTitle),
+                       toQString(refusalMessage(verdict)));
+            return std::vector<StepFrame>{};
+        }
+        return dijkstraFrames(weights, regionalDecimalSeparator());
+    });
+}
+
+RoutePreview::RoutePreview(NetworkView* view, QPlainTextEdit* table, StepMode* steps)
+    : QObject(table), m_view(view), m_table(table), m_steps(steps)
+{
+    setObjectName(QStringLiteral("routePreview"));
+    table->installEventFilter(this);
+    // The arrow keys move the text cursor from line to line (and with it the route drawn); the
+    // table stays read-only.
+    table->setTextInteractionFlags(table->textInteractionFlags() | Qt::TextSelectableByKeyboard);
+    connect(table, &QPlainTextEdit::cursorPositionChanged, this, &RoutePreview::update);
+    if (steps)
+        connect(steps, &StepMode::entered, this, &RoutePreview::end);
+    // A run paints its own result; the preview ends first so that it never paints stale colours
+    // back, and starts again on the new table if the table keeps the focus.
+    if (auto* run = table->parentWidget()->findChild<QPushButton*>(QStringLiteral("Command1")))
+        connect(run, &QPushButton::pressed, this, &RoutePreview::end);
+}
+
+bool RoutePreview::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_table) {
+        if (event->type() == QEvent::FocusIn)
+            update();
+        else if (event->type() == QEvent::FocusOut)
+            end();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void RoutePreview::update()
+{
+    if (!m_view || !m_table->hasFocus() || (m_steps && m_steps->isActive()))
+        return;
+    const QTextBlock block = m_table->textCursor().block();
+    // Each line starts with its route's number, "9.   6     4 ...".
+    const QString text = block.text().trimmed();
+    const qsizetype dot = text.indexOf(QLatin1Char('.'));
+    const int route = dot > 0 ? text.left(dot).toInt() : 0;
+    if (route < 1 || route > kRouteCount) {
+        end();
+        return;
+    }
+    if (route == m_route)
+        return;
+    if (m_route == 0) {
+        for (const QString& name : drawingElementNames())
+            m_saved.insert(name, m_view->elementColor(name));
+        m_savedDescription = m_view->accessibleDescription();
+    }
+    m_route = route;
+    m_view->reset();
+    const CandidateRoute& candidate = candidateRoute(route);
+    for (int node : candidate.innerNodes)
+        m_view->setElementColor(QStringLiteral("Shape%1").arg(node), fromBgr(colours::biru));
+    for (std::string_view line : candidate.lineControls())
+        m_view->setElementColor(toQString(line), lineColour());
+    for (int link : candidate.links)
+        m_view->setElementColor(QStringLiteral("j%1").arg(link), boxColour());
+    m_view->setAccessibleDescription(QStringLiteral("Lintasan nomor %1 ditampilkan: simpul %2")
+                                         .arg(route)
+                                         .arg(toQString(candidate.nodeText)));
+    QAccessibleEvent described(m_view, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&described);
+}
+
+void RoutePreview::end()
+{
+    if (m_route == 0 || !m_view)
+        return;
+    m_route = 0;
+    for (auto it = m_saved.cbegin(); it != m_saved.cend(); ++it)
+        m_view->setElementColor(it.key(), it.value());
+    m_saved.clear();
+    m_view->setAccessibleDescription(m_savedDescription);
+    QAccessibleEvent described(m_view, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&described);
+}
+
+} // namespace trayeko::ui

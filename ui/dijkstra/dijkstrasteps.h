@@ -1,0 +1,59 @@
+#pragma once
+
+#include "core/demonetwork.h"
+#include "ui/common/seams.h"
+#include "ui/common/stepmode.h"
+
+#include <QObject>
+#include <QPointer>
+#include <string>
+#include <vector>
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace trayeko::ui {
+
+class NetworkView;
+
+// The steps of Dijkstra's method as the drawing shows them: fixed nodes ringed, the tentative
+// distance beside every node ("∞" until reached), the best links so far and this step's
+// improvements.
+std::vector<StepFrame> dijkstraFrames(const LinkWeights& weights, const std::string& separator);
+
+// Step mode for the Dijkstra window's drawing. It refuses the weights a run refuses, with the
+// same message through @p messageBox (parent @p window).
+StepMode* addDijkstraStepMode(NetworkView* view, QWidget* window, MessageBoxFn messageBox);
+
+// Draws the route of the detail table's line under the text cursor on the drawing, in green, while
+// the table has the focus; leaving the table puts the result's colours back.
+class RoutePreview final : public QObject
+{
+    Q_OBJECT
+
+public:
+    RoutePreview(NetworkView* view, QPlainTextEdit* table, StepMode* steps);
+
+    int shownRoute() const { return m_route; } // 0 while nothing is previewed
+
+    static QColor lineColour() { return {0, 160, 0}; }
+    static QColor boxColour() { return {160, 255, 160}; }
+
+    void update();
+    void end();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The window takes the drawing down before the table, and the table may report a lost focus
+    // while it goes.
+    QPointer<NetworkView> m_view;
+    QPlainTextEdit* m_table;
+    QPointer<StepMode> m_steps;
+    int m_route = 0;
+    QHash<QString, QColor> m_saved;
+    QString m_savedDescription;
+};
+
+} // namespace trayeko::ui

@@ -1,0 +1,70 @@
+#include "ui/floyd/floydsteps.h"
+
+#include "core/numbertext.h"
+#include "core/steps.h"
+#include "ui/common/networkview.h"
+#include "ui/common/seams.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScrollBar>
+
+namespace trayeko::ui {
+
+namespace {
+
+// Bottom left of the frame, below box j3 and left of node 4.
+const QRect kPanelRect{3, 300, 146, 76};
+
+std::vector<StepFrame> floydFrames(const NetworkView& view)
+{
+    std::array<std::string, kLinkCount> texts;
+    for (int k = 1; k <= kLinkCount; ++k)
+        texts[size_t(k - 1)] = view.weightBox(k)->text().toStdString();
+    const std::string separator = regionalDecimalSeparator();
+    std::vector<StepFrame> frames;
+    for (const FloydIteration& it : floydChanges(readLinkWeights(texts), separator)) {
+        StepFrame frame;
+        frame.marks.pivotNode = it.k;
+        for (int n = 1; n <= kNodeCount; ++n) {
+            const auto& cell = it.fromStart[size_t(n - 1)];
+            frame.marks.nodeTexts[size_t(n - 1)] =
+                cell ? toQString(formatGeneral(*cell, separator)) : QStringLiteral("∞");
+        }
+        frame.marks.treeLinks = it.routeLinks;
+        frame.explanation = toQString(it.explanation);
+        frames.push_back(std::move(frame));
+    }
+    return frames;
+}
+
+} // namespace
+
+StepMode* addFloydStepMode(NetworkView* view, QWidget* window, QListWidget* values,
+                           QListWidget* nodes)
+{
+    auto* steps = new StepMode(view, window, kPanelRect, [view] { return floydFrames(*view); });
+    for (QListWidget* list : {values, nodes}) {
+        list->setContextMenuPolicy(Qt::ActionsContextMenu);
+        list->addAction(steps->action());
+    }
+    // Where the listings stood before step mode, to put them back afterwards.
+    auto saved = std::make_shared<std::pair<int, int>>();
+    QObject::connect(steps, &StepMode::entered, steps, [=] {
+        *saved = {values->verticalScrollBar()->value(), nodes->verticalScrollBar()->value()};
+    });
+    QObject::connect(steps, &StepMode::left, steps, [=] {
+        values->verticalScrollBar()->setValue(saved->first);
+        nodes->verticalScrollBar()->setValue(saved->second);
+    });
+    QObject::connect(steps, &StepMode::stepShown, steps, [=](int index) {
+        const int k = index + 1;
+        if (QListWidgetItem* item = values->item(valueHeaderLine(k)))
+            values->scrollToItem(item, QAbstractItemView::PositionAtTop);
+        if (QListWidgetItem* item = nodes->item(nodeHeaderLine(k)))
+            nodes->scrollToItem(item, QAbstractItemView::PositionAtTop);
+    });
+    return steps;
+}
+
+} // namespace trayeko::ui
