@@ -3,6 +3,7 @@
 #include "core/clock.h"
 #include "core/floyd.h"
 #include "ui/common/accessibility.h"
+#include "ui/common/classroomactions.h"
 #include "ui/common/networkview.h"
 #include "ui/common/seams.h"
 #include "ui/common/twips.h"
@@ -190,6 +191,9 @@ FloydWindow::FloydWindow(QWidget* parent)
 
     openWindow();
     setAccessibleTexts(this, kAccessibleTexts);
+    m_classroom = installClassroomActions(this, network(), QStringLiteral("floyd"));
+    m_classroom->addListings({{m_valueList, m_valueHeader, QStringLiteral("Matriks Nilai")},
+                              {m_nodeList, m_nodeHeader, QStringLiteral("Matriks Simpul")}});
 }
 
 void FloydWindow::buildListingTabs()
@@ -288,6 +292,7 @@ void FloydWindow::runFloyd()
     const std::string separator = regionalDecimalSeparator();
     const LinkWeights weights = readWeights();
     const FloydListing listing = listFloydMatrices(weights, separator);
+    m_classroom->setRunWeights(weights);
     m_valueList->addItems(toStringList(listing.valueLines));
     m_nodeList->addItems(toStringList(listing.nodeLines));
     showFloydResult(floydResult(weights, listing.final, separator));
