@@ -16,6 +16,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QToolBar>
@@ -41,7 +42,7 @@ QString lastFolder(QStandardPaths::StandardLocation fallback)
     if (!folder.isEmpty() && QFileInfo(folder).isDir())
         return folder;
     const QString standard = QStandardPaths::writableLocation(fallback);
-    return standard.isEmpty() ? QDir::homePath() : standard;
+    return QFileInfo(standard).isDir() ? standard : QDir::homePath();
 }
 
 // The suffix a filter like "Gambar PNG (*.png)" asks for.
@@ -71,6 +72,8 @@ PrintPreviewFn standardPrintPreview()
         printer.setCreator(QStringLiteral("Trayeko"));
         QPrintPreviewDialog dialog(&printer, parent);
         dialog.setWindowTitle(QStringLiteral("Pratinjau cetak \u2014 %1").arg(request.title));
+        if (const QScreen* screen = parent ? parent->screen() : nullptr)
+            dialog.resize(screen->availableSize() * 4 / 5);
         bool withListings = request.offersListings;
         if (request.offersListings) {
             // The listings are an option of the preview, so the user sees the pages they add.
@@ -112,10 +115,11 @@ ClassroomActions::ClassroomActions(QMdiSubWindow* window, QWidget* menuTarget,
     menuTarget->setContextMenuPolicy(Qt::ActionsContextMenu);
     for (QAction* action : {m_copyPicture, m_savePicture, m_print}) {
         menuTarget->addAction(action);
-        // The same action on the client area makes its shortcut work wherever the focus is in
-        // the window, and in no other window.
+        // The same action on the window makes its shortcut work wherever the focus is in it, and
+        // in no other window. Not only on the client area: when the frame comes back from a
+        // dialog, the MDI area gives the focus to the subwindow itself.
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        client()->addAction(action);
+        m_window->addAction(action);
     }
 }
 
@@ -203,8 +207,10 @@ void ClassroomActions::savePicture()
     }
     const PictureFormat format = *pictureFormatOf(fileName);
     QWidget* widget = client();
-    save(fileName, QStringLiteral("Gambar"),
-         [widget, format](QIODevice& device) { return writePicture(widget, format, device); });
+    const QString title = m_window->windowTitle();
+    save(fileName, QStringLiteral("Gambar"), [widget, format, title](QIODevice& device) {
+        return writePicture(widget, format, device, title);
+    });
 }
 
 QList<PrintListing> ClassroomActions::printListings() const

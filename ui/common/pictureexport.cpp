@@ -56,7 +56,7 @@ QImage widgetPicture(QWidget* widget)
     return widget->grab().toImage();
 }
 
-bool writePicture(QWidget* widget, PictureFormat format, QIODevice& device)
+bool writePicture(QWidget* widget, PictureFormat format, QIODevice& device, const QString& title)
 {
     const QSize size = widget->size();
     switch (format) {
@@ -68,7 +68,7 @@ bool writePicture(QWidget* widget, PictureFormat format, QIODevice& device)
         svg.setResolution(int(kPixelsPerInch));
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(0, 0), size));
-        svg.setTitle(widget->window()->windowTitle());
+        svg.setTitle(title);
         svg.setDescription(QStringLiteral("Trayeko"));
         QPainter painter;
         if (!painter.begin(&svg))
@@ -79,7 +79,7 @@ bool writePicture(QWidget* widget, PictureFormat format, QIODevice& device)
     case PictureFormat::Pdf: {
         QPdfWriter pdf(&device);
         pdf.setCreator(QStringLiteral("Trayeko"));
-        pdf.setTitle(widget->window()->windowTitle());
+        pdf.setTitle(title);
         pdf.setResolution(int(kPixelsPerInch));
         pdf.setPageLayout(QPageLayout(QPageSize(QSizeF(size) * 72.0 / kPixelsPerInch,
                                                 QPageSize::Point, QString(), QPageSize::ExactMatch),

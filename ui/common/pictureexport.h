@@ -30,8 +30,9 @@ QImage widgetPicture(QWidget* widget);
 
 // Writes the picture of @p widget to @p device: PNG as the pixels of widgetPicture; SVG and PDF
 // by painting the widget once more into the vector device, so lines and texts stay sharp at any
-// size. False where the device refused the data.
-bool writePicture(QWidget* widget, PictureFormat format, QIODevice& device);
+// size; @p title names the vector document. False where the device refused the data.
+bool writePicture(QWidget* widget, PictureFormat format, QIODevice& device,
+                  const QString& title = {});
 
 // Writes @p fileName whole or not at all: @p write fills a temporary file beside it, which
 // replaces the file only when everything was written. An empty text on success, else why it
