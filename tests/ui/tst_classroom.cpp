@@ -167,8 +167,11 @@ private slots:
         const QByteArray data = file.readAll();
         QVERIFY(program.messages.isEmpty());
         if (suffix == u"png") {
-            QCOMPARE(QImage::fromData(data).convertToFormat(QImage::Format_RGB32),
-                     window->widget()->grab().toImage().convertToFormat(QImage::Format_RGB32));
+            QImage grab = window->widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const QImage saved = QImage::fromData(data);
+            QCOMPARE(saved.dotsPerMeterX(), qRound(96 * grab.devicePixelRatio() / 0.0254));
+            grab.setDevicePixelRatio(1);
+            QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), grab);
         } else if (suffix == u"svg") {
             QSvgRenderer svg(data);
             QVERIFY(svg.isValid());

@@ -60,8 +60,15 @@ bool writePicture(QWidget* widget, PictureFormat format, QIODevice& device, cons
 {
     const QSize size = widget->size();
     switch (format) {
-    case PictureFormat::Png:
-        return widgetPicture(widget).save(&device, "PNG");
+    case PictureFormat::Png: {
+        // The pixels of a high-density screen, marked with the matching resolution, so that a
+        // document shows the picture at the size the window has on the screen.
+        QImage image = widgetPicture(widget);
+        const int dotsPerMetre = qRound(kPixelsPerInch * image.devicePixelRatio() / 0.0254);
+        image.setDotsPerMeterX(dotsPerMetre);
+        image.setDotsPerMeterY(dotsPerMetre);
+        return image.save(&device, "PNG");
+    }
     case PictureFormat::Svg: {
         QSvgGenerator svg;
         svg.setOutputDevice(&device);

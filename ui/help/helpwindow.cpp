@@ -44,7 +44,7 @@ const char* const kKeys = R"(
 | Ctrl+Shift+C | Salin gambar: gambar jendela aktif ke papan klip |
 | Ctrl+Shift+S | Simpan gambar...: gambar jendela aktif sebagai PNG, SVG atau PDF |
 | Ctrl+P | Cetak...: pratinjau dan cetak gambar jendela aktif |
-| Shift+F10, tombol Menu | membuka menu konteks di gambar atau di daftar |
+| Esc | menutup jendela Bantuan |
 
 ## Jendela Dijkstra ("Trayeko 2003")
 
@@ -62,7 +62,7 @@ const char* const kKeys = R"(
 | Enter, Alt+P | Proses |
 | Alt+K | Keluar: menutup jendela |
 | Ctrl+Tab | berpindah antara tab Nilai dan Simpul |
-| Menu konteks daftar | Salin teks, Simpan CSV... |
+| tombol Menu di daftar | menu konteks: Salin teks, Simpan CSV... |
 
 ## Jendela perbandingan ("Compare Multinode")
 
@@ -84,10 +84,11 @@ QString aboutText()
              QString::fromLatin1(qVersion()));
 }
 
-QTextBrowser* makeBrowser(const QString& objectName)
+QTextBrowser* makeBrowser(const QString& objectName, const QString& accessibleName)
 {
     auto* browser = new QTextBrowser;
     browser->setObjectName(objectName);
+    browser->setAccessibleName(accessibleName);
     browser->setOpenExternalLinks(true);
     return browser;
 }
@@ -112,17 +113,17 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
         QStringLiteral("<a href=\"id\">Bahasa Indonesia</a> | <a href=\"en\">English guide</a>"));
     connect(m_languageLinks, &QLabel::linkActivated, this,
             [this](const QString& link) { showGuide(link == u"en"); });
-    m_guide = makeBrowser(QStringLiteral("txtPanduan"));
+    m_guide = makeBrowser(QStringLiteral("txtPanduan"), QStringLiteral("Panduan"));
     auto* guideLayout = new QVBoxLayout(guidePage);
     guideLayout->addWidget(m_languageLinks);
     guideLayout->addWidget(m_guide);
     m_tabs->addTab(guidePage, QStringLiteral("&Panduan"));
 
-    m_keys = makeBrowser(QStringLiteral("txtTombol"));
+    m_keys = makeBrowser(QStringLiteral("txtTombol"), QStringLiteral("Tombol setiap jendela"));
     m_keys->setMarkdown(QString::fromUtf8(kKeys));
     m_tabs->addTab(m_keys, QStringLiteral("&Tombol"));
 
-    m_about = makeBrowser(QStringLiteral("txtTentang"));
+    m_about = makeBrowser(QStringLiteral("txtTentang"), QStringLiteral("Tentang Trayeko"));
     m_about->setMarkdown(aboutText());
     m_tabs->addTab(m_about, QStringLiteral("T&entang Trayeko"));
 
