@@ -37,6 +37,34 @@ QString fileErrorText(QFileDevice::FileError error)
     }
 }
 
+// Paints @p widget and its visible children at their places in @p root. QWidget::render would
+// clip every child to the region it may paint; the PDF engine loses parts of the picture to
+// those nested clips and the SVG generator ignores them. So each widget is painted on its own,
+// parents before children, without clipping. Tab bars go before their siblings: the style draws
+// the selected tab a little into the pane below it, where the page's contents cover it as they
+// do on the screen.
+void paintTree(QPainter& painter, QWidget* root, QWidget* widget)
+{
+    const QPoint at = widget->mapTo(root, QPoint(0, 0));
+    if (!QRect(at, widget->size()).intersects(root->rect()))
+        return;
+    widget->render(&painter, at, QRegion(),
+                   widget == root ? QWidget::DrawWindowBackground : QWidget::RenderFlags());
+    QList<QWidget*> children;
+    for (QObject* child : widget->children())
+        if (auto* w = qobject_cast<QWidget*>(child); w && !w->isWindow() && w->isVisibleTo(root))
+            children.append(w);
+    std::stable_partition(children.begin(), children.end(),
+                          [](QWidget* w) { return w->inherits("QTabBar"); });
+    for (QWidget* child : children)
+        paintTree(painter, root, child);
+}
+
+void paintWidget(QPainter& painter, QWidget* widget)
+{
+    paintTree(painter, widget, widget);
+}
+
 } // namespace
 
 std::optional<PictureFormat> pictureFormatOf(const QString& fileName)
@@ -80,7 +108,7 @@ bool writePicture(QWidget* widget, PictureFormat format, QIODevice& device, cons
         QPainter painter;
         if (!painter.begin(&svg))
             return false;
-        widget->render(&painter);
+        paintWidget(painter, widget);
         return painter.end();
     }
     case PictureFormat::Pdf: {
@@ -94,7 +122,7 @@ bool writePicture(QWidget* widget, PictureFormat format, QIODevice& device, cons
         QPainter painter;
         if (!painter.begin(&pdf))
             return false;
-        widget->render(&painter);
+        paintWidget(painter, widget);
         return painter.end();
     }
     }
@@ -130,7 +158,7 @@ void paintFitted(QPainter& painter, QWidget* widget, const QRectF& page)
     painter.save();
     painter.translate(page.center() - QPointF(size.width(), size.height()) * scale / 2);
     painter.scale(scale, scale);
-    widget->render(&painter);
+    paintWidget(painter, widget);
     painter.restore();
 }
 
