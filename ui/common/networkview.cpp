@@ -5,6 +5,7 @@
 #include "ui/common/twips.h"
 
 #include <QLineEdit>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPaintEvent>
 
@@ -141,7 +142,10 @@ QRect NetworkView::elementRect(const QString& name) const
 void NetworkView::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
-    p.setClipRegion(event->region());
+    // The clip only spares repainting on screen. The PDF and print engines lose parts of the
+    // drawing to the region that the weight boxes cut out of it, so they paint everything.
+    if (p.paintEngine()->type() == QPaintEngine::Raster)
+        p.setClipRegion(event->region());
     const QColor back = fromBgr(colours::frameBack);
     p.fillRect(rect(), back);
 

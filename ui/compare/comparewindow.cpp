@@ -2,6 +2,7 @@
 
 #include "core/scenarios.h"
 #include "ui/common/accessibility.h"
+#include "ui/common/classroomactions.h"
 #include "ui/common/seams.h"
 #include "ui/common/twips.h"
 
@@ -195,6 +196,7 @@ CompareWindow::CompareWindow(QWidget* parent) : QMdiSubWindow(parent)
     connect(m_sizeCombo, &QComboBox::activated, this, &CompareWindow::chooseBoth);
     connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
     setAccessibleTexts(this, kAccessibleTexts);
+    installClassroomActions(this, m_client, QStringLiteral("perbandingan"));
 
     fixOuterSize();
 }

@@ -4,6 +4,7 @@
 #include "core/numbertext.h"
 #include "core/shortestpath.h"
 #include "ui/common/accessibility.h"
+#include "ui/common/classroomactions.h"
 #include "ui/common/networkview.h"
 #include "ui/common/twips.h"
 #include "ui/dijkstra/dijkstrasteps.h"
@@ -185,6 +186,7 @@ DijkstraWindow::DijkstraWindow(QWidget* parent)
     buildTotalBoxes();
     arrangeTabOrder();
     open();
+    installClassroomActions(this, network(), QStringLiteral("dijkstra"));
 
     setAccessibleTexts(this, kAccessibleTexts);
     for (int n = 1; n <= kNodeCount; ++n)

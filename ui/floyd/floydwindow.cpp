@@ -4,6 +4,7 @@
 #include "core/floyd.h"
 #include "core/steps.h"
 #include "ui/common/accessibility.h"
+#include "ui/common/classroomactions.h"
 #include "ui/common/networkview.h"
 #include "ui/common/seams.h"
 #include "ui/common/twips.h"
@@ -194,6 +195,9 @@ FloydWindow::FloydWindow(QWidget* parent)
     openWindow();
     setAccessibleTexts(this, kAccessibleTexts);
     addFloydStepMode(network(), client(), m_valueList, m_nodeList);
+    m_classroom = installClassroomActions(this, network(), QStringLiteral("floyd"));
+    m_classroom->addListings({{m_valueList, m_valueHeader, QStringLiteral("Matriks Nilai")},
+                              {m_nodeList, m_nodeHeader, QStringLiteral("Matriks Simpul")}});
 }
 
 void FloydWindow::buildListingTabs()
@@ -293,6 +297,7 @@ void FloydWindow::runFloyd()
     const std::string separator = regionalDecimalSeparator();
     const LinkWeights weights = readWeights();
     const FloydListing listing = listFloydMatrices(weights, separator);
+    m_classroom->setRunWeights(weights);
     m_valueList->addItems(toStringList(listing.valueLines));
     m_nodeList->addItems(toStringList(listing.nodeLines));
     markFloydChanges(m_valueList, m_nodeList, floydChanges(weights, separator), separator);

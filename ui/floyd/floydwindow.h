@@ -18,6 +18,8 @@ struct FloydResult;
 
 namespace trayeko::ui {
 
+class ClassroomActions;
+
 // The Floyd window "Metode Floid": the drawn network with its editable weights, the value and node
 // matrices of every Floyd-Warshall iteration on the tabs "Nilai" and "Simpul", and the shortest
 // distance from node 1 to node 7 with its route highlighted on the drawing.
@@ -55,6 +57,7 @@ private:
     QPushButton* m_closeButton = nullptr;
     std::array<QLineEdit*, 2> m_totalBoxes{};
     std::array<QLineEdit*, kLinkCount> m_weightBoxes{};
+    ClassroomActions* m_classroom = nullptr;
 };
 
 } // namespace trayeko::ui

@@ -6,6 +6,7 @@
 #include "ui/compare/comparewindow.h"
 #include "ui/dijkstra/dijkstrawindow.h"
 #include "ui/floyd/floydwindow.h"
+#include "ui/help/helpwindow.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -204,6 +205,7 @@ MainWindow::MainWindow(FrameSources sources, QWidget* parent)
     m_datePanel->setText(dateText(m_sources.now().date()) + QStringLiteral(" Indonesia"));
 
     setAccessibleTexts(this, kAccessibleTexts);
+    installHelpAction(this);
 
     showDijkstra();
     tick();

@@ -1,0 +1,98 @@
+#include "core/floydcsv.h"
+
+#include "core/floyd.h"
+#include "core/numbertext.h"
+
+#include <vector>
+
+namespace trayeko {
+
+namespace {
+
+class CsvWriter
+{
+public:
+    explicit CsvWriter(std::string separator) : m_separator(std::move(separator)) {}
+
+    void row(const std::vector<std::string>& fields)
+    {
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            if (i > 0)
+                m_text += m_separator;
+            field(fields[i]);
+        }
+        m_text += "\r\n";
+    }
+
+    std::string take() { return std::move(m_text); }
+
+private:
+    // A field holding the separator, a quote or a line break is quoted, its quotes doubled; no
+    // number needs it, but a spreadsheet must never see a field split in two.
+    void field(const std::string& text)
+    {
+        if (text.find(m_separator) == std::string::npos &&
+            text.find_first_of("\"\r\n") == std::string::npos) {
+            m_text += text;
+            return;
+        }
+        m_text += '"';
+        for (const char c : text) {
+            if (c == '"')
+                m_text += '"';
+            m_text += c;
+        }
+        m_text += '"';
+    }
+
+    std::string m_separator;
+    std::string m_text;
+};
+
+template <class CellText>
+void writeTable(CsvWriter& csv, const char* matrixName, int iteration, CellText cellText)
+{
+    csv.row({matrixName, iteration == 0 ? std::string("Inisialisasi")
+                                        : "Iterasi " + std::to_string(iteration)});
+    std::vector<std::string> fields{"Dari/Ke"};
+    for (int column = 1; column <= kNodeCount; ++column)
+        fields.push_back(std::to_string(column));
+    csv.row(fields);
+    for (int row = 1; row <= kNodeCount; ++row) {
+        fields = {std::to_string(row)};
+        for (int column = 1; column <= kNodeCount; ++column)
+            fields.push_back(cellText(std::size_t(row - 1), std::size_t(column - 1)));
+        csv.row(fields);
+    }
+    csv.row({});
+}
+
+} // namespace
+
+std::string csvFieldSeparator(std::string_view decimalSeparator)
+{
+    return decimalSeparator.find(',') == std::string_view::npos ? "," : ";";
+}
+
+std::string floydCsv(const LinkWeights& weights, std::string_view decimalSeparator)
+{
+    std::vector<FloydMatrices> steps{initFloydMatrices(weights)};
+    for (int k = 1; k <= kNodeCount; ++k) {
+        steps.push_back(steps.back());
+        floydStep(steps.back(), k);
+    }
+
+    CsvWriter csv(csvFieldSeparator(decimalSeparator));
+    for (std::size_t k = 0; k < steps.size(); ++k)
+        writeTable(csv, "Matriks Nilai", int(k), [&](std::size_t i, std::size_t j) {
+            const std::optional<double>& cell = steps[k].value[i][j];
+            return cell ? formatGeneral(*cell, decimalSeparator) : std::string("~");
+        });
+    for (std::size_t k = 0; k < steps.size(); ++k)
+        writeTable(csv, "Matriks Simpul", int(k), [&](std::size_t i, std::size_t j) {
+            return std::to_string(steps[k].node[i][j]);
+        });
+    return csv.take();
+}
+
+} // namespace trayeko

@@ -1,0 +1,284 @@
+#include "ui/common/classroomactions.h"
+
+#include "core/floyd.h"
+#include "core/floydcsv.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QToolBar>
+
+namespace trayeko::ui {
+
+namespace {
+
+const QString kPictureFilters =
+    QStringLiteral("Gambar PNG (*.png);;Gambar vektor SVG (*.svg);;Dokumen PDF (*.pdf)");
+const QString kCsvFilter = QStringLiteral("Tabel CSV (*.csv)");
+const QString kFolderKey = QStringLiteral("ekspor/folder");
+
+// The folder of the last file the user chose, kept in the platform's standard settings place.
+QSettings settings()
+{
+    return QSettings(QStringLiteral("Trayeko"), QStringLiteral("Trayeko"));
+}
+
+QString lastFolder(QStandardPaths::StandardLocation fallback)
+{
+    const QString folder = settings().value(kFolderKey).toString();
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        return folder;
+    const QString standard = QStandardPaths::writableLocation(fallback);
+    return QFileInfo(standard).isDir() ? standard : QDir::homePath();
+}
+
+// The suffix a filter like "Gambar PNG (*.png)" asks for.
+QString filterSuffix(const QString& filter)
+{
+    const qsizetype star = filter.indexOf(QStringLiteral("(*."));
+    if (star < 0)
+        return {};
+    return filter.mid(star + 3, filter.indexOf(u')', star) - star - 3);
+}
+
+} // namespace
+
+SaveFileNameFn standardSaveFileName()
+{
+    return [](QWidget* parent, const QString& caption, const QString& proposed,
+              const QString& filters, QString* selectedFilter) {
+        return QFileDialog::getSaveFileName(parent, caption, proposed, filters, selectedFilter);
+    };
+}
+
+PrintPreviewFn standardPrintPreview()
+{
+    return [](QWidget* parent, const PrintRequest& request) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setDocName(request.title);
+        printer.setCreator(QStringLiteral("Trayeko"));
+        QPrintPreviewDialog dialog(&printer, parent);
+        dialog.setWindowTitle(QStringLiteral("Pratinjau cetak \u2014 %1").arg(request.title));
+        if (const QScreen* screen = parent ? parent->screen() : nullptr)
+            dialog.resize(screen->availableSize() * 4 / 5);
+        bool withListings = request.offersListings;
+        if (request.offersListings) {
+            // The listings are an option of the preview, so the user sees the pages they add.
+            auto* toolBar = dialog.findChild<QToolBar*>();
+            auto* preview = dialog.findChild<QPrintPreviewWidget*>();
+            if (toolBar && preview) {
+                auto* box = new QCheckBox(QStringLiteral("Sertakan daftar &Nilai dan Simpul"));
+                box->setObjectName(QStringLiteral("chkDaftar"));
+                box->setChecked(true);
+                toolBar->addSeparator();
+                toolBar->addWidget(box);
+                QObject::connect(box, &QCheckBox::toggled, preview,
+                                 [&withListings, preview](bool on) {
+                                     withListings = on;
+                                     preview->updatePreview();
+                                 });
+            }
+        }
+        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                         [&](QPrinter* target) { request.print(*target, withListings); });
+        dialog.exec();
+    };
+}
+
+ClassroomActions::ClassroomActions(QMdiSubWindow* window, QWidget* menuTarget,
+                                   const QString& fileStem)
+    : QObject(window), m_window(window), m_fileStem(fileStem)
+{
+    setObjectName(QStringLiteral("classroomActions"));
+    m_copyPicture =
+        makeAction(QStringLiteral("actSalinGambar"), QStringLiteral("Salin gambar"),
+                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &ClassroomActions::copyPicture);
+    m_savePicture =
+        makeAction(QStringLiteral("actSimpanGambar"), QStringLiteral("Simpan gambar..."),
+                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &ClassroomActions::savePicture);
+    m_print = makeAction(QStringLiteral("actCetak"), QStringLiteral("Cetak..."),
+                         QKeySequence(Qt::CTRL | Qt::Key_P), &ClassroomActions::print);
+
+    menuTarget->setContextMenuPolicy(Qt::ActionsContextMenu);
+    for (QAction* action : {m_copyPicture, m_savePicture, m_print}) {
+        menuTarget->addAction(action);
+        // The same action on the window makes its shortcut work wherever the focus is in it, and
+        // in no other window. Not only on the client area: when the frame comes back from a
+        // dialog, the MDI area gives the focus to the subwindow itself.
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        m_window->addAction(action);
+    }
+}
+
+QWidget* ClassroomActions::client() const
+{
+    return m_window->widget();
+}
+
+QAction* ClassroomActions::makeAction(const QString& objectName, const QString& text,
+                                      const QKeySequence& keys,
+                                      void (ClassroomActions::*onTrigger)())
+{
+    auto* action = new QAction(text, this);
+    action->setObjectName(objectName);
+    action->setShortcut(keys);
+    connect(action, &QAction::triggered, this, onTrigger);
+    return action;
+}
+
+void ClassroomActions::addListings(const QList<Listing>& listings)
+{
+    m_listings = listings;
+    m_saveCsv = makeAction(QStringLiteral("actSimpanCsv"), QStringLiteral("Simpan CSV..."), {},
+                           &ClassroomActions::saveCsv);
+    // Until a run there are no matrices to save.
+    m_saveCsv->setEnabled(false);
+    for (int i = 0; i < m_listings.size(); ++i) {
+        QListWidget* list = m_listings[i].list;
+        auto* copy = new QAction(QStringLiteral("Salin teks"), this);
+        copy->setObjectName(QStringLiteral("actSalinTeks%1").arg(i + 1));
+        connect(copy, &QAction::triggered, this, [this, i] { copyListing(i); });
+        list->setContextMenuPolicy(Qt::ActionsContextMenu);
+        list->addAction(copy);
+        list->addAction(m_saveCsv);
+    }
+}
+
+void ClassroomActions::setRunWeights(const LinkWeights& weights)
+{
+    m_runWeights = weights;
+    if (m_saveCsv)
+        m_saveCsv->setEnabled(true);
+}
+
+void ClassroomActions::copyPicture()
+{
+    QApplication::clipboard()->setImage(widgetPicture(client()));
+}
+
+QString ClassroomActions::askFileName(const QString& caption, const QString& proposedName,
+                                      const QString& filters, QString* selectedFilter)
+{
+    const QString proposed =
+        QDir(lastFolder(QStandardPaths::PicturesLocation)).filePath(proposedName);
+    QString fileName = m_seams.saveFileName(m_window, caption, proposed, filters, selectedFilter);
+    if (fileName.isEmpty())
+        return {};
+    settings().setValue(kFolderKey, QFileInfo(fileName).absolutePath());
+    return fileName;
+}
+
+bool ClassroomActions::save(const QString& fileName, const QString& what,
+                            const std::function<bool(QIODevice&)>& write)
+{
+    const QString reason = saveWhole(fileName, write);
+    if (reason.isEmpty())
+        return true;
+    m_seams.messageBox(m_window, QStringLiteral("Trayeko"),
+                       QStringLiteral("%1 tidak dapat disimpan ke\n%2\n\n%3")
+                           .arg(what, QDir::toNativeSeparators(fileName), reason));
+    return false;
+}
+
+void ClassroomActions::savePicture()
+{
+    QString filter;
+    QString fileName = askFileName(QStringLiteral("Simpan gambar"),
+                                   m_fileStem + QStringLiteral(".png"), kPictureFilters, &filter);
+    if (fileName.isEmpty())
+        return;
+    // A name typed without a known suffix gets the one of the chosen filter.
+    if (!pictureFormatOf(fileName)) {
+        const QString suffix = filterSuffix(filter);
+        fileName += u'.' + (suffix.isEmpty() ? QStringLiteral("png") : suffix);
+    }
+    const PictureFormat format = *pictureFormatOf(fileName);
+    QWidget* widget = client();
+    const QString title = m_window->windowTitle();
+    save(fileName, QStringLiteral("Gambar"), [widget, format, title](QIODevice& device) {
+        return writePicture(widget, format, device, title);
+    });
+}
+
+QList<PrintListing> ClassroomActions::printListings() const
+{
+    // Printed from the run's weights, so the pages hold every iteration whatever the lists show
+    // at the moment.
+    QList<PrintListing> out;
+    if (!m_runWeights || m_listings.size() != 2)
+        return out;
+    const FloydListing listing = listFloydMatrices(*m_runWeights, regionalDecimalSeparator());
+    const std::vector<std::string>* lines[] = {&listing.valueLines, &listing.nodeLines};
+    for (int i = 0; i < 2; ++i) {
+        PrintListing page{m_listings[i].title, m_listings[i].header->text(), {}};
+        for (const std::string& line : *lines[i])
+            page.lines.append(toQString(line));
+        out.append(page);
+    }
+    return out;
+}
+
+void ClassroomActions::print()
+{
+    PrintRequest request;
+    request.title = m_window->windowTitle();
+    request.offersListings = !printListings().isEmpty();
+    request.print = [this](QPrinter& printer, bool withListings) {
+        const int pages = printPictureAndListings(
+            printer, client(), withListings ? printListings() : QList<PrintListing>());
+        if (pages == 0)
+            m_seams.messageBox(m_window, QStringLiteral("Trayeko"),
+                               QStringLiteral("Pencetak tidak dapat dimulai."));
+        return pages;
+    };
+    m_seams.printPreview(m_window, request);
+}
+
+void ClassroomActions::copyListing(int index)
+{
+    if (index < 0 || index >= m_listings.size())
+        return;
+    const Listing& listing = m_listings[index];
+    QStringList lines{listing.header->text()};
+    for (int row = 0; row < listing.list->count(); ++row)
+        lines.append(listing.list->item(row)->text());
+    QApplication::clipboard()->setText(lines.join(u'\n') + u'\n');
+}
+
+void ClassroomActions::saveCsv()
+{
+    if (!m_runWeights)
+        return;
+    QString filter;
+    QString fileName = askFileName(QStringLiteral("Simpan CSV"),
+                                   m_fileStem + QStringLiteral(".csv"), kCsvFilter, &filter);
+    if (fileName.isEmpty())
+        return;
+    if (QFileInfo(fileName).suffix().isEmpty())
+        fileName += QStringLiteral(".csv");
+    const QByteArray csv =
+        QByteArray::fromStdString(floydCsv(*m_runWeights, regionalDecimalSeparator()));
+    save(fileName, QStringLiteral("Tabel CSV"),
+         [&csv](QIODevice& device) { return device.write(csv) == csv.size(); });
+}
+
+ClassroomActions* installClassroomActions(QMdiSubWindow* window, QWidget* menuTarget,
+                                          const QString& fileStem)
+{
+    return new ClassroomActions(window, menuTarget, fileStem);
+}
+
+} // namespace trayeko::ui

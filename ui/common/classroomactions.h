@@ -1,0 +1,118 @@
+#pragma once
+
+#include "core/demonetwork.h"
+#include "ui/common/pictureexport.h"
+#include "ui/common/seams.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <optional>
+
+class QAction;
+class QLabel;
+class QListWidget;
+class QMdiSubWindow;
+class QPrinter;
+
+namespace trayeko::ui {
+
+// Asks for the name of a file to write, like QFileDialog::getSaveFileName; an empty name means
+// the user cancelled. @p selectedFilter receives the filter the user chose.
+using SaveFileNameFn =
+    std::function<QString(QWidget* parent, const QString& caption, const QString& proposed,
+                          const QString& filters, QString* selectedFilter)>;
+
+// One print job as the print preview sees it: @p print paints the pages onto a printer and
+// returns how many it painted; @p offersListings says whether the listings may be added.
+struct PrintRequest
+{
+    QString title;
+    bool offersListings = false;
+    std::function<int(QPrinter& printer, bool withListings)> print;
+};
+
+// Shows the print preview for @p request and prints when the user confirms.
+using PrintPreviewFn = std::function<void(QWidget* parent, const PrintRequest& request)>;
+
+SaveFileNameFn standardSaveFileName();
+PrintPreviewFn standardPrintPreview();
+
+// Everything the actions ask the user; tests answer without any dialog.
+struct ClassroomSeams
+{
+    SaveFileNameFn saveFileName = standardSaveFileName();
+    MessageBoxFn messageBox = criticalMessageBox();
+    PrintPreviewFn printPreview = standardPrintPreview();
+};
+
+// The actions that take a tool window's contents out of the program: copy, save and print the
+// picture of its client area ("Salin gambar", "Simpan gambar...", "Cetak..."), and in the Floyd
+// window copy a listing as text and save all matrices as CSV. The actions sit in the context
+// menu of the widget they are installed on; their shortcuts work anywhere in the window.
+class ClassroomActions final : public QObject
+{
+    Q_OBJECT
+
+public:
+    // A listing of the Floyd window: its list, the column header above it and a title for
+    // printing.
+    struct Listing
+    {
+        QListWidget* list = nullptr;
+        QLabel* header = nullptr;
+        QString title;
+    };
+
+    // Installs the picture actions on @p window, in the context menu of @p menuTarget. Files are
+    // proposed as @p fileStem with the format's suffix.
+    ClassroomActions(QMdiSubWindow* window, QWidget* menuTarget, const QString& fileStem);
+
+    // Adds "Salin teks" and "Simpan CSV..." to the context menu of each listing, and the
+    // listings (all iterations of the last run) as an option of "Cetak...".
+    void addListings(const QList<Listing>& listings);
+
+    // The weights of the run the listings show; the CSV and the printed listings are worked out
+    // from them.
+    void setRunWeights(const LinkWeights& weights);
+
+    void setSeams(ClassroomSeams seams) { m_seams = std::move(seams); }
+
+    QAction* copyPictureAction() const { return m_copyPicture; }
+    QAction* savePictureAction() const { return m_savePicture; }
+    QAction* printAction() const { return m_print; }
+    QAction* saveCsvAction() const { return m_saveCsv; }
+
+    void copyPicture();
+    void savePicture();
+    void print();
+    void copyListing(int index);
+    void saveCsv();
+
+private:
+    QWidget* client() const;
+    QAction* makeAction(const QString& objectName, const QString& text, const QKeySequence& keys,
+                        void (ClassroomActions::*onTrigger)());
+    QString askFileName(const QString& caption, const QString& proposedName, const QString& filters,
+                        QString* selectedFilter);
+    bool save(const QString& fileName, const QString& what,
+              const std::function<bool(QIODevice&)>& write);
+    QList<PrintListing> printListings() const;
+
+    QMdiSubWindow* m_window;
+    QString m_fileStem;
+    QAction* m_copyPicture = nullptr;
+    QAction* m_savePicture = nullptr;
+    QAction* m_print = nullptr;
+    QAction* m_saveCsv = nullptr;
+    QList<Listing> m_listings;
+    std::optional<LinkWeights> m_runWeights;
+    ClassroomSeams m_seams;
+};
+
+// Installs the classroom actions on @p window with their context menu on @p menuTarget.
+ClassroomActions* installClassroomActions(QMdiSubWindow* window, QWidget* menuTarget,
+                                          const QString& fileStem);
+
+} // namespace trayeko::ui

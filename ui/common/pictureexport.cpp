@@ -1,0 +1,207 @@
+#include "ui/common/pictureexport.h"
+
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <QWidget>
+#include <algorithm>
+
+namespace trayeko::ui {
+
+namespace {
+
+// Widgets are laid out in pixels of 1/96 inch; the vector files keep that scale so that they
+// open at the size the window has on the screen.
+constexpr qreal kPixelsPerInch = 96.0;
+
+QString fileErrorText(QFileDevice::FileError error)
+{
+    switch (error) {
+    case QFileDevice::OpenError:
+    case QFileDevice::PermissionsError:
+        return QStringLiteral("Berkas tidak dapat dibuat di folder itu.");
+    case QFileDevice::WriteError:
+    case QFileDevice::ResizeError:
+        return QStringLiteral("Berkas tidak dapat ditulis sampai selesai; mungkin disk penuh.");
+    case QFileDevice::RenameError:
+        return QStringLiteral("Sistem tidak menerima nama berkas itu.");
+    default:
+        return QStringLiteral("Berkas tidak dapat disimpan.");
+    }
+}
+
+// Paints @p widget and its visible children at their places in @p root. QWidget::render would
+// clip every child to the region it may paint; the PDF engine loses parts of the picture to
+// those nested clips and the SVG generator ignores them. So each widget is painted on its own,
+// parents before children, without clipping. Tab bars go before their siblings: the style draws
+// the selected tab a little into the pane below it, where the page's contents cover it as they
+// do on the screen.
+void paintTree(QPainter& painter, QWidget* root, QWidget* widget)
+{
+    const QPoint at = widget->mapTo(root, QPoint(0, 0));
+    if (!QRect(at, widget->size()).intersects(root->rect()))
+        return;
+    widget->render(&painter, at, QRegion(),
+                   widget == root ? QWidget::DrawWindowBackground : QWidget::RenderFlags());
+    QList<QWidget*> children;
+    for (QObject* child : widget->children())
+        if (auto* w = qobject_cast<QWidget*>(child); w && !w->isWindow() && w->isVisibleTo(root))
+            children.append(w);
+    std::stable_partition(children.begin(), children.end(),
+                          [](QWidget* w) { return w->inherits("QTabBar"); });
+    for (QWidget* child : children)
+        paintTree(painter, root, child);
+}
+
+void paintWidget(QPainter& painter, QWidget* widget)
+{
+    paintTree(painter, widget, widget);
+}
+
+} // namespace
+
+std::optional<PictureFormat> pictureFormatOf(const QString& fileName)
+{
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    if (suffix == u"png")
+        return PictureFormat::Png;
+    if (suffix == u"svg")
+        return PictureFormat::Svg;
+    if (suffix == u"pdf")
+        return PictureFormat::Pdf;
+    return std::nullopt;
+}
+
+QImage widgetPicture(QWidget* widget)
+{
+    return widget->grab().toImage();
+}
+
+bool writePicture(QWidget* widget, PictureFormat format, QIODevice& device, const QString& title)
+{
+    const QSize size = widget->size();
+    switch (format) {
+    case PictureFormat::Png: {
+        // The pixels of a high-density screen, marked with the matching resolution, so that a
+        // document shows the picture at the size the window has on the screen.
+        QImage image = widgetPicture(widget);
+        const int dotsPerMetre = qRound(kPixelsPerInch * image.devicePixelRatio() / 0.0254);
+        image.setDotsPerMeterX(dotsPerMetre);
+        image.setDotsPerMeterY(dotsPerMetre);
+        return image.save(&device, "PNG");
+    }
+    case PictureFormat::Svg: {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&device);
+        svg.setResolution(int(kPixelsPerInch));
+        svg.setSize(size);
+        svg.setViewBox(QRect(QPoint(0, 0), size));
+        svg.setTitle(title);
+        svg.setDescription(QStringLiteral("Trayeko"));
+        QPainter painter;
+        if (!painter.begin(&svg))
+            return false;
+        paintWidget(painter, widget);
+        return painter.end();
+    }
+    case PictureFormat::Pdf: {
+        QPdfWriter pdf(&device);
+        pdf.setCreator(QStringLiteral("Trayeko"));
+        pdf.setTitle(title);
+        pdf.setResolution(int(kPixelsPerInch));
+        pdf.setPageLayout(QPageLayout(QPageSize(QSizeF(size) * 72.0 / kPixelsPerInch,
+                                                QPageSize::Point, QString(), QPageSize::ExactMatch),
+                                      QPageLayout::Portrait, QMarginsF()));
+        QPainter painter;
+        if (!painter.begin(&pdf))
+            return false;
+        paintWidget(painter, widget);
+        return painter.end();
+    }
+    }
+    return false;
+}
+
+QString saveWhole(const QString& fileName, const std::function<bool(QIODevice&)>& write)
+{
+    QSaveFile file(fileName);
+    // Without the direct-write fallback a folder where no temporary file may be made fails
+    // instead of the file being overwritten in place, where a failure would leave it half done.
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly))
+        return fileErrorText(file.error()) + QStringLiteral(" (%1)").arg(file.errorString());
+    if (!write(file) || file.error() != QFileDevice::NoError) {
+        const QFileDevice::FileError error =
+            file.error() == QFileDevice::NoError ? QFileDevice::WriteError : file.error();
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return fileErrorText(error) + QStringLiteral(" (%1)").arg(reason);
+    }
+    if (!file.commit())
+        return fileErrorText(file.error()) + QStringLiteral(" (%1)").arg(file.errorString());
+    return {};
+}
+
+void paintFitted(QPainter& painter, QWidget* widget, const QRectF& page)
+{
+    const QSizeF size = widget->size();
+    if (size.isEmpty() || page.isEmpty())
+        return;
+    const qreal scale = std::min(page.width() / size.width(), page.height() / size.height());
+    painter.save();
+    painter.translate(page.center() - QPointF(size.width(), size.height()) * scale / 2);
+    painter.scale(scale, scale);
+    paintWidget(painter, widget);
+    painter.restore();
+}
+
+int printPictureAndListings(QPrinter& printer, QWidget* widget, const QList<PrintListing>& listings)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return 0;
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const QRectF area(QPointF(0, 0), page.size());
+    paintFitted(painter, widget, area);
+    int pages = 1;
+
+    QFont text = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    text.setStyleHint(QFont::TypeWriter);
+    text.setPointSizeF(10);
+    QFont bold = text;
+    bold.setBold(true);
+    const QFontMetricsF metrics(text, &printer);
+    const qreal line = metrics.lineSpacing();
+    // Title, header and a blank line take the top of every page.
+    const int linesPerPage = std::max(1, int(area.height() / line) - 3);
+
+    for (const PrintListing& listing : listings) {
+        for (qsizetype first = 0; first < listing.lines.size() || first == 0;
+             first += linesPerPage) {
+            printer.newPage();
+            ++pages;
+            qreal y = metrics.ascent();
+            painter.setFont(bold);
+            painter.drawText(QPointF(0, y), listing.title);
+            painter.drawText(QPointF(0, y += line), listing.header);
+            painter.setFont(text);
+            y += line;
+            const qsizetype last = std::min(listing.lines.size(), first + linesPerPage);
+            for (qsizetype i = first; i < last; ++i)
+                painter.drawText(QPointF(0, y += line), listing.lines[i]);
+            if (listing.lines.isEmpty())
+                break;
+        }
+    }
+    painter.end();
+    return pages;
+}
+
+} // namespace trayeko::ui
