@@ -1,10 +1,15 @@
+#include "ui/common/networklayout.h"
 #include "ui/common/networkview.h"
 #include "ui/common/twips.h"
+#include "ui/common/utf8.h"
 
 #include <QLineEdit>
 #include <QtTest>
+#include <cmath>
 
-using trayeko::ui::NetworkView;
+using namespace trayeko::ui;
+using trayeko::LinkWeights;
+using IntList = QList<int>;
 
 class Tst_networkview final : public QObject
 {
@@ -16,6 +21,10 @@ private slots:
     void resetRestoresNeutralColoursButKeepsStartAndEnd();
     void ignoresUnknownNames_data();
     void ignoresUnknownNames();
+    void drawsEveryLinkFromItsNodeToItsNode();
+    void highlightsOneRouteAtATime_data();
+    void highlightsOneRouteAtATime();
+    void readsAndWritesWeights();
 };
 
 void Tst_networkview::placesBoxesWithTheVariantsShift_data()
@@ -36,7 +45,7 @@ void Tst_networkview::placesBoxesWithTheVariantsShift()
     QFETCH(QString, box);
     QFETCH(QPoint, pos);
     QFETCH(QSize, frame);
-    NetworkView view(floyd ? trayeko::floydDrawing() : trayeko::dijkstraDrawing());
+    NetworkView view(floyd ? trayeko::ui::floydDrawing() : trayeko::ui::dijkstraDrawing());
     auto* edit = view.findChild<QLineEdit*>(box);
     QVERIFY(edit);
     QCOMPARE(edit->pos(), pos);
@@ -46,7 +55,7 @@ void Tst_networkview::placesBoxesWithTheVariantsShift()
 
 void Tst_networkview::resetRestoresNeutralColoursButKeepsStartAndEnd()
 {
-    NetworkView view(trayeko::dijkstraDrawing());
+    NetworkView view(trayeko::ui::dijkstraDrawing());
     const QColor blue(128, 128, 255), red(255, 0, 0);
     const QStringList names{"Shape1", "Shape4", "Shape7", "lj10b", "lj12a", "lj3", "j10", "j3"};
     for (const QString& name : names)
@@ -74,9 +83,91 @@ void Tst_networkview::ignoresUnknownNames_data()
 void Tst_networkview::ignoresUnknownNames()
 {
     QFETCH(QString, name);
-    NetworkView view(trayeko::dijkstraDrawing());
+    NetworkView view(trayeko::ui::dijkstraDrawing());
     view.setElementColor(name, Qt::red);
     QVERIFY(!view.elementColor(name).isValid());
+}
+
+// The picture and the core's link table agree: each arrow leaves the circle of the link's first
+// node and points into the circle of its second.
+void Tst_networkview::drawsEveryLinkFromItsNodeToItsNode()
+{
+    const double radius = kNodeDiameter / 2.0;
+    const auto nearNode = [&](TwipPoint p, int node) {
+        const TwipPoint corner = nodeLayouts()[size_t(node - 1)].circle;
+        return std::hypot(p.x - corner.x - radius, p.y - corner.y - radius) <= 1.1 * radius;
+    };
+    for (const trayeko::LinkInfo& link : trayeko::demoLinks()) {
+        const LinkLayout& picture = linkLayout(link.number);
+        QCOMPARE(picture.number, link.number);
+        QVERIFY2(nearNode(picture.head, link.toNode), qPrintable(toQString(picture.weightBox)));
+        bool leaves = false;
+        for (const NamedLine& line : picture.lines())
+            leaves =
+                leaves || nearNode(line.from, link.fromNode) || nearNode(line.to, link.fromNode);
+        QVERIFY2(leaves, qPrintable(toQString(picture.weightBox)));
+    }
+}
+
+void Tst_networkview::highlightsOneRouteAtATime_data()
+{
+    QTest::addColumn<IntList>("innerNodes");
+    QTest::addColumn<IntList>("links");
+    QTest::addColumn<QStringList>("coloured"); // every element off its neutral colour afterwards
+    QTest::newRow("direct link, both segments")
+        << IntList{} << IntList{10} << QStringList{"Shape1", "Shape7", "lj10a", "lj10b", "j10"};
+    QTest::newRow("through 3 and 5") << IntList{3, 5} << IntList{2, 7, 13}
+                                     << QStringList{"Shape1", "Shape3", "Shape5", "Shape7", "lj2",
+                                                    "lj7",    "lj13",   "j2",     "j7",     "j13"};
+    QTest::newRow("through 4, link 12 in two pieces")
+        << IntList{4} << IntList{3, 12}
+        << QStringList{"Shape1", "Shape4", "Shape7", "lj3", "lj12a", "lj12b", "j3", "j12"};
+}
+
+void Tst_networkview::highlightsOneRouteAtATime()
+{
+    QFETCH(IntList, innerNodes);
+    QFETCH(IntList, links);
+    QFETCH(QStringList, coloured);
+    NetworkView view(dijkstraDrawing());
+    view.highlightEnds();
+    // A route shown before is wiped out by the next.
+    view.highlightRoute(std::vector<int>{2, 3, 6, 5}, std::vector<int>{1, 4, 8, 11, 13, 14});
+    view.highlightRoute(std::vector<int>(innerNodes.begin(), innerNodes.end()),
+                        std::vector<int>(links.begin(), links.end()));
+
+    QStringList found;
+    for (const NodeLayout& node : nodeLayouts()) {
+        const QColor c = view.elementColor(toQString(node.shapeName));
+        if (c != neutralNodeColor()) {
+            QCOMPARE(c, routeNodeColor());
+            found << toQString(node.shapeName);
+        }
+    }
+    for (const LinkLayout& link : linkLayouts()) {
+        for (const NamedLine& line : link.lines())
+            if (view.elementColor(toQString(line.name)) == routeColor())
+                found << toQString(line.name);
+        if (view.elementColor(toQString(link.weightBox)) == routeColor())
+            found << toQString(link.weightBox);
+    }
+    std::sort(found.begin(), found.end());
+    std::sort(coloured.begin(), coloured.end());
+    QCOMPARE(found, coloured);
+}
+
+void Tst_networkview::readsAndWritesWeights()
+{
+    NetworkView view(floydDrawing());
+    view.setDefaultWeights();
+    QCOMPARE(view.weightBox(10)->text(), "16");
+    QCOMPARE(view.weights(), trayeko::defaultWeights());
+    view.weightBox(3)->setText(" 2.5x");
+    view.weightBox(14)->setText("");
+    LinkWeights expected = trayeko::defaultWeights();
+    expected[2] = 2.5;
+    expected[13] = 0;
+    QCOMPARE(view.weights(), expected);
 }
 
 QTEST_MAIN(Tst_networkview)

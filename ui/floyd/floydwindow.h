@@ -40,7 +40,6 @@ private:
     QLabel* makeColumnHeader(QWidget* page, const QString& objectName);
     void fitListingFont();
     void openWindow();
-    LinkWeights readWeights() const;
     void showFloydResult(const FloydResult& result);
 
     QTabWidget* m_tabs = nullptr;
@@ -54,7 +53,6 @@ private:
     QPushButton* m_runButton = nullptr;
     QPushButton* m_closeButton = nullptr;
     std::array<QLineEdit*, 2> m_totalBoxes{};
-    std::array<QLineEdit*, kLinkCount> m_weightBoxes{};
 };
 
 } // namespace trayeko::ui

@@ -1,9 +1,10 @@
-#include "ui/common/accessibility.h"
+#include "ui/common/networkaccessible.h"
 
 #include "core/demonetwork.h"
+#include "ui/common/networklayout.h"
 #include "ui/common/networkview.h"
-#include "ui/common/seams.h"
 #include "ui/common/twips.h"
+#include "ui/common/utf8.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -39,13 +40,13 @@ bool isNodeIndex(int elementIndex)
 // for a link line. The start and end nodes are blue from the start, as on the screen.
 bool nodeHighlighted(const NetworkView& view, int node)
 {
-    return view.elementColor(QStringLiteral("Shape%1").arg(node)) == fromBgr(colours::biru);
+    return view.elementColor(QStringLiteral("Shape%1").arg(node)) == routeNodeColor();
 }
 
 bool linkHighlighted(const NetworkView& view, const LinkInfo& link)
 {
-    const QColor red = fromBgr(colours::merah);
-    for (const NamedLine& line : link.lines())
+    const QColor red = routeColor();
+    for (const NamedLine& line : linkLayout(link.number).lines())
         if (view.elementColor(toQString(line.name)) == red)
             return true;
     return false;
@@ -128,7 +129,7 @@ public:
         if (isNodeIndex(index_)) {
             local = view_->elementRect(QStringLiteral("Shape%1").arg(index_ + 1));
         } else {
-            for (const NamedLine& line : linkAt(index_).lines())
+            for (const NamedLine& line : linkLayout(linkAt(index_).number).lines())
                 local |= view_->elementRect(toQString(line.name));
         }
         return QRect(view_->mapToGlobal(local.topLeft()), local.size());
@@ -142,13 +143,13 @@ public:
             return false;
         const QPointF p = view_->mapFromGlobal(QPointF(global));
         if (isNodeIndex(index_)) {
-            const NodeInfo& node = demoNodes()[size_t(index_)];
+            const NodeLayout& node = nodeLayouts()[size_t(index_)];
             const double radius = double(kNodeDiameter) / kTwipsPerPixel / 2;
             const QPointF centre = viewPoint(*view_, node.circle) + QPointF(radius, radius);
             const QPointF d = p - centre;
             return QPointF::dotProduct(d, d) <= radius * radius;
         }
-        for (const NamedLine& line : linkAt(index_).lines())
+        for (const NamedLine& line : linkLayout(linkAt(index_).number).lines())
             if (distanceToSegment(p, viewPoint(*view_, line.from), viewPoint(*view_, line.to)) <=
                 kLineHitDistance)
                 return true;
@@ -290,10 +291,10 @@ QAccessibleInterface* networkViewFactory(const QString& className, QObject* obje
 // The element index of a node circle, link line or weight box name, or -1.
 int elementIndexOf(const QString& name)
 {
-    for (const NodeInfo& node : demoNodes())
+    for (const NodeLayout& node : nodeLayouts())
         if (toQString(node.shapeName) == name)
             return node.number - 1;
-    for (const LinkInfo& link : demoLinks()) {
+    for (const LinkLayout& link : linkLayouts()) {
         if (toQString(link.weightBox) == name)
             return kNodeCount + link.number - 1;
         for (const NamedLine& line : link.lines())
@@ -303,39 +304,8 @@ int elementIndexOf(const QString& name)
     return -1;
 }
 
-} // namespace
-
-void setAccessibleTexts(QWidget* root, std::span<const AccessibleText> texts)
-{
-    for (const AccessibleText& t : texts) {
-        const QString objectName = QString::fromUtf8(t.objectName);
-        QWidget* w = objectName.isEmpty() ? root : root->findChild<QWidget*>(objectName);
-        if (!w) {
-            qWarning("setAccessibleTexts: no control named %s", t.objectName);
-            continue;
-        }
-        if (t.name)
-            w->setAccessibleName(QString::fromUtf8(t.name));
-        if (t.description)
-            w->setAccessibleDescription(QString::fromUtf8(t.description));
-    }
-}
-
-void makeAccessible(NetworkView& view)
-{
-    static std::once_flag installed;
-    std::call_once(installed, [] { QAccessible::installFactory(networkViewFactory); });
-
-    for (const LinkInfo& link : demoLinks()) {
-        QLineEdit* box = view.weightBox(link.number);
-        box->setAccessibleName(QStringLiteral("Bobot jalur %1").arg(link.number));
-        box->setAccessibleDescription(QStringLiteral("Jalur %1 dari simpul %2 ke simpul %3")
-                                          .arg(link.number)
-                                          .arg(link.fromNode)
-                                          .arg(link.toNode));
-    }
-}
-
+// Tells assistive technology that the named drawing element has changed colour, and with it
+// possibly its highlighted state.
 void notifyElementChanged(NetworkView& view, const QString& elementName)
 {
     // Qt drops events while no assistive technology listens; then no interface need be built.
@@ -358,6 +328,25 @@ void notifyElementChanged(NetworkView& view, const QString& elementName)
     QAccessible::updateAccessibility(&elementEvent);
     QAccessibleEvent viewEvent(&view, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&viewEvent);
+}
+
+} // namespace
+
+void makeAccessible(NetworkView& view)
+{
+    static std::once_flag installed;
+    std::call_once(installed, [] { QAccessible::installFactory(networkViewFactory); });
+
+    for (const LinkInfo& link : demoLinks()) {
+        QLineEdit* box = view.weightBox(link.number);
+        box->setAccessibleName(QStringLiteral("Bobot jalur %1").arg(link.number));
+        box->setAccessibleDescription(QStringLiteral("Jalur %1 dari simpul %2 ke simpul %3")
+                                          .arg(link.number)
+                                          .arg(link.fromNode)
+                                          .arg(link.toNode));
+    }
+    QObject::connect(&view, &NetworkView::elementColorChanged, &view,
+                     [&view](const QString& name) { notifyElementChanged(view, name); });
 }
 
 QString highlightedRouteText(const NetworkView& view)
