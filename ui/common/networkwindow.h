@@ -17,8 +17,9 @@ class NetworkView;
 // What the Dijkstra and the Floyd window share: an MDI child window whose client area (designed
 // in twips) holds the white banner strip and the drawn network in the frame "Pencarian Jalur"
 // (network(): weights in and out, route highlighting), a default button that answers Enter
-// anywhere in the window, the progress animation, and an injectable clock for the elapsed-time
-// text. Each window's run reads the weights, asks the core, and shows what came back.
+// anywhere in the window, and an injectable clock for the elapsed-time text. Each window's run
+// reads the weights, asks the core, and shows what came back (playProgress in progress.h plays
+// the progress bar).
 //
 // Sizes set through setOuterSizeTwips include the subwindow frame, like a window's Width and
 // Height; positions of controls are relative to the client area.

@@ -135,21 +135,21 @@ class CompareWindow::Reports final : public ComparisonView
 public:
     Reports(QProgressBar* dijkstraBar, QProgressBar* floydBar, QPlainTextEdit* dijkstraBox,
             QPlainTextEdit* floydBox)
-        : dijkstraBar_(dijkstraBar), floydBar_(floydBar), dijkstraBox_(dijkstraBox),
-          floydBox_(floydBox)
+        : m_dijkstraBar(dijkstraBar), m_floydBar(floydBar), m_dijkstraBox(dijkstraBox),
+          m_floydBox(floydBox)
     {
     }
 
-    ProgressBar& dijkstraBar() override { return dijkstraBar_; }
-    ProgressBar& floydBar() override { return floydBar_; }
-    void setDijkstraReport(const std::string& text) override { showReport(dijkstraBox_, text); }
-    void setFloydReport(const std::string& text) override { showReport(floydBox_, text); }
+    ProgressBar& dijkstraBar() override { return m_dijkstraBar; }
+    ProgressBar& floydBar() override { return m_floydBar; }
+    void setDijkstraReport(const std::string& text) override { showReport(m_dijkstraBox, text); }
+    void setFloydReport(const std::string& text) override { showReport(m_floydBox, text); }
 
 private:
-    QtProgressBar dijkstraBar_;
-    QtProgressBar floydBar_;
-    QPlainTextEdit* dijkstraBox_;
-    QPlainTextEdit* floydBox_;
+    QtProgressBar m_dijkstraBar;
+    QtProgressBar m_floydBar;
+    QPlainTextEdit* m_dijkstraBox;
+    QPlainTextEdit* m_floydBox;
 };
 
 CompareWindow::CompareWindow(QWidget* parent) : QMdiSubWindow(parent)

@@ -237,7 +237,7 @@ void DijkstraWindow::buildControls()
                              QRect(6480, 6360, 1215, 375));
     m_closeButton = makeButton(QStringLiteral("Command2"), QStringLiteral("&Keluar"),
                                QRect(7800, 6360, 1215, 375));
-    connect(m_runButton, &QPushButton::clicked, this, &DijkstraWindow::proses);
+    connect(m_runButton, &QPushButton::clicked, this, &DijkstraWindow::runDijkstra);
     connect(m_closeButton, &QPushButton::clicked, this, &DijkstraWindow::close);
 
     m_blinkTimer = new QTimer(this);
@@ -419,7 +419,7 @@ void DijkstraWindow::toggleDetail()
     centreOnScreen();
 }
 
-void DijkstraWindow::proses()
+void DijkstraWindow::runDijkstra()
 {
     const ClockReading start = now();
     const std::string separator = regionalDecimalSeparator();

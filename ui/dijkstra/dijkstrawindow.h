@@ -42,7 +42,7 @@ public:
     void toggleDetail();
 
     // The run started by "&Proses..." (or Enter).
-    void proses();
+    void runDijkstra();
 
 protected:
     void showEvent(QShowEvent* event) override;
