@@ -8,8 +8,6 @@
 #include <cmath>
 
 using namespace trayeko::ui;
-using trayeko::LinkWeights;
-using IntList = QList<int>;
 
 class Tst_networkview final : public QObject
 {
@@ -22,9 +20,6 @@ private slots:
     void ignoresUnknownNames_data();
     void ignoresUnknownNames();
     void drawsEveryLinkFromItsNodeToItsNode();
-    void highlightsOneRouteAtATime_data();
-    void highlightsOneRouteAtATime();
-    void readsAndWritesWeights();
 };
 
 void Tst_networkview::placesBoxesWithTheVariantsShift_data()
@@ -45,7 +40,7 @@ void Tst_networkview::placesBoxesWithTheVariantsShift()
     QFETCH(QString, box);
     QFETCH(QPoint, pos);
     QFETCH(QSize, frame);
-    NetworkView view(floyd ? trayeko::ui::floydDrawing() : trayeko::ui::dijkstraDrawing());
+    NetworkView view(floyd ? floydDrawing() : dijkstraDrawing());
     auto* edit = view.findChild<QLineEdit*>(box);
     QVERIFY(edit);
     QCOMPARE(edit->pos(), pos);
@@ -55,7 +50,7 @@ void Tst_networkview::placesBoxesWithTheVariantsShift()
 
 void Tst_networkview::resetRestoresNeutralColoursButKeepsStartAndEnd()
 {
-    NetworkView view(trayeko::ui::dijkstraDrawing());
+    NetworkView view(dijkstraDrawing());
     const QColor blue(128, 128, 255), red(255, 0, 0);
     const QStringList names{"Shape1", "Shape4", "Shape7", "lj10b", "lj12a", "lj3", "j10", "j3"};
     for (const QString& name : names)
@@ -83,7 +78,7 @@ void Tst_networkview::ignoresUnknownNames_data()
 void Tst_networkview::ignoresUnknownNames()
 {
     QFETCH(QString, name);
-    NetworkView view(trayeko::ui::dijkstraDrawing());
+    NetworkView view(dijkstraDrawing());
     view.setElementColor(name, Qt::red);
     QVERIFY(!view.elementColor(name).isValid());
 }
@@ -107,67 +102,6 @@ void Tst_networkview::drawsEveryLinkFromItsNodeToItsNode()
                 leaves || nearNode(line.from, link.fromNode) || nearNode(line.to, link.fromNode);
         QVERIFY2(leaves, qPrintable(toQString(picture.weightBox)));
     }
-}
-
-void Tst_networkview::highlightsOneRouteAtATime_data()
-{
-    QTest::addColumn<IntList>("innerNodes");
-    QTest::addColumn<IntList>("links");
-    QTest::addColumn<QStringList>("coloured"); // every element off its neutral colour afterwards
-    QTest::newRow("direct link, both segments")
-        << IntList{} << IntList{10} << QStringList{"Shape1", "Shape7", "lj10a", "lj10b", "j10"};
-    QTest::newRow("through 3 and 5") << IntList{3, 5} << IntList{2, 7, 13}
-                                     << QStringList{"Shape1", "Shape3", "Shape5", "Shape7", "lj2",
-                                                    "lj7",    "lj13",   "j2",     "j7",     "j13"};
-    QTest::newRow("through 4, link 12 in two pieces")
-        << IntList{4} << IntList{3, 12}
-        << QStringList{"Shape1", "Shape4", "Shape7", "lj3", "lj12a", "lj12b", "j3", "j12"};
-}
-
-void Tst_networkview::highlightsOneRouteAtATime()
-{
-    QFETCH(IntList, innerNodes);
-    QFETCH(IntList, links);
-    QFETCH(QStringList, coloured);
-    NetworkView view(dijkstraDrawing());
-    view.highlightEnds();
-    // A route shown before is wiped out by the next.
-    view.highlightRoute(std::vector<int>{2, 3, 6, 5}, std::vector<int>{1, 4, 8, 11, 13, 14});
-    view.highlightRoute(std::vector<int>(innerNodes.begin(), innerNodes.end()),
-                        std::vector<int>(links.begin(), links.end()));
-
-    QStringList found;
-    for (const NodeLayout& node : nodeLayouts()) {
-        const QColor c = view.elementColor(toQString(node.shapeName));
-        if (c != neutralNodeColor()) {
-            QCOMPARE(c, routeNodeColor());
-            found << toQString(node.shapeName);
-        }
-    }
-    for (const LinkLayout& link : linkLayouts()) {
-        for (const NamedLine& line : link.lines())
-            if (view.elementColor(toQString(line.name)) == routeColor())
-                found << toQString(line.name);
-        if (view.elementColor(toQString(link.weightBox)) == routeColor())
-            found << toQString(link.weightBox);
-    }
-    std::sort(found.begin(), found.end());
-    std::sort(coloured.begin(), coloured.end());
-    QCOMPARE(found, coloured);
-}
-
-void Tst_networkview::readsAndWritesWeights()
-{
-    NetworkView view(floydDrawing());
-    view.setDefaultWeights();
-    QCOMPARE(view.weightBox(10)->text(), "16");
-    QCOMPARE(view.weights(), trayeko::defaultWeights());
-    view.weightBox(3)->setText(" 2.5x");
-    view.weightBox(14)->setText("");
-    LinkWeights expected = trayeko::defaultWeights();
-    expected[2] = 2.5;
-    expected[13] = 0;
-    QCOMPARE(view.weights(), expected);
 }
 
 QTEST_MAIN(Tst_networkview)
