@@ -32,15 +32,6 @@ std::string joinWeights(const CandidateRoute& route, const LinkWeights& weights,
 
 } // namespace
 
-std::vector<std::string_view> CandidateRoute::lineControls() const
-{
-    std::vector<std::string_view> names;
-    for (int k : links)
-        for (const NamedLine& line : demoLink(k).lines())
-            names.push_back(line.name);
-    return names;
-}
-
 const std::array<CandidateRoute, kRouteCount>& candidateRoutes()
 {
     // The nodeText of route 3 has no comma after the first node; that is how it is shown.

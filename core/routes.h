@@ -19,9 +19,6 @@ struct CandidateRoute
     std::string_view nodeText;    ///< shown in txtsimpul, e.g. "1, 3, 5, dan 7"
     std::vector<int> links;       ///< link numbers in travel order
     std::vector<int> innerNodes;  ///< nodes strictly between 1 and 7, in travel order
-
-    /// The line controls of the route in order (both segments for links 10 and 12).
-    std::vector<std::string_view> lineControls() const;
 };
 
 /// @brief The table of all seventeen routes, route 1 (the direct link 10) first.

@@ -14,6 +14,14 @@ ClockReading readFrom(const Clock& clock)
     return clock ? clock() : readClock();
 }
 
+// The scenario at list position @p index, or nullptr where no item is chosen.
+const ComparisonScenario* scenarioAt(int index)
+{
+    if (index < 0 || index >= kScenarioCount)
+        return nullptr;
+    return &comparisonScenarios()[std::size_t(index)];
+}
+
 } // namespace
 
 const std::array<ComparisonScenario, kScenarioCount>& comparisonScenarios()
@@ -97,26 +105,26 @@ void playProgress(ProgressBar& bar, int steps)
 void runDijkstraScenario(int index, ComparisonView& view, const Clock& clock,
                          std::string_view decimalSeparator)
 {
-    if (index < 0 || index >= kScenarioCount)
+    const ComparisonScenario* s = scenarioAt(index);
+    if (!s)
         return;
-    const ComparisonScenario& s = comparisonScenarios()[std::size_t(index)];
     const ClockReading start = readFrom(clock);
-    playProgress(view.dijkstraBar(), s.dijkstraSteps);
+    playProgress(view.dijkstraBar(), s->dijkstraSteps);
     const ClockReading end = readFrom(clock);
-    view.setDijkstraReport(dijkstraReport(s, start, end, decimalSeparator));
+    view.setDijkstraReport(dijkstraReport(*s, start, end, decimalSeparator));
 }
 
 void runFloydScenario(int index, ComparisonView& view, const Clock& clock,
                       std::string_view decimalSeparator)
 {
-    if (index < 0 || index >= kScenarioCount)
+    const ComparisonScenario* s = scenarioAt(index);
+    if (!s)
         return;
-    const ComparisonScenario& s = comparisonScenarios()[std::size_t(index)];
     const ClockReading start = readFrom(clock);
     runDijkstraScenario(index, view, clock, decimalSeparator);
-    playProgress(view.floydBar(), s.floydSteps);
+    playProgress(view.floydBar(), s->floydSteps);
     const ClockReading end = readFrom(clock);
-    view.setFloydReport(floydReport(s, start, end, decimalSeparator));
+    view.setFloydReport(floydReport(*s, start, end, decimalSeparator));
 }
 
 } // namespace trayeko

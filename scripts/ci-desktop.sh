@@ -49,7 +49,7 @@ if [[ ${#missing[@]} -gt 0 ]]; then
 fi
 
 if [[ ! -f "$build_dir/CMakeCache.txt" ]]; then
-    cmake -S "$root_dir" -B "$build_dir" -G Ninja
+    (cd "$root_dir" && cmake --preset default -B "$build_dir")
 fi
 cmake --build "$build_dir" --target trayeko trayeko_icons
 

@@ -55,9 +55,10 @@ install_sections() {
     as_root apt-get install -y -q --no-install-recommends "${missing[@]}" </dev/null
 }
 
+# build/ is the tree of the "default" preset (CMakePresets.json); it is configured once.
 configure() {
     if [[ ! -f "$build_dir/CMakeCache.txt" ]]; then
-        cmake -S "$root_dir" -B "$build_dir" -G Ninja
+        (cd "$root_dir" && cmake --preset default)
     fi
 }
 
@@ -80,8 +81,7 @@ test)
     install_sections build test
     configure
     cmake --build "$build_dir"
-    QT_QPA_PLATFORM=offscreen ctest --test-dir "$build_dir" --output-on-failure \
-        --no-tests=error --parallel "$(nproc)"
+    (cd "$root_dir" && ctest --preset default --parallel "$(nproc)")
     ;;
 install)
     shift

@@ -1,5 +1,5 @@
 #include "core/demonetwork.h"
-#include "ui/common/accessibility.h"
+#include "ui/common/networkaccessible.h"
 #include "ui/common/networkview.h"
 #include "ui/common/twips.h"
 #include "ui/compare/comparewindow.h"
@@ -222,7 +222,8 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(QString, description);
-        NetworkView view(trayeko::dijkstraDrawing());
+        NetworkView view(trayeko::ui::dijkstraDrawing());
+        makeAccessible(view);
         view.weightBox(2)->setText(typed);
         QAccessibleInterface* link = accessible(&view)->child(trayeko::kNodeCount + 1);
         QCOMPARE(link->text(QAccessible::Name), "Jalur 2 dari simpul 1 ke simpul 3");
@@ -252,7 +253,8 @@ private slots:
     {
         QFETCH(QStringList, red);
         QFETCH(QString, summary);
-        NetworkView view(trayeko::floydDrawing());
+        NetworkView view(trayeko::ui::floydDrawing());
+        makeAccessible(view);
         for (const QString& name : red)
             view.setElementColor(name, QColor(255, 0, 0));
         QCOMPARE(highlightedRouteText(view), summary);
@@ -280,7 +282,8 @@ private slots:
         QFETCH(bool, floyd);
         QFETCH(QPoint, twips);
         QFETCH(QString, hit);
-        NetworkView view(floyd ? trayeko::floydDrawing() : trayeko::dijkstraDrawing());
+        NetworkView view(floyd ? trayeko::ui::floydDrawing() : trayeko::ui::dijkstraDrawing());
+        makeAccessible(view);
         view.show();
         QAccessibleInterface* iface = accessible(&view);
         QCOMPARE(iface->childCount(), trayeko::kNodeCount + 2 * trayeko::kLinkCount);

@@ -61,9 +61,9 @@ struct Fixture
             if (now != neutral)
                 out << name + "=" + now;
         };
-        for (const auto& node : trayeko::demoNodes())
+        for (const auto& node : trayeko::ui::nodeLayouts())
             check(node.shapeName, "#ffc0ff");
-        for (const auto& link : trayeko::demoLinks()) {
+        for (const auto& link : trayeko::ui::linkLayouts()) {
             for (const auto& line : link.lines())
                 check(line.name, "#000000");
             check(link.weightBox, "#ffffff");

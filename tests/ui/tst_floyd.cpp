@@ -1,4 +1,5 @@
 #include "core/demonetwork.h"
+#include "ui/common/networklayout.h"
 #include "ui/common/networkview.h"
 #include "ui/floyd/floydwindow.h"
 
@@ -64,12 +65,12 @@ struct Host
 // (nodes) or red (lines and boxes); nodes 1 and 7 always blue.
 void checkHighlight(const Host& host, const QStringList& highlighted)
 {
-    for (const auto& node : trayeko::demoNodes()) {
+    for (const auto& node : trayeko::ui::nodeLayouts()) {
         const QString name = QString::fromLatin1(node.shapeName.data(), node.shapeName.size());
         const bool blue = node.number == 1 || node.number == 7 || highlighted.contains(name);
         QVERIFY2(host.colour(name) == (blue ? kBlue : kPink), qPrintable(name));
     }
-    for (const auto& link : trayeko::demoLinks()) {
+    for (const auto& link : trayeko::ui::linkLayouts()) {
         for (const auto& line : link.lines()) {
             const QString name = QString::fromLatin1(line.name.data(), line.name.size());
             QVERIFY2(host.colour(name) == (highlighted.contains(name) ? kRed : kBlack),

@@ -100,45 +100,6 @@ private slots:
         QCOMPARE(timer->timerType(), Qt::PreciseTimer);
     }
 
-    void regionalTexts_data()
-    {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QDateTime>("now");
-        QTest::addColumn<QString>("date");
-        QTest::addColumn<QString>("time");
-        const QLocale us(QLocale::English, QLocale::UnitedStates);
-        QTest::newRow("US morning") << us << kSample << "9/2/2003 Indonesia"
-                                    << "11:50:41 AM WIB";
-        QTest::newRow("US evening")
-            << us << QDateTime(QDate(1999, 11, 30), QTime(23, 5, 9)) << "11/30/1999 Indonesia"
-            << "11:05:09 PM WIB";
-        QTest::newRow("German two-digit year widened")
-            << QLocale(QLocale::German, QLocale::Germany) << kSample << "02.09.2003 Indonesia"
-            << "11:50:41 WIB";
-        QTest::newRow("Indonesian dots in the time")
-            << QLocale(QLocale::Indonesian, QLocale::Indonesia) << kSample << "02/09/2003 Indonesia"
-            << "11.50.41 WIB";
-        QTest::newRow("Canadian French quoted words")
-            << QLocale(QLocale::French, QLocale::Canada) << kSample << "2003-09-02 Indonesia"
-            << "11 h 50 min 41 s WIB";
-        QTest::newRow("Chinese zone first")
-            << QLocale(QLocale::Chinese, QLocale::China) << kSample << "2003/9/2 Indonesia"
-            << "11:50:41 WIB";
-        QTest::newRow("Spanish zone in brackets")
-            << QLocale(QLocale::Spanish, QLocale::Spain) << kSample << "2/9/2003 Indonesia"
-            << "11:50:41 WIB";
-    }
-
-    void regionalTexts()
-    {
-        QFETCH(QLocale, locale);
-        QFETCH(QDateTime, now);
-        QLocale::setDefault(locale);
-        Fixture f(now);
-        QTEST(f.panel(2)->text(), "date");
-        QTEST(f.panel(3)->text(), "time");
-    }
-
     // The date stays as written at load, across midnight too; the time runs on from tick to tick.
     void clockRunsAndDateStays()
     {

@@ -1,10 +1,13 @@
+#include "ui/common/networklayout.h"
 #include "ui/common/networkview.h"
 #include "ui/common/twips.h"
+#include "ui/common/utf8.h"
 
 #include <QLineEdit>
 #include <QtTest>
+#include <cmath>
 
-using trayeko::ui::NetworkView;
+using namespace trayeko::ui;
 
 class Tst_networkview final : public QObject
 {
@@ -16,6 +19,7 @@ private slots:
     void resetRestoresNeutralColoursButKeepsStartAndEnd();
     void ignoresUnknownNames_data();
     void ignoresUnknownNames();
+    void drawsEveryLinkFromItsNodeToItsNode();
 };
 
 void Tst_networkview::placesBoxesWithTheVariantsShift_data()
@@ -36,7 +40,7 @@ void Tst_networkview::placesBoxesWithTheVariantsShift()
     QFETCH(QString, box);
     QFETCH(QPoint, pos);
     QFETCH(QSize, frame);
-    NetworkView view(floyd ? trayeko::floydDrawing() : trayeko::dijkstraDrawing());
+    NetworkView view(floyd ? floydDrawing() : dijkstraDrawing());
     auto* edit = view.findChild<QLineEdit*>(box);
     QVERIFY(edit);
     QCOMPARE(edit->pos(), pos);
@@ -46,7 +50,7 @@ void Tst_networkview::placesBoxesWithTheVariantsShift()
 
 void Tst_networkview::resetRestoresNeutralColoursButKeepsStartAndEnd()
 {
-    NetworkView view(trayeko::dijkstraDrawing());
+    NetworkView view(dijkstraDrawing());
     const QColor blue(128, 128, 255), red(255, 0, 0);
     const QStringList names{"Shape1", "Shape4", "Shape7", "lj10b", "lj12a", "lj3", "j10", "j3"};
     for (const QString& name : names)
@@ -74,9 +78,30 @@ void Tst_networkview::ignoresUnknownNames_data()
 void Tst_networkview::ignoresUnknownNames()
 {
     QFETCH(QString, name);
-    NetworkView view(trayeko::dijkstraDrawing());
+    NetworkView view(dijkstraDrawing());
     view.setElementColor(name, Qt::red);
     QVERIFY(!view.elementColor(name).isValid());
+}
+
+// The picture and the core's link table agree: each arrow leaves the circle of the link's first
+// node and points into the circle of its second.
+void Tst_networkview::drawsEveryLinkFromItsNodeToItsNode()
+{
+    const double radius = kNodeDiameter / 2.0;
+    const auto nearNode = [&](TwipPoint p, int node) {
+        const TwipPoint corner = nodeLayouts()[size_t(node - 1)].circle;
+        return std::hypot(p.x - corner.x - radius, p.y - corner.y - radius) <= 1.1 * radius;
+    };
+    for (const trayeko::LinkInfo& link : trayeko::demoLinks()) {
+        const LinkLayout& picture = linkLayout(link.number);
+        QCOMPARE(picture.number, link.number);
+        QVERIFY2(nearNode(picture.head, link.toNode), qPrintable(toQString(picture.weightBox)));
+        bool leaves = false;
+        for (const NamedLine& line : picture.lines())
+            leaves =
+                leaves || nearNode(line.from, link.fromNode) || nearNode(line.to, link.fromNode);
+        QVERIFY2(leaves, qPrintable(toQString(picture.weightBox)));
+    }
 }
 
 QTEST_MAIN(Tst_networkview)

@@ -244,7 +244,7 @@ private slots:
                 view->elementColor(name) == RoutePreview::boxColour())
                 coloured << name;
         QCOMPARE(coloured, QStringList({"lj2", "j2", "lj7", "j7", "lj13", "j13"}));
-        QCOMPARE(view->elementColor("Shape3"), h.w->biru());
+        QCOMPARE(view->elementColor("Shape3"), routeNodeColor());
         QVERIFY(view->accessibleDescription().startsWith("Lintasan nomor 9"));
         QTest::keyClick(table, Qt::Key_Up);
         QCOMPARE(view->elementColor("lj12a"), RoutePreview::lineColour()); // route 8: 1, 4, 5, 12

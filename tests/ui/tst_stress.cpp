@@ -8,7 +8,9 @@
 
 #include "core/demonetwork.h"
 #include "core/numbertext.h"
+#include "ui/common/networklayout.h"
 #include "ui/common/networkview.h"
+#include "ui/common/utf8.h"
 #include "ui/compare/comparewindow.h"
 #include "ui/dijkstra/dijkstrawindow.h"
 #include "ui/floyd/floydwindow.h"
@@ -244,9 +246,9 @@ QStringList dijkstraState(DijkstraWindow* w)
     for (auto* e : w->findChildren<QLineEdit*>())
         s << e->objectName() + '=' + e->text();
     s << child<QPlainTextEdit>(w, "Tabeldata")->toPlainText();
-    for (const auto& node : trayeko::demoNodes())
+    for (const auto& node : trayeko::ui::nodeLayouts())
         s << w->network()->elementColor(toQString(node.shapeName)).name();
-    for (const auto& link : trayeko::demoLinks()) {
+    for (const auto& link : trayeko::ui::linkLayouts()) {
         for (const auto& line : link.lines())
             s << w->network()->elementColor(toQString(line.name)).name();
         s << w->network()->elementColor(toQString(link.weightBox)).name();

@@ -135,7 +135,7 @@ public:
     QString key() const override { return QStringLiteral("TrayekoProgramIcon"); }
     QIconEngine* clone() const override { return new ProgramIconEngine(*this); }
 
-    void clear() { sizes_ = QIcon(); }
+    void clear() { m_sizes = QIcon(); }
 
 private:
     // The sizes painted so far; the one QIcon would pick for @p request (the smallest at least as
@@ -149,12 +149,12 @@ private:
                 side = s;
                 break;
             }
-        if (!sizes_.availableSizes().contains(QSize(side, side)))
-            sizes_.addPixmap(iconPixmap(side));
-        return sizes_;
+        if (!m_sizes.availableSizes().contains(QSize(side, side)))
+            m_sizes.addPixmap(iconPixmap(side));
+        return m_sizes;
     }
 
-    QIcon sizes_;
+    QIcon m_sizes;
 };
 
 QFont bannerFont()

@@ -1,4 +1,5 @@
 #include "ui/common/classroomactions.h"
+#include "ui/common/utf8.h"
 
 #include "core/floyd.h"
 #include "core/floydcsv.h"

@@ -1,29 +1,28 @@
 #include "ui/common/networkview.h"
 
-#include "ui/common/accessibility.h"
-#include "ui/common/seams.h"
+#include "ui/common/bgr.h"
+#include "ui/common/fontsizes.h"
 #include "ui/common/twips.h"
+#include "ui/common/utf8.h"
 
 #include <QLineEdit>
 #include <QPaintEngine>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 namespace trayeko::ui {
 
 namespace {
 
-constexpr int kLinePenWidth = 2;  // link lines and arrowhead strokes are two pixels wide
+constexpr int kLinePenWidth = 2; // link lines and arrowhead strokes are two pixels wide
 
-QPointF pxF(TwipPoint p, int shift)
+// The link number of a weight box name "j1" ... "j14", or 0 for any other name.
+int boxNumber(const QString& name)
 {
-    return {double(p.x + shift) / kTwipsPerPixel, double(p.y) / kTwipsPerPixel};
-}
-
-QRectF pxRectF(TwipPoint topLeft, int shift, int width, int height)
-{
-    return {pxF(topLeft, shift), QSizeF(double(width) / kTwipsPerPixel,
-                                        double(height) / kTwipsPerPixel)};
+    if (!name.startsWith(QLatin1Char('j')))
+        return 0;
+    const int k = name.mid(1).toInt();
+    return k >= 1 && k <= kLinkCount && name == QLatin1Char('j') + QString::number(k) ? k : 0;
 }
 
 QFont pixelFont(const QFont& base, int pixelSize, bool bold)
@@ -43,22 +42,20 @@ NetworkView::NetworkView(const DrawingVariant& variant, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(px(m_variant.frameWidth), px(m_variant.frameHeight));
 
-    for (const LinkInfo& link : demoLinks()) {
+    for (const LinkLayout& link : linkLayouts()) {
         auto* box = new QLineEdit(this);
         box->setObjectName(toQString(link.weightBox));
         box->setAlignment(Qt::AlignCenter);
         box->setTextMargins(0, 0, 0, 0);
-        box->setGeometry(px(link.weightBoxPos.x + m_variant.networkShift), px(link.weightBoxPos.y),
-                         px(kWeightBoxWidth), px(kWeightBoxHeight));
+        box->setGeometry(pxRect({link.weightBoxPos.x + m_variant.networkShift, link.weightBoxPos.y,
+                                 kWeightBoxWidth, kWeightBoxHeight}));
         m_boxes[size_t(link.number - 1)] = box;
     }
-    for (const NodeInfo& node : demoNodes())
-        m_colours.insert(toQString(node.shapeName), fromBgr(colours::pink));
-    for (const LinkInfo& link : demoLinks())
+    for (const NodeLayout& node : nodeLayouts())
+        m_colours.insert(toQString(node.shapeName), neutralNodeColor());
+    for (const LinkLayout& link : linkLayouts())
         for (const NamedLine& line : link.lines())
-            m_colours.insert(toQString(line.name), fromBgr(colours::hitam));
-    // Before the first colour change, which already speaks to assistive technology.
-    makeAccessible(*this);
+            m_colours.insert(toQString(line.name), neutralLineColor());
     reset();
 }
 
@@ -67,19 +64,43 @@ QLineEdit* NetworkView::weightBox(int k) const
     return m_boxes.at(size_t(k - 1));
 }
 
+LinkWeights NetworkView::weights() const
+{
+    std::array<std::string, kLinkCount> texts;
+    for (size_t i = 0; i < texts.size(); ++i)
+        texts[i] = m_boxes[i]->text().toStdString();
+    return readLinkWeights(texts);
+}
+
+void NetworkView::setDefaultWeights()
+{
+    for (int k = 1; k <= kLinkCount; ++k)
+        weightBox(k)->setText(toQString(defaultWeightText(k)));
+}
+
+void NetworkView::highlightEnds()
+{
+    for (const int node : {kStartNode, kEndNode})
+        setElementColor(toQString(nodeLayouts()[size_t(node - 1)].shapeName), routeNodeColor());
+}
+
+void NetworkView::highlightRoute(std::span<const int> innerNodes, std::span<const int> links,
+                                 const QColor& lineColor, const QColor& boxColor)
+{
+    reset();
+    for (int node : innerNodes)
+        setElementColor(toQString(nodeLayouts().at(size_t(node - 1)).shapeName), routeNodeColor());
+    for (int k : links)
+        for (const NamedLine& line : linkLayout(k).lines())
+            setElementColor(toQString(line.name), lineColor);
+    for (int k : links)
+        setBoxColor(k, boxColor);
+}
+
 void NetworkView::setElementColor(const QString& name, const QColor& color)
 {
-    if (name.startsWith(QLatin1Char('j'))) {
-        const int k = name.mid(1).toInt();
-        if (k < 1 || k > kLinkCount || name != QLatin1Char('j') + QString::number(k))
-            return;
-        QLineEdit* box = m_boxes[size_t(k - 1)];
-        QPalette pal = box->palette();
-        if (pal.color(QPalette::Base) != color) {
-            pal.setColor(QPalette::Base, color);
-            box->setPalette(pal);
-            notifyElementChanged(*this, name);
-        }
+    if (const int k = boxNumber(name)) {
+        setBoxColor(k, color);
         return;
     }
     auto it = m_colours.find(name);
@@ -87,33 +108,39 @@ void NetworkView::setElementColor(const QString& name, const QColor& color)
         return;
     *it = color;
     update(elementRect(name));
-    notifyElementChanged(*this, name);
+    emit elementColorChanged(name);
+}
+
+void NetworkView::setBoxColor(int k, const QColor& color)
+{
+    QLineEdit* box = m_boxes[size_t(k - 1)];
+    QPalette pal = box->palette();
+    if (pal.color(QPalette::Base) == color)
+        return;
+    pal.setColor(QPalette::Base, color);
+    box->setPalette(pal);
+    emit elementColorChanged(box->objectName());
 }
 
 QColor NetworkView::elementColor(const QString& name) const
 {
-    if (name.startsWith(QLatin1Char('j'))) {
-        const int k = name.mid(1).toInt();
-        if (k >= 1 && k <= kLinkCount && name == QLatin1Char('j') + QString::number(k))
-            return m_boxes[size_t(k - 1)]->palette().color(QPalette::Base);
-        return {};
-    }
+    if (const int k = boxNumber(name))
+        return m_boxes[size_t(k - 1)]->palette().color(QPalette::Base);
     return m_colours.value(name);
 }
 
 void NetworkView::reset()
 {
-    const QColor pink = fromBgr(colours::pink);
-    const QColor black = fromBgr(colours::hitam);
-    const QColor white = fromBgr(colours::white);
-    for (const NodeInfo& node : demoNodes())
+    const QColor pink = neutralNodeColor();
+    const QColor black = neutralLineColor();
+    for (const NodeLayout& node : nodeLayouts())
         if (node.number != kStartNode && node.number != kEndNode)
             setElementColor(toQString(node.shapeName), pink);
-    for (const LinkInfo& link : demoLinks())
+    for (const LinkLayout& link : linkLayouts())
         for (const NamedLine& line : link.lines())
             setElementColor(toQString(line.name), black);
-    for (const LinkInfo& link : demoLinks())
-        setElementColor(toQString(link.weightBox), white);
+    for (int k = 1; k <= kLinkCount; ++k)
+        setBoxColor(k, neutralBoxColor());
 }
 
 QSize NetworkView::sizeHint() const
@@ -123,16 +150,16 @@ QSize NetworkView::sizeHint() const
 
 QRect NetworkView::elementRect(const QString& name) const
 {
-    for (const NodeInfo& node : demoNodes())
+    for (const NodeLayout& node : nodeLayouts())
         if (toQString(node.shapeName) == name)
-            return pxRectF(node.circle, m_variant.networkShift, kNodeDiameter, kNodeDiameter)
+            return rectPx(node.circle, m_variant.networkShift, kNodeDiameter, kNodeDiameter)
                 .toAlignedRect()
                 .adjusted(-1, -1, 1, 1);
-    for (const LinkInfo& link : demoLinks())
+    for (const LinkLayout& link : linkLayouts())
         for (const NamedLine& line : link.lines())
             if (toQString(line.name) == name)
-                return QRectF(pxF(line.from, m_variant.networkShift),
-                              pxF(line.to, m_variant.networkShift))
+                return QRectF(pointPx(line.from, m_variant.networkShift),
+                              pointPx(line.to, m_variant.networkShift))
                     .normalized()
                     .toAlignedRect()
                     .adjusted(-kLinePenWidth, -kLinePenWidth, kLinePenWidth, kLinePenWidth);
@@ -170,29 +197,29 @@ void NetworkView::paintEvent(QPaintEvent* event)
     const int shift = m_variant.networkShift;
 
     // Link lines in their current colours, then the black arrowheads.
-    for (const LinkInfo& link : demoLinks()) {
+    for (const LinkLayout& link : linkLayouts()) {
         for (const NamedLine& line : link.lines()) {
             p.setPen(QPen(m_colours.value(toQString(line.name)), kLinePenWidth, Qt::SolidLine,
                           Qt::RoundCap));
-            p.drawLine(pxF(line.from, shift), pxF(line.to, shift));
+            p.drawLine(pointPx(line.from, shift), pointPx(line.to, shift));
         }
         p.setPen(QPen(Qt::black, kLinePenWidth, Qt::SolidLine, Qt::RoundCap));
         for (const NamedLine& barb : link.barbs)
-            p.drawLine(pxF(barb.from, shift), pxF(barb.to, shift));
+            p.drawLine(pointPx(barb.from, shift), pointPx(barb.to, shift));
     }
 
     // Node circles with their white numbers on top.
     const QFont numberFont = pixelFont(font(), kPx18, true);
     p.setFont(numberFont);
-    for (const NodeInfo& node : demoNodes()) {
-        const QRectF circle = pxRectF(node.circle, shift, kNodeDiameter, kNodeDiameter)
-                                  .adjusted(0.5, 0.5, -0.5, -0.5);
+    for (const NodeLayout& node : nodeLayouts()) {
+        const QRectF circle =
+            rectPx(node.circle, shift, kNodeDiameter, kNodeDiameter).adjusted(0.5, 0.5, -0.5, -0.5);
         p.setPen(QPen(Qt::black, 1));
         p.setBrush(m_colours.value(toQString(node.shapeName)));
         p.drawEllipse(circle);
         p.setPen(Qt::white);
-        p.drawText(pxRectF(node.label, shift, kNumberLabelSize, kNumberLabelSize),
-                   Qt::AlignCenter, QString::number(node.number));
+        p.drawText(rectPx(node.label, shift, kNumberLabelSize, kNumberLabelSize), Qt::AlignCenter,
+                   QString::number(node.number));
     }
 
     // The legend: right-aligned captions with their samples.
@@ -203,11 +230,11 @@ void NetworkView::paintEvent(QPaintEvent* event)
     for (size_t i = 0; i < rows.size(); ++i) {
         const QString text =
             toQString(i + 1 == rows.size() ? m_variant.pathCaption : rows[i].caption);
-        p.drawText(pxRectF(rows[i].labelPos, legend, kLegendLabelWidth, kLegendLabelHeight),
+        p.drawText(rectPx(rows[i].labelPos, legend, kLegendLabelWidth, kLegendLabelHeight),
                    Qt::AlignRight | Qt::AlignTop | Qt::TextDontClip, text);
     }
     const LegendSamples& samples = legendSamples();
-    const QRectF box = pxRectF(samples.boxPos, legend, samples.boxWidth, samples.boxHeight);
+    const QRectF box = rectPx(samples.boxPos, legend, samples.boxWidth, samples.boxHeight);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.fillRect(box, Qt::white);
     p.setPen(palette().color(QPalette::Dark));
@@ -215,15 +242,14 @@ void NetworkView::paintEvent(QPaintEvent* event)
     p.drawRect(box.adjusted(0, 0, -1, -1));
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Qt::black, 1));
-    p.setBrush(fromBgr(colours::pink));
-    p.drawEllipse(pxRectF(samples.circlePos, legend, samples.circleDiameter,
-                          samples.circleDiameter)
+    p.setBrush(neutralNodeColor());
+    p.drawEllipse(rectPx(samples.circlePos, legend, samples.circleDiameter, samples.circleDiameter)
                       .adjusted(0.5, 0.5, -0.5, -0.5));
     p.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::RoundCap));
     // A one-pixel line on a pixel boundary would smear over two pixels; centre it on one.
     const QPointF half(0.5, 0.5);
     for (const NamedLine& line : samples.arrow)
-        p.drawLine(pxF(line.from, legend) + half, pxF(line.to, legend) + half);
+        p.drawLine(pointPx(line.from, legend) + half, pointPx(line.to, legend) + half);
 }
 
 } // namespace trayeko::ui

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "core/demonetwork.h"
+#include "ui/common/networklayout.h"
 
 #include <QColor>
 #include <QHash>
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <span>
 
 class QLineEdit;
 
@@ -14,9 +16,13 @@ namespace trayeko::ui {
 
 // The frame "Pencarian Jalur" with the drawn demonstration network: node circles with their
 // numbers, link lines with arrowheads, the legend, and the fourteen weight boxes j1 ... j14 as
-// real line edits on the links. Everything is drawn from the core's geometry tables, shifted as
-// the variant says. The colour of every named element (Shape1 ... Shape7, lj1 ... lj14 with
-// lj10a/lj10b/lj12a/lj12b, j1 ... j14) is kept by name so that windows set it and tests read it.
+// real line edits on the links. Everything is drawn from the layout tables, shifted as the
+// variant says.
+//
+// Windows work with it in the network's terms: weights in and out, a route to highlight by its
+// nodes and links, reset. The colour of every named element (Shape1 ... Shape7, lj1 ... lj14 with
+// lj10a/lj10b/lj12a/lj12b, j1 ... j14) also stays readable and settable by that name, for tests
+// and for assistive technology.
 class NetworkView final : public QWidget
 {
     Q_OBJECT
@@ -29,14 +35,29 @@ public:
     // Weight box of link k (1 ... 14); its objectName is "j<k>".
     QLineEdit* weightBox(int k) const;
 
-    // Sets the colour of a named element: a node's fill, a link line's pen or a weight box's
-    // background. Only the changed element is repainted. Unknown names are ignored.
-    void setElementColor(const QString& name, const QColor& color);
-    QColor elementColor(const QString& name) const;
+    // The weights as the boxes show them, read as the core reads a typed number.
+    LinkWeights weights() const;
+
+    // Writes the default weights into the boxes as whole numbers ("7", "16").
+    void setDefaultWeights();
+
+    // Nodes 1 and 7 in the route colour, as every window shows them from its opening on.
+    void highlightEnds();
+
+    // Resets the drawing, then shows a route: @p innerNodes blue, the lines and weight boxes of
+    // @p links red.
+    void highlightRoute(std::span<const int> innerNodes, std::span<const int> links,
+                        const QColor& lineColor = routeColor(),
+                        const QColor& boxColor = routeColor());
 
     // The neutral colours: nodes 2 ... 6 pink, every link line black, boxes j1 ... j14 white.
     // Nodes 1 and 7, the arrowheads and the texts are left alone.
     void reset();
+
+    // Sets the colour of a named element: a node's fill, a link line's pen or a weight box's
+    // background. Only the changed element is repainted. Unknown names are ignored.
+    void setElementColor(const QString& name, const QColor& color);
+    QColor elementColor(const QString& name) const;
 
     QSize sizeHint() const override;
 
@@ -44,10 +65,15 @@ public:
     // names); assistive technology uses it to show where each element is.
     QRect elementRect(const QString& name) const;
 
+signals:
+    // A named element has taken another colour (and with it possibly its highlighted state).
+    void elementColorChanged(const QString& name);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void setBoxColor(int k, const QColor& color);
 
     DrawingVariant m_variant;
     std::array<QLineEdit*, kLinkCount> m_boxes{};

@@ -1,6 +1,8 @@
 #include "ui/common/networkwindow.h"
 
 #include "ui/common/artwork.h"
+#include "ui/common/fontsizes.h"
+#include "ui/common/networkaccessible.h"
 #include "ui/common/networkview.h"
 #include "ui/common/twips.h"
 
@@ -13,17 +15,11 @@ namespace trayeko::ui {
 
 namespace {
 
-constexpr int kBannerTop = 50;     // the banner sits 50 twips below the strip's top
+constexpr int kBannerTop = 50; // the banner sits 50 twips below the strip's top
 constexpr int kBannerLeft = 120;
 constexpr int kPictureHeight = 495;
 constexpr int kFrameLeft = 120;
 constexpr int kFrameTop = 480;
-
-QRect pxRect(QRect twipsRect)
-{
-    return trayeko::ui::pxRect(twipsRect.x(), twipsRect.y(), twipsRect.width(),
-                               twipsRect.height());
-}
 
 } // namespace
 
@@ -52,7 +48,7 @@ NetworkWindow::NetworkWindow(const DrawingVariant& variant, const QString& banne
     white.setColor(QPalette::Window, Qt::white);
     m_picture->setPalette(white);
     m_picture->setAutoFillBackground(true);
-    m_picture->setGeometry(0, 0, px(pictureWidthTwips), px(kPictureHeight));
+    m_picture->setGeometry(pxRect({0, 0, pictureWidthTwips, kPictureHeight}));
 
     auto* image = new QLabel(m_picture);
     image->setObjectName(QStringLiteral("Image1"));
@@ -63,33 +59,20 @@ NetworkWindow::NetworkWindow(const DrawingVariant& variant, const QString& banne
 
     m_network = new NetworkView(variant, m_client);
     m_network->move(px(kFrameLeft), px(kFrameTop));
+    makeAccessible(*m_network);
 }
 
 NetworkWindow::~NetworkWindow() = default;
 
-QColor NetworkWindow::biru() const
-{
-    return fromBgr(colours::biru);
-}
-
-QColor NetworkWindow::pink() const
-{
-    return fromBgr(colours::pink);
-}
-
-QColor NetworkWindow::hitam() const
-{
-    return fromBgr(colours::hitam);
-}
-
-QColor NetworkWindow::merah() const
-{
-    return fromBgr(colours::merah);
-}
-
 void NetworkWindow::reset()
 {
     m_network->reset();
+}
+
+void NetworkWindow::showDefaultNetwork()
+{
+    m_network->setDefaultWeights();
+    m_network->highlightEnds();
 }
 
 int NetworkWindow::widthTwips() const

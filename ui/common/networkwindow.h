@@ -1,12 +1,13 @@
 #pragma once
 
 #include "core/clock.h"
-#include "core/demonetwork.h"
+#include "ui/common/networklayout.h"
 
 #include <QColor>
 #include <QMdiSubWindow>
 
 class QLabel;
+class QProgressBar;
 class QPushButton;
 
 namespace trayeko::ui {
@@ -14,9 +15,11 @@ namespace trayeko::ui {
 class NetworkView;
 
 // What the Dijkstra and the Floyd window share: an MDI child window whose client area (designed
-// in twips) holds the white banner strip, the drawn network in the frame "Pencarian Jalur", the
-// colour operations on that drawing, a default button that answers Enter anywhere in the window,
-// and an injectable clock for the elapsed-time text.
+// in twips) holds the white banner strip and the drawn network in the frame "Pencarian Jalur"
+// (network(): weights in and out, route highlighting), a default button that answers Enter
+// anywhere in the window, and an injectable clock for the elapsed-time text. Each window's run
+// reads the weights, asks the core, and shows what came back (playProgress in progress.h plays
+// the progress bar).
 //
 // Sizes set through setOuterSizeTwips include the subwindow frame, like a window's Width and
 // Height; positions of controls are relative to the client area.
@@ -27,11 +30,7 @@ class NetworkWindow : public QMdiSubWindow
 public:
     ~NetworkWindow() override;
 
-    // The colour operations on the drawing.
-    QColor biru() const;
-    QColor pink() const;
-    QColor hitam() const;
-    QColor merah() const;
+    // Back to the neutral colours of the drawing (nodes 1 and 7 stay blue).
     void reset();
 
     NetworkView* network() const { return m_network; }
@@ -43,7 +42,8 @@ public:
 
 protected:
     // Builds the client area with its background, the banner strip Picture1 (white, holding the
-    // banner Image1 with @p bannerWord) and Frame1 at 120, 480 with the drawing of @p variant.
+    // banner Image1 with @p bannerWord) and Frame1 at 120, 480 with the drawing of @p variant,
+    // readable by assistive technology.
     NetworkWindow(const DrawingVariant& variant, const QString& bannerWord, int pictureWidthTwips,
                   QSize bannerPixels, QWidget* parent);
 
@@ -61,6 +61,9 @@ protected:
 
     // A graphical-style button in the window's light blue, with an access key in its caption.
     QPushButton* makeButton(const QString& objectName, const QString& caption, QRect twipsRect);
+
+    // The opening state of the drawing: default weights, nodes 1 and 7 blue.
+    void showDefaultNetwork();
 
     // A label with a solid background and bold text, for the total and elapsed-time fields.
     QLabel* makeResultLabel(const QString& objectName, QRect twipsRect, const QColor& background,

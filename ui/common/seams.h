@@ -8,6 +8,8 @@ class QWidget;
 
 namespace trayeko::ui {
 
+// What a window reaches of its surroundings, injectable so that tests answer for them.
+
 // Shows a modal message with the critical icon and one OK button. Windows hold one so that tests
 // can answer it without a modal loop.
 using MessageBoxFn =
@@ -18,10 +20,5 @@ MessageBoxFn criticalMessageBox();
 // The decimal separator of the user's regional settings (the default QLocale), as UTF-8. Tests
 // pick it with QLocale::setDefault.
 std::string regionalDecimalSeparator();
-
-inline QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 } // namespace trayeko::ui

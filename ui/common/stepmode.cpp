@@ -1,5 +1,8 @@
 #include "ui/common/stepmode.h"
+#include "ui/common/fontsizes.h"
+#include "ui/common/utf8.h"
 
+#include "ui/common/networklayout.h"
 #include "ui/common/networkview.h"
 #include "ui/common/seams.h"
 #include "ui/common/twips.h"
@@ -23,9 +26,9 @@ namespace trayeko::ui {
 QStringList drawingElementNames()
 {
     QStringList names;
-    for (const NodeInfo& node : demoNodes())
+    for (const NodeLayout& node : nodeLayouts())
         names << toQString(node.shapeName);
-    for (const LinkInfo& link : demoLinks()) {
+    for (const LinkLayout& link : linkLayouts()) {
         for (const NamedLine& line : link.lines())
             names << toQString(line.name);
         names << toQString(link.weightBox);

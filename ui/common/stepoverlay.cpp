@@ -1,5 +1,7 @@
 #include "ui/common/stepoverlay.h"
 
+#include "ui/common/fontsizes.h"
+#include "ui/common/networklayout.h"
 #include "ui/common/networkview.h"
 #include "ui/common/twips.h"
 
@@ -11,15 +13,9 @@ namespace trayeko::ui {
 
 namespace {
 
-QPointF pointPx(TwipPoint p, int shift)
+QRectF circlePx(const NodeLayout& node, int shift)
 {
-    return {double(p.x + shift) / kTwipsPerPixel, double(p.y) / kTwipsPerPixel};
-}
-
-QRectF circlePx(const NodeInfo& node, int shift)
-{
-    return {pointPx(node.circle, shift),
-            QSizeF(double(kNodeDiameter) / kTwipsPerPixel, double(kNodeDiameter) / kTwipsPerPixel)};
+    return rectPx(node.circle, shift, kNodeDiameter, kNodeDiameter);
 }
 
 } // namespace
@@ -65,12 +61,12 @@ QRegion StepOverlay::marksRegion(const StepMarks& marks) const
     QRegion region;
     for (const std::vector<int>* links : {&marks.treeLinks, &marks.improvedLinks})
         for (int k : *links)
-            for (const NamedLine& line : demoLink(k).lines())
+            for (const NamedLine& line : linkLayout(k).lines())
                 region += QRectF(pointPx(line.from, shift), pointPx(line.to, shift))
                               .normalized()
                               .toAlignedRect()
                               .adjusted(-3, -3, 3, 3);
-    for (const NodeInfo& node : demoNodes()) {
+    for (const NodeLayout& node : nodeLayouts()) {
         const size_t i = size_t(node.number - 1);
         if (node.number == marks.pivotNode || marks.fixedNodes[i])
             region += circlePx(node, shift).toAlignedRect().adjusted(-6, -6, 6, 6);
@@ -82,7 +78,7 @@ QRegion StepOverlay::marksRegion(const StepMarks& marks) const
 
 QRect StepOverlay::nodeTextRect(int n, QSize size) const
 {
-    const NodeInfo& node = demoNodes()[size_t(n - 1)];
+    const NodeLayout& node = nodeLayouts()[size_t(n - 1)];
     const QRect circle = circlePx(node, m_view->variant().networkShift).toAlignedRect();
     // Above the circle's upper right corner; for node 1 the upper left, where no link starts.
     const int overlap = circle.width() / 6;
@@ -111,14 +107,14 @@ void StepOverlay::paintEvent(QPaintEvent* event)
     const auto drawLinks = [&](const std::vector<int>& links, const QColor& colour, qreal width) {
         p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
         for (int k : links)
-            for (const NamedLine& line : demoLink(k).lines())
+            for (const NamedLine& line : linkLayout(k).lines())
                 p.drawLine(pointPx(line.from, shift), pointPx(line.to, shift));
     };
     drawLinks(m_marks.treeLinks, treeColour(), 4);
     drawLinks(m_marks.improvedLinks, improvedColour(), 4);
 
     p.setBrush(Qt::NoBrush);
-    for (const NodeInfo& node : demoNodes()) {
+    for (const NodeLayout& node : nodeLayouts()) {
         const QRectF circle = circlePx(node, shift);
         if (node.number == m_marks.pivotNode) {
             p.setPen(QPen(pivotColour(), 4));

@@ -1,12 +1,7 @@
 #pragma once
 
-#include "core/demonetwork.h"
-
-#include <QColor>
-#include <QPoint>
 #include <QRect>
 #include <cmath>
-#include <cstdint>
 
 namespace trayeko::ui {
 
@@ -24,26 +19,11 @@ inline int twips(int pixels)
     return pixels * kTwipsPerPixel;
 }
 
-inline QPoint px(TwipPoint p)
+// A control's place as designed (left, top, width, height in twips) in logical pixels; each of
+// the four is rounded on its own, as the design's controls were placed.
+inline QRect pxRect(const QRect& twipsRect)
 {
-    return {px(p.x), px(p.y)};
+    return {px(twipsRect.x()), px(twipsRect.y()), px(twipsRect.width()), px(twipsRect.height())};
 }
-
-inline QRect pxRect(int left, int top, int width, int height)
-{
-    return {px(left), px(top), px(width), px(height)};
-}
-
-// Colours in the layout 0x00BBGGRR (red in the lowest byte).
-inline QColor fromBgr(std::uint32_t bgr)
-{
-    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
-}
-
-// Font sizes of the design are in points at 96 dpi; pixel sizes keep them exact on every screen.
-inline constexpr int kPx825 = 11;  // 8.25 pt
-inline constexpr int kPx975 = 13;  // 9.75 pt
-inline constexpr int kPx18 = 24;   // 18 pt
-inline constexpr int kPx24 = 32;   // 24 pt
 
 } // namespace trayeko::ui

@@ -1,10 +1,14 @@
 #include "ui/compare/comparewindow.h"
 
 #include "core/scenarios.h"
-#include "ui/common/accessibility.h"
+#include "ui/common/accessibletexts.h"
+#include "ui/common/bgr.h"
 #include "ui/common/classroomactions.h"
+#include "ui/common/fontsizes.h"
+#include "ui/common/progress.h"
 #include "ui/common/seams.h"
 #include "ui/common/twips.h"
+#include "ui/common/utf8.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -90,22 +94,6 @@ protected:
     }
 };
 
-class QtProgressBar final : public trayeko::ProgressBar
-{
-public:
-    explicit QtProgressBar(QProgressBar* bar) : bar_(bar) {}
-
-    void setVisible(bool visible) override { bar_->setVisible(visible); }
-    void setRange(int minimum, int maximum) override { bar_->setRange(minimum, maximum); }
-    int minimum() const override { return bar_->minimum(); }
-    int maximum() const override { return bar_->maximum(); }
-    // Called for every step of the animation: nothing but the bar's own update belongs here.
-    void setValue(int value) override { bar_->setValue(value); }
-
-private:
-    QProgressBar* bar_;
-};
-
 void fitItems(QComboBox* combo)
 {
     QStringList texts = {combo->placeholderText()};
@@ -148,21 +136,21 @@ class CompareWindow::Reports final : public ComparisonView
 public:
     Reports(QProgressBar* dijkstraBar, QProgressBar* floydBar, QPlainTextEdit* dijkstraBox,
             QPlainTextEdit* floydBox)
-        : dijkstraBar_(dijkstraBar), floydBar_(floydBar), dijkstraBox_(dijkstraBox),
-          floydBox_(floydBox)
+        : m_dijkstraBar(dijkstraBar), m_floydBar(floydBar), m_dijkstraBox(dijkstraBox),
+          m_floydBox(floydBox)
     {
     }
 
-    ProgressBar& dijkstraBar() override { return dijkstraBar_; }
-    ProgressBar& floydBar() override { return floydBar_; }
-    void setDijkstraReport(const std::string& text) override { showReport(dijkstraBox_, text); }
-    void setFloydReport(const std::string& text) override { showReport(floydBox_, text); }
+    ProgressBar& dijkstraBar() override { return m_dijkstraBar; }
+    ProgressBar& floydBar() override { return m_floydBar; }
+    void setDijkstraReport(const std::string& text) override { showReport(m_dijkstraBox, text); }
+    void setFloydReport(const std::string& text) override { showReport(m_floydBox, text); }
 
 private:
-    QtProgressBar dijkstraBar_;
-    QtProgressBar floydBar_;
-    QPlainTextEdit* dijkstraBox_;
-    QPlainTextEdit* floydBox_;
+    QtProgressBar m_dijkstraBar;
+    QtProgressBar m_floydBar;
+    QPlainTextEdit* m_dijkstraBox;
+    QPlainTextEdit* m_floydBox;
 };
 
 CompareWindow::CompareWindow(QWidget* parent) : QMdiSubWindow(parent)
@@ -218,7 +206,7 @@ void CompareWindow::buildControls()
         auto* f = new QFrame(parent);
         f->setObjectName(QLatin1String(name));
         f->setFrameStyle(QFrame::Box | QFrame::Sunken);
-        f->setGeometry(pxRect(twipsRect.x(), twipsRect.y(), twipsRect.width(), twipsRect.height()));
+        f->setGeometry(pxRect(twipsRect));
         fillBackground(f, kOrange);
         return f;
     };
@@ -226,7 +214,7 @@ void CompareWindow::buildControls()
                           const QColor& textColour, int pixelSize) {
         auto* l = new QLabel(QString::fromUtf8(text), parent);
         l->setObjectName(QLatin1String(name));
-        l->setGeometry(pxRect(twipsRect.x(), twipsRect.y(), twipsRect.width(), twipsRect.height()));
+        l->setGeometry(pxRect(twipsRect));
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         fillBackground(l, kOrange);
         QPalette palette = l->palette();
@@ -242,7 +230,7 @@ void CompareWindow::buildControls()
     const auto combo = [](QWidget* parent, const char* name, QRect twipsRect) {
         auto* c = new SizeCombo(parent);
         c->setObjectName(QLatin1String(name));
-        c->setGeometry(pxRect(twipsRect.x(), twipsRect.y(), twipsRect.width(), twipsRect.height()));
+        c->setGeometry(pxRect(twipsRect));
         c->setPlaceholderText(QStringLiteral("Pilih Banyaknya Simpul"));
         // The initial text reads like an ordinary entry, not greyed out.
         QPalette palette = c->palette();
@@ -253,7 +241,7 @@ void CompareWindow::buildControls()
     const auto reportBox = [](QWidget* parent, const char* name, QRect twipsRect) {
         auto* t = new QPlainTextEdit(parent);
         t->setObjectName(QLatin1String(name));
-        t->setGeometry(pxRect(twipsRect.x(), twipsRect.y(), twipsRect.width(), twipsRect.height()));
+        t->setGeometry(pxRect(twipsRect));
         t->setReadOnly(true);
         t->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         t->setTabChangesFocus(true);
@@ -264,7 +252,7 @@ void CompareWindow::buildControls()
     const auto bar = [](QWidget* parent, const char* name, QRect twipsRect) {
         auto* b = new QProgressBar(parent);
         b->setObjectName(QLatin1String(name));
-        b->setGeometry(pxRect(twipsRect.x(), twipsRect.y(), twipsRect.width(), twipsRect.height()));
+        b->setGeometry(pxRect(twipsRect));
         b->setTextVisible(false);
         return b;
     };
@@ -287,7 +275,7 @@ void CompareWindow::buildControls()
 
     m_closeButton = new QPushButton(QStringLiteral("&Keluar"), m_client);
     m_closeButton->setObjectName(QStringLiteral("cmdKeluar"));
-    m_closeButton->setGeometry(pxRect(1680, 4680, 1455, 375));
+    m_closeButton->setGeometry(pxRect({1680, 4680, 1455, 375}));
     QPalette buttonPalette = m_closeButton->palette();
     buttonPalette.setColor(QPalette::Button, kPurple);
     m_closeButton->setPalette(buttonPalette);

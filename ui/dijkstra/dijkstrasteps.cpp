@@ -5,6 +5,7 @@
 #include "core/steps.h"
 #include "ui/common/networkview.h"
 #include "ui/common/twips.h"
+#include "ui/common/utf8.h"
 
 #include <QAccessible>
 #include <QEvent>
@@ -115,14 +116,8 @@ void RoutePreview::update()
         m_savedDescription = m_view->accessibleDescription();
     }
     m_route = route;
-    m_view->reset();
     const CandidateRoute& candidate = candidateRoute(route);
-    for (int node : candidate.innerNodes)
-        m_view->setElementColor(QStringLiteral("Shape%1").arg(node), fromBgr(colours::biru));
-    for (std::string_view line : candidate.lineControls())
-        m_view->setElementColor(toQString(line), lineColour());
-    for (int link : candidate.links)
-        m_view->setElementColor(QStringLiteral("j%1").arg(link), boxColour());
+    m_view->highlightRoute(candidate.innerNodes, candidate.links, lineColour(), boxColour());
     m_view->setAccessibleDescription(QStringLiteral("Lintasan nomor %1 ditampilkan: simpul %2")
                                          .arg(route)
                                          .arg(toQString(candidate.nodeText)));

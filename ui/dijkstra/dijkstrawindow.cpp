@@ -3,10 +3,13 @@
 #include "core/clock.h"
 #include "core/numbertext.h"
 #include "core/shortestpath.h"
-#include "ui/common/accessibility.h"
+#include "ui/common/accessibletexts.h"
 #include "ui/common/classroomactions.h"
+#include "ui/common/fontsizes.h"
 #include "ui/common/networkview.h"
+#include "ui/common/progress.h"
 #include "ui/common/twips.h"
+#include "ui/common/utf8.h"
 #include "ui/dijkstra/dijkstrasteps.h"
 
 #include <QFontMetricsF>
@@ -50,6 +53,9 @@ constexpr int kLabelFirstLeft = 7650;
 constexpr int kFrameRight = 9015;
 constexpr int kPanelLeft = 9120;
 constexpr int kPanelRight = 11535;
+
+// The progress animation after a run: a fixed show, no measure of the work.
+constexpr int kProgressSteps = 1000;
 
 // What a screen reader says for the controls. Labels that show a result keep their caption as
 // their name, so the reader speaks the result itself.
@@ -114,7 +120,7 @@ QLineEdit* makeBox(QWidget* parent, const QString& name, QRect twipsRect)
 {
     auto* e = new QLineEdit(parent);
     e->setObjectName(name);
-    e->setGeometry(pxRect(twipsRect.x(), twipsRect.y(), twipsRect.width(), twipsRect.height()));
+    e->setGeometry(pxRect(twipsRect));
     // Reachable by mouse only: Tab passes them by.
     e->setFocusPolicy(Qt::ClickFocus);
     return e;
@@ -217,9 +223,6 @@ void DijkstraWindow::buildControls()
                                     &DijkstraWindow::toggleDetail, Qt::WidgetWithChildrenShortcut);
     detailKey->setObjectName(QStringLiteral("detailShortcut"));
 
-    for (int k = 1; k <= kLinkCount; ++k)
-        m_weightBoxes[size_t(k - 1)] = network()->weightBox(k);
-
     m_routeWeightsLabel = new QLabel(network());
     m_routeWeightsLabel->setObjectName(QStringLiteral("lbljalur"));
     m_routeWeightsLabel->setFont(boldFont(m_routeWeightsLabel->font(), kPx975));
@@ -235,7 +238,7 @@ void DijkstraWindow::buildControls()
 
     m_progressBar = new QProgressBar(area);
     m_progressBar->setObjectName(QStringLiteral("proses1"));
-    m_progressBar->setGeometry(pxRect(120, 6570, 3255, 200));
+    m_progressBar->setGeometry(pxRect({120, 6570, 3255, 200}));
     // Without a percentage text the bar repaints only when its filled part grows visibly, which
     // keeps the 1001 updates of a run cheap.
     m_progressBar->setTextVisible(false);
@@ -244,7 +247,7 @@ void DijkstraWindow::buildControls()
                              QRect(6480, 6360, 1215, 375));
     m_closeButton = makeButton(QStringLiteral("Command2"), QStringLiteral("&Keluar"),
                                QRect(7800, 6360, 1215, 375));
-    connect(m_runButton, &QPushButton::clicked, this, &DijkstraWindow::proses);
+    connect(m_runButton, &QPushButton::clicked, this, &DijkstraWindow::runDijkstra);
     connect(m_closeButton, &QPushButton::clicked, this, &DijkstraWindow::close);
 
     m_blinkTimer = new QTimer(this);
@@ -259,12 +262,12 @@ void DijkstraWindow::buildDetailPanel()
 
     m_detailCaption =
         makeCaption(area, QStringLiteral("Label27"), QStringLiteral("Jalur Pencarian"), kPx975);
-    m_detailCaption->setGeometry(pxRect(9480, 480, 1665, 240));
+    m_detailCaption->setGeometry(pxRect({9480, 480, 1665, 240}));
     m_detailCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     m_detailTable = new QPlainTextEdit(area);
     m_detailTable->setObjectName(QStringLiteral("Tabeldata"));
-    m_detailTable->setGeometry(pxRect(9120, 720, 2415, 3735));
+    m_detailTable->setGeometry(pxRect({9120, 720, 2415, 3735}));
     m_detailTable->setReadOnly(true);
     m_detailTable->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_detailTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -285,7 +288,7 @@ void DijkstraWindow::buildDetailPanel()
 
     m_routeNodesCaption =
         makeCaption(area, QStringLiteral("Label28"), QStringLiteral("Simpul yang dilalui"), kPx825);
-    m_routeNodesCaption->setGeometry(pxRect(9120, 5160, 1815, 255));
+    m_routeNodesCaption->setGeometry(pxRect({9120, 5160, 1815, 255}));
 
     m_routeNodesBox = makeBox(area, QStringLiteral("txtsimpul"), QRect(9120, 5400, 2415, 285));
     m_routeNodesBox->setReadOnly(true);
@@ -298,7 +301,7 @@ void DijkstraWindow::buildDetailPanel()
 
     m_nodeLabelsHeader = new QLabel(QStringLiteral("  L1   L2    L3    L4   L5    L6   L7"), area);
     m_nodeLabelsHeader->setObjectName(QStringLiteral("Label31"));
-    m_nodeLabelsHeader->setGeometry(pxRect(9120, 6015, 2415, 300));
+    m_nodeLabelsHeader->setGeometry(pxRect({9120, 6015, 2415, 300}));
     m_nodeLabelsHeader->setFrameShape(QFrame::Box);
     m_nodeLabelsHeader->setLineWidth(1);
     setBackColor(m_nodeLabelsHeader, QColor(192, 192, 192));
@@ -315,7 +318,7 @@ void DijkstraWindow::buildDetailPanel()
 
 void DijkstraWindow::buildTotalBoxes()
 {
-    // Route totals live in boxes beyond the right edge; the route choice reads them back.
+    // Route totals are also written into boxes beyond the right edge, out of sight.
     for (int k = 1; k <= kRouteCount; ++k) {
         const int top = 240 * (k - 1);
         m_totalBoxes[size_t(k - 1)] =
@@ -323,7 +326,7 @@ void DijkstraWindow::buildTotalBoxes()
         auto* label =
             new QLabel(k == 10 ? QStringLiteral("10") : QStringLiteral("h%1").arg(k), client());
         label->setObjectName(QStringLiteral("Label%1").arg(k + 7));
-        label->setGeometry(pxRect(11880, top, 375, 255));
+        label->setGeometry(pxRect({11880, top, 375, 255}));
         m_totalBoxCaptions[size_t(k - 1)] = label;
     }
 }
@@ -336,7 +339,7 @@ void DijkstraWindow::arrangeTabOrder()
     QWidget::setTabOrder(previous, m_closeButton);
     previous = m_closeButton;
     for (int k : kBoxOrder) {
-        QWidget* box = m_weightBoxes[size_t(k - 1)];
+        QWidget* box = network()->weightBox(k);
         QWidget::setTabOrder(previous, box);
         previous = box;
     }
@@ -350,10 +353,7 @@ void DijkstraWindow::open()
     // is "the screen" (the main window's document area) known.
     setOuterSizeTwips(kClosedWidth, kOpenHeight);
     setDefaultButton(m_runButton);
-    for (int k = 1; k <= kLinkCount; ++k)
-        m_weightBoxes[size_t(k - 1)]->setText(qs(defaultWeightText(k)));
-    network()->setElementColor(QStringLiteral("Shape1"), biru());
-    network()->setElementColor(QStringLiteral("Shape7"), biru());
+    showDefaultNetwork();
     m_blinkTimer->stop();
 }
 
@@ -429,27 +429,11 @@ void DijkstraWindow::toggleDetail()
     centreOnScreen();
 }
 
-LinkWeights DijkstraWindow::readWeights() const
-{
-    std::array<std::string, kLinkCount> texts;
-    for (size_t k = 0; k < texts.size(); ++k)
-        texts[k] = m_weightBoxes[k]->text().toStdString();
-    return readLinkWeights(texts);
-}
-
-std::array<std::string, kRouteCount> DijkstraWindow::totalTexts() const
-{
-    std::array<std::string, kRouteCount> texts;
-    for (size_t k = 0; k < texts.size(); ++k)
-        texts[k] = m_totalBoxes[k]->text().toStdString();
-    return texts;
-}
-
-void DijkstraWindow::proses()
+void DijkstraWindow::runDijkstra()
 {
     const ClockReading start = now();
     const std::string separator = regionalDecimalSeparator();
-    const LinkWeights weights = readWeights();
+    const LinkWeights weights = network()->weights();
 
     // A refused run changes nothing: every check comes before the first write.
     const WeightVerdict verdict = checkWeights(weights);
@@ -458,14 +442,16 @@ void DijkstraWindow::proses()
         return;
     }
 
-    const auto totals = computeRouteTotals(weights, separator);
+    // The hidden boxes h1 ... h17 show the totals; the choice compares the same texts, as shown.
+    const RouteTotals totals = computeRouteTotals(weights, separator);
     for (size_t k = 0; k < totals.size(); ++k)
         m_totalBoxes[k]->setText(qs(totals[k]));
-    if (const auto chosen = selectShortestRoute(totalTexts(), separator))
-        showChosenRoute(*chosen, weights, separator);
+    if (const auto chosen = selectShortestRoute(totals, separator))
+        showChosenRoute(*chosen, weights, totals, separator);
 
-    playProgress();
-    fillDetailTable(weights, separator);
+    // A fixed animation after the result is on screen.
+    playProgress(m_progressBar, kProgressSteps);
+    fillDetailTable(weights, totals, separator);
     fillNodeLabels(weights, separator);
 
     m_routeWeightsLabel->setText(m_routeWeightsBox->text());
@@ -478,21 +464,13 @@ void DijkstraWindow::proses()
 }
 
 void DijkstraWindow::showChosenRoute(int routeNumber, const LinkWeights& weights,
-                                     const std::string& separator)
+                                     const RouteTotals& totals, const std::string& separator)
 {
     const CandidateRoute& route = candidateRoute(routeNumber);
-    const double total =
-        readBackNumber(m_totalBoxes[size_t(routeNumber - 1)]->text().toStdString(), separator);
+    const double total = readBackNumber(totals[size_t(routeNumber - 1)], separator);
     m_totalLabel->setText(qs(totalCaption(total, separator)));
 
-    reset();
-    NetworkView* view = network();
-    for (int node : route.innerNodes)
-        view->setElementColor(QStringLiteral("Shape%1").arg(node), biru());
-    for (std::string_view line : route.lineControls())
-        view->setElementColor(toQString(line), merah());
-    for (int link : route.links)
-        view->setElementColor(QStringLiteral("j%1").arg(link), merah());
+    network()->highlightRoute(route.innerNodes, route.links);
 
     m_routeNodesBox->setText(toQString(route.nodeText));
     m_routeWeightsBox->setText(qs(routeWeightsText(route, weights, separator)));
@@ -500,20 +478,10 @@ void DijkstraWindow::showChosenRoute(int routeNumber, const LinkWeights& weights
     fitCaption(m_routeNumberLabel, kPanelRight - kPanelLeft);
 }
 
-void DijkstraWindow::playProgress()
+void DijkstraWindow::fillDetailTable(const LinkWeights& weights, const RouteTotals& totals,
+                                     const std::string& separator)
 {
-    // A fixed animation after the result is on screen; it never yields to the event loop.
-    m_progressBar->setVisible(true);
-    m_progressBar->setRange(0, 1000);
-    const int last = m_progressBar->maximum();
-    for (int i = m_progressBar->minimum(); i <= last; ++i)
-        m_progressBar->setValue(i);
-    m_progressBar->setVisible(false);
-}
-
-void DijkstraWindow::fillDetailTable(const LinkWeights& weights, const std::string& separator)
-{
-    m_detailTable->setPlainText(qs(detailTableText(weights, totalTexts(), separator)));
+    m_detailTable->setPlainText(qs(detailTableText(weights, totals, separator)));
 }
 
 void DijkstraWindow::fillNodeLabels(const LinkWeights& weights, const std::string& separator)

@@ -42,7 +42,7 @@ public:
     void toggleDetail();
 
     // The run started by "&Proses..." (or Enter).
-    void proses();
+    void runDijkstra();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -58,11 +58,11 @@ private:
     void centreOnScreen(int outerWidthTwips, int outerHeightTwips);
     QSize screenSizeTwips() const;
 
-    LinkWeights readWeights() const;
-    std::array<std::string, kRouteCount> totalTexts() const;
-    void showChosenRoute(int routeNumber, const LinkWeights& weights, const std::string& separator);
-    void playProgress();
-    void fillDetailTable(const LinkWeights& weights, const std::string& separator);
+    using RouteTotals = std::array<std::string, kRouteCount>;
+    void showChosenRoute(int routeNumber, const LinkWeights& weights, const RouteTotals& totals,
+                         const std::string& separator);
+    void fillDetailTable(const LinkWeights& weights, const RouteTotals& totals,
+                         const std::string& separator);
     void fillNodeLabels(const LinkWeights& weights, const std::string& separator);
 
     QLabel* m_detailToggle = nullptr;
@@ -83,7 +83,6 @@ private:
     std::array<QLineEdit*, kNodeCount> m_nodeLabels{};
     std::array<QLineEdit*, kRouteCount> m_totalBoxes{};
     std::array<QLabel*, kRouteCount> m_totalBoxCaptions{}; // Label8 ... Label24
-    std::array<QLineEdit*, kLinkCount> m_weightBoxes{};    // the drawing's weight boxes j1 ... j14
     QTimer* m_blinkTimer = nullptr;
 
     MessageBoxFn m_messageBox = criticalMessageBox();

@@ -1,6 +1,7 @@
 #include "ui/floyd/changedelegate.h"
 
 #include "core/steps.h"
+#include "ui/common/utf8.h"
 #include "ui/common/seams.h"
 
 #include <QApplication>

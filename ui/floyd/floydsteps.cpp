@@ -4,6 +4,7 @@
 #include "core/steps.h"
 #include "ui/common/networkview.h"
 #include "ui/common/seams.h"
+#include "ui/common/utf8.h"
 
 #include <QLineEdit>
 #include <QListWidget>

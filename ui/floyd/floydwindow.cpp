@@ -3,11 +3,14 @@
 #include "core/clock.h"
 #include "core/floyd.h"
 #include "core/steps.h"
-#include "ui/common/accessibility.h"
+#include "ui/common/accessibletexts.h"
 #include "ui/common/classroomactions.h"
+#include "ui/common/fontsizes.h"
 #include "ui/common/networkview.h"
+#include "ui/common/progress.h"
 #include "ui/common/seams.h"
 #include "ui/common/twips.h"
+#include "ui/common/utf8.h"
 #include "ui/floyd/changedelegate.h"
 #include "ui/floyd/floydsteps.h"
 
@@ -69,11 +72,6 @@ QStringList toStringList(const std::vector<std::string>& lines)
     for (const std::string& line : lines)
         list.append(toQString(line));
     return list;
-}
-
-QRect pxRectOf(const QRect& twipsRect)
-{
-    return ui::pxRect(twipsRect.x(), twipsRect.y(), twipsRect.width(), twipsRect.height());
 }
 
 // Space left for an item's text: the viewport without the vertical scroll bar (the listing
@@ -159,9 +157,6 @@ FloydWindow::FloydWindow(QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Metode Floid"));
 
-    for (int k = 1; k <= kLinkCount; ++k)
-        m_weightBoxes[size_t(k - 1)] = network()->weightBox(k);
-
     buildListingTabs();
 
     m_totalLabel = makeResultLabel(QStringLiteral("lbljmljarak"), {120, 6120, 1575, 255},
@@ -171,7 +166,7 @@ FloydWindow::FloydWindow(QWidget* parent)
 
     m_progressBar = new QProgressBar(client());
     m_progressBar->setObjectName(QStringLiteral("proses1"));
-    m_progressBar->setGeometry(pxRect(120, 6480, 3255, 195));
+    m_progressBar->setGeometry(pxRect({120, 6480, 3255, 195}));
     // A bar without a percentage, which also spares a repaint for every percent of the run.
     m_progressBar->setTextVisible(false);
 
@@ -187,7 +182,7 @@ FloydWindow::FloydWindow(QWidget* parent)
     for (int i = 0; i < 2; ++i) {
         auto* box = new QLineEdit(client());
         box->setObjectName(QStringLiteral("h%1").arg(i + 1));
-        box->setGeometry(pxRect(14040, 720 + 240 * i, 375, 285));
+        box->setGeometry(pxRect({14040, 720 + 240 * i, 375, 285}));
         box->setFocusPolicy(Qt::NoFocus);
         m_totalBoxes[size_t(i)] = box;
     }
@@ -204,7 +199,7 @@ void FloydWindow::buildListingTabs()
 {
     m_tabs = new QTabWidget(client());
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
-    m_tabs->setGeometry(pxRect(8400, 0, 2895, 6615));
+    m_tabs->setGeometry(pxRect({8400, 0, 2895, 6615}));
 
     auto* values = new QWidget;
     auto* nodes = new QWidget;
@@ -223,7 +218,7 @@ QLabel* FloydWindow::makeColumnHeader(QWidget* page, const QString& objectName)
 {
     auto* label = new QLabel(kColumnNumbers, page);
     label->setObjectName(objectName);
-    label->setGeometry(pxRectOf(kHeaderTwips).translated(-pageOrigin(m_tabs)));
+    label->setGeometry(pxRect(kHeaderTwips).translated(-pageOrigin(m_tabs)));
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, QColor(255, 128, 0));
@@ -235,7 +230,7 @@ QListWidget* FloydWindow::makeListing(QWidget* page, const QString& objectName)
 {
     auto* list = new QListWidget(page);
     list->setObjectName(objectName);
-    list->setGeometry(pxRectOf(kListTwips).translated(-pageOrigin(m_tabs)));
+    list->setGeometry(pxRect(kListTwips).translated(-pageOrigin(m_tabs)));
     list->setSortingEnabled(false);
     list->setUniformItemSizes(true);
     list->setItemDelegate(new ChangeDelegate(list));
@@ -267,18 +262,7 @@ void FloydWindow::openWindow()
     m_progressBar->setVisible(false);
     m_tabs->setCurrentIndex(0);
     setDefaultButton(m_runButton);
-    for (int k = 1; k <= kLinkCount; ++k)
-        m_weightBoxes[size_t(k - 1)]->setText(toQString(defaultWeightText(k)));
-    network()->setElementColor(QStringLiteral("Shape1"), biru());
-    network()->setElementColor(QStringLiteral("Shape7"), biru());
-}
-
-LinkWeights FloydWindow::readWeights() const
-{
-    std::array<std::string, kLinkCount> texts;
-    for (size_t i = 0; i < texts.size(); ++i)
-        texts[i] = m_weightBoxes[i]->text().toStdString();
-    return readLinkWeights(texts);
+    showDefaultNetwork();
 }
 
 void FloydWindow::runFloyd()
@@ -288,14 +272,10 @@ void FloydWindow::runFloyd()
     m_nodeList->clear();
 
     // A fixed animation, no measure of the work; it plays before anything is computed.
-    m_progressBar->setVisible(true);
-    m_progressBar->setRange(0, kProgressMaximum);
-    for (int i = m_progressBar->minimum(), last = m_progressBar->maximum(); i <= last; ++i)
-        m_progressBar->setValue(i);
-    m_progressBar->setVisible(false);
+    playProgress(m_progressBar, kProgressMaximum);
 
     const std::string separator = regionalDecimalSeparator();
-    const LinkWeights weights = readWeights();
+    const LinkWeights weights = network()->weights();
     const FloydListing listing = listFloydMatrices(weights, separator);
     m_classroom->setRunWeights(weights);
     m_valueList->addItems(toStringList(listing.valueLines));
@@ -315,15 +295,7 @@ void FloydWindow::showFloydResult(const FloydResult& result)
     m_totalBoxes[1]->setText(toQString(result.viaFourTotal));
     m_totalLabel->setText(toQString(result.caption));
 
-    reset();
-    NetworkView* view = network();
-    for (int node : result.innerNodes)
-        view->setElementColor(toQString(demoNodes()[size_t(node - 1)].shapeName), biru());
-    for (int k : result.links)
-        for (const NamedLine& line : demoLink(k).lines())
-            view->setElementColor(toQString(line.name), merah());
-    for (int k : result.links)
-        view->setElementColor(toQString(demoLink(k).weightBox), merah());
+    network()->highlightRoute(result.innerNodes, result.links);
 }
 
 } // namespace trayeko::ui

@@ -42,7 +42,6 @@ private:
     QLabel* makeColumnHeader(QWidget* page, const QString& objectName);
     void fitListingFont();
     void openWindow();
-    LinkWeights readWeights() const;
     void showFloydResult(const FloydResult& result);
 
     QTabWidget* m_tabs = nullptr;
@@ -56,7 +55,6 @@ private:
     QPushButton* m_runButton = nullptr;
     QPushButton* m_closeButton = nullptr;
     std::array<QLineEdit*, 2> m_totalBoxes{};
-    std::array<QLineEdit*, kLinkCount> m_weightBoxes{};
     ClassroomActions* m_classroom = nullptr;
 };
 

@@ -1,17 +1,18 @@
 #include "ui/main/mainwindow.h"
 
-#include "ui/common/accessibility.h"
+#include "ui/common/accessibletexts.h"
 #include "ui/common/artwork.h"
+#include "ui/common/fontsizes.h"
 #include "ui/common/twips.h"
 #include "ui/compare/comparewindow.h"
 #include "ui/dijkstra/dijkstrawindow.h"
 #include "ui/floyd/floydwindow.h"
 #include "ui/help/helpwindow.h"
+#include "ui/main/regionaltime.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -42,94 +43,6 @@ constexpr AccessibleText kAccessibleTexts[] = {
 // The clock wakes this long after each second boundary, so that the small drift between the
 // timer's steady clock and the wall clock never makes it show the old second once more.
 constexpr int kTickSlackMs = 2;
-
-// Rewrites the unquoted parts of a Qt date or time format with @p rewrite; quoted literal text
-// ('h', 'г'.) stays as it is.
-template <class Rewrite> QString rewriteUnquoted(const QString& format, Rewrite rewrite)
-{
-    QString out;
-    QString plain;
-    bool quoted = false;
-    for (const QChar c : format) {
-        if (c == u'\'') {
-            if (!quoted) {
-                out += rewrite(plain);
-                plain.clear();
-            }
-            quoted = !quoted;
-            out += c;
-        } else if (quoted) {
-            out += c;
-        } else {
-            plain += c;
-        }
-    }
-    out += rewrite(plain);
-    return out;
-}
-
-bool hasUnquoted(const QString& format, QChar field)
-{
-    bool found = false;
-    rewriteUnquoted(format, [&](const QString& part) {
-        found = found || part.contains(field);
-        return part;
-    });
-    return found;
-}
-
-// Puts @p rewrite(run) in the place of every run of the letter @p field in @p part. Plain string
-// work: a regular expression engine here would be loaded and run only for these few letters.
-template <class Rewrite> QString rewriteRuns(const QString& part, QChar field, Rewrite rewrite)
-{
-    QString out;
-    for (qsizetype i = 0; i < part.size();) {
-        qsizetype end = i;
-        while (end < part.size() && part[end] == field)
-            ++end;
-        if (end > i) {
-            out += rewrite(part.mid(i, end - i));
-            i = end;
-        } else {
-            out += part[i++];
-        }
-    }
-    return out;
-}
-
-// Every run of two or more blanks becomes one space.
-QString collapseBlanks(const QString& part)
-{
-    QString out;
-    for (qsizetype i = 0; i < part.size();) {
-        qsizetype end = i;
-        while (end < part.size() && part[end].isSpace())
-            ++end;
-        if (end - i >= 2) {
-            out += u' ';
-            i = end;
-        } else {
-            out += part[i++];
-        }
-    }
-    return out;
-}
-
-// The regional time format with seconds and without the time zone (the panel adds " WIB").
-QString timeFormatWithSeconds(const QLocale& locale)
-{
-    QString format = rewriteUnquoted(locale.timeFormat(QLocale::LongFormat), [](QString part) {
-                         part.remove(u't').remove(QStringLiteral("()"));
-                         return collapseBlanks(part);
-                     }).trimmed();
-    if (hasUnquoted(format, u's'))
-        return format;
-
-    return rewriteUnquoted(locale.timeFormat(QLocale::ShortFormat), [](const QString& part) {
-        return rewriteRuns(part, u'm',
-                           [](const QString& run) { return run + QStringLiteral(":ss"); });
-    });
-}
 
 QLabel* makePanel(QStatusBar* bar, const QString& objectName, int widthTwips)
 {
@@ -202,7 +115,7 @@ MainWindow::MainWindow(FrameSources sources, QWidget* parent)
            px(kClientHeight) + menuBar()->sizeHint().height() + m_statusBar->sizeHint().height());
 
     // The date is written once, at load; it is not rewritten, not even across midnight.
-    m_datePanel->setText(dateText(m_sources.now().date()) + QStringLiteral(" Indonesia"));
+    m_datePanel->setText(regionalDateText(m_sources.now().date()) + QStringLiteral(" Indonesia"));
 
     setAccessibleTexts(this, kAccessibleTexts);
     installHelpAction(this);
@@ -216,23 +129,6 @@ MainWindow::~MainWindow() = default;
 int MainWindow::msecsToNextTick(QTime now)
 {
     return 1000 - now.msec() + kTickSlackMs;
-}
-
-QString MainWindow::dateText(const QDate& date)
-{
-    // The year always has four digits, also where the regional short format has two.
-    const QLocale locale;
-    const QString format =
-        rewriteUnquoted(locale.dateFormat(QLocale::ShortFormat), [](const QString& part) {
-            return rewriteRuns(part, u'y', [](const QString&) { return QStringLiteral("yyyy"); });
-        });
-    return locale.toString(date, format);
-}
-
-QString MainWindow::timeText(const QTime& time)
-{
-    const QLocale locale;
-    return locale.toString(time, timeFormatWithSeconds(locale));
 }
 
 bool MainWindow::event(QEvent* event)
@@ -289,7 +185,7 @@ void MainWindow::endProgram()
 void MainWindow::tick()
 {
     const QDateTime now = m_sources.now();
-    m_timePanel->setText(timeText(now.time()) + QStringLiteral(" WIB"));
+    m_timePanel->setText(regionalTimeText(now.time()) + QStringLiteral(" WIB"));
     const std::optional<bool> numLock = m_sources.numLock ? m_sources.numLock() : std::nullopt;
     m_numLockPanel->setText(numLock.value_or(false) ? QStringLiteral("NUM") : QString());
     m_clockTimer->start(msecsToNextTick(now.time()));

@@ -51,11 +51,6 @@ public:
     // next needs rewriting.
     static int msecsToNextTick(QTime now);
 
-    // The date and time texts of the panels in the regional formats of the default QLocale:
-    // the short date with a four-digit year, the time of day with seconds.
-    static QString dateText(const QDate& date);
-    static QString timeText(const QTime& time);
-
     QMdiArea* mdiArea() const { return m_mdiArea; }
 
 protected:

@@ -1,9 +1,10 @@
-#include "ui/common/accessibility.h"
+#include "ui/common/networkaccessible.h"
 
 #include "core/demonetwork.h"
+#include "ui/common/networklayout.h"
 #include "ui/common/networkview.h"
-#include "ui/common/seams.h"
 #include "ui/common/twips.h"
+#include "ui/common/utf8.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -39,13 +40,13 @@ bool isNodeIndex(int elementIndex)
 // for a link line. The start and end nodes are blue from the start, as on the screen.
 bool nodeHighlighted(const NetworkView& view, int node)
 {
-    return view.elementColor(QStringLiteral("Shape%1").arg(node)) == fromBgr(colours::biru);
+    return view.elementColor(QStringLiteral("Shape%1").arg(node)) == routeNodeColor();
 }
 
 bool linkHighlighted(const NetworkView& view, const LinkInfo& link)
 {
-    const QColor red = fromBgr(colours::merah);
-    for (const NamedLine& line : link.lines())
+    const QColor red = routeColor();
+    for (const NamedLine& line : linkLayout(link.number).lines())
         if (view.elementColor(toQString(line.name)) == red)
             return true;
     return false;
@@ -90,15 +91,15 @@ QString joinNumbers(const QList<int>& numbers)
 class ElementAccessible final : public QAccessibleInterface
 {
 public:
-    ElementAccessible(NetworkView* view, int index) : view_(view), index_(index) {}
+    ElementAccessible(NetworkView* view, int index) : m_view(view), m_index(index) {}
 
-    bool isValid() const override { return !view_.isNull(); }
+    bool isValid() const override { return !m_view.isNull(); }
     QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return view_ ? view_->window()->windowHandle() : nullptr; }
+    QWindow* window() const override { return m_view ? m_view->window()->windowHandle() : nullptr; }
 
     QAccessibleInterface* parent() const override
     {
-        return view_ ? QAccessible::queryAccessibleInterface(view_.data()) : nullptr;
+        return m_view ? QAccessible::queryAccessibleInterface(m_view.data()) : nullptr;
     }
     QAccessibleInterface* child(int) const override { return nullptr; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
@@ -107,7 +108,7 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        if (!view_)
+        if (!m_view)
             return {};
         switch (t) {
         case QAccessible::Name:
@@ -122,34 +123,34 @@ public:
 
     QRect rect() const override
     {
-        if (!view_)
+        if (!m_view)
             return {};
         QRect local;
-        if (isNodeIndex(index_)) {
-            local = view_->elementRect(QStringLiteral("Shape%1").arg(index_ + 1));
+        if (isNodeIndex(m_index)) {
+            local = m_view->elementRect(QStringLiteral("Shape%1").arg(m_index + 1));
         } else {
-            for (const NamedLine& line : linkAt(index_).lines())
-                local |= view_->elementRect(toQString(line.name));
+            for (const NamedLine& line : linkLayout(linkAt(m_index).number).lines())
+                local |= m_view->elementRect(toQString(line.name));
         }
-        return QRect(view_->mapToGlobal(local.topLeft()), local.size());
+        return QRect(m_view->mapToGlobal(local.topLeft()), local.size());
     }
 
     // Whether the point (in screen coordinates) lies on the circle or close to the line itself,
     // not only inside its bounding box.
     bool hit(QPoint global) const
     {
-        if (!view_)
+        if (!m_view)
             return false;
-        const QPointF p = view_->mapFromGlobal(QPointF(global));
-        if (isNodeIndex(index_)) {
-            const NodeInfo& node = demoNodes()[size_t(index_)];
+        const QPointF p = m_view->mapFromGlobal(QPointF(global));
+        if (isNodeIndex(m_index)) {
+            const NodeLayout& node = nodeLayouts()[size_t(m_index)];
             const double radius = double(kNodeDiameter) / kTwipsPerPixel / 2;
-            const QPointF centre = viewPoint(*view_, node.circle) + QPointF(radius, radius);
+            const QPointF centre = viewPoint(*m_view, node.circle) + QPointF(radius, radius);
             const QPointF d = p - centre;
             return QPointF::dotProduct(d, d) <= radius * radius;
         }
-        for (const NamedLine& line : linkAt(index_).lines())
-            if (distanceToSegment(p, viewPoint(*view_, line.from), viewPoint(*view_, line.to)) <=
+        for (const NamedLine& line : linkLayout(linkAt(m_index).number).lines())
+            if (distanceToSegment(p, viewPoint(*m_view, line.from), viewPoint(*m_view, line.to)) <=
                 kLineHitDistance)
                 return true;
         return false;
@@ -160,9 +161,9 @@ public:
     QAccessible::State state() const override
     {
         QAccessible::State s;
-        if (!view_)
+        if (!m_view)
             return s;
-        s.invisible = !view_->isVisible();
+        s.invisible = !m_view->isVisible();
         s.selectable = true;
         s.selected = highlighted();
         return s;
@@ -170,16 +171,16 @@ public:
 
     bool highlighted() const
     {
-        return isNodeIndex(index_) ? nodeHighlighted(*view_, index_ + 1)
-                                   : linkHighlighted(*view_, linkAt(index_));
+        return isNodeIndex(m_index) ? nodeHighlighted(*m_view, m_index + 1)
+                                    : linkHighlighted(*m_view, linkAt(m_index));
     }
 
 private:
     QString name() const
     {
-        if (isNodeIndex(index_))
-            return QStringLiteral("Simpul %1").arg(index_ + 1);
-        const LinkInfo& link = linkAt(index_);
+        if (isNodeIndex(m_index))
+            return QStringLiteral("Simpul %1").arg(m_index + 1);
+        const LinkInfo& link = linkAt(m_index);
         return QStringLiteral("Jalur %1 dari simpul %2 ke simpul %3")
             .arg(link.number)
             .arg(link.fromNode)
@@ -189,13 +190,13 @@ private:
     QString description() const
     {
         QStringList parts;
-        if (isNodeIndex(index_)) {
-            if (index_ + 1 == kStartNode)
+        if (isNodeIndex(m_index)) {
+            if (m_index + 1 == kStartNode)
                 parts << QStringLiteral("simpul awal");
-            else if (index_ + 1 == kEndNode)
+            else if (m_index + 1 == kEndNode)
                 parts << QStringLiteral("simpul tujuan");
         } else {
-            const QString weight = view_->weightBox(linkAt(index_).number)->text().trimmed();
+            const QString weight = m_view->weightBox(linkAt(m_index).number)->text().trimmed();
             parts << (weight.isEmpty() ? QStringLiteral("bobot kosong")
                                        : QStringLiteral("bobot ") + weight);
         }
@@ -203,8 +204,8 @@ private:
         return parts.join(QStringLiteral(", "));
     }
 
-    QPointer<NetworkView> view_;
-    int index_;
+    QPointer<NetworkView> m_view;
+    int m_index;
 };
 
 // The drawing as a chart: its nodes and links as children with their state, its description the
@@ -218,7 +219,7 @@ public:
 
     ~NetworkViewAccessible() override
     {
-        for (const QAccessible::Id id : ids_)
+        for (const QAccessible::Id id : m_ids)
             if (id != 0)
                 QAccessible::deleteAccessibleInterface(id);
     }
@@ -246,7 +247,8 @@ public:
     int indexOfChild(const QAccessibleInterface* child) const override
     {
         for (int i = 0; i < kElementCount; ++i)
-            if (ids_[size_t(i)] != 0 && QAccessible::accessibleInterface(ids_[size_t(i)]) == child)
+            if (m_ids[size_t(i)] != 0 &&
+                QAccessible::accessibleInterface(m_ids[size_t(i)]) == child)
                 return i;
         const int widgetIndex = QAccessibleWidget::indexOfChild(child);
         return widgetIndex < 0 ? -1 : kElementCount + widgetIndex;
@@ -267,7 +269,7 @@ public:
 
     ElementAccessible* element(int index) const
     {
-        QAccessible::Id& id = ids_[size_t(index)];
+        QAccessible::Id& id = m_ids[size_t(index)];
         if (id == 0)
             id = QAccessible::registerAccessibleInterface(new ElementAccessible(view(), index));
         return static_cast<ElementAccessible*>(QAccessible::accessibleInterface(id));
@@ -276,7 +278,7 @@ public:
 private:
     NetworkView* view() const { return static_cast<NetworkView*>(widget()); }
 
-    mutable std::array<QAccessible::Id, kElementCount> ids_{};
+    mutable std::array<QAccessible::Id, kElementCount> m_ids{};
 };
 
 QAccessibleInterface* networkViewFactory(const QString& className, QObject* object)
@@ -290,10 +292,10 @@ QAccessibleInterface* networkViewFactory(const QString& className, QObject* obje
 // The element index of a node circle, link line or weight box name, or -1.
 int elementIndexOf(const QString& name)
 {
-    for (const NodeInfo& node : demoNodes())
+    for (const NodeLayout& node : nodeLayouts())
         if (toQString(node.shapeName) == name)
             return node.number - 1;
-    for (const LinkInfo& link : demoLinks()) {
+    for (const LinkLayout& link : linkLayouts()) {
         if (toQString(link.weightBox) == name)
             return kNodeCount + link.number - 1;
         for (const NamedLine& line : link.lines())
@@ -303,39 +305,8 @@ int elementIndexOf(const QString& name)
     return -1;
 }
 
-} // namespace
-
-void setAccessibleTexts(QWidget* root, std::span<const AccessibleText> texts)
-{
-    for (const AccessibleText& t : texts) {
-        const QString objectName = QString::fromUtf8(t.objectName);
-        QWidget* w = objectName.isEmpty() ? root : root->findChild<QWidget*>(objectName);
-        if (!w) {
-            qWarning("setAccessibleTexts: no control named %s", t.objectName);
-            continue;
-        }
-        if (t.name)
-            w->setAccessibleName(QString::fromUtf8(t.name));
-        if (t.description)
-            w->setAccessibleDescription(QString::fromUtf8(t.description));
-    }
-}
-
-void makeAccessible(NetworkView& view)
-{
-    static std::once_flag installed;
-    std::call_once(installed, [] { QAccessible::installFactory(networkViewFactory); });
-
-    for (const LinkInfo& link : demoLinks()) {
-        QLineEdit* box = view.weightBox(link.number);
-        box->setAccessibleName(QStringLiteral("Bobot jalur %1").arg(link.number));
-        box->setAccessibleDescription(QStringLiteral("Jalur %1 dari simpul %2 ke simpul %3")
-                                          .arg(link.number)
-                                          .arg(link.fromNode)
-                                          .arg(link.toNode));
-    }
-}
-
+// Tells assistive technology that the named drawing element has changed colour, and with it
+// possibly its highlighted state.
 void notifyElementChanged(NetworkView& view, const QString& elementName)
 {
     // Qt drops events while no assistive technology listens; then no interface need be built.
@@ -358,6 +329,25 @@ void notifyElementChanged(NetworkView& view, const QString& elementName)
     QAccessible::updateAccessibility(&elementEvent);
     QAccessibleEvent viewEvent(&view, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&viewEvent);
+}
+
+} // namespace
+
+void makeAccessible(NetworkView& view)
+{
+    static std::once_flag installed;
+    std::call_once(installed, [] { QAccessible::installFactory(networkViewFactory); });
+
+    for (const LinkInfo& link : demoLinks()) {
+        QLineEdit* box = view.weightBox(link.number);
+        box->setAccessibleName(QStringLiteral("Bobot jalur %1").arg(link.number));
+        box->setAccessibleDescription(QStringLiteral("Jalur %1 dari simpul %2 ke simpul %3")
+                                          .arg(link.number)
+                                          .arg(link.fromNode)
+                                          .arg(link.toNode));
+    }
+    QObject::connect(&view, &NetworkView::elementColorChanged, &view,
+                     [&view](const QString& name) { notifyElementChanged(view, name); });
 }
 
 QString highlightedRouteText(const NetworkView& view)
