@@ -2,6 +2,7 @@
 
 #include "ui/common/accessibility.h"
 #include "ui/common/seams.h"
+#include "ui/common/textfit.h"
 #include "ui/common/twips.h"
 
 #include <QLineEdit>
@@ -58,6 +59,8 @@ NetworkView::NetworkView(const DrawingVariant& variant, QWidget* parent)
             m_colours.insert(toQString(line.name), fromBgr(colours::hitam));
     // Before the first colour change, which already speaks to assistive technology.
     makeAccessible(*this);
+    for (QLineEdit* box : m_boxes)
+        explainClippedText(box);
     reset();
 }
 

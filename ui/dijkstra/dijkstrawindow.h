@@ -3,10 +3,12 @@
 #include "core/demonetwork.h"
 #include "core/routes.h"
 #include "ui/common/networkwindow.h"
+#include "ui/common/resultstrip.h"
 #include "ui/common/seams.h"
 
 #include <QSize>
 #include <array>
+#include <optional>
 #include <string>
 
 class QLabel;
@@ -61,6 +63,7 @@ private:
     LinkWeights readWeights() const;
     std::array<std::string, kRouteCount> totalTexts() const;
     void showChosenRoute(int routeNumber, const LinkWeights& weights, const std::string& separator);
+    void showRouteWeightsOnDrawing();
     void playProgress();
     void fillDetailTable(const LinkWeights& weights, const std::string& separator);
     void fillNodeLabels(const LinkWeights& weights, const std::string& separator);
@@ -85,6 +88,7 @@ private:
     std::array<QLabel*, kRouteCount> m_totalBoxCaptions{}; // Label8 ... Label24
     std::array<QLineEdit*, kLinkCount> m_weightBoxes{};    // the drawing's weight boxes j1 ... j14
     QTimer* m_blinkTimer = nullptr;
+    std::optional<ResultStrip> m_resultStrip;
 
     MessageBoxFn m_messageBox = criticalMessageBox();
     bool m_placed = false;
