@@ -2,6 +2,7 @@
 
 #include "ui/common/bgr.h"
 #include "ui/common/fontsizes.h"
+#include "ui/common/textfit.h"
 #include "ui/common/twips.h"
 #include "ui/common/utf8.h"
 
@@ -56,6 +57,8 @@ NetworkView::NetworkView(const DrawingVariant& variant, QWidget* parent)
     for (const LinkLayout& link : linkLayouts())
         for (const NamedLine& line : link.lines())
             m_colours.insert(toQString(line.name), neutralLineColor());
+    for (QLineEdit* box : m_boxes)
+        explainClippedText(box);
     reset();
 }
 

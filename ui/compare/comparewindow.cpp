@@ -7,13 +7,13 @@
 #include "ui/common/fontsizes.h"
 #include "ui/common/progress.h"
 #include "ui/common/seams.h"
+#include "ui/common/textfit.h"
 #include "ui/common/twips.h"
 #include "ui/common/utf8.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
-#include <QFontMetrics>
 #include <QFrame>
 #include <QIcon>
 #include <QKeyEvent>
@@ -55,25 +55,6 @@ void fillBackground(QWidget* widget, const QColor& colour)
     widget->setAutoFillBackground(true);
 }
 
-// The design's fonts are narrower than the sans-serif fonts found on Linux. A text that would
-// overflow its control is condensed just enough to fit instead of being clipped; its height stays.
-void condenseToFit(QWidget* widget, const QStringList& texts, int available)
-{
-    QFont font = widget->font();
-    const auto widest = [&font, &texts] {
-        const QFontMetrics metrics(font);
-        int width = 0;
-        for (const QString& text : texts)
-            width = std::max(width, metrics.horizontalAdvance(text));
-        return width;
-    };
-    for (int attempt = 0; attempt < 3 && widest() > available; ++attempt) {
-        const int stretch = font.stretch() > 0 ? font.stretch() : 100;
-        font.setStretch(std::max(50, stretch * available / widest()));
-    }
-    widget->setFont(font);
-}
-
 // A size list that only a choice from the list or the arrow keys can change: typing a letter
 // into a plain QComboBox jumps to the first matching item and reports it as activated, which
 // would start a scenario.
@@ -104,7 +85,9 @@ void fitItems(QComboBox* combo)
     option.rect = combo->rect();
     const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
                                                        QStyle::SC_ComboBoxEditField, combo);
-    condenseToFit(combo, texts, field.width() - 4);
+    // The design's fonts are narrower than the sans-serif fonts found on Linux: an entry that
+    // would overflow the field is condensed just enough to fit; its height stays.
+    combo->setFont(narrowedToFit(combo->font(), texts, field.width() - 4));
 }
 
 void showReport(QPlainTextEdit* box, const std::string& report)
@@ -224,7 +207,7 @@ void CompareWindow::buildControls()
         f.setPixelSize(pixelSize);
         f.setBold(true);
         l->setFont(f);
-        condenseToFit(l, {l->text()}, l->width());
+        l->setFont(narrowedToFit(l->font(), {l->text()}, l->width()));
         return l;
     };
     const auto combo = [](QWidget* parent, const char* name, QRect twipsRect) {

@@ -8,11 +8,11 @@
 #include "ui/common/fontsizes.h"
 #include "ui/common/networkview.h"
 #include "ui/common/progress.h"
+#include "ui/common/textfit.h"
 #include "ui/common/twips.h"
 #include "ui/common/utf8.h"
 #include "ui/dijkstra/dijkstrasteps.h"
 
-#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,6 +53,11 @@ constexpr int kLabelFirstLeft = 7650;
 constexpr int kFrameRight = 9015;
 constexpr int kPanelLeft = 9120;
 constexpr int kPanelRight = 11535;
+// The route's weights on the drawing keep clear of the legend at its top right.
+constexpr int kRouteWeightsLeft = 120;
+constexpr int kLegendLeft = 7200;
+// A result box gives way this far before its text no longer fits whole.
+constexpr FitLimits kResultBoxLimits{8, 60};
 
 // The progress animation after a run: a fixed show, no measure of the work.
 constexpr int kProgressSteps = 1000;
@@ -126,53 +131,6 @@ QLineEdit* makeBox(QWidget* parent, const QString& name, QRect twipsRect)
     return e;
 }
 
-// The captions were laid out for a narrower font than the desktop's sans-serif. One wider than
-// @p roomTwips is narrowed just enough to fit; none is ever widened.
-void fitCaption(QLabel* label, int roomTwips)
-{
-    const int room = px(roomTwips);
-    QFont f = label->font();
-    // The font as designed; unlike an explicit 100 % it shares the font engine already loaded.
-    f.setStretch(QFont::AnyStretch);
-    label->setFont(f);
-    int width = label->sizeHint().width();
-    int stretch = 100;
-    // Every stretch tried loads a font engine of its own, which is slow, so each step narrows by
-    // the measured overflow instead of one percent at a time. Glyph widths round to whole pixels,
-    // so a step may fall a little short; the next one starts from there.
-    while (width > room && stretch > QFont::UltraCondensed) {
-        stretch =
-            std::max<int>(QFont::UltraCondensed, std::min(stretch - 1, stretch * room / width));
-        f.setStretch(stretch);
-        label->setFont(f);
-        width = label->sizeHint().width();
-    }
-    label->adjustSize();
-}
-
-// The header's blanks were counted so that each "Lk" stands over its node label box; spread them
-// for the font at hand so that the last one stands over @p lastBox.
-void alignHeader(QLabel* header, const QLineEdit* lastBox)
-{
-    const QString text = header->text();
-    const qsizetype lastStart = text.lastIndexOf('L');
-    const QString before = text.left(lastStart);
-    QFont f = header->font();
-    const qreal natural = QFontMetricsF(f).horizontalAdvance(before) +
-                          QFontMetricsF(f).horizontalAdvance(text.mid(lastStart)) / 2;
-    // How many times the word spacing counts depends on how the text engine groups the blanks,
-    // so measure it.
-    QFont probe = f;
-    probe.setWordSpacing(-1);
-    const qreal gaps =
-        QFontMetricsF(f).horizontalAdvance(before) - QFontMetricsF(probe).horizontalAdvance(before);
-    const qreal target =
-        lastBox->geometry().center().x() + 0.5 - header->x() - header->contentsRect().x();
-    if (gaps > 0)
-        f.setWordSpacing((target - natural) / gaps);
-    header->setFont(f);
-}
-
 QString qs(const std::string& s)
 {
     return toQString(s);
@@ -215,7 +173,7 @@ void DijkstraWindow::buildControls()
 
     m_detailToggle = makeCaption(picture(), QStringLiteral("lbltabel"), kShowDetail, kPx825);
     m_detailToggle->move(px(kLabelFirstLeft), px(kLabelTop));
-    fitCaption(m_detailToggle, kFrameRight - kLabelFirstLeft);
+    narrowLabelToFit(m_detailToggle, px(kFrameRight - kLabelFirstLeft));
     m_detailToggle->installEventFilter(this);
     // The label answers the mouse only; from the keyboard Ctrl+D does the same and leaves the
     // label's look alone.
@@ -235,6 +193,7 @@ void DijkstraWindow::buildControls()
                                    kTotalBack, kTotalInitial);
     m_elapsedLabel = makeResultLabel(QStringLiteral("lblwaktu"), QRect(1800, 6240, 3735, 255),
                                      kTotalBack, Qt::white);
+    m_resultStrip.emplace(m_totalLabel, m_elapsedLabel, px(6480)); // up to Command1
 
     m_progressBar = new QProgressBar(area);
     m_progressBar->setObjectName(QStringLiteral("proses1"));
@@ -279,7 +238,7 @@ void DijkstraWindow::buildDetailPanel()
     m_routeNumberLabel =
         makeCaption(area, QStringLiteral("lblnojalur"), QStringLiteral("Jalur"), kPx825);
     m_routeNumberLabel->move(px(9120), px(4560));
-    fitCaption(m_routeNumberLabel, kPanelRight - kPanelLeft);
+    narrowLabelToFit(m_routeNumberLabel, px(kPanelRight - kPanelLeft));
 
     const QColor cyan(0, 255, 255);
     m_routeWeightsBox = makeBox(area, QStringLiteral("txtjalur"), QRect(9120, 4800, 2415, 285));
@@ -297,7 +256,7 @@ void DijkstraWindow::buildDetailPanel()
     m_nodeLabelsCaption = makeCaption(area, QStringLiteral("Label30"),
                                       QStringLiteral("Panjang lintasan terpendek"), kPx825);
     m_nodeLabelsCaption->move(px(9120), px(5760));
-    fitCaption(m_nodeLabelsCaption, kPanelRight - kPanelLeft);
+    narrowLabelToFit(m_nodeLabelsCaption, px(kPanelRight - kPanelLeft));
 
     m_nodeLabelsHeader = new QLabel(QStringLiteral("  L1   L2    L3    L4   L5    L6   L7"), area);
     m_nodeLabelsHeader->setObjectName(QStringLiteral("Label31"));
@@ -312,8 +271,11 @@ void DijkstraWindow::buildDetailPanel()
         m_nodeLabels[size_t(n)] = makeBox(area, QStringLiteral("txtplt%1").arg(n + 1),
                                           QRect(kLabelLefts[size_t(n)], 6240, 350, 285));
         setBackColor(m_nodeLabels[size_t(n)], QColor(128, 255, 255));
+        explainClippedText(m_nodeLabels[size_t(n)]);
     }
-    alignHeader(m_nodeLabelsHeader, m_nodeLabels.back());
+    for (QLineEdit* box : {m_routeWeightsBox, m_routeNodesBox})
+        explainClippedText(box);
+    alignLastWord(m_nodeLabelsHeader, m_nodeLabels.back());
 }
 
 void DijkstraWindow::buildTotalBoxes()
@@ -415,14 +377,14 @@ void DijkstraWindow::toggleDetail()
 {
     if (m_detailToggle->text() == kShowDetail) {
         m_detailToggle->setText(kHideDetail);
-        fitCaption(m_detailToggle, kPanelRight - (kLabelBase + kWidenEnd));
+        narrowLabelToFit(m_detailToggle, px(kPanelRight - (kLabelBase + kWidenEnd)));
         for (int i = kWidenStep; i <= kWidenEnd; i += kWidenStep) {
             setOuterWidthTwips(kWidenBase + i);
             m_detailToggle->move(px(kLabelBase + i), px(kLabelTop));
         }
     } else {
         m_detailToggle->setText(kShowDetail);
-        fitCaption(m_detailToggle, kFrameRight - kLabelFirstLeft);
+        narrowLabelToFit(m_detailToggle, px(kFrameRight - kLabelFirstLeft));
         m_detailToggle->move(px(kLabelClosedLeft), px(kLabelTop));
         setOuterWidthTwips(kClosedWidth);
     }
@@ -454,11 +416,10 @@ void DijkstraWindow::runDijkstra()
     fillDetailTable(weights, totals, separator);
     fillNodeLabels(weights, separator);
 
-    m_routeWeightsLabel->setText(m_routeWeightsBox->text());
-    m_routeWeightsLabel->adjustSize();
-    m_routeWeightsLabel->show();
+    showRouteWeightsOnDrawing();
 
     m_elapsedLabel->setText(qs(elapsedText(start, now(), separator)));
+    m_resultStrip->arrange();
     if (!m_blinkTimer->isActive())
         m_blinkTimer->start();
 }
@@ -474,8 +435,27 @@ void DijkstraWindow::showChosenRoute(int routeNumber, const LinkWeights& weights
 
     m_routeNodesBox->setText(toQString(route.nodeText));
     m_routeWeightsBox->setText(qs(routeWeightsText(route, weights, separator)));
+    for (QLineEdit* box : {m_routeNodesBox, m_routeWeightsBox})
+        fitBoxText(box, client()->font(), kResultBoxLimits);
     m_routeNumberLabel->setText(qs(routeNumberText(routeNumber)));
-    fitCaption(m_routeNumberLabel, kPanelRight - kPanelLeft);
+    narrowLabelToFit(m_routeNumberLabel, px(kPanelRight - kPanelLeft));
+}
+
+// The weights of the chosen route over the drawing, as wide as their text: narrowed where they
+// would reach the legend, and broken at the arrows between the weights where even that is not
+// enough.
+void DijkstraWindow::showRouteWeightsOnDrawing()
+{
+    QLabel* label = m_routeWeightsLabel;
+    const int room = px(kLegendLeft) - 2 * px(kRouteWeightsLeft);
+    label->setWordWrap(false);
+    label->setText(m_routeWeightsBox->text());
+    narrowLabelToFit(label, room, kResultBoxLimits.minStretch);
+    if (label->width() > room) {
+        label->setWordWrap(true);
+        label->resize(room, label->heightForWidth(room));
+    }
+    label->show();
 }
 
 void DijkstraWindow::fillDetailTable(const LinkWeights& weights, const RouteTotals& totals,

@@ -3,10 +3,12 @@
 #include "core/demonetwork.h"
 #include "core/routes.h"
 #include "ui/common/networkwindow.h"
+#include "ui/common/resultstrip.h"
 #include "ui/common/seams.h"
 
 #include <QSize>
 #include <array>
+#include <optional>
 #include <string>
 
 class QLabel;
@@ -63,6 +65,7 @@ private:
                          const std::string& separator);
     void fillDetailTable(const LinkWeights& weights, const RouteTotals& totals,
                          const std::string& separator);
+    void showRouteWeightsOnDrawing();
     void fillNodeLabels(const LinkWeights& weights, const std::string& separator);
 
     QLabel* m_detailToggle = nullptr;
@@ -84,6 +87,7 @@ private:
     std::array<QLineEdit*, kRouteCount> m_totalBoxes{};
     std::array<QLabel*, kRouteCount> m_totalBoxCaptions{}; // Label8 ... Label24
     QTimer* m_blinkTimer = nullptr;
+    std::optional<ResultStrip> m_resultStrip;
 
     MessageBoxFn m_messageBox = criticalMessageBox();
     bool m_placed = false;

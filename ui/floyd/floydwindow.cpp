@@ -9,13 +9,13 @@
 #include "ui/common/networkview.h"
 #include "ui/common/progress.h"
 #include "ui/common/seams.h"
+#include "ui/common/textfit.h"
 #include "ui/common/twips.h"
 #include "ui/common/utf8.h"
 #include "ui/floyd/changedelegate.h"
 #include "ui/floyd/floydsteps.h"
 
 #include <QFontDatabase>
-#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -26,7 +26,6 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
-#include <map>
 #include <utility>
 
 namespace trayeko::ui {
@@ -85,61 +84,13 @@ int listingTextWidth(const QListWidget* list)
     return px(kListTwips.width()) - 2 * list->frameWidth() - scrollBar - 2 * textMargin;
 }
 
-qreal widestLine(const QFont& font, const QStringList& lines)
-{
-    const QFontMetricsF metrics(font);
-    qreal widest = 0;
-    for (const QString& line : lines)
-        widest = std::max(widest, metrics.horizontalAdvance(line));
-    return widest;
-}
-
 // The columns of the listing are runs of spaces, so only a fixed-pitch font keeps them under the
-// column numbers. The list is narrow for its forty characters: take the largest size whose widest
-// default line fits, narrowing the glyphs where the font engine allows it.
-QFont listingFont(int available)
+// column numbers.
+QFont listingBaseFont()
 {
-    const FloydListing sample = listFloydMatrices(defaultWeights());
-    QStringList lines = toStringList(sample.valueLines) + toStringList(sample.nodeLines);
-    lines.append(kColumnNumbers);
-    // Most rows repeat from one iteration to the next; each distinct one is measured once.
-    lines.removeDuplicates();
-
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setStyleHint(QFont::TypeWriter);
-    for (int pixels = kPx825; pixels >= kMinListingPixels; --pixels) {
-        font.setPixelSize(pixels);
-        font.setStretch(QFont::Unstretched);
-        const qreal natural = widestLine(font, lines);
-        if (natural <= available)
-            return font;
-        const int stretch = int(100 * available / natural);
-        if (stretch < kMinListingStretch)
-            continue;
-        font.setStretch(stretch);
-        if (widestLine(font, lines) <= available)
-            return font;
-    }
-    font.setPixelSize(kMinListingPixels);
-    font.setStretch(QFont::Unstretched);
-    return font;
-}
-
-// listingFont for @p available, worked out once per run of the program: measuring every line of
-// the listing in each candidate size took longer than building the rest of the window, and the
-// answer depends on nothing that changes between openings.
-QFont chosenListingFont(int available)
-{
-    static std::map<int, std::pair<int, int>> chosen; // room -> pixel size, stretch
-    auto it = chosen.find(available);
-    if (it == chosen.end()) {
-        const QFont font = listingFont(available);
-        it = chosen.emplace(available, std::pair{font.pixelSize(), font.stretch()}).first;
-    }
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setStyleHint(QFont::TypeWriter);
-    font.setPixelSize(it->second.first);
-    font.setStretch(it->second.second);
+    font.setPixelSize(kPx825);
     return font;
 }
 
@@ -163,6 +114,7 @@ FloydWindow::FloydWindow(QWidget* parent)
                                    QColor(128, 0, 0), Qt::white);
     m_elapsedLabel = makeResultLabel(QStringLiteral("lblwaktu"), {1680, 6120, 3495, 255},
                                      QColor(128, 0, 0), Qt::white);
+    m_resultStrip.emplace(m_totalLabel, m_elapsedLabel, px(5760)); // up to Command1
 
     m_progressBar = new QProgressBar(client());
     m_progressBar->setObjectName(QStringLiteral("proses1"));
@@ -210,8 +162,22 @@ void FloydWindow::buildListingTabs()
     m_valueList = makeListing(values, QStringLiteral("List1"));
     m_nodeHeader = makeColumnHeader(nodes, QStringLiteral("Label29"));
     m_nodeList = makeListing(nodes, QStringLiteral("List2"));
+    // A listing scrolled sideways takes its column numbers along: the header reaches out to the
+    // left by the scrolled distance and shows only its own place.
+    for (const auto& [list, header] :
+         {std::pair{m_valueList, m_valueHeader}, std::pair{m_nodeList, m_nodeHeader}})
+        connect(list->horizontalScrollBar(), &QScrollBar::valueChanged, header,
+                [header, place = header->geometry()](int offset) {
+                    header->setGeometry(place.adjusted(-offset, 0, 0, 0));
+                    if (offset > 0)
+                        header->setMask(QRect(offset, 0, place.width(), place.height()));
+                    else
+                        header->clearMask();
+                });
 
-    fitListingFont();
+    // Until the first run the header is set in the font the default lesson's listing takes.
+    const FloydListing sample = listFloydMatrices(defaultWeights());
+    fitListingFont(toStringList(sample.valueLines) + toStringList(sample.nodeLines));
 }
 
 QLabel* FloydWindow::makeColumnHeader(QWidget* page, const QString& objectName)
@@ -232,6 +198,8 @@ QListWidget* FloydWindow::makeListing(QWidget* page, const QString& objectName)
     list->setObjectName(objectName);
     list->setGeometry(pxRect(kListTwips).translated(-pageOrigin(m_tabs)));
     list->setSortingEnabled(false);
+    // Every line is shown whole: a line too wide for the list scrolls it sideways.
+    list->setTextElideMode(Qt::ElideNone);
     list->setUniformItemSizes(true);
     list->setItemDelegate(new ChangeDelegate(list));
     QPalette palette = list->palette();
@@ -240,9 +208,20 @@ QListWidget* FloydWindow::makeListing(QWidget* page, const QString& objectName)
     return list;
 }
 
-void FloydWindow::fitListingFont()
+// The largest listing font in which the widest line of this run fits the list, narrowed down to
+// a still legible size and stretch; beyond that the list scrolls sideways.
+void FloydWindow::fitListingFont(QStringList lines)
 {
-    const QFont font = chosenListingFont(listingTextWidth(m_valueList));
+    lines.append(kColumnNumbers);
+    const FittedFont fitted = fittedFont(listingBaseFont(), lines, listingTextWidth(m_valueList),
+                                         {kMinListingPixels, kMinListingStretch});
+    // Lines of one width let the list measure only its first one. When some line is too wide,
+    // the list measures each for the reach of its scroll bar.
+    for (QListWidget* list : {m_valueList, m_nodeList})
+        list->setUniformItemSizes(fitted.fits);
+    const QFont& font = fitted.font;
+    if (font == m_valueList->font())
+        return;
     // The header's first digit starts where an item's text starts, so its columns stand over
     // the listing's.
     const int textStart =
@@ -278,12 +257,16 @@ void FloydWindow::runFloyd()
     const LinkWeights weights = network()->weights();
     const FloydListing listing = listFloydMatrices(weights, separator);
     m_classroom->setRunWeights(weights);
-    m_valueList->addItems(toStringList(listing.valueLines));
-    m_nodeList->addItems(toStringList(listing.nodeLines));
+    const QStringList valueLines = toStringList(listing.valueLines);
+    const QStringList nodeLines = toStringList(listing.nodeLines);
+    fitListingFont(valueLines + nodeLines);
+    m_valueList->addItems(valueLines);
+    m_nodeList->addItems(nodeLines);
     markFloydChanges(m_valueList, m_nodeList, floydChanges(weights, separator), separator);
     showFloydResult(floydResult(weights, listing.final, separator));
 
     m_elapsedLabel->setText(toQString(elapsedText(start, now(), separator)));
+    m_resultStrip->arrange();
 }
 
 // The total is the listing's own final value from node 1 to node 7, and the highlighted route is

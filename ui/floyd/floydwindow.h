@@ -2,8 +2,11 @@
 
 #include "core/demonetwork.h"
 #include "ui/common/networkwindow.h"
+#include "ui/common/resultstrip.h"
 
+#include <QStringList>
 #include <array>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -40,7 +43,7 @@ private:
     void buildListingTabs();
     QListWidget* makeListing(QWidget* page, const QString& objectName);
     QLabel* makeColumnHeader(QWidget* page, const QString& objectName);
-    void fitListingFont();
+    void fitListingFont(QStringList lines);
     void openWindow();
     void showFloydResult(const FloydResult& result);
 
@@ -56,6 +59,7 @@ private:
     QPushButton* m_closeButton = nullptr;
     std::array<QLineEdit*, 2> m_totalBoxes{};
     ClassroomActions* m_classroom = nullptr;
+    std::optional<ResultStrip> m_resultStrip;
 };
 
 } // namespace trayeko::ui

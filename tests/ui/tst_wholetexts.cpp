@@ -1,0 +1,183 @@
+#include "ui/dijkstra/dijkstrawindow.h"
+#include "ui/floyd/floydwindow.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QtTest>
+
+#include <array>
+#include <cmath>
+#include <memory>
+#include <utility>
+
+using trayeko::ui::DijkstraWindow;
+using trayeko::ui::FloydWindow;
+using trayeko::ui::NetworkWindow;
+
+namespace {
+
+int advance(const QWidget* w, const QString& text)
+{
+    return int(std::ceil(QFontMetricsF(w->font()).horizontalAdvance(text)));
+}
+
+// Why @p label does not show its whole text on one line, or nothing when it does.
+QString labelFault(const QLabel* label)
+{
+    if (!label->wordWrap() && advance(label, label->text()) > label->contentsRect().width())
+        return label->objectName() + " cut: " + label->text();
+    return {};
+}
+
+} // namespace
+
+class Tst_wholetexts final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+    // Long totals and listings in both windows and both decimal separators: every result text is
+    // shown whole, the strip's two labels neither overlap nor leave the window or run under the
+    // buttons, and no line of the Floyd listings is elided or out of the list's reach.
+    void resultsShowWhole_data()
+    {
+        QTest::addColumn<bool>("floyd");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("weights");          // "j1=2.75 j6=4.5"
+        QTest::addColumn<QString>("total");            // with a period as separator
+        const QString huge = "1.7976931348623157E308"; // the largest double
+        const QList<std::array<QString, 3>> sets{
+            {"decimals", "j1=2.75 j6=4.5 j13=4.5", "11.75"},
+            {"larger values", "j10=1234.5678 j1=5000 j2=5000 j3=5000", "1234.5678"},
+            {"15 digits", "j10=0.123456789012345", "0.123456789012345"},
+            {"small exponent", "j10=0.000015", "1.5E-05"},
+            {"large exponent", "j10=1E15 j1=1E16 j2=1E16 j3=1E16", "1E+15"},
+            {"largest double", QString("j10=%1 j1=%1 j2=%1 j3=%1").arg(huge),
+             "1.79769313486232E+308"},
+        };
+        for (const auto& [name, weights, total] : sets)
+            for (const bool floyd : {false, true})
+                for (const char* locale : {"C", "id_ID"})
+                    QTest::addRow("%s, %s, %s", qPrintable(name), floyd ? "Floyd" : "Dijkstra",
+                                  locale)
+                        << floyd << locale << weights << total;
+        QTest::addRow("minus infinity, Floyd, id_ID")
+            << true << "id_ID"
+            << "j3=-1E308 j12=-1E308" << QString::fromUtf8("-\u221E");
+    }
+    void resultsShowWhole()
+    {
+        QFETCH(bool, floyd);
+        QFETCH(QString, locale);
+        QFETCH(QString, weights);
+        QFETCH(QString, total);
+        QLocale::setDefault(QLocale(locale));
+        const QString separator = QLocale().decimalPoint();
+
+        QMdiArea area;
+        area.resize(1200, 800);
+        QStringList faults;
+        QPointer<NetworkWindow> window;
+        if (floyd) {
+            window = new FloydWindow;
+        } else {
+            auto* dijkstra = new DijkstraWindow;
+            dijkstra->setMessageBox([&faults](QWidget*, const QString&, const QString& text) {
+                faults << "refused: " + text;
+            });
+            window = dijkstra;
+        }
+        area.addSubWindow(window);
+        window->show();
+        area.show();
+        // A long run: the elapsed text takes more digits too.
+        auto readings = std::make_shared<qint64>(0);
+        window->setClock([readings] {
+            return trayeko::ClockReading{std::exchange(*readings, *readings + 1234567)};
+        });
+        for (const QString& edit : weights.split(' ')) {
+            const QStringList parts = edit.split('=');
+            window->findChild<QLineEdit*>(parts[0])->setText(parts[1]);
+        }
+        // Clicked with the mouse, which takes the focus away from the weight boxes.
+        QTest::mouseClick(window->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
+
+        const auto* totalLabel = window->findChild<QLabel*>("lbljmljarak");
+        const auto* elapsedLabel = window->findChild<QLabel*>("lblwaktu");
+        QCOMPARE(totalLabel->text(), "Total jarak = " + QString(total).replace('.', separator));
+        QCOMPARE(elapsedLabel->text(), "Selesai pencarian dalam: " +
+                                           QString("1234.567").replace('.', separator) + " detik");
+
+        QList<const QLabel*> labels{totalLabel, elapsedLabel};
+        if (!floyd)
+            for (const char* name : {"lbljalur", "lblnojalur"})
+                labels << window->findChild<QLabel*>(name);
+        for (const QLabel* label : labels)
+            faults << labelFault(label);
+        const QRect totalRect = totalLabel->geometry(), elapsedRect = elapsedLabel->geometry();
+        if (totalRect.intersects(elapsedRect))
+            faults << "the strip's labels overlap";
+        for (const QRect& r : {totalRect, elapsedRect}) {
+            if (!window->widget()->rect().contains(r))
+                faults << "strip outside the window";
+            for (const char* button : {"Command1", "Command2"})
+                if (r.intersects(window->findChild<QPushButton*>(button)->geometry()))
+                    faults << QString("strip under ") + button;
+        }
+
+        if (floyd) {
+            auto* tabs = window->findChild<QTabWidget*>("SSTab1");
+            for (const char* name : {"List1", "List2"}) {
+                auto* list = window->findChild<QListWidget*>(name);
+                tabs->setCurrentWidget(list->parentWidget()); // as the user looks at it
+                QCoreApplication::processEvents();
+                const int reach =
+                    list->viewport()->width() + list->horizontalScrollBar()->maximum();
+                if (list->textElideMode() != Qt::ElideNone)
+                    faults << QString(name) + " elides";
+                // Where each line's text ends in the list's contents, after the item's margin.
+                const int start = list->horizontalScrollBar()->value() + 3;
+                for (int i = 0; i < list->count(); ++i) {
+                    const QListWidgetItem* item = list->item(i);
+                    if (start + list->visualItemRect(item).left() + advance(list, item->text()) >
+                        reach)
+                        faults << QString(name) + " cuts: " + item->text();
+                }
+            }
+        } else {
+            // The result boxes of the detail panel show their text whole; the node labels and
+            // weight boxes that cannot say what they hold in their tool tip.
+            for (const char* name : {"txtjalur", "txtsimpul"}) {
+                auto* box = window->findChild<QLineEdit*>(name);
+                if (advance(box, box->text()) > box->width() - 8)
+                    faults << QString(name) + " cut: " + box->text();
+            }
+        }
+        QList<QLineEdit*> narrowBoxes;
+        for (int k = 1; k <= 14; ++k)
+            narrowBoxes << window->findChild<QLineEdit*>(QStringLiteral("j%1").arg(k));
+        for (int n = 1; !floyd && n <= 7; ++n)
+            narrowBoxes << window->findChild<QLineEdit*>(QStringLiteral("txtplt%1").arg(n));
+        for (const QLineEdit* box : narrowBoxes) {
+            const bool clipped = advance(box, box->text()) > box->width() - 4;
+            if (clipped && (box->toolTip() != box->text() ||
+                            !box->accessibleDescription().contains(box->text())))
+                faults << box->objectName() + " hides " + box->text();
+        }
+        faults.removeAll(QString());
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
+    }
+};
+
+QTEST_MAIN(Tst_wholetexts)
+#include "tst_wholetexts.moc"
