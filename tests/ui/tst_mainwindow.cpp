@@ -54,12 +54,16 @@ void toolWindowRows()
 {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("className");
+    QTest::addColumn<QString>("designName");
     QTest::addRow("Dijkstra") << "mnudijktra"
-                              << "trayeko::ui::DijkstraWindow";
+                              << "trayeko::ui::DijkstraWindow"
+                              << "frmTrayeko";
     QTest::addRow("Floyd") << "mnufloyd"
-                           << "trayeko::ui::FloydWindow";
+                           << "trayeko::ui::FloydWindow"
+                           << "frmFloid";
     QTest::addRow("Compare") << "mnucompare"
-                             << "trayeko::ui::CompareWindow";
+                             << "trayeko::ui::CompareWindow"
+                             << "frmData";
 }
 
 } // namespace
@@ -150,6 +154,7 @@ private slots:
         const auto found = f.windowsOfClass(className);
         QCOMPARE(found.size(), 1);
         QVERIFY(found.front()->isVisible());
+        QTEST(found.front()->objectName(), "designName");
         QCOMPARE(f.frame.mdiArea()->activeSubWindow(), found.front());
     }
 

@@ -141,6 +141,7 @@ QString qs(const std::string& s)
 DijkstraWindow::DijkstraWindow(QWidget* parent)
     : NetworkWindow(dijkstraDrawing(), QStringLiteral("TRAYEKO"), 11655, {161, 22}, parent)
 {
+    setObjectName(QStringLiteral("frmTrayeko"));
     setWindowTitle(QStringLiteral("Trayeko 2003"));
     // Closing unloads: the next opening starts afresh with the defaults.
     setAttribute(Qt::WA_DeleteOnClose);

@@ -106,6 +106,7 @@ QPoint pageOrigin(const QTabWidget* tabs)
 FloydWindow::FloydWindow(QWidget* parent)
     : NetworkWindow(floydDrawing(), QStringLiteral("FLOID"), 8295, {169, 24}, parent)
 {
+    setObjectName(QStringLiteral("frmFloid"));
     setWindowTitle(QStringLiteral("Metode Floid"));
 
     buildListingTabs();

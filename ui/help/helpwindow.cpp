@@ -63,7 +63,7 @@ const char* const kKeys = R"(
 |---|---|
 | Enter, Alt+P | Proses |
 | Alt+K | Keluar: menutup jendela |
-| Ctrl+Tab | berpindah antara tab Nilai dan Simpul |
+| Shift+Tab, lalu panah kiri / kanan | ke baris tab, lalu berpindah antara tab Nilai dan Simpul |
 | tombol Menu di daftar | menu konteks: Salin teks, Simpan CSV..., Langkah demi langkah |
 | F10 | Langkah demi langkah: satu iterasi Floyd demi satu iterasi |
 
@@ -75,6 +75,7 @@ const char* const kKeys = R"(
 | Panah kiri | langkah sebelumnya |
 | Home / End | langkah pertama / terakhir |
 | Esc | keluar dari mode langkah; jendela kembali seperti semula |
+| tombol ◀ ▶ ✕ di penjelasan | langkah sebelumnya, langkah berikutnya, keluar |
 
 ## Jendela perbandingan ("Compare Multinode")
 
