@@ -198,7 +198,7 @@ namespace {
 class ClippedTextHint final : public QObject
 {
 public:
-    explicit ClippedTextHint(QLineEdit* box) : QObject(box), m_box(box)
+    explicit ClippedTextHint(QLineEdit* box) : QObject(box), m_box(box), m_designed(box->font())
     {
         box->installEventFilter(this);
         connect(box, &QLineEdit::textChanged, this, &ClippedTextHint::update);
@@ -231,7 +231,15 @@ private:
             m_ownDescription = current;
 
         const QString text = m_box->text();
-        const bool clipped = !m_box->hasFocus() && textWidth(m_box->font(), text) > textRoom(m_box);
+        // Out of focus a value first gives way in its glyphs and size, so that a short number
+        // such as 5000 reads whole in the box and in a picture of the window; the user edits it
+        // in the designed font.
+        const QFont font = m_box->hasFocus()
+                               ? m_designed
+                               : fittedFont(m_designed, {text}, textRoom(m_box), kBoxLimits).font;
+        if (m_box->font() != font)
+            m_box->setFont(font);
+        const bool clipped = !m_box->hasFocus() && textWidth(font, text) > textRoom(m_box);
         // A number reads from its first digit: a clipped value shows its beginning, not the end
         // where the cursor was left.
         if (clipped && m_box->cursorPosition() != 0)
@@ -247,7 +255,11 @@ private:
             m_box->setAccessibleDescription(m_written);
     }
 
+    // The smallest a value in a narrow box is drawn before it is rather cut and explained.
+    static constexpr FitLimits kBoxLimits{8, 70};
+
     QLineEdit* m_box;
+    QFont m_designed;
     QString m_ownDescription;
     QString m_written;
 };
