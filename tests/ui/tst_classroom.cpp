@@ -39,8 +39,7 @@ struct Program
     {
         frame.findChild<QAction*>(entry)->trigger();
         QMdiSubWindow* window = frame.mdiArea()->activeSubWindow();
-        auto* actions = window->findChild<ClassroomActions*>();
-        actions->setSeams(
+        actions(window)->setSeams(
             {[this](QWidget*, const QString&, const QString& name, const QString&,
                     QString* chosen) {
                  proposed << name;
@@ -50,7 +49,7 @@ struct Program
              [this](QWidget*, const QString&, const QString& text) { messages << text; }, nullptr});
         return window;
     }
-    ClassroomActions* actions(QMdiSubWindow* window) const
+    static ClassroomActions* actions(QMdiSubWindow* window)
     {
         return window->findChild<ClassroomActions*>();
     }
@@ -60,6 +59,11 @@ struct Program
         QVERIFY(QTest::qWaitForWindowActive(&frame));
         target->setFocus();
         QTest::keyClick(target, Qt::Key(keys[0].key()), keys[0].keyboardModifiers());
+    }
+    // Presses @p keys on the first button of @p window, as a user in that window would.
+    void press(QMdiSubWindow* window, QKeySequence keys)
+    {
+        press(window->widget()->findChild<QPushButton*>(), keys);
     }
 };
 
@@ -78,47 +82,14 @@ class TestClassroom final : public QObject
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() { QSettings(QStringLiteral("Trayeko"), QStringLiteral("Trayeko")).clear(); }
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
 
-    // The context menu offers the three picture actions; Ctrl+Shift+C anywhere in the window puts
-    // the client area, as it looks, on the clipboard.
-    void copyPicture_data()
-    {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<QString>("menuTarget");
-        QTest::newRow("Dijkstra") << "mnudijktra"
-                                  << "Frame1";
-        QTest::newRow("Floyd") << "mnufloyd"
-                               << "Frame1";
-        QTest::newRow("Compare") << "mnucompare"
-                                 << "client";
-    }
-    void copyPicture()
-    {
-        QFETCH(QString, entry);
-        QFETCH(QString, menuTarget);
-        Program program;
-        QMdiSubWindow* window = program.open(entry);
-        auto* target = window->findChild<QWidget*>(menuTarget);
-        QCOMPARE(target->contextMenuPolicy(), Qt::ActionsContextMenu);
-        QStringList texts;
-        for (const QAction* action : target->actions())
-            texts << action->text() + u' ' + action->shortcut().toString();
-        for (const char* item :
-             {"Salin gambar Ctrl+Shift+C", "Simpan gambar... Ctrl+Shift+S", "Cetak... Ctrl+P"})
-            QVERIFY2(texts.contains(QLatin1String(item)), item);
-
-        QApplication::clipboard()->clear();
-        program.press(window->widget()->findChild<QPushButton*>(), QKeySequence("Ctrl+Shift+C"));
-        const QImage copied = QApplication::clipboard()->image();
-        QCOMPARE(copied.convertToFormat(QImage::Format_RGB32),
-                 window->widget()->grab().toImage().convertToFormat(QImage::Format_RGB32));
-    }
-
-    // Each window as PNG (the grab's pixels), SVG (parses, its texts are text) and PDF (one
-    // page); a name without suffix takes the chosen filter's; the next dialog starts in the
-    // same folder. A save that cannot be done says why and leaves no file behind; a cancelled
+    // The context menu offers the three picture actions. Each window saves as PNG (the grab's
+    // pixels, which Ctrl+Shift+C puts on the clipboard too), SVG (parses, its texts are text) and
+    // PDF (one page); a name without suffix takes the chosen filter's; the next dialog starts in
+    // the same folder. A save that cannot be done says why and leaves no file behind; a cancelled
     // one does nothing at all.
-    void savePicture_data()
+    void pictureActions_data()
     {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("name");
@@ -130,19 +101,14 @@ private slots:
             for (int w = 0; w < 3; ++w)
                 QTest::addRow("%s %s", qPrintable(windows[w]), format)
                     << windows[w] << (w == 1 ? "g.x" : "gambar") << format << shown[w];
-        QTest::newRow("missing folder") << "mnudijktra"
-                                        << "nicht/da.png"
-                                        << ""
-                                        << "tidak dapat dibuat";
-        QTest::newRow("name too long") << "mnufloyd" << QString(300, u'n') + ".pdf"
-                                       << ""
-                                       << "tidak menerima nama";
-        QTest::newRow("cancelled") << "mnucompare"
-                                   << ""
-                                   << ""
-                                   << "";
+        const auto failure = [](const char* row, QString entry, QString name, QString reason) {
+            QTest::newRow(row) << entry << name << QString() << reason;
+        };
+        failure("missing folder", "mnudijktra", "nicht/da.png", "tidak dapat dibuat");
+        failure("name too long", "mnufloyd", QString(300, u'n') + ".pdf", "tidak menerima nama");
+        failure("cancelled", "mnucompare", "", "");
     }
-    void savePicture()
+    void pictureActions()
     {
         QFETCH(QString, entry);
         QFETCH(QString, name);
@@ -151,9 +117,19 @@ private slots:
         QTemporaryDir dir;
         Program program;
         QMdiSubWindow* window = program.open(entry);
+        auto* menuTarget =
+            window->findChild<QWidget*>(entry == u"mnucompare" ? "client" : "Frame1");
+        QCOMPARE(menuTarget->contextMenuPolicy(), Qt::ActionsContextMenu);
+        QStringList menu;
+        for (const QAction* action : menuTarget->actions())
+            menu << action->text() + u' ' + action->shortcut().toString();
+        for (const char* item :
+             {"Salin gambar Ctrl+Shift+C", "Simpan gambar... Ctrl+Shift+S", "Cetak... Ctrl+P"})
+            QVERIFY2(menu.contains(QLatin1String(item)), item);
+
         program.answer = name.isEmpty() ? name : dir.filePath(name);
         program.filter = filter;
-        program.press(window->widget()->findChild<QPushButton*>(), QKeySequence("Ctrl+Shift+S"));
+        program.press(window, QKeySequence("Ctrl+Shift+S"));
         if (filter.isEmpty()) {
             QCOMPARE(program.messages.size(), name.isEmpty() ? 0 : 1);
             if (!name.isEmpty())
@@ -172,6 +148,10 @@ private slots:
             QCOMPARE(saved.dotsPerMeterX(), qRound(96 * grab.devicePixelRatio() / 0.0254));
             grab.setDevicePixelRatio(1);
             QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), grab);
+            QApplication::clipboard()->clear();
+            program.press(window, QKeySequence("Ctrl+Shift+C"));
+            QCOMPARE(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+                     grab);
         } else if (suffix == u"svg") {
             QSvgRenderer svg(data);
             QVERIFY(svg.isValid());
@@ -186,7 +166,7 @@ private slots:
             QCOMPARE(pdfPages(data), 1);
         }
         program.answer.clear();
-        program.actions(window)->savePictureAction()->trigger();
+        Program::actions(window)->savePictureAction()->trigger();
         QCOMPARE(QFileInfo(program.proposed.last()).absolutePath(), dir.path());
     }
 
@@ -215,7 +195,7 @@ private slots:
         QTemporaryDir dir;
         Program program;
         QMdiSubWindow* window = program.open(entry);
-        if (run && entry != u"mnucompare")
+        if (run)
             window->findChild<QPushButton*>("Command1")->click();
         std::optional<bool> offers;
         ClassroomSeams seams;
@@ -227,23 +207,22 @@ private slots:
             printer.setOutputFileName(dir.filePath("cetak.pdf"));
             QCOMPARE(request.print(printer, withListings && offered), pages);
         };
-        program.actions(window)->setSeams(seams);
-        program.press(window->widget()->findChild<QPushButton*>(), QKeySequence("Ctrl+P"));
+        Program::actions(window)->setSeams(seams);
+        program.press(window, QKeySequence("Ctrl+P"));
         QCOMPARE(offers, std::optional<bool>(offered));
         QFile file(dir.filePath("cetak.pdf"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(pdfPages(file.readAll()), pages);
     }
 
-    // The listings' context menu: the text as shown, and the CSV of the run in the user's region.
+    // The listings' context menu: the text as shown, and the CSV of the run (not of weights
+    // edited since) in the user's region.
     void listings_data()
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("decimal");
-        QTest::addRow("decimal point") << "en_US"
-                                       << ".";
-        QTest::addRow("decimal comma") << "id_ID"
-                                       << ",";
+        QTest::addRow("decimal point") << QString("en_US") << QString(".");
+        QTest::addRow("decimal comma") << QString("id_ID") << QString(",");
     }
     void listings()
     {
@@ -255,31 +234,27 @@ private slots:
         QMdiSubWindow* window = program.open("mnufloyd");
         window->findChild<QLineEdit*>("j1")->setText("2.5");
         window->findChild<QPushButton*>("Command1")->click();
-        window->findChild<QLineEdit*>("j1")->setText("9"); // edited after the run: not exported
+        window->findChild<QLineEdit*>("j1")->setText("9");
         auto* list = window->findChild<QListWidget*>("List2");
         // Other features add their own entries to the listing's menu; find these two by text.
-        const auto action = [list](const QString& text) {
-            for (QAction* a : list->actions())
-                if (a->text() == text)
-                    return a;
-            return static_cast<QAction*>(nullptr);
-        };
-        QVERIFY(action("Salin teks") && action("Simpan CSV..."));
+        QHash<QString, QAction*> actions;
+        for (QAction* action : list->actions())
+            actions[action->text()] = action;
+        QVERIFY(actions.value("Salin teks") && actions.value("Simpan CSV..."));
 
-        action("Salin teks")->trigger();
+        actions["Salin teks"]->trigger();
         const QStringList copied = QApplication::clipboard()->text().split(u'\n');
         QCOMPARE(copied.size(), 1 + list->count() + 1);
         QCOMPARE(copied[0], window->findChild<QLabel*>("Label29")->text());
         QCOMPARE(copied[list->count()], list->item(list->count() - 1)->text());
 
         program.answer = dir.filePath("matriks");
-        action("Simpan CSV...")->trigger();
+        actions["Simpan CSV..."]->trigger();
         QFile file(program.answer + ".csv");
         QVERIFY(file.open(QIODevice::ReadOnly));
         trayeko::LinkWeights weights = trayeko::defaultWeights();
         weights[0] = 2.5;
         QCOMPARE(file.readAll().toStdString(), trayeko::floydCsv(weights, decimal.toStdString()));
-        QLocale::setDefault(QLocale::c());
     }
 
     // F1 opens the help window from every window, the help window included; it shows the
@@ -287,19 +262,19 @@ private slots:
     void help_data()
     {
         QTest::addColumn<QString>("entry");
-        QTest::addRow("main window") << "";
-        QTest::addRow("Dijkstra") << "mnudijktra";
-        QTest::addRow("Floyd") << "mnufloyd";
-        QTest::addRow("Compare") << "mnucompare";
+        QTest::newRow("main window") << QString();
+        QTest::newRow("Dijkstra") << QString("mnudijktra");
+        QTest::newRow("Floyd") << QString("mnufloyd");
+        QTest::newRow("Compare") << QString("mnucompare");
     }
     void help()
     {
         QFETCH(QString, entry);
         Program program;
-        QWidget* target = program.frame.mdiArea();
-        if (!entry.isEmpty())
-            target = program.open(entry)->widget()->findChild<QPushButton*>();
-        program.press(target, QKeySequence(Qt::Key_F1));
+        if (entry.isEmpty())
+            program.press(program.frame.mdiArea(), QKeySequence(Qt::Key_F1));
+        else
+            program.press(program.open(entry), QKeySequence(Qt::Key_F1));
         auto* help = program.frame.findChild<HelpWindow*>();
         QVERIFY(help && help->isVisible());
         QCOMPARE(help->windowTitle(), "Bantuan Trayeko");
