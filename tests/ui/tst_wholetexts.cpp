@@ -118,6 +118,8 @@ private slots:
                 (box->toolTip() != box->text() ||
                  !box->accessibleDescription().contains(box->text())))
                 faults << box->objectName() + " hides " + box->text();
+            else if (box->text().size() <= 4 && advance(box, box->text()) > box->width() - 4)
+                faults << box->objectName() + " cuts the short value " + box->text();
 
         const QRect totalRect = totalLabel->geometry(), elapsedRect = elapsedLabel->geometry();
         if (totalRect.intersects(elapsedRect))
