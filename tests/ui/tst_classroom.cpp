@@ -1,5 +1,7 @@
+#include "core/floyd.h"
 #include "core/floydcsv.h"
 #include "ui/common/classroomactions.h"
+#include "ui/common/pictureexport.h"
 #include "ui/help/helpwindow.h"
 #include "ui/main/mainwindow.h"
 
@@ -233,6 +235,36 @@ private slots:
         QFile file(dir.filePath("cetak.pdf"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(pdfPages(file.readAll()), pages);
+    }
+
+    // Printed listings stay whole: a line that would run past the page's edge takes a smaller
+    // font instead.
+    void printedListingsFitThePage_data()
+    {
+        QTest::addColumn<double>("weight"); // of every link; 0 for the default lesson
+        QTest::addColumn<bool>("shrinks");
+        QTest::addRow("default lesson") << 0.0 << false;
+        QTest::addRow("15 digits") << 0.123456789012345 << true;
+        QTest::addRow("largest double") << 1.7976931348623157E308 << true;
+    }
+    void printedListingsFitThePage()
+    {
+        QFETCH(double, weight);
+        QFETCH(bool, shrinks);
+        trayeko::LinkWeights weights = trayeko::defaultWeights();
+        if (weight != 0)
+            weights.fill(weight);
+        PrintListing page{"Matriks Nilai", "1     2     3     4     5     6     7", {}};
+        for (const std::string& line : trayeko::listFloydMatrices(weights).valueLines)
+            page.lines << QString::fromStdString(line);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const qreal width = printer.pageLayout().paintRectPixels(printer.resolution()).width();
+        const QFont font = printedListingFont({page}, width, &printer);
+        QCOMPARE(font.pointSizeF() < 10, shrinks);
+        for (const QString& line : page.lines)
+            QVERIFY2(QFontMetricsF(font, &printer).horizontalAdvance(line) <= width,
+                     qPrintable(line));
     }
 
     // The listings' context menu: the text as shown, and the CSV of the run in the user's region.

@@ -162,6 +162,34 @@ void paintFitted(QPainter& painter, QWidget* widget, const QRectF& page)
     painter.restore();
 }
 
+QFont printedListingFont(const QList<PrintListing>& listings, qreal width, QPaintDevice* device)
+{
+    QFont text = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    text.setStyleHint(QFont::TypeWriter);
+    text.setPointSizeF(10);
+    QFont bold = text;
+    bold.setBold(true);
+    const auto widest = [&] {
+        qreal w = 0;
+        const QFontMetricsF plain(text, device), heading(bold, device);
+        for (const PrintListing& listing : listings) {
+            w = std::max({w, heading.horizontalAdvance(listing.title),
+                          heading.horizontalAdvance(listing.header)});
+            for (const QString& line : listing.lines)
+                w = std::max(w, plain.horizontalAdvance(line));
+        }
+        return w;
+    };
+    // Glyph widths do not scale exactly with the size, so shrink until the widest line fits.
+    for (qreal need = widest(); need > width && text.pointSizeF() > 1; need = widest()) {
+        const qreal size =
+            std::max(1.0, std::min(text.pointSizeF() * width / need, text.pointSizeF() - 0.25));
+        text.setPointSizeF(size);
+        bold.setPointSizeF(size);
+    }
+    return text;
+}
+
 int printPictureAndListings(QPrinter& printer, QWidget* widget, const QList<PrintListing>& listings)
 {
     QPainter painter;
@@ -172,9 +200,7 @@ int printPictureAndListings(QPrinter& printer, QWidget* widget, const QList<Prin
     paintFitted(painter, widget, area);
     int pages = 1;
 
-    QFont text = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    text.setStyleHint(QFont::TypeWriter);
-    text.setPointSizeF(10);
+    const QFont text = printedListingFont(listings, area.width(), &printer);
     QFont bold = text;
     bold.setBold(true);
     const QFontMetricsF metrics(text, &printer);
