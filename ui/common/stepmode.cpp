@@ -68,6 +68,13 @@ QString marksDescription(const StepMarks& marks)
     return parts.join(QLatin1Char(' '));
 }
 
+QAction* menuSeparator(QObject* parent)
+{
+    auto* separator = new QAction(parent);
+    separator->setSeparator(true);
+    return separator;
+}
+
 StepMode::StepMode(NetworkView* view, QWidget* window, QRect panelRect, Source source)
     : QObject(view), m_view(view), m_window(window), m_source(std::move(source))
 {
@@ -78,6 +85,8 @@ StepMode::StepMode(NetworkView* view, QWidget* window, QRect panelRect, Source s
     m_action->setToolTip(QStringLiteral("Menjalankan metode langkah demi langkah (F10)"));
     connect(m_action, &QAction::triggered, this, &StepMode::enter);
     view->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // Below the entries that are already in the menu, set apart from them.
+    view->addAction(menuSeparator(this));
     view->addAction(m_action);
     window->addAction(m_action);
 

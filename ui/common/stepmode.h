@@ -88,6 +88,9 @@ private:
     QPointer<QWidget> m_savedFocus;
 };
 
+// A separator for a context menu built from a widget's actions.
+QAction* menuSeparator(QObject* parent);
+
 // The names of every coloured element of the drawing: nodes, link lines and weight boxes.
 QStringList drawingElementNames();
 
