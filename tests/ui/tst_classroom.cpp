@@ -2,6 +2,7 @@
 #include "core/floydcsv.h"
 #include "ui/common/classroomactions.h"
 #include "ui/common/pictureexport.h"
+#include "ui/common/stepmode.h"
 #include "ui/help/helpwindow.h"
 #include "ui/main/mainwindow.h"
 
@@ -12,6 +13,7 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSvgRenderer>
@@ -248,6 +250,37 @@ private slots:
         QFile file(dir.filePath("cetak.pdf"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(pdfPages(file.readAll()), pages);
+    }
+
+    // An SVG shows what the screen shows although its generator ignores every clip: a weight
+    // too long for its box stays inside the box, and the step marks stay under the boxes.
+    void svgKeepsToTheBoxes()
+    {
+        QTemporaryDir dir;
+        Program program;
+        QMdiSubWindow* window = program.open("mnudijktra");
+        window->findChild<QLineEdit*>("j14")->setText("1234.5678"); // link 6 → 7
+        window->findChild<StepMode*>()->enter(); // step 1 marks the links leaving node 1
+        program.answer = dir.filePath("langkah");
+        program.filter = "SVG (*.svg)";
+        program.press(window->findChild<QWidget*>("stepPanel"), QKeySequence("Ctrl+Shift+S"));
+        QFile file(program.answer + ".svg");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray data = file.readAll();
+        QVERIFY(!data.contains("1234.5678"));
+        QImage image(window->widget()->size(), QImage::Format_RGB32);
+        QPainter painter(&image);
+        QSvgRenderer(data).render(&painter);
+        painter.end();
+        for (int k = 1; k <= trayeko::kLinkCount; ++k) {
+            const auto* b = window->findChild<QLineEdit*>(QStringLiteral("j%1").arg(k));
+            const QRect inside =
+                QRect(b->mapTo(window->widget(), QPoint()), b->size()).adjusted(2, 2, -2, -2);
+            for (int y = inside.top(); y <= inside.bottom(); ++y)
+                for (int x = inside.left(); x <= inside.right(); ++x)
+                    QVERIFY2(image.pixelColor(x, y) != StepOverlay::improvedColour(),
+                             qPrintable(b->objectName()));
+        }
     }
 
     // Printed listings stay whole: a line that would run past the page's edge takes a smaller

@@ -1,10 +1,13 @@
 #include "ui/common/pictureexport.h"
+#include "ui/common/textfit.h"
 
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QLineEdit>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -48,14 +51,25 @@ void paintTree(QPainter& painter, QWidget* root, QWidget* widget)
     const QPoint at = widget->mapTo(root, QPoint(0, 0));
     if (!QRect(at, widget->size()).intersects(root->rect()))
         return;
+    // The SVG generator ignores every clip, so a box too narrow for its value would spill the
+    // whole value over its neighbours; it goes into the file as the pixels the screen shows.
+    const auto* box = qobject_cast<const QLineEdit*>(widget);
+    if (box && painter.paintEngine()->type() == QPaintEngine::SVG &&
+        textWidth(box->font(), box->text()) > textRoom(box)) {
+        painter.drawPixmap(QRect(at, widget->size()), widget->grab());
+        return;
+    }
     widget->render(&painter, at, QRegion(),
                    widget == root ? QWidget::DrawWindowBackground : QWidget::RenderFlags());
     QList<QWidget*> children;
     for (QObject* child : widget->children())
         if (auto* w = qobject_cast<QWidget*>(child); w && !w->isWindow() && w->isVisibleTo(root))
             children.append(w);
-    std::stable_partition(children.begin(), children.end(),
-                          [](QWidget* w) { return w->inherits("QTabBar"); });
+    // The step marks leave the weight boxes out by a clip, which the SVG generator ignores:
+    // painted before their siblings, the boxes cover them as on the screen.
+    std::stable_partition(children.begin(), children.end(), [](QWidget* w) {
+        return w->inherits("QTabBar") || w->objectName() == u"stepOverlay";
+    });
     for (QWidget* child : children)
         paintTree(painter, root, child);
 }
