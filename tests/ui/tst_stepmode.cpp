@@ -248,6 +248,10 @@ private slots:
         QVERIFY(view->accessibleDescription().startsWith("Lintasan nomor 9"));
         QTest::keyClick(table, Qt::Key_Up);
         QCOMPARE(view->elementColor("lj12a"), RoutePreview::lineColour()); // route 8: 1, 4, 5, 12
+        h.steps()->enter();
+        table->setFocus(); // clicked during step mode: its route comes back when that ends
+        h.steps()->leave();
+        QCOMPARE(view->elementColor("lj12a"), RoutePreview::lineColour());
         h.get<QPushButton>("Command1")->setFocus();
         QCOMPARE(h.state(), result);
         table->setFocus(); // closing with a route drawn must not touch the gone drawing
