@@ -252,13 +252,16 @@ private slots:
         QCOMPARE(pdfPages(file.readAll()), pages);
     }
 
-    // An SVG shows what the screen shows although its generator ignores every clip: a weight
-    // too long for its box stays inside the box, and the step marks stay under the boxes.
+    // An SVG shows what the screen shows although its generator ignores every clip and font
+    // stretch: long weights, narrowed totals and scrolled texts stay in their boxes, and the
+    // step marks stay under the weight boxes.
     void svgKeepsToTheBoxes()
     {
         QTemporaryDir dir;
         Program program;
         QMdiSubWindow* window = program.open("mnudijktra");
+        window->findChild<QLineEdit*>("j10")->setText("0.123456789012345"); // a narrowed total
+        window->findChild<QPushButton*>("Command1")->click();
         window->findChild<QLineEdit*>("j14")->setText("1234.5678"); // link 6 → 7
         window->findChild<StepMode*>()->enter(); // step 1 marks the links leaving node 1
         program.answer = dir.filePath("langkah");
@@ -272,6 +275,14 @@ private slots:
         QPainter painter(&image);
         QSvgRenderer(data).render(&painter);
         painter.end();
+        // A narrowed total looks as on the screen; the scrolled explanation does not spill out
+        // of its panel as free text.
+        auto* total = window->findChild<QLabel*>("lbljmljarak");
+        const QRect place(total->mapTo(window->widget(), QPoint()), total->size());
+        QCOMPARE(
+            image.copy(place),
+            window->widget()->grab().toImage().convertToFormat(QImage::Format_RGB32).copy(place));
+        QVERIFY(!data.contains("ditetapkan"));
         for (int k = 1; k <= trayeko::kLinkCount; ++k) {
             const auto* b = window->findChild<QLineEdit*>(QStringLiteral("j%1").arg(k));
             const QRect inside =

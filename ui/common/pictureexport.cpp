@@ -1,6 +1,7 @@
 #include "ui/common/pictureexport.h"
 #include "ui/common/textfit.h"
 
+#include <QAbstractScrollArea>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -12,6 +13,7 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QSaveFile>
+#include <QScrollBar>
 #include <QSvgGenerator>
 #include <QWidget>
 #include <algorithm>
@@ -40,6 +42,22 @@ QString fileErrorText(QFileDevice::FileError error)
     }
 }
 
+// The SVG generator ignores every clip and writes texts without their font's stretch: a box
+// too narrow for its value, or a scrolled view, would spill its whole contents over its
+// neighbours, and a narrowed text would come out at full width, under the next one. Such widgets
+// go into the file as the pixels the screen shows.
+bool needsPixelsInSvg(const QWidget* widget)
+{
+    const int stretch = widget->font().stretch();
+    if (stretch != QFont::AnyStretch && stretch != QFont::Unstretched)
+        return true;
+    if (const auto* box = qobject_cast<const QLineEdit*>(widget))
+        return textWidth(box->font(), box->text()) > textRoom(box);
+    const auto* area = qobject_cast<const QAbstractScrollArea*>(widget->parentWidget());
+    return area && area->viewport() == widget &&
+           (area->horizontalScrollBar()->maximum() > 0 || area->verticalScrollBar()->maximum() > 0);
+}
+
 // Paints @p widget and its visible children at their places in @p root. QWidget::render would
 // clip every child to the region it may paint; the PDF engine loses parts of the picture to
 // those nested clips and the SVG generator ignores them. So each widget is painted on its own,
@@ -51,11 +69,7 @@ void paintTree(QPainter& painter, QWidget* root, QWidget* widget)
     const QPoint at = widget->mapTo(root, QPoint(0, 0));
     if (!QRect(at, widget->size()).intersects(root->rect()))
         return;
-    // The SVG generator ignores every clip, so a box too narrow for its value would spill the
-    // whole value over its neighbours; it goes into the file as the pixels the screen shows.
-    const auto* box = qobject_cast<const QLineEdit*>(widget);
-    if (box && painter.paintEngine()->type() == QPaintEngine::SVG &&
-        textWidth(box->font(), box->text()) > textRoom(box)) {
+    if (painter.paintEngine()->type() == QPaintEngine::SVG && needsPixelsInSvg(widget)) {
         painter.drawPixmap(QRect(at, widget->size()), widget->grab());
         return;
     }
