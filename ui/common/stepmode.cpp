@@ -101,7 +101,7 @@ StepMode::StepMode(NetworkView* view, QWidget* window, QRect panelRect, Source s
         m_keys.push_back(shortcut);
     };
     key(Qt::Key_Right, &StepMode::next);
-    key(Qt::Key_Space, &StepMode::next);
+    key(Qt::Key_Space, &StepMode::nextOrPressFocusedButton);
     key(Qt::Key_Left, &StepMode::previous);
     key(Qt::Key_Home, &StepMode::first);
     key(Qt::Key_End, &StepMode::last);
@@ -246,6 +246,17 @@ void StepMode::leave()
     if (focusInside && m_savedFocus)
         m_savedFocus->setFocus(Qt::OtherFocusReason);
     emit left();
+}
+
+void StepMode::nextOrPressFocusedButton()
+{
+    // Space on a focused button presses it, as everywhere else: ◀ goes back, ✕ leaves.
+    if (auto* button = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+        button && m_window->isAncestorOf(button)) {
+        button->animateClick();
+        return;
+    }
+    next();
 }
 
 void StepMode::showStep(int index)

@@ -65,6 +65,7 @@ signals:
     void left();
 
 private:
+    void nextOrPressFocusedButton();
     void buildPanel(QRect panelRect);
     void saveDrawing();
     void restoreDrawing();
