@@ -131,12 +131,16 @@ private slots:
     void buttonsStepAndEditingLeaves()
     {
         Host<DijkstraWindow> h;
+        QVERIFY(QTest::qWaitForWindowActive(&h.area));
         const QStringList before = h.state();
         h.steps()->action()->trigger();
         h.get<QAbstractButton>("stepForward")->click();
         h.get<QAbstractButton>("stepForward")->click();
         h.get<QAbstractButton>("stepBack")->click();
         QVERIFY(h.explanation().startsWith("Langkah 2 dari 7: simpul 3 ditetapkan dengan jarak 6"));
+        h.get<QAbstractButton>("stepBack")->setFocus(); // reached with Tab: Space presses it
+        h.key(Qt::Key_Space);
+        QTRY_VERIFY(h.explanation().startsWith("Langkah 1 dari 7"));
         QTest::keyClick(h.get<QLineEdit>("j1"), Qt::Key_5);
         QVERIFY(!h.steps()->isActive());
         QCOMPARE(h.get<QLineEdit>("j1")->text(), "75");
@@ -248,6 +252,10 @@ private slots:
         QVERIFY(view->accessibleDescription().startsWith("Lintasan nomor 9"));
         QTest::keyClick(table, Qt::Key_Up);
         QCOMPARE(view->elementColor("lj12a"), RoutePreview::lineColour()); // route 8: 1, 4, 5, 12
+        h.steps()->enter();
+        table->setFocus(); // clicked during step mode: its route comes back when that ends
+        h.steps()->leave();
+        QCOMPARE(view->elementColor("lj12a"), RoutePreview::lineColour());
         h.get<QPushButton>("Command1")->setFocus();
         QCOMPARE(h.state(), result);
         table->setFocus(); // closing with a route drawn must not touch the gone drawing

@@ -1,14 +1,19 @@
 #include "ui/common/pictureexport.h"
+#include "ui/common/textfit.h"
 
+#include <QAbstractScrollArea>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QLineEdit>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QSaveFile>
+#include <QScrollBar>
 #include <QSvgGenerator>
 #include <QWidget>
 #include <algorithm>
@@ -37,6 +42,22 @@ QString fileErrorText(QFileDevice::FileError error)
     }
 }
 
+// The SVG generator ignores every clip and writes texts without their font's stretch: a box
+// too narrow for its value, or a scrolled view, would spill its whole contents over its
+// neighbours, and a narrowed text would come out at full width, under the next one. Such widgets
+// go into the file as the pixels the screen shows.
+bool needsPixelsInSvg(const QWidget* widget)
+{
+    const int stretch = widget->font().stretch();
+    if (stretch != QFont::AnyStretch && stretch != QFont::Unstretched)
+        return true;
+    if (const auto* box = qobject_cast<const QLineEdit*>(widget))
+        return textWidth(box->font(), box->text()) > textRoom(box);
+    const auto* area = qobject_cast<const QAbstractScrollArea*>(widget->parentWidget());
+    return area && area->viewport() == widget &&
+           (area->horizontalScrollBar()->maximum() > 0 || area->verticalScrollBar()->maximum() > 0);
+}
+
 // Paints @p widget and its visible children at their places in @p root. QWidget::render would
 // clip every child to the region it may paint; the PDF engine loses parts of the picture to
 // those nested clips and the SVG generator ignores them. So each widget is painted on its own,
@@ -48,14 +69,21 @@ void paintTree(QPainter& painter, QWidget* root, QWidget* widget)
     const QPoint at = widget->mapTo(root, QPoint(0, 0));
     if (!QRect(at, widget->size()).intersects(root->rect()))
         return;
+    if (painter.paintEngine()->type() == QPaintEngine::SVG && needsPixelsInSvg(widget)) {
+        painter.drawPixmap(QRect(at, widget->size()), widget->grab());
+        return;
+    }
     widget->render(&painter, at, QRegion(),
                    widget == root ? QWidget::DrawWindowBackground : QWidget::RenderFlags());
     QList<QWidget*> children;
     for (QObject* child : widget->children())
         if (auto* w = qobject_cast<QWidget*>(child); w && !w->isWindow() && w->isVisibleTo(root))
             children.append(w);
-    std::stable_partition(children.begin(), children.end(),
-                          [](QWidget* w) { return w->inherits("QTabBar"); });
+    // The step marks leave the weight boxes out by a clip, which the SVG generator ignores:
+    // painted before their siblings, the boxes cover them as on the screen.
+    std::stable_partition(children.begin(), children.end(), [](QWidget* w) {
+        return w->inherits("QTabBar") || w->objectName() == u"stepOverlay";
+    });
     for (QWidget* child : children)
         paintTree(painter, root, child);
 }
@@ -162,6 +190,34 @@ void paintFitted(QPainter& painter, QWidget* widget, const QRectF& page)
     painter.restore();
 }
 
+QFont printedListingFont(const QList<PrintListing>& listings, qreal width, QPaintDevice* device)
+{
+    QFont text = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    text.setStyleHint(QFont::TypeWriter);
+    text.setPointSizeF(10);
+    QFont bold = text;
+    bold.setBold(true);
+    const auto widest = [&] {
+        qreal w = 0;
+        const QFontMetricsF plain(text, device), heading(bold, device);
+        for (const PrintListing& listing : listings) {
+            w = std::max({w, heading.horizontalAdvance(listing.title),
+                          heading.horizontalAdvance(listing.header)});
+            for (const QString& line : listing.lines)
+                w = std::max(w, plain.horizontalAdvance(line));
+        }
+        return w;
+    };
+    // Glyph widths do not scale exactly with the size, so shrink until the widest line fits.
+    for (qreal need = widest(); need > width && text.pointSizeF() > 1; need = widest()) {
+        const qreal size =
+            std::max(1.0, std::min(text.pointSizeF() * width / need, text.pointSizeF() - 0.25));
+        text.setPointSizeF(size);
+        bold.setPointSizeF(size);
+    }
+    return text;
+}
+
 int printPictureAndListings(QPrinter& printer, QWidget* widget, const QList<PrintListing>& listings)
 {
     QPainter painter;
@@ -172,9 +228,7 @@ int printPictureAndListings(QPrinter& printer, QWidget* widget, const QList<Prin
     paintFitted(painter, widget, area);
     int pages = 1;
 
-    QFont text = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    text.setStyleHint(QFont::TypeWriter);
-    text.setPointSizeF(10);
+    const QFont text = printedListingFont(listings, area.width(), &printer);
     QFont bold = text;
     bold.setBold(true);
     const QFontMetricsF metrics(text, &printer);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFileDevice>
+#include <QFont>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -8,6 +9,7 @@
 #include <optional>
 
 class QIODevice;
+class QPaintDevice;
 class QPainter;
 class QPrinter;
 class QRectF;
@@ -51,6 +53,10 @@ struct PrintListing
     QString header;
     QStringList lines;
 };
+
+// The fixed-pitch font the listings are printed in on @p device: 10 points, smaller where the
+// widest title, header or line would otherwise run past @p width and be cut at the page's edge.
+QFont printedListingFont(const QList<PrintListing>& listings, qreal width, QPaintDevice* device);
 
 // Prints the picture of @p widget on the first page and each listing on the pages after it.
 // Returns the number of pages, 0 where the printer could not be started.

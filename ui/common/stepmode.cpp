@@ -68,6 +68,13 @@ QString marksDescription(const StepMarks& marks)
     return parts.join(QLatin1Char(' '));
 }
 
+QAction* menuSeparator(QObject* parent)
+{
+    auto* separator = new QAction(parent);
+    separator->setSeparator(true);
+    return separator;
+}
+
 StepMode::StepMode(NetworkView* view, QWidget* window, QRect panelRect, Source source)
     : QObject(view), m_view(view), m_window(window), m_source(std::move(source))
 {
@@ -78,6 +85,8 @@ StepMode::StepMode(NetworkView* view, QWidget* window, QRect panelRect, Source s
     m_action->setToolTip(QStringLiteral("Menjalankan metode langkah demi langkah (F10)"));
     connect(m_action, &QAction::triggered, this, &StepMode::enter);
     view->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // Below the entries that are already in the menu, set apart from them.
+    view->addAction(menuSeparator(this));
     view->addAction(m_action);
     window->addAction(m_action);
 
@@ -92,7 +101,7 @@ StepMode::StepMode(NetworkView* view, QWidget* window, QRect panelRect, Source s
         m_keys.push_back(shortcut);
     };
     key(Qt::Key_Right, &StepMode::next);
-    key(Qt::Key_Space, &StepMode::next);
+    key(Qt::Key_Space, &StepMode::nextOrPressFocusedButton);
     key(Qt::Key_Left, &StepMode::previous);
     key(Qt::Key_Home, &StepMode::first);
     key(Qt::Key_End, &StepMode::last);
@@ -237,6 +246,17 @@ void StepMode::leave()
     if (focusInside && m_savedFocus)
         m_savedFocus->setFocus(Qt::OtherFocusReason);
     emit left();
+}
+
+void StepMode::nextOrPressFocusedButton()
+{
+    // Space on a focused button presses it, as everywhere else: ◀ goes back, ✕ leaves.
+    if (auto* button = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+        button && m_window->isAncestorOf(button)) {
+        button->animateClick();
+        return;
+    }
+    next();
 }
 
 void StepMode::showStep(int index)

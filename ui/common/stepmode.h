@@ -65,6 +65,7 @@ signals:
     void left();
 
 private:
+    void nextOrPressFocusedButton();
     void buildPanel(QRect panelRect);
     void saveDrawing();
     void restoreDrawing();
@@ -87,6 +88,9 @@ private:
     QString m_savedToolTip;
     QPointer<QWidget> m_savedFocus;
 };
+
+// A separator for a context menu built from a widget's actions.
+QAction* menuSeparator(QObject* parent);
 
 // The names of every coloured element of the drawing: nodes, link lines and weight boxes.
 QStringList drawingElementNames();

@@ -202,6 +202,9 @@ public:
     {
         box->installEventFilter(this);
         connect(box, &QLineEdit::textChanged, this, &ClippedTextHint::update);
+        // Setting the same text again changes no text but moves the cursor to the end, and a
+        // clipped box would show the value's tail ("015" of "9.850015").
+        connect(box, &QLineEdit::cursorPositionChanged, this, &ClippedTextHint::update);
         update();
     }
 

@@ -76,8 +76,11 @@ RoutePreview::RoutePreview(NetworkView* view, QPlainTextEdit* table, StepMode* s
     // table stays read-only.
     table->setTextInteractionFlags(table->textInteractionFlags() | Qt::TextSelectableByKeyboard);
     connect(table, &QPlainTextEdit::cursorPositionChanged, this, &RoutePreview::update);
-    if (steps)
+    if (steps) {
         connect(steps, &StepMode::entered, this, &RoutePreview::end);
+        // A table that got the focus during step mode draws its line's route once it is over.
+        connect(steps, &StepMode::left, this, &RoutePreview::update);
+    }
     // A run paints its own result; the preview ends first so that it never paints stale colours
     // back, and starts again on the new table if the table keeps the focus.
     if (auto* run = table->parentWidget()->findChild<QPushButton*>(QStringLiteral("Command1")))

@@ -47,6 +47,7 @@ StepMode* addFloydStepMode(NetworkView* view, QWidget* window, QListWidget* valu
     auto* steps = new StepMode(view, window, kPanelRect, [view] { return floydFrames(*view); });
     for (QListWidget* list : {values, nodes}) {
         list->setContextMenuPolicy(Qt::ActionsContextMenu);
+        list->addAction(menuSeparator(steps));
         list->addAction(steps->action());
     }
     // Where the listings stood before step mode, to put them back afterwards.

@@ -142,10 +142,12 @@ FloydWindow::FloydWindow(QWidget* parent)
 
     openWindow();
     setAccessibleTexts(this, kAccessibleTexts);
-    addFloydStepMode(network(), client(), m_valueList, m_nodeList);
+    // The picture and listing entries come first in the context menus, step mode below them,
+    // as in the Dijkstra window.
     m_classroom = installClassroomActions(this, network(), QStringLiteral("floyd"));
     m_classroom->addListings({{m_valueList, m_valueHeader, QStringLiteral("Matriks Nilai")},
                               {m_nodeList, m_nodeHeader, QStringLiteral("Matriks Simpul")}});
+    addFloydStepMode(network(), client(), m_valueList, m_nodeList);
 }
 
 void FloydWindow::buildListingTabs()
