@@ -161,9 +161,10 @@ DijkstraWindow::DijkstraWindow(QWidget* parent)
         m_totalBoxes[size_t(k - 1)]->setAccessibleName(QStringLiteral("Total lintasan %1").arg(k));
 
     // Step mode (F10) and the detail table's route preview; the message box is looked up when
-    // used, so a replaced one answers the refusals too.
+    // used, so a replaced one answers the refusals too. The keys belong to the whole subwindow,
+    // which keeps the focus itself when the frame comes back from a dialog.
     auto* steps = addDijkstraStepMode(
-        network(), client(),
+        network(), this,
         [this](QWidget* p, const QString& t, const QString& x) { m_messageBox(p, t, x); });
     new RoutePreview(network(), m_detailTable, steps);
 }

@@ -147,7 +147,7 @@ FloydWindow::FloydWindow(QWidget* parent)
     m_classroom = installClassroomActions(this, network(), QStringLiteral("floyd"));
     m_classroom->addListings({{m_valueList, m_valueHeader, QStringLiteral("Matriks Nilai")},
                               {m_nodeList, m_nodeHeader, QStringLiteral("Matriks Simpul")}});
-    addFloydStepMode(network(), client(), m_valueList, m_nodeList);
+    addFloydStepMode(network(), this, m_valueList, m_nodeList);
 }
 
 void FloydWindow::buildListingTabs()
