@@ -22,14 +22,6 @@ namespace {
 // boxes that is big enough for a few lines.
 const QRect kPanelRect{6, 300, 166, 80};
 
-LinkWeights boxWeights(const NetworkView& view)
-{
-    std::array<std::string, kLinkCount> texts;
-    for (int k = 1; k <= kLinkCount; ++k)
-        texts[size_t(k - 1)] = view.weightBox(k)->text().toStdString();
-    return readLinkWeights(texts);
-}
-
 } // namespace
 
 std::vector<StepFrame> dijkstraFrames(const LinkWeights& weights, const std::string& separator)
@@ -56,7 +48,7 @@ std::vector<StepFrame> dijkstraFrames(const LinkWeights& weights, const std::str
 StepMode* addDijkstraStepMode(NetworkView* view, QWidget* window, MessageBoxFn messageBox)
 {
     return new StepMode(view, window, kPanelRect, [view, window, messageBox] {
-        const LinkWeights weights = boxWeights(*view);
+        const LinkWeights weights = view->weights();
         const WeightVerdict verdict = checkWeights(weights);
         if (verdict != WeightVerdict::Accepted) {
             messageBox(window->window(), toQString(kRefusalTitle),

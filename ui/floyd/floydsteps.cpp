@@ -19,12 +19,9 @@ const QRect kPanelRect{3, 300, 146, 76};
 
 std::vector<StepFrame> floydFrames(const NetworkView& view)
 {
-    std::array<std::string, kLinkCount> texts;
-    for (int k = 1; k <= kLinkCount; ++k)
-        texts[size_t(k - 1)] = view.weightBox(k)->text().toStdString();
     const std::string separator = regionalDecimalSeparator();
     std::vector<StepFrame> frames;
-    for (const FloydIteration& it : floydChanges(readLinkWeights(texts), separator)) {
+    for (const FloydIteration& it : floydChanges(view.weights(), separator)) {
         StepFrame frame;
         frame.marks.pivotNode = it.k;
         for (int n = 1; n <= kNodeCount; ++n) {
