@@ -228,6 +228,13 @@ private slots:
             for (int x = 0; x < image.width(); ++x)
                 marks += image.pixelColor(x, y) == ChangeDelegate::changeColour();
         QVERIFY(marks > 0);
+
+        // A listing of other weights is not scrolled along: its blocks would contradict the steps.
+        h.type({{"j1", "2"}});
+        const int at = values->verticalScrollBar()->value();
+        h.steps()->action()->trigger();
+        h.steps()->last();
+        QCOMPARE(values->verticalScrollBar()->value(), at);
     }
 
     void detailCaretDrawsItsRoute()

@@ -1,5 +1,6 @@
 #include "ui/floyd/floydsteps.h"
 
+#include "core/floyd.h"
 #include "core/numbertext.h"
 #include "core/steps.h"
 #include "ui/common/networkview.h"
@@ -47,16 +48,27 @@ StepMode* addFloydStepMode(NetworkView* view, QWidget* window, QListWidget* valu
         list->addAction(menuSeparator(steps));
         list->addAction(steps->action());
     }
-    // Where the listings stood before step mode, to put them back afterwards.
+    // Where the listings stood before step mode, to put them back afterwards, and whether they
+    // list the weights being stepped through: after an edit without a run their blocks would
+    // contradict the explanation, so they are left where they are.
     auto saved = std::make_shared<std::pair<int, int>>();
+    auto listsTheseWeights = std::make_shared<bool>(false);
     QObject::connect(steps, &StepMode::entered, steps, [=] {
         *saved = {values->verticalScrollBar()->value(), nodes->verticalScrollBar()->value()};
+        const auto lines =
+            listFloydMatrices(view->weights(), regionalDecimalSeparator()).valueLines;
+        bool same = values->count() == qsizetype(lines.size());
+        for (int i = 0; same && i < values->count(); ++i)
+            same = values->item(i)->text() == toQString(lines[size_t(i)]);
+        *listsTheseWeights = same;
     });
     QObject::connect(steps, &StepMode::left, steps, [=] {
         values->verticalScrollBar()->setValue(saved->first);
         nodes->verticalScrollBar()->setValue(saved->second);
     });
     QObject::connect(steps, &StepMode::stepShown, steps, [=](int index) {
+        if (!*listsTheseWeights)
+            return;
         const int k = index + 1;
         if (QListWidgetItem* item = values->item(valueHeaderLine(k)))
             values->scrollToItem(item, QAbstractItemView::PositionAtTop);
