@@ -1,4 +1,5 @@
 #include "ui/common/artwork.h"
+#include "ui/common/programfonts.h"
 #include "ui/main/mainwindow.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Trayeko"));
     QApplication::setWindowIcon(trayeko::ui::programIcon());
+    trayeko::ui::useProgramFont();
 
     trayeko::ui::MainWindow frame;
     // Maximized, so that the Dijkstra window, which centres itself on the screen, lies inside.

@@ -18,7 +18,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION "education")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 # The shared libraries the program links (Qt, the C++ runtime) become dependencies by themselves.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The banner's serif lettering and the sans-serif texts need fonts that Qt finds at run time. On
+# The program asks for DejaVu Sans, DejaVu Sans Mono and DejaVu Serif by name (texts, listings
+# and printouts, the banner), all three in fonts-dejavu-core. On
 # Wayland the program runs through XWayland; the native plugin (qt6-wayland) would pull in Qt
 # Quick as well, too much to recommend for one small window.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")

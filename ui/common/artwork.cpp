@@ -160,8 +160,9 @@ private:
 QFont bannerFont()
 {
     QFont font;
-    font.setFamilies({QStringLiteral("C059"), QStringLiteral("Century Schoolbook L"),
-                      QStringLiteral("URW Bookman"), QStringLiteral("DejaVu Serif")});
+    // DejaVu Serif comes with the program's other faces (fonts-dejavu-core), so the banner
+    // looks the same on every machine.
+    font.setFamilies({QStringLiteral("DejaVu Serif")});
     font.setStyleHint(QFont::Serif);
     font.setWeight(QFont::Black);
     font.setPixelSize(100);

@@ -4,6 +4,7 @@
 #include "ui/common/fontsizes.h"
 #include "ui/common/networkaccessible.h"
 #include "ui/common/networkview.h"
+#include "ui/common/programfonts.h"
 #include "ui/common/twips.h"
 
 #include <QApplication>
@@ -33,9 +34,7 @@ NetworkWindow::NetworkWindow(const DrawingVariant& variant, const QString& banne
 
     m_client = new QWidget;
     m_client->setObjectName(QStringLiteral("client"));
-    QFont base = m_client->font();
-    base.setPixelSize(kPx825);
-    m_client->setFont(base);
+    m_client->setFont(programFont(kPx825));
     QPalette pal = m_client->palette();
     pal.setColor(QPalette::Window, QColor(192, 192, 255));
     m_client->setPalette(pal);

@@ -1,9 +1,9 @@
 #include "ui/common/pictureexport.h"
+#include "ui/common/programfonts.h"
 #include "ui/common/textfit.h"
 
 #include <QAbstractScrollArea>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QLineEdit>
 #include <QPageLayout>
@@ -192,9 +192,7 @@ void paintFitted(QPainter& painter, QWidget* widget, const QRectF& page)
 
 QFont printedListingFont(const QList<PrintListing>& listings, qreal width, QPaintDevice* device)
 {
-    QFont text = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    text.setStyleHint(QFont::TypeWriter);
-    text.setPointSizeF(10);
+    QFont text = listingFontInPoints(10);
     QFont bold = text;
     bold.setBold(true);
     const auto widest = [&] {

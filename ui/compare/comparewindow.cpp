@@ -5,6 +5,7 @@
 #include "ui/common/bgr.h"
 #include "ui/common/classroomactions.h"
 #include "ui/common/fontsizes.h"
+#include "ui/common/programfonts.h"
 #include "ui/common/progress.h"
 #include "ui/common/seams.h"
 #include "ui/common/textfit.h"
@@ -180,9 +181,7 @@ void CompareWindow::buildControls()
     m_client->setObjectName(QStringLiteral("client"));
     m_client->setFixedSize(px(4710), px(5190));
     fillBackground(m_client, kOrange);
-    QFont font = m_client->font();
-    font.setPixelSize(kPx825);
-    m_client->setFont(font);
+    m_client->setFont(programFont(kPx825));
     setWidget(m_client);
 
     const auto frame = [](QWidget* parent, const char* name, QRect twipsRect) {

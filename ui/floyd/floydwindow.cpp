@@ -7,6 +7,7 @@
 #include "ui/common/classroomactions.h"
 #include "ui/common/fontsizes.h"
 #include "ui/common/networkview.h"
+#include "ui/common/programfonts.h"
 #include "ui/common/progress.h"
 #include "ui/common/seams.h"
 #include "ui/common/textfit.h"
@@ -15,7 +16,6 @@
 #include "ui/floyd/changedelegate.h"
 #include "ui/floyd/floydsteps.h"
 
-#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -88,10 +88,7 @@ int listingTextWidth(const QListWidget* list)
 // column numbers.
 QFont listingBaseFont()
 {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setStyleHint(QFont::TypeWriter);
-    font.setPixelSize(kPx825);
-    return font;
+    return listingFont(kPx825);
 }
 
 // The pages start below the tab row and inside the pane's frame; the header and the list are
