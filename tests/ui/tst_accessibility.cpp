@@ -63,6 +63,14 @@ std::unique_ptr<QWidget> dijkstraWindow()
     return w;
 }
 
+// Shows the frame with the keyboard focus, as the desktop does when the program starts.
+bool activate(QWidget& frame)
+{
+    frame.show();
+    QApplication::setActiveWindow(&frame);
+    return QTest::qWaitForWindowActive(&frame);
+}
+
 // Presses keys such as "Alt+F F" where the keyboard focus is, as a user does.
 void pressKeys(QWidget& frame, const QString& keys)
 {
@@ -333,9 +341,7 @@ private slots:
         QFETCH(QAccessible::Role, role);
         QFETCH(QString, name);
         MainWindow frame(fixedSources());
-        frame.show();
-        QApplication::setActiveWindow(&frame);
-        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        QVERIFY(activate(frame));
         pressKeys(frame, keys);
         QPointer<QWidget> window = &frame;
         for (QWidget* w : QApplication::topLevelWidgets())
@@ -387,9 +393,7 @@ private slots:
         QFETCH(QString, activeWindow);
         QFETCH(QString, detailCaption);
         MainWindow frame(fixedSources());
-        frame.show();
-        QApplication::setActiveWindow(&frame);
-        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        QVERIFY(activate(frame));
         pressKeys(frame, keys);
         QVERIFY(!QApplication::activePopupWidget());
         QMdiSubWindow* active = frame.mdiArea()->activeSubWindow();
