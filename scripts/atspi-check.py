@@ -6,7 +6,9 @@ with a private accessibility bus). It finds the Dijkstra window, checks the name
 controls, presses "Proses" the way a screen reader does (through the button's action), and
 checks that the drawing then reports the chosen route, that the highlighted nodes and links
 say so in their states, and that the changes were announced. Ctrl+D from the keyboard must open
-the detail view. At the end it prints what a screen reader reads in the window.
+the detail view. The windows the keyboard opens (help by F1, the print preview by Ctrl+P) must
+come out as a frame or a dialog named by its title, take the keyboard focus, and close by Esc.
+At the end it prints what a screen reader reads in the Dijkstra window.
 
 Exit status 0 when every check holds, 1 otherwise.
 """
@@ -21,6 +23,10 @@ from gi.repository import GLib
 APP_NAME = "Trayeko"
 WINDOW_NAME = "Trayeko 2003"
 TIMEOUT = 30.0
+# What a screen reader announces as a window and lists among the windows.
+WINDOW_ROLES = (pyatspi.ROLE_FRAME, pyatspi.ROLE_DIALOG)
+# Windows the keyboard opens from the Dijkstra window: the key, the window's title.
+KEYBOARD_WINDOWS = [("F1", "Bantuan Trayeko"), ("ctrl+p", "Pratinjau cetak \u2014 Trayeko 2003")]
 
 failures = []
 events = []
@@ -66,6 +72,16 @@ def walk(acc):
         yield from walk(child)
 
 
+def eventually(condition):
+    """Whether the condition comes true within the timeout, letting AT-SPI deliver meanwhile."""
+    end = time.monotonic() + TIMEOUT
+    while not condition():
+        if time.monotonic() > end:
+            return False
+        pump(0.2)
+    return True
+
+
 def find_app():
     desktop = pyatspi.Registry.getDesktop(0)
     for app in children(desktop):
@@ -79,6 +95,33 @@ def find_in(root, role, name):
         if acc.getRole() == role and acc.name == name:
             return acc
     return None
+
+
+def top_level(app, name):
+    return next((w for w in children(app) if w.name == name), None)
+
+
+def press_in_frame(key):
+    # Without a window manager nobody gives the frame the keyboard focus; xdotool does.
+    subprocess.run(["xdotool", "search", "--name", "^MDIForm1$", "windowfocus", "--sync",
+                    "key", "--clearmodifiers", key], check=False)
+
+
+def check_keyboard_window(app, key, name):
+    """The window that key opens is announced as a window, has the focus and closes by Esc."""
+    press_in_frame(key)
+    window = wait_for(lambda: top_level(app, name), "window '%s' opened by %s" % (name, key))
+    check(window.getRole() in WINDOW_ROLES,
+          "%s opens '%s' as a %s" % (key, name, window.getRoleName()))
+    focused = eventually(lambda: window.getState().contains(pyatspi.STATE_ACTIVE) and any(
+        acc.getState().contains(pyatspi.STATE_FOCUSED) for acc in walk(window)))
+    check(focused, "'%s' has the keyboard focus" % name)
+    strays = ["%s (%s)" % (w.name, w.getRoleName()) for w in children(app)
+              if w.getRole() not in WINDOW_ROLES]
+    check(not strays, "every window is a frame or a dialog: " + (", ".join(strays) or "yes"))
+    # Esc goes where the program put the focus; nobody else moves it.
+    subprocess.run(["xdotool", "key", "Escape"], check=False)
+    check(eventually(lambda: top_level(app, name) is None), "Esc closes '%s'" % name)
 
 
 def text_of(acc):
@@ -183,9 +226,7 @@ def main():
     # The keyboard path to the detail view: Ctrl+D in the window that has the focus.
     button.queryComponent().grabFocus()
     pump(0.3)
-    # Without a window manager nobody gives the frame the keyboard focus; xdotool does.
-    subprocess.run(["xdotool", "search", "--name", "^MDIForm1$", "windowfocus", "--sync",
-                    "key", "--clearmodifiers", "ctrl+d"], check=False)
+    press_in_frame("ctrl+d")
     detail = wait_for(lambda: find_in(window, pyatspi.ROLE_LABEL, "Sembunyikan Detail"),
                       "the detail view opened by Ctrl+D")
     check(detail is not None, "Ctrl+D opens the detail view")
@@ -195,6 +236,10 @@ def main():
     print("What a screen reader reads in the Dijkstra window after the run:")
     for line in reading(window):
         print("  " + line)
+    print()
+
+    for key, name in KEYBOARD_WINDOWS:
+        check_keyboard_window(app, key, name)
 
     if failures:
         print("\n%d check(s) failed" % len(failures))

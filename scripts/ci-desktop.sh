@@ -5,8 +5,8 @@
 #      and that the icon the entry names is installed as SVG and as 32 x 32 PNG;
 #   2. builds the Debian package (cpack -G DEB) and checks its dependencies and contents;
 #   3. starts the program from the staged desktop entry's Exec line under Xvfb with a private
-#      accessibility bus and checks over AT-SPI what a screen reader finds
-#      (scripts/atspi-check.py).
+#      accessibility bus and checks over AT-SPI what a screen reader finds, also in the help
+#      window and the print preview the keyboard opens (scripts/atspi-check.py).
 # Any failure fails the run. BUILD_DIR chooses the build directory (default: build).
 set -euo pipefail
 
@@ -124,6 +124,6 @@ for path in "./usr/bin/trayeko" "./usr/share/applications/$app_id.desktop" \
 done
 echo "$(basename "$deb"): ok"
 
-echo "== AT-SPI: the Dijkstra window as a screen reader finds it"
+echo "== AT-SPI: the Dijkstra window and the windows it opens as a screen reader finds them"
 PATH="$stage/usr/bin:$PATH" timeout 180 xvfb-run -a -s "-screen 0 1280x1024x24" \
     dbus-run-session -- bash "$0" --inside-session "${exec_argv[@]}"

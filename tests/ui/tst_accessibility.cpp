@@ -14,6 +14,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QSet>
 #include <QtTest>
@@ -60,6 +61,26 @@ std::unique_ptr<QWidget> dijkstraWindow()
     auto w = std::make_unique<DijkstraWindow>();
     w->setMessageBox([](QWidget*, const QString&, const QString&) {});
     return w;
+}
+
+// Shows the frame with the keyboard focus, as the desktop does when the program starts.
+bool activate(QWidget& frame)
+{
+    frame.show();
+    QApplication::setActiveWindow(&frame);
+    return QTest::qWaitForWindowActive(&frame);
+}
+
+// Presses keys such as "Alt+F F" where the keyboard focus is, as a user does.
+void pressKeys(QWidget& frame, const QString& keys)
+{
+    for (const QString& key : keys.split(' ', Qt::SkipEmptyParts)) {
+        QWidget* target = QApplication::activePopupWidget();
+        if (!target)
+            target = QApplication::focusWidget() ? QApplication::focusWidget() : &frame;
+        const QKeySequence sequence(key);
+        QTest::keyClick(target, Qt::Key(sequence[0].key()), sequence[0].keyboardModifiers());
+    }
 }
 
 FrameSources fixedSources()
@@ -302,6 +323,41 @@ private slots:
         QCOMPARE(found ? found->text(QAccessible::Name) : QString(), hit);
     }
 
+    // Every window the program opens reaches a screen reader as a window named by its title, and
+    // has the keyboard focus, so that F1 and then Esc need no mouse.
+    void windowsAreWindows_data()
+    {
+        QTest::addColumn<QString>("keys"); // pressed in the frame to open the window
+        QTest::addColumn<QAccessible::Role>("role");
+        QTest::addColumn<QString>("name");
+        QTest::addRow("frame") << "" << QAccessible::Window << "Trayeko";
+        QTest::addRow("help by F1") << "F1" << QAccessible::Window << "Bantuan Trayeko";
+        QTest::addRow("help by F1 in the Floyd window")
+            << "Alt+F F F1" << QAccessible::Window << "Bantuan Trayeko";
+    }
+    void windowsAreWindows()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QAccessible::Role, role);
+        QFETCH(QString, name);
+        MainWindow frame(fixedSources());
+        QVERIFY(activate(frame));
+        pressKeys(frame, keys);
+        QPointer<QWidget> window = &frame;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w != &frame && w->isVisible())
+                window = w;
+        // Not QTest::qWaitForWindowActive: it counts the frame's activity for its transients.
+        QTRY_COMPARE(QApplication::activeWindow(), window.data());
+        QVERIFY(window->isAncestorOf(QApplication::focusWidget()));
+        QCOMPARE(accessible(window)->role(), role);
+        QCOMPARE(accessibleName(window), name);
+        if (window == &frame)
+            return;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!window || !window->isVisible());
+    }
+
     // The keyboard reaches what the mouse reaches: the menu through Alt+F and its access keys,
     // the detail view through Ctrl+D in the window that has the focus.
     void keyboard_data()
@@ -337,16 +393,8 @@ private slots:
         QFETCH(QString, activeWindow);
         QFETCH(QString, detailCaption);
         MainWindow frame(fixedSources());
-        frame.show();
-        QApplication::setActiveWindow(&frame);
-        QVERIFY(QTest::qWaitForWindowActive(&frame));
-        for (const QString& key : keys.split(' ')) {
-            QWidget* target = QApplication::activePopupWidget();
-            if (!target)
-                target = QApplication::focusWidget() ? QApplication::focusWidget() : &frame;
-            const QKeySequence sequence(key);
-            QTest::keyClick(target, Qt::Key(sequence[0].key()), sequence[0].keyboardModifiers());
-        }
+        QVERIFY(activate(frame));
+        pressKeys(frame, keys);
         QVERIFY(!QApplication::activePopupWidget());
         QMdiSubWindow* active = frame.mdiArea()->activeSubWindow();
         QVERIFY(active);

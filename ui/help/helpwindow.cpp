@@ -108,7 +108,7 @@ QTextBrowser* makeBrowser(const QString& objectName, const QString& accessibleNa
 
 } // namespace
 
-HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent)
 {
     loadGuides();
     setObjectName(QStringLiteral("frmBantuan"));
@@ -116,7 +116,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     setAttribute(Qt::WA_DeleteOnClose);
     resize(720, 600);
 
-    m_tabs = new QTabWidget(this);
+    auto* client = new QWidget;
+    m_tabs = new QTabWidget(client);
     m_tabs->setObjectName(QStringLiteral("tabBantuan"));
 
     auto* guidePage = new QWidget;
@@ -140,8 +141,9 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     m_about->setMarkdown(aboutText());
     m_tabs->addTab(m_about, QStringLiteral("T&entang Trayeko"));
 
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(client);
     layout->addWidget(m_tabs);
+    setCentralWidget(client);
 
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include <QMainWindow>
 
 class QAction;
 class QLabel;
@@ -11,8 +11,10 @@ namespace trayeko::ui {
 
 // The help window "Bantuan Trayeko": the teachers' guide in Indonesian (and, one click away, in
 // English) as it ships inside the program, the keys of every window, and "Tentang Trayeko" with
-// the version, the licence and the Qt version.
-class HelpWindow final : public QWidget
+// the version, the licence and the Qt version. A main window and not a plain widget made
+// top-level: Qt's accessibility gives a plain QWidget the role of an anonymous grouping even when
+// it is a window, and a screen reader then neither announces it nor lists it among the windows.
+class HelpWindow final : public QMainWindow
 {
     Q_OBJECT
 
