@@ -2,9 +2,11 @@
 
 #include <QAction>
 #include <QFile>
+#include <QGuiApplication>
 #include <QKeySequence>
 #include <QLabel>
 #include <QPointer>
+#include <QScreen>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -114,7 +116,11 @@ HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("frmBantuan"));
     setWindowTitle(QStringLiteral("Bantuan Trayeko"));
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(720, 600);
+    // At a large scale factor 720 × 600 can be more than the screen holds.
+    QSize size(720, 600);
+    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() * 0.9);
+    resize(size);
 
     auto* client = new QWidget;
     m_tabs = new QTabWidget(client);
