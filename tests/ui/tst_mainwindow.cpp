@@ -1,19 +1,28 @@
 #include "ui/common/artwork.h"
+#include "ui/common/qttranslation.h"
 #include "ui/compare/comparewindow.h"
 #include "ui/dijkstra/dijkstrawindow.h"
 #include "ui/floyd/floydwindow.h"
 #include "ui/main/mainwindow.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTimer>
 #include <QtTest>
+#include <memory>
 
 using trayeko::ui::FrameSources;
 using trayeko::ui::MainWindow;
@@ -230,6 +239,53 @@ private slots:
                 if (const QColor c = image.pixelColor(x, y); c.red() > 150 && c.green() < 190)
                     reds.insert(c.rgb() & 0xFFF0F0F0);
         QVERIFY(reds.size() > 5); // deep and light bands, not one flat colour
+    }
+
+    // With the program's translation in, Qt's own dialogs and menus speak Indonesian.
+    void qtTextsInIndonesian_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("save file")
+            << "file" << QStringList{"&Simpan", "Batal", "Cari di:", "&Nama berkas:"};
+        QTest::newRow("print") << "print" << QStringList{"Cetak", "&Cetak", "&Opsi >>", "&Nama:"};
+        QTest::newRow("preview") << "preview" << QStringList{"Pratinjau Cetak", "Perbesar"};
+        QTest::newRow("message") << "message" << QStringList{"OK", "Batal"};
+        QTest::newRow("box menu") << "menu" << QStringList{"&Batalkan", "&Tempel", "Pilih Semua"};
+    }
+    void qtTextsInIndonesian()
+    {
+        QFETCH(QString, dialog);
+        QFETCH(QStringList, expected);
+        static const bool installed = trayeko::ui::useIndonesianQtTexts();
+        QVERIFY(installed);
+        QPrinter printer;
+        QLineEdit box;
+        std::unique_ptr<QWidget> shown;
+        if (dialog == "file") {
+            auto* files = new QFileDialog;
+            files->setOption(QFileDialog::DontUseNativeDialog);
+            files->setAcceptMode(QFileDialog::AcceptSave);
+            shown.reset(files);
+        } else if (dialog == "print") {
+            shown = std::make_unique<QPrintDialog>(&printer);
+        } else if (dialog == "preview") {
+            shown = std::make_unique<QPrintPreviewDialog>(&printer);
+        } else if (dialog == "message") {
+            shown = std::make_unique<QMessageBox>(QMessageBox::Critical, "Input Salah", "",
+                                                  QMessageBox::Ok | QMessageBox::Cancel);
+        } else {
+            shown.reset(box.createStandardContextMenu());
+        }
+        QStringList texts{shown->windowTitle()};
+        for (const auto* b : shown->findChildren<QAbstractButton*>())
+            texts << b->text();
+        for (const auto* l : shown->findChildren<QLabel*>())
+            texts << l->text();
+        for (const auto* a : shown->findChildren<QAction*>())
+            texts << a->text().section(u'\t', 0, 0);
+        for (const QString& text : expected)
+            QVERIFY2(texts.contains(text), qPrintable(text + " not in " + texts.join('|')));
     }
 };
 
