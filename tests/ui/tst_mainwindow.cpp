@@ -242,50 +242,35 @@ private slots:
     }
 
     // With the program's translation in, Qt's own dialogs and menus speak Indonesian.
-    void qtTextsInIndonesian_data()
-    {
-        QTest::addColumn<QString>("dialog");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("save file")
-            << "file" << QStringList{"&Simpan", "Batal", "Cari di:", "&Nama berkas:"};
-        QTest::newRow("print") << "print" << QStringList{"Cetak", "&Cetak", "&Opsi >>", "&Nama:"};
-        QTest::newRow("preview") << "preview" << QStringList{"Pratinjau Cetak", "Perbesar"};
-        QTest::newRow("message") << "message" << QStringList{"OK", "Batal"};
-        QTest::newRow("box menu") << "menu" << QStringList{"&Batalkan", "&Tempel", "Pilih Semua"};
-    }
     void qtTextsInIndonesian()
     {
-        QFETCH(QString, dialog);
-        QFETCH(QStringList, expected);
-        static const bool installed = trayeko::ui::useIndonesianQtTexts();
-        QVERIFY(installed);
+        QVERIFY(trayeko::ui::useIndonesianQtTexts());
         QPrinter printer;
+        QFileDialog files;
+        files.setOption(QFileDialog::DontUseNativeDialog);
+        files.setAcceptMode(QFileDialog::AcceptSave);
+        QPrintDialog print(&printer);
+        QPrintPreviewDialog preview(&printer);
+        QMessageBox message(QMessageBox::Critical, "Input Salah", "", QMessageBox::Ok);
         QLineEdit box;
-        std::unique_ptr<QWidget> shown;
-        if (dialog == "file") {
-            auto* files = new QFileDialog;
-            files->setOption(QFileDialog::DontUseNativeDialog);
-            files->setAcceptMode(QFileDialog::AcceptSave);
-            shown.reset(files);
-        } else if (dialog == "print") {
-            shown = std::make_unique<QPrintDialog>(&printer);
-        } else if (dialog == "preview") {
-            shown = std::make_unique<QPrintPreviewDialog>(&printer);
-        } else if (dialog == "message") {
-            shown = std::make_unique<QMessageBox>(QMessageBox::Critical, "Input Salah", "",
-                                                  QMessageBox::Ok | QMessageBox::Cancel);
-        } else {
-            shown.reset(box.createStandardContextMenu());
+        const std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+        const QList<std::pair<const QWidget*, QStringList>> shown{
+            {&files, {"&Simpan", "Batal", "Cari di:", "&Nama berkas:", "Jenis berkas:"}},
+            {&print, {"Cetak", "&Cetak", "&Opsi >>", "&Nama:", "Salinan:"}},
+            {&preview, {"Pratinjau Cetak", "Perbesar"}},
+            {&message, {"OK"}},
+            {menu.get(), {"&Batalkan", "&Tempel", "Pilih Semua"}}};
+        for (const auto& [widget, expected] : shown) {
+            QStringList texts{widget->windowTitle()};
+            for (const auto* b : widget->findChildren<QAbstractButton*>())
+                texts << b->text();
+            for (const auto* l : widget->findChildren<QLabel*>())
+                texts << l->text();
+            for (const auto* a : widget->findChildren<QAction*>())
+                texts << a->text().section(u'\t', 0, 0);
+            for (const QString& text : expected)
+                QVERIFY2(texts.contains(text), qPrintable(text + " not in " + texts.join('|')));
         }
-        QStringList texts{shown->windowTitle()};
-        for (const auto* b : shown->findChildren<QAbstractButton*>())
-            texts << b->text();
-        for (const auto* l : shown->findChildren<QLabel*>())
-            texts << l->text();
-        for (const auto* a : shown->findChildren<QAction*>())
-            texts << a->text().section(u'\t', 0, 0);
-        for (const QString& text : expected)
-            QVERIFY2(texts.contains(text), qPrintable(text + " not in " + texts.join('|')));
     }
 };
 
