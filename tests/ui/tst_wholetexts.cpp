@@ -44,7 +44,7 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("weights");          // "j1=2.75 j6=4.5"
         QTest::addColumn<QString>("total");            // with a period as separator
-        QTest::addColumn<QString>("typed"); // a box typed into afresh, then Enter
+        QTest::addColumn<QString>("typed");            // a box typed into afresh, then Enter
         const QString huge = "1.7976931348623157E308"; // the largest double
         const QList<std::array<QString, 3>> sets{
             {"decimals", "j1=2.75 j6=4.5 j13=4.5", "11.75"},
@@ -171,7 +171,7 @@ private slots:
             QTest::keyClicks(box, box->text());
             QTest::keyClick(box, Qt::Key_Return);
             QVERIFY(box->hasFocus());
-            box->grab(); // paints, and so scrolls, as the screen shows it
+            box->grab();               // paints, and so scrolls, as the screen shows it
             box->setCursorPosition(0); // measures where the text begins, without a scroll
             const auto start = [box] {
                 return box->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
