@@ -1,5 +1,6 @@
 #include "ui/common/artwork.h"
 #include "ui/common/programfonts.h"
+#include "ui/common/qttranslation.h"
 #include "ui/main/mainwindow.h"
 
 #include <QApplication>
@@ -21,6 +22,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Trayeko"));
     QApplication::setWindowIcon(trayeko::ui::programIcon());
     trayeko::ui::useProgramFont();
+    trayeko::ui::useIndonesianQtTexts();
 
     trayeko::ui::MainWindow frame;
     // Maximized, so that the Dijkstra window, which centres itself on the screen, lies inside.

@@ -56,11 +56,12 @@ std::string defaultWeightText(int k)
     return std::to_string(demoLink(k).defaultWeight);
 }
 
-LinkWeights readLinkWeights(std::span<const std::string, kLinkCount> texts)
+LinkWeights readLinkWeights(std::span<const std::string, kLinkCount> texts,
+                            std::string_view decimalSeparator)
 {
     LinkWeights w{};
     for (size_t i = 0; i < w.size(); ++i)
-        w[i] = parseLeadingNumber(texts[i]);
+        w[i] = parseLeadingNumber(texts[i], decimalSeparator);
     return w;
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace trayeko {
 
@@ -39,7 +40,8 @@ LinkWeights defaultWeights();
 /// @brief The default weight of link @p k as the integer text the windows write ("7", "16").
 std::string defaultWeightText(int k);
 
-/// @brief Reads fourteen box texts with parseLeadingNumber.
-LinkWeights readLinkWeights(std::span<const std::string, kLinkCount> texts);
+/// @brief Reads fourteen box texts with parseLeadingNumber and the user's @p decimalSeparator.
+LinkWeights readLinkWeights(std::span<const std::string, kLinkCount> texts,
+                            std::string_view decimalSeparator = ".");
 
 } // namespace trayeko

@@ -61,6 +61,15 @@ public:
         ++pos_;
         skipBlanks();
     }
+    // Steps over @p word if the text continues with it.
+    bool take(std::string_view word)
+    {
+        if (word.empty() || text_.substr(pos_).substr(0, word.size()) != word)
+            return false;
+        pos_ += word.size();
+        skipBlanks();
+        return true;
+    }
 
 private:
     void skipBlanks()
@@ -132,7 +141,7 @@ double parseRadixNumber(Cursor& c, int radix)
     return convert(hex, exponent, true);
 }
 
-double parseDecimalNumber(Cursor& c)
+double parseDecimalNumber(Cursor& c, std::string_view regionalPoint)
 {
     bool negative = false;
     if (c.peek() == '+' || c.peek() == '-') {
@@ -159,12 +168,15 @@ double parseDecimalNumber(Cursor& c)
                 else
                     sticky = sticky || ch != '0';
             }
-        } else if (ch == '.' && !seenPoint) {
+            c.advance();
+        } else if (!seenPoint && ch == '.') {
+            seenPoint = true;
+            c.advance();
+        } else if (!seenPoint && c.take(regionalPoint)) {
             seenPoint = true;
         } else {
             break;
         }
-        c.advance();
     }
 
     std::int64_t exponent = 0;
@@ -196,7 +208,7 @@ double parseDecimalNumber(Cursor& c)
 
 } // namespace
 
-double parseLeadingNumber(std::string_view text)
+double parseLeadingNumber(std::string_view text, std::string_view decimalSeparator)
 {
     Cursor c(text);
     if (c.peek() == '&') {
@@ -212,7 +224,7 @@ double parseLeadingNumber(std::string_view text)
         }
         return 0.0;
     }
-    return parseDecimalNumber(c);
+    return parseDecimalNumber(c, decimalSeparator == "." ? std::string_view{} : decimalSeparator);
 }
 
 std::string formatGeneral(double value, std::string_view decimalSeparator)
@@ -296,15 +308,7 @@ double readBackNumber(std::string_view text, std::string_view decimalSeparator)
         return -kInfinity;
     if (text == "NaN")
         return std::numeric_limits<double>::quiet_NaN();
-    if (decimalSeparator.empty() || decimalSeparator == ".")
-        return clampWritten(parseLeadingNumber(text));
-    const std::size_t at = text.find(decimalSeparator);
-    if (at == std::string_view::npos)
-        return clampWritten(parseLeadingNumber(text));
-    std::string local(text.substr(0, at));
-    local += '.';
-    local += text.substr(at + decimalSeparator.size());
-    return clampWritten(parseLeadingNumber(local));
+    return clampWritten(parseLeadingNumber(text, decimalSeparator));
 }
 
 } // namespace trayeko

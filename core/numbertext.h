@@ -12,9 +12,15 @@ namespace trayeko {
 /// optional exponent (E or D in either case, optional sign, digits); "&H" and "&O" (either case)
 /// introduce a hexadecimal or octal whole number instead. Reading stops at the first character
 /// that cannot continue the number and the part read so far is the value; a text without a
-/// leading number reads 0. The comma is never a decimal separator ("1,5" reads 1). Values beyond
-/// the range of a double read as +/-infinity. Runs in time linear in the length of the text.
-double parseLeadingNumber(std::string_view text);
+/// leading number reads 0. Values beyond the range of a double read as +/-infinity. Runs in time
+/// linear in the length of the text.
+///
+/// The period is always a decimal point. Where the user's @p decimalSeparator is another one (a
+/// comma), it is a decimal point too, so that a student can type a weight the way the program
+/// writes it ("2,5" reads 2.5, "2.5" still 2.5); either way a number has at most one, and reading
+/// stops at the second ("2,5.1" reads 2.5). With the period alone the comma ends the number
+/// ("1,5" reads 1).
+double parseLeadingNumber(std::string_view text, std::string_view decimalSeparator = ".");
 
 /// @brief Writes a number in the general number format.
 ///
@@ -26,9 +32,10 @@ std::string formatGeneral(double value, std::string_view decimalSeparator = ".")
 
 /// @brief Reads back a text that formatGeneral wrote with @p decimalSeparator.
 ///
-/// Unlike parseLeadingNumber, this understands the program's own separator and the infinity
-/// signs, so every text formatGeneral writes round-trips: formatGeneral(readBackNumber(t, s), s)
-/// equals t. Other texts are read like parseLeadingNumber reads them.
+/// Beyond parseLeadingNumber with the same separator, this understands the infinity signs and
+/// keeps the largest doubles finite, so every text formatGeneral writes round-trips:
+/// formatGeneral(readBackNumber(t, s), s) equals t. Other texts are read like parseLeadingNumber
+/// reads them.
 double readBackNumber(std::string_view text, std::string_view decimalSeparator);
 
 } // namespace trayeko

@@ -152,6 +152,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkValue(trayeko::readBackNumber(text, ","));
     checkValue(trayeko::readBackNumber(text, "."));
 
+    // Where the user writes a decimal comma, the comma and the period are the same sign.
+    std::string periods(text);
+    for (char& c : periods)
+        if (c == ',')
+            c = '.';
+    const double commaParsed = trayeko::parseLeadingNumber(text, ",");
+    if (!(commaParsed == trayeko::parseLeadingNumber(periods)))
+        fail("a comma reads unlike a period where the comma is the decimal separator", text,
+             commaParsed);
+
     if (size >= sizeof(double)) {
         double bits;
         std::memcpy(&bits, data, sizeof bits);

@@ -21,6 +21,7 @@ struct ParseRow
     const char* name;
     std::string text;
     double expected;
+    const char* separator = "."; // the user's decimal separator
     friend void PrintTo(const ParseRow& row, std::ostream* os) { *os << row.name; }
 };
 
@@ -30,7 +31,7 @@ class Parse : public testing::TestWithParam<ParseRow>
 
 TEST_P(Parse, ReadsTheLeadingNumber)
 {
-    const double got = parseLeadingNumber(GetParam().text);
+    const double got = parseLeadingNumber(GetParam().text, GetParam().separator);
     EXPECT_EQ(got, GetParam().expected);
     EXPECT_FALSE(got == 0 && std::signbit(got)) << "-0 leaks out";
 }
@@ -58,7 +59,14 @@ INSTANTIATE_TEST_SUITE_P(
                  0x1p217},
         ParseRow{"HexStickyDigit", "&H2" + std::string(12, '0') + "1" + std::string(40, '0') + "1",
                  0x1.0000000000001p217},
-        ParseRow{"MaxLengthText", std::string(32767, '5'), inf}),
+        ParseRow{"MaxLengthText", std::string(32767, '5'), inf},
+        ParseRow{"CommaStopsWherePeriodIsThePoint", "2,5", 2},
+        ParseRow{"CommaIsThePointWhereTheUserWritesIt", "2,5", 2.5, ","},
+        ParseRow{"PeriodStaysAPoint", "2.5", 2.5, ","},
+        ParseRow{"SecondSeparatorStops", " 2 ,5.1e1", 2.5, ","},
+        ParseRow{"CommaFractionWithExponent", "-,5D1", -5, ","},
+        ParseRow{"CommaInHexStops", "&H1,8", 1, ","},
+        ParseRow{"MultiByteSeparator", "2\xD9\xAB" "5", 2.5, "\xD9\xAB"}),
     reference::rowName);
 
 // The decimal digits of 5^n: 5^1076 / 10^1075 is 2.5 times the smallest subnormal, exactly half

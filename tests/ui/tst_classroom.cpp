@@ -340,7 +340,7 @@ private slots:
         QTemporaryDir dir;
         Program program;
         QMdiSubWindow* window = program.open("mnufloyd");
-        window->findChild<QLineEdit*>("j1")->setText("2.5");
+        window->findChild<QLineEdit*>("j1")->setText("2" + decimal + "5");
         window->findChild<QPushButton*>("Command1")->click();
         window->findChild<QLineEdit*>("j1")->setText("9"); // edited after the run: not exported
         auto* list = window->findChild<QListWidget*>("List2");

@@ -229,16 +229,19 @@ private slots:
     void ownNumbersRoundTripInEveryLocale_data()
     {
         QTest::addColumn<QLocale>("locale");
-        QTest::newRow("period") << QLocale::c();
-        QTest::newRow("comma") << QLocale(QLocale::German);
+        QTest::addColumn<QString>("typedPoint"); // the student's decimal point
+        QTest::newRow("period") << QLocale::c() << ".";
+        QTest::newRow("comma") << QLocale(QLocale::German) << ",";
+        QTest::newRow("comma region, period typed") << QLocale(QLocale::German) << ".";
     }
     void ownNumbersRoundTripInEveryLocale()
     {
         QFETCH(QLocale, locale);
+        QFETCH(QString, typedPoint);
         QLocale::setDefault(locale);
         Fixture f;
         // Route 9 (15.5) beats route 1 (15.9) only when the written totals are read back whole.
-        f.type({{"j10", "15.9"}, {"j2", "5.5"}});
+        f.type({{"j10", "15" + typedPoint + "9"}, {"j2", "5" + typedPoint + "5"}});
         f.run();
         const QStringList table = f.text("Tabeldata").split('\n');
         QString shown =

@@ -1,26 +1,36 @@
 #include "ui/common/artwork.h"
+#include "ui/common/qttranslation.h"
 #include "ui/compare/comparewindow.h"
 #include "ui/dijkstra/dijkstrawindow.h"
 #include "ui/floyd/floydwindow.h"
 #include "ui/main/mainwindow.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTimer>
 #include <QtTest>
+#include <memory>
 
 using trayeko::ui::FrameSources;
 using trayeko::ui::MainWindow;
 
 namespace {
 
-const QDateTime kSample(QDate(2003, 9, 2), QTime(11, 50, 41, 250));
+const QTimeZone kWib(7 * 3600); // the panel's words do not depend on the machine's zone
+const QDateTime kSample(QDate(2003, 9, 2), QTime(11, 50, 41, 250), kWib);
 
 // A frame whose clock and Num Lock state the test controls.
 struct Fixture
@@ -107,13 +117,13 @@ private slots:
     // The date stays as written at load, across midnight too; the time runs on from tick to tick.
     void clockRunsAndDateStays()
     {
-        Fixture f(QDateTime(QDate(2003, 9, 2), QTime(23, 59, 59, 995)));
+        Fixture f(QDateTime(QDate(2003, 9, 2), QTime(23, 59, 59, 995), kWib));
         QCOMPARE(f.panel(2)->text(), QStringLiteral("9/2/2003 Indonesia"));
         QCOMPARE(f.panel(3)->text(), QStringLiteral("11:59:59 PM WIB"));
 
-        f.now = QDateTime(QDate(2003, 9, 3), QTime(0, 0, 0, 3));
+        f.now = QDateTime(QDate(2003, 9, 3), QTime(0, 0, 0, 3), QTimeZone(8 * 3600)); // moved east
         f.numLock = true;
-        QTRY_COMPARE_WITH_TIMEOUT(f.panel(3)->text(), QStringLiteral("12:00:00 AM WIB"), 500);
+        QTRY_COMPARE_WITH_TIMEOUT(f.panel(3)->text(), QStringLiteral("12:00:00 AM WITA"), 500);
         QCOMPARE(f.panel(4)->text(), QStringLiteral("NUM"));
         QCOMPARE(f.panel(2)->text(), QStringLiteral("9/2/2003 Indonesia"));
     }
@@ -229,6 +239,38 @@ private slots:
                 if (const QColor c = image.pixelColor(x, y); c.red() > 150 && c.green() < 190)
                     reds.insert(c.rgb() & 0xFFF0F0F0);
         QVERIFY(reds.size() > 5); // deep and light bands, not one flat colour
+    }
+
+    // With the program's translation in, Qt's own dialogs and menus speak Indonesian.
+    void qtTextsInIndonesian()
+    {
+        QVERIFY(trayeko::ui::useIndonesianQtTexts());
+        QPrinter printer;
+        QFileDialog files;
+        files.setOption(QFileDialog::DontUseNativeDialog);
+        files.setAcceptMode(QFileDialog::AcceptSave);
+        QPrintDialog print(&printer);
+        QPrintPreviewDialog preview(&printer);
+        QMessageBox message(QMessageBox::Critical, "Input Salah", "", QMessageBox::Ok);
+        QLineEdit box;
+        const std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+        const QList<std::pair<const QWidget*, QStringList>> shown{
+            {&files, {"&Simpan", "Batal", "Cari di:", "&Nama berkas:", "Jenis berkas:"}},
+            {&print, {"Cetak", "&Cetak", "&Opsi >>", "&Nama:", "Salinan:"}},
+            {&preview, {"Pratinjau Cetak", "Perbesar"}},
+            {&message, {"OK"}},
+            {menu.get(), {"&Batalkan", "&Tempel", "Pilih Semua"}}};
+        for (const auto& [widget, expected] : shown) {
+            QStringList texts{widget->windowTitle()};
+            for (const auto* b : widget->findChildren<QAbstractButton*>())
+                texts << b->text();
+            for (const auto* l : widget->findChildren<QLabel*>())
+                texts << l->text();
+            for (const auto* a : widget->findChildren<QAction*>())
+                texts << a->text().section(u'\t', 0, 0);
+            for (const QString& text : expected)
+                QVERIFY2(texts.contains(text), qPrintable(text + " not in " + texts.join('|')));
+        }
     }
 };
 

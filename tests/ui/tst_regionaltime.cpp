@@ -5,6 +5,7 @@
 
 using trayeko::ui::regionalDateText;
 using trayeko::ui::regionalTimeText;
+using trayeko::ui::regionalZoneText;
 
 class Tst_regionaltime final : public QObject
 {
@@ -19,28 +20,42 @@ private slots:
         QTest::addColumn<QDateTime>("now");
         QTest::addColumn<QString>("date");
         QTest::addColumn<QString>("time");
-        const QDateTime sample(QDate(2003, 9, 2), QTime(11, 50, 41, 250));
+        QTest::addColumn<QString>("zone");
+        const QDate day(2003, 9, 2);
+        const QTime morning(11, 50, 41, 250);
+        const auto at = [&](int hoursEast) {
+            return QDateTime(day, morning, QTimeZone(hoursEast * 3600));
+        };
         const QLocale us(QLocale::English, QLocale::UnitedStates);
-        QTest::newRow("US morning") << us << sample << "9/2/2003"
-                                    << "11:50:41 AM";
-        QTest::newRow("US evening")
-            << us << QDateTime(QDate(1999, 11, 30), QTime(23, 5, 9)) << "11/30/1999"
-            << "11:05:09 PM";
-        QTest::newRow("German two-digit year widened")
-            << QLocale(QLocale::German, QLocale::Germany) << sample << "02.09.2003"
-            << "11:50:41";
-        QTest::newRow("Indonesian dots in the time")
-            << QLocale(QLocale::Indonesian, QLocale::Indonesia) << sample << "02/09/2003"
-            << "11.50.41";
+        QTest::newRow("US morning, UTC+7") << us << at(7) << "9/2/2003"
+                                           << "11:50:41 AM"
+                                           << "WIB";
+        QTest::newRow("US evening, UTC+8")
+            << us << QDateTime(QDate(1999, 11, 30), QTime(23, 5, 9), QTimeZone(8 * 3600))
+            << "11/30/1999"
+            << "11:05:09 PM"
+            << "WITA";
+        QTest::newRow("German two-digit year widened, UTC+9")
+            << QLocale(QLocale::German, QLocale::Germany) << at(9) << "02.09.2003"
+            << "11:50:41"
+            << "WIT";
+        QTest::newRow("Indonesian dots in the time, UTC")
+            << QLocale(QLocale::Indonesian, QLocale::Indonesia)
+            << QDateTime(day, morning, QTimeZone::utc()) << "02/09/2003"
+            << "11.50.41"
+            << "UTC";
         QTest::newRow("Canadian French quoted words")
-            << QLocale(QLocale::French, QLocale::Canada) << sample << "2003-09-02"
-            << "11 h 50 min 41 s";
+            << QLocale(QLocale::French, QLocale::Canada) << at(-4) << "2003-09-02"
+            << "11 h 50 min 41 s"
+            << "UTC-04";
         QTest::newRow("Chinese zone first")
-            << QLocale(QLocale::Chinese, QLocale::China) << sample << "2003/9/2"
-            << "11:50:41";
+            << QLocale(QLocale::Chinese, QLocale::China) << at(7) << "2003/9/2"
+            << "11:50:41"
+            << "WIB";
         QTest::newRow("Spanish zone in brackets")
-            << QLocale(QLocale::Spanish, QLocale::Spain) << sample << "2/9/2003"
-            << "11:50:41";
+            << QLocale(QLocale::Spanish, QLocale::Spain) << at(2) << "2/9/2003"
+            << "11:50:41"
+            << "UTC+02";
     }
 
     void texts()
@@ -50,6 +65,7 @@ private slots:
         QLocale::setDefault(locale);
         QTEST(regionalDateText(now.date()), "date");
         QTEST(regionalTimeText(now.time()), "time");
+        QTEST(regionalZoneText(now), "zone");
     }
 };
 

@@ -44,6 +44,7 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("weights");          // "j1=2.75 j6=4.5"
         QTest::addColumn<QString>("total");            // with a period as separator
+        QTest::addColumn<QString>("typed");            // a box typed into afresh, then Enter
         const QString huge = "1.7976931348623157E308"; // the largest double
         const QList<std::array<QString, 3>> sets{
             {"decimals", "j1=2.75 j6=4.5 j13=4.5", "11.75"},
@@ -59,9 +60,12 @@ private slots:
                 for (const char* locale : {"C", "id_ID"})
                     QTest::addRow("%s, %s, %s", qPrintable(name), floyd ? "Floyd" : "Dijkstra",
                                   locale)
-                        << floyd << locale << weights << total;
+                        << floyd << locale << weights << total << QString();
         QTest::addRow("minus infinity, Floyd, id_ID")
-            << true << "id_ID" << QString("j3=-1E308 j12=-1E308") << QString::fromUtf8("-\u221E");
+            << true << "id_ID" << QString("j3=-1E308 j12=-1E308") << QString::fromUtf8("-\u221E")
+            << QString();
+        QTest::addRow("5000 typed into the focused 1-7 box, Dijkstra, id_ID")
+            << false << "id_ID" << QString("j10=5000") << QString("16") << QString("j10");
     }
     void resultsShowWhole()
     {
@@ -69,6 +73,7 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(QString, weights);
         QFETCH(QString, total);
+        QFETCH(QString, typed);
         QLocale::setDefault(QLocale(locale));
         const QString separator = QLocale().decimalPoint();
 
@@ -154,6 +159,27 @@ private slots:
                         advance(list, list->item(i)->text()) >
                     reach)
                     faults << QString(name) + " cuts: " + list->item(i)->text();
+        }
+
+        if (auto* box = typed.isEmpty() ? nullptr : window->findChild<QLineEdit*>(typed)) {
+            // Typed afresh and run with Enter, the box keeps the focus and its value begins where
+            // it begins out of focus: no digit scrolled away.
+            area.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&area));
+            box->setFocus();
+            box->selectAll();
+            QTest::keyClicks(box, box->text());
+            QTest::keyClick(box, Qt::Key_Return);
+            QVERIFY(box->hasFocus());
+            box->grab();               // paints, and so scrolls, as the screen shows it
+            box->setCursorPosition(0); // measures where the text begins, without a scroll
+            const auto start = [box] {
+                return box->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+            };
+            const int focusedStart = start();
+            box->clearFocus();
+            box->grab();
+            QCOMPARE(focusedStart, start());
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
     }

@@ -2,6 +2,7 @@
 
 #include "ui/common/bgr.h"
 #include "ui/common/fontsizes.h"
+#include "ui/common/seams.h"
 #include "ui/common/textfit.h"
 #include "ui/common/twips.h"
 #include "ui/common/utf8.h"
@@ -72,7 +73,7 @@ LinkWeights NetworkView::weights() const
     std::array<std::string, kLinkCount> texts;
     for (size_t i = 0; i < texts.size(); ++i)
         texts[i] = m_boxes[i]->text().toStdString();
-    return readLinkWeights(texts);
+    return readLinkWeights(texts, regionalDecimalSeparator());
 }
 
 void NetworkView::setDefaultWeights()

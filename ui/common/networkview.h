@@ -35,7 +35,8 @@ public:
     // Weight box of link k (1 ... 14); its objectName is "j<k>".
     QLineEdit* weightBox(int k) const;
 
-    // The weights as the boxes show them, read as the core reads a typed number.
+    // The weights as the boxes show them, read as the core reads a typed number with the user's
+    // decimal separator.
     LinkWeights weights() const;
 
     // Writes the default weights into the boxes as whole numbers ("7", "16").

@@ -183,7 +183,8 @@ int textRoom(const QLineEdit* box)
     option.state |= QStyle::State_Sunken;
     const QRect contents = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
     const QMargins margins = box->textMargins();
-    return contents.width() - margins.left() - margins.right() - 2 * kLineEditTextMargin;
+    // QLineEdit keeps one pixel beyond the text for its caret and scrolls a text that leaves none.
+    return contents.width() - margins.left() - margins.right() - 2 * kLineEditTextMargin - 1;
 }
 
 void fitBoxText(QLineEdit* box, const QFont& designed, FitLimits limits)
@@ -234,12 +235,10 @@ private:
             m_ownDescription = current;
 
         const QString text = m_box->text();
-        // Out of focus a value first gives way in its glyphs and size, so that a short number
-        // such as 5000 reads whole in the box and in a picture of the window; the user edits it
-        // in the designed font.
-        const QFont font = m_box->hasFocus()
-                               ? m_designed
-                               : fittedFont(m_designed, {text}, textRoom(m_box), kBoxLimits).font;
+        // A value first gives way in its glyphs and size, so that a short number such as 5000
+        // reads whole in the box and in a picture of the window, also while it is being typed:
+        // in the designed font a focused box would scroll its first digits away.
+        const QFont font = fittedFont(m_designed, {text}, textRoom(m_box), kBoxLimits).font;
         if (m_box->font() != font)
             m_box->setFont(font);
         const bool clipped = !m_box->hasFocus() && textWidth(font, text) > textRoom(m_box);

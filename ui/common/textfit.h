@@ -50,16 +50,18 @@ void narrowLabelToFit(QLabel* label, int room, int minStretch = QFont::UltraCond
 // as column heads counted in blanks for one font need for another.
 void alignLastWord(QLabel* label, const QWidget* below);
 
-// The pixels a line edit leaves for its text between its frame and margins.
+// The pixels a line edit leaves for its text between its frame and margins, less the one it keeps
+// for its caret: a text this wide shows whole, also while the box is being edited.
 int textRoom(const QLineEdit* box);
 
 // Gives @p box the largest font from @p designed down to @p limits in which its whole text fits;
 // where none does, the smallest allowed.
 void fitBoxText(QLineEdit* box, const QFont& designed, FitLimits limits);
 
-// Makes a box too narrow for its value show the value's beginning, and the whole value as its
-// tool tip and, after its own description, in its accessible description. While the box has the
-// focus the user reads the value in place, and the hint stays away.
+// Makes a box narrow its value (in glyphs, then size) until it fits, focused or not; where even
+// the smallest does not, it shows the value's beginning, and the whole value as its tool tip and,
+// after its own description, in its accessible description. While the box has the focus the user
+// reads the value in place around the caret, and the hint stays away.
 void explainClippedText(QLineEdit* box);
 
 } // namespace trayeko::ui

@@ -185,7 +185,7 @@ void MainWindow::endProgram()
 void MainWindow::tick()
 {
     const QDateTime now = m_sources.now();
-    m_timePanel->setText(regionalTimeText(now.time()) + QStringLiteral(" WIB"));
+    m_timePanel->setText(regionalTimeText(now.time()) + u' ' + regionalZoneText(now));
     const std::optional<bool> numLock = m_sources.numLock ? m_sources.numLock() : std::nullopt;
     m_numLockPanel->setText(numLock.value_or(false) ? QStringLiteral("NUM") : QString());
     m_clockTimer->start(msecsToNextTick(now.time()));

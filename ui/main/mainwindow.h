@@ -36,7 +36,8 @@ struct FrameSources
 // Status bar m_statusBar panels (QLabel objectNames, left to right):
 //   "Panel1"  the word "Status"
 //   "Panel2"  the date written at load + " Indonesia", tool tip "Tanggal Sekarang"
-//   "Panel3"  the running time of day + " WIB", tool tip "Jam Sekarang"
+//   "Panel3"  the running time of day + " WIB" (" WITA", " WIT", the zone's abbreviation
+//             elsewhere), tool tip "Jam Sekarang"
 //   "Panel4"  "NUM" while Num Lock is on (blank where the platform cannot tell)
 class MainWindow final : public QMainWindow
 {

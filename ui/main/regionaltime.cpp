@@ -1,6 +1,7 @@
 #include "ui/main/regionaltime.h"
 
 #include <QLocale>
+#include <QTimeZone>
 
 namespace trayeko::ui {
 
@@ -78,7 +79,7 @@ QString collapseBlanks(const QString& part)
     return out;
 }
 
-// The regional time format with seconds and without the time zone (the panel adds " WIB").
+// The regional time format with seconds and without the time zone (the panel adds its own).
 QString timeFormatWithSeconds(const QLocale& locale)
 {
     QString format = rewriteUnquoted(locale.timeFormat(QLocale::LongFormat), [](QString part) {
@@ -111,6 +112,22 @@ QString regionalTimeText(const QTime& time)
 {
     const QLocale locale;
     return locale.toString(time, timeFormatWithSeconds(locale));
+}
+
+QString regionalZoneText(const QDateTime& now)
+{
+    switch (now.offsetFromUtc()) {
+    case 7 * 3600:
+        return QStringLiteral("WIB");
+    case 8 * 3600:
+        return QStringLiteral("WITA");
+    case 9 * 3600:
+        return QStringLiteral("WIT");
+    default:
+        break;
+    }
+    const QString own = now.timeZoneAbbreviation();
+    return own.isEmpty() ? now.timeZone().displayName(now, QTimeZone::OffsetName) : own;
 }
 
 } // namespace trayeko::ui

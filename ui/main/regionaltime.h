@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <QTime>
 
@@ -13,5 +14,9 @@ QString regionalDateText(const QDate& date);
 
 // The time of day with seconds and without the time zone.
 QString regionalTimeText(const QTime& time);
+
+// The name of the time zone @p now is in: Indonesia's "WIB", "WITA" and "WIT" for UTC+7, +8 and
+// +9, elsewhere the zone's own abbreviation ("UTC", "CET"), or its offset where it has none.
+QString regionalZoneText(const QDateTime& now);
 
 } // namespace trayeko::ui
