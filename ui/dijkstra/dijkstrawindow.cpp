@@ -400,11 +400,8 @@ void DijkstraWindow::runDijkstra()
     const LinkWeights weights = network()->weights();
 
     // A refused run changes nothing: every check comes before the first write.
-    const WeightVerdict verdict = checkWeights(weights);
-    if (verdict != WeightVerdict::Accepted) {
-        m_messageBox(this, toQString(kRefusalTitle), toQString(refusalMessage(verdict)));
+    if (refuseBadWeights(network(), weights, this, m_messageBox))
         return;
-    }
 
     // The hidden boxes h1 ... h17 show the totals; the choice compares the same texts, as shown.
     const RouteTotals totals = computeRouteTotals(weights, separator);
