@@ -3,6 +3,7 @@
 #include "ui/common/classroomactions.h"
 #include "ui/common/pictureexport.h"
 #include "ui/common/stepmode.h"
+#include "ui/dijkstra/dijkstrawindow.h"
 #include "ui/help/helpwindow.h"
 #include "ui/main/mainwindow.h"
 
@@ -67,6 +68,18 @@ struct Program
     }
 };
 
+// Runs the Dijkstra window and returns its picture with the total lit; the window is left in the
+// dark half of the blink, which no picture may show.
+QImage litAfterRun(QMdiSubWindow* window)
+{
+    auto* dijkstra = qobject_cast<DijkstraWindow*>(window);
+    dijkstra->findChild<QPushButton*>("Command1")->click();
+    dijkstra->blink();
+    const QImage lit = dijkstra->widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    dijkstra->blink();
+    return lit;
+}
+
 int pdfPages(const QByteArray& pdf)
 {
     static const QRegularExpression page(QStringLiteral("/Type\\s*/Page[^s]"));
@@ -90,21 +103,25 @@ private slots:
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("menuTarget");
         QTest::addColumn<QStringList>("steps"); // what follows the picture entries
+        QTest::addColumn<bool>("dark");         // taken after a run, the total blinked dark
         const QStringList steps{"-", "Langkah demi langkah F10"};
         QTest::newRow("Dijkstra") << "mnudijktra"
-                                  << "Frame1" << steps;
+                                  << "Frame1" << steps << false;
+        QTest::newRow("Dijkstra, total dark") << "mnudijktra"
+                                              << "Frame1" << steps << true;
         QTest::newRow("Floyd") << "mnufloyd"
-                               << "Frame1" << steps;
+                               << "Frame1" << steps << false;
         QTest::newRow("Floyd listing") << "mnufloyd"
-                                       << "List1" << steps;
+                                       << "List1" << steps << false;
         QTest::newRow("Compare") << "mnucompare"
-                                 << "client" << QStringList();
+                                 << "client" << QStringList() << false;
     }
     void copyPicture()
     {
         QFETCH(QString, entry);
         QFETCH(QString, menuTarget);
         QFETCH(QStringList, steps);
+        QFETCH(bool, dark);
         Program program;
         QMdiSubWindow* window = program.open(entry);
         auto* target = window->findChild<QWidget*>(menuTarget);
@@ -125,10 +142,13 @@ private slots:
             return;
 
         QApplication::clipboard()->clear();
+        const QImage shown = dark ? litAfterRun(window) : QImage();
         program.press(window->widget()->findChild<QPushButton*>(), QKeySequence("Ctrl+Shift+C"));
         const QImage copied = QApplication::clipboard()->image();
-        QCOMPARE(copied.convertToFormat(QImage::Format_RGB32),
-                 window->widget()->grab().toImage().convertToFormat(QImage::Format_RGB32));
+        const QImage screen =
+            window->widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(copied.convertToFormat(QImage::Format_RGB32), dark ? shown : screen);
+        QVERIFY(!dark || screen != shown); // the screen still blinks
     }
 
     // Each window as PNG (the grab's pixels), SVG (parses, its texts are text) and PDF (one
@@ -141,23 +161,28 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("expected"); // a text in the picture, or the failure's reason
+        QTest::addColumn<bool>("dark");        // saved after a run, the total blinked dark
         const QStringList windows{"mnudijktra", "mnufloyd", "mnucompare"};
         const QStringList shown{"7", "Pencarian Jalur", "Floyd"};
         for (const char* format : {"PNG (*.png)", "SVG (*.svg)", "PDF (*.pdf)"})
             for (int w = 0; w < 3; ++w)
                 QTest::addRow("%s %s", qPrintable(windows[w]), format)
-                    << windows[w] << (w == 1 ? "g.x" : "gambar") << format << shown[w];
+                    << windows[w] << (w == 1 ? "g.x" : "gambar") << format << shown[w] << false;
+        QTest::newRow("PNG, total dark") << "mnudijktra"
+                                         << "gambar"
+                                         << "PNG (*.png)"
+                                         << "" << true;
         QTest::newRow("missing folder") << "mnudijktra"
                                         << "nicht/da.png"
                                         << ""
-                                        << "tidak dapat dibuat";
+                                        << "tidak dapat dibuat" << false;
         QTest::newRow("name too long") << "mnufloyd" << QString(300, u'n') + ".pdf"
                                        << ""
-                                       << "tidak menerima nama";
+                                       << "tidak menerima nama" << false;
         QTest::newRow("cancelled") << "mnucompare"
                                    << ""
                                    << ""
-                                   << "";
+                                   << "" << false;
     }
     void savePicture()
     {
@@ -165,9 +190,11 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, filter);
         QFETCH(QString, expected);
+        QFETCH(bool, dark);
         QTemporaryDir dir;
         Program program;
         QMdiSubWindow* window = program.open(entry);
+        const QImage lit = dark ? litAfterRun(window) : QImage();
         program.answer = name.isEmpty() ? name : dir.filePath(name);
         program.filter = filter;
         program.press(window->widget()->findChild<QPushButton*>(), QKeySequence("Ctrl+Shift+S"));
@@ -184,7 +211,9 @@ private slots:
         const QByteArray data = file.readAll();
         QVERIFY(program.messages.isEmpty());
         if (suffix == u"png") {
-            QImage grab = window->widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            QImage grab =
+                dark ? lit
+                     : window->widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
             const QImage saved = QImage::fromData(data);
             QCOMPARE(saved.dotsPerMeterX(), qRound(96 * grab.devicePixelRatio() / 0.0254));
             grab.setDevicePixelRatio(1);

@@ -10,6 +10,7 @@
 #include <QPageSize>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPalette>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QSaveFile>
@@ -17,6 +18,7 @@
 #include <QSvgGenerator>
 #include <QWidget>
 #include <algorithm>
+#include <utility>
 
 namespace trayeko::ui {
 
@@ -88,8 +90,37 @@ void paintTree(QPainter& painter, QWidget* root, QWidget* widget)
         paintTree(painter, root, child);
 }
 
+const char kPicturePalette[] = "trayekoPicturePalette";
+
+// While it lives, the widgets of @p root that have a picture palette wear it; afterwards they
+// have their own again. Everything runs on the one thread, so the screen never shows it.
+class PictureLook final
+{
+public:
+    explicit PictureLook(QWidget* root)
+    {
+        QList<QWidget*> widgets = root->findChildren<QWidget*>();
+        widgets.prepend(root);
+        for (QWidget* widget : widgets)
+            if (const QVariant look = widget->property(kPicturePalette); look.isValid()) {
+                m_own.append({widget, widget->palette()});
+                widget->setPalette(look.value<QPalette>());
+            }
+    }
+    ~PictureLook()
+    {
+        for (const auto& [widget, palette] : m_own)
+            widget->setPalette(palette);
+    }
+    Q_DISABLE_COPY_MOVE(PictureLook)
+
+private:
+    QList<std::pair<QWidget*, QPalette>> m_own;
+};
+
 void paintWidget(QPainter& painter, QWidget* widget)
 {
+    const PictureLook look(widget);
     paintTree(painter, widget, widget);
 }
 
@@ -107,8 +138,14 @@ std::optional<PictureFormat> pictureFormatOf(const QString& fileName)
     return std::nullopt;
 }
 
+void setPicturePalette(QWidget* widget, const QPalette& palette)
+{
+    widget->setProperty(kPicturePalette, palette);
+}
+
 QImage widgetPicture(QWidget* widget)
 {
+    const PictureLook look(widget);
     return widget->grab().toImage();
 }
 

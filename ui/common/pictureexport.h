@@ -11,6 +11,7 @@
 class QIODevice;
 class QPaintDevice;
 class QPainter;
+class QPalette;
 class QPrinter;
 class QRectF;
 class QWidget;
@@ -27,7 +28,13 @@ enum class PictureFormat
 // The format a file name asks for by its suffix, in any case; none for other suffixes.
 std::optional<PictureFormat> pictureFormatOf(const QString& fileName);
 
-// The widget as it looks now, at the device pixel ratio of its screen.
+// Every picture taken of a window (copied, saved or printed) paints @p widget in @p palette,
+// whatever the widget shows on the screen at that moment: a blinking text is in each picture in
+// its lit look, so no handout misses it.
+void setPicturePalette(QWidget* widget, const QPalette& palette);
+
+// The widget as it looks now, at the device pixel ratio of its screen; widgets with a picture
+// palette in it.
 QImage widgetPicture(QWidget* widget);
 
 // Writes the picture of @p widget to @p device: PNG as the pixels of widgetPicture; SVG and PDF

@@ -7,6 +7,7 @@
 #include "ui/common/classroomactions.h"
 #include "ui/common/fontsizes.h"
 #include "ui/common/networkview.h"
+#include "ui/common/pictureexport.h"
 #include "ui/common/progress.h"
 #include "ui/common/textfit.h"
 #include "ui/common/twips.h"
@@ -373,6 +374,9 @@ void DijkstraWindow::blink()
 {
     const bool on = m_totalLabel->palette().color(QPalette::WindowText) == kBlinkOn;
     setForeColor(m_totalLabel, on ? kTotalBack : kBlinkOn);
+    // Copies and printouts show the total lit, whichever half of the blink they are taken in.
+    if (!on)
+        setPicturePalette(m_totalLabel, m_totalLabel->palette());
 }
 
 void DijkstraWindow::toggleDetail()
