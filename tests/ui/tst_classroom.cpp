@@ -1,5 +1,6 @@
 #include "core/floyd.h"
 #include "core/floydcsv.h"
+#include "core/steps.h"
 #include "ui/common/classroomactions.h"
 #include "ui/common/pictureexport.h"
 #include "ui/common/stepmode.h"
@@ -246,11 +247,12 @@ private slots:
         QTest::addColumn<bool>("withListings");
         QTest::addColumn<bool>("offered");
         QTest::addColumn<int>("pages");
-        QTest::addRow("Dijkstra") << "mnudijktra" << true << true << false << 1;
-        QTest::addRow("Floyd before a run") << "mnufloyd" << false << true << false << 1;
-        QTest::addRow("Floyd picture only") << "mnufloyd" << true << false << true << 1;
-        QTest::addRow("Floyd with listings") << "mnufloyd" << true << true << true << 0;
-        QTest::addRow("Compare") << "mnucompare" << false << true << false << 1;
+        QTest::addColumn<bool>("landscape"); // the pages start so for a picture wider than tall
+        QTest::addRow("Dijkstra") << "mnudijktra" << true << true << false << 1 << true;
+        QTest::addRow("Floyd before a run") << "mnufloyd" << false << true << false << 1 << true;
+        QTest::addRow("Floyd picture only") << "mnufloyd" << true << false << true << 1 << true;
+        QTest::addRow("Floyd with listings") << "mnufloyd" << true << true << true << 0 << true;
+        QTest::addRow("Compare") << "mnucompare" << false << true << false << 1 << false;
     }
     void print()
     {
@@ -259,6 +261,7 @@ private slots:
         QFETCH(bool, withListings);
         QFETCH(bool, offered);
         QFETCH(int, pages);
+        QFETCH(bool, landscape);
         QTemporaryDir dir;
         Program program;
         QMdiSubWindow* window = program.open(entry);
@@ -269,9 +272,11 @@ private slots:
         ClassroomSeams seams;
         seams.printPreview = [&](QWidget*, const PrintRequest& request) {
             offers = request.offersListings;
+            QCOMPARE(request.orientation == QPageLayout::Landscape, landscape);
             QPrinter printer;
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setPageSize(QPageSize(QPageSize::A4));
+            printer.setPageOrientation(request.orientation);
             printer.setOutputFileName(dir.filePath("cetak.pdf"));
             printed = request.print(printer, withListings && offered);
         };
@@ -330,24 +335,47 @@ private slots:
     }
 
     // Printed listings stay whole: a line that would run past the page's edge takes a smaller
-    // font instead; the default lesson keeps 10 points.
+    // font instead; on A4 the default lesson keeps at least 9 points, and its nine rows with
+    // changed cells are printed with those cells in their colour, as the screen marks them.
     void printedListingsFitThePage()
     {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageSize(QPageSize(QPageSize::A4));
         const qreal width = printer.pageLayout().paintRectPixels(printer.resolution()).width();
         for (const double weight : {0.0, 0.123456789012345, 1.7976931348623157E308}) {
             trayeko::LinkWeights weights = trayeko::defaultWeights();
             if (weight != 0)
                 weights.fill(weight);
-            PrintListing page{"Matriks Nilai", "1     2     3     4     5     6     7", {}};
+            PrintListing page{
+                "Matriks Nilai",
+                "1     2     3     4     5     6     7",
+                {},
+                trayeko::floydListingMarks(trayeko::floydChanges(weights)).valueLines};
             for (const std::string& line : trayeko::listFloydMatrices(weights).valueLines)
                 page.lines << QString::fromStdString(line);
             const QFont font = printedListingFont({page}, width, &printer);
-            QCOMPARE(font.pointSizeF() < 10, weight != 0);
+            QCOMPARE(font.pointSizeF() >= 9, weight == 0);
             for (const QString& line : page.lines)
                 QVERIFY2(QFontMetricsF(font, &printer).horizontalAdvance(line) <= width,
                          qPrintable(line));
+            if (weight != 0)
+                continue;
+            QImage image(1240, 2400, QImage::Format_RGB32); // A4's width at 150 dpi
+            image.setDotsPerMeterX(5906);
+            image.setDotsPerMeterY(5906);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            paintListingPage(painter, image.rect(), page, 0, page.lines.size(), font);
+            painter.end();
+            int marked = 0;
+            for (int y = 0, before = 0; y < image.height(); ++y) {
+                const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+                const int now = std::count(row, row + image.width(), changedCellColour().rgb()) > 0;
+                marked += now > before;
+                before = now;
+            }
+            QCOMPARE(marked, 9);
         }
     }
 

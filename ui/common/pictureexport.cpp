@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPdfWriter>
+#include <QPen>
 #include <QPrinter>
 #include <QSaveFile>
 #include <QScrollBar>
@@ -227,9 +228,45 @@ void paintFitted(QPainter& painter, QWidget* widget, const QRectF& page)
     painter.restore();
 }
 
+QColor changedCellColour()
+{
+    return {192, 0, 96};
+}
+
+void paintListingLine(QPainter& painter, const QRectF& rect, const QString& line,
+                      const std::vector<int>& marked, const QColor& markColour)
+{
+    const QFont plain = painter.font();
+    QFont bold = plain;
+    bold.setBold(true);
+    const QPen pen = painter.pen();
+    const QFontMetricsF metrics(plain, painter.device());
+    int column = 0;
+    for (qsizetype start = 0; start < line.size();) {
+        if (line[start] == u' ') {
+            ++start;
+            continue;
+        }
+        qsizetype end = line.indexOf(u' ', start);
+        if (end < 0)
+            end = line.size();
+        const bool mark = std::find(marked.begin(), marked.end(), column) != marked.end();
+        painter.setFont(mark ? bold : plain);
+        painter.setPen(mark ? QPen(markColour) : pen);
+        const qreal x = rect.left() + metrics.horizontalAdvance(line.left(start));
+        painter.drawText(QRectF(x, rect.top(), rect.right() - x, rect.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                         line.mid(start, end - start));
+        ++column;
+        start = end;
+    }
+    painter.setFont(plain);
+    painter.setPen(pen);
+}
+
 QFont printedListingFont(const QList<PrintListing>& listings, qreal width, QPaintDevice* device)
 {
-    QFont text = listingFontInPoints(10);
+    QFont text = listingFontInPoints(12);
     QFont bold = text;
     bold.setBold(true);
     const auto widest = [&] {
@@ -253,6 +290,27 @@ QFont printedListingFont(const QList<PrintListing>& listings, qreal width, QPain
     return text;
 }
 
+void paintListingPage(QPainter& painter, const QRectF& area, const PrintListing& listing,
+                      qsizetype first, qsizetype last, const QFont& font)
+{
+    QFont bold = font;
+    bold.setBold(true);
+    const qreal line = QFontMetricsF(font, painter.device()).lineSpacing();
+    const auto row = [&](qsizetype n) {
+        return QRectF(area.left(), area.top() + qreal(n) * line, area.width(), line);
+    };
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
+    painter.setFont(bold);
+    painter.drawText(row(0), flags, listing.title);
+    painter.drawText(row(1), flags, listing.header);
+    painter.setFont(font);
+    static const std::vector<int> none;
+    for (qsizetype i = first; i < last; ++i)
+        paintListingLine(painter, row(3 + i - first), listing.lines[i],
+                         size_t(i) < listing.marked.size() ? listing.marked[size_t(i)] : none,
+                         changedCellColour());
+}
+
 int printPictureAndListings(QPrinter& printer, QWidget* widget, const QList<PrintListing>& listings)
 {
     QPainter painter;
@@ -264,27 +322,17 @@ int printPictureAndListings(QPrinter& printer, QWidget* widget, const QList<Prin
     int pages = 1;
 
     const QFont text = printedListingFont(listings, area.width(), &printer);
-    QFont bold = text;
-    bold.setBold(true);
-    const QFontMetricsF metrics(text, &printer);
-    const qreal line = metrics.lineSpacing();
     // Title, header and a blank line take the top of every page.
-    const int linesPerPage = std::max(1, int(area.height() / line) - 3);
-
+    const int room =
+        std::max(1, int(area.height() / QFontMetricsF(text, &printer).lineSpacing()) - 3);
     for (const PrintListing& listing : listings) {
-        for (qsizetype first = 0; first < listing.lines.size() || first == 0;
-             first += linesPerPage) {
+        // A page holds whole blocks (one iteration's matrix) where at least one fits.
+        const int perPage = room >= listing.block ? room / listing.block * listing.block : room;
+        for (qsizetype first = 0; first < listing.lines.size() || first == 0; first += perPage) {
             printer.newPage();
             ++pages;
-            qreal y = metrics.ascent();
-            painter.setFont(bold);
-            painter.drawText(QPointF(0, y), listing.title);
-            painter.drawText(QPointF(0, y += line), listing.header);
-            painter.setFont(text);
-            y += line;
-            const qsizetype last = std::min(listing.lines.size(), first + linesPerPage);
-            for (qsizetype i = first; i < last; ++i)
-                painter.drawText(QPointF(0, y += line), listing.lines[i]);
+            paintListingPage(painter, area, listing, first,
+                             std::min(listing.lines.size(), first + perPage), text);
             if (listing.lines.isEmpty())
                 break;
         }
