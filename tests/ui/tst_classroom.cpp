@@ -366,7 +366,8 @@ private slots:
             image.setDotsPerMeterY(5906);
             image.fill(Qt::white);
             QPainter painter(&image);
-            paintListingPage(painter, image.rect(), page, 0, page.lines.size(), font);
+            paintListingPage(painter, image.rect(), page, 0, page.lines.size(), font,
+                             page.lines.size(), 0);
             painter.end();
             int marked = 0;
             for (int y = 0, before = 0; y < image.height(); ++y) {

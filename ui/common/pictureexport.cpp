@@ -264,49 +264,59 @@ void paintListingLine(QPainter& painter, const QRectF& rect, const QString& line
     painter.setPen(pen);
 }
 
+namespace {
+
+// The widest title, header or line of the listings, the titles and headers in bold.
+qreal widestListingLine(const QList<PrintListing>& listings, const QFont& text,
+                        QPaintDevice* device)
+{
+    QFont bold = text;
+    bold.setBold(true);
+    const QFontMetricsF plain(text, device), heading(bold, device);
+    qreal w = 0;
+    for (const PrintListing& listing : listings) {
+        w = std::max({w, heading.horizontalAdvance(listing.title),
+                      heading.horizontalAdvance(listing.header)});
+        for (const QString& line : listing.lines)
+            w = std::max(w, plain.horizontalAdvance(line));
+    }
+    return w;
+}
+
+} // namespace
+
 QFont printedListingFont(const QList<PrintListing>& listings, qreal width, QPaintDevice* device)
 {
     QFont text = listingFontInPoints(12);
-    QFont bold = text;
-    bold.setBold(true);
-    const auto widest = [&] {
-        qreal w = 0;
-        const QFontMetricsF plain(text, device), heading(bold, device);
-        for (const PrintListing& listing : listings) {
-            w = std::max({w, heading.horizontalAdvance(listing.title),
-                          heading.horizontalAdvance(listing.header)});
-            for (const QString& line : listing.lines)
-                w = std::max(w, plain.horizontalAdvance(line));
-        }
-        return w;
-    };
     // Glyph widths do not scale exactly with the size, so shrink until the widest line fits.
-    for (qreal need = widest(); need > width && text.pointSizeF() > 1; need = widest()) {
-        const qreal size =
-            std::max(1.0, std::min(text.pointSizeF() * width / need, text.pointSizeF() - 0.25));
-        text.setPointSizeF(size);
-        bold.setPointSizeF(size);
-    }
+    for (qreal need = widestListingLine(listings, text, device);
+         need > width && text.pointSizeF() > 1; need = widestListingLine(listings, text, device))
+        text.setPointSizeF(
+            std::max(1.0, std::min(text.pointSizeF() * width / need, text.pointSizeF() - 0.25)));
     return text;
 }
 
 void paintListingPage(QPainter& painter, const QRectF& area, const PrintListing& listing,
-                      qsizetype first, qsizetype last, const QFont& font)
+                      qsizetype first, qsizetype last, const QFont& font, qsizetype perColumn,
+                      qreal columnStep)
 {
     QFont bold = font;
     bold.setBold(true);
     const qreal line = QFontMetricsF(font, painter.device()).lineSpacing();
-    const auto row = [&](qsizetype n) {
-        return QRectF(area.left(), area.top() + qreal(n) * line, area.width(), line);
+    const auto place = [&](qsizetype row, qsizetype column) {
+        const qreal left = area.left() + qreal(column) * columnStep;
+        return QRectF(left, area.top() + qreal(row) * line, area.right() - left, line);
     };
     const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
     painter.setFont(bold);
-    painter.drawText(row(0), flags, listing.title);
-    painter.drawText(row(1), flags, listing.header);
+    painter.drawText(place(0, 0), flags, listing.title);
+    for (qsizetype column = 0; column == 0 || first + column * perColumn < last; ++column)
+        painter.drawText(place(1, column), flags, listing.header);
     painter.setFont(font);
     static const std::vector<int> none;
     for (qsizetype i = first; i < last; ++i)
-        paintListingLine(painter, row(3 + i - first), listing.lines[i],
+        paintListingLine(painter, place(3 + (i - first) % perColumn, (i - first) / perColumn),
+                         listing.lines[i],
                          size_t(i) < listing.marked.size() ? listing.marked[size_t(i)] : none,
                          changedCellColour());
 }
@@ -322,17 +332,23 @@ int printPictureAndListings(QPrinter& printer, QWidget* widget, const QList<Prin
     int pages = 1;
 
     const QFont text = printedListingFont(listings, area.width(), &printer);
-    // Title, header and a blank line take the top of every page.
-    const int room =
-        std::max(1, int(area.height() / QFontMetricsF(text, &printer).lineSpacing()) - 3);
+    // Title, header and a blank line take the top of every page; a page wide enough for more
+    // than one column of the widest line takes them side by side, a few blanks apart.
+    const qreal line = QFontMetricsF(text, &printer).lineSpacing();
+    const int room = std::max(1, int(area.height() / line) - 3);
+    const qreal gap = QFontMetricsF(text, &printer).horizontalAdvance(QStringLiteral("    "));
+    const qreal columnStep = widestListingLine(listings, text, &printer) + gap;
+    const int columns = std::max(1, int((area.width() + gap) / columnStep));
     for (const PrintListing& listing : listings) {
-        // A page holds whole blocks (one iteration's matrix) where at least one fits.
-        const int perPage = room >= listing.block ? room / listing.block * listing.block : room;
-        for (qsizetype first = 0; first < listing.lines.size() || first == 0; first += perPage) {
+        // A column holds whole blocks (one iteration's matrix) where at least one fits.
+        const int perColumn = room >= listing.block ? room / listing.block * listing.block : room;
+        for (qsizetype first = 0; first < listing.lines.size() || first == 0;
+             first += perColumn * columns) {
             printer.newPage();
             ++pages;
             paintListingPage(painter, area, listing, first,
-                             std::min(listing.lines.size(), first + perPage), text);
+                             std::min(listing.lines.size(), first + perColumn * columns), text,
+                             perColumn, columnStep);
             if (listing.lines.isEmpty())
                 break;
         }

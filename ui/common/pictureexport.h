@@ -80,10 +80,12 @@ void paintListingLine(QPainter& painter, const QRectF& rect, const QString& line
 // widest title, header or line would otherwise run past @p width and be cut at the page's edge.
 QFont printedListingFont(const QList<PrintListing>& listings, qreal width, QPaintDevice* device);
 
-// Paints one page of @p listing into @p area: title, header, a blank line, then the lines from
-// @p first up to @p last (not included) in @p font.
+// Paints one page of @p listing into @p area: the title, then the lines from @p first up to
+// @p last (not included) in @p font, in columns of @p perColumn lines @p columnStep apart, each
+// under the header and a blank line.
 void paintListingPage(QPainter& painter, const QRectF& area, const PrintListing& listing,
-                      qsizetype first, qsizetype last, const QFont& font);
+                      qsizetype first, qsizetype last, const QFont& font, qsizetype perColumn,
+                      qreal columnStep);
 
 // Prints the picture of @p widget on the first page and each listing on the pages after it.
 // Returns the number of pages, 0 where the printer could not be started.
