@@ -122,7 +122,7 @@ struct CheckRow
     LinkWeights weights;
     WeightVerdict verdict;
     std::string_view message;
-    int link; // the box a refusal points the student at
+    int link = 0; // the box a refusal points the student at
     friend void PrintTo(const CheckRow& row, std::ostream* os) { *os << row.name; }
 };
 
@@ -146,7 +146,7 @@ constexpr double inf = std::numeric_limits<double>::infinity();
 INSTANTIATE_TEST_SUITE_P(
     Weights, WeightCheck,
     testing::Values(
-        CheckRow{"Defaults", defaultWeights(), WeightVerdict::Accepted, "", 0},
+        CheckRow{"Defaults", defaultWeights(), WeightVerdict::Accepted, ""},
         CheckRow{"NegativeBeforeZero", changed({{5, -1}, {7, 0}}), WeightVerdict::Negative,
                  kNegative, 5},
         CheckRow{"MinusZero", changed({{3, -0.0}}), WeightVerdict::Zero, kZero, 3},
@@ -156,8 +156,7 @@ INSTANTIATE_TEST_SUITE_P(
         CheckRow{"NotANumber", changed({{6, std::nan("")}}), WeightVerdict::TooLarge, kTooLarge, 6},
         CheckRow{"TotalOverflows", changed({{4, 1e308}, {7, 1e308}}), WeightVerdict::TooLarge,
                  kTooLarge, 4},
-        CheckRow{"LargeButFinite", changed({{1, 1e300}, {4, 1e300}}), WeightVerdict::Accepted, "",
-                 0}),
+        CheckRow{"LargeButFinite", changed({{1, 1e300}, {4, 1e300}}), WeightVerdict::Accepted, ""}),
     reference::rowName);
 
 TEST(ResultTexts, ChosenRouteAndDetailTable)
