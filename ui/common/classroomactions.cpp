@@ -225,16 +225,15 @@ QList<PrintListing> ClassroomActions::printListings() const
         return out;
     const std::string separator = regionalDecimalSeparator();
     const FloydListing listing = listFloydMatrices(*m_runWeights, separator);
-    FloydListingMarks marks = floydListingMarks(floydChanges(*m_runWeights, separator));
+    const FloydListingMarks marks = floydListingMarks(floydChanges(*m_runWeights, separator));
     const std::vector<std::string>* lines[] = {&listing.valueLines, &listing.nodeLines};
-    std::vector<std::vector<int>>* marked[] = {&marks.valueLines, &marks.nodeLines};
+    const std::vector<std::vector<int>>* marked[] = {&marks.valueLines, &marks.nodeLines};
+    // Pages break between the iterations' blocks: nine lines in the value listing (with the
+    // blank line before the next header), eight in the node listing.
     const int blocks[] = {valueHeaderLine(1), nodeHeaderLine(1)};
     for (int i = 0; i < 2; ++i) {
-        PrintListing page{m_listings[i].title,
-                          m_listings[i].header->text(),
-                          {},
-                          std::move(*marked[i]),
-                          blocks[i]};
+        PrintListing page{
+            m_listings[i].title, m_listings[i].header->text(), {}, *marked[i], blocks[i]};
         for (const std::string& line : *lines[i])
             page.lines.append(toQString(line));
         out.append(page);
