@@ -2,8 +2,10 @@
 
 #include "core/numbertext.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
+#include <utility>
 
 namespace trayeko {
 
@@ -90,21 +92,43 @@ std::optional<int> selectShortestRoute(const std::array<std::string, kRouteCount
     return std::nullopt;
 }
 
-WeightVerdict checkWeights(const LinkWeights& weights)
+namespace {
+
+// The verdict on the weights and the link (1 ... 14) it points at: the first weight that fails
+// the check, or for a route whose total overflows, the largest weight along it.
+std::pair<WeightVerdict, int> examineWeights(const LinkWeights& weights)
 {
-    for (double w : weights)
-        if (w < 0)
-            return WeightVerdict::Negative;
-    for (double w : weights)
-        if (w == 0)
-            return WeightVerdict::Zero;
-    for (double w : weights)
-        if (!std::isfinite(w))
-            return WeightVerdict::TooLarge;
+    const auto firstLink = [&weights](auto fails) {
+        for (int k = 1; k <= kLinkCount; ++k)
+            if (fails(weights[std::size_t(k - 1)]))
+                return k;
+        return 0;
+    };
+    if (const int k = firstLink([](double w) { return w < 0; }))
+        return {WeightVerdict::Negative, k};
+    if (const int k = firstLink([](double w) { return w == 0; }))
+        return {WeightVerdict::Zero, k};
+    if (const int k = firstLink([](double w) { return !std::isfinite(w); }))
+        return {WeightVerdict::TooLarge, k};
     for (const CandidateRoute& route : candidateRoutes())
         if (!std::isfinite(routeTotal(route, weights)))
-            return WeightVerdict::TooLarge;
-    return WeightVerdict::Accepted;
+            return {WeightVerdict::TooLarge,
+                    *std::max_element(route.links.begin(), route.links.end(), [&](int a, int b) {
+                        return weights[std::size_t(a - 1)] < weights[std::size_t(b - 1)];
+                    })};
+    return {WeightVerdict::Accepted, 0};
+}
+
+} // namespace
+
+WeightVerdict checkWeights(const LinkWeights& weights)
+{
+    return examineWeights(weights).first;
+}
+
+int refusedLink(const LinkWeights& weights)
+{
+    return examineWeights(weights).second;
 }
 
 std::string_view refusalMessage(WeightVerdict verdict)

@@ -51,6 +51,11 @@ enum class WeightVerdict
 /// @brief Applies the three checks of a Dijkstra run to the weights.
 WeightVerdict checkWeights(const LinkWeights& weights);
 
+/// @brief The link (1 ... 14) whose weight made checkWeights refuse: the first weight that fails
+/// the refusing check, or for a route total that overflows, the first of the largest weights
+/// along the first such route; 0 where the weights are accepted.
+int refusedLink(const LinkWeights& weights);
+
 /// @brief The message box text for a refusal (empty for Accepted).
 std::string_view refusalMessage(WeightVerdict verdict);
 

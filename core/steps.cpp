@@ -158,6 +158,20 @@ std::vector<FloydIteration> floydChanges(const LinkWeights& weights,
     return iterations;
 }
 
+FloydListingMarks floydListingMarks(const std::vector<FloydIteration>& iterations)
+{
+    const int blocks = int(iterations.size());
+    FloydListingMarks marks;
+    marks.valueLines.resize(std::size_t(valueRowLine(blocks, kNodeCount) + 1));
+    marks.nodeLines.resize(std::size_t(nodeRowLine(blocks, kNodeCount) + 1));
+    for (const FloydIteration& it : iterations)
+        for (const FloydChange& c : it.changes) {
+            marks.valueLines[std::size_t(valueRowLine(it.k, c.from))].push_back(c.to - 1);
+            marks.nodeLines[std::size_t(nodeRowLine(it.k, c.from))].push_back(c.to - 1);
+        }
+    return marks;
+}
+
 std::string floydRowTip(const FloydIteration& it, int row, std::string_view decimalSeparator)
 {
     std::string text = "Iterasi " + std::to_string(it.k) + ": ";

@@ -68,6 +68,16 @@ struct FloydIteration
 std::vector<FloydIteration> floydChanges(const LinkWeights& weights,
                                          std::string_view decimalSeparator = ".");
 
+/// @brief The cells of each line of the Floyd listings that the line's iteration changed, as
+/// columns from 0, for every line of the value listing and of the node listing (both mark the
+/// same cells); empty for headers, blank lines, the initial matrices and unchanged rows.
+struct FloydListingMarks
+{
+    std::vector<std::vector<int>> valueLines;
+    std::vector<std::vector<int>> nodeLines;
+};
+FloydListingMarks floydListingMarks(const std::vector<FloydIteration>& iterations);
+
 /// @brief The tool tip of one row of iteration @p it: "Iterasi 2: 1→5 dari ∞ menjadi 11", or
 /// "Iterasi 2: baris 3 tidak berubah".
 std::string floydRowTip(const FloydIteration& it, int row, std::string_view decimalSeparator = ".");

@@ -122,6 +122,7 @@ struct CheckRow
     LinkWeights weights;
     WeightVerdict verdict;
     std::string_view message;
+    int link = 0; // the box a refusal points the student at
     friend void PrintTo(const CheckRow& row, std::ostream* os) { *os << row.name; }
 };
 
@@ -133,6 +134,7 @@ TEST_P(WeightCheck, RefusesInOrderWithItsMessage)
 {
     EXPECT_EQ(checkWeights(GetParam().weights), GetParam().verdict);
     EXPECT_EQ(refusalMessage(GetParam().verdict), GetParam().message);
+    EXPECT_EQ(refusedLink(GetParam().weights), GetParam().link);
 }
 
 constexpr std::string_view kNegative = "Inputan untuk semua bobot tidak boleh negatif";
@@ -146,14 +148,14 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         CheckRow{"Defaults", defaultWeights(), WeightVerdict::Accepted, ""},
         CheckRow{"NegativeBeforeZero", changed({{5, -1}, {7, 0}}), WeightVerdict::Negative,
-                 kNegative},
-        CheckRow{"MinusZero", changed({{3, -0.0}}), WeightVerdict::Zero, kZero},
-        CheckRow{"ZeroBeforeInfinite", changed({{1, inf}, {2, 0}}), WeightVerdict::Zero, kZero},
+                 kNegative, 5},
+        CheckRow{"MinusZero", changed({{3, -0.0}}), WeightVerdict::Zero, kZero, 3},
+        CheckRow{"ZeroBeforeInfinite", changed({{1, inf}, {2, 0}}), WeightVerdict::Zero, kZero, 2},
         CheckRow{"Infinite", changed({{12, parseLeadingNumber("1e999")}}), WeightVerdict::TooLarge,
-                 kTooLarge},
-        CheckRow{"NotANumber", changed({{6, std::nan("")}}), WeightVerdict::TooLarge, kTooLarge},
-        CheckRow{"TotalOverflows", changed({{1, 1e308}, {4, 1e308}}), WeightVerdict::TooLarge,
-                 kTooLarge},
+                 kTooLarge, 12},
+        CheckRow{"NotANumber", changed({{6, std::nan("")}}), WeightVerdict::TooLarge, kTooLarge, 6},
+        CheckRow{"TotalOverflows", changed({{4, 1e308}, {7, 1e308}}), WeightVerdict::TooLarge,
+                 kTooLarge, 4},
         CheckRow{"LargeButFinite", changed({{1, 1e300}, {4, 1e300}}), WeightVerdict::Accepted, ""}),
     reference::rowName);
 

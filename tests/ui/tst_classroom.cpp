@@ -1,8 +1,10 @@
 #include "core/floyd.h"
 #include "core/floydcsv.h"
+#include "core/steps.h"
 #include "ui/common/classroomactions.h"
 #include "ui/common/pictureexport.h"
 #include "ui/common/stepmode.h"
+#include "ui/dijkstra/dijkstrawindow.h"
 #include "ui/help/helpwindow.h"
 #include "ui/main/mainwindow.h"
 
@@ -67,6 +69,25 @@ struct Program
     }
 };
 
+QImage grab(QMdiSubWindow* window)
+{
+    return window->widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// What a picture of the window must show: the window as it looks; or, @p dark, the Dijkstra
+// window after a run with its total lit, while the window is left in the dark half of the blink.
+QImage handout(QMdiSubWindow* window, bool dark)
+{
+    if (dark) {
+        window->findChild<QPushButton*>("Command1")->click();
+        qobject_cast<DijkstraWindow*>(window)->blink();
+    }
+    const QImage shown = grab(window);
+    if (dark)
+        qobject_cast<DijkstraWindow*>(window)->blink();
+    return shown;
+}
+
 int pdfPages(const QByteArray& pdf)
 {
     static const QRegularExpression page(QStringLiteral("/Type\\s*/Page[^s]"));
@@ -90,21 +111,24 @@ private slots:
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("menuTarget");
         QTest::addColumn<QStringList>("steps"); // what follows the picture entries
+        QTest::addColumn<bool>("dark");         // taken after a run, the total blinked dark
         const QStringList steps{"-", "Langkah demi langkah F10"};
         QTest::newRow("Dijkstra") << "mnudijktra"
-                                  << "Frame1" << steps;
+                                  << "Frame1" << steps << false;
+        QTest::newRow("Dijkstra, total dark") << QString("mnudijktra") << "Frame1" << steps << true;
         QTest::newRow("Floyd") << "mnufloyd"
-                               << "Frame1" << steps;
+                               << "Frame1" << steps << false;
         QTest::newRow("Floyd listing") << "mnufloyd"
-                                       << "List1" << steps;
+                                       << "List1" << steps << false;
         QTest::newRow("Compare") << "mnucompare"
-                                 << "client" << QStringList();
+                                 << "client" << QStringList() << false;
     }
     void copyPicture()
     {
         QFETCH(QString, entry);
         QFETCH(QString, menuTarget);
         QFETCH(QStringList, steps);
+        QFETCH(bool, dark);
         Program program;
         QMdiSubWindow* window = program.open(entry);
         auto* target = window->findChild<QWidget*>(menuTarget);
@@ -125,10 +149,11 @@ private slots:
             return;
 
         QApplication::clipboard()->clear();
+        const QImage shown = handout(window, dark);
         program.press(window->widget()->findChild<QPushButton*>(), QKeySequence("Ctrl+Shift+C"));
         const QImage copied = QApplication::clipboard()->image();
-        QCOMPARE(copied.convertToFormat(QImage::Format_RGB32),
-                 window->widget()->grab().toImage().convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(copied.convertToFormat(QImage::Format_RGB32), shown);
+        QCOMPARE(grab(window) != shown, dark); // the screen still blinks
     }
 
     // Each window as PNG (the grab's pixels), SVG (parses, its texts are text) and PDF (one
@@ -141,23 +166,26 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("expected"); // a text in the picture, or the failure's reason
+        QTest::addColumn<bool>("dark");        // saved after a run, the total blinked dark
         const QStringList windows{"mnudijktra", "mnufloyd", "mnucompare"};
         const QStringList shown{"7", "Pencarian Jalur", "Floyd"};
         for (const char* format : {"PNG (*.png)", "SVG (*.svg)", "PDF (*.pdf)"})
             for (int w = 0; w < 3; ++w)
                 QTest::addRow("%s %s", qPrintable(windows[w]), format)
-                    << windows[w] << (w == 1 ? "g.x" : "gambar") << format << shown[w];
+                    << windows[w] << (w == 1 ? "g.x" : "gambar") << format << shown[w] << false;
+        QTest::newRow("PNG, total dark") << windows[0] << QString("gambar") << "PNG (*.png)"
+                                         << "" << true;
         QTest::newRow("missing folder") << "mnudijktra"
                                         << "nicht/da.png"
                                         << ""
-                                        << "tidak dapat dibuat";
+                                        << "tidak dapat dibuat" << false;
         QTest::newRow("name too long") << "mnufloyd" << QString(300, u'n') + ".pdf"
                                        << ""
-                                       << "tidak menerima nama";
+                                       << "tidak menerima nama" << false;
         QTest::newRow("cancelled") << "mnucompare"
                                    << ""
                                    << ""
-                                   << "";
+                                   << "" << false;
     }
     void savePicture()
     {
@@ -165,9 +193,11 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, filter);
         QFETCH(QString, expected);
+        QFETCH(bool, dark);
         QTemporaryDir dir;
         Program program;
         QMdiSubWindow* window = program.open(entry);
+        const QImage shown = handout(window, dark);
         program.answer = name.isEmpty() ? name : dir.filePath(name);
         program.filter = filter;
         program.press(window->widget()->findChild<QPushButton*>(), QKeySequence("Ctrl+Shift+S"));
@@ -184,11 +214,11 @@ private slots:
         const QByteArray data = file.readAll();
         QVERIFY(program.messages.isEmpty());
         if (suffix == u"png") {
-            QImage grab = window->widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            QImage expected = shown;
             const QImage saved = QImage::fromData(data);
-            QCOMPARE(saved.dotsPerMeterX(), qRound(96 * grab.devicePixelRatio() / 0.0254));
-            grab.setDevicePixelRatio(1);
-            QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), grab);
+            QCOMPARE(saved.dotsPerMeterX(), qRound(96 * expected.devicePixelRatio() / 0.0254));
+            expected.setDevicePixelRatio(1);
+            QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), expected);
         } else if (suffix == u"svg") {
             QSvgRenderer svg(data);
             QVERIFY(svg.isValid());
@@ -240,9 +270,12 @@ private slots:
         ClassroomSeams seams;
         seams.printPreview = [&](QWidget*, const PrintRequest& request) {
             offers = request.offersListings;
+            // Pages start in landscape for a picture wider than tall; only Compare's is tall.
+            QCOMPARE(request.orientation == QPageLayout::Landscape, entry != u"mnucompare");
             QPrinter printer;
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setPageSize(QPageSize(QPageSize::A4));
+            printer.setPageOrientation(request.orientation);
             printer.setOutputFileName(dir.filePath("cetak.pdf"));
             printed = request.print(printer, withListings && offered);
         };
@@ -285,9 +318,7 @@ private slots:
         // of its panel as free text.
         auto* total = window->findChild<QLabel*>("lbljmljarak");
         const QRect place(total->mapTo(window->widget(), QPoint()), total->size());
-        QCOMPARE(
-            image.copy(place),
-            window->widget()->grab().toImage().convertToFormat(QImage::Format_RGB32).copy(place));
+        QCOMPARE(image.copy(place), grab(window).copy(place));
         QVERIFY(!data.contains("ditetapkan"));
         for (int k = 1; k <= trayeko::kLinkCount; ++k) {
             const auto* b = window->findChild<QLineEdit*>(QStringLiteral("j%1").arg(k));
@@ -301,24 +332,42 @@ private slots:
     }
 
     // Printed listings stay whole: a line that would run past the page's edge takes a smaller
-    // font instead; the default lesson keeps 10 points.
+    // font instead; on A4 the default lesson keeps at least 9 points, and its nine rows with
+    // changed cells are printed with those cells in their colour, as the screen marks them.
     void printedListingsFitThePage()
     {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageSize(QPageSize(QPageSize::A4));
         const qreal width = printer.pageLayout().paintRectPixels(printer.resolution()).width();
         for (const double weight : {0.0, 0.123456789012345, 1.7976931348623157E308}) {
             trayeko::LinkWeights weights = trayeko::defaultWeights();
             if (weight != 0)
                 weights.fill(weight);
-            PrintListing page{"Matriks Nilai", "1     2     3     4     5     6     7", {}};
+            const auto marks = trayeko::floydListingMarks(trayeko::floydChanges(weights));
+            PrintListing page{
+                "Matriks Nilai", "1     2     3     4     5     6     7", {}, marks.valueLines};
             for (const std::string& line : trayeko::listFloydMatrices(weights).valueLines)
                 page.lines << QString::fromStdString(line);
             const QFont font = printedListingFont({page}, width, &printer);
-            QCOMPARE(font.pointSizeF() < 10, weight != 0);
+            QCOMPARE(font.pointSizeF() >= 9, weight == 0);
             for (const QString& line : page.lines)
                 QVERIFY2(QFontMetricsF(font, &printer).horizontalAdvance(line) <= width,
                          qPrintable(line));
+            if (weight != 0)
+                continue;
+            QImage image(794, 1500, QImage::Format_RGB32); // A4's width at 96 dpi
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            paintListingPage(painter, image.rect(), page, 0, page.lines.size(), font,
+                             page.lines.size(), 0);
+            painter.end();
+            QString rows; // for each row of pixels, whether a changed cell's colour is in it
+            for (int y = 0; y < image.height(); ++y) {
+                const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+                rows += std::count(row, row + image.width(), changedCellColour().rgb()) ? '#' : '.';
+            }
+            QCOMPARE(rows.split('.', Qt::SkipEmptyParts).size(), 9);
         }
     }
 

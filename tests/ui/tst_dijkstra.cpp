@@ -132,7 +132,7 @@ private slots:
     void refusesBadWeightsChangingNothing_data()
     {
         QTest::addColumn<bool>("afterRun");
-        QTest::addColumn<Edits>("edits");
+        QTest::addColumn<Edits>("edits"); // the first box gets the focus, its text selected
         QTest::addColumn<QString>("message");
         const QString negative = "Inputan untuk semua bobot tidak boleh negatif";
         const QString zero = "Karena ada jalur yang memiliki bobot 'nol' maka jalur tidak ada";
@@ -146,7 +146,7 @@ private slots:
         QTest::newRow("weight overflows") << true << Edits{{"j4", "1e999"}} << big;
         QTest::newRow("total overflows") << true << Edits{{"j1", "1e308"}, {"j6", "1e308"}} << big;
         QTest::newRow("negative before overflow")
-            << true << Edits{{"j2", "1e999"}, {"j9", "-1e999"}} << negative;
+            << true << Edits{{"j9", "-1e999"}, {"j2", "1e999"}} << negative;
     }
     void refusesBadWeightsChangingNothing()
     {
@@ -161,6 +161,8 @@ private slots:
         f.run();
         QCOMPARE(f.messages, QStringList{"Input Salah: " + message});
         QCOMPARE(f.state(), before);
+        QCOMPARE(f.w.focusWidget(), f.get(edits[0].first));
+        QCOMPARE(f.get<QLineEdit>(edits[0].first)->selectedText(), edits[0].second);
     }
 
     void defaultRunShowsRouteOne()

@@ -172,6 +172,7 @@ private slots:
         h.steps()->action()->trigger();
         if (!refusal.isEmpty()) {
             QVERIFY(!h.steps()->isActive());
+            QCOMPARE(h.w->focusWidget(), h.get("j5")); // the refused box, as after a run
             h.get<QPushButton>("Command1")->click();
             QCOMPARE(messages.size(), 2);
             QCOMPARE(messages[0], messages[1]); // the run's own message

@@ -3,6 +3,7 @@
 
 #include "core/floyd.h"
 #include "core/floydcsv.h"
+#include "core/steps.h"
 
 #include <QAction>
 #include <QApplication>
@@ -69,6 +70,7 @@ PrintPreviewFn standardPrintPreview()
 {
     return [](QWidget* parent, const PrintRequest& request) {
         QPrinter printer(QPrinter::HighResolution);
+        printer.setPageOrientation(request.orientation);
         printer.setDocName(request.title);
         printer.setCreator(QStringLiteral("Trayeko"));
         QPrintPreviewDialog dialog(&printer, parent);
@@ -221,10 +223,17 @@ QList<PrintListing> ClassroomActions::printListings() const
     QList<PrintListing> out;
     if (!m_runWeights || m_listings.size() != 2)
         return out;
-    const FloydListing listing = listFloydMatrices(*m_runWeights, regionalDecimalSeparator());
+    const std::string separator = regionalDecimalSeparator();
+    const FloydListing listing = listFloydMatrices(*m_runWeights, separator);
+    const FloydListingMarks marks = floydListingMarks(floydChanges(*m_runWeights, separator));
     const std::vector<std::string>* lines[] = {&listing.valueLines, &listing.nodeLines};
+    const std::vector<std::vector<int>>* marked[] = {&marks.valueLines, &marks.nodeLines};
+    // Pages break between the iterations' blocks: nine lines in the value listing (with the
+    // blank line before the next header), eight in the node listing.
+    const int blocks[] = {valueHeaderLine(1), nodeHeaderLine(1)};
     for (int i = 0; i < 2; ++i) {
-        PrintListing page{m_listings[i].title, m_listings[i].header->text(), {}};
+        PrintListing page{
+            m_listings[i].title, m_listings[i].header->text(), {}, *marked[i], blocks[i]};
         for (const std::string& line : *lines[i])
             page.lines.append(toQString(line));
         out.append(page);
@@ -237,6 +246,8 @@ void ClassroomActions::print()
     PrintRequest request;
     request.title = m_window->windowTitle();
     request.offersListings = !printListings().isEmpty();
+    request.orientation =
+        client()->width() > client()->height() ? QPageLayout::Landscape : QPageLayout::Portrait;
     request.print = [this](QPrinter& printer, bool withListings) {
         const int pages = printPictureAndListings(
             printer, client(), withListings ? printListings() : QList<PrintListing>());

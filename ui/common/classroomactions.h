@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPageLayout>
 #include <QPointer>
 #include <functional>
 #include <optional>
@@ -25,11 +26,14 @@ using SaveFileNameFn =
                           const QString& filters, QString* selectedFilter)>;
 
 // One print job as the print preview sees it: @p print paints the pages onto a printer and
-// returns how many it painted; @p offersListings says whether the listings may be added.
+// returns how many it painted; @p offersListings says whether the listings may be added;
+// @p orientation is the one the pages start in (landscape for a picture wider than tall, so that
+// it is printed as large as the page allows; the preview lets the user turn the pages).
 struct PrintRequest
 {
     QString title;
     bool offersListings = false;
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
     std::function<int(QPrinter& printer, bool withListings)> print;
 };
 

@@ -10,13 +10,16 @@
 #include <QPageSize>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPalette>
 #include <QPdfWriter>
+#include <QPen>
 #include <QPrinter>
 #include <QSaveFile>
 #include <QScrollBar>
 #include <QSvgGenerator>
 #include <QWidget>
 #include <algorithm>
+#include <utility>
 
 namespace trayeko::ui {
 
@@ -88,8 +91,37 @@ void paintTree(QPainter& painter, QWidget* root, QWidget* widget)
         paintTree(painter, root, child);
 }
 
+const char kPicturePalette[] = "trayekoPicturePalette";
+
+// While it lives, the widgets of @p root that have a picture palette wear it; afterwards they
+// have their own again. Everything runs on the one thread, so the screen never shows it.
+class PictureLook final
+{
+public:
+    explicit PictureLook(QWidget* root)
+    {
+        QList<QWidget*> widgets = root->findChildren<QWidget*>();
+        widgets.prepend(root);
+        for (QWidget* widget : widgets)
+            if (const QVariant look = widget->property(kPicturePalette); look.isValid()) {
+                m_own.append({widget, widget->palette()});
+                widget->setPalette(look.value<QPalette>());
+            }
+    }
+    ~PictureLook()
+    {
+        for (const auto& [widget, palette] : m_own)
+            widget->setPalette(palette);
+    }
+    Q_DISABLE_COPY_MOVE(PictureLook)
+
+private:
+    QList<std::pair<QWidget*, QPalette>> m_own;
+};
+
 void paintWidget(QPainter& painter, QWidget* widget)
 {
+    const PictureLook look(widget);
     paintTree(painter, widget, widget);
 }
 
@@ -107,8 +139,14 @@ std::optional<PictureFormat> pictureFormatOf(const QString& fileName)
     return std::nullopt;
 }
 
+void setPicturePalette(QWidget* widget, const QPalette& palette)
+{
+    widget->setProperty(kPicturePalette, palette);
+}
+
 QImage widgetPicture(QWidget* widget)
 {
+    const PictureLook look(widget);
     return widget->grab().toImage();
 }
 
@@ -190,30 +228,97 @@ void paintFitted(QPainter& painter, QWidget* widget, const QRectF& page)
     painter.restore();
 }
 
-QFont printedListingFont(const QList<PrintListing>& listings, qreal width, QPaintDevice* device)
+QColor changedCellColour()
 {
-    QFont text = listingFontInPoints(10);
+    return {192, 0, 96};
+}
+
+void paintListingLine(QPainter& painter, const QRectF& rect, const QString& line,
+                      const std::vector<int>& marked, const QColor& markColour)
+{
+    const QFont plain = painter.font();
+    QFont bold = plain;
+    bold.setBold(true);
+    const QPen pen = painter.pen();
+    const QFontMetricsF metrics(plain, painter.device());
+    int column = 0;
+    for (qsizetype start = 0; start < line.size();) {
+        if (line[start] == u' ') {
+            ++start;
+            continue;
+        }
+        qsizetype end = line.indexOf(u' ', start);
+        if (end < 0)
+            end = line.size();
+        const bool mark = std::find(marked.begin(), marked.end(), column) != marked.end();
+        painter.setFont(mark ? bold : plain);
+        painter.setPen(mark ? QPen(markColour) : pen);
+        const qreal x = rect.left() + metrics.horizontalAdvance(line.left(start));
+        painter.drawText(QRectF(x, rect.top(), rect.right() - x, rect.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                         line.mid(start, end - start));
+        ++column;
+        start = end;
+    }
+    painter.setFont(plain);
+    painter.setPen(pen);
+}
+
+namespace {
+
+// The widest title, header or line of the listings, the titles and headers in bold.
+qreal widestListingLine(const QList<PrintListing>& listings, const QFont& text,
+                        QPaintDevice* device)
+{
     QFont bold = text;
     bold.setBold(true);
-    const auto widest = [&] {
-        qreal w = 0;
-        const QFontMetricsF plain(text, device), heading(bold, device);
-        for (const PrintListing& listing : listings) {
-            w = std::max({w, heading.horizontalAdvance(listing.title),
-                          heading.horizontalAdvance(listing.header)});
-            for (const QString& line : listing.lines)
-                w = std::max(w, plain.horizontalAdvance(line));
-        }
-        return w;
-    };
-    // Glyph widths do not scale exactly with the size, so shrink until the widest line fits.
-    for (qreal need = widest(); need > width && text.pointSizeF() > 1; need = widest()) {
-        const qreal size =
-            std::max(1.0, std::min(text.pointSizeF() * width / need, text.pointSizeF() - 0.25));
-        text.setPointSizeF(size);
-        bold.setPointSizeF(size);
+    const QFontMetricsF plain(text, device), heading(bold, device);
+    qreal w = 0;
+    for (const PrintListing& listing : listings) {
+        w = std::max({w, heading.horizontalAdvance(listing.title),
+                      heading.horizontalAdvance(listing.header)});
+        for (const QString& line : listing.lines)
+            w = std::max(w, plain.horizontalAdvance(line));
     }
+    return w;
+}
+
+} // namespace
+
+QFont printedListingFont(const QList<PrintListing>& listings, qreal width, QPaintDevice* device)
+{
+    QFont text = listingFontInPoints(12);
+    // Glyph widths do not scale exactly with the size, so shrink until the widest line fits.
+    for (qreal need = widestListingLine(listings, text, device);
+         need > width && text.pointSizeF() > 1; need = widestListingLine(listings, text, device))
+        text.setPointSizeF(
+            std::max(1.0, std::min(text.pointSizeF() * width / need, text.pointSizeF() - 0.25)));
     return text;
+}
+
+void paintListingPage(QPainter& painter, const QRectF& area, const PrintListing& listing,
+                      qsizetype first, qsizetype last, const QFont& font, qsizetype perColumn,
+                      qreal columnStep)
+{
+    QFont bold = font;
+    bold.setBold(true);
+    const qreal line = QFontMetricsF(font, painter.device()).lineSpacing();
+    const auto place = [&](qsizetype row, qsizetype column) {
+        const qreal left = area.left() + qreal(column) * columnStep;
+        return QRectF(left, area.top() + qreal(row) * line, area.right() - left, line);
+    };
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
+    painter.setFont(bold);
+    painter.drawText(place(0, 0), flags, listing.title);
+    for (qsizetype column = 0; column == 0 || first + column * perColumn < last; ++column)
+        painter.drawText(place(1, column), flags, listing.header);
+    painter.setFont(font);
+    static const std::vector<int> none;
+    for (qsizetype i = first; i < last; ++i)
+        paintListingLine(painter, place(3 + (i - first) % perColumn, (i - first) / perColumn),
+                         listing.lines[i],
+                         size_t(i) < listing.marked.size() ? listing.marked[size_t(i)] : none,
+                         changedCellColour());
 }
 
 int printPictureAndListings(QPrinter& printer, QWidget* widget, const QList<PrintListing>& listings)
@@ -227,27 +332,23 @@ int printPictureAndListings(QPrinter& printer, QWidget* widget, const QList<Prin
     int pages = 1;
 
     const QFont text = printedListingFont(listings, area.width(), &printer);
-    QFont bold = text;
-    bold.setBold(true);
-    const QFontMetricsF metrics(text, &printer);
-    const qreal line = metrics.lineSpacing();
-    // Title, header and a blank line take the top of every page.
-    const int linesPerPage = std::max(1, int(area.height() / line) - 3);
-
+    // Title, header and a blank line take the top of every page; a page wide enough for more
+    // than one column of the widest line takes them side by side, a few blanks apart.
+    const qreal line = QFontMetricsF(text, &printer).lineSpacing();
+    const int room = std::max(1, int(area.height() / line) - 3);
+    const qreal gap = QFontMetricsF(text, &printer).horizontalAdvance(QStringLiteral("    "));
+    const qreal columnStep = widestListingLine(listings, text, &printer) + gap;
+    const int columns = std::max(1, int((area.width() + gap) / columnStep));
     for (const PrintListing& listing : listings) {
+        // A column holds whole blocks (one iteration's matrix) where at least one fits.
+        const int perColumn = room >= listing.block ? room / listing.block * listing.block : room;
         for (qsizetype first = 0; first < listing.lines.size() || first == 0;
-             first += linesPerPage) {
+             first += perColumn * columns) {
             printer.newPage();
             ++pages;
-            qreal y = metrics.ascent();
-            painter.setFont(bold);
-            painter.drawText(QPointF(0, y), listing.title);
-            painter.drawText(QPointF(0, y += line), listing.header);
-            painter.setFont(text);
-            y += line;
-            const qsizetype last = std::min(listing.lines.size(), first + linesPerPage);
-            for (qsizetype i = first; i < last; ++i)
-                painter.drawText(QPointF(0, y += line), listing.lines[i]);
+            paintListingPage(painter, area, listing, first,
+                             std::min(listing.lines.size(), first + perColumn * columns), text,
+                             perColumn, columnStep);
             if (listing.lines.isEmpty())
                 break;
         }

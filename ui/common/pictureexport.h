@@ -7,10 +7,13 @@
 #include <QStringList>
 #include <functional>
 #include <optional>
+#include <vector>
 
+class QColor;
 class QIODevice;
 class QPaintDevice;
 class QPainter;
+class QPalette;
 class QPrinter;
 class QRectF;
 class QWidget;
@@ -27,7 +30,13 @@ enum class PictureFormat
 // The format a file name asks for by its suffix, in any case; none for other suffixes.
 std::optional<PictureFormat> pictureFormatOf(const QString& fileName);
 
-// The widget as it looks now, at the device pixel ratio of its screen.
+// Every picture taken of a window (copied, saved or printed) paints @p widget in @p palette,
+// whatever the widget shows on the screen at that moment: a blinking text is in each picture in
+// its lit look, so no handout misses it.
+void setPicturePalette(QWidget* widget, const QPalette& palette);
+
+// The widget as it looks now, at the device pixel ratio of its screen; widgets with a picture
+// palette in it.
 QImage widgetPicture(QWidget* widget);
 
 // Writes the picture of @p widget to @p device: PNG as the pixels of widgetPicture; SVG and PDF
@@ -46,17 +55,37 @@ QString saveWhole(const QString& fileName, const std::function<bool(QIODevice&)>
 void paintFitted(QPainter& painter, QWidget* widget, const QRectF& page);
 
 // A text listing printed on pages of its own: a bold title, the column header under it on every
-// page, then the lines in a fixed-pitch font.
+// page, then the lines in a fixed-pitch font, the cells marked as changed in bold and in
+// changedCellColour() as on the screen.
 struct PrintListing
 {
     QString title;
     QString header;
     QStringList lines;
+    std::vector<std::vector<int>> marked; // for each line, its changed cells (columns from 0)
+    int block = 1;                        // pages break only between blocks of this many lines
 };
 
-// The fixed-pitch font the listings are printed in on @p device: 10 points, smaller where the
+// The colour of the cells a Floyd iteration changed, on the screen and on paper.
+QColor changedCellColour();
+
+// Paints a listing line into @p rect, from its left edge and centred in its height, in the
+// painter's font and pen; the cells (runs without blanks) numbered in @p marked, from 0, go in
+// bold and in @p markColour. Every cell stands where the plain line puts it, so the columns stay
+// under the header.
+void paintListingLine(QPainter& painter, const QRectF& rect, const QString& line,
+                      const std::vector<int>& marked, const QColor& markColour);
+
+// The fixed-pitch font the listings are printed in on @p device: 12 points, smaller where the
 // widest title, header or line would otherwise run past @p width and be cut at the page's edge.
 QFont printedListingFont(const QList<PrintListing>& listings, qreal width, QPaintDevice* device);
+
+// Paints one page of @p listing into @p area: the title, then the lines from @p first up to
+// @p last (not included) in @p font, in columns of @p perColumn lines @p columnStep apart, each
+// under the header and a blank line.
+void paintListingPage(QPainter& painter, const QRectF& area, const PrintListing& listing,
+                      qsizetype first, qsizetype last, const QFont& font, qsizetype perColumn,
+                      qreal columnStep);
 
 // Prints the picture of @p widget on the first page and each listing on the pages after it.
 // Returns the number of pages, 0 where the printer could not be started.

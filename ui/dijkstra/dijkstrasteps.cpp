@@ -49,14 +49,26 @@ StepMode* addDijkstraStepMode(NetworkView* view, QWidget* window, MessageBoxFn m
 {
     return new StepMode(view, window, kPanelRect, [view, window, messageBox] {
         const LinkWeights weights = view->weights();
-        const WeightVerdict verdict = checkWeights(weights);
-        if (verdict != WeightVerdict::Accepted) {
-            messageBox(window->window(), toQString(kRefusalTitle),
-                       toQString(refusalMessage(verdict)));
+        if (refuseBadWeights(view, weights, window->window(), messageBox))
             return std::vector<StepFrame>{};
-        }
         return dijkstraFrames(weights, regionalDecimalSeparator());
     });
+}
+
+bool refuseBadWeights(NetworkView* view, const LinkWeights& weights, QWidget* parent,
+                      const MessageBoxFn& messageBox)
+{
+    const WeightVerdict verdict = checkWeights(weights);
+    if (verdict == WeightVerdict::Accepted)
+        return false;
+    messageBox(parent, toQString(kRefusalTitle), toQString(refusalMessage(verdict)));
+    // After the message, so that the box has the focus when the dialog gives it back. The
+    // selection runs backwards, leaving the cursor at the start: a value too wide for its box
+    // shows its first digits.
+    QLineEdit* box = view->weightBox(refusedLink(weights));
+    box->setFocus(Qt::OtherFocusReason);
+    box->setSelection(int(box->text().size()), -int(box->text().size()));
+    return true;
 }
 
 RoutePreview::RoutePreview(NetworkView* view, QPlainTextEdit* table, StepMode* steps)

@@ -21,6 +21,12 @@ class NetworkView;
 // improvements.
 std::vector<StepFrame> dijkstraFrames(const LinkWeights& weights, const std::string& separator);
 
+// Where a Dijkstra run refuses @p weights, says why through @p messageBox (parent @p parent) and
+// then gives the first refused weight box the focus with its text selected, so that what the
+// student types next replaces the bad text. True where the weights were refused.
+bool refuseBadWeights(NetworkView* view, const LinkWeights& weights, QWidget* parent,
+                      const MessageBoxFn& messageBox);
+
 // Step mode for the Dijkstra window's drawing. It refuses the weights a run refuses, with the
 // same message through @p messageBox (parent @p window).
 StepMode* addDijkstraStepMode(NetworkView* view, QWidget* window, MessageBoxFn messageBox);

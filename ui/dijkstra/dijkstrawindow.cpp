@@ -7,6 +7,7 @@
 #include "ui/common/classroomactions.h"
 #include "ui/common/fontsizes.h"
 #include "ui/common/networkview.h"
+#include "ui/common/pictureexport.h"
 #include "ui/common/progress.h"
 #include "ui/common/textfit.h"
 #include "ui/common/twips.h"
@@ -373,6 +374,9 @@ void DijkstraWindow::blink()
 {
     const bool on = m_totalLabel->palette().color(QPalette::WindowText) == kBlinkOn;
     setForeColor(m_totalLabel, on ? kTotalBack : kBlinkOn);
+    // Copies and printouts show the total lit, whichever half of the blink they are taken in.
+    if (!on)
+        setPicturePalette(m_totalLabel, m_totalLabel->palette());
 }
 
 void DijkstraWindow::toggleDetail()
@@ -400,11 +404,8 @@ void DijkstraWindow::runDijkstra()
     const LinkWeights weights = network()->weights();
 
     // A refused run changes nothing: every check comes before the first write.
-    const WeightVerdict verdict = checkWeights(weights);
-    if (verdict != WeightVerdict::Accepted) {
-        m_messageBox(this, toQString(kRefusalTitle), toQString(refusalMessage(verdict)));
+    if (refuseBadWeights(network(), weights, this, m_messageBox))
         return;
-    }
 
     // The hidden boxes h1 ... h17 show the totals; the choice compares the same texts, as shown.
     const RouteTotals totals = computeRouteTotals(weights, separator);

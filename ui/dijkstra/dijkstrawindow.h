@@ -37,7 +37,8 @@ public:
     // never goes negative, so the title bar stays reachable on a small screen.
     void centreOnScreen();
 
-    // One tick of m_blinkTimer: the total's text alternates between yellow and the label's own red.
+    // One tick of m_blinkTimer: the total's text alternates between yellow and the label's own red
+    // on the screen; from the first tick on, every picture of the window shows it yellow.
     void blink();
 
     // Opens the detail panel by widening the window, or closes it again.

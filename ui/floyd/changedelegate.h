@@ -24,7 +24,7 @@ public:
 
     using QStyledItemDelegate::QStyledItemDelegate;
 
-    static QColor changeColour() { return {192, 0, 96}; }
+    static QColor changeColour();
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
