@@ -98,7 +98,9 @@ private slots:
         QTest::newRow("Floyd listing") << "mnufloyd"
                                        << "List1" << steps;
         QTest::newRow("Compare") << "mnucompare"
-                                 << "client" << QStringList();
+                                 << "client"
+                                 << QStringList{"-", "Lihat jaringan Ctrl+J",
+                                                "Grafik waktu... Ctrl+G"};
     }
     void copyPicture()
     {
