@@ -342,14 +342,14 @@ void CompareWindow::reported(int index, std::vector<int> route)
     m_showNetwork->setEnabled(true);
 }
 
-void CompareWindow::addToSubwindows(QMdiSubWindow* window, bool opening)
+void CompareWindow::addToSubwindows(QMdiSubWindow* window, bool fit)
 {
     // Beside this window in the main window's area; a comparison window on its own (in tests)
     // shows the others as windows of their own.
     QMdiArea* area = mdiArea();
     if (area && window->mdiArea() != area)
         area->addSubWindow(window);
-    if (opening) {
+    if (fit) {
         // As large as the picture wants, but never larger than the area it opens in.
         QSize size = window->sizeHint();
         if (area)
@@ -357,7 +357,7 @@ void CompareWindow::addToSubwindows(QMdiSubWindow* window, bool opening)
         window->resize(size);
     }
     window->show();
-    if (area && opening) {
+    if (area && fit) {
         const QSize room = area->viewport()->size() - window->size();
         window->move(std::clamp(window->x(), 0, std::max(room.width(), 0)),
                      std::clamp(window->y(), 0, std::max(room.height(), 0)));
@@ -370,12 +370,13 @@ void CompareWindow::showNetwork()
 {
     if (m_reportedIndex < 0)
         return;
-    const bool opening = !m_networkWindow;
-    if (opening)
+    if (!m_networkWindow)
         m_networkWindow = new ScenarioNetworkWindow;
     const Digraph& graph = scenarioNetwork(m_reportedIndex);
+    const QString before = m_networkWindow->windowTitle();
     m_networkWindow->setNetwork(graph, m_reportedRoute, dijkstra(graph, 1).distance.back());
-    addToSubwindows(m_networkWindow, opening);
+    // A network of another size gets the window's size for it.
+    addToSubwindows(m_networkWindow, m_networkWindow->windowTitle() != before);
 }
 
 void CompareWindow::showGrowthChart()

@@ -55,7 +55,7 @@ private:
     void chooseDijkstra(int index);
     void chooseBoth(int index);
     void reported(int index, std::vector<int> route);
-    void addToSubwindows(QMdiSubWindow* window, bool opening);
+    void addToSubwindows(QMdiSubWindow* window, bool fit);
 
     QWidget* m_client = nullptr;
     QFrame* m_mainFrame = nullptr;

@@ -27,6 +27,9 @@ constexpr qreal kHeadHalfWidth = 4.5;
 ScenarioNetworkView::ScenarioNetworkView(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("gambarJaringan"));
+    // Reachable with the keyboard, so that the Menu key opens the picture actions.
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Gambar jaringan"));
     setMinimumSize(300, 260);
     setAutoFillBackground(true);
     QPalette palette = this->palette();
