@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <chrono>
-#include <cstdlib>
 #include <vector>
 
 namespace trayeko {
@@ -64,8 +63,10 @@ std::string threeDigitSeconds(double seconds, std::string_view decimalSeparator)
         std::to_chars(buffer, buffer + sizeof buffer, seconds, std::chars_format::scientific, 2)
             .ptr;
     const std::string digits{buffer[0], buffer[2], buffer[3]};
+    // to_chars writes no terminating zero: the exponent is read up to the end it reported.
     const char* e = std::find(buffer, end, 'e') + 1;
-    const int exponent = std::atoi(e[0] == '+' ? e + 1 : e);
+    int exponent = 0;
+    std::from_chars(e[0] == '+' ? e + 1 : e, end, exponent);
 
     if (exponent >= 2)
         return digits + std::string(std::size_t(exponent - 2), '0');
