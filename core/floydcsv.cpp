@@ -9,46 +9,6 @@ namespace trayeko {
 
 namespace {
 
-class CsvWriter
-{
-public:
-    explicit CsvWriter(std::string separator) : m_separator(std::move(separator)) {}
-
-    void row(const std::vector<std::string>& fields)
-    {
-        for (std::size_t i = 0; i < fields.size(); ++i) {
-            if (i > 0)
-                m_text += m_separator;
-            field(fields[i]);
-        }
-        m_text += "\r\n";
-    }
-
-    std::string take() { return std::move(m_text); }
-
-private:
-    // A field holding the separator, a quote or a line break is quoted, its quotes doubled; no
-    // number needs it, but a spreadsheet must never see a field split in two.
-    void field(const std::string& text)
-    {
-        if (text.find(m_separator) == std::string::npos &&
-            text.find_first_of("\"\r\n") == std::string::npos) {
-            m_text += text;
-            return;
-        }
-        m_text += '"';
-        for (const char c : text) {
-            if (c == '"')
-                m_text += '"';
-            m_text += c;
-        }
-        m_text += '"';
-    }
-
-    std::string m_separator;
-    std::string m_text;
-};
-
 template <class CellText>
 void writeTable(CsvWriter& csv, const char* matrixName, int iteration, CellText cellText)
 {

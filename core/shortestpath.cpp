@@ -2,43 +2,83 @@
 
 #include "core/numbertext.h"
 
+#include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace trayeko {
+
+Digraph::Digraph(int nodeCount, std::span<const WeightedEdge> edges)
+    : m_nodeCount(std::max(nodeCount, 0)), m_firstArc(std::size_t(m_nodeCount) + 1, 0)
+{
+    for (const WeightedEdge& e : edges)
+        if (e.from >= 1 && e.from <= m_nodeCount && e.to >= 1 && e.to <= m_nodeCount)
+            m_edges.push_back(e);
+    // Counting sort by the node the arc leaves: each node's arcs keep the order they were given.
+    for (const WeightedEdge& e : m_edges)
+        ++m_firstArc[std::size_t(e.from)];
+    for (std::size_t v = 1; v < m_firstArc.size(); ++v)
+        m_firstArc[v] += m_firstArc[v - 1];
+    m_arcs.resize(m_edges.size());
+    std::vector<std::size_t> next(m_firstArc.begin(), m_firstArc.end() - 1);
+    for (const WeightedEdge& e : m_edges)
+        m_arcs[next[std::size_t(e.from - 1)]++] = {e.to - 1, e.weight};
+}
+
+ShortestPathTree dijkstra(const Digraph& graph, int source)
+{
+    constexpr double unreachable = std::numeric_limits<double>::infinity();
+    const auto n = std::size_t(graph.nodeCount());
+    ShortestPathTree tree{std::vector<double>(n, unreachable), std::vector<int>(n, 0)};
+    if (source < 1 || source > graph.nodeCount())
+        return tree;
+
+    // A binary heap of (distance, node) with lazy deletion: a node improved again is pushed
+    // again, and the older entry is skipped when it comes up.
+    using Entry = std::pair<double, int>;
+    std::vector<Entry> heap;
+    heap.reserve(n);
+    const auto later = [](const Entry& a, const Entry& b) { return a.first > b.first; };
+    tree.distance[std::size_t(source - 1)] = 0;
+    heap.push_back({0.0, source - 1});
+    while (!heap.empty()) {
+        std::pop_heap(heap.begin(), heap.end(), later);
+        const auto [d, v] = heap.back();
+        heap.pop_back();
+        if (d > tree.distance[std::size_t(v)])
+            continue;
+        for (const Digraph::Arc& arc : graph.arcsFrom(std::size_t(v))) {
+            const double candidate = d + arc.weight;
+            double& target = tree.distance[std::size_t(arc.to)];
+            if (candidate < target) {
+                target = candidate;
+                tree.previous[std::size_t(arc.to)] = v + 1;
+                heap.push_back({candidate, arc.to});
+                std::push_heap(heap.begin(), heap.end(), later);
+            }
+        }
+    }
+    return tree;
+}
+
+std::vector<int> routeTo(const ShortestPathTree& tree, int target)
+{
+    if (target < 1 || std::size_t(target) > tree.distance.size() ||
+        tree.distance[std::size_t(target - 1)] == std::numeric_limits<double>::infinity())
+        return {};
+    std::vector<int> route{target};
+    // A route never has more nodes than the graph; the bound keeps a damaged tree from looping.
+    while (tree.previous[std::size_t(route.back() - 1)] != 0 &&
+           route.size() <= tree.distance.size())
+        route.push_back(tree.previous[std::size_t(route.back() - 1)]);
+    std::reverse(route.begin(), route.end());
+    return route;
+}
 
 std::vector<double> shortestDistances(int nodeCount, std::span<const WeightedEdge> edges,
                                       int source)
 {
-    constexpr double unreachable = std::numeric_limits<double>::infinity();
-    if (nodeCount <= 0)
-        return {};
-    const auto n = std::size_t(nodeCount);
-    std::vector<double> distance(n, unreachable);
-    if (source < 1 || source > nodeCount)
-        return distance;
-
-    // The graphs are small, so the plain O(V^2 + E) form without a heap is the clearest.
-    std::vector<bool> settled(n, false);
-    distance[std::size_t(source - 1)] = 0;
-    for (std::size_t round = 0; round < n; ++round) {
-        std::size_t nearest = n;
-        for (std::size_t v = 0; v < n; ++v)
-            if (!settled[v] && distance[v] < unreachable &&
-                (nearest == n || distance[v] < distance[nearest]))
-                nearest = v;
-        if (nearest == n)
-            break;
-        settled[nearest] = true;
-        for (const WeightedEdge& e : edges) {
-            if (e.from - 1 != int(nearest) || e.to < 1 || e.to > nodeCount)
-                continue;
-            const double candidate = distance[nearest] + e.weight;
-            double& target = distance[std::size_t(e.to - 1)];
-            if (!settled[std::size_t(e.to - 1)] && candidate < target)
-                target = candidate;
-        }
-    }
-    return distance;
+    return dijkstra(Digraph(nodeCount, edges), source).distance;
 }
 
 std::array<double, kNodeCount> demoShortestDistances(const LinkWeights& weights)

@@ -16,7 +16,54 @@ struct WeightedEdge
     int from;
     int to;
     double weight;
+
+    bool operator==(const WeightedEdge&) const = default;
 };
+
+/// @brief A directed graph on the nodes 1 ... nodeCount, kept as each node's outgoing arcs in one
+/// array, so that a search walks them without chasing pointers. Edges that name a node outside
+/// 1 ... nodeCount are left out.
+class Digraph
+{
+public:
+    Digraph(int nodeCount, std::span<const WeightedEdge> edges);
+
+    int nodeCount() const { return m_nodeCount; }
+    /// @brief The edges kept, in the order they were given.
+    const std::vector<WeightedEdge>& edges() const { return m_edges; }
+
+    struct Arc
+    {
+        int to; ///< 0-based node index
+        double weight;
+    };
+    /// @brief The arcs leaving the node with 0-based index @p node.
+    std::span<const Arc> arcsFrom(std::size_t node) const
+    {
+        return {m_arcs.data() + m_firstArc[node], m_arcs.data() + m_firstArc[node + 1]};
+    }
+
+private:
+    int m_nodeCount;
+    std::vector<WeightedEdge> m_edges;
+    std::vector<std::size_t> m_firstArc; ///< nodeCount + 1 offsets into m_arcs
+    std::vector<Arc> m_arcs;
+};
+
+/// @brief What Dijkstra's method finds from one node: index 0 is node 1.
+struct ShortestPathTree
+{
+    std::vector<double> distance; ///< +infinity where a node cannot be reached
+    std::vector<int> previous;    ///< the node before it on its shortest route, 0 for none
+};
+
+/// @brief Dijkstra's method with a binary heap, from @p source (1 ... nodeCount; any other
+/// source reaches nothing). Weights must be non-negative.
+ShortestPathTree dijkstra(const Digraph& graph, int source);
+
+/// @brief The route the tree holds to @p target, as nodes from the tree's source to @p target;
+/// empty where @p target cannot be reached.
+std::vector<int> routeTo(const ShortestPathTree& tree, int target);
 
 /// @brief Dijkstra's method: the shortest directed distance from @p source to every node 1 ...
 /// @p nodeCount (index 0 is node 1); +infinity where a node cannot be reached. Weights must be

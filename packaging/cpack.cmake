@@ -16,7 +16,8 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION "education")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
-# The shared libraries the program links (Qt, the C++ runtime) become dependencies by themselves.
+# The shared libraries the program links (Qt, Qt Charts among them, the C++ runtime) become
+# dependencies by themselves. Qt Charts is GPL 3 only; the copyright file says what that means.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The program asks for DejaVu Sans, DejaVu Sans Mono and DejaVu Serif by name (texts, listings
 # and printouts, the banner), all three in fonts-dejavu-core. On

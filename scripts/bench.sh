@@ -86,7 +86,7 @@ xvfb "$bin/trayeko_bench_procs" "${procs_flags[@]}" >"$raw/procs-xvfb.txt"
         awk -v where="$where" 'NF == 2 { print $1, where, $2 }' "$raw/procs-$where.txt"
     done
     awk -F, '$1 ~ /_median"$/ {
-                name = $1; gsub(/"/, "", name); sub(/_median$/, "", name)
+                name = $1; gsub(/"/, "", name); sub(/_median$/, "", name); sub(/\/.*/, "", name)
                 ns = $3; if ($5 == "us") ns *= 1000; else if ($5 == "ms") ns *= 1e6
                 print "core_" name, "core", ns
             }' "$raw/core.csv"
@@ -137,6 +137,13 @@ awk '
         row("Core: formatGeneral, per call", "core_formatGeneral", "ns", "-")
         row("Core: computeRouteTotals + selectShortestRoute", "core_routeTotalsAndChoice", "ns", "-")
         row("Core: listFloydMatrices", "core_floydListing", "ns", "-")
+        row("Core: Dijkstra from node 1, 400 nodes (binary heap)", "core_dijkstraCore", "ns", "-")
+        row("  the plain reference loop", "core_dijkstraReference", "ns", "-")
+        row("  core / reference", "core_dijkstra_ratio", "x", "<= 1.2")
+        row("Core: Floyd-Warshall, 400 nodes", "core_floydCore", "ns", "-")
+        row("  the plain reference loop", "core_floydReference", "ns", "-")
+        row("  core / reference", "core_floyd_ratio", "x", "<= 1.2")
+        row("Core: growth chart, the whole measurement", "core_growthMeasurement", "s", "<= 10")
     }
     function row(label, key, unit, target) { n++; L[n] = label; K[n] = key; U[n] = unit; T[n] = target }
     { V[$1 SUBSEP $2] = $3; seen[$2] = 1 }
@@ -146,8 +153,14 @@ awk '
             p = V[base "_program" SUBSEP where]; b = V[base "_baseline" SUBSEP where]
             return (p != "" && b > 0) ? p / b : ""
         }
+        if (key ~ /^core_.*_ratio$/) {
+            base = key; sub(/_ratio$/, "", base)
+            p = V[base "Core" SUBSEP where]; b = V[base "Reference" SUBSEP where]
+            return (p != "" && b > 0) ? p / b : ""
+        }
         v = V[key SUBSEP where]
         if (v != "" && key ~ /^peak_rss_kb/) v /= 1024
+        if (v != "" && key == "core_growthMeasurement") v /= 1e9
         return v
     }
     function shown(v, unit) {
@@ -155,7 +168,8 @@ awk '
         if (unit == "x") return sprintf("%.2fx", v)
         if (unit == "%") return sprintf("%.2f %%", v)
         if (unit == "MiB") return sprintf("%.1f MiB", v)
-        if (unit == "ns") return v < 1000 ? sprintf("%.0f ns", v) : sprintf("%.1f us", v / 1000)
+        if (unit == "s") return sprintf("%.2f s", v)
+        if (unit == "ns") return v < 1000 ? sprintf("%.0f ns", v) : v < 1e6 ? sprintf("%.1f us", v / 1000) : sprintf("%.1f ms", v / 1e6)
         return sprintf(v < 1 ? "%.3f ms" : "%.1f ms", v)
     }
     function met(v, target,    limit) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/demonetwork.h"
+#include "core/shortestpath.h"
 
 #include <algorithm>
 #include <limits>
@@ -59,6 +60,44 @@ inline trayeko::LinkWeights changed(std::vector<std::pair<int, double>> changes,
     for (const auto& [k, value] : changes)
         w[std::size_t(k - 1)] = value;
     return w;
+}
+
+// The same walk for any network: every simple path from @p from to @p to over @p arcs, except
+// that a path already longer than the shortest found so far is not followed further (the weights
+// are positive). Returns the shortest length and every path of that length, as node lists.
+struct ShortestPaths
+{
+    double length = std::numeric_limits<double>::infinity();
+    std::vector<std::vector<int>> paths;
+};
+
+inline void walkNetwork(const std::vector<trayeko::WeightedEdge>& arcs, int to, double length,
+                        std::vector<int>& nodes, ShortestPaths& best)
+{
+    if (length > best.length)
+        return;
+    if (nodes.back() == to) {
+        if (length < best.length)
+            best = {length, {}};
+        best.paths.push_back(nodes);
+        return;
+    }
+    for (const trayeko::WeightedEdge& arc : arcs) {
+        if (arc.from != nodes.back() ||
+            std::find(nodes.begin(), nodes.end(), arc.to) != nodes.end())
+            continue;
+        nodes.push_back(arc.to);
+        walkNetwork(arcs, to, length + arc.weight, nodes, best);
+        nodes.pop_back();
+    }
+}
+
+inline ShortestPaths shortestPaths(const std::vector<trayeko::WeightedEdge>& arcs, int from, int to)
+{
+    ShortestPaths best;
+    std::vector<int> nodes{from};
+    walkNetwork(arcs, to, 0, nodes, best);
+    return best;
 }
 
 inline constexpr auto rowName = [](const auto& info) { return std::string(info.param.name); };

@@ -3,6 +3,7 @@
 #include "ui/common/networkview.h"
 #include "ui/common/twips.h"
 #include "ui/compare/comparewindow.h"
+#include "ui/compare/scenarionetworkview.h"
 #include "ui/dijkstra/dijkstrawindow.h"
 #include "ui/floyd/floydwindow.h"
 #include "ui/main/mainwindow.h"
@@ -105,6 +106,11 @@ private slots:
         QTest::addRow("Floyd") << WindowFactory([] { return std::make_unique<FloydWindow>(); }) << 18;
         QTest::addRow("comparison")
             << WindowFactory([] { return std::make_unique<CompareWindow>(); }) << 5;
+        QTest::addRow("growth chart") << WindowFactory([] {
+            return std::make_unique<GrowthChartWindow>(GrowthSeams{{4}, {}, 0});
+        }) << 2;
+        QTest::addRow("network picture")
+            << WindowFactory([] { return std::make_unique<ScenarioNetworkWindow>(); }) << 1;
         QTest::addRow("frame") << WindowFactory([] {
             return std::make_unique<MainWindow>(fixedSources());
         }) << 18;

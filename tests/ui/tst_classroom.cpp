@@ -121,7 +121,10 @@ private slots:
         QTest::newRow("Floyd listing") << "mnufloyd"
                                        << "List1" << steps << false;
         QTest::newRow("Compare") << "mnucompare"
-                                 << "client" << QStringList() << false;
+                                 << "client"
+                                 << QStringList{"-", "Lihat jaringan Ctrl+J",
+                                                "Grafik waktu... Ctrl+G"}
+                                 << false;
     }
     void copyPicture()
     {

@@ -1,30 +1,48 @@
+#include "core/scenarios.h"
+#include "ui/common/classroomactions.h"
 #include "ui/compare/comparewindow.h"
+#include "ui/compare/scenarionetworkview.h"
 
+#include <QAction>
+#include <QChart>
 #include <QComboBox>
+#include <QLabel>
+#include <QLineSeries>
 #include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
+#include <atomic>
 
-using trayeko::ui::CompareWindow;
+using namespace trayeko::ui;
 
 namespace {
 
-// The window inside an MDI area, as the main window shows it, with a clock that advances by
-// clockStep at every reading. Every progress update is recorded; runs of consecutive values of one
-// visible bar fold into "bar1 0-500".
+constexpr qint64 kMs = 1'000'000;
+
+// The window inside an MDI area, as the main window shows it, with a clock that advances 2 ms at
+// every reading until the Dijkstra report is written and 7 ms after it; every progress update and
+// every report jumps it by 1000 s, so a time that held any of them would show it. Every progress
+// update is recorded; runs of consecutive values of one visible bar fold into "bar1 0-500".
 struct Opened
 {
-    explicit Opened(qint64 clockStep = 0)
+    Opened()
     {
         window = new CompareWindow;
-        window->setClock([this, clockStep] { return trayeko::ClockReading{now += clockStep}; });
+        window->setClock([this] { return now += step; });
         area.addSubWindow(window);
         area.show();
+        QObject::connect(find<QPlainTextEdit>("txthasiltrayeko"), &QPlainTextEdit::textChanged,
+                         window, [this] {
+                             now += 1000'000 * kMs;
+                             step = dijkstraText().isEmpty() ? 2 * kMs : 7 * kMs;
+                         });
         for (int n : {1, 2})
             QObject::connect(bar(n), &QProgressBar::valueChanged, window, [=, this](int value) {
+                now += 1000'000 * kMs;
                 const QString last = runs.isEmpty() ? QString() : runs.last();
                 const bool continues = bar(n)->isVisible() && last.startsWith(tag(n)) &&
                                        last.endsWith('-' + QString::number(value - 1));
@@ -58,14 +76,14 @@ struct Opened
         emit combo->activated(index);
     }
 
-    qint64 now = 7000;
+    qint64 now = 7000, step = 2 * kMs;
     QStringList runs;
     QStringList textsAtStart;
     QMdiArea area;
     QPointer<CompareWindow> window;
 };
 
-QString report(const QString& firstLine, const char* seconds = "0")
+QString report(const QString& firstLine, const char* seconds = "0.00200")
 {
     return firstLine + QStringLiteral("\nSelesai pencarian dalam: %1 detik").arg(seconds);
 }
@@ -122,15 +140,17 @@ private slots:
         QTest::addColumn<QString>("dijkstraLine");
         QTest::addColumn<int>("shortest");
         QTest::newRow("4 nodes") << 0 << QStringList{"bar1 0-500", "bar2 0-300"}
-                                 << "Simpul terpendek 12" + kVia + "1, 2, dan 5" << 12;
+                                 << "Simpul terpendek 12" + kVia + "1, 3, dan 4" << 12;
         QTest::newRow("6 nodes") << 1 << QStringList{"bar1 0-1000", "bar2 0-1000"}
-                                 << "Simpul terpendek 12" + kVia << 12;
+                                 << "Simpul terpendek 12" + kVia + "1, 3, 5, 4, dan 6" << 12;
         QTest::newRow("10 nodes") << 2 << QStringList{"bar1 0-2000", "bar2 0-1500"}
-                                  << "Simpul terpendek 23" + kVia << 23;
+                                  << "Simpul terpendek 23" + kVia + "1, 2, 3, 6, 8, dan 10" << 23;
         QTest::newRow("15 nodes") << 3 << QStringList{"bar1 0-4000", "bar2 0-2000"}
-                                  << "Simpul terpendek 38" + kVia << 38;
+                                  << "Simpul terpendek 38" + kVia + "1, 4, 8, 7, 11, 14, dan 15"
+                                  << 38;
         QTest::newRow("20 nodes, lower case")
-            << 4 << QStringList{"bar1 0-6000", "bar2 0-2500"} << "simpul terpendek 33" + kVia << 33;
+            << 4 << QStringList{"bar1 0-6000", "bar2 0-2500"}
+            << "simpul terpendek 33" + kVia + "1, 6, 11, 15, 14, 19, dan 20" << 33;
     }
     void bothSides()
     {
@@ -151,41 +171,41 @@ private slots:
         QCOMPARE(w.bar(1)->value(), runs[0].section('-', 1).toInt());
         QCOMPARE(w.bar(2)->value(), runs[1].section('-', 1).toInt());
         QCOMPARE(w.dijkstraText(), report(dijkstraLine));
-        QCOMPARE(w.floydText(), report("simpul terpendek " + QString::number(shortest) + kVia));
+        // Its own 7 ms: neither the Dijkstra side nor any animation or report.
+        QCOMPARE(w.floydText(),
+                 report("simpul terpendek " + QString::number(shortest) + kVia, "0.00700"));
+
+        // The picture of the network draws the reported route in red, link by link.
+        w.window->findChild<QAction*>("actLihatJaringan")->trigger();
+        auto* picture = w.area.findChild<ScenarioNetworkWindow*>();
+        QVERIFY(picture && picture->isVisible());
+        QCOMPARE(picture->windowTitle(),
+                 QStringLiteral("Jaringan %1 simpul")
+                     .arg(trayeko::comparisonScenarios()[std::size_t(index)].nodeCount));
+        const QStringList nodes = dijkstraLine.section(kVia, 1).replace(" dan", "").split(", ");
+        const QImage image = picture->view()->grab().toImage();
+        for (qsizetype i = 1; i < nodes.size(); ++i) {
+            const QLineF link = picture->view()->arcLine(nodes[i - 1].toInt(), nodes[i].toInt());
+            const QPointF at = link.pointAt(0.3) * image.devicePixelRatio();
+            const QColor c = image.pixelColor(at.toPoint());
+            QVERIFY2(c.red() > 200 && c.green() < 80 && c.blue() < 80, qPrintable(nodes[i]));
+        }
+        QCOMPARE(picture->view()->route().size(), std::size_t(nodes.size()));
     }
 
-    // The Floyd side reads the clock first and last, so its time holds the whole Dijkstra side.
-    void elapsedTimes_data()
+    void reportsInTheRegionsDecimalSeparator()
     {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<qint64>("clockStep");
-        QTest::addColumn<QString>("dijkstraSeconds");
-        QTest::addColumn<QString>("floydSeconds");
-        QTest::newRow("no time") << QLocale::c() << qint64(0) << "0"
-                                 << "0";
-        QTest::newRow("milliseconds, comma")
-            << QLocale(QLocale::Indonesian, QLocale::Indonesia) << qint64(250) << "0,25"
-            << "0,75";
-        QTest::newRow("seconds, point") << QLocale::c() << qint64(1500) << "1.5"
-                                        << "4.5";
-    }
-    void elapsedTimes()
-    {
-        QFETCH(QLocale, locale);
-        QFETCH(qint64, clockStep);
-        QFETCH(QString, dijkstraSeconds);
-        QFETCH(QString, floydSeconds);
-        QLocale::setDefault(locale);
-        Opened w(clockStep);
+        QLocale::setDefault(QLocale(QLocale::Indonesian, QLocale::Indonesia));
+        Opened w;
         w.choose("Combo2", 0);
-        QVERIFY(w.dijkstraText().endsWith(QStringLiteral(": %1 detik").arg(dijkstraSeconds)));
-        QVERIFY(w.floydText().endsWith(QStringLiteral(": %1 detik").arg(floydSeconds)));
+        QVERIFY(w.dijkstraText().endsWith(QStringLiteral(": 0,00200 detik")));
+        QVERIFY(w.floydText().endsWith(QStringLiteral(": 0,00700 detik")));
     }
 
     // Combo1 cannot be seen; the keyboard reaches it and Down picks the first size.
     void dijkstraSideLeavesFloydReport()
     {
-        Opened w(1000);
+        Opened w;
         w.choose("Combo2", 2);
         const QString floyd = w.floydText();
         w.runs.clear();
@@ -193,9 +213,56 @@ private slots:
         QTest::keyClick(w.find<QComboBox>("Combo1"), Qt::Key_Down);
         QCOMPARE(w.runs, QStringList{"bar1 0-500"});
         QCOMPARE(w.textsAtStart, QStringList{'|' + floyd});
-        QCOMPARE(w.dijkstraText(), report("Simpul terpendek 12" + kVia + "1, 2, dan 5", "1"));
+        QCOMPARE(w.dijkstraText(), report("Simpul terpendek 12" + kVia + "1, 3, dan 4"));
         QCOMPARE(w.floydText(), floyd);
     }
+    // The chart measures off the user-interface thread; its curves and its CSV are the core's
+    // rows for the same sizes and clock.
+    void growthChart()
+    {
+        Opened w;
+        std::atomic<qint64> ticks = 0;
+        const trayeko::PreciseClock clock = [&ticks] { return ticks += 5 * kMs; };
+        const std::vector<int> sizes{4, 6, 8};
+        w.window->setGrowthSeams({sizes, clock, 0});
+        w.window->findChild<QAction*>("actGrafikWaktu")->trigger();
+        auto* chart = w.area.findChild<GrowthChartWindow*>();
+        QVERIFY(chart && chart->windowTitle() == u"Grafik waktu");
+        QTRY_VERIFY(!chart->measuring() && !chart->rows().empty());
+        trayeko::GrowthControl control;
+        control.clock = clock;
+        const std::vector<trayeko::GrowthRow> rows = trayeko::measureGrowth(sizes, control);
+        const QList<QAbstractSeries*> series = chart->chart()->series();
+        QCOMPARE(series.size(), trayeko::kGrowthSearchCount);
+        for (int s = 0; s < series.size(); ++s) {
+            QList<QPointF> expected;
+            for (const trayeko::GrowthRow& row : rows)
+                expected << QPointF(row.nodeCount, row.seconds[s] * 1e9);
+            QCOMPARE(static_cast<QLineSeries*>(series[s])->points(), expected);
+            QVERIFY(series[s]->name().contains(u"<br>kemiringan "));
+        }
+        QVERIFY(chart->findChild<QLabel*>("lblKeterangan")->text().contains(u"sama"));
+
+        QTemporaryDir dir;
+        auto* actions = chart->findChild<ClassroomActions*>();
+        actions->setSeams({[&](QWidget*, const QString&, const QString&, const QString&,
+                               QString*) { return dir.filePath("grafik"); },
+                           nullptr, nullptr});
+        actions->saveCsvAction()->trigger();
+        QFile file(dir.filePath("grafik.csv"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll().toStdString(), trayeko::growthCsv(rows, "."));
+
+        // Closing it while it measures stops the measurement and waits for it.
+        w.window->setGrowthSeams({});
+        chart->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        w.window->findChild<QAction*>("actGrafikWaktu")->trigger();
+        chart = w.area.findChild<GrowthChartWindow*>();
+        QVERIFY(chart->measuring());
+        delete chart;
+    }
+
 
     void keluarClosesAndTheNextWindowStartsFresh()
     {

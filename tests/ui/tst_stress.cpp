@@ -296,8 +296,8 @@ QString shortened(const Texts& texts)
     return out.join(QStringLiteral(" | "));
 }
 
-// The three tool windows opened through the menu, with a recording message box and a clock that
-// advances 3 ms at every reading.
+// The three tool windows opened through the menu, with a recording message box and clocks that
+// advance 3 ms at every reading.
 struct Session
 {
     Session()
@@ -310,7 +310,7 @@ struct Session
         const auto clock = [this] { return trayeko::ClockReading{ms += 3}; };
         dijkstra->setClock(clock);
         floyd->setClock(clock);
-        compare->setClock(clock);
+        compare->setClock([this] { return (ms += 3) * 1'000'000; });
     }
 
     // Short texts in every box, so that no long text's layout counts towards the memory in use.

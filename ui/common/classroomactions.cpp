@@ -160,6 +160,17 @@ void ClassroomActions::addListings(const QList<Listing>& listings)
     }
 }
 
+QAction* ClassroomActions::addTableCsv(QWidget* menuTarget, std::function<std::string()> table)
+{
+    m_saveCsv = new QAction(QStringLiteral("Simpan CSV..."), this);
+    m_saveCsv->setObjectName(QStringLiteral("actSimpanCsv"));
+    m_saveCsv->setEnabled(false);
+    connect(m_saveCsv, &QAction::triggered, this,
+            [this, table = std::move(table)] { saveCsvText(table()); });
+    menuTarget->addAction(m_saveCsv);
+    return m_saveCsv;
+}
+
 void ClassroomActions::setRunWeights(const LinkWeights& weights)
 {
     m_runWeights = weights;
@@ -272,8 +283,12 @@ void ClassroomActions::copyListing(int index)
 
 void ClassroomActions::saveCsv()
 {
-    if (!m_runWeights)
-        return;
+    if (m_runWeights)
+        saveCsvText(floydCsv(*m_runWeights, regionalDecimalSeparator()));
+}
+
+void ClassroomActions::saveCsvText(const std::string& text)
+{
     QString filter;
     QString fileName = askFileName(QStringLiteral("Simpan CSV"),
                                    m_fileStem + QStringLiteral(".csv"), kCsvFilter, &filter);
@@ -281,8 +296,7 @@ void ClassroomActions::saveCsv()
         return;
     if (QFileInfo(fileName).suffix().isEmpty())
         fileName += QStringLiteral(".csv");
-    const QByteArray csv =
-        QByteArray::fromStdString(floydCsv(*m_runWeights, regionalDecimalSeparator()));
+    const QByteArray csv = QByteArray::fromStdString(text);
     save(fileName, QStringLiteral("Tabel CSV"),
          [&csv](QIODevice& device) { return device.write(csv) == csv.size(); });
 }

@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <functional>
 #include <optional>
+#include <string>
 
 class QAction;
 class QLabel;
@@ -77,6 +78,11 @@ public:
     // listings (all iterations of the last run) as an option of "Cetak...".
     void addListings(const QList<Listing>& listings);
 
+    // Adds "Simpan CSV..." to the context menu of @p menuTarget for a table the window makes
+    // itself: @p table gives its text when the user saves. The action starts disabled; the window
+    // enables it once there is a table.
+    QAction* addTableCsv(QWidget* menuTarget, std::function<std::string()> table);
+
     // The weights of the run the listings show; the CSV and the printed listings are worked out
     // from them.
     void setRunWeights(const LinkWeights& weights);
@@ -103,6 +109,7 @@ private:
     bool save(const QString& fileName, const QString& what,
               const std::function<bool(QIODevice&)>& write);
     QList<PrintListing> printListings() const;
+    void saveCsvText(const std::string& csv);
 
     QMdiSubWindow* m_window;
     QString m_fileStem;

@@ -11,7 +11,9 @@
 #include "ui/common/textfit.h"
 #include "ui/common/twips.h"
 #include "ui/common/utf8.h"
+#include "ui/compare/scenarionetworkview.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
@@ -19,6 +21,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMdiArea>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -170,6 +173,27 @@ CompareWindow::CompareWindow(QWidget* parent) : QMdiSubWindow(parent)
     setAccessibleTexts(this, kAccessibleTexts);
     installClassroomActions(this, m_client, QStringLiteral("perbandingan"));
 
+    // Beside the picture actions: the network behind the report, and the chart of growth.
+    const auto menuAction = [this](const char* name, const char* text, QKeySequence keys,
+                                   void (CompareWindow::*onTrigger)()) {
+        auto* action = new QAction(QString::fromUtf8(text), this);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        connect(action, &QAction::triggered, this, onTrigger);
+        m_client->addAction(action);
+        this->addAction(action);
+        return action;
+    };
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    m_client->addAction(separator);
+    m_showNetwork = menuAction("actLihatJaringan", "Lihat jaringan",
+                               QKeySequence(Qt::CTRL | Qt::Key_J), &CompareWindow::showNetwork);
+    m_showNetwork->setEnabled(false); // until a report names a route
+    m_showGrowth = menuAction("actGrafikWaktu", "Grafik waktu...",
+                              QKeySequence(Qt::CTRL | Qt::Key_G), &CompareWindow::showGrowthChart);
+
     fixOuterSize();
 }
 
@@ -298,7 +322,7 @@ void CompareWindow::chooseDijkstra(int index)
     if (index < 0 || index >= kScenarioCount)
         return;
     m_dijkstraReport->clear();
-    runDijkstraScenario(index, *m_reports, m_clock, regionalDecimalSeparator());
+    reported(index, runDijkstraScenario(index, *m_reports, m_clock, regionalDecimalSeparator()));
 }
 
 void CompareWindow::chooseBoth(int index)
@@ -307,7 +331,59 @@ void CompareWindow::chooseBoth(int index)
         return;
     m_dijkstraReport->clear();
     m_floydReport->clear();
-    runFloydScenario(index, *m_reports, m_clock, regionalDecimalSeparator());
+    reported(index, runFloydScenario(index, *m_reports, m_clock, regionalDecimalSeparator()));
+}
+
+void CompareWindow::reported(int index, std::vector<int> route)
+{
+    m_reportedIndex = index;
+    m_reportedRoute = std::move(route);
+    m_showNetwork->setEnabled(true);
+}
+
+void CompareWindow::addToSubwindows(QMdiSubWindow* window, bool fit)
+{
+    // Beside this window in the main window's area; a comparison window on its own (in tests)
+    // shows the others as windows of their own.
+    QMdiArea* area = mdiArea();
+    if (area && window->mdiArea() != area)
+        area->addSubWindow(window);
+    if (fit) {
+        // As large as the picture wants, but never larger than the area it opens in.
+        QSize size = window->sizeHint();
+        if (area)
+            size = size.boundedTo(area->viewport()->size());
+        window->resize(size);
+    }
+    window->show();
+    if (area && fit) {
+        const QSize room = area->viewport()->size() - window->size();
+        window->move(std::clamp(window->x(), 0, std::max(room.width(), 0)),
+                     std::clamp(window->y(), 0, std::max(room.height(), 0)));
+    }
+    if (area)
+        area->setActiveSubWindow(window);
+}
+
+void CompareWindow::showNetwork()
+{
+    if (m_reportedIndex < 0)
+        return;
+    if (!m_networkWindow)
+        m_networkWindow = new ScenarioNetworkWindow;
+    const Digraph& graph = scenarioNetwork(m_reportedIndex);
+    const QString before = m_networkWindow->windowTitle();
+    m_networkWindow->setNetwork(graph, m_reportedRoute, dijkstra(graph, 1).distance.back());
+    // A network of another size gets the window's size for it.
+    addToSubwindows(m_networkWindow, m_networkWindow->windowTitle() != before);
+}
+
+void CompareWindow::showGrowthChart()
+{
+    const bool opening = !m_growthWindow;
+    if (opening)
+        m_growthWindow = new GrowthChartWindow(m_growthSeams);
+    addToSubwindows(m_growthWindow, opening);
 }
 
 } // namespace trayeko::ui

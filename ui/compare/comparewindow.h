@@ -1,10 +1,14 @@
 #pragma once
 
-#include "core/clock.h"
+#include "core/timing.h"
+#include "ui/compare/growthchartwindow.h"
 
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <memory>
+#include <vector>
 
+class QAction;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -14,10 +18,14 @@ class QPushButton;
 
 namespace trayeko::ui {
 
-// The comparison window "Compare Multinode": a network size chosen in m_sizeCombo plays both canned
-// scenarios and shows their reports one under the other; m_dijkstraOnlySizeCombo, which lies
-// outside the visible client area and is reached only with the keyboard, reruns the Dijkstra side
-// alone.
+class ScenarioNetworkWindow;
+
+// The comparison window "Compare Multinode": a network size chosen in m_sizeCombo searches that
+// size's network with both methods, each timed alone, and shows their reports one under the
+// other; m_dijkstraOnlySizeCombo, which lies outside the visible client area and is reached only
+// with the keyboard, reruns the Dijkstra side alone. The context menu draws the network with the
+// reported route ("Lihat jaringan") and opens the chart of how the search time grows with the
+// network ("Grafik waktu...").
 //
 // The window deletes itself when closed, so the next opening starts from its design state.
 class CompareWindow final : public QMdiSubWindow
@@ -28,7 +36,13 @@ public:
     explicit CompareWindow(QWidget* parent = nullptr);
     ~CompareWindow() override;
 
-    void setClock(Clock clock) { m_clock = std::move(clock); }
+    void setClock(PreciseClock clock) { m_clock = std::move(clock); }
+    void setGrowthSeams(GrowthSeams seams) { m_growthSeams = std::move(seams); }
+
+    // The network of the last report with its route, in a window of its own.
+    void showNetwork();
+    // The growth chart; it starts measuring when it opens.
+    void showGrowthChart();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -40,6 +54,8 @@ private:
     void fixOuterSize();
     void chooseDijkstra(int index);
     void chooseBoth(int index);
+    void reported(int index, std::vector<int> route);
+    void addToSubwindows(QMdiSubWindow* window, bool fit);
 
     QWidget* m_client = nullptr;
     QFrame* m_mainFrame = nullptr;
@@ -58,8 +74,16 @@ private:
     QLabel* m_dijkstraOnlySizeCaption = nullptr;
     QComboBox* m_dijkstraOnlySizeCombo = nullptr;
 
+    QAction* m_showNetwork = nullptr;
+    QAction* m_showGrowth = nullptr;
+
     std::unique_ptr<Reports> m_reports;
-    Clock m_clock = readClock;
+    PreciseClock m_clock = readPreciseClock;
+    GrowthSeams m_growthSeams;
+    int m_reportedIndex = -1;
+    std::vector<int> m_reportedRoute;
+    QPointer<ScenarioNetworkWindow> m_networkWindow;
+    QPointer<GrowthChartWindow> m_growthWindow;
 };
 
 } // namespace trayeko::ui

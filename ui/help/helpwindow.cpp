@@ -85,6 +85,15 @@ const char* const kKeys = R"(
 |---|---|
 | Panah atas / bawah | memilih banyaknya simpul |
 | Alt+K | Keluar: menutup jendela |
+| Ctrl+J | Lihat jaringan: jaringan hasil terakhir dengan lintasan yang dilaporkan |
+| Ctrl+G | Grafik waktu...: waktu pencarian menurut banyaknya simpul |
+
+## Jendela "Jaringan N simpul" dan "Grafik waktu"
+
+| Tombol | Fungsi |
+|---|---|
+| Alt+B | Batal: menghentikan pengukuran grafik waktu |
+| tombol Menu di gambar | menu konteks: Salin gambar, Simpan gambar..., Cetak... (di grafik juga Simpan CSV...) |
 )";
 
 QString aboutText()

@@ -1,0 +1,218 @@
+#include "ui/compare/growthchartwindow.h"
+
+#include "ui/common/accessibletexts.h"
+#include "ui/common/classroomactions.h"
+#include "ui/common/seams.h"
+#include "ui/common/utf8.h"
+
+#include <QAction>
+#include <QChart>
+#include <QChartView>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineSeries>
+#include <QLogValueAxis>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QtConcurrent>
+#include <algorithm>
+#include <cmath>
+
+namespace trayeko::ui {
+
+namespace {
+
+constexpr AccessibleText kAccessibleTexts[] = {
+    {"", nullptr, "Waktu pencarian menurut banyaknya simpul, pada sumbu logaritmik"},
+    {"grafik", "Grafik waktu pencarian"},
+    {"ProgressBar1", "Kemajuan pengukuran"},
+    {"cmdBatal", "Batal", "Menghentikan pengukuran"},
+};
+
+// In nanoseconds every time on the chart is a whole number, so the axis labels need neither
+// decimals nor an exponent; they are written with the user's digit grouping ("1.000.000").
+constexpr double kNanoseconds = 1e9;
+
+const QColor kCurveColours[kGrowthSearchCount] = {QColor(0, 0, 255), QColor(0, 160, 0),
+                                                  QColor(220, 0, 0)};
+
+// The powers of @p base just below and just above the values, as an axis range.
+std::pair<double, double> powerRange(double low, double high, double base)
+{
+    const double b = std::log(base);
+    return {std::pow(base, std::floor(std::log(low) / b)),
+            std::pow(base, std::ceil(std::log(high) / b + 1e-9))};
+}
+
+} // namespace
+
+GrowthChartWindow::GrowthChartWindow(GrowthSeams seams, QWidget* parent)
+    : QMdiSubWindow(parent), m_seams(std::move(seams))
+{
+    setObjectName(QStringLiteral("frmGrafik"));
+    setWindowTitle(QStringLiteral("Grafik waktu"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    m_client = new QWidget;
+    m_client->setObjectName(QStringLiteral("client"));
+    m_client->setAutoFillBackground(true);
+    auto* layout = new QVBoxLayout(m_client);
+
+    auto* chart = new QChart;
+    chart->setTitle(QStringLiteral("Waktu satu pencarian menurut banyaknya simpul"));
+    chart->setLocalizeNumbers(true);
+    chart->setLocale(QLocale());
+    // Each entry on two lines, name and slope, so that three fit side by side under the chart.
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    m_chartView = new QChartView(chart);
+    m_chartView->setObjectName(QStringLiteral("grafik"));
+    m_chartView->setRenderHint(QPainter::Antialiasing);
+    m_chartView->setMinimumSize(820, 480);
+    layout->addWidget(m_chartView, 1);
+
+    m_status = new QLabel;
+    m_status->setObjectName(QStringLiteral("lblKeterangan"));
+    m_status->setWordWrap(true);
+    layout->addWidget(m_status);
+
+    auto* row = new QHBoxLayout;
+    m_progress = new QProgressBar;
+    m_progress->setObjectName(QStringLiteral("ProgressBar1"));
+    m_progress->setTextVisible(false);
+    m_progress->setRange(0, 1);
+    m_progress->setValue(0);
+    m_cancelButton = new QPushButton(QStringLiteral("&Batal"));
+    m_cancelButton->setObjectName(QStringLiteral("cmdBatal"));
+    row->addWidget(m_progress, 1);
+    row->addWidget(m_cancelButton);
+    layout->addLayout(row);
+    setWidget(m_client);
+    connect(m_cancelButton, &QPushButton::clicked, this, &GrowthChartWindow::cancel);
+
+    m_actions = installClassroomActions(this, m_chartView, QStringLiteral("grafik-waktu"));
+    m_actions->addTableCsv(m_chartView,
+                           [this] { return growthCsv(m_rows, regionalDecimalSeparator()); });
+    setAccessibleTexts(this, kAccessibleTexts);
+
+    m_status->setText(
+        QStringLiteral("Mengukur waktu pencarian pada %1 jaringan ...").arg(m_seams.sizes.size()));
+    GrowthControl control;
+    control.clock = m_seams.clock;
+    const std::shared_ptr<std::atomic<bool>> cancelled = m_cancelled;
+    control.cancelled = [cancelled] { return cancelled->load(); };
+    control.progress = [this](int done, int total) {
+        // From the worker thread: the window shows it in its own turn.
+        QMetaObject::invokeMethod(
+            this, [this, done, total] { showProgress(done, total); }, Qt::QueuedConnection);
+    };
+    connect(&m_watcher, &QFutureWatcher<std::vector<GrowthRow>>::finished, this, [this] {
+        m_rows = m_watcher.result();
+        showRows();
+        emit measured();
+    });
+    m_watcher.setFuture(QtConcurrent::run(
+        [sizes = m_seams.sizes, control] { return measureGrowth(sizes, control); }));
+}
+
+GrowthChartWindow::~GrowthChartWindow()
+{
+    m_cancelled->store(true);
+    m_watcher.waitForFinished();
+}
+
+QChart* GrowthChartWindow::chart() const
+{
+    return m_chartView->chart();
+}
+
+void GrowthChartWindow::cancel()
+{
+    m_cancelled->store(true);
+    m_cancelButton->setEnabled(false);
+}
+
+void GrowthChartWindow::showProgress(int done, int total)
+{
+    m_progress->setRange(0, total);
+    m_progress->setValue(done);
+    m_status->setText(QStringLiteral("Mengukur waktu pencarian: %1 dari %2 pengukuran selesai")
+                          .arg(done)
+                          .arg(total));
+}
+
+void GrowthChartWindow::showRows()
+{
+    m_progress->hide();
+    m_cancelButton->hide();
+    m_actions->saveCsvAction()->setEnabled(!m_rows.empty());
+
+    QChart* c = chart();
+    c->removeAllSeries();
+    for (QAbstractAxis* axis : c->axes())
+        c->removeAxis(axis);
+    auto* xAxis = new QLogValueAxis;
+    xAxis->setBase(2);
+    xAxis->setLabelFormat(QStringLiteral("%.0f"));
+    xAxis->setTitleText(QStringLiteral("Banyaknya simpul (skala logaritmik)"));
+    auto* yAxis = new QLogValueAxis;
+    yAxis->setBase(10);
+    yAxis->setLabelFormat(QStringLiteral("%.0f"));
+    yAxis->setTitleText(QStringLiteral("Waktu (nanodetik, skala logaritmik)"));
+    c->addAxis(xAxis, Qt::AlignBottom);
+    c->addAxis(yAxis, Qt::AlignLeft);
+
+    const QLocale locale;
+    double lowest = HUGE_VAL, highest = 0;
+    for (int s = 0; s < kGrowthSearchCount; ++s) {
+        const auto search = GrowthSearch(s);
+        auto* series = new QLineSeries;
+        series->setObjectName(QStringLiteral("kurva%1").arg(s + 1));
+        for (const GrowthRow& row : m_rows) {
+            const double ns = row.secondsOf(search) * kNanoseconds;
+            if (!(ns > 0))
+                continue;
+            series->append(row.nodeCount, ns);
+            lowest = std::min(lowest, ns);
+            highest = std::max(highest, ns);
+        }
+        const double slope = fittedSlope(m_rows, search, m_seams.slopeFromNodes);
+        series->setName(
+            QStringLiteral("%1<br>kemiringan %2")
+                .arg(toQString(growthSearchName(search)),
+                     slope != 0 ? locale.toString(slope, 'f', 2) : QStringLiteral("-")));
+        series->setPen(QPen(kCurveColours[s], 2));
+        series->setPointsVisible(true);
+        c->addSeries(series);
+        series->attachAxis(xAxis);
+        series->attachAxis(yAxis);
+    }
+    if (!m_rows.empty() && highest > 0) {
+        const auto [xLow, xHigh] = powerRange(m_rows.front().nodeCount, m_rows.back().nodeCount, 2);
+        xAxis->setRange(xLow, xHigh);
+        const auto [yLow, yHigh] = powerRange(lowest, highest, 10);
+        yAxis->setRange(yLow, yHigh);
+    }
+
+    QStringList notes;
+    if (m_cancelled->load())
+        notes << QStringLiteral("Pengukuran dibatalkan; grafik memuat %1 dari %2 jaringan.")
+                     .arg(m_rows.size())
+                     .arg(m_seams.sizes.size());
+    const auto disagreeing =
+        std::find_if(m_rows.begin(), m_rows.end(), [](const GrowthRow& row) { return !row.agree; });
+    if (!m_rows.empty() && disagreeing == m_rows.end())
+        notes << QStringLiteral("Ketiga pencarian menemukan jarak yang sama untuk setiap pasangan "
+                                "simpul di semua %1 jaringan.")
+                     .arg(m_rows.size());
+    else if (!m_rows.empty())
+        notes << QStringLiteral("Perhatian: pencarian tidak sepakat pada jaringan %1 simpul.")
+                     .arg(disagreeing->nodeCount);
+    notes << QStringLiteral("Setiap titik adalah median dari pengulangan; kemiringan adalah "
+                            "kemiringan garis lurus pada kedua sumbu logaritmik, dari %1 simpul "
+                            "ke atas (3 berarti waktu naik 8 kali bila simpul 2 kali lipat).")
+                 .arg(m_seams.slopeFromNodes);
+    m_status->setText(notes.join(u' '));
+}
+
+} // namespace trayeko::ui

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "core/growth.h"
+
+#include <QFutureWatcher>
+#include <QMdiSubWindow>
+#include <atomic>
+#include <memory>
+#include <vector>
+
+class QChart;
+class QChartView;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace trayeko::ui {
+
+class ClassroomActions;
+
+// What the growth chart measures with; tests give a few small sizes and a clock of their own.
+struct GrowthSeams
+{
+    std::vector<int> sizes = growthSizes();
+    PreciseClock clock = readPreciseClock;
+    int slopeFromNodes = kSlopeFromNodes;
+};
+
+// The window "Grafik waktu": the time of one search against the number of nodes, on logarithmic
+// axes, for Dijkstra from node 1, Dijkstra from every node and Floyd–Warshall, each curve's
+// fitted slope in the legend. It measures as soon as it opens, on a worker thread, with a progress
+// bar and "Batal"; the window stays usable meanwhile. The context menu copies, saves and prints the
+// chart and saves the measured rows as CSV.
+class GrowthChartWindow final : public QMdiSubWindow
+{
+    Q_OBJECT
+
+public:
+    explicit GrowthChartWindow(GrowthSeams seams = {}, QWidget* parent = nullptr);
+    // Asks a running measurement to stop and waits for it: the worker checks between batches.
+    ~GrowthChartWindow() override;
+
+    const std::vector<GrowthRow>& rows() const { return m_rows; }
+    bool measuring() const { return m_watcher.isRunning(); }
+    QChart* chart() const;
+
+    void cancel();
+
+signals:
+    void measured();
+
+private:
+    void showProgress(int done, int total);
+    void showRows();
+
+    GrowthSeams m_seams;
+    QWidget* m_client = nullptr;
+    QChartView* m_chartView = nullptr;
+    QLabel* m_status = nullptr;
+    QProgressBar* m_progress = nullptr;
+    QPushButton* m_cancelButton = nullptr;
+    ClassroomActions* m_actions = nullptr;
+    std::shared_ptr<std::atomic<bool>> m_cancelled = std::make_shared<std::atomic<bool>>(false);
+    QFutureWatcher<std::vector<GrowthRow>> m_watcher;
+    std::vector<GrowthRow> m_rows;
+};
+
+} // namespace trayeko::ui

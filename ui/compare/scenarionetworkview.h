@@ -1,0 +1,65 @@
+#pragma once
+
+#include "core/generatednetwork.h"
+
+#include <QLineF>
+#include <QMdiSubWindow>
+#include <QWidget>
+#include <vector>
+
+namespace trayeko::ui {
+
+// One network of the comparison window drawn for the class to check a route by eye: in layers
+// from node 1 on the left to the last node on the right, as generatedShape places them, every link
+// an arrow with its weight in a box halfway along; no two links cross. The route is drawn as in
+// the network windows: its links and weight boxes red, its nodes blue; the others black and pink.
+class ScenarioNetworkView final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ScenarioNetworkView(QWidget* parent = nullptr);
+
+    // @p route lists the highlighted route's nodes in travel order; @p distance is its length.
+    void setNetwork(const Digraph& graph, const std::vector<int>& route, double distance);
+
+    const std::vector<int>& route() const { return m_route; }
+    // Where the arrow from @p from to @p to runs, from the edge of one circle to the tip of its
+    // head at the other, in widget coordinates.
+    QLineF arcLine(int from, int to) const;
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPointF nodeCentre(int node) const;
+    qreal nodeRadius() const;
+    bool onRoute(int from, int to) const;
+    QString caption() const;
+
+    std::vector<WeightedEdge> m_edges;
+    int m_nodeCount = 0;
+    GeneratedShape m_shape = generatedShape(0);
+    std::vector<int> m_route;
+    double m_distance = 0;
+};
+
+// The window "Jaringan N simpul" around the drawing, with the picture actions in its context
+// menu (copy, save, print).
+class ScenarioNetworkWindow final : public QMdiSubWindow
+{
+    Q_OBJECT
+
+public:
+    explicit ScenarioNetworkWindow(QWidget* parent = nullptr);
+
+    void setNetwork(const Digraph& graph, const std::vector<int>& route, double distance);
+    ScenarioNetworkView* view() const { return m_view; }
+
+private:
+    ScenarioNetworkView* m_view;
+};
+
+} // namespace trayeko::ui
