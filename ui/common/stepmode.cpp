@@ -25,15 +25,7 @@ namespace trayeko::ui {
 
 QStringList drawingElementNames()
 {
-    QStringList names;
-    for (const NodeLayout& node : nodeLayouts())
-        names << toQString(node.shapeName);
-    for (const LinkLayout& link : linkLayouts()) {
-        for (const NamedLine& line : link.lines())
-            names << toQString(line.name);
-        names << toQString(link.weightBox);
-    }
-    return names;
+    return DrawingModel::elementNames();
 }
 
 QString marksDescription(const StepMarks& marks)
@@ -184,40 +176,17 @@ void StepMode::buildPanel(QRect panelRect)
     m_panel->hide();
 }
 
-void StepMode::saveDrawing()
-{
-    m_savedColours.clear();
-    for (const QString& name : drawingElementNames())
-        m_savedColours.insert(name, m_view->elementColor(name));
-    m_savedDescription = m_view->accessibleDescription();
-    m_savedToolTip = m_view->toolTip();
-}
-
-void StepMode::restoreDrawing()
-{
-    for (auto it = m_savedColours.cbegin(); it != m_savedColours.cend(); ++it)
-        m_view->setElementColor(it.key(), it.value());
-    m_view->setAccessibleDescription(m_savedDescription);
-    m_view->setToolTip(m_savedToolTip);
-}
-
 void StepMode::enter()
 {
     std::vector<StepFrame> frames = m_source ? m_source() : std::vector<StepFrame>{};
     if (frames.empty())
         return;
-    // Focus first: a preview that ends when its widget loses focus puts its colours back now,
-    // before they are saved.
     if (!m_active)
         m_savedFocus = QApplication::focusWidget();
     m_panel->show();
     m_panel->setFocus(Qt::OtherFocusReason);
-    if (!m_active)
-        saveDrawing();
     m_frames = std::move(frames);
     m_active = true;
-    // Only the start and end nodes keep their colour; the marks tell the rest.
-    m_view->reset();
     for (QShortcut* key : m_keys)
         key->setEnabled(true);
     m_overlay->raise();
@@ -239,7 +208,7 @@ void StepMode::leave()
     const bool focusInside = focus == m_panel || m_panel->isAncestorOf(focus);
     m_overlay->hide();
     m_panel->hide();
-    restoreDrawing();
+    m_view->clearLayer(DrawingLayer::Steps);
     m_frames.clear();
     m_explanation->clear();
     m_explanation->setAccessibleDescription({});
@@ -270,17 +239,18 @@ void StepMode::showStep(int index)
     const StepFrame& frame = m_frames[size_t(index)];
     m_overlay->setMarks(frame.marks);
     m_explanation->setText(frame.explanation);
+    // Only the start and end nodes keep their colour under the marks; the marks tell the rest.
     const QString marks = marksDescription(frame.marks);
-    m_view->setToolTip(frame.explanation + QLatin1Char('\n') + marks);
-    m_view->setAccessibleDescription(frame.explanation + QLatin1Char(' ') + marks);
+    RouteLook neutral;
+    neutral.description = frame.explanation + QLatin1Char(' ') + marks;
+    neutral.toolTip = frame.explanation + QLatin1Char('\n') + marks;
+    m_view->setLayer(DrawingLayer::Steps, std::move(neutral));
     m_explanation->setAccessibleDescription(frame.explanation);
     // Screen readers speak the new step without the user moving there.
     QAccessibleEvent described(m_explanation, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&described);
     QAccessibleEvent changed(m_explanation, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
-    QAccessibleEvent viewChanged(m_view, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&viewChanged);
     emit stepShown(index);
 }
 

@@ -3,7 +3,6 @@
 #include "ui/common/stepoverlay.h"
 
 #include <QColor>
-#include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QRect>
@@ -31,8 +30,9 @@ struct StepFrame
 // Step-by-step mode on a tool window's drawing: an action "Langkah demi langkah" (F10) in the
 // drawing's context menu starts it, the marks of the current step are painted over the drawing,
 // and a small panel inside the frame explains the step with buttons ◀ ▶. Right or Space steps
-// on, Left back, Home and End jump, Esc leaves. Leaving puts back every colour of the drawing;
-// nothing else of the window is touched. Editing a weight or starting a run leaves step mode.
+// on, Left back, Home and End jump, Esc leaves. Its look is a layer of the drawing, taken away on
+// leaving; nothing else of the window is touched. Editing a weight or starting a run leaves step
+// mode.
 class StepMode final : public QObject
 {
     Q_OBJECT
@@ -67,8 +67,6 @@ signals:
 private:
     void nextOrPressFocusedButton();
     void buildPanel(QRect panelRect);
-    void saveDrawing();
-    void restoreDrawing();
 
     NetworkView* m_view;
     QWidget* m_window;
@@ -83,9 +81,6 @@ private:
     std::vector<StepFrame> m_frames;
     int m_current = 0;
     bool m_active = false;
-    QHash<QString, QColor> m_savedColours;
-    QString m_savedDescription;
-    QString m_savedToolTip;
     QPointer<QWidget> m_savedFocus;
 };
 

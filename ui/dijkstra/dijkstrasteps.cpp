@@ -7,12 +7,10 @@
 #include "ui/common/twips.h"
 #include "ui/common/utf8.h"
 
-#include <QAccessible>
 #include <QEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextBlock>
 
 namespace trayeko::ui {
 
@@ -94,30 +92,26 @@ void RoutePreview::update()
 {
     if (!m_view || !m_table->hasFocus() || (m_steps && m_steps->isActive()))
         return;
-    const QTextBlock block = m_table->textCursor().block();
-    // Each line starts with its route's number, "9.   6     4 ...".
-    const QString text = block.text().trimmed();
-    const qsizetype dot = text.indexOf(QLatin1Char('.'));
-    const int route = dot > 0 ? text.left(dot).toInt() : 0;
-    if (route < 1 || route > kRouteCount) {
+    // Line k of the table is route k; before the first run the table is empty.
+    const bool listed = m_table->document()->blockCount() == kRouteCount;
+    const int route = listed ? m_table->textCursor().blockNumber() + 1 : 0;
+    if (route == 0) {
         end();
         return;
     }
     if (route == m_route)
         return;
-    if (m_route == 0) {
-        for (const QString& name : drawingElementNames())
-            m_saved.insert(name, m_view->elementColor(name));
-        m_savedDescription = m_view->accessibleDescription();
-    }
     m_route = route;
     const CandidateRoute& candidate = candidateRoute(route);
-    m_view->highlightRoute(candidate.innerNodes, candidate.links, lineColour(), boxColour());
-    m_view->setAccessibleDescription(QStringLiteral("Lintasan nomor %1 ditampilkan: simpul %2")
-                                         .arg(route)
-                                         .arg(toQString(candidate.nodeText)));
-    QAccessibleEvent described(m_view, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&described);
+    m_view->setLayer(DrawingLayer::Preview,
+                     {{candidate.innerNodes.begin(), candidate.innerNodes.end()},
+                      {candidate.links.begin(), candidate.links.end()},
+                      lineColour(),
+                      boxColour(),
+                      QStringLiteral("Lintasan nomor %1 ditampilkan: simpul %2")
+                          .arg(route)
+                          .arg(toQString(candidate.nodeText)),
+                      {}});
 }
 
 void RoutePreview::end()
@@ -125,12 +119,7 @@ void RoutePreview::end()
     if (m_route == 0 || !m_view)
         return;
     m_route = 0;
-    for (auto it = m_saved.cbegin(); it != m_saved.cend(); ++it)
-        m_view->setElementColor(it.key(), it.value());
-    m_saved.clear();
-    m_view->setAccessibleDescription(m_savedDescription);
-    QAccessibleEvent described(m_view, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&described);
+    m_view->clearLayer(DrawingLayer::Preview);
 }
 
 } // namespace trayeko::ui

@@ -52,8 +52,6 @@ private:
     QPlainTextEdit* m_table;
     QPointer<StepMode> m_steps;
     int m_route = 0;
-    QHash<QString, QColor> m_saved;
-    QString m_savedDescription;
 };
 
 } // namespace trayeko::ui
