@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -59,6 +60,9 @@ NetworkWindow::NetworkWindow(const DrawingVariant& variant, const QString& banne
     m_network = new NetworkView(variant, m_client);
     m_network->move(px(kFrameLeft), px(kFrameTop));
     makeAccessible(*m_network);
+    for (int k = 1; k <= kLinkCount; ++k)
+        connect(m_network->weightBox(k), &QLineEdit::textEdited, this,
+                &NetworkWindow::weightsEdited);
 }
 
 NetworkWindow::~NetworkWindow() = default;
@@ -122,6 +126,14 @@ QPushButton* NetworkWindow::makeButton(const QString& objectName, const QString&
     pal.setColor(QPalette::Button, QColor(128, 128, 255));
     button->setPalette(pal);
     button->setAutoDefault(false);
+    return button;
+}
+
+QPushButton* NetworkWindow::makeRunButton(QRect twipsRect)
+{
+    QPushButton* button =
+        makeButton(QStringLiteral("Command1"), QStringLiteral("&Proses..."), twipsRect);
+    connect(button, &QPushButton::pressed, this, &NetworkWindow::runStarting);
     return button;
 }
 

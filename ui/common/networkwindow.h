@@ -40,6 +40,15 @@ public:
     int widthTwips() const;
     int heightTwips() const;
 
+signals:
+    // What the features of a window follow, so that none has to look for the window's controls.
+    // The run button was pressed: a run starts, or the weights are refused.
+    void runStarting();
+    // A run has shown its result.
+    void runFinished();
+    // The user has typed into a weight box.
+    void weightsEdited();
+
 protected:
     // Builds the client area with its background, the banner strip Picture1 (white, holding the
     // banner Image1 with @p bannerWord) and Frame1 at 120, 480 with the drawing of @p variant,
@@ -61,6 +70,9 @@ protected:
 
     // A graphical-style button in the window's light blue, with an access key in its caption.
     QPushButton* makeButton(const QString& objectName, const QString& caption, QRect twipsRect);
+
+    // The run button "&Proses..." (Command1); pressing it announces runStarting.
+    QPushButton* makeRunButton(QRect twipsRect);
 
     // The opening state of the drawing: default weights, nodes 1 and 7 blue.
     void showDefaultNetwork();

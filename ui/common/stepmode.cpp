@@ -1,9 +1,11 @@
 #include "ui/common/stepmode.h"
+#include "ui/common/contextmenu.h"
 #include "ui/common/fontsizes.h"
 #include "ui/common/utf8.h"
 
 #include "ui/common/networklayout.h"
 #include "ui/common/networkview.h"
+#include "ui/common/networkwindow.h"
 #include "ui/common/seams.h"
 #include "ui/common/twips.h"
 
@@ -13,8 +15,6 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QToolButton>
@@ -60,26 +60,18 @@ QString marksDescription(const StepMarks& marks)
     return parts.join(QLatin1Char(' '));
 }
 
-QAction* menuSeparator(QObject* parent)
+StepMode::StepMode(NetworkWindow* window, QRect panelRect, Source source)
+    : QObject(window->network()), m_view(window->network()), m_window(window),
+      m_source(std::move(source))
 {
-    auto* separator = new QAction(parent);
-    separator->setSeparator(true);
-    return separator;
-}
-
-StepMode::StepMode(NetworkView* view, QWidget* window, QRect panelRect, Source source)
-    : QObject(view), m_view(view), m_window(window), m_source(std::move(source))
-{
+    NetworkView* view = m_view;
     m_action = new QAction(QStringLiteral("Langkah demi langkah"), this);
     m_action->setObjectName(QStringLiteral("stepAction"));
     m_action->setShortcut(QKeySequence(Qt::Key_F10));
     m_action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     m_action->setToolTip(QStringLiteral("Menjalankan metode langkah demi langkah (F10)"));
     connect(m_action, &QAction::triggered, this, &StepMode::enter);
-    view->setContextMenuPolicy(Qt::ActionsContextMenu);
-    // Below the entries that are already in the menu, set apart from them.
-    view->addAction(menuSeparator(this));
-    view->addAction(m_action);
+    addMenuEntries(view, MenuSection::Steps, {m_action});
     window->addAction(m_action);
 
     m_overlay = new StepOverlay(view);
@@ -101,10 +93,8 @@ StepMode::StepMode(NetworkView* view, QWidget* window, QRect panelRect, Source s
 
     // The weights the steps were worked out for are gone once one is edited, and a run paints
     // its own result: either ends step mode first, so leaving never paints stale colours back.
-    for (int k = 1; k <= kLinkCount; ++k)
-        connect(view->weightBox(k), &QLineEdit::textEdited, this, &StepMode::leave);
-    if (auto* run = window->findChild<QPushButton*>(QStringLiteral("Command1")))
-        connect(run, &QPushButton::pressed, this, &StepMode::leave);
+    connect(window, &NetworkWindow::weightsEdited, this, &StepMode::leave);
+    connect(window, &NetworkWindow::runStarting, this, &StepMode::leave);
 }
 
 void StepMode::buildPanel(QRect panelRect)

@@ -19,6 +19,7 @@ class QToolButton;
 namespace trayeko::ui {
 
 class NetworkView;
+class NetworkWindow;
 
 // One step as the drawing and the explanation show it.
 struct StepFrame
@@ -42,9 +43,9 @@ public:
     // source has told the user why).
     using Source = std::function<std::vector<StepFrame>()>;
 
-    // @p window is the tool window's client widget (where the keys work); @p panelRect is where
-    // the explanation sits inside the drawing, clear of nodes and weight boxes.
-    StepMode(NetworkView* view, QWidget* window, QRect panelRect, Source source);
+    // Works on the drawing of @p window, whose keys it answers; @p panelRect is where the
+    // explanation sits inside the drawing, clear of nodes and weight boxes.
+    StepMode(NetworkWindow* window, QRect panelRect, Source source);
 
     QAction* action() const { return m_action; }
     bool isActive() const { return m_active; }
@@ -83,9 +84,6 @@ private:
     bool m_active = false;
     QPointer<QWidget> m_savedFocus;
 };
-
-// A separator for a context menu built from a widget's actions.
-QAction* menuSeparator(QObject* parent);
 
 // The names of every coloured element of the drawing: nodes, link lines and weight boxes.
 QStringList drawingElementNames();

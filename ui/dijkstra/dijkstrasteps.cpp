@@ -4,13 +4,13 @@
 #include "core/routes.h"
 #include "core/steps.h"
 #include "ui/common/networkview.h"
+#include "ui/common/networkwindow.h"
 #include "ui/common/twips.h"
 #include "ui/common/utf8.h"
 
 #include <QEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 
 namespace trayeko::ui {
 
@@ -43,22 +43,27 @@ std::vector<StepFrame> dijkstraFrames(const LinkWeights& weights, const std::str
     return frames;
 }
 
-StepMode* addDijkstraStepMode(NetworkView* view, QWidget* window, MessageBoxFn messageBox)
+bool acceptWeights(const LinkWeights& weights, QWidget* window, const MessageBoxFn& messageBox)
 {
-    return new StepMode(view, window, kPanelRect, [view, window, messageBox] {
-        const LinkWeights weights = view->weights();
-        const WeightVerdict verdict = checkWeights(weights);
-        if (verdict != WeightVerdict::Accepted) {
-            messageBox(window->window(), toQString(kRefusalTitle),
-                       toQString(refusalMessage(verdict)));
+    const WeightVerdict verdict = checkWeights(weights);
+    if (verdict == WeightVerdict::Accepted)
+        return true;
+    messageBox(window, toQString(kRefusalTitle), toQString(refusalMessage(verdict)));
+    return false;
+}
+
+StepMode* addDijkstraStepMode(NetworkWindow* window, MessageBoxFn messageBox)
+{
+    return new StepMode(window, kPanelRect, [window, messageBox] {
+        const LinkWeights weights = window->network()->weights();
+        if (!acceptWeights(weights, window->window(), messageBox))
             return std::vector<StepFrame>{};
-        }
         return dijkstraFrames(weights, regionalDecimalSeparator());
     });
 }
 
-RoutePreview::RoutePreview(NetworkView* view, QPlainTextEdit* table, StepMode* steps)
-    : QObject(table), m_view(view), m_table(table), m_steps(steps)
+RoutePreview::RoutePreview(NetworkWindow* window, QPlainTextEdit* table, StepMode* steps)
+    : QObject(table), m_view(window->network()), m_table(table), m_steps(steps)
 {
     setObjectName(QStringLiteral("routePreview"));
     table->installEventFilter(this);
@@ -73,8 +78,7 @@ RoutePreview::RoutePreview(NetworkView* view, QPlainTextEdit* table, StepMode* s
     }
     // A run paints its own result; the preview ends first so that it never paints stale colours
     // back, and starts again on the new table if the table keeps the focus.
-    if (auto* run = table->parentWidget()->findChild<QPushButton*>(QStringLiteral("Command1")))
-        connect(run, &QPushButton::pressed, this, &RoutePreview::end);
+    connect(window, &NetworkWindow::runStarting, this, &RoutePreview::end);
 }
 
 bool RoutePreview::eventFilter(QObject* watched, QEvent* event)

@@ -21,9 +21,15 @@ class NetworkView;
 // improvements.
 std::vector<StepFrame> dijkstraFrames(const LinkWeights& weights, const std::string& separator);
 
+class NetworkWindow;
+
+// The check of the weights before Dijkstra's method runs on them: false, after telling the user
+// why through @p messageBox (parent @p window), when they are refused.
+bool acceptWeights(const LinkWeights& weights, QWidget* window, const MessageBoxFn& messageBox);
+
 // Step mode for the Dijkstra window's drawing. It refuses the weights a run refuses, with the
-// same message through @p messageBox (parent @p window).
-StepMode* addDijkstraStepMode(NetworkView* view, QWidget* window, MessageBoxFn messageBox);
+// same message through @p messageBox.
+StepMode* addDijkstraStepMode(NetworkWindow* window, MessageBoxFn messageBox);
 
 // Draws the route of the detail table's line under the text cursor on the drawing, in green, while
 // the table has the focus; leaving the table puts the result's colours back.
@@ -32,7 +38,7 @@ class RoutePreview final : public QObject
     Q_OBJECT
 
 public:
-    RoutePreview(NetworkView* view, QPlainTextEdit* table, StepMode* steps);
+    RoutePreview(NetworkWindow* window, QPlainTextEdit* table, StepMode* steps);
 
     int shownRoute() const { return m_route; } // 0 while nothing is previewed
 

@@ -164,9 +164,8 @@ DijkstraWindow::DijkstraWindow(QWidget* parent)
     // used, so a replaced one answers the refusals too. The keys belong to the whole subwindow,
     // which keeps the focus itself when the frame comes back from a dialog.
     auto* steps = addDijkstraStepMode(
-        network(), this,
-        [this](QWidget* p, const QString& t, const QString& x) { m_messageBox(p, t, x); });
-    new RoutePreview(network(), m_detailTable, steps);
+        this, [this](QWidget* p, const QString& t, const QString& x) { m_messageBox(p, t, x); });
+    new RoutePreview(this, m_detailTable, steps);
 }
 
 void DijkstraWindow::buildControls()
@@ -204,8 +203,7 @@ void DijkstraWindow::buildControls()
     // keeps the 1001 updates of a run cheap.
     m_progressBar->setTextVisible(false);
 
-    m_runButton = makeButton(QStringLiteral("Command1"), QStringLiteral("&Proses..."),
-                             QRect(6480, 6360, 1215, 375));
+    m_runButton = makeRunButton(QRect(6480, 6360, 1215, 375));
     m_closeButton = makeButton(QStringLiteral("Command2"), QStringLiteral("&Keluar"),
                                QRect(7800, 6360, 1215, 375));
     connect(m_runButton, &QPushButton::clicked, this, &DijkstraWindow::runDijkstra);
@@ -400,11 +398,8 @@ void DijkstraWindow::runDijkstra()
     const LinkWeights weights = network()->weights();
 
     // A refused run changes nothing: every check comes before the first write.
-    const WeightVerdict verdict = checkWeights(weights);
-    if (verdict != WeightVerdict::Accepted) {
-        m_messageBox(this, toQString(kRefusalTitle), toQString(refusalMessage(verdict)));
+    if (!acceptWeights(weights, this, m_messageBox))
         return;
-    }
 
     // The hidden boxes h1 ... h17 show the totals; the choice compares the same texts, as shown.
     const RouteTotals totals = computeRouteTotals(weights, separator);
@@ -424,6 +419,7 @@ void DijkstraWindow::runDijkstra()
     m_resultStrip->arrange();
     if (!m_blinkTimer->isActive())
         m_blinkTimer->start();
+    emit runFinished();
 }
 
 void DijkstraWindow::showChosenRoute(int routeNumber, const LinkWeights& weights,

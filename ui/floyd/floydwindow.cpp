@@ -120,8 +120,7 @@ FloydWindow::FloydWindow(QWidget* parent)
     // A bar without a percentage, which also spares a repaint for every percent of the run.
     m_progressBar->setTextVisible(false);
 
-    m_runButton = makeButton(QStringLiteral("Command1"), QStringLiteral("&Proses..."),
-                             {5760, 6240, 1215, 375});
+    m_runButton = makeRunButton({5760, 6240, 1215, 375});
     m_closeButton =
         makeButton(QStringLiteral("Command2"), QStringLiteral("&Keluar"), {7080, 6240, 1215, 375});
     connect(m_runButton, &QPushButton::clicked, this, &FloydWindow::runFloyd);
@@ -144,7 +143,7 @@ FloydWindow::FloydWindow(QWidget* parent)
     m_classroom = installClassroomActions(this, network(), QStringLiteral("floyd"));
     m_classroom->addListings({{m_valueList, m_valueHeader, QStringLiteral("Matriks Nilai")},
                               {m_nodeList, m_nodeHeader, QStringLiteral("Matriks Simpul")}});
-    addFloydStepMode(network(), this, m_valueList, m_nodeList);
+    addFloydStepMode(this, m_valueList, m_nodeList, [this] { return m_runWeights; });
 }
 
 void FloydWindow::buildListingTabs()
@@ -256,6 +255,7 @@ void FloydWindow::runFloyd()
     const std::string separator = regionalDecimalSeparator();
     const LinkWeights weights = network()->weights();
     const FloydListing listing = listFloydMatrices(weights, separator);
+    m_runWeights = weights;
     m_classroom->setRunWeights(weights);
     const QStringList valueLines = toStringList(listing.valueLines);
     const QStringList nodeLines = toStringList(listing.nodeLines);
@@ -267,6 +267,7 @@ void FloydWindow::runFloyd()
 
     m_elapsedLabel->setText(toQString(elapsedText(start, now(), separator)));
     m_resultStrip->arrange();
+    emit runFinished();
 }
 
 // The total is the listing's own final value from node 1 to node 7, and the highlighted route is
