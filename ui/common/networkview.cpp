@@ -1,4 +1,5 @@
 #include "ui/common/networkview.h"
+#include "ui/common/palette.h"
 
 #include "ui/common/bgr.h"
 #include "ui/common/fontsizes.h"
@@ -46,9 +47,7 @@ NetworkView::NetworkView(const DrawingVariant& variant, QWidget* parent)
     }
     for (QLineEdit* box : m_boxes) {
         explainClippedText(box);
-        QPalette pal = box->palette();
-        pal.setColor(QPalette::Base, neutralBoxColor());
-        box->setPalette(pal);
+        setPaletteColour(box, {QPalette::Base}, neutralBoxColor());
     }
 }
 
@@ -87,10 +86,7 @@ template <typename Change> void NetworkView::change(Change&& change)
             continue;
         const QString& name = names[i];
         if (const int k = DrawingModel::weightBoxLink(i)) {
-            QLineEdit* box = weightBox(k);
-            QPalette pal = box->palette();
-            pal.setColor(QPalette::Base, now);
-            box->setPalette(pal);
+            setPaletteColour(weightBox(k), {QPalette::Base}, now);
         } else {
             update(elementRect(name));
         }

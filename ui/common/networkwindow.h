@@ -40,6 +40,11 @@ public:
     int widthTwips() const;
     int heightTwips() const;
 
+    // Places the window in the middle of the screen for its current size: the document area of
+    // the main window when it lives in one, the primary screen otherwise. The top-left corner
+    // never goes negative, so the title bar stays reachable on a small screen.
+    void centreOnScreen();
+
 signals:
     // What the features of a window follow, so that none has to look for the window's controls.
     // The run button was pressed: a run starts, or the weights are refused.
@@ -60,6 +65,10 @@ protected:
     QWidget* picture() const { return m_picture; }
 
     ClockReading now() const { return m_clock(); }
+
+    // The same for a window of @p outerWidthTwips x @p outerHeightTwips.
+    void centreOnScreen(int outerWidthTwips, int outerHeightTwips);
+    QSize screenSizeTwips() const;
 
     void setOuterSizeTwips(int width, int height);
     void setOuterWidthTwips(int width);

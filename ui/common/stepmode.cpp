@@ -6,6 +6,7 @@
 #include "ui/common/networklayout.h"
 #include "ui/common/networkview.h"
 #include "ui/common/networkwindow.h"
+#include "ui/common/palette.h"
 #include "ui/common/seams.h"
 #include "ui/common/twips.h"
 
@@ -110,10 +111,8 @@ void StepMode::buildPanel(QRect panelRect)
     m_panel->setAccessibleDescription(
         QStringLiteral("Kanan atau Spasi: langkah berikutnya; Kiri: sebelumnya; Home: pertama; "
                        "End: terakhir; Esc: keluar"));
-    QPalette pal = m_panel->palette();
-    pal.setColor(QPalette::Window, QColor(255, 255, 224));
-    pal.setColor(QPalette::WindowText, Qt::black);
-    m_panel->setPalette(pal);
+    setPaletteColour(m_panel, {QPalette::Window}, QColor(255, 255, 224));
+    setPaletteColour(m_panel, {QPalette::WindowText}, Qt::black);
 
     auto* layout = new QVBoxLayout(m_panel);
     layout->setContentsMargins(2, 2, 2, 2);

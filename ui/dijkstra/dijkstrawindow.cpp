@@ -7,21 +7,19 @@
 #include "ui/common/classroomactions.h"
 #include "ui/common/fontsizes.h"
 #include "ui/common/networkview.h"
+#include "ui/common/palette.h"
 #include "ui/common/progress.h"
 #include "ui/common/textfit.h"
 #include "ui/common/twips.h"
 #include "ui/common/utf8.h"
 #include "ui/dijkstra/dijkstrasteps.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QTimer>
 #include <algorithm>
@@ -94,23 +92,6 @@ QFont boldFont(const QFont& base, int pixelSize)
     return f;
 }
 
-void setForeColor(QWidget* w, const QColor& c)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, c);
-    p.setColor(QPalette::Text, c);
-    w->setPalette(p);
-}
-
-void setBackColor(QWidget* w, const QColor& c)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, c);
-    p.setColor(QPalette::Base, c);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
-}
-
 // A caption on a transparent background in the window's dark red.
 QLabel* makeCaption(QWidget* parent, const QString& name, const QString& text, int pixelSize)
 {
@@ -143,8 +124,6 @@ DijkstraWindow::DijkstraWindow(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmTrayeko"));
     setWindowTitle(QStringLiteral("Trayeko 2003"));
-    // Closing unloads: the next opening starts afresh with the defaults.
-    setAttribute(Qt::WA_DeleteOnClose);
 
     buildControls();
     buildDetailPanel();
@@ -341,30 +320,6 @@ bool DijkstraWindow::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return NetworkWindow::eventFilter(watched, event);
-}
-
-QSize DijkstraWindow::screenSizeTwips() const
-{
-    QSize pixels;
-    if (QMdiArea* area = mdiArea())
-        pixels = area->viewport()->size();
-    else if (QScreen* s = QGuiApplication::primaryScreen())
-        pixels = s->availableSize();
-    return {twips(pixels.width()), twips(pixels.height())};
-}
-
-void DijkstraWindow::centreOnScreen()
-{
-    centreOnScreen(widthTwips(), heightTwips());
-}
-
-void DijkstraWindow::centreOnScreen(int outerWidthTwips, int outerHeightTwips)
-{
-    const QSize screen = screenSizeTwips();
-    // Never above or left of the screen's corner, so the title bar stays within reach.
-    const int left = std::max(0, (screen.width() - outerWidthTwips) / 2);
-    const int top = std::max(0, (screen.height() - outerHeightTwips) / 2);
-    move(px(left), px(top));
 }
 
 void DijkstraWindow::blink()

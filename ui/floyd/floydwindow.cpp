@@ -7,6 +7,7 @@
 #include "ui/common/classroomactions.h"
 #include "ui/common/fontsizes.h"
 #include "ui/common/networkview.h"
+#include "ui/common/palette.h"
 #include "ui/common/programfonts.h"
 #include "ui/common/progress.h"
 #include "ui/common/seams.h"
@@ -184,10 +185,7 @@ QLabel* FloydWindow::makeColumnHeader(QWidget* page, const QString& objectName)
     auto* label = new QLabel(kColumnNumbers, page);
     label->setObjectName(objectName);
     label->setGeometry(pxRect(kHeaderTwips).translated(-pageOrigin(m_tabs)));
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, QColor(255, 128, 0));
-    label->setPalette(palette);
+    setPaletteColour(label, {QPalette::Window}, QColor(255, 128, 0), true);
     return label;
 }
 
@@ -201,9 +199,7 @@ QListWidget* FloydWindow::makeListing(QWidget* page, const QString& objectName)
     list->setTextElideMode(Qt::ElideNone);
     list->setUniformItemSizes(true);
     list->setItemDelegate(new ChangeDelegate(list));
-    QPalette palette = list->palette();
-    palette.setColor(QPalette::Base, QColor(255, 255, 192));
-    list->setPalette(palette);
+    setPaletteColour(list, {QPalette::Base}, QColor(255, 255, 192));
     return list;
 }
 
