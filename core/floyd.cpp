@@ -1,6 +1,7 @@
 #include "core/floyd.h"
 
 #include "core/numbertext.h"
+#include "core/routes.h"
 
 #include <utility>
 
@@ -231,8 +232,7 @@ FloydResult floydResult(const LinkWeights& weights, const FloydMatrices& final,
     result.directTotal = formatGeneral(weights[at(10)], decimalSeparator);
     result.viaFourTotal = formatGeneral(weights[at(3)] + weights[at(12)], decimalSeparator);
     const std::optional<double>& total = final.value[at(kStartNode)][at(kEndNode)];
-    result.caption =
-        "Total jarak = " + (total ? formatGeneral(*total, decimalSeparator) : std::string("~"));
+    result.caption = totalCaption(total, decimalSeparator);
     const std::vector<int> route = floydRoute(final, kStartNode, kEndNode);
     for (std::size_t n = 1; n + 1 < route.size(); ++n)
         result.innerNodes.push_back(route[n]);

@@ -146,9 +146,9 @@ std::string_view refusalMessage(WeightVerdict verdict)
     return {};
 }
 
-std::string totalCaption(double total, std::string_view decimalSeparator)
+std::string totalCaption(std::optional<double> total, std::string_view decimalSeparator)
 {
-    return "Total jarak = " + formatGeneral(total, decimalSeparator);
+    return "Total jarak = " + (total ? formatGeneral(*total, decimalSeparator) : std::string("~"));
 }
 
 std::string routeWeightsText(const CandidateRoute& route, const LinkWeights& weights,

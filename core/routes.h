@@ -62,8 +62,8 @@ std::string_view refusalMessage(WeightVerdict verdict);
 /// @brief Title of every refusal message box.
 inline constexpr std::string_view kRefusalTitle = "Input Salah";
 
-/// @brief "Total jarak = " followed by formatGeneral(total).
-std::string totalCaption(double total, std::string_view decimalSeparator = ".");
+/// @brief "Total jarak = " followed by formatGeneral(total), or by "~" where no route is known.
+std::string totalCaption(std::optional<double> total, std::string_view decimalSeparator = ".");
 
 /// @brief The weights of the route's links in travel order, joined by " --> ".
 std::string routeWeightsText(const CandidateRoute& route, const LinkWeights& weights,

@@ -34,8 +34,9 @@ public:
 
     struct Arc
     {
-        int to; ///< 0-based node index
         double weight;
+        int to;   ///< 0-based node index
+        int edge; ///< 0-based index of the edge in the list the graph was made from
     };
     /// @brief The arcs leaving the node with 0-based index @p node.
     std::span<const Arc> arcsFrom(std::size_t node) const
@@ -57,9 +58,27 @@ struct ShortestPathTree
     std::vector<int> previous;    ///< the node before it on its shortest route, 0 for none
 };
 
+/// @brief One round of Dijkstra's method: the node it settles and the state after it.
+struct DijkstraRound
+{
+    int settledNode = 0;             ///< the nearest unsettled node (the lower number wins a tie)
+    std::vector<double> distance;    ///< tentative distances after the round, node 1 first
+    std::vector<bool> settled;       ///< settled nodes after the round
+    std::vector<int> bestEdge;       ///< per node, 1 + index of the edge of its best route, 0 none
+    std::vector<int> improvingEdges; ///< 1 + index of each edge that lowered a distance, in order
+};
+
 /// @brief Dijkstra's method with a binary heap, from @p source (1 ... nodeCount; any other
-/// source reaches nothing). Weights must be non-negative.
-ShortestPathTree dijkstra(const Digraph& graph, int source);
+/// source reaches nothing). Of two nodes at the same distance the lower number is settled first.
+/// Weights must be non-negative. With @p rounds, each round (one settled node and the edges it
+/// relaxed) is recorded there as well, as a lesson shows it.
+ShortestPathTree dijkstra(const Digraph& graph, int source,
+                          std::vector<DijkstraRound>* rounds = nullptr);
+
+/// @brief Dijkstra's method round by round from @p source: the rounds that dijkstra() goes
+/// through. None when @p source is no node.
+std::vector<DijkstraRound> dijkstraRounds(int nodeCount, std::span<const WeightedEdge> edges,
+                                          int source);
 
 /// @brief The route the tree holds to @p target, as nodes from the tree's source to @p target;
 /// empty where @p target cannot be reached.
@@ -70,6 +89,9 @@ std::vector<int> routeTo(const ShortestPathTree& tree, int target);
 /// non-negative.
 std::vector<double> shortestDistances(int nodeCount, std::span<const WeightedEdge> edges,
                                       int source);
+
+/// @brief The demonstration network's links as edges: edge k - 1 is link k.
+std::array<WeightedEdge, kLinkCount> demoEdges(const LinkWeights& weights);
 
 /// @brief The shortest distances from node 1 over the demonstration network's links.
 std::array<double, kNodeCount> demoShortestDistances(const LinkWeights& weights);

@@ -2,6 +2,7 @@
 
 #include "core/numbertext.h"
 #include "core/routes.h"
+#include "core/shortestpath.h"
 
 #include <cmath>
 #include <cstring>
@@ -47,32 +48,21 @@ std::vector<DijkstraStep> dijkstraSteps(const LinkWeights& weights,
                                         std::string_view decimalSeparator)
 {
     std::vector<DijkstraStep> steps;
-    DijkstraStep state;
-    state.distance.fill(kUnreached);
-    state.distance[at(kStartNode)] = 0;
-    for (int round = 0; round < kNodeCount; ++round) {
-        int nearest = 0;
-        for (int v = 1; v <= kNodeCount; ++v)
-            if (!state.fixed[at(v)] && state.distance[at(v)] < kUnreached &&
-                (nearest == 0 || state.distance[at(v)] < state.distance[at(nearest)]))
-                nearest = v;
-        if (nearest == 0)
-            break;
-        state.fixedNode = nearest;
-        state.fixedDistance = state.distance[at(nearest)];
-        state.fixed[at(nearest)] = true;
-        state.improvements.clear();
-        for (const LinkInfo& link : demoLinks()) {
-            if (link.fromNode != nearest || state.fixed[at(link.toNode)])
-                continue;
-            const double candidate = state.fixedDistance + weights[at(link.number)];
-            if (candidate < state.distance[at(link.toNode)]) {
-                state.distance[at(link.toNode)] = candidate;
-                state.bestLink[at(link.toNode)] = link.number;
-                state.improvements.push_back({link.number, link.toNode, candidate});
-            }
+    // Edge k - 1 is link k, so the rounds name links by their numbers.
+    for (const DijkstraRound& round : dijkstraRounds(kNodeCount, demoEdges(weights), kStartNode)) {
+        DijkstraStep step;
+        step.fixedNode = round.settledNode;
+        step.fixedDistance = round.distance[at(round.settledNode)];
+        for (int v = 1; v <= kNodeCount; ++v) {
+            step.distance[at(v)] = round.distance[at(v)];
+            step.fixed[at(v)] = round.settled[at(v)];
+            step.bestLink[at(v)] = round.bestEdge[at(v)];
         }
-        steps.push_back(state);
+        for (int link : round.improvingEdges) {
+            const int node = demoLinks()[at(link)].toNode;
+            step.improvements.push_back({link, node, round.distance[at(node)]});
+        }
+        steps.push_back(std::move(step));
     }
 
     for (std::size_t s = 0; s < steps.size(); ++s) {

@@ -1,6 +1,7 @@
 #include "ui/common/networkview.h"
 #include "ui/common/twips.h"
 #include "ui/dijkstra/dijkstrawindow.h"
+#include "windowhost.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -91,18 +92,9 @@ struct Fixture
 };
 
 // A shown window in a document area of @p size, active so that keys reach it.
-struct Area
+struct Area : WindowHost<DijkstraWindow>
 {
-    explicit Area(QSize size = {1000, 800})
-    {
-        area.setFrameShape(QFrame::NoFrame);
-        area.resize(size);
-        area.addSubWindow(w);
-        area.show();
-        area.activateWindow();
-    }
-    QMdiArea area;
-    QPointer<DijkstraWindow> w = new DijkstraWindow;
+    explicit Area(QSize size = {1000, 800}) : WindowHost(size, true) {}
 };
 
 } // namespace
@@ -314,33 +306,6 @@ private slots:
         w->resize(px(6000), px(5000)); // dragged by the user
         w->toggleDetail();
         QCOMPARE(w->size(), QSize(px(11751), px(5000)));
-    }
-
-    void keys_data()
-    {
-        QTest::addColumn<QString>("focus");
-        QTest::addColumn<QKeyCombination>("key");
-        QTest::addColumn<bool>("runs"); // or closes
-        QTest::newRow("Return in j5") << "j5" << QKeyCombination(Qt::Key_Return) << true;
-        QTest::newRow("Enter in j14") << "j14" << (Qt::KeypadModifier | Qt::Key_Enter) << true;
-        QTest::newRow("Alt+P") << "j1" << (Qt::AltModifier | Qt::Key_P) << true;
-        QTest::newRow("Alt+K") << "j3" << (Qt::AltModifier | Qt::Key_K) << false;
-    }
-    void keys()
-    {
-        QFETCH(QString, focus);
-        QFETCH(QKeyCombination, key);
-        QFETCH(bool, runs);
-        Area a;
-        QVERIFY(QTest::qWaitForWindowActive(&a.area));
-        auto* box = a.w->findChild<QLineEdit*>(focus);
-        box->setFocus();
-        QTest::keyClick(box, key.key(), key.keyboardModifiers());
-        // An access key presses its button the way a click animates it, a moment later.
-        if (runs)
-            QTRY_COMPARE(a.w->findChild<QLabel*>("lbljmljarak")->text(), "Total jarak = 16");
-        else
-            QTRY_VERIFY(a.w.isNull()); // closing unloads
     }
 
     void tabVisitsButtonsThenBoxes()

@@ -97,8 +97,6 @@ private slots:
     void resultFollowsTheListing();
     void elapsedTextUsesInjectedClock_data();
     void elapsedTextUsesInjectedClock();
-    void keysPressTheButtons_data();
-    void keysPressTheButtons();
 };
 
 void Tst_floyd::cleanup()
@@ -282,39 +280,6 @@ void Tst_floyd::elapsedTextUsesInjectedClock()
     QCOMPARE(host.text("lbljmljarak"), "Total jarak = " + fraction);
     QCOMPARE(host.box("h1")->text(), fraction);
     QVERIFY(host.lines(1).at(1).endsWith(" " + fraction));
-}
-
-void Tst_floyd::keysPressTheButtons_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("modifiers");
-    QTest::addColumn<bool>("runs");
-    QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier) << true;
-    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true;
-    QTest::newRow("Alt+P") << int(Qt::Key_P) << int(Qt::AltModifier) << true;
-    QTest::newRow("Alt+K") << int(Qt::Key_K) << int(Qt::AltModifier) << false;
-}
-
-void Tst_floyd::keysPressTheButtons()
-{
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
-    QFETCH(bool, runs);
-    Host host;
-    QVERIFY(QTest::qWaitForWindowActive(&host.area));
-    QLineEdit* box = host.box("j5");
-    box->setFocus();
-    QVERIFY(QTest::qWaitFor([&] { return box->hasFocus(); }));
-
-    QTest::keyClick(box, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    if (runs) {
-        // An access key animates the click, so the run follows a moment later.
-        QTRY_COMPARE(host.list(1)->count(), 71);
-        QCOMPARE(host.text("lbljmljarak"), QString("Total jarak = 16"));
-    } else {
-        // Closing unloads the window; nothing of it survives for the next opening.
-        QTRY_VERIFY(host.window.isNull());
-    }
 }
 
 QTEST_MAIN(Tst_floyd)

@@ -20,6 +20,8 @@ private slots:
     void ignoresUnknownNames_data();
     void ignoresUnknownNames();
     void drawsEveryLinkFromItsNodeToItsNode();
+    void layersCoverTheResultUntilTakenAway_data();
+    void layersCoverTheResultUntilTakenAway();
 };
 
 void Tst_networkview::placesBoxesWithTheVariantsShift_data()
@@ -102,6 +104,40 @@ void Tst_networkview::drawsEveryLinkFromItsNodeToItsNode()
                 leaves || nearNode(line.from, link.fromNode) || nearNode(line.to, link.fromNode);
         QVERIFY2(leaves, qPrintable(toQString(picture.weightBox)));
     }
+}
+
+// Two modes over a run's result: the upper one shows, and taking both away in either order gives
+// back exactly the result, colours and description.
+void Tst_networkview::layersCoverTheResultUntilTakenAway_data()
+{
+    QTest::addColumn<bool>("previewFirst");
+    QTest::newRow("preview left first") << true;
+    QTest::newRow("steps left first") << false;
+}
+
+void Tst_networkview::layersCoverTheResultUntilTakenAway()
+{
+    QFETCH(bool, previewFirst);
+    NetworkView view(dijkstraDrawing());
+    view.highlightEnds();
+    view.highlightRoute(std::vector{3, 5}, std::vector{2, 7, 13});
+    QStringList result;
+    for (const QString& name : DrawingModel::elementNames())
+        result << view.elementColor(name).name();
+    view.setLayer(DrawingLayer::Steps, {{}, {}, {}, {}, "langkah", {}});
+    view.setLayer(DrawingLayer::Preview, {{4}, {3, 12}, Qt::green, Qt::green, "pratinjau", {}});
+    QCOMPARE(view.elementColor("lj2"), QColor(Qt::black)); // the steps cover the preview
+    QCOMPARE(view.elementColor("Shape7"), routeNodeColor());
+    QCOMPARE(view.accessibleDescription(), "langkah");
+    view.clearLayer(previewFirst ? DrawingLayer::Preview : DrawingLayer::Steps);
+    QCOMPARE(view.elementColor("lj12a"), previewFirst ? QColor(Qt::black) : QColor(Qt::green));
+    view.clearLayer(previewFirst ? DrawingLayer::Steps : DrawingLayer::Preview);
+    QStringList after;
+    for (const QString& name : DrawingModel::elementNames())
+        after << view.elementColor(name).name();
+    QCOMPARE(after, result);
+    QCOMPARE(view.accessibleDescription(), QString());
+    QCOMPARE(view.model().routeLinks(), QList<int>({2, 7, 13}));
 }
 
 QTEST_MAIN(Tst_networkview)

@@ -6,6 +6,7 @@
 #include "ui/dijkstra/dijkstrawindow.h"
 #include "ui/floyd/changedelegate.h"
 #include "ui/floyd/floydwindow.h"
+#include "windowhost.h"
 
 #include <QAction>
 #include <QLabel>
@@ -25,25 +26,16 @@ using Edits = QList<QPair<QString, QString>>; // box name, text typed into it
 namespace {
 
 // A tool window shown active in a document area, so that its keys work.
-template <typename Window> struct Host
+template <typename Window> struct Host : WindowHost<Window>
 {
-    Host()
-    {
-        area.resize(1200, 800);
-        area.addSubWindow(w);
-        area.show();
-        area.activateWindow();
-    }
-    template <typename T = QWidget> T* get(const QString& name)
-    {
-        return w->template findChild<T*>(name);
-    }
+    using WindowHost<Window>::w;
+    Host() : WindowHost<Window>({1200, 800}) {}
     StepMode* steps() { return w->network()->template findChild<StepMode*>(); }
-    QString explanation() { return get<QLabel>("stepExplanation")->text(); }
+    QString explanation() { return this->template get<QLabel>("stepExplanation")->text(); }
     void type(const Edits& edits)
     {
         for (const auto& [box, value] : edits)
-            get<QLineEdit>(box)->setText(value);
+            this->template get<QLineEdit>(box)->setText(value);
     }
     void key(Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); }
     // Everything of the window that step mode could touch: every colour of the drawing, every
@@ -64,8 +56,6 @@ template <typename Window> struct Host
             s << "focus " + focus->objectName();
         return s;
     }
-    QMdiArea area;
-    QPointer<Window> w = new Window;
 };
 
 } // namespace
@@ -267,6 +257,7 @@ private slots:
         h.get<QPushButton>("Command1")->setFocus();
         QCOMPARE(h.state(), result);
         table->setFocus(); // closing with a route drawn must not touch the gone drawing
+        QCOMPARE(view->elementColor("lj12a"), RoutePreview::lineColour());
     }
 };
 

@@ -1,4 +1,5 @@
 #include "ui/common/classroomactions.h"
+#include "ui/common/contextmenu.h"
 #include "ui/common/utf8.h"
 
 #include "core/floyd.h"
@@ -115,9 +116,8 @@ ClassroomActions::ClassroomActions(QMdiSubWindow* window, QWidget* menuTarget,
     m_print = makeAction(QStringLiteral("actCetak"), QStringLiteral("Cetak..."),
                          QKeySequence(Qt::CTRL | Qt::Key_P), &ClassroomActions::print);
 
-    menuTarget->setContextMenuPolicy(Qt::ActionsContextMenu);
+    addMenuEntries(menuTarget, MenuSection::Picture, {m_copyPicture, m_savePicture, m_print});
     for (QAction* action : {m_copyPicture, m_savePicture, m_print}) {
-        menuTarget->addAction(action);
         // The same action on the window makes its shortcut work wherever the focus is in it, and
         // in no other window. Not only on the client area: when the frame comes back from a
         // dialog, the MDI area gives the focus to the subwindow itself.
@@ -154,9 +154,7 @@ void ClassroomActions::addListings(const QList<Listing>& listings)
         auto* copy = new QAction(QStringLiteral("Salin teks"), this);
         copy->setObjectName(QStringLiteral("actSalinTeks%1").arg(i + 1));
         connect(copy, &QAction::triggered, this, [this, i] { copyListing(i); });
-        list->setContextMenuPolicy(Qt::ActionsContextMenu);
-        list->addAction(copy);
-        list->addAction(m_saveCsv);
+        addMenuEntries(list, MenuSection::Listing, {copy, m_saveCsv});
     }
 }
 

@@ -36,20 +36,16 @@ bool isNodeIndex(int elementIndex)
     return elementIndex < kNodeCount;
 }
 
-// An element is highlighted when it shows the colour that marks a route: blue for a node, red
-// for a link line. The start and end nodes are blue from the start, as on the screen.
+// An element is highlighted when the drawing shows it as part of the route on top: an inner node
+// or a link of the route, and the start and end nodes from the start, as on the screen.
 bool nodeHighlighted(const NetworkView& view, int node)
 {
-    return view.elementColor(QStringLiteral("Shape%1").arg(node)) == routeNodeColor();
+    return view.model().nodeOnRoute(node);
 }
 
 bool linkHighlighted(const NetworkView& view, const LinkInfo& link)
 {
-    const QColor red = routeColor();
-    for (const NamedLine& line : linkLayout(link.number).lines())
-        if (view.elementColor(toQString(line.name)) == red)
-            return true;
-    return false;
+    return view.model().routeLinks().contains(link.number);
 }
 
 // Geometry of the drawing in the view's pixels, shifted as the window's variant says.
@@ -352,10 +348,10 @@ void makeAccessible(NetworkView& view)
 
 QString highlightedRouteText(const NetworkView& view)
 {
+    const QList<int> routeLinks = view.model().routeLinks();
     QList<const LinkInfo*> lit;
-    for (const LinkInfo& link : demoLinks())
-        if (linkHighlighted(view, link))
-            lit << &link;
+    for (int k : routeLinks)
+        lit << &demoLinks()[size_t(k - 1)];
     if (lit.isEmpty())
         return QStringLiteral("Belum ada lintasan terpilih");
 
@@ -379,10 +375,7 @@ QString highlightedRouteText(const NetworkView& view)
             .arg(joinNumbers(nodes), joinNumbers(links));
 
     // Not one route from start to end: name what is red, so nothing is hidden.
-    QList<int> numbers;
-    for (const LinkInfo* link : lit)
-        numbers << link->number;
-    return QStringLiteral("Jalur disorot: %1").arg(joinNumbers(numbers));
+    return QStringLiteral("Jalur disorot: %1").arg(joinNumbers(routeLinks));
 }
 
 } // namespace trayeko::ui

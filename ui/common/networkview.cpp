@@ -1,4 +1,5 @@
 #include "ui/common/networkview.h"
+#include "ui/common/palette.h"
 
 #include "ui/common/bgr.h"
 #include "ui/common/fontsizes.h"
@@ -7,6 +8,7 @@
 #include "ui/common/twips.h"
 #include "ui/common/utf8.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QPaintEngine>
 #include <QPaintEvent>
@@ -17,15 +19,6 @@ namespace trayeko::ui {
 namespace {
 
 constexpr int kLinePenWidth = 2; // link lines and arrowhead strokes are two pixels wide
-
-// The link number of a weight box name "j1" ... "j14", or 0 for any other name.
-int boxNumber(const QString& name)
-{
-    if (!name.startsWith(QLatin1Char('j')))
-        return 0;
-    const int k = name.mid(1).toInt();
-    return k >= 1 && k <= kLinkCount && name == QLatin1Char('j') + QString::number(k) ? k : 0;
-}
 
 QFont pixelFont(const QFont& base, int pixelSize, bool bold)
 {
@@ -53,14 +46,10 @@ NetworkView::NetworkView(const DrawingVariant& variant, QWidget* parent)
                                  kWeightBoxWidth, kWeightBoxHeight}));
         m_boxes[size_t(link.number - 1)] = box;
     }
-    for (const NodeLayout& node : nodeLayouts())
-        m_colours.insert(toQString(node.shapeName), neutralNodeColor());
-    for (const LinkLayout& link : linkLayouts())
-        for (const NamedLine& line : link.lines())
-            m_colours.insert(toQString(line.name), neutralLineColor());
-    for (QLineEdit* box : m_boxes)
+    for (QLineEdit* box : m_boxes) {
         explainClippedText(box);
-    reset();
+        setPaletteColour(box, {QPalette::Base}, neutralBoxColor());
+    }
 }
 
 QLineEdit* NetworkView::weightBox(int k) const
@@ -82,69 +71,77 @@ void NetworkView::setDefaultWeights()
         weightBox(k)->setText(toQString(defaultWeightText(k)));
 }
 
-void NetworkView::highlightEnds()
+template <typename Change> void NetworkView::change(Change&& change)
 {
-    for (const int node : {kStartNode, kEndNode})
-        setElementColor(toQString(nodeLayouts()[size_t(node - 1)].shapeName), routeNodeColor());
+    const QStringList& names = DrawingModel::elementNames();
+    std::vector<QColor> before;
+    before.reserve(size_t(names.size()));
+    for (int i = 0; i < names.size(); ++i)
+        before.push_back(m_model.color(i));
+    const QString description = m_model.description();
+    const QString tip = m_model.toolTip();
+    change(m_model);
+    for (int i = 0; i < names.size(); ++i) {
+        const QColor now = m_model.color(i);
+        if (now == before[size_t(i)])
+            continue;
+        const QString& name = names[i];
+        if (const int k = DrawingModel::weightBoxLink(i)) {
+            setPaletteColour(weightBox(k), {QPalette::Base}, now);
+        } else {
+            update(elementRect(name));
+        }
+        emit elementColorChanged(name);
+    }
+    if (m_model.toolTip() != tip)
+        setToolTip(m_model.toolTip());
+    if (m_model.description() != description) {
+        setAccessibleDescription(m_model.description());
+        QAccessibleEvent described(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&described);
+    }
 }
 
-void NetworkView::highlightRoute(std::span<const int> innerNodes, std::span<const int> links,
-                                 const QColor& lineColor, const QColor& boxColor)
+void NetworkView::highlightEnds()
 {
-    reset();
-    for (int node : innerNodes)
-        setElementColor(toQString(nodeLayouts().at(size_t(node - 1)).shapeName), routeNodeColor());
-    for (int k : links)
-        for (const NamedLine& line : linkLayout(k).lines())
-            setElementColor(toQString(line.name), lineColor);
-    for (int k : links)
-        setBoxColor(k, boxColor);
+    change([](DrawingModel& m) { m.markEnds(); });
+}
+
+void NetworkView::highlightRoute(std::span<const int> innerNodes, std::span<const int> links)
+{
+    change([&](DrawingModel& m) {
+        m.showResult({{innerNodes.begin(), innerNodes.end()},
+                      {links.begin(), links.end()},
+                      routeColor(),
+                      routeColor(),
+                      {},
+                      {}});
+    });
+}
+
+void NetworkView::setLayer(DrawingLayer layer, RouteLook look)
+{
+    change([&](DrawingModel& m) { m.setLayer(layer, std::move(look)); });
+}
+
+void NetworkView::clearLayer(DrawingLayer layer)
+{
+    change([layer](DrawingModel& m) { m.clearLayer(layer); });
 }
 
 void NetworkView::setElementColor(const QString& name, const QColor& color)
 {
-    if (const int k = boxNumber(name)) {
-        setBoxColor(k, color);
-        return;
-    }
-    auto it = m_colours.find(name);
-    if (it == m_colours.end() || *it == color)
-        return;
-    *it = color;
-    update(elementRect(name));
-    emit elementColorChanged(name);
-}
-
-void NetworkView::setBoxColor(int k, const QColor& color)
-{
-    QLineEdit* box = m_boxes[size_t(k - 1)];
-    QPalette pal = box->palette();
-    if (pal.color(QPalette::Base) == color)
-        return;
-    pal.setColor(QPalette::Base, color);
-    box->setPalette(pal);
-    emit elementColorChanged(box->objectName());
+    change([&](DrawingModel& m) { m.paint(name, color); });
 }
 
 QColor NetworkView::elementColor(const QString& name) const
 {
-    if (const int k = boxNumber(name))
-        return m_boxes[size_t(k - 1)]->palette().color(QPalette::Base);
-    return m_colours.value(name);
+    return m_model.color(name);
 }
 
 void NetworkView::reset()
 {
-    const QColor pink = neutralNodeColor();
-    const QColor black = neutralLineColor();
-    for (const NodeLayout& node : nodeLayouts())
-        if (node.number != kStartNode && node.number != kEndNode)
-            setElementColor(toQString(node.shapeName), pink);
-    for (const LinkLayout& link : linkLayouts())
-        for (const NamedLine& line : link.lines())
-            setElementColor(toQString(line.name), black);
-    for (int k = 1; k <= kLinkCount; ++k)
-        setBoxColor(k, neutralBoxColor());
+    change([](DrawingModel& m) { m.clearResult(); });
 }
 
 QSize NetworkView::sizeHint() const
@@ -203,7 +200,7 @@ void NetworkView::paintEvent(QPaintEvent* event)
     // Link lines in their current colours, then the black arrowheads.
     for (const LinkLayout& link : linkLayouts()) {
         for (const NamedLine& line : link.lines()) {
-            p.setPen(QPen(m_colours.value(toQString(line.name)), kLinePenWidth, Qt::SolidLine,
+            p.setPen(QPen(m_model.color(toQString(line.name)), kLinePenWidth, Qt::SolidLine,
                           Qt::RoundCap));
             p.drawLine(pointPx(line.from, shift), pointPx(line.to, shift));
         }
@@ -219,7 +216,7 @@ void NetworkView::paintEvent(QPaintEvent* event)
         const QRectF circle =
             rectPx(node.circle, shift, kNodeDiameter, kNodeDiameter).adjusted(0.5, 0.5, -0.5, -0.5);
         p.setPen(QPen(Qt::black, 1));
-        p.setBrush(m_colours.value(toQString(node.shapeName)));
+        p.setBrush(m_model.color(toQString(node.shapeName)));
         p.drawEllipse(circle);
         p.setPen(Qt::white);
         p.drawText(rectPx(node.label, shift, kNumberLabelSize, kNumberLabelSize), Qt::AlignCenter,

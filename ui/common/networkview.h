@@ -1,10 +1,10 @@
 #pragma once
 
 #include "core/demonetwork.h"
+#include "ui/common/drawingmodel.h"
 #include "ui/common/networklayout.h"
 
 #include <QColor>
-#include <QHash>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -20,9 +20,10 @@ namespace trayeko::ui {
 // variant says.
 //
 // Windows work with it in the network's terms: weights in and out, a route to highlight by its
-// nodes and links, reset. The colour of every named element (Shape1 ... Shape7, lj1 ... lj14 with
-// lj10a/lj10b/lj12a/lj12b, j1 ... j14) also stays readable and settable by that name, for tests
-// and for assistive technology.
+// nodes and links, reset; features lay their own looks over that result as layers of the model
+// (model(), setLayer, clearLayer). The colour of every named element (Shape1 ... Shape7, lj1 ...
+// lj14 with lj10a/lj10b/lj12a/lj12b, j1 ... j14) also stays readable and settable by that name, for
+// tests and for assistive technology.
 class NetworkView final : public QWidget
 {
     Q_OBJECT
@@ -45,11 +46,15 @@ public:
     // Nodes 1 and 7 in the route colour, as every window shows them from its opening on.
     void highlightEnds();
 
-    // Resets the drawing, then shows a route: @p innerNodes blue, the lines and weight boxes of
-    // @p links red.
-    void highlightRoute(std::span<const int> innerNodes, std::span<const int> links,
-                        const QColor& lineColor = routeColor(),
-                        const QColor& boxColor = routeColor());
+    // The run's result: @p innerNodes blue, the lines and weight boxes of @p links red, the rest
+    // neutral.
+    void highlightRoute(std::span<const int> innerNodes, std::span<const int> links);
+
+    // Lays @p look over the result (or replaces the layer's previous look), or takes it away.
+    void setLayer(DrawingLayer layer, RouteLook look);
+    void clearLayer(DrawingLayer layer);
+
+    const DrawingModel& model() const { return m_model; }
 
     // The neutral colours: nodes 2 ... 6 pink, every link line black, boxes j1 ... j14 white.
     // Nodes 1 and 7, the arrowheads and the texts are left alone.
@@ -74,11 +79,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void setBoxColor(int k, const QColor& color);
+    // Changes the model and shows what changed: repaints, box colours, the texts, the signal.
+    template <typename Change> void change(Change&& change);
 
     DrawingVariant m_variant;
     std::array<QLineEdit*, kLinkCount> m_boxes{};
-    QHash<QString, QColor> m_colours;
+    DrawingModel m_model;
 };
 
 } // namespace trayeko::ui

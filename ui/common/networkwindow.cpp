@@ -4,13 +4,19 @@
 #include "ui/common/fontsizes.h"
 #include "ui/common/networkaccessible.h"
 #include "ui/common/networkview.h"
+#include "ui/common/palette.h"
 #include "ui/common/programfonts.h"
 #include "ui/common/twips.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
+#include <algorithm>
 
 namespace trayeko::ui {
 
@@ -35,18 +41,12 @@ NetworkWindow::NetworkWindow(const DrawingVariant& variant, const QString& banne
     m_client = new QWidget;
     m_client->setObjectName(QStringLiteral("client"));
     m_client->setFont(programFont(kPx825));
-    QPalette pal = m_client->palette();
-    pal.setColor(QPalette::Window, QColor(192, 192, 255));
-    m_client->setPalette(pal);
-    m_client->setAutoFillBackground(true);
+    setPaletteColour(m_client, {QPalette::Window}, QColor(192, 192, 255), true);
     setWidget(m_client);
 
     m_picture = new QWidget(m_client);
     m_picture->setObjectName(QStringLiteral("Picture1"));
-    QPalette white = m_picture->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    m_picture->setPalette(white);
-    m_picture->setAutoFillBackground(true);
+    setPaletteColour(m_picture, {QPalette::Window}, Qt::white, true);
     m_picture->setGeometry(pxRect({0, 0, pictureWidthTwips, kPictureHeight}));
 
     auto* image = new QLabel(m_picture);
@@ -59,6 +59,9 @@ NetworkWindow::NetworkWindow(const DrawingVariant& variant, const QString& banne
     m_network = new NetworkView(variant, m_client);
     m_network->move(px(kFrameLeft), px(kFrameTop));
     makeAccessible(*m_network);
+    for (int k = 1; k <= kLinkCount; ++k)
+        connect(m_network->weightBox(k), &QLineEdit::textEdited, this,
+                &NetworkWindow::weightsEdited);
 }
 
 NetworkWindow::~NetworkWindow() = default;
@@ -82,6 +85,30 @@ int NetworkWindow::widthTwips() const
 int NetworkWindow::heightTwips() const
 {
     return twips(height());
+}
+
+QSize NetworkWindow::screenSizeTwips() const
+{
+    QSize pixels;
+    if (QMdiArea* area = mdiArea())
+        pixels = area->viewport()->size();
+    else if (QScreen* s = QGuiApplication::primaryScreen())
+        pixels = s->availableSize();
+    return {twips(pixels.width()), twips(pixels.height())};
+}
+
+void NetworkWindow::centreOnScreen()
+{
+    centreOnScreen(widthTwips(), heightTwips());
+}
+
+void NetworkWindow::centreOnScreen(int outerWidthTwips, int outerHeightTwips)
+{
+    const QSize screen = screenSizeTwips();
+    // Never above or left of the screen's corner, so the title bar stays within reach.
+    const int left = std::max(0, (screen.width() - outerWidthTwips) / 2);
+    const int top = std::max(0, (screen.height() - outerHeightTwips) / 2);
+    move(px(left), px(top));
 }
 
 void NetworkWindow::setOuterSizeTwips(int width, int height)
@@ -118,10 +145,16 @@ QPushButton* NetworkWindow::makeButton(const QString& objectName, const QString&
     auto* button = new QPushButton(caption, m_client);
     button->setObjectName(objectName);
     button->setGeometry(pxRect(twipsRect));
-    QPalette pal = button->palette();
-    pal.setColor(QPalette::Button, QColor(128, 128, 255));
-    button->setPalette(pal);
+    setPaletteColour(button, {QPalette::Button}, QColor(128, 128, 255));
     button->setAutoDefault(false);
+    return button;
+}
+
+QPushButton* NetworkWindow::makeRunButton(QRect twipsRect)
+{
+    QPushButton* button =
+        makeButton(QStringLiteral("Command1"), QStringLiteral("&Proses..."), twipsRect);
+    connect(button, &QPushButton::pressed, this, &NetworkWindow::runStarting);
     return button;
 }
 
@@ -131,11 +164,8 @@ QLabel* NetworkWindow::makeResultLabel(const QString& objectName, QRect twipsRec
     auto* label = new QLabel(m_client);
     label->setObjectName(objectName);
     label->setGeometry(pxRect(twipsRect));
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::Window, background);
-    pal.setColor(QPalette::WindowText, text);
-    label->setPalette(pal);
-    label->setAutoFillBackground(true);
+    setPaletteColour(label, {QPalette::Window}, background, true);
+    setPaletteColour(label, {QPalette::WindowText}, text);
     QFont bold = label->font();
     bold.setBold(true);
     label->setFont(bold);

@@ -40,6 +40,20 @@ public:
     int widthTwips() const;
     int heightTwips() const;
 
+    // Places the window in the middle of the screen for its current size: the document area of
+    // the main window when it lives in one, the primary screen otherwise. The top-left corner
+    // never goes negative, so the title bar stays reachable on a small screen.
+    void centreOnScreen();
+
+signals:
+    // What the features of a window follow, so that none has to look for the window's controls.
+    // The run button was pressed: a run starts, or the weights are refused.
+    void runStarting();
+    // A run has shown its result.
+    void runFinished();
+    // The user has typed into a weight box.
+    void weightsEdited();
+
 protected:
     // Builds the client area with its background, the banner strip Picture1 (white, holding the
     // banner Image1 with @p bannerWord) and Frame1 at 120, 480 with the drawing of @p variant,
@@ -52,6 +66,10 @@ protected:
 
     ClockReading now() const { return m_clock(); }
 
+    // The same for a window of @p outerWidthTwips x @p outerHeightTwips.
+    void centreOnScreen(int outerWidthTwips, int outerHeightTwips);
+    QSize screenSizeTwips() const;
+
     void setOuterSizeTwips(int width, int height);
     void setOuterWidthTwips(int width);
 
@@ -61,6 +79,9 @@ protected:
 
     // A graphical-style button in the window's light blue, with an access key in its caption.
     QPushButton* makeButton(const QString& objectName, const QString& caption, QRect twipsRect);
+
+    // The run button "&Proses..." (Command1); pressing it announces runStarting.
+    QPushButton* makeRunButton(QRect twipsRect);
 
     // The opening state of the drawing: default weights, nodes 1 and 7 blue.
     void showDefaultNetwork();

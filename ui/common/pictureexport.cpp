@@ -1,4 +1,5 @@
 #include "ui/common/pictureexport.h"
+#include "ui/common/stepoverlay.h"
 #include "ui/common/programfonts.h"
 #include "ui/common/textfit.h"
 
@@ -85,7 +86,7 @@ void paintTree(QPainter& painter, QWidget* root, QWidget* widget)
     // The step marks leave the weight boxes out by a clip, which the SVG generator ignores:
     // painted before their siblings, the boxes cover them as on the screen.
     std::stable_partition(children.begin(), children.end(), [](QWidget* w) {
-        return w->inherits("QTabBar") || w->objectName() == u"stepOverlay";
+        return w->inherits("QTabBar") || qobject_cast<StepOverlay*>(w);
     });
     for (QWidget* child : children)
         paintTree(painter, root, child);

@@ -1,9 +1,12 @@
 #include "ui/common/stepmode.h"
+#include "ui/common/contextmenu.h"
 #include "ui/common/fontsizes.h"
 #include "ui/common/utf8.h"
 
 #include "ui/common/networklayout.h"
 #include "ui/common/networkview.h"
+#include "ui/common/networkwindow.h"
+#include "ui/common/palette.h"
 #include "ui/common/seams.h"
 #include "ui/common/twips.h"
 
@@ -13,8 +16,6 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QToolButton>
@@ -25,15 +26,7 @@ namespace trayeko::ui {
 
 QStringList drawingElementNames()
 {
-    QStringList names;
-    for (const NodeLayout& node : nodeLayouts())
-        names << toQString(node.shapeName);
-    for (const LinkLayout& link : linkLayouts()) {
-        for (const NamedLine& line : link.lines())
-            names << toQString(line.name);
-        names << toQString(link.weightBox);
-    }
-    return names;
+    return DrawingModel::elementNames();
 }
 
 QString marksDescription(const StepMarks& marks)
@@ -68,26 +61,18 @@ QString marksDescription(const StepMarks& marks)
     return parts.join(QLatin1Char(' '));
 }
 
-QAction* menuSeparator(QObject* parent)
+StepMode::StepMode(NetworkWindow* window, QRect panelRect, Source source)
+    : QObject(window->network()), m_view(window->network()), m_window(window),
+      m_source(std::move(source))
 {
-    auto* separator = new QAction(parent);
-    separator->setSeparator(true);
-    return separator;
-}
-
-StepMode::StepMode(NetworkView* view, QWidget* window, QRect panelRect, Source source)
-    : QObject(view), m_view(view), m_window(window), m_source(std::move(source))
-{
+    NetworkView* view = m_view;
     m_action = new QAction(QStringLiteral("Langkah demi langkah"), this);
     m_action->setObjectName(QStringLiteral("stepAction"));
     m_action->setShortcut(QKeySequence(Qt::Key_F10));
     m_action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     m_action->setToolTip(QStringLiteral("Menjalankan metode langkah demi langkah (F10)"));
     connect(m_action, &QAction::triggered, this, &StepMode::enter);
-    view->setContextMenuPolicy(Qt::ActionsContextMenu);
-    // Below the entries that are already in the menu, set apart from them.
-    view->addAction(menuSeparator(this));
-    view->addAction(m_action);
+    addMenuEntries(view, MenuSection::Steps, {m_action});
     window->addAction(m_action);
 
     m_overlay = new StepOverlay(view);
@@ -109,10 +94,8 @@ StepMode::StepMode(NetworkView* view, QWidget* window, QRect panelRect, Source s
 
     // The weights the steps were worked out for are gone once one is edited, and a run paints
     // its own result: either ends step mode first, so leaving never paints stale colours back.
-    for (int k = 1; k <= kLinkCount; ++k)
-        connect(view->weightBox(k), &QLineEdit::textEdited, this, &StepMode::leave);
-    if (auto* run = window->findChild<QPushButton*>(QStringLiteral("Command1")))
-        connect(run, &QPushButton::pressed, this, &StepMode::leave);
+    connect(window, &NetworkWindow::weightsEdited, this, &StepMode::leave);
+    connect(window, &NetworkWindow::runStarting, this, &StepMode::leave);
 }
 
 void StepMode::buildPanel(QRect panelRect)
@@ -128,10 +111,8 @@ void StepMode::buildPanel(QRect panelRect)
     m_panel->setAccessibleDescription(
         QStringLiteral("Kanan atau Spasi: langkah berikutnya; Kiri: sebelumnya; Home: pertama; "
                        "End: terakhir; Esc: keluar"));
-    QPalette pal = m_panel->palette();
-    pal.setColor(QPalette::Window, QColor(255, 255, 224));
-    pal.setColor(QPalette::WindowText, Qt::black);
-    m_panel->setPalette(pal);
+    setPaletteColour(m_panel, {QPalette::Window}, QColor(255, 255, 224));
+    setPaletteColour(m_panel, {QPalette::WindowText}, Qt::black);
 
     auto* layout = new QVBoxLayout(m_panel);
     layout->setContentsMargins(2, 2, 2, 2);
@@ -184,40 +165,17 @@ void StepMode::buildPanel(QRect panelRect)
     m_panel->hide();
 }
 
-void StepMode::saveDrawing()
-{
-    m_savedColours.clear();
-    for (const QString& name : drawingElementNames())
-        m_savedColours.insert(name, m_view->elementColor(name));
-    m_savedDescription = m_view->accessibleDescription();
-    m_savedToolTip = m_view->toolTip();
-}
-
-void StepMode::restoreDrawing()
-{
-    for (auto it = m_savedColours.cbegin(); it != m_savedColours.cend(); ++it)
-        m_view->setElementColor(it.key(), it.value());
-    m_view->setAccessibleDescription(m_savedDescription);
-    m_view->setToolTip(m_savedToolTip);
-}
-
 void StepMode::enter()
 {
     std::vector<StepFrame> frames = m_source ? m_source() : std::vector<StepFrame>{};
     if (frames.empty())
         return;
-    // Focus first: a preview that ends when its widget loses focus puts its colours back now,
-    // before they are saved.
     if (!m_active)
         m_savedFocus = QApplication::focusWidget();
     m_panel->show();
     m_panel->setFocus(Qt::OtherFocusReason);
-    if (!m_active)
-        saveDrawing();
     m_frames = std::move(frames);
     m_active = true;
-    // Only the start and end nodes keep their colour; the marks tell the rest.
-    m_view->reset();
     for (QShortcut* key : m_keys)
         key->setEnabled(true);
     m_overlay->raise();
@@ -239,7 +197,7 @@ void StepMode::leave()
     const bool focusInside = focus == m_panel || m_panel->isAncestorOf(focus);
     m_overlay->hide();
     m_panel->hide();
-    restoreDrawing();
+    m_view->clearLayer(DrawingLayer::Steps);
     m_frames.clear();
     m_explanation->clear();
     m_explanation->setAccessibleDescription({});
@@ -270,17 +228,18 @@ void StepMode::showStep(int index)
     const StepFrame& frame = m_frames[size_t(index)];
     m_overlay->setMarks(frame.marks);
     m_explanation->setText(frame.explanation);
+    // Only the start and end nodes keep their colour under the marks; the marks tell the rest.
     const QString marks = marksDescription(frame.marks);
-    m_view->setToolTip(frame.explanation + QLatin1Char('\n') + marks);
-    m_view->setAccessibleDescription(frame.explanation + QLatin1Char(' ') + marks);
+    RouteLook neutral;
+    neutral.description = frame.explanation + QLatin1Char(' ') + marks;
+    neutral.toolTip = frame.explanation + QLatin1Char('\n') + marks;
+    m_view->setLayer(DrawingLayer::Steps, std::move(neutral));
     m_explanation->setAccessibleDescription(frame.explanation);
     // Screen readers speak the new step without the user moving there.
     QAccessibleEvent described(m_explanation, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&described);
     QAccessibleEvent changed(m_explanation, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
-    QAccessibleEvent viewChanged(m_view, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&viewChanged);
     emit stepShown(index);
 }
 

@@ -3,7 +3,6 @@
 #include "ui/common/stepoverlay.h"
 
 #include <QColor>
-#include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QRect>
@@ -20,6 +19,7 @@ class QToolButton;
 namespace trayeko::ui {
 
 class NetworkView;
+class NetworkWindow;
 
 // One step as the drawing and the explanation show it.
 struct StepFrame
@@ -31,8 +31,9 @@ struct StepFrame
 // Step-by-step mode on a tool window's drawing: an action "Langkah demi langkah" (F10) in the
 // drawing's context menu starts it, the marks of the current step are painted over the drawing,
 // and a small panel inside the frame explains the step with buttons ◀ ▶. Right or Space steps
-// on, Left back, Home and End jump, Esc leaves. Leaving puts back every colour of the drawing;
-// nothing else of the window is touched. Editing a weight or starting a run leaves step mode.
+// on, Left back, Home and End jump, Esc leaves. Its look is a layer of the drawing, taken away on
+// leaving; nothing else of the window is touched. Editing a weight or starting a run leaves step
+// mode.
 class StepMode final : public QObject
 {
     Q_OBJECT
@@ -42,9 +43,9 @@ public:
     // source has told the user why).
     using Source = std::function<std::vector<StepFrame>()>;
 
-    // @p window is the tool window's client widget (where the keys work); @p panelRect is where
-    // the explanation sits inside the drawing, clear of nodes and weight boxes.
-    StepMode(NetworkView* view, QWidget* window, QRect panelRect, Source source);
+    // Works on the drawing of @p window, whose keys it answers; @p panelRect is where the
+    // explanation sits inside the drawing, clear of nodes and weight boxes.
+    StepMode(NetworkWindow* window, QRect panelRect, Source source);
 
     QAction* action() const { return m_action; }
     bool isActive() const { return m_active; }
@@ -67,8 +68,6 @@ signals:
 private:
     void nextOrPressFocusedButton();
     void buildPanel(QRect panelRect);
-    void saveDrawing();
-    void restoreDrawing();
 
     NetworkView* m_view;
     QWidget* m_window;
@@ -83,14 +82,8 @@ private:
     std::vector<StepFrame> m_frames;
     int m_current = 0;
     bool m_active = false;
-    QHash<QString, QColor> m_savedColours;
-    QString m_savedDescription;
-    QString m_savedToolTip;
     QPointer<QWidget> m_savedFocus;
 };
-
-// A separator for a context menu built from a widget's actions.
-QAction* menuSeparator(QObject* parent);
 
 // The names of every coloured element of the drawing: nodes, link lines and weight boxes.
 QStringList drawingElementNames();

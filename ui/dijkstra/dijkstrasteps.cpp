@@ -4,15 +4,13 @@
 #include "core/routes.h"
 #include "core/steps.h"
 #include "ui/common/networkview.h"
+#include "ui/common/networkwindow.h"
 #include "ui/common/twips.h"
 #include "ui/common/utf8.h"
 
-#include <QAccessible>
 #include <QEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTextBlock>
 
 namespace trayeko::ui {
 
@@ -45,22 +43,12 @@ std::vector<StepFrame> dijkstraFrames(const LinkWeights& weights, const std::str
     return frames;
 }
 
-StepMode* addDijkstraStepMode(NetworkView* view, QWidget* window, MessageBoxFn messageBox)
-{
-    return new StepMode(view, window, kPanelRect, [view, window, messageBox] {
-        const LinkWeights weights = view->weights();
-        if (refuseBadWeights(view, weights, window->window(), messageBox))
-            return std::vector<StepFrame>{};
-        return dijkstraFrames(weights, regionalDecimalSeparator());
-    });
-}
-
-bool refuseBadWeights(NetworkView* view, const LinkWeights& weights, QWidget* parent,
-                      const MessageBoxFn& messageBox)
+bool acceptWeights(NetworkView* view, const LinkWeights& weights, QWidget* parent,
+                   const MessageBoxFn& messageBox)
 {
     const WeightVerdict verdict = checkWeights(weights);
     if (verdict == WeightVerdict::Accepted)
-        return false;
+        return true;
     messageBox(parent, toQString(kRefusalTitle), toQString(refusalMessage(verdict)));
     // After the message, so that the box has the focus when the dialog gives it back. The
     // selection runs backwards, leaving the cursor at the start: a value too wide for its box
@@ -68,11 +56,21 @@ bool refuseBadWeights(NetworkView* view, const LinkWeights& weights, QWidget* pa
     QLineEdit* box = view->weightBox(refusedLink(weights));
     box->setFocus(Qt::OtherFocusReason);
     box->setSelection(int(box->text().size()), -int(box->text().size()));
-    return true;
+    return false;
 }
 
-RoutePreview::RoutePreview(NetworkView* view, QPlainTextEdit* table, StepMode* steps)
-    : QObject(table), m_view(view), m_table(table), m_steps(steps)
+StepMode* addDijkstraStepMode(NetworkWindow* window, MessageBoxFn messageBox)
+{
+    return new StepMode(window, kPanelRect, [window, messageBox] {
+        const LinkWeights weights = window->network()->weights();
+        if (!acceptWeights(window->network(), weights, window->window(), messageBox))
+            return std::vector<StepFrame>{};
+        return dijkstraFrames(weights, regionalDecimalSeparator());
+    });
+}
+
+RoutePreview::RoutePreview(NetworkWindow* window, QPlainTextEdit* table, StepMode* steps)
+    : QObject(table), m_view(window->network()), m_table(table), m_steps(steps)
 {
     setObjectName(QStringLiteral("routePreview"));
     table->installEventFilter(this);
@@ -87,8 +85,7 @@ RoutePreview::RoutePreview(NetworkView* view, QPlainTextEdit* table, StepMode* s
     }
     // A run paints its own result; the preview ends first so that it never paints stale colours
     // back, and starts again on the new table if the table keeps the focus.
-    if (auto* run = table->parentWidget()->findChild<QPushButton*>(QStringLiteral("Command1")))
-        connect(run, &QPushButton::pressed, this, &RoutePreview::end);
+    connect(window, &NetworkWindow::runStarting, this, &RoutePreview::end);
 }
 
 bool RoutePreview::eventFilter(QObject* watched, QEvent* event)
@@ -106,30 +103,26 @@ void RoutePreview::update()
 {
     if (!m_view || !m_table->hasFocus() || (m_steps && m_steps->isActive()))
         return;
-    const QTextBlock block = m_table->textCursor().block();
-    // Each line starts with its route's number, "9.   6     4 ...".
-    const QString text = block.text().trimmed();
-    const qsizetype dot = text.indexOf(QLatin1Char('.'));
-    const int route = dot > 0 ? text.left(dot).toInt() : 0;
-    if (route < 1 || route > kRouteCount) {
+    // Line k of the table is route k; before the first run the table is empty.
+    const bool listed = m_table->document()->blockCount() == kRouteCount;
+    const int route = listed ? m_table->textCursor().blockNumber() + 1 : 0;
+    if (route == 0) {
         end();
         return;
     }
     if (route == m_route)
         return;
-    if (m_route == 0) {
-        for (const QString& name : drawingElementNames())
-            m_saved.insert(name, m_view->elementColor(name));
-        m_savedDescription = m_view->accessibleDescription();
-    }
     m_route = route;
     const CandidateRoute& candidate = candidateRoute(route);
-    m_view->highlightRoute(candidate.innerNodes, candidate.links, lineColour(), boxColour());
-    m_view->setAccessibleDescription(QStringLiteral("Lintasan nomor %1 ditampilkan: simpul %2")
-                                         .arg(route)
-                                         .arg(toQString(candidate.nodeText)));
-    QAccessibleEvent described(m_view, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&described);
+    m_view->setLayer(DrawingLayer::Preview,
+                     {{candidate.innerNodes.begin(), candidate.innerNodes.end()},
+                      {candidate.links.begin(), candidate.links.end()},
+                      lineColour(),
+                      boxColour(),
+                      QStringLiteral("Lintasan nomor %1 ditampilkan: simpul %2")
+                          .arg(route)
+                          .arg(toQString(candidate.nodeText)),
+                      {}});
 }
 
 void RoutePreview::end()
@@ -137,12 +130,7 @@ void RoutePreview::end()
     if (m_route == 0 || !m_view)
         return;
     m_route = 0;
-    for (auto it = m_saved.cbegin(); it != m_saved.cend(); ++it)
-        m_view->setElementColor(it.key(), it.value());
-    m_saved.clear();
-    m_view->setAccessibleDescription(m_savedDescription);
-    QAccessibleEvent described(m_view, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&described);
+    m_view->clearLayer(DrawingLayer::Preview);
 }
 
 } // namespace trayeko::ui

@@ -21,15 +21,18 @@ class NetworkView;
 // improvements.
 std::vector<StepFrame> dijkstraFrames(const LinkWeights& weights, const std::string& separator);
 
-// Where a Dijkstra run refuses @p weights, says why through @p messageBox (parent @p parent) and
-// then gives the first refused weight box the focus with its text selected, so that what the
-// student types next replaces the bad text. True where the weights were refused.
-bool refuseBadWeights(NetworkView* view, const LinkWeights& weights, QWidget* parent,
-                      const MessageBoxFn& messageBox);
+class NetworkWindow;
+
+// The check of the weights before Dijkstra's method runs on them. Where they are refused, it says
+// why through @p messageBox (parent @p parent) and then gives the first refused weight box of
+// @p view the focus with its text selected, so that what the student types next replaces the
+// bad text; false then.
+bool acceptWeights(NetworkView* view, const LinkWeights& weights, QWidget* parent,
+                   const MessageBoxFn& messageBox);
 
 // Step mode for the Dijkstra window's drawing. It refuses the weights a run refuses, with the
-// same message through @p messageBox (parent @p window).
-StepMode* addDijkstraStepMode(NetworkView* view, QWidget* window, MessageBoxFn messageBox);
+// same message through @p messageBox.
+StepMode* addDijkstraStepMode(NetworkWindow* window, MessageBoxFn messageBox);
 
 // Draws the route of the detail table's line under the text cursor on the drawing, in green, while
 // the table has the focus; leaving the table puts the result's colours back.
@@ -38,7 +41,7 @@ class RoutePreview final : public QObject
     Q_OBJECT
 
 public:
-    RoutePreview(NetworkView* view, QPlainTextEdit* table, StepMode* steps);
+    RoutePreview(NetworkWindow* window, QPlainTextEdit* table, StepMode* steps);
 
     int shownRoute() const { return m_route; } // 0 while nothing is previewed
 
@@ -58,8 +61,6 @@ private:
     QPlainTextEdit* m_table;
     QPointer<StepMode> m_steps;
     int m_route = 0;
-    QHash<QString, QColor> m_saved;
-    QString m_savedDescription;
 };
 
 } // namespace trayeko::ui

@@ -8,21 +8,19 @@
 #include "ui/common/fontsizes.h"
 #include "ui/common/networkview.h"
 #include "ui/common/pictureexport.h"
+#include "ui/common/palette.h"
 #include "ui/common/progress.h"
 #include "ui/common/textfit.h"
 #include "ui/common/twips.h"
 #include "ui/common/utf8.h"
 #include "ui/dijkstra/dijkstrasteps.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QTimer>
 #include <algorithm>
@@ -95,23 +93,6 @@ QFont boldFont(const QFont& base, int pixelSize)
     return f;
 }
 
-void setForeColor(QWidget* w, const QColor& c)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, c);
-    p.setColor(QPalette::Text, c);
-    w->setPalette(p);
-}
-
-void setBackColor(QWidget* w, const QColor& c)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, c);
-    p.setColor(QPalette::Base, c);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
-}
-
 // A caption on a transparent background in the window's dark red.
 QLabel* makeCaption(QWidget* parent, const QString& name, const QString& text, int pixelSize)
 {
@@ -144,8 +125,6 @@ DijkstraWindow::DijkstraWindow(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmTrayeko"));
     setWindowTitle(QStringLiteral("Trayeko 2003"));
-    // Closing unloads: the next opening starts afresh with the defaults.
-    setAttribute(Qt::WA_DeleteOnClose);
 
     buildControls();
     buildDetailPanel();
@@ -165,9 +144,8 @@ DijkstraWindow::DijkstraWindow(QWidget* parent)
     // used, so a replaced one answers the refusals too. The keys belong to the whole subwindow,
     // which keeps the focus itself when the frame comes back from a dialog.
     auto* steps = addDijkstraStepMode(
-        network(), this,
-        [this](QWidget* p, const QString& t, const QString& x) { m_messageBox(p, t, x); });
-    new RoutePreview(network(), m_detailTable, steps);
+        this, [this](QWidget* p, const QString& t, const QString& x) { m_messageBox(p, t, x); });
+    new RoutePreview(this, m_detailTable, steps);
 }
 
 void DijkstraWindow::buildControls()
@@ -205,8 +183,7 @@ void DijkstraWindow::buildControls()
     // keeps the 1001 updates of a run cheap.
     m_progressBar->setTextVisible(false);
 
-    m_runButton = makeButton(QStringLiteral("Command1"), QStringLiteral("&Proses..."),
-                             QRect(6480, 6360, 1215, 375));
+    m_runButton = makeRunButton(QRect(6480, 6360, 1215, 375));
     m_closeButton = makeButton(QStringLiteral("Command2"), QStringLiteral("&Keluar"),
                                QRect(7800, 6360, 1215, 375));
     connect(m_runButton, &QPushButton::clicked, this, &DijkstraWindow::runDijkstra);
@@ -346,30 +323,6 @@ bool DijkstraWindow::eventFilter(QObject* watched, QEvent* event)
     return NetworkWindow::eventFilter(watched, event);
 }
 
-QSize DijkstraWindow::screenSizeTwips() const
-{
-    QSize pixels;
-    if (QMdiArea* area = mdiArea())
-        pixels = area->viewport()->size();
-    else if (QScreen* s = QGuiApplication::primaryScreen())
-        pixels = s->availableSize();
-    return {twips(pixels.width()), twips(pixels.height())};
-}
-
-void DijkstraWindow::centreOnScreen()
-{
-    centreOnScreen(widthTwips(), heightTwips());
-}
-
-void DijkstraWindow::centreOnScreen(int outerWidthTwips, int outerHeightTwips)
-{
-    const QSize screen = screenSizeTwips();
-    // Never above or left of the screen's corner, so the title bar stays within reach.
-    const int left = std::max(0, (screen.width() - outerWidthTwips) / 2);
-    const int top = std::max(0, (screen.height() - outerHeightTwips) / 2);
-    move(px(left), px(top));
-}
-
 void DijkstraWindow::blink()
 {
     const bool on = m_totalLabel->palette().color(QPalette::WindowText) == kBlinkOn;
@@ -404,7 +357,7 @@ void DijkstraWindow::runDijkstra()
     const LinkWeights weights = network()->weights();
 
     // A refused run changes nothing: every check comes before the first write.
-    if (refuseBadWeights(network(), weights, this, m_messageBox))
+    if (!acceptWeights(network(), weights, this, m_messageBox))
         return;
 
     // The hidden boxes h1 ... h17 show the totals; the choice compares the same texts, as shown.
@@ -425,6 +378,7 @@ void DijkstraWindow::runDijkstra()
     m_resultStrip->arrange();
     if (!m_blinkTimer->isActive())
         m_blinkTimer->start();
+    emit runFinished();
 }
 
 void DijkstraWindow::showChosenRoute(int routeNumber, const LinkWeights& weights,

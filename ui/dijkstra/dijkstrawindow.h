@@ -32,11 +32,6 @@ public:
 
     void setMessageBox(MessageBoxFn messageBox) { m_messageBox = std::move(messageBox); }
 
-    // Places the window in the middle of the screen for its current size: the document area of
-    // the main window when it lives in one, the primary screen otherwise. The top-left corner
-    // never goes negative, so the title bar stays reachable on a small screen.
-    void centreOnScreen();
-
     // One tick of m_blinkTimer: the total's text alternates between yellow and the label's own red
     // on the screen; from the first tick on, every picture of the window shows it yellow.
     void blink();
@@ -57,9 +52,6 @@ private:
     void buildTotalBoxes();
     void arrangeTabOrder();
     void open();
-
-    void centreOnScreen(int outerWidthTwips, int outerHeightTwips);
-    QSize screenSizeTwips() const;
 
     using RouteTotals = std::array<std::string, kRouteCount>;
     void showChosenRoute(int routeNumber, const LinkWeights& weights, const RouteTotals& totals,

@@ -3,7 +3,9 @@
 #include "core/floyd.h"
 #include "core/numbertext.h"
 #include "core/steps.h"
+#include "ui/common/contextmenu.h"
 #include "ui/common/networkview.h"
+#include "ui/common/networkwindow.h"
 #include "ui/common/seams.h"
 #include "ui/common/utf8.h"
 
@@ -39,15 +41,13 @@ std::vector<StepFrame> floydFrames(const NetworkView& view)
 
 } // namespace
 
-StepMode* addFloydStepMode(NetworkView* view, QWidget* window, QListWidget* values,
-                           QListWidget* nodes)
+StepMode* addFloydStepMode(NetworkWindow* window, QListWidget* values, QListWidget* nodes,
+                           std::function<std::optional<LinkWeights>()> listedWeights)
 {
-    auto* steps = new StepMode(view, window, kPanelRect, [view] { return floydFrames(*view); });
-    for (QListWidget* list : {values, nodes}) {
-        list->setContextMenuPolicy(Qt::ActionsContextMenu);
-        list->addAction(menuSeparator(steps));
-        list->addAction(steps->action());
-    }
+    NetworkView* view = window->network();
+    auto* steps = new StepMode(window, kPanelRect, [view] { return floydFrames(*view); });
+    for (QListWidget* list : {values, nodes})
+        addMenuEntries(list, MenuSection::Steps, {steps->action()});
     // Where the listings stood before step mode, to put them back afterwards, and whether they
     // list the weights being stepped through: after an edit without a run their blocks would
     // contradict the explanation, so they are left where they are.
@@ -55,12 +55,7 @@ StepMode* addFloydStepMode(NetworkView* view, QWidget* window, QListWidget* valu
     auto listsTheseWeights = std::make_shared<bool>(false);
     QObject::connect(steps, &StepMode::entered, steps, [=] {
         *saved = {values->verticalScrollBar()->value(), nodes->verticalScrollBar()->value()};
-        const auto lines =
-            listFloydMatrices(view->weights(), regionalDecimalSeparator()).valueLines;
-        bool same = values->count() == qsizetype(lines.size());
-        for (int i = 0; same && i < values->count(); ++i)
-            same = values->item(i)->text() == toQString(lines[size_t(i)]);
-        *listsTheseWeights = same;
+        *listsTheseWeights = listedWeights() == view->weights();
     });
     QObject::connect(steps, &StepMode::left, steps, [=] {
         values->verticalScrollBar()->setValue(saved->first);

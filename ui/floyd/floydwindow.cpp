@@ -7,6 +7,7 @@
 #include "ui/common/classroomactions.h"
 #include "ui/common/fontsizes.h"
 #include "ui/common/networkview.h"
+#include "ui/common/palette.h"
 #include "ui/common/programfonts.h"
 #include "ui/common/progress.h"
 #include "ui/common/seams.h"
@@ -120,8 +121,7 @@ FloydWindow::FloydWindow(QWidget* parent)
     // A bar without a percentage, which also spares a repaint for every percent of the run.
     m_progressBar->setTextVisible(false);
 
-    m_runButton = makeButton(QStringLiteral("Command1"), QStringLiteral("&Proses..."),
-                             {5760, 6240, 1215, 375});
+    m_runButton = makeRunButton({5760, 6240, 1215, 375});
     m_closeButton =
         makeButton(QStringLiteral("Command2"), QStringLiteral("&Keluar"), {7080, 6240, 1215, 375});
     connect(m_runButton, &QPushButton::clicked, this, &FloydWindow::runFloyd);
@@ -144,7 +144,7 @@ FloydWindow::FloydWindow(QWidget* parent)
     m_classroom = installClassroomActions(this, network(), QStringLiteral("floyd"));
     m_classroom->addListings({{m_valueList, m_valueHeader, QStringLiteral("Matriks Nilai")},
                               {m_nodeList, m_nodeHeader, QStringLiteral("Matriks Simpul")}});
-    addFloydStepMode(network(), this, m_valueList, m_nodeList);
+    addFloydStepMode(this, m_valueList, m_nodeList, [this] { return m_runWeights; });
 }
 
 void FloydWindow::buildListingTabs()
@@ -185,10 +185,7 @@ QLabel* FloydWindow::makeColumnHeader(QWidget* page, const QString& objectName)
     auto* label = new QLabel(kColumnNumbers, page);
     label->setObjectName(objectName);
     label->setGeometry(pxRect(kHeaderTwips).translated(-pageOrigin(m_tabs)));
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, QColor(255, 128, 0));
-    label->setPalette(palette);
+    setPaletteColour(label, {QPalette::Window}, QColor(255, 128, 0), true);
     return label;
 }
 
@@ -202,9 +199,7 @@ QListWidget* FloydWindow::makeListing(QWidget* page, const QString& objectName)
     list->setTextElideMode(Qt::ElideNone);
     list->setUniformItemSizes(true);
     list->setItemDelegate(new ChangeDelegate(list));
-    QPalette palette = list->palette();
-    palette.setColor(QPalette::Base, QColor(255, 255, 192));
-    list->setPalette(palette);
+    setPaletteColour(list, {QPalette::Base}, QColor(255, 255, 192));
     return list;
 }
 
@@ -256,6 +251,7 @@ void FloydWindow::runFloyd()
     const std::string separator = regionalDecimalSeparator();
     const LinkWeights weights = network()->weights();
     const FloydListing listing = listFloydMatrices(weights, separator);
+    m_runWeights = weights;
     m_classroom->setRunWeights(weights);
     const QStringList valueLines = toStringList(listing.valueLines);
     const QStringList nodeLines = toStringList(listing.nodeLines);
@@ -267,6 +263,7 @@ void FloydWindow::runFloyd()
 
     m_elapsedLabel->setText(toQString(elapsedText(start, now(), separator)));
     m_resultStrip->arrange();
+    emit runFinished();
 }
 
 // The total is the listing's own final value from node 1 to node 7, and the highlighted route is

@@ -39,6 +39,9 @@ public:
     // matrices, show the result and the elapsed time. It never yields to the event loop.
     void runFloyd();
 
+    // The weights the listings were worked out for; none before the first run.
+    const std::optional<LinkWeights>& runWeights() const { return m_runWeights; }
+
 private:
     void buildListingTabs();
     QListWidget* makeListing(QWidget* page, const QString& objectName);
@@ -60,6 +63,7 @@ private:
     std::array<QLineEdit*, 2> m_totalBoxes{};
     ClassroomActions* m_classroom = nullptr;
     std::optional<ResultStrip> m_resultStrip;
+    std::optional<LinkWeights> m_runWeights;
 };
 
 } // namespace trayeko::ui

@@ -163,9 +163,8 @@ template <class Window> void MainWindow::showToolWindow(QPointer<Window>& slot)
         slot.clear();
     }
     if (!slot) {
+        // Each window unloads itself on closing, so a fresh one starts from its defaults.
         slot = new Window(nullptr);
-        // Closing unloads: the window discards everything it shows.
-        slot->setAttribute(Qt::WA_DeleteOnClose);
         m_mdiArea->addSubWindow(slot);
     }
     if (slot->isMinimized())

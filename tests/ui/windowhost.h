@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QApplication>
+#include <QFrame>
+#include <QMdiArea>
+#include <QPointer>
+#include <QSize>
+#include <QString>
+
+// A tool window shown in a document area of @p size, the way the main window holds it, and made
+// active so that its keys reach it. Closing the window deletes it; `w` then becomes null.
+template <typename Window> struct WindowHost
+{
+    explicit WindowHost(QSize size = {1000, 800}, bool frameless = false)
+    {
+        if (frameless)
+            area.setFrameShape(QFrame::NoFrame);
+        area.resize(size);
+        area.addSubWindow(w);
+        area.show();
+        area.activateWindow();
+    }
+    template <typename T = QWidget> T* get(const QString& name)
+    {
+        return w->template findChild<T*>(name);
+    }
+    QMdiArea area;
+    QPointer<Window> w = new Window;
+};
