@@ -13,7 +13,8 @@
 # tar file in $TRAYEKO_FRESH_CACHE (default /var/cache/trayeko-fresh), beside the Debian packages
 # downloaded into it, so later runs skip the downloads. Each run unpacks a new copy, clones the
 # committed HEAD of this clone into it and removes it afterwards. The log is $TRAYEKO_FRESH_LOG
-# (default /tmp/trayeko-fresh.log); the last lines of a failure are printed.
+# (default /tmp/trayeko-fresh.log); the last lines of a failure are printed, and every failed
+# check of a failed test. With TRAYEKO_FRESH_KEEP=1 the system is left in place to look into.
 set -uo pipefail
 
 what=${1:-both}
@@ -30,12 +31,17 @@ root=$(mktemp -d /tmp/trayeko-fresh.XXXXXX)
 say() { printf 'fresh-debian.sh: %s\n' "$*"; }
 fail() {
     say "$*"
+    grep -E -A3 '^FAIL!' "$log" | head -n 40 | sed 's/^/    /'
     tail -n 25 "$log" | sed 's/^/    /'
     exit 1
 }
 
 cleanup() {
     local m
+    if [[ -n "${TRAYEKO_FRESH_KEEP:-}" ]]; then
+        say "kept the system in $root (TRAYEKO_FRESH_KEEP); unmount its proc, sys, dev and var/cache/apt/archives before removing it"
+        return
+    fi
     for m in var/cache/apt/archives dev/pts dev sys proc; do
         umount -l "$root/$m" 2>/dev/null
     done
