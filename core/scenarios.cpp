@@ -117,17 +117,6 @@ std::string floydReport(const FloydSide& side, std::string_view decimalSeparator
     return text;
 }
 
-void playProgress(ProgressBar& bar, int steps)
-{
-    bar.setVisible(true);
-    bar.setRange(0, steps);
-    // A 64-bit counter, so that a maximum at the top of the int range still ends the loop.
-    const std::int64_t last = bar.maximum();
-    for (std::int64_t i = bar.minimum(); i <= last; ++i)
-        bar.setValue(int(i));
-    bar.setVisible(false);
-}
-
 std::vector<int> runDijkstraScenario(int index, ComparisonView& view, const PreciseClock& clock,
                                      std::string_view decimalSeparator)
 {
@@ -135,7 +124,7 @@ std::vector<int> runDijkstraScenario(int index, ComparisonView& view, const Prec
     if (!s)
         return {};
     DijkstraSide side = searchDijkstraSide(index, clock);
-    playProgress(view.dijkstraBar(), s->dijkstraSteps);
+    view.playDijkstraProgress(s->dijkstraSteps);
     view.setDijkstraReport(dijkstraReport(*s, side, decimalSeparator));
     return std::move(side.route);
 }
@@ -148,7 +137,7 @@ std::vector<int> runFloydScenario(int index, ComparisonView& view, const Precise
         return {};
     std::vector<int> route = runDijkstraScenario(index, view, clock, decimalSeparator);
     const FloydSide side = searchFloydSide(index, clock);
-    playProgress(view.floydBar(), s->floydSteps);
+    view.playFloydProgress(s->floydSteps);
     view.setFloydReport(floydReport(side, decimalSeparator));
     return route;
 }

@@ -18,8 +18,8 @@ struct ComparisonScenario
     int nodeCount;
     std::uint64_t seed; ///< of generatedNetwork; chosen for the shortest distance a class knows
     std::string_view dijkstraLabel;
-    int dijkstraSteps; ///< the progress animations' lengths, played after each side's search
-    int floydSteps;
+    int dijkstraSteps; ///< the progress animations' lengths (values 0 ... steps), played after
+    int floydSteps;    ///< each side's search, outside its timed interval
 };
 
 inline constexpr int kScenarioCount = 5;
@@ -66,29 +66,14 @@ std::string dijkstraReport(const ComparisonScenario& scenario, const DijkstraSid
 /// searchTimeText; the Floyd report names no route.
 std::string floydReport(const FloydSide& side, std::string_view decimalSeparator = ".");
 
-/// @brief What the progress animation needs of a progress bar.
-class ProgressBar
-{
-public:
-    virtual ~ProgressBar() = default;
-    virtual void setVisible(bool visible) = 0;
-    virtual void setRange(int minimum, int maximum) = 0;
-    virtual int minimum() const = 0;
-    virtual int maximum() const = 0;
-    virtual void setValue(int value) = 0;
-};
-
-/// @brief Shows the bar, sets 0 ... steps, sets every value from minimum to maximum (steps + 1
-/// updates) and hides the bar again; never yields.
-void playProgress(ProgressBar& bar, int steps);
-
-/// @brief Where the comparison procedures write: two bars and two report boxes.
+/// @brief Where the comparison procedures write: two progress animations and two report boxes.
+/// The procedures only say how many updates an animation plays; playing them is the view's.
 class ComparisonView
 {
 public:
     virtual ~ComparisonView() = default;
-    virtual ProgressBar& dijkstraBar() = 0;
-    virtual ProgressBar& floydBar() = 0;
+    virtual void playDijkstraProgress(int updates) = 0;
+    virtual void playFloydProgress(int updates) = 0;
     virtual void setDijkstraReport(const std::string& text) = 0;
     virtual void setFloydReport(const std::string& text) = 0;
 };

@@ -2,6 +2,7 @@
 #include "ui/drawing/networklayout.h"
 #include "ui/drawing/networkview.h"
 #include "ui/floyd/floydwindow.h"
+#include "windowhost.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -27,26 +28,12 @@ const QColor kBlack(0, 0, 0);
 const QColor kWhite(255, 255, 255);
 
 // One Floyd window shown in a document area, the way the main window holds it.
-struct Host
+struct Host : WindowHost<FloydWindow>
 {
-    QMdiArea area;
-    QPointer<FloydWindow> window = new FloydWindow;
+    Host() : WindowHost({1000, 700}) {}
+    QPointer<FloydWindow>& window = w;
 
-    Host()
-    {
-        area.resize(1000, 700);
-        area.addSubWindow(window);
-        window->show();
-        area.show();
-    }
-
-    template <class T> T* get(const QString& name) const
-    {
-        auto* child = window->findChild<T*>(name);
-        if (!child)
-            qFatal("no control %s", qPrintable(name));
-        return child;
-    }
+    template <class T> T* get(const QString& name) const { return need<T>(name); }
     QLineEdit* box(const QString& name) const { return get<QLineEdit>(name); }
     QListWidget* list(int n) const { return get<QListWidget>(QStringLiteral("List%1").arg(n)); }
     QString text(const QString& label) const { return get<QLabel>(label)->text(); }

@@ -24,6 +24,14 @@ template <typename Window> struct WindowHost
     {
         return w->template findChild<T*>(name);
     }
+    // A control the test cannot do without: a missing one ends the program with its name.
+    template <typename T = QWidget> T* need(const QString& name) const
+    {
+        auto* child = w->template findChild<T*>(name);
+        if (!child)
+            qFatal("no control %s", qPrintable(name));
+        return child;
+    }
     QMdiArea area;
     QPointer<Window> w = new Window;
 };

@@ -128,14 +128,14 @@ public:
     {
     }
 
-    ProgressBar& dijkstraBar() override { return m_dijkstraBar; }
-    ProgressBar& floydBar() override { return m_floydBar; }
+    void playDijkstraProgress(int updates) override { playProgress(m_dijkstraBar, updates); }
+    void playFloydProgress(int updates) override { playProgress(m_floydBar, updates); }
     void setDijkstraReport(const std::string& text) override { showReport(m_dijkstraBox, text); }
     void setFloydReport(const std::string& text) override { showReport(m_floydBox, text); }
 
 private:
-    QtProgressBar m_dijkstraBar;
-    QtProgressBar m_floydBar;
+    QProgressBar* m_dijkstraBar;
+    QProgressBar* m_floydBar;
     QPlainTextEdit* m_dijkstraBox;
     QPlainTextEdit* m_floydBox;
 };

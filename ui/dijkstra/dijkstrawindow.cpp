@@ -3,6 +3,8 @@
 #include "core/clock.h"
 #include "core/numbertext.h"
 #include "core/shortestpath.h"
+#include "ui/dijkstra/detailpanel.h"
+#include "ui/dijkstra/dijkstralook.h"
 #include "ui/dijkstra/dijkstrasteps.h"
 #include "ui/drawing/networkview.h"
 #include "ui/export/classroomactions.h"
@@ -17,7 +19,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -29,34 +30,15 @@ namespace trayeko::ui {
 
 namespace {
 
-const QString kShowDetail = QStringLiteral("Tampilan Detail");
-const QString kHideDetail = QStringLiteral("Sembunyikan Detail");
-
 // The window as designed (client area); it opens centred for this size and then shrinks, so it
 // stands left of the centre.
 constexpr int kDesignedClientWidth = 11610;
 constexpr int kDesignedClientHeight = 6810;
-constexpr int kClosedWidth = 9225;
 constexpr int kOpenHeight = 7200;
 
-// The detail panel opens in 104 steps of 24 twips from 9279 to 11751; the label walks along.
-constexpr int kWidenStep = 24;
-constexpr int kWidenEnd = 2496;
-constexpr int kWidenBase = 9255;
-constexpr int kLabelBase = 7300;
-constexpr int kLabelClosedLeft = 7560;
-constexpr int kLabelTop = 120;
-constexpr int kLabelFirstLeft = 7650;
-// Right edges that the captions keep to: the drawing's frame while the panel is closed, the
-// panel's boxes while it is open.
-constexpr int kFrameRight = 9015;
-constexpr int kPanelLeft = 9120;
-constexpr int kPanelRight = 11535;
 // The route's weights on the drawing keep clear of the legend at its top right.
 constexpr int kRouteWeightsLeft = 120;
 constexpr int kLegendLeft = 7200;
-// A result box gives way this far before its text no longer fits whole.
-constexpr FitLimits kResultBoxLimits{8, 60};
 
 // The progress animation after a run: a fixed show, no measure of the work.
 constexpr int kProgressSteps = 1000;
@@ -80,38 +62,9 @@ constexpr AccessibleText kAccessibleTexts[] = {
     {"Label31", "Kepala kolom panjang lintasan terpendek L1 sampai L7"},
 };
 
-const QColor kDarkRed(128, 0, 0);
 const QColor kTotalBack(192, 0, 0);
 const QColor kTotalInitial(255, 255, 128);
 const QColor kBlinkOn(255, 255, 0);
-
-QFont boldFont(const QFont& base, int pixelSize)
-{
-    QFont f = base;
-    f.setPixelSize(pixelSize);
-    f.setBold(true);
-    return f;
-}
-
-// A caption on a transparent background in the window's dark red.
-QLabel* makeCaption(QWidget* parent, const QString& name, const QString& text, int pixelSize)
-{
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setFont(boldFont(l->font(), pixelSize));
-    setForeColor(l, kDarkRed);
-    return l;
-}
-
-QLineEdit* makeBox(QWidget* parent, const QString& name, QRect twipsRect)
-{
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(name);
-    e->setGeometry(pxRect(twipsRect));
-    // Reachable by mouse only: Tab passes them by.
-    e->setFocusPolicy(Qt::ClickFocus);
-    return e;
-}
 
 QString qs(const std::string& s)
 {
@@ -127,37 +80,27 @@ DijkstraWindow::DijkstraWindow(QWidget* parent)
     setWindowTitle(QStringLiteral("Trayeko 2003"));
 
     buildControls();
-    buildDetailPanel();
-    buildTotalBoxes();
+    m_detail = new DetailPanel(this, client(), picture());
     arrangeTabOrder();
     open();
     installClassroomActions(this, network(), QStringLiteral("dijkstra"));
 
     setAccessibleTexts(this, kAccessibleTexts);
-    for (int n = 1; n <= kNodeCount; ++n)
-        m_nodeLabels[size_t(n - 1)]->setAccessibleName(
-            QStringLiteral("Panjang lintasan terpendek ke simpul %1").arg(n));
-    for (int k = 1; k <= kRouteCount; ++k)
-        m_totalBoxes[size_t(k - 1)]->setAccessibleName(QStringLiteral("Total lintasan %1").arg(k));
 
     // Step mode (F10) and the detail table's route preview; the message box is looked up when
     // used, so a replaced one answers the refusals too. The keys belong to the whole subwindow,
     // which keeps the focus itself when the frame comes back from a dialog.
     auto* steps = addDijkstraStepMode(
         this, [this](QWidget* p, const QString& t, const QString& x) { m_messageBox(p, t, x); });
-    new RoutePreview(this, m_detailTable, steps);
+    m_detail->addRoutePreview(steps);
 }
 
 void DijkstraWindow::buildControls()
 {
     QWidget* area = client();
 
-    m_detailToggle = makeCaption(picture(), QStringLiteral("lbltabel"), kShowDetail, kPx825);
-    m_detailToggle->move(px(kLabelFirstLeft), px(kLabelTop));
-    narrowLabelToFit(m_detailToggle, px(kFrameRight - kLabelFirstLeft));
-    m_detailToggle->installEventFilter(this);
-    // The label answers the mouse only; from the keyboard Ctrl+D does the same and leaves the
-    // label's look alone.
+    // The detail toggle answers the mouse only; from the keyboard Ctrl+D does the same and leaves
+    // the label's look alone.
     auto* detailKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this, this,
                                     &DijkstraWindow::toggleDetail, Qt::WidgetWithChildrenShortcut);
     detailKey->setObjectName(QStringLiteral("detailShortcut"));
@@ -166,7 +109,7 @@ void DijkstraWindow::buildControls()
     m_routeWeightsLabel->setObjectName(QStringLiteral("lbljalur"));
     m_routeWeightsLabel->setFont(boldFont(m_routeWeightsLabel->font(), kPx975));
     setForeColor(m_routeWeightsLabel, Qt::white);
-    setBackColor(m_routeWeightsLabel, kDarkRed);
+    setBackColor(m_routeWeightsLabel, kDijkstraDarkRed);
     m_routeWeightsLabel->move(px(120), px(360));
     m_routeWeightsLabel->hide();
 
@@ -195,84 +138,6 @@ void DijkstraWindow::buildControls()
     connect(m_blinkTimer, &QTimer::timeout, this, &DijkstraWindow::blink);
 }
 
-void DijkstraWindow::buildDetailPanel()
-{
-    QWidget* area = client();
-
-    m_detailCaption =
-        makeCaption(area, QStringLiteral("Label27"), QStringLiteral("Jalur Pencarian"), kPx975);
-    m_detailCaption->setGeometry(pxRect({9480, 480, 1665, 240}));
-    m_detailCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-
-    m_detailTable = new QPlainTextEdit(area);
-    m_detailTable->setObjectName(QStringLiteral("Tabeldata"));
-    m_detailTable->setGeometry(pxRect({9120, 720, 2415, 3735}));
-    m_detailTable->setReadOnly(true);
-    m_detailTable->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_detailTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_detailTable->setTabChangesFocus(true);
-    m_detailTable->setFocusPolicy(Qt::StrongFocus);
-    setBackColor(m_detailTable, Qt::black);
-    setForeColor(m_detailTable, QColor(0, 255, 0));
-
-    m_routeNumberLabel =
-        makeCaption(area, QStringLiteral("lblnojalur"), QStringLiteral("Jalur"), kPx825);
-    m_routeNumberLabel->move(px(9120), px(4560));
-    narrowLabelToFit(m_routeNumberLabel, px(kPanelRight - kPanelLeft));
-
-    const QColor cyan(0, 255, 255);
-    m_routeWeightsBox = makeBox(area, QStringLiteral("txtjalur"), QRect(9120, 4800, 2415, 285));
-    m_routeWeightsBox->setReadOnly(true);
-    setBackColor(m_routeWeightsBox, cyan);
-
-    m_routeNodesCaption =
-        makeCaption(area, QStringLiteral("Label28"), QStringLiteral("Simpul yang dilalui"), kPx825);
-    m_routeNodesCaption->setGeometry(pxRect({9120, 5160, 1815, 255}));
-
-    m_routeNodesBox = makeBox(area, QStringLiteral("txtsimpul"), QRect(9120, 5400, 2415, 285));
-    m_routeNodesBox->setReadOnly(true);
-    setBackColor(m_routeNodesBox, cyan);
-
-    m_nodeLabelsCaption = makeCaption(area, QStringLiteral("Label30"),
-                                      QStringLiteral("Panjang lintasan terpendek"), kPx825);
-    m_nodeLabelsCaption->move(px(9120), px(5760));
-    narrowLabelToFit(m_nodeLabelsCaption, px(kPanelRight - kPanelLeft));
-
-    m_nodeLabelsHeader = new QLabel(QStringLiteral("  L1   L2    L3    L4   L5    L6   L7"), area);
-    m_nodeLabelsHeader->setObjectName(QStringLiteral("Label31"));
-    m_nodeLabelsHeader->setGeometry(pxRect({9120, 6015, 2415, 300}));
-    m_nodeLabelsHeader->setFrameShape(QFrame::Box);
-    m_nodeLabelsHeader->setLineWidth(1);
-    setBackColor(m_nodeLabelsHeader, QColor(192, 192, 192));
-
-    static constexpr std::array<int, kNodeCount> kLabelLefts{9120,  9460,  9810, 10150,
-                                                             10500, 10850, 11190};
-    for (int n = 0; n < kNodeCount; ++n) {
-        m_nodeLabels[size_t(n)] = makeBox(area, QStringLiteral("txtplt%1").arg(n + 1),
-                                          QRect(kLabelLefts[size_t(n)], 6240, 350, 285));
-        setBackColor(m_nodeLabels[size_t(n)], QColor(128, 255, 255));
-        explainClippedText(m_nodeLabels[size_t(n)]);
-    }
-    for (QLineEdit* box : {m_routeWeightsBox, m_routeNodesBox})
-        explainClippedText(box);
-    alignLastWord(m_nodeLabelsHeader, m_nodeLabels.back());
-}
-
-void DijkstraWindow::buildTotalBoxes()
-{
-    // Route totals are also written into boxes beyond the right edge, out of sight.
-    for (int k = 1; k <= kRouteCount; ++k) {
-        const int top = 240 * (k - 1);
-        m_totalBoxes[size_t(k - 1)] =
-            makeBox(client(), QStringLiteral("h%1").arg(k), QRect(12240, top, 375, 285));
-        auto* label =
-            new QLabel(k == 10 ? QStringLiteral("10") : QStringLiteral("h%1").arg(k), client());
-        label->setObjectName(QStringLiteral("Label%1").arg(k + 7));
-        label->setGeometry(pxRect({11880, top, 375, 255}));
-        m_totalBoxCaptions[size_t(k - 1)] = label;
-    }
-}
-
 void DijkstraWindow::arrangeTabOrder()
 {
     static constexpr std::array<int, kLinkCount> kBoxOrder{14, 13, 11, 12, 10, 9, 8,
@@ -285,7 +150,7 @@ void DijkstraWindow::arrangeTabOrder()
         QWidget::setTabOrder(previous, box);
         previous = box;
     }
-    QWidget::setTabOrder(previous, m_detailTable);
+    QWidget::setTabOrder(previous, m_detail->table());
 }
 
 void DijkstraWindow::open()
@@ -293,7 +158,7 @@ void DijkstraWindow::open()
     m_progressBar->hide();
     // The window is centred for its designed size when it is first placed (showEvent); only then
     // is "the screen" (the main window's document area) known.
-    setOuterSizeTwips(kClosedWidth, kOpenHeight);
+    setOuterSizeTwips(kClosedWidthTwips, kOpenHeight);
     setDefaultButton(m_runButton);
     showDefaultNetwork();
     m_blinkTimer->stop();
@@ -310,19 +175,6 @@ void DijkstraWindow::showEvent(QShowEvent* event)
     centreOnScreen(kDesignedClientWidth + frameWidth, kDesignedClientHeight + frameHeight);
 }
 
-bool DijkstraWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_detailToggle && event->type() == QEvent::MouseButtonRelease) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton &&
-            m_detailToggle->rect().contains(mouse->position().toPoint())) {
-            toggleDetail();
-            return true;
-        }
-    }
-    return NetworkWindow::eventFilter(watched, event);
-}
-
 void DijkstraWindow::blink()
 {
     const bool on = m_totalLabel->palette().color(QPalette::WindowText) == kBlinkOn;
@@ -334,20 +186,7 @@ void DijkstraWindow::blink()
 
 void DijkstraWindow::toggleDetail()
 {
-    if (m_detailToggle->text() == kShowDetail) {
-        m_detailToggle->setText(kHideDetail);
-        narrowLabelToFit(m_detailToggle, px(kPanelRight - (kLabelBase + kWidenEnd)));
-        for (int i = kWidenStep; i <= kWidenEnd; i += kWidenStep) {
-            setOuterWidthTwips(kWidenBase + i);
-            m_detailToggle->move(px(kLabelBase + i), px(kLabelTop));
-        }
-    } else {
-        m_detailToggle->setText(kShowDetail);
-        narrowLabelToFit(m_detailToggle, px(kFrameRight - kLabelFirstLeft));
-        m_detailToggle->move(px(kLabelClosedLeft), px(kLabelTop));
-        setOuterWidthTwips(kClosedWidth);
-    }
-    centreOnScreen();
+    m_detail->toggle();
 }
 
 void DijkstraWindow::runDijkstra()
@@ -362,15 +201,14 @@ void DijkstraWindow::runDijkstra()
 
     // The hidden boxes h1 ... h17 show the totals; the choice compares the same texts, as shown.
     const RouteTotals totals = computeRouteTotals(weights, separator);
-    for (size_t k = 0; k < totals.size(); ++k)
-        m_totalBoxes[k]->setText(qs(totals[k]));
+    m_detail->showTotals(totals);
     if (const auto chosen = selectShortestRoute(totals, separator))
         showChosenRoute(*chosen, weights, totals, separator);
 
     // A fixed animation after the result is on screen.
     playProgress(m_progressBar, kProgressSteps);
-    fillDetailTable(weights, totals, separator);
-    fillNodeLabels(weights, separator);
+    m_detail->showTable(qs(detailTableText(weights, totals, separator)));
+    m_detail->showShortestDistances(nodeLabelTexts(weights, separator));
 
     showRouteWeightsOnDrawing();
 
@@ -390,12 +228,8 @@ void DijkstraWindow::showChosenRoute(int routeNumber, const LinkWeights& weights
 
     network()->highlightRoute(route.innerNodes, route.links);
 
-    m_routeNodesBox->setText(toQString(route.nodeText));
-    m_routeWeightsBox->setText(qs(routeWeightsText(route, weights, separator)));
-    for (QLineEdit* box : {m_routeNodesBox, m_routeWeightsBox})
-        fitBoxText(box, client()->font(), kResultBoxLimits);
-    m_routeNumberLabel->setText(qs(routeNumberText(routeNumber)));
-    narrowLabelToFit(m_routeNumberLabel, px(kPanelRight - kPanelLeft));
+    m_detail->showRoute(routeNumber, toQString(route.nodeText),
+                        qs(routeWeightsText(route, weights, separator)));
 }
 
 // The weights of the chosen route over the drawing, as wide as their text: narrowed where they
@@ -406,26 +240,13 @@ void DijkstraWindow::showRouteWeightsOnDrawing()
     QLabel* label = m_routeWeightsLabel;
     const int room = px(kLegendLeft) - 2 * px(kRouteWeightsLeft);
     label->setWordWrap(false);
-    label->setText(m_routeWeightsBox->text());
+    label->setText(m_detail->routeWeights());
     narrowLabelToFit(label, room, kResultBoxLimits.minStretch);
     if (label->width() > room) {
         label->setWordWrap(true);
         label->resize(room, label->heightForWidth(room));
     }
     label->show();
-}
-
-void DijkstraWindow::fillDetailTable(const LinkWeights& weights, const RouteTotals& totals,
-                                     const std::string& separator)
-{
-    m_detailTable->setPlainText(qs(detailTableText(weights, totals, separator)));
-}
-
-void DijkstraWindow::fillNodeLabels(const LinkWeights& weights, const std::string& separator)
-{
-    const auto labels = nodeLabelTexts(weights, separator);
-    for (size_t n = 0; n < labels.size(); ++n)
-        m_nodeLabels[n]->setText(qs(labels[n]));
 }
 
 } // namespace trayeko::ui

@@ -12,17 +12,17 @@
 #include <string>
 
 class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QTimer;
 
 namespace trayeko::ui {
 
+class DetailPanel;
+
 // The Dijkstra window "Trayeko 2003": the drawn network with its weight boxes, the run that
 // evaluates the seventeen routes from node 1 to node 7 and highlights the shortest, the blinking
-// total, and the detail panel on the right that the window widens to show.
+// total, and the detail panel on the right (DetailPanel) that the window widens to show.
 class DijkstraWindow final : public NetworkWindow
 {
     Q_OBJECT
@@ -44,41 +44,24 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
-    void buildDetailPanel();
-    void buildTotalBoxes();
     void arrangeTabOrder();
     void open();
 
     using RouteTotals = std::array<std::string, kRouteCount>;
     void showChosenRoute(int routeNumber, const LinkWeights& weights, const RouteTotals& totals,
                          const std::string& separator);
-    void fillDetailTable(const LinkWeights& weights, const RouteTotals& totals,
-                         const std::string& separator);
     void showRouteWeightsOnDrawing();
-    void fillNodeLabels(const LinkWeights& weights, const std::string& separator);
 
-    QLabel* m_detailToggle = nullptr;
+    DetailPanel* m_detail = nullptr;
     QLabel* m_routeWeightsLabel = nullptr;
     QLabel* m_totalLabel = nullptr;
     QLabel* m_elapsedLabel = nullptr;
     QProgressBar* m_progressBar = nullptr;
     QPushButton* m_runButton = nullptr;
     QPushButton* m_closeButton = nullptr;
-    QLabel* m_detailCaption = nullptr;
-    QPlainTextEdit* m_detailTable = nullptr;
-    QLabel* m_routeNumberLabel = nullptr;
-    QLineEdit* m_routeWeightsBox = nullptr;
-    QLabel* m_routeNodesCaption = nullptr;
-    QLineEdit* m_routeNodesBox = nullptr;
-    QLabel* m_nodeLabelsCaption = nullptr;
-    QLabel* m_nodeLabelsHeader = nullptr;
-    std::array<QLineEdit*, kNodeCount> m_nodeLabels{};
-    std::array<QLineEdit*, kRouteCount> m_totalBoxes{};
-    std::array<QLabel*, kRouteCount> m_totalBoxCaptions{}; // Label8 ... Label24
     QTimer* m_blinkTimer = nullptr;
     std::optional<ResultStrip> m_resultStrip;
 

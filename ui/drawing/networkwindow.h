@@ -45,6 +45,9 @@ public:
     // never goes negative, so the title bar stays reachable on a small screen.
     void centreOnScreen();
 
+    // The outer width, frame included; a panel of the window widens it step by step.
+    void setOuterWidthTwips(int width);
+
 signals:
     // What the features of a window follow, so that none has to look for the window's controls.
     // The run button was pressed: a run starts, or the weights are refused.
@@ -71,7 +74,6 @@ protected:
     QSize screenSizeTwips() const;
 
     void setOuterSizeTwips(int width, int height);
-    void setOuterWidthTwips(int width);
 
     // Enter or Return anywhere in the window clicks @p button (Qt's default-button mechanism only
     // works in dialogs).

@@ -1,38 +1,19 @@
 #include "ui/widgets/progress.h"
 
 #include <QProgressBar>
+#include <cstdint>
 
 namespace trayeko::ui {
 
-void QtProgressBar::setVisible(bool visible)
-{
-    m_bar->setVisible(visible);
-}
-
-void QtProgressBar::setRange(int minimum, int maximum)
-{
-    m_bar->setRange(minimum, maximum);
-}
-
-int QtProgressBar::minimum() const
-{
-    return m_bar->minimum();
-}
-
-int QtProgressBar::maximum() const
-{
-    return m_bar->maximum();
-}
-
-void QtProgressBar::setValue(int value)
-{
-    m_bar->setValue(value);
-}
-
 void playProgress(QProgressBar* bar, int steps)
 {
-    QtProgressBar port(bar);
-    trayeko::playProgress(port, steps);
+    bar->setVisible(true);
+    bar->setRange(0, steps);
+    // A 64-bit counter, so that a maximum at the top of the int range still ends the loop.
+    const std::int64_t last = bar->maximum();
+    for (std::int64_t i = bar->minimum(); i <= last; ++i)
+        bar->setValue(int(i));
+    bar->setVisible(false);
 }
 
 } // namespace trayeko::ui

@@ -1,0 +1,218 @@
+#include "ui/dijkstra/detailpanel.h"
+
+#include "ui/dijkstra/dijkstralook.h"
+#include "ui/dijkstra/dijkstrasteps.h"
+#include "ui/drawing/networkwindow.h"
+#include "ui/support/fontsizes.h"
+#include "ui/support/palette.h"
+#include "ui/support/twips.h"
+#include "ui/support/utf8.h"
+#include "ui/widgets/textfit.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+
+namespace trayeko::ui {
+
+namespace {
+
+const QString kShowDetail = QStringLiteral("Tampilan Detail");
+const QString kHideDetail = QStringLiteral("Sembunyikan Detail");
+
+// The detail panel opens in 104 steps of 24 twips from 9279 to 11751; the label walks along.
+constexpr int kWidenStep = 24;
+constexpr int kWidenEnd = 2496;
+constexpr int kWidenBase = 9255;
+constexpr int kLabelBase = 7300;
+constexpr int kLabelClosedLeft = 7560;
+constexpr int kLabelTop = 120;
+constexpr int kLabelFirstLeft = 7650;
+// Right edges that the captions keep to: the drawing's frame while the panel is closed, the
+// panel's boxes while it is open.
+constexpr int kFrameRight = 9015;
+constexpr int kPanelLeft = 9120;
+constexpr int kPanelRight = 11535;
+
+// A caption on a transparent background in the window's dark red.
+QLabel* makeCaption(QWidget* parent, const QString& name, const QString& text, int pixelSize)
+{
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setFont(boldFont(l->font(), pixelSize));
+    setForeColor(l, kDijkstraDarkRed);
+    return l;
+}
+
+QLineEdit* makeBox(QWidget* parent, const QString& name, QRect twipsRect)
+{
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(name);
+    e->setGeometry(pxRect(twipsRect));
+    // Reachable by mouse only: Tab passes them by.
+    e->setFocusPolicy(Qt::ClickFocus);
+    return e;
+}
+
+} // namespace
+
+DetailPanel::DetailPanel(NetworkWindow* window, QWidget* client, QWidget* bannerStrip)
+    : QObject(window), m_window(window)
+{
+    setObjectName(QStringLiteral("detailPanel"));
+    m_toggle = makeCaption(bannerStrip, QStringLiteral("lbltabel"), kShowDetail, kPx825);
+    m_toggle->move(px(kLabelFirstLeft), px(kLabelTop));
+    narrowLabelToFit(m_toggle, px(kFrameRight - kLabelFirstLeft));
+    m_toggle->installEventFilter(this);
+    build(client);
+    buildTotalBoxes(client);
+}
+
+void DetailPanel::build(QWidget* client)
+{
+    auto* caption =
+        makeCaption(client, QStringLiteral("Label27"), QStringLiteral("Jalur Pencarian"), kPx975);
+    caption->setGeometry(pxRect({9480, 480, 1665, 240}));
+    caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    m_table = new QPlainTextEdit(client);
+    m_table->setObjectName(QStringLiteral("Tabeldata"));
+    m_table->setGeometry(pxRect({9120, 720, 2415, 3735}));
+    m_table->setReadOnly(true);
+    m_table->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_table->setTabChangesFocus(true);
+    m_table->setFocusPolicy(Qt::StrongFocus);
+    setBackColor(m_table, Qt::black);
+    setForeColor(m_table, QColor(0, 255, 0));
+
+    m_routeNumberLabel =
+        makeCaption(client, QStringLiteral("lblnojalur"), QStringLiteral("Jalur"), kPx825);
+    m_routeNumberLabel->move(px(9120), px(4560));
+    narrowLabelToFit(m_routeNumberLabel, px(kPanelRight - kPanelLeft));
+
+    const QColor cyan(0, 255, 255);
+    m_routeWeightsBox = makeBox(client, QStringLiteral("txtjalur"), QRect(9120, 4800, 2415, 285));
+    m_routeWeightsBox->setReadOnly(true);
+    setBackColor(m_routeWeightsBox, cyan);
+
+    auto* nodesCaption = makeCaption(client, QStringLiteral("Label28"),
+                                     QStringLiteral("Simpul yang dilalui"), kPx825);
+    nodesCaption->setGeometry(pxRect({9120, 5160, 1815, 255}));
+
+    m_routeNodesBox = makeBox(client, QStringLiteral("txtsimpul"), QRect(9120, 5400, 2415, 285));
+    m_routeNodesBox->setReadOnly(true);
+    setBackColor(m_routeNodesBox, cyan);
+
+    auto* labelsCaption = makeCaption(client, QStringLiteral("Label30"),
+                                      QStringLiteral("Panjang lintasan terpendek"), kPx825);
+    labelsCaption->move(px(9120), px(5760));
+    narrowLabelToFit(labelsCaption, px(kPanelRight - kPanelLeft));
+
+    auto* labelsHeader =
+        new QLabel(QStringLiteral("  L1   L2    L3    L4   L5    L6   L7"), client);
+    labelsHeader->setObjectName(QStringLiteral("Label31"));
+    labelsHeader->setGeometry(pxRect({9120, 6015, 2415, 300}));
+    labelsHeader->setFrameShape(QFrame::Box);
+    labelsHeader->setLineWidth(1);
+    setBackColor(labelsHeader, QColor(192, 192, 192));
+
+    static constexpr std::array<int, kNodeCount> kLabelLefts{9120,  9460,  9810, 10150,
+                                                             10500, 10850, 11190};
+    for (int n = 0; n < kNodeCount; ++n) {
+        m_nodeLabels[size_t(n)] = makeBox(client, QStringLiteral("txtplt%1").arg(n + 1),
+                                          QRect(kLabelLefts[size_t(n)], 6240, 350, 285));
+        setBackColor(m_nodeLabels[size_t(n)], QColor(128, 255, 255));
+        explainClippedText(m_nodeLabels[size_t(n)]);
+        m_nodeLabels[size_t(n)]->setAccessibleName(
+            QStringLiteral("Panjang lintasan terpendek ke simpul %1").arg(n + 1));
+    }
+    for (QLineEdit* box : {m_routeWeightsBox, m_routeNodesBox})
+        explainClippedText(box);
+    alignLastWord(labelsHeader, m_nodeLabels.back());
+}
+
+void DetailPanel::buildTotalBoxes(QWidget* client)
+{
+    for (int k = 1; k <= kRouteCount; ++k) {
+        const int top = 240 * (k - 1);
+        QLineEdit* box = makeBox(client, QStringLiteral("h%1").arg(k), QRect(12240, top, 375, 285));
+        box->setAccessibleName(QStringLiteral("Total lintasan %1").arg(k));
+        m_totalBoxes[size_t(k - 1)] = box;
+        auto* label =
+            new QLabel(k == 10 ? QStringLiteral("10") : QStringLiteral("h%1").arg(k), client);
+        label->setObjectName(QStringLiteral("Label%1").arg(k + 7));
+        label->setGeometry(pxRect({11880, top, 375, 255}));
+    }
+}
+
+void DetailPanel::addRoutePreview(StepMode* steps)
+{
+    new RoutePreview(m_window, m_table, steps);
+}
+
+bool DetailPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_toggle && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton &&
+            m_toggle->rect().contains(mouse->position().toPoint())) {
+            toggle();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void DetailPanel::toggle()
+{
+    if (m_toggle->text() == kShowDetail) {
+        m_toggle->setText(kHideDetail);
+        narrowLabelToFit(m_toggle, px(kPanelRight - (kLabelBase + kWidenEnd)));
+        for (int i = kWidenStep; i <= kWidenEnd; i += kWidenStep) {
+            m_window->setOuterWidthTwips(kWidenBase + i);
+            m_toggle->move(px(kLabelBase + i), px(kLabelTop));
+        }
+    } else {
+        m_toggle->setText(kShowDetail);
+        narrowLabelToFit(m_toggle, px(kFrameRight - kLabelFirstLeft));
+        m_toggle->move(px(kLabelClosedLeft), px(kLabelTop));
+        m_window->setOuterWidthTwips(kClosedWidthTwips);
+    }
+    m_window->centreOnScreen();
+}
+
+void DetailPanel::showRoute(int routeNumber, const QString& nodes, const QString& weights)
+{
+    m_routeNodesBox->setText(nodes);
+    m_routeWeightsBox->setText(weights);
+    for (QLineEdit* box : {m_routeNodesBox, m_routeWeightsBox})
+        fitBoxText(box, m_window->widget()->font(), kResultBoxLimits);
+    m_routeNumberLabel->setText(toQString(routeNumberText(routeNumber)));
+    narrowLabelToFit(m_routeNumberLabel, px(kPanelRight - kPanelLeft));
+}
+
+QString DetailPanel::routeWeights() const
+{
+    return m_routeWeightsBox->text();
+}
+
+void DetailPanel::showTable(const QString& text)
+{
+    m_table->setPlainText(text);
+}
+
+void DetailPanel::showShortestDistances(const std::array<std::string, kNodeCount>& texts)
+{
+    for (size_t n = 0; n < texts.size(); ++n)
+        m_nodeLabels[n]->setText(toQString(texts[n]));
+}
+
+void DetailPanel::showTotals(const std::array<std::string, kRouteCount>& totals)
+{
+    for (size_t k = 0; k < totals.size(); ++k)
+        m_totalBoxes[k]->setText(toQString(totals[k]));
+}
+
+} // namespace trayeko::ui
