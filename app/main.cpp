@@ -1,7 +1,7 @@
-#include "ui/common/artwork.h"
-#include "ui/common/programfonts.h"
-#include "ui/common/qttranslation.h"
 #include "ui/main/mainwindow.h"
+#include "ui/support/artwork.h"
+#include "ui/support/programfonts.h"
+#include "ui/support/qttranslation.h"
 
 #include <QApplication>
 #include <QScreen>

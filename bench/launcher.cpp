@@ -2,12 +2,12 @@
 // frame and of the Dijkstra window's drawing counts as "shown".
 #include "bench/drive.h"
 #include "bench/probe.h"
-#include "ui/common/artwork.h"
-#include "ui/common/networkview.h"
 #include "ui/compare/comparewindow.h"
 #include "ui/dijkstra/dijkstrawindow.h"
+#include "ui/drawing/networkview.h"
 #include "ui/floyd/floydwindow.h"
 #include "ui/main/mainwindow.h"
+#include "ui/support/artwork.h"
 
 #include <QApplication>
 #include <QMdiArea>

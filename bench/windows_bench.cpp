@@ -5,13 +5,13 @@
 // without suffix times the handler alone (what runs before the event loop gets control back);
 // "+paint" adds the event loop turn that lays out, paints and flushes what the handler changed.
 #include "bench/drive.h"
-#include "ui/common/artwork.h"
-#include "ui/common/networkview.h"
-#include "ui/common/stepmode.h"
 #include "ui/compare/comparewindow.h"
 #include "ui/dijkstra/dijkstrawindow.h"
+#include "ui/drawing/networkview.h"
 #include "ui/floyd/floydwindow.h"
 #include "ui/main/mainwindow.h"
+#include "ui/stepping/stepmode.h"
+#include "ui/support/artwork.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

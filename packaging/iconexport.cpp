@@ -6,7 +6,7 @@
 // creates <hicolor-dir>/scalable/apps/<icon-name>.svg and, for each size N,
 // <hicolor-dir>/<N>x<N>/apps/<icon-name>.png.
 
-#include "ui/common/artwork.h"
+#include "ui/support/artwork.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 // The exported icon files are the picture the windows show: each PNG pixel for pixel, and the
 // SVG, rendered by an SVG renderer, close to the pixmap of the same size.
 
-#include "ui/common/artwork.h"
+#include "ui/support/artwork.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,12 +1,12 @@
 #include "core/demonetwork.h"
-#include "ui/common/networkaccessible.h"
-#include "ui/common/networkview.h"
-#include "ui/common/twips.h"
 #include "ui/compare/comparewindow.h"
 #include "ui/compare/scenarionetworkview.h"
 #include "ui/dijkstra/dijkstrawindow.h"
+#include "ui/drawing/networkaccessible.h"
+#include "ui/drawing/networkview.h"
 #include "ui/floyd/floydwindow.h"
 #include "ui/main/mainwindow.h"
+#include "ui/support/twips.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -103,7 +103,8 @@ private slots:
         QTest::addColumn<WindowFactory>("make");
         QTest::addColumn<int>("minimumCount");
         QTest::addRow("Dijkstra") << WindowFactory(dijkstraWindow) << 17;
-        QTest::addRow("Floyd") << WindowFactory([] { return std::make_unique<FloydWindow>(); }) << 18;
+        QTest::addRow("Floyd") << WindowFactory([] { return std::make_unique<FloydWindow>(); })
+                               << 18;
         QTest::addRow("comparison")
             << WindowFactory([] { return std::make_unique<CompareWindow>(); }) << 5;
         QTest::addRow("growth chart") << WindowFactory([] {

@@ -1,12 +1,12 @@
 #include "core/floyd.h"
 #include "core/floydcsv.h"
 #include "core/steps.h"
-#include "ui/common/classroomactions.h"
-#include "ui/common/pictureexport.h"
-#include "ui/common/stepmode.h"
 #include "ui/dijkstra/dijkstrawindow.h"
+#include "ui/export/classroomactions.h"
+#include "ui/export/pictureexport.h"
 #include "ui/help/helpwindow.h"
 #include "ui/main/mainwindow.h"
+#include "ui/stepping/stepmode.h"
 
 #include <QAction>
 #include <QClipboard>

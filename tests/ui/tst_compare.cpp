@@ -1,7 +1,7 @@
 #include "core/scenarios.h"
-#include "ui/common/classroomactions.h"
 #include "ui/compare/comparewindow.h"
 #include "ui/compare/scenarionetworkview.h"
+#include "ui/export/classroomactions.h"
 
 #include <QAction>
 #include <QChart>
@@ -245,8 +245,9 @@ private slots:
 
         QTemporaryDir dir;
         auto* actions = chart->findChild<ClassroomActions*>();
-        actions->setSeams({[&](QWidget*, const QString&, const QString&, const QString&,
-                               QString*) { return dir.filePath("grafik"); },
+        actions->setSeams({[&](QWidget*, const QString&, const QString&, const QString&, QString*) {
+                               return dir.filePath("grafik");
+                           },
                            nullptr, nullptr});
         actions->saveCsvAction()->trigger();
         QFile file(dir.filePath("grafik.csv"));
@@ -262,7 +263,6 @@ private slots:
         QVERIFY(chart->measuring());
         delete chart;
     }
-
 
     void keluarClosesAndTheNextWindowStartsFresh()
     {

@@ -1,6 +1,6 @@
-#include "ui/common/networkview.h"
-#include "ui/common/twips.h"
 #include "ui/dijkstra/dijkstrawindow.h"
+#include "ui/drawing/networkview.h"
+#include "ui/support/twips.h"
 #include "windowhost.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "core/demonetwork.h"
-#include "ui/common/networklayout.h"
-#include "ui/common/networkview.h"
+#include "ui/drawing/networklayout.h"
+#include "ui/drawing/networkview.h"
 #include "ui/floyd/floydwindow.h"
 
 #include <QLabel>

@@ -1,9 +1,9 @@
-#include "ui/common/artwork.h"
-#include "ui/common/qttranslation.h"
 #include "ui/compare/comparewindow.h"
 #include "ui/dijkstra/dijkstrawindow.h"
 #include "ui/floyd/floydwindow.h"
 #include "ui/main/mainwindow.h"
+#include "ui/support/artwork.h"
+#include "ui/support/qttranslation.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,7 +1,7 @@
-#include "ui/common/networklayout.h"
-#include "ui/common/networkview.h"
-#include "ui/common/twips.h"
-#include "ui/common/utf8.h"
+#include "ui/drawing/networklayout.h"
+#include "ui/drawing/networkview.h"
+#include "ui/support/twips.h"
+#include "ui/support/utf8.h"
 
 #include <QLineEdit>
 #include <QtTest>

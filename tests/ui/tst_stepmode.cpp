@@ -1,11 +1,11 @@
 #include "core/demonetwork.h"
 #include "core/steps.h"
-#include "ui/common/networkview.h"
-#include "ui/common/stepmode.h"
 #include "ui/dijkstra/dijkstrasteps.h"
 #include "ui/dijkstra/dijkstrawindow.h"
+#include "ui/drawing/networkview.h"
 #include "ui/floyd/changedelegate.h"
 #include "ui/floyd/floydwindow.h"
+#include "ui/stepping/stepmode.h"
 #include "windowhost.h"
 
 #include <QAction>

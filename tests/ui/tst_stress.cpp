@@ -8,13 +8,13 @@
 
 #include "core/demonetwork.h"
 #include "core/numbertext.h"
-#include "ui/common/networklayout.h"
-#include "ui/common/networkview.h"
-#include "ui/common/utf8.h"
 #include "ui/compare/comparewindow.h"
 #include "ui/dijkstra/dijkstrawindow.h"
+#include "ui/drawing/networklayout.h"
+#include "ui/drawing/networkview.h"
 #include "ui/floyd/floydwindow.h"
 #include "ui/main/mainwindow.h"
+#include "ui/support/utf8.h"
 
 #include <QAction>
 #include <QComboBox>

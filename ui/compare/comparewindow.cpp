@@ -1,17 +1,17 @@
 #include "ui/compare/comparewindow.h"
 
 #include "core/scenarios.h"
-#include "ui/common/accessibletexts.h"
-#include "ui/common/bgr.h"
-#include "ui/common/classroomactions.h"
-#include "ui/common/fontsizes.h"
-#include "ui/common/programfonts.h"
-#include "ui/common/progress.h"
-#include "ui/common/seams.h"
-#include "ui/common/textfit.h"
-#include "ui/common/twips.h"
-#include "ui/common/utf8.h"
 #include "ui/compare/scenarionetworkview.h"
+#include "ui/export/classroomactions.h"
+#include "ui/support/accessibletexts.h"
+#include "ui/support/bgr.h"
+#include "ui/support/fontsizes.h"
+#include "ui/support/programfonts.h"
+#include "ui/support/seams.h"
+#include "ui/support/twips.h"
+#include "ui/support/utf8.h"
+#include "ui/widgets/progress.h"
+#include "ui/widgets/textfit.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,9 +1,9 @@
 #include "ui/compare/growthchartwindow.h"
 
-#include "ui/common/accessibletexts.h"
-#include "ui/common/classroomactions.h"
-#include "ui/common/seams.h"
-#include "ui/common/utf8.h"
+#include "ui/export/classroomactions.h"
+#include "ui/support/accessibletexts.h"
+#include "ui/support/seams.h"
+#include "ui/support/utf8.h"
 
 #include <QAction>
 #include <QChart>

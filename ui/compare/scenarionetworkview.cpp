@@ -2,9 +2,9 @@
 
 #include "core/numbertext.h"
 #include "core/scenarios.h"
-#include "ui/common/classroomactions.h"
-#include "ui/common/networklayout.h"
-#include "ui/common/utf8.h"
+#include "ui/drawing/networklayout.h"
+#include "ui/export/classroomactions.h"
+#include "ui/support/utf8.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -3,10 +3,10 @@
 #include "core/numbertext.h"
 #include "core/routes.h"
 #include "core/steps.h"
-#include "ui/common/networkview.h"
-#include "ui/common/networkwindow.h"
-#include "ui/common/twips.h"
-#include "ui/common/utf8.h"
+#include "ui/drawing/networkview.h"
+#include "ui/drawing/networkwindow.h"
+#include "ui/support/twips.h"
+#include "ui/support/utf8.h"
 
 #include <QEvent>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/demonetwork.h"
-#include "ui/common/seams.h"
-#include "ui/common/stepmode.h"
+#include "ui/stepping/stepmode.h"
+#include "ui/support/seams.h"
 
 #include <QObject>
 #include <QPointer>

@@ -2,9 +2,9 @@
 
 #include "core/demonetwork.h"
 #include "core/routes.h"
-#include "ui/common/networkwindow.h"
-#include "ui/common/resultstrip.h"
-#include "ui/common/seams.h"
+#include "ui/drawing/networkwindow.h"
+#include "ui/support/seams.h"
+#include "ui/widgets/resultstrip.h"
 
 #include <QSize>
 #include <array>

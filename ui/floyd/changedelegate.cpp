@@ -1,9 +1,9 @@
 #include "ui/floyd/changedelegate.h"
 
 #include "core/steps.h"
-#include "ui/common/pictureexport.h"
-#include "ui/common/seams.h"
-#include "ui/common/utf8.h"
+#include "ui/export/pictureexport.h"
+#include "ui/support/seams.h"
+#include "ui/support/utf8.h"
 
 #include <QApplication>
 #include <QListWidget>

@@ -3,11 +3,11 @@
 #include "core/floyd.h"
 #include "core/numbertext.h"
 #include "core/steps.h"
-#include "ui/common/contextmenu.h"
-#include "ui/common/networkview.h"
-#include "ui/common/networkwindow.h"
-#include "ui/common/seams.h"
-#include "ui/common/utf8.h"
+#include "ui/drawing/networkview.h"
+#include "ui/drawing/networkwindow.h"
+#include "ui/support/contextmenu.h"
+#include "ui/support/seams.h"
+#include "ui/support/utf8.h"
 
 #include <QLineEdit>
 #include <QListWidget>

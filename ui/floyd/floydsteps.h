@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/demonetwork.h"
-#include "ui/common/stepmode.h"
+#include "ui/stepping/stepmode.h"
 
 #include <optional>
 

@@ -1,21 +1,22 @@
 #include "ui/floyd/floydwindow.h"
+#include "ui/floyd/floydlistings.h"
 
 #include "core/clock.h"
 #include "core/floyd.h"
 #include "core/steps.h"
-#include "ui/common/accessibletexts.h"
-#include "ui/common/classroomactions.h"
-#include "ui/common/fontsizes.h"
-#include "ui/common/networkview.h"
-#include "ui/common/palette.h"
-#include "ui/common/programfonts.h"
-#include "ui/common/progress.h"
-#include "ui/common/seams.h"
-#include "ui/common/textfit.h"
-#include "ui/common/twips.h"
-#include "ui/common/utf8.h"
+#include "ui/drawing/networkview.h"
+#include "ui/export/classroomactions.h"
 #include "ui/floyd/changedelegate.h"
 #include "ui/floyd/floydsteps.h"
+#include "ui/support/accessibletexts.h"
+#include "ui/support/fontsizes.h"
+#include "ui/support/palette.h"
+#include "ui/support/programfonts.h"
+#include "ui/support/seams.h"
+#include "ui/support/twips.h"
+#include "ui/support/utf8.h"
+#include "ui/widgets/progress.h"
+#include "ui/widgets/textfit.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -142,8 +143,11 @@ FloydWindow::FloydWindow(QWidget* parent)
     // The picture and listing entries come first in the context menus, step mode below them,
     // as in the Dijkstra window.
     m_classroom = installClassroomActions(this, network(), QStringLiteral("floyd"));
-    m_classroom->addListings({{m_valueList, m_valueHeader, QStringLiteral("Matriks Nilai")},
-                              {m_nodeList, m_nodeHeader, QStringLiteral("Matriks Simpul")}});
+    const QList<ClassroomActions::Listing> listings{
+        {m_valueList, m_valueHeader, QStringLiteral("Matriks Nilai")},
+        {m_nodeList, m_nodeHeader, QStringLiteral("Matriks Simpul")}};
+    m_classroom->addListings(listings,
+                             floydListingContents(listings, [this] { return m_runWeights; }));
     addFloydStepMode(this, m_valueList, m_nodeList, [this] { return m_runWeights; });
 }
 
@@ -252,7 +256,7 @@ void FloydWindow::runFloyd()
     const LinkWeights weights = network()->weights();
     const FloydListing listing = listFloydMatrices(weights, separator);
     m_runWeights = weights;
-    m_classroom->setRunWeights(weights);
+    m_classroom->setListingsReady();
     const QStringList valueLines = toStringList(listing.valueLines);
     const QStringList nodeLines = toStringList(listing.nodeLines);
     fitListingFont(valueLines + nodeLines);

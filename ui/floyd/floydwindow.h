@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/demonetwork.h"
-#include "ui/common/networkwindow.h"
-#include "ui/common/resultstrip.h"
+#include "ui/drawing/networkwindow.h"
+#include "ui/widgets/resultstrip.h"
 
 #include <QStringList>
 #include <array>

@@ -1,14 +1,14 @@
 #include "ui/main/mainwindow.h"
 
-#include "ui/common/accessibletexts.h"
-#include "ui/common/artwork.h"
-#include "ui/common/fontsizes.h"
-#include "ui/common/twips.h"
 #include "ui/compare/comparewindow.h"
 #include "ui/dijkstra/dijkstrawindow.h"
 #include "ui/floyd/floydwindow.h"
 #include "ui/help/helpwindow.h"
 #include "ui/main/regionaltime.h"
+#include "ui/support/accessibletexts.h"
+#include "ui/support/artwork.h"
+#include "ui/support/fontsizes.h"
+#include "ui/support/twips.h"
 
 #include <QCoreApplication>
 #include <QEvent>

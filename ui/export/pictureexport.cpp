@@ -1,7 +1,7 @@
-#include "ui/common/pictureexport.h"
-#include "ui/common/stepoverlay.h"
-#include "ui/common/programfonts.h"
-#include "ui/common/textfit.h"
+#include "ui/export/pictureexport.h"
+#include "ui/stepping/stepoverlay.h"
+#include "ui/support/programfonts.h"
+#include "ui/widgets/textfit.h"
 
 #include <QAbstractScrollArea>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "ui/common/contextmenu.h"
+#include "ui/support/contextmenu.h"
 
 #include <QAction>
 #include <QVariant>

@@ -1,4 +1,4 @@
-#include "ui/common/qttranslation.h"
+#include "ui/support/qttranslation.h"
 
 #include <QCoreApplication>
 #include <QTranslator>

@@ -1,4 +1,4 @@
-#include "ui/common/progress.h"
+#include "ui/widgets/progress.h"
 
 #include <QProgressBar>
 

@@ -1,4 +1,4 @@
-#include "ui/common/programfonts.h"
+#include "ui/support/programfonts.h"
 
 #include <QApplication>
 

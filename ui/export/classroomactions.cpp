@@ -1,10 +1,6 @@
-#include "ui/common/classroomactions.h"
-#include "ui/common/contextmenu.h"
-#include "ui/common/utf8.h"
-
-#include "core/floyd.h"
-#include "core/floydcsv.h"
-#include "core/steps.h"
+#include "ui/export/classroomactions.h"
+#include "ui/support/contextmenu.h"
+#include "ui/support/utf8.h"
 
 #include <QAction>
 #include <QApplication>
@@ -142,9 +138,10 @@ QAction* ClassroomActions::makeAction(const QString& objectName, const QString& 
     return action;
 }
 
-void ClassroomActions::addListings(const QList<Listing>& listings)
+void ClassroomActions::addListings(const QList<Listing>& listings, ListingContents contents)
 {
     m_listings = listings;
+    m_contents = std::move(contents);
     m_saveCsv = makeAction(QStringLiteral("actSimpanCsv"), QStringLiteral("Simpan CSV..."), {},
                            &ClassroomActions::saveCsv);
     // Until a run there are no matrices to save.
@@ -169,9 +166,8 @@ QAction* ClassroomActions::addTableCsv(QWidget* menuTarget, std::function<std::s
     return m_saveCsv;
 }
 
-void ClassroomActions::setRunWeights(const LinkWeights& weights)
+void ClassroomActions::setListingsReady()
 {
-    m_runWeights = weights;
     if (m_saveCsv)
         m_saveCsv->setEnabled(true);
 }
@@ -225,45 +221,23 @@ void ClassroomActions::savePicture()
     });
 }
 
-QList<PrintListing> ClassroomActions::printListings() const
-{
-    // Printed from the run's weights, so the pages hold every iteration whatever the lists show
-    // at the moment.
-    QList<PrintListing> out;
-    if (!m_runWeights || m_listings.size() != 2)
-        return out;
-    const std::string separator = regionalDecimalSeparator();
-    const FloydListing listing = listFloydMatrices(*m_runWeights, separator);
-    const FloydListingMarks marks = floydListingMarks(floydChanges(*m_runWeights, separator));
-    const std::vector<std::string>* lines[] = {&listing.valueLines, &listing.nodeLines};
-    const std::vector<std::vector<int>>* marked[] = {&marks.valueLines, &marks.nodeLines};
-    // Pages break between the iterations' blocks: nine lines in the value listing (with the
-    // blank line before the next header), eight in the node listing.
-    const int blocks[] = {valueHeaderLine(1), nodeHeaderLine(1)};
-    for (int i = 0; i < 2; ++i) {
-        PrintListing page{
-            m_listings[i].title, m_listings[i].header->text(), {}, *marked[i], blocks[i]};
-        for (const std::string& line : *lines[i])
-            page.lines.append(toQString(line));
-        out.append(page);
-    }
-    return out;
-}
-
 void ClassroomActions::print()
 {
     PrintRequest request;
     request.title = m_window->windowTitle();
-    request.offersListings = !printListings().isEmpty();
+    const auto pages = [this] {
+        return m_contents.pages ? m_contents.pages() : QList<PrintListing>();
+    };
+    request.offersListings = !pages().isEmpty();
     request.orientation =
         client()->width() > client()->height() ? QPageLayout::Landscape : QPageLayout::Portrait;
-    request.print = [this](QPrinter& printer, bool withListings) {
-        const int pages = printPictureAndListings(
-            printer, client(), withListings ? printListings() : QList<PrintListing>());
-        if (pages == 0)
+    request.print = [this, pages](QPrinter& printer, bool withListings) {
+        const int printed = printPictureAndListings(printer, client(),
+                                                    withListings ? pages() : QList<PrintListing>());
+        if (printed == 0)
             m_seams.messageBox(m_window, QStringLiteral("Trayeko"),
                                QStringLiteral("Pencetak tidak dapat dimulai."));
-        return pages;
+        return printed;
     };
     m_seams.printPreview(m_window, request);
 }
@@ -281,8 +255,8 @@ void ClassroomActions::copyListing(int index)
 
 void ClassroomActions::saveCsv()
 {
-    if (m_runWeights)
-        saveCsvText(floydCsv(*m_runWeights, regionalDecimalSeparator()));
+    if (m_contents.csv)
+        saveCsvText(m_contents.csv());
 }
 
 void ClassroomActions::saveCsvText(const std::string& text)

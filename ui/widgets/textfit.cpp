@@ -1,4 +1,4 @@
-#include "ui/common/textfit.h"
+#include "ui/widgets/textfit.h"
 
 #include <QEvent>
 #include <QFontMetricsF>

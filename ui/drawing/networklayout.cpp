@@ -1,6 +1,6 @@
-#include "ui/common/networklayout.h"
+#include "ui/drawing/networklayout.h"
 
-#include "ui/common/bgr.h"
+#include "ui/support/bgr.h"
 
 #include <stdexcept>
 

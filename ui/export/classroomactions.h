@@ -1,8 +1,7 @@
 #pragma once
 
-#include "core/demonetwork.h"
-#include "ui/common/pictureexport.h"
-#include "ui/common/seams.h"
+#include "ui/export/pictureexport.h"
+#include "ui/support/seams.h"
 
 #include <QList>
 #include <QObject>
@@ -54,7 +53,7 @@ struct ClassroomSeams
 
 // The actions that take a tool window's contents out of the program: copy, save and print the
 // picture of its client area ("Salin gambar", "Simpan gambar...", "Cetak..."), and in the Floyd
-// window copy a listing as text and save all matrices as CSV. The actions sit in the context
+// window copy a listing as text and save what it lists as CSV. The actions sit in the context
 // menu of the widget they are installed on; their shortcuts work anywhere in the window.
 class ClassroomActions final : public QObject
 {
@@ -74,18 +73,25 @@ public:
     // proposed as @p fileStem with the format's suffix.
     ClassroomActions(QMdiSubWindow* window, QWidget* menuTarget, const QString& fileStem);
 
-    // Adds "Salin teks" and "Simpan CSV..." to the context menu of each listing, and the
-    // listings (all iterations of the last run) as an option of "Cetak...".
-    void addListings(const QList<Listing>& listings);
+    // What a window's listings hold beyond the lines they show, worked out when the user asks:
+    // the printed pages (none where there is nothing to print yet) and the CSV text.
+    struct ListingContents
+    {
+        std::function<QList<PrintListing>()> pages;
+        std::function<std::string()> csv;
+    };
+
+    // Adds "Salin teks" and "Simpan CSV..." to the context menu of each listing, and the pages
+    // of @p contents as an option of "Cetak...". "Simpan CSV..." waits for setListingsReady().
+    void addListings(const QList<Listing>& listings, ListingContents contents);
 
     // Adds "Simpan CSV..." to the context menu of @p menuTarget for a table the window makes
     // itself: @p table gives its text when the user saves. The action starts disabled; the window
     // enables it once there is a table.
     QAction* addTableCsv(QWidget* menuTarget, std::function<std::string()> table);
 
-    // The weights of the run the listings show; the CSV and the printed listings are worked out
-    // from them.
-    void setRunWeights(const LinkWeights& weights);
+    // The listings hold a run: from now on there is a CSV to save.
+    void setListingsReady();
 
     void setSeams(ClassroomSeams seams) { m_seams = std::move(seams); }
 
@@ -108,7 +114,6 @@ private:
                         QString* selectedFilter);
     bool save(const QString& fileName, const QString& what,
               const std::function<bool(QIODevice&)>& write);
-    QList<PrintListing> printListings() const;
     void saveCsvText(const std::string& csv);
 
     QMdiSubWindow* m_window;
@@ -118,7 +123,7 @@ private:
     QAction* m_print = nullptr;
     QAction* m_saveCsv = nullptr;
     QList<Listing> m_listings;
-    std::optional<LinkWeights> m_runWeights;
+    ListingContents m_contents;
     ClassroomSeams m_seams;
 };
 

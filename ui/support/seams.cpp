@@ -1,4 +1,4 @@
-#include "ui/common/seams.h"
+#include "ui/support/seams.h"
 
 #include <QLocale>
 #include <QMessageBox>

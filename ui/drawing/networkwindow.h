@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/clock.h"
-#include "ui/common/networklayout.h"
+#include "ui/drawing/networklayout.h"
 
 #include <QColor>
 #include <QMdiSubWindow>

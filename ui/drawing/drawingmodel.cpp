@@ -1,7 +1,7 @@
-#include "ui/common/drawingmodel.h"
+#include "ui/drawing/drawingmodel.h"
 
-#include "ui/common/networklayout.h"
-#include "ui/common/utf8.h"
+#include "ui/drawing/networklayout.h"
+#include "ui/support/utf8.h"
 
 #include <QHash>
 #include <algorithm>

@@ -1,14 +1,14 @@
-#include "ui/common/stepmode.h"
-#include "ui/common/contextmenu.h"
-#include "ui/common/fontsizes.h"
-#include "ui/common/utf8.h"
+#include "ui/stepping/stepmode.h"
+#include "ui/support/contextmenu.h"
+#include "ui/support/fontsizes.h"
+#include "ui/support/utf8.h"
 
-#include "ui/common/networklayout.h"
-#include "ui/common/networkview.h"
-#include "ui/common/networkwindow.h"
-#include "ui/common/palette.h"
-#include "ui/common/seams.h"
-#include "ui/common/twips.h"
+#include "ui/drawing/networklayout.h"
+#include "ui/drawing/networkview.h"
+#include "ui/drawing/networkwindow.h"
+#include "ui/support/palette.h"
+#include "ui/support/seams.h"
+#include "ui/support/twips.h"
 
 #include <QAccessible>
 #include <QAction>

@@ -1,12 +1,12 @@
-#include "ui/common/networkwindow.h"
+#include "ui/drawing/networkwindow.h"
 
-#include "ui/common/artwork.h"
-#include "ui/common/fontsizes.h"
-#include "ui/common/networkaccessible.h"
-#include "ui/common/networkview.h"
-#include "ui/common/palette.h"
-#include "ui/common/programfonts.h"
-#include "ui/common/twips.h"
+#include "ui/drawing/networkaccessible.h"
+#include "ui/drawing/networkview.h"
+#include "ui/support/artwork.h"
+#include "ui/support/fontsizes.h"
+#include "ui/support/palette.h"
+#include "ui/support/programfonts.h"
+#include "ui/support/twips.h"
 
 #include <QApplication>
 #include <QGuiApplication>

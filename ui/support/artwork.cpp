@@ -1,4 +1,4 @@
-#include "ui/common/artwork.h"
+#include "ui/support/artwork.h"
 
 #include <QCoreApplication>
 #include <QFont>

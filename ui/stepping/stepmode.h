@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/common/stepoverlay.h"
+#include "ui/stepping/stepoverlay.h"
 
 #include <QColor>
 #include <QObject>

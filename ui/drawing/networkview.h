@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/demonetwork.h"
-#include "ui/common/drawingmodel.h"
-#include "ui/common/networklayout.h"
+#include "ui/drawing/drawingmodel.h"
+#include "ui/drawing/networklayout.h"
 
 #include <QColor>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "ui/common/resultstrip.h"
+#include "ui/widgets/resultstrip.h"
 
-#include "ui/common/textfit.h"
+#include "ui/widgets/textfit.h"
 
 #include <QLabel>
 #include <algorithm>

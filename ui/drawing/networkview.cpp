@@ -1,12 +1,12 @@
-#include "ui/common/networkview.h"
-#include "ui/common/palette.h"
+#include "ui/drawing/networkview.h"
+#include "ui/support/palette.h"
 
-#include "ui/common/bgr.h"
-#include "ui/common/fontsizes.h"
-#include "ui/common/seams.h"
-#include "ui/common/textfit.h"
-#include "ui/common/twips.h"
-#include "ui/common/utf8.h"
+#include "ui/support/bgr.h"
+#include "ui/support/fontsizes.h"
+#include "ui/support/seams.h"
+#include "ui/support/twips.h"
+#include "ui/support/utf8.h"
+#include "ui/widgets/textfit.h"
 
 #include <QAccessible>
 #include <QLineEdit>

@@ -1,9 +1,9 @@
-#include "ui/common/stepoverlay.h"
+#include "ui/stepping/stepoverlay.h"
 
-#include "ui/common/fontsizes.h"
-#include "ui/common/networklayout.h"
-#include "ui/common/networkview.h"
-#include "ui/common/twips.h"
+#include "ui/drawing/networklayout.h"
+#include "ui/drawing/networkview.h"
+#include "ui/support/fontsizes.h"
+#include "ui/support/twips.h"
 
 #include <QLineEdit>
 #include <QPaintEvent>

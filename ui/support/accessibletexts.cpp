@@ -1,4 +1,4 @@
-#include "ui/common/accessibletexts.h"
+#include "ui/support/accessibletexts.h"
 
 #include <QString>
 #include <QWidget>

@@ -1,10 +1,10 @@
-#include "ui/common/networkaccessible.h"
+#include "ui/drawing/networkaccessible.h"
 
 #include "core/demonetwork.h"
-#include "ui/common/networklayout.h"
-#include "ui/common/networkview.h"
-#include "ui/common/twips.h"
-#include "ui/common/utf8.h"
+#include "ui/drawing/networklayout.h"
+#include "ui/drawing/networkview.h"
+#include "ui/support/twips.h"
+#include "ui/support/utf8.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
