@@ -131,7 +131,7 @@ DijkstraWindow::DijkstraWindow(QWidget* parent)
     buildTotalBoxes();
     arrangeTabOrder();
     open();
-    installClassroomActions(this, network(), QStringLiteral("dijkstra"));
+    auto* classroom = installClassroomActions(this, network(), QStringLiteral("dijkstra"));
 
     setAccessibleTexts(this, kAccessibleTexts);
     for (int n = 1; n <= kNodeCount; ++n)
@@ -143,9 +143,10 @@ DijkstraWindow::DijkstraWindow(QWidget* parent)
     // Step mode (F10) and the detail table's route preview; the message box is looked up when
     // used, so a replaced one answers the refusals too. The keys belong to the whole subwindow,
     // which keeps the focus itself when the frame comes back from a dialog.
-    auto* steps = addDijkstraStepMode(
+    m_steps = addDijkstraStepMode(
         this, [this](QWidget* p, const QString& t, const QString& x) { m_messageBox(p, t, x); });
-    new RoutePreview(this, m_detailTable, steps);
+    m_steps->setCsvSaver([classroom](const std::string& csv) { classroom->saveCsvText(csv); });
+    new RoutePreview(this, m_detailTable, m_steps);
 }
 
 void DijkstraWindow::buildControls()

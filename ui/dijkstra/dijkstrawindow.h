@@ -23,6 +23,8 @@ namespace trayeko::ui {
 // The Dijkstra window "Trayeko 2003": the drawn network with its weight boxes, the run that
 // evaluates the seventeen routes from node 1 to node 7 and highlights the shortest, the blinking
 // total, and the detail panel on the right that the window widens to show.
+class StepMode;
+
 class DijkstraWindow final : public NetworkWindow
 {
     Q_OBJECT
@@ -31,6 +33,9 @@ public:
     explicit DijkstraWindow(QWidget* parent = nullptr);
 
     void setMessageBox(MessageBoxFn messageBox) { m_messageBox = std::move(messageBox); }
+
+    // Step mode (F10), for the frame's lesson panel.
+    StepMode* stepMode() const { return m_steps; }
 
     // One tick of m_blinkTimer: the total's text alternates between yellow and the label's own red
     // on the screen; from the first tick on, every picture of the window shows it yellow.
@@ -47,6 +52,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    StepMode* m_steps = nullptr;
     void buildControls();
     void buildDetailPanel();
     void buildTotalBoxes();
