@@ -8,6 +8,7 @@
 #include "ui/main/mainwindow.h"
 #include "ui/stepping/lessondock.h"
 #include "ui/stepping/stepmode.h"
+#include "ui/stepping/stepoverlay.h"
 #include "windowhost.h"
 
 #include <QAction>
@@ -101,6 +102,35 @@ template <typename Window> void checkKeys(const QList<Qt::Key>& keys, int step)
     QVERIFY(!h.steps()->isActive());
     QVERIFY(!explanation->isVisible());
     QCOMPARE(h.state(), before);
+}
+
+template <typename Window> void badgesKeepOff()
+{
+    Host<Window> h;
+    NetworkView* view = h.w->network();
+    auto* overlay = view->template findChild<StepOverlay*>();
+    const int shift = view->variant().networkShift;
+    h.steps()->enter();
+    for (int s = 0; s < h.steps()->stepCount(); ++s) {
+        h.steps()->showStep(s);
+        for (int n = 1; n <= trayeko::kNodeCount; ++n) {
+            const QString text = overlay->marks().nodeTexts[size_t(n - 1)];
+            const QRectF badge = overlay->nodeTextRect(n, text);
+            const auto where = QStringLiteral("step %1 node %2 %3").arg(s + 1).arg(n).arg(text);
+            for (int k = 1; k <= trayeko::kLinkCount && !text.isEmpty(); ++k) {
+                QVERIFY2(!badge.intersects(view->weightBox(k)->geometry()), qPrintable(where));
+                const LinkLayout& link = linkLayout(k);
+                std::vector<NamedLine> strokes(link.lines().begin(), link.lines().end());
+                strokes.insert(strokes.end(), link.barbs.begin(), link.barbs.end());
+                for (const NamedLine& line : strokes) {
+                    const QLineF stroke(pointPx(line.from, shift), pointPx(line.to, shift));
+                    for (qreal t = 0; t <= 1; t += 0.25 / stroke.length())
+                        QVERIFY2(!badge.contains(stroke.pointAt(t)),
+                                 qPrintable(where + " on " + QString::fromUtf8(line.name)));
+                }
+            }
+        }
+    }
 }
 
 class Tst_stepmode final : public QObject
@@ -210,6 +240,20 @@ private slots:
                      .value("pelajaran/letak")
                      .toByteArray()
                      .isEmpty());
+    }
+
+    // A distance beside a node never lies on a line, an arrowhead or a weight box, where it
+    // would read as a weight: every badge of every step, checked point by point along each stroke.
+    void badgesKeepOffTheDrawing_data()
+    {
+        QTest::addColumn<bool>("floyd");
+        QTest::newRow("Dijkstra") << false;
+        QTest::newRow("Floyd") << true;
+    }
+    void badgesKeepOffTheDrawing()
+    {
+        QFETCH(bool, floyd);
+        floyd ? badgesKeepOff<FloydWindow>() : badgesKeepOff<DijkstraWindow>();
     }
 
     void lastStepAgreesWithTheRun_data()
