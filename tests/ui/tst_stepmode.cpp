@@ -225,6 +225,10 @@ private slots:
                 QVERIFY2(!linkNumber.match(text).hasMatch(), qPrintable(text));
             }
             QVERIFY(!qobject_cast<QScrollArea*>(label->parentWidget()->parentWidget()));
+            for (const char* cut : {"lessonCode", "lessonGrid"}) // no line or column cut off
+                QVERIFY(!dock->findChild<QAbstractScrollArea*>(cut)
+                             ->horizontalScrollBar()
+                             ->isVisible());
             mode->first();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_P);
             QVERIFY(mode->isPlaying());

@@ -142,6 +142,7 @@ void MainWindow::buildLessonDock()
         m_lessonDock->hide();
     }
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &MainWindow::followActiveWindow);
+    connect(m_lessonDock, &LessonDock::opened, this, &MainWindow::openLessonDock);
     connect(m_lessonDock, &QDockWidget::visibilityChanged, this, [this](bool visible) {
         if (!visible)
             saveLessonPlace();
@@ -162,8 +163,6 @@ void MainWindow::followActiveWindow()
         mode = f->stepMode();
     if (mode == m_lessonDock->followed())
         return;
-    if (mode)
-        connect(mode, &StepMode::entered, this, &MainWindow::openLessonDock, Qt::UniqueConnection);
     m_lessonDock->follow(mode);
 }
 
@@ -172,11 +171,11 @@ void MainWindow::openLessonDock()
     if (!m_lessonPlaced && !m_lessonDock->isFloating() && !isMaximized() && !isFullScreen()) {
         // The first time beside the tool windows: the frame grows by the panel, as far as the
         // screen allows, so the windows keep their room.
-        constexpr int kLessonWidth = 380;
+        const int lessonWidth = std::max(380, m_lessonDock->minimumSizeHint().width());
         const int room = screen() ? screen()->availableGeometry().width() - frameGeometry().width()
-                                  : kLessonWidth;
-        resize(width() + std::clamp(room, 0, kLessonWidth), height());
-        resizeDocks({m_lessonDock}, {kLessonWidth}, Qt::Horizontal);
+                                  : lessonWidth;
+        resize(width() + std::clamp(room, 0, lessonWidth), height());
+        resizeDocks({m_lessonDock}, {lessonWidth}, Qt::Horizontal);
         m_lessonPlaced = true;
     }
     m_lessonDock->show();

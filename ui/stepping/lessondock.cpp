@@ -13,8 +13,10 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
+#include <QStyle>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -60,6 +62,15 @@ QLabel* wrappedLabel(QWidget* parent, const QString& objectName, const QString& 
     return label;
 }
 
+// A pseudo-code line as the panel lists it: "▶" marks the lines the step executes.
+QString codeLineText(int n, const QString& code, bool marked)
+{
+    return QStringLiteral("%1%2  %3")
+        .arg(marked ? QStringLiteral("▶") : QStringLiteral(" "))
+        .arg(n + 1, 2)
+        .arg(code);
+}
+
 void announce(QObject* object, QAccessible::Event event)
 {
     QAccessibleEvent e(object, event);
@@ -103,7 +114,7 @@ LessonDock::LessonDock(QWidget* parent) : QDockWidget(QStringLiteral("Pelajaran"
         connect(b, &QToolButton::clicked, this, [this, slot] { onMode(slot); });
         return b;
     };
-    button(QStringLiteral("stepFirst"), QStringLiteral("⏮"),
+    button(QStringLiteral("stepFirst"), QStringLiteral("|◀"),
            QStringLiteral("Langkah pertama (Home)"), &StepMode::first);
     button(QStringLiteral("stepBack"), QStringLiteral("◀"),
            QStringLiteral("Langkah sebelumnya (Kiri)"), &StepMode::previous);
@@ -111,7 +122,7 @@ LessonDock::LessonDock(QWidget* parent) : QDockWidget(QStringLiteral("Pelajaran"
                     QStringLiteral("Putar atau jeda (P)"), &StepMode::togglePlay);
     button(QStringLiteral("stepForward"), QStringLiteral("▶"),
            QStringLiteral("Langkah berikutnya (Kanan atau Spasi)"), &StepMode::next);
-    button(QStringLiteral("stepLast"), QStringLiteral("⏭"),
+    button(QStringLiteral("stepLast"), QStringLiteral("▶|"),
            QStringLiteral("Langkah terakhir (End)"), &StepMode::last);
     m_speed = new QDoubleSpinBox(m_body);
     m_speed->setObjectName(QStringLiteral("stepSpeed"));
@@ -164,7 +175,7 @@ LessonDock::LessonDock(QWidget* parent) : QDockWidget(QStringLiteral("Pelajaran"
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     gridLayout->addWidget(m_grid, 1);
     auto* tableButtons = new QHBoxLayout;
@@ -228,6 +239,7 @@ void LessonDock::follow(StepMode* mode)
                         showLesson();
                         show();
                         raise();
+                        emit opened();
                     }),
             connect(mode, &StepMode::left, this, &LessonDock::showLesson),
             connect(mode, &StepMode::stepShown, this, &LessonDock::showFrame),
@@ -261,12 +273,46 @@ void LessonDock::showLesson()
     const Lesson& lesson = m_mode->lesson();
     m_code->clear();
     for (int n = 0; n < lesson.code.size(); ++n)
-        m_code->addItem(QStringLiteral("%1  %2").arg(n + 1, 2).arg(lesson.code[n]));
+        m_code->addItem(codeLineText(n, lesson.code[n], false));
     m_gridTitle->setText(lesson.gridTitle);
     m_copy->setVisible(!lesson.tableText.isEmpty());
     m_csv->setVisible(!lesson.tableCsv.empty());
     showPlaying(m_mode->isPlaying());
     showFrame();
+    fitWidths(lesson);
+}
+
+void LessonDock::fitWidths(const Lesson& lesson)
+{
+    // The code as wide as its longest line marked (bold), so that no line is cut off.
+    QFont bold = m_code->font();
+    bold.setBold(true);
+    const QFontMetrics codeMetrics(bold);
+    int widest = 0;
+    for (int n = 0; n < lesson.code.size(); ++n)
+        widest =
+            std::max(widest, codeMetrics.horizontalAdvance(codeLineText(n, lesson.code[n], true)));
+    const int itemMargins =
+        2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_code) + 1);
+    m_code->setMinimumWidth(widest + itemMargins + 2 * m_code->frameWidth() +
+                            m_code->verticalScrollBar()->sizeHint().width());
+
+    // Every column of the grid as wide as its widest cell of any step: the columns share the
+    // width evenly and stay put while the lesson fills them.
+    const QFontMetrics cellMetrics(m_grid->font());
+    const QFontMetrics headMetrics(m_grid->horizontalHeader()->font());
+    int cell = 0;
+    for (const StepFrame& frame : lesson.frames) {
+        for (const QString& column : frame.grid.columns)
+            cell = std::max(cell, headMetrics.horizontalAdvance(column));
+        for (const QStringList& row : frame.grid.cells)
+            for (const QString& text : row)
+                cell = std::max(cell, cellMetrics.horizontalAdvance(text));
+    }
+    const int columns = m_grid->columnCount();
+    m_grid->setMinimumWidth(columns * (cell + itemMargins + 1) +
+                            m_grid->verticalHeader()->sizeHint().width() +
+                            2 * m_grid->frameWidth());
 }
 
 void LessonDock::showFrame()
@@ -286,10 +332,7 @@ void LessonDock::showFrame()
         const bool marked = std::find(frame->codeLines.begin(), frame->codeLines.end(), n + 1) !=
                             frame->codeLines.end();
         QListWidgetItem* item = m_code->item(n);
-        item->setText(QStringLiteral("%1%2  %3")
-                          .arg(marked ? QStringLiteral("▶") : QStringLiteral(" "))
-                          .arg(n + 1, 2)
-                          .arg(lesson.code[n]));
+        item->setText(codeLineText(n, lesson.code[n], marked));
         item->setSelected(marked);
         QFont f = item->font();
         f.setBold(marked);

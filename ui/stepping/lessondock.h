@@ -14,6 +14,7 @@ class QToolButton;
 namespace trayeko::ui {
 
 class StepMode;
+struct Lesson;
 
 // The lesson panel "Pelajaran" of the main frame: the whole explanation of the current step, the
 // method's pseudo-code with the lines the step executes marked and its variables, Dijkstra's table
@@ -33,6 +34,10 @@ public:
     // The marked cells' colour, also named in the guides.
     static QColor markColour() { return {255, 224, 128}; }
 
+signals:
+    // Step mode of the followed window has begun and the panel shows its lesson.
+    void opened();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -40,6 +45,8 @@ private:
     void showLesson();
     void showFrame();
     void showPlaying(bool playing);
+    // Wide enough for the longest pseudo-code line and the grid's widest cells of any step.
+    void fitWidths(const Lesson& lesson);
     template <class Call> void onMode(Call call);
 
     QPointer<StepMode> m_mode;
