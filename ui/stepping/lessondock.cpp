@@ -352,15 +352,19 @@ void LessonDock::showFrame()
     m_grid->setVerticalHeaderLabels(grid.rows);
     for (int r = 0; r < int(grid.cells.size()); ++r)
         for (int c = 0; c < int(grid.cells[size_t(r)].size()); ++c) {
-            auto* item = new QTableWidgetItem(grid.cells[size_t(r)][c]);
-            const QString& note = grid.notes[size_t(r)][c];
-            if (!note.isEmpty()) {
-                item->setBackground(markColour());
-                item->setToolTip(note);
-                item->setData(Qt::AccessibleDescriptionRole, note);
+            // The cells of the last step are rewritten in place: new items would lay the
+            // whole grid out again, the most of a step's time.
+            QTableWidgetItem* item = m_grid->item(r, c);
+            if (!item) {
+                item = new QTableWidgetItem;
+                item->setTextAlignment(Qt::AlignCenter);
+                m_grid->setItem(r, c, item);
             }
-            item->setTextAlignment(Qt::AlignCenter);
-            m_grid->setItem(r, c, item);
+            const QString& note = grid.notes[size_t(r)][c];
+            item->setText(grid.cells[size_t(r)][c]);
+            item->setData(Qt::BackgroundRole, note.isEmpty() ? QVariant() : QVariant(markColour()));
+            item->setToolTip(note);
+            item->setData(Qt::AccessibleDescriptionRole, note.isEmpty() ? QVariant() : note);
         }
     if (grid.currentRow >= 0) {
         m_grid->selectRow(grid.currentRow);
