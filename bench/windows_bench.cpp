@@ -10,6 +10,7 @@
 #include "ui/drawing/networkview.h"
 #include "ui/floyd/floydwindow.h"
 #include "ui/main/mainwindow.h"
+#include "ui/stepping/lessondock.h"
 #include "ui/stepping/stepmode.h"
 #include "ui/support/artwork.h"
 
@@ -17,6 +18,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -112,6 +114,18 @@ template <class Window> ui::StepMode* steps(Window* window)
     if (!mode->isActive())
         mode->enter();
     return mode;
+}
+
+// The step mode of @p window entered with the frame's lesson panel beside it: the panel follows
+// the active window, so each step below redraws the marks, the panel's explanation, its marked
+// pseudo-code lines and its table or matrix.
+template <class Window> void stepsWithPanel(Window* window)
+{
+    frame->mdiArea()->setActiveSubWindow(window);
+    ui::StepMode* mode = steps(window);
+    const ui::LessonDock* panel = frame->lessonDock();
+    if (panel->followed() != mode || !panel->isVisible())
+        qFatal("the lesson panel does not show the step mode being measured");
 }
 
 // One step on, back to the first after the last: each call redraws the marks and the explanation.
@@ -222,9 +236,9 @@ void registerHandlers(int repetitions)
         {"menu_open_compare", [] { closeWindow(bench::compareWindow(*frame)); },
          [] { bench::chooseMenu(*frame, QStringLiteral("mnucompare")); }},
         {"compare_scenario4", [] { compare(); }, [] { bench::chooseScenario(compare(), 4); }},
-        {"dijkstra_step", [] { steps(dijkstra()); }, [] { nextStep(dijkstra()); },
+        {"dijkstra_step", [] { stepsWithPanel(dijkstra()); }, [] { nextStep(dijkstra()); },
          [] { steps(dijkstra())->leave(); }},
-        {"floyd_step", [] { steps(floyd()); }, [] { nextStep(floyd()); },
+        {"floyd_step", [] { stepsWithPanel(floyd()); }, [] { nextStep(floyd()); },
          [] { steps(floyd())->leave(); }},
         {"dijkstra_caret", [] { detailTable(); }, [] { moveCaret(); }},
     };

@@ -4,6 +4,7 @@
 #include "core/routes.h"
 #include "core/shortestpath.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -37,12 +38,117 @@ bool sameCell(const std::optional<double>& a, const std::optional<double>& b)
     return !a || std::memcmp(&*a, &*b, sizeof(double)) == 0;
 }
 
+std::string arrow(int from, int to)
+{
+    return std::to_string(from) + "→" + std::to_string(to);
+}
+
+std::string matrixCell(int i, int j)
+{
+    return "d[" + std::to_string(i) + "][" + std::to_string(j) + "]";
+}
+
 std::string pairText(const FloydChange& c)
 {
-    return std::to_string(c.from) + "→" + std::to_string(c.to);
+    return arrow(c.from, c.to);
+}
+
+// The lines of the pseudo-code below that the steps name; they count from 1.
+enum DijkstraLine : int
+{
+    kInitAll = 1,
+    kInitStart,
+    kWhileLeft,
+    kChooseNearest,
+    kFix,
+    kEachLink,
+    kIfShorter,
+    kSetDistance,
+    kSetPredecessor,
+    kResult,
+};
+enum FloydLine : int
+{
+    kInitMatrix = 1,
+    kEachK,
+    kEachI,
+    kEachJ,
+    kIfShorterVia,
+    kSetVia
+};
+
+std::string changeText(const std::optional<double>& before, double after,
+                       std::string_view separator)
+{
+    return cellText(before, separator) + " → " + formatGeneral(after, separator);
+}
+
+void describeDijkstraStep(DijkstraStep& step, bool first, bool last,
+                          const std::array<double, kNodeCount>& before, std::string_view separator)
+{
+    step.codeLines = {kWhileLeft, kChooseNearest, kFix, kEachLink};
+    if (first)
+        step.codeLines.insert(step.codeLines.begin(), {kInitAll, kInitStart});
+    const bool anyOpenLink = std::any_of(demoLinks().begin(), demoLinks().end(), [&](auto& link) {
+        return link.fromNode == step.fixedNode && !step.fixed[at(link.toNode)];
+    });
+    if (anyOpenLink)
+        step.codeLines.push_back(kIfShorter);
+    if (!step.improvements.empty())
+        step.codeLines.insert(step.codeLines.end(), {kSetDistance, kSetPredecessor});
+    if (last)
+        step.codeLines.push_back(kResult);
+
+    step.variables = {{"u", std::to_string(step.fixedNode)},
+                      {"d[u]", formatGeneral(step.fixedDistance, separator)}};
+    for (const Improvement& imp : step.improvements) {
+        const double old = before[at(imp.node)];
+        step.variables.push_back(
+            {"d[" + std::to_string(imp.node) + "]",
+             changeText(old == kUnreached ? std::nullopt : std::optional<double>(old), imp.distance,
+                        separator) +
+                 " (asal " + std::to_string(step.fixedNode) + ")"});
+    }
 }
 
 } // namespace
+
+const std::vector<std::string>& dijkstraPseudoCode()
+{
+    static const std::vector<std::string> lines{
+        "untuk setiap simpul v: d[v] ← ∞, asal[v] ← –",
+        "d[1] ← 0",
+        "selama ada simpul belum tetap yang terjangkau:",
+        "    u ← simpul belum tetap dengan d[u] terkecil",
+        "    tetapkan u",
+        "    untuk setiap jalur u→v dengan v belum tetap:",
+        "        jika d[u] + w(u→v) < d[v]:",
+        "            d[v] ← d[u] + w(u→v)",
+        "            asal[v] ← u",
+        "d[7] adalah jarak terpendek ke simpul 7",
+    };
+    return lines;
+}
+
+const std::vector<std::string>& floydPseudoCode()
+{
+    static const std::vector<std::string> lines{
+        "d[i][j] ← w(i→j); 0 bila i = j; ∞ bila tak ada jalur",
+        "untuk k ← 1 sampai 7:",
+        "    untuk i ← 1 sampai 7:",
+        "        untuk j ← 1 sampai 7:",
+        "            jika d[i][k] + d[k][j] < d[i][j]:",
+        "                d[i][j] ← d[i][k] + d[k][j]",
+    };
+    return lines;
+}
+
+std::string floydChangeText(const FloydChange& c, int k, std::string_view decimalSeparator)
+{
+    return matrixCell(c.from, c.to) + " = min(" + cellText(c.before, decimalSeparator) + ", " +
+           matrixCell(c.from, k) + " + " + matrixCell(k, c.to) +
+           ") = " + formatGeneral(c.after, decimalSeparator);
+}
 
 std::vector<DijkstraStep> dijkstraSteps(const LinkWeights& weights,
                                         std::string_view decimalSeparator)
@@ -65,8 +171,13 @@ std::vector<DijkstraStep> dijkstraSteps(const LinkWeights& weights,
         steps.push_back(std::move(step));
     }
 
+    std::array<double, kNodeCount> before{};
+    before.fill(kUnreached);
+    before[at(kStartNode)] = 0;
     for (std::size_t s = 0; s < steps.size(); ++s) {
         DijkstraStep& step = steps[s];
+        describeDijkstraStep(step, s == 0, s + 1 == steps.size(), before, decimalSeparator);
+        before = step.distance;
         std::string text = stepPrefix(int(s + 1), steps.size()) + "simpul " +
                            std::to_string(step.fixedNode) + " ditetapkan dengan jarak " +
                            formatGeneral(step.fixedDistance, decimalSeparator);
@@ -75,8 +186,8 @@ std::vector<DijkstraStep> dijkstraSteps(const LinkWeights& weights,
         for (std::size_t i = 0; i < step.improvements.size(); ++i) {
             const Improvement& imp = step.improvements[i];
             text += i == 0 ? "; " : ", ";
-            text += "jalur " + std::to_string(imp.link) + " memperbaiki jarak simpul " +
-                    std::to_string(imp.node) + " menjadi " +
+            text += "jalur " + arrow(demoLink(imp.link).fromNode, imp.node) +
+                    " memperbaiki jarak simpul " + std::to_string(imp.node) + " menjadi " +
                     formatGeneral(imp.distance, decimalSeparator);
         }
         text += '.';
@@ -139,6 +250,16 @@ std::vector<FloydIteration> floydChanges(const LinkWeights& weights,
                     formatGeneral(c.after, decimalSeparator) + " lewat simpul " + std::to_string(k);
         }
         it.explanation = text + '.';
+        it.value = m.value;
+        it.codeLines = {kEachK, kEachI, kEachJ, kIfShorterVia};
+        if (k == 1)
+            it.codeLines.insert(it.codeLines.begin(), kInitMatrix);
+        if (!it.changes.empty())
+            it.codeLines.push_back(kSetVia);
+        it.variables = {{"k", std::to_string(k)}};
+        for (const FloydChange& c : it.changes)
+            it.variables.push_back(
+                {matrixCell(c.from, c.to), changeText(c.before, c.after, decimalSeparator)});
         it.fromStart = m.value[at(kStartNode)];
         const std::vector<int> route = floydRoute(m, kStartNode, kEndNode);
         for (std::size_t n = 1; n < route.size(); ++n)

@@ -19,6 +19,18 @@ struct Improvement
     double distance;
 };
 
+/// @brief A variable of the pseudo-code and its value in one step: {"u", "3"}, {"d[4]", "8 → 7"}.
+struct StepVariable
+{
+    std::string name;
+    std::string value;
+};
+
+/// @brief The pseudo-code a lesson shows beside the drawing, in Indonesian, one line per entry;
+/// a step's codeLines count from 1.
+const std::vector<std::string>& dijkstraPseudoCode();
+const std::vector<std::string>& floydPseudoCode();
+
 /// @brief The state of Dijkstra's method after one step from node 1 on the demonstration network.
 struct DijkstraStep
 {
@@ -28,14 +40,17 @@ struct DijkstraStep
     std::array<double, kNodeCount> distance{}; ///< tentative distances after the step
     std::array<bool, kNodeCount> fixed{};      ///< fixed nodes after the step
     std::array<int, kNodeCount> bestLink{};    ///< link of the best route into each node, 0 none
-    std::string explanation; ///< "Langkah k dari n: simpul ... ditetapkan dengan jarak ..."
+    std::string explanation;    ///< "Langkah k dari n: simpul ... ditetapkan dengan jarak ..."
+    std::vector<int> codeLines; ///< the lines of dijkstraPseudoCode() the step executes
+    std::vector<StepVariable> variables; ///< u, d[u], and d[v] of every improved node
 };
 
 /// @brief Dijkstra's method step by step: each step fixes the nearest unfixed node (the lower
 /// number wins a tie) and relaxes its outgoing links; a link improves a distance only when it is
-/// strictly shorter. Stops when no unfixed node can be reached. The last step's explanation names
-/// the shortest distance to node 7 and the route the run chooses (see selectShortestRoute).
-/// Meant for weights the run accepts (checkWeights).
+/// strictly shorter. Links are named by their ends ("jalur 1→3"), as the drawing shows them. Stops
+/// when no unfixed node can be reached. The last step's explanation names the shortest distance to
+/// node 7 and the route the run chooses (see selectShortestRoute). Meant for weights the run
+/// accepts (checkWeights).
 std::vector<DijkstraStep> dijkstraSteps(const LinkWeights& weights,
                                         std::string_view decimalSeparator = ".");
 
@@ -61,7 +76,14 @@ struct FloydIteration
     std::array<std::optional<double>, kNodeCount> fromStart{}; ///< row 1 after the iteration
     std::vector<int> routeLinks; ///< the route from node 1 to node 7 known after it
     std::string explanation;     ///< "Langkah k dari 7: simpul k sebagai perantara; ..."
+    std::array<std::array<std::optional<double>, kNodeCount>, kNodeCount> value{}; ///< after it
+    std::vector<int> codeLines;          ///< the lines of floydPseudoCode() the iteration executes
+    std::vector<StepVariable> variables; ///< k, and i, j of the cells it changed
 };
+
+/// @brief How iteration @p k worked out a changed cell: "d[1][5] = min(∞, d[1][2] + d[2][5]) = 11".
+std::string floydChangeText(const FloydChange& change, int k,
+                            std::string_view decimalSeparator = ".");
 
 /// @brief The seven iterations of the Floyd listing with the cells each one changed, exactly as
 /// listFloydMatrices computes them (negative weights and NaN included).

@@ -308,7 +308,7 @@ private slots:
         window->findChild<StepMode*>()->enter(); // step 1 marks the links leaving node 1
         program.answer = dir.filePath("langkah");
         program.filter = "SVG (*.svg)";
-        program.press(window->findChild<QWidget*>("stepPanel"), QKeySequence("Ctrl+Shift+S"));
+        program.press(window->findChild<QWidget*>("stepOverlay"), QKeySequence("Ctrl+Shift+S"));
         QFile file(program.answer + ".svg");
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray data = file.readAll();
@@ -317,8 +317,8 @@ private slots:
         QPainter painter(&image);
         QSvgRenderer(data).render(&painter);
         painter.end();
-        // A narrowed total looks as on the screen; the scrolled explanation does not spill out
-        // of its panel as free text.
+        // A narrowed total looks as on the screen; the explanation, in the lesson panel, is not
+        // part of the picture.
         auto* total = window->findChild<QLabel*>("lbljmljarak");
         const QRect place(total->mapTo(window->widget(), QPoint()), total->size());
         QCOMPARE(image.copy(place), grab(window).copy(place));

@@ -5,19 +5,27 @@
 #include "ui/drawing/networkview.h"
 #include "ui/floyd/changedelegate.h"
 #include "ui/floyd/floydwindow.h"
+#include "ui/main/mainwindow.h"
+#include "ui/stepping/lessondock.h"
 #include "ui/stepping/stepmode.h"
+#include "ui/stepping/stepoverlay.h"
 #include "windowhost.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollArea>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTextBlock>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace trayeko::ui;
@@ -29,9 +37,15 @@ namespace {
 template <typename Window> struct Host : WindowHost<Window>
 {
     using WindowHost<Window>::w;
-    Host() : WindowHost<Window>({1200, 800}) {}
+    // The lesson panel follows the window, as the frame makes it follow the active one.
+    Host() : WindowHost<Window>({1200, 800}) { dock.follow(steps()); }
     StepMode* steps() { return w->network()->template findChild<StepMode*>(); }
-    QString explanation() { return this->template get<QLabel>("stepExplanation")->text(); }
+    template <typename T = QWidget> T* inDock(const QString& name)
+    {
+        return dock.findChild<T*>(name);
+    }
+    QString explanation() { return inDock<QLabel>("stepExplanation")->text(); }
+    LessonDock dock;
     void type(const Edits& edits)
     {
         for (const auto& [box, value] : edits)
@@ -69,7 +83,7 @@ template <typename Window> void checkKeys(const QList<Qt::Key>& keys, int step)
     h.template get<QPushButton>("Command1")->click();
     h.template get<QPushButton>("Command1")->setFocus();
     const QStringList before = h.state();
-    auto* explanation = h.template get<QLabel>("stepExplanation");
+    auto* explanation = h.template inDock<QLabel>("stepExplanation");
 
     h.key(Qt::Key_F10);
     QVERIFY(h.steps()->isActive());
@@ -88,6 +102,35 @@ template <typename Window> void checkKeys(const QList<Qt::Key>& keys, int step)
     QVERIFY(!h.steps()->isActive());
     QVERIFY(!explanation->isVisible());
     QCOMPARE(h.state(), before);
+}
+
+template <typename Window> void badgesKeepOff()
+{
+    Host<Window> h;
+    NetworkView* view = h.w->network();
+    auto* overlay = view->template findChild<StepOverlay*>();
+    const int shift = view->variant().networkShift;
+    h.steps()->enter();
+    for (int s = 0; s < h.steps()->stepCount(); ++s) {
+        h.steps()->showStep(s);
+        for (int n = 1; n <= trayeko::kNodeCount; ++n) {
+            const QString text = overlay->marks().nodeTexts[size_t(n - 1)];
+            const QRectF badge = overlay->nodeTextRect(n, text);
+            const auto where = QStringLiteral("step %1 node %2 %3").arg(s + 1).arg(n).arg(text);
+            for (int k = 1; k <= trayeko::kLinkCount && !text.isEmpty(); ++k) {
+                QVERIFY2(!badge.intersects(view->weightBox(k)->geometry()), qPrintable(where));
+                const LinkLayout& link = linkLayout(k);
+                std::vector<NamedLine> strokes(link.lines().begin(), link.lines().end());
+                strokes.insert(strokes.end(), link.barbs.begin(), link.barbs.end());
+                for (const NamedLine& line : strokes) {
+                    const QLineF stroke(pointPx(line.from, shift), pointPx(line.to, shift));
+                    for (qreal t = 0; t <= 1; t += 0.25 / stroke.length())
+                        QVERIFY2(!badge.contains(stroke.pointAt(t)),
+                                 qPrintable(where + " on " + QString::fromUtf8(line.name)));
+                }
+            }
+        }
+    }
 }
 
 class Tst_stepmode final : public QObject
@@ -124,18 +167,97 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&h.area));
         const QStringList before = h.state();
         h.steps()->action()->trigger();
-        h.get<QAbstractButton>("stepForward")->click();
-        h.get<QAbstractButton>("stepForward")->click();
-        h.get<QAbstractButton>("stepBack")->click();
+        h.inDock<QAbstractButton>("stepForward")->click();
+        h.inDock<QAbstractButton>("stepForward")->click();
+        h.inDock<QAbstractButton>("stepBack")->click();
         QVERIFY(h.explanation().startsWith("Langkah 2 dari 7: simpul 3 ditetapkan dengan jarak 6"));
-        h.get<QAbstractButton>("stepBack")->setFocus(); // reached with Tab: Space presses it
+        h.dock.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&h.dock));
+        h.inDock<QAbstractButton>("stepBack")->setFocus(); // reached with Tab: Space presses it
         h.key(Qt::Key_Space);
         QTRY_VERIFY(h.explanation().startsWith("Langkah 1 dari 7"));
         QTest::keyClick(h.get<QLineEdit>("j1"), Qt::Key_5);
         QVERIFY(!h.steps()->isActive());
         QCOMPARE(h.get<QLineEdit>("j1")->text(), "75");
         h.get<QLineEdit>("j1")->setText("7");
-        QCOMPARE(h.state(), before);
+        // All but the focus, which went to the panel's button on purpose.
+        const auto unfocused = [](QStringList s) {
+            s.removeIf([](const QString& e) { return e.startsWith("focus "); });
+            return s;
+        };
+        QCOMPARE(unfocused(h.state()), unfocused(before));
+    }
+
+    // In the frame: F10 opens the panel, which follows the active window; every explanation of
+    // the default lesson is shown whole, names links by their ends, and playing stops at the end.
+    // Run at scale 1 and 2 (QT_SCALE_FACTOR, see the CMake list).
+    void lessonPanelFollowsFitsAndPlays()
+    {
+        QTemporaryDir dir;
+        FrameSources sources;
+        sources.numLock = {};
+        sources.settings = [&] {
+            return std::make_unique<QSettings>(dir.filePath("t.ini"), QSettings::IniFormat);
+        };
+        auto frame = std::make_unique<MainWindow>(sources);
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+        LessonDock* dock = frame->lessonDock();
+        QVERIFY(!dock->isVisible());
+        QCOMPARE(dock->accessibleName(), "Pelajaran");
+        auto* label = dock->findChild<QLabel*>("stepExplanation");
+        const QRegularExpression linkNumber("jalur \\d+(?![\\d→])");
+        for (const char* menu : {"mnufloyd", "mnudijktra"}) {
+            frame->findChild<QAction*>(menu)->trigger();
+            QMdiSubWindow* window = frame->mdiArea()->activeSubWindow();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
+            StepMode* mode = dock->followed();
+            QVERIFY(dock->isVisible() && mode && mode->isActive());
+            QVERIFY(window->isAncestorOf(mode->focusHolder()));
+            QCOMPARE(frame->dockWidgetArea(dock), Qt::RightDockWidgetArea);
+            for (int s = 0; s < mode->stepCount(); ++s) {
+                mode->showStep(s);
+                QApplication::processEvents(); // the layout settles on the new text
+                const QString text = label->text();
+                QVERIFY(text.startsWith(QStringLiteral("Langkah %1 dari %2:").arg(s + 1).arg(7)));
+                QVERIFY2(label->height() >= label->heightForWidth(label->width()),
+                         qPrintable(text));
+                QVERIFY2(!linkNumber.match(text).hasMatch(), qPrintable(text));
+            }
+            QVERIFY(!qobject_cast<QScrollArea*>(label->parentWidget()->parentWidget()));
+            for (const char* cut : {"lessonCode", "lessonGrid"}) // no line or column cut off
+                QVERIFY(!dock->findChild<QAbstractScrollArea*>(cut)
+                             ->horizontalScrollBar()
+                             ->isVisible());
+            mode->first();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_P);
+            QVERIFY(mode->isPlaying());
+            QCOMPARE(dock->findChild<QToolButton*>("stepPlay")->text(), "Jeda");
+            for (int n = 0; n < 20 && mode->isPlaying(); ++n)
+                mode->playTick(); // the timer's timeout, without waiting for it
+            QCOMPARE(mode->currentStep(), mode->stepCount() - 1);
+            QVERIFY(!mode->isPlaying());
+            QCOMPARE(dock->findChild<QToolButton*>("stepPlay")->text(), "Putar");
+        }
+        frame->close();
+        QVERIFY(!QSettings(dir.filePath("t.ini"), QSettings::IniFormat)
+                     .value("pelajaran/letak")
+                     .toByteArray()
+                     .isEmpty());
+    }
+
+    // A distance beside a node never lies on a line, an arrowhead or a weight box, where it
+    // would read as a weight: every badge of every step, checked point by point along each stroke.
+    void badgesKeepOffTheDrawing_data()
+    {
+        QTest::addColumn<bool>("floyd");
+        QTest::newRow("Dijkstra") << false;
+        QTest::newRow("Floyd") << true;
+    }
+    void badgesKeepOffTheDrawing()
+    {
+        QFETCH(bool, floyd);
+        floyd ? badgesKeepOff<FloydWindow>() : badgesKeepOff<DijkstraWindow>();
     }
 
     void lastStepAgreesWithTheRun_data()

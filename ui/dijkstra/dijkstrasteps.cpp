@@ -1,5 +1,6 @@
 #include "ui/dijkstra/dijkstrasteps.h"
 
+#include "core/dijkstratable.h"
 #include "core/numbertext.h"
 #include "core/routes.h"
 #include "core/steps.h"
@@ -14,18 +15,49 @@
 
 namespace trayeko::ui {
 
-namespace {
-
-// Bottom left of the frame, below box j3 and left of node 4: the only corner free of nodes and
-// boxes that is big enough for a few lines.
-const QRect kPanelRect{6, 300, 166, 80};
-
-} // namespace
-
 std::vector<StepFrame> dijkstraFrames(const LinkWeights& weights, const std::string& separator)
 {
-    std::vector<StepFrame> frames;
-    for (const DijkstraStep& step : dijkstraSteps(weights, separator)) {
+    return dijkstraLesson(weights, separator).frames;
+}
+
+Lesson dijkstraLesson(const LinkWeights& weights, const std::string& separator)
+{
+    Lesson lesson;
+    const std::vector<DijkstraStep> steps = dijkstraSteps(weights, separator);
+    const std::vector<DijkstraTableRow> rows = dijkstraTable(steps, separator);
+    for (const std::string& line : dijkstraPseudoCode())
+        lesson.code << toQString(line);
+    lesson.gridTitle = QStringLiteral("Tabel jarak (jarak (asal), * simpul yang ditetapkan)");
+    lesson.tableText = toQString(dijkstraTableText(rows));
+    lesson.tableCsv = dijkstraTableCsv(rows, separator);
+
+    LessonGrid grid;
+    for (const std::string& title : dijkstraTableHeader())
+        grid.columns << toQString(title);
+    grid.columns.removeFirst(); // the step number is the row's title
+    for (const DijkstraTableRow& row : rows) {
+        grid.rows << QString::number(row.step);
+        grid.cells.emplace_back(grid.columns.size());
+        grid.notes.emplace_back(grid.columns.size());
+    }
+    for (std::size_t s = 0; s < steps.size(); ++s) {
+        const DijkstraStep& step = steps[s];
+        // The rows up to this step are filled in, as on paper.
+        const QStringList fields = [&] {
+            QStringList f;
+            for (const std::string& field : dijkstraTableFields(rows[s]))
+                f << toQString(field);
+            f.removeFirst();
+            return f;
+        }();
+        grid.cells[s] = fields;
+        grid.notes[s][step.fixedNode] = // column 0 is "Tetap"
+            QStringLiteral("Simpul %1 ditetapkan pada langkah %2 dengan jarak %3")
+                .arg(step.fixedNode)
+                .arg(s + 1)
+                .arg(toQString(formatGeneral(step.fixedDistance, separator)));
+        grid.currentRow = int(s);
+
         StepFrame frame;
         for (int n = 1; n <= kNodeCount; ++n) {
             frame.marks.nodeTexts[size_t(n - 1)] =
@@ -38,9 +70,12 @@ std::vector<StepFrame> dijkstraFrames(const LinkWeights& weights, const std::str
         for (const Improvement& imp : step.improvements)
             frame.marks.improvedLinks.push_back(imp.link);
         frame.explanation = toQString(step.explanation);
-        frames.push_back(std::move(frame));
+        frame.codeLines = step.codeLines;
+        frame.variables = variablesText(step.variables);
+        frame.grid = grid;
+        lesson.frames.push_back(std::move(frame));
     }
-    return frames;
+    return lesson;
 }
 
 bool acceptWeights(NetworkView* view, const LinkWeights& weights, QWidget* parent,
@@ -61,11 +96,11 @@ bool acceptWeights(NetworkView* view, const LinkWeights& weights, QWidget* paren
 
 StepMode* addDijkstraStepMode(NetworkWindow* window, MessageBoxFn messageBox)
 {
-    return new StepMode(window, kPanelRect, [window, messageBox] {
+    return new StepMode(window, [window, messageBox] {
         const LinkWeights weights = window->network()->weights();
         if (!acceptWeights(window->network(), weights, window->window(), messageBox))
-            return std::vector<StepFrame>{};
-        return dijkstraFrames(weights, regionalDecimalSeparator());
+            return Lesson{};
+        return dijkstraLesson(weights, regionalDecimalSeparator());
     });
 }
 

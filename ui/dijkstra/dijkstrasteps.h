@@ -21,6 +21,10 @@ class NetworkView;
 // improvements.
 std::vector<StepFrame> dijkstraFrames(const LinkWeights& weights, const std::string& separator);
 
+// The whole lesson: those frames with the pseudo-code lines, the variables and the textbook table
+// filled up to each step.
+Lesson dijkstraLesson(const LinkWeights& weights, const std::string& separator);
+
 class NetworkWindow;
 
 // The check of the weights before Dijkstra's method runs on them. Where they are refused, it says

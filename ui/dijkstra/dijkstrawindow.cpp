@@ -83,16 +83,17 @@ DijkstraWindow::DijkstraWindow(QWidget* parent)
     m_detail = new DetailPanel(this, client(), picture());
     arrangeTabOrder();
     open();
-    installClassroomActions(this, network(), QStringLiteral("dijkstra"));
+    auto* classroom = installClassroomActions(this, network(), QStringLiteral("dijkstra"));
 
     setAccessibleTexts(this, kAccessibleTexts);
 
     // Step mode (F10) and the detail table's route preview; the message box is looked up when
     // used, so a replaced one answers the refusals too. The keys belong to the whole subwindow,
     // which keeps the focus itself when the frame comes back from a dialog.
-    auto* steps = addDijkstraStepMode(
+    m_steps = addDijkstraStepMode(
         this, [this](QWidget* p, const QString& t, const QString& x) { m_messageBox(p, t, x); });
-    m_detail->addRoutePreview(steps);
+    m_steps->setCsvSaver([classroom](const std::string& csv) { classroom->saveCsvText(csv); });
+    m_detail->addRoutePreview(m_steps);
 }
 
 void DijkstraWindow::buildControls()

@@ -19,6 +19,7 @@ class QTimer;
 namespace trayeko::ui {
 
 class DetailPanel;
+class StepMode;
 
 // The Dijkstra window "Trayeko 2003": the drawn network with its weight boxes, the run that
 // evaluates the seventeen routes from node 1 to node 7 and highlights the shortest, the blinking
@@ -31,6 +32,9 @@ public:
     explicit DijkstraWindow(QWidget* parent = nullptr);
 
     void setMessageBox(MessageBoxFn messageBox) { m_messageBox = std::move(messageBox); }
+
+    // Step mode (F10), for the frame's lesson panel.
+    StepMode* stepMode() const { return m_steps; }
 
     // One tick of m_blinkTimer: the total's text alternates between yellow and the label's own red
     // on the screen; from the first tick on, every picture of the window shows it yellow.
@@ -46,6 +50,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    StepMode* m_steps = nullptr;
     void buildControls();
     void arrangeTabOrder();
     void open();

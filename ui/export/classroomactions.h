@@ -105,6 +105,8 @@ public:
     void print();
     void copyListing(int index);
     void saveCsv();
+    // Asks where to save @p csv and writes it whole, or says why it could not.
+    void saveCsvText(const std::string& csv);
 
 private:
     QWidget* client() const;
@@ -114,7 +116,6 @@ private:
                         QString* selectedFilter);
     bool save(const QString& fileName, const QString& what,
               const std::function<bool(QIODevice&)>& write);
-    void saveCsvText(const std::string& csv);
 
     QMdiSubWindow* m_window;
     QString m_fileStem;

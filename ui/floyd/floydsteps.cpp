@@ -17,13 +17,12 @@ namespace trayeko::ui {
 
 namespace {
 
-// Bottom left of the frame, below box j3 and left of node 4.
-const QRect kPanelRect{3, 300, 146, 76};
-
-std::vector<StepFrame> floydFrames(const NetworkView& view)
+Lesson floydLesson(const NetworkView& view)
 {
     const std::string separator = regionalDecimalSeparator();
-    std::vector<StepFrame> frames;
+    Lesson lesson;
+    for (const std::string& line : floydPseudoCode())
+        lesson.code << toQString(line);
     for (const FloydIteration& it : floydChanges(view.weights(), separator)) {
         StepFrame frame;
         frame.marks.pivotNode = it.k;
@@ -34,9 +33,26 @@ std::vector<StepFrame> floydFrames(const NetworkView& view)
         }
         frame.marks.treeLinks = it.routeLinks;
         frame.explanation = toQString(it.explanation);
-        frames.push_back(std::move(frame));
+        frame.codeLines = it.codeLines;
+        frame.variables = variablesText(it.variables);
+        LessonGrid& grid = frame.grid;
+        for (int n = 1; n <= kNodeCount; ++n) {
+            grid.columns << QString::number(n);
+            grid.rows << QString::number(n);
+            QStringList row;
+            for (const auto& cell : it.value[size_t(n - 1)])
+                row << (cell ? toQString(formatGeneral(*cell, separator)) : QStringLiteral("∞"));
+            grid.cells.push_back(row);
+            grid.notes.emplace_back(kNodeCount);
+        }
+        for (const FloydChange& c : it.changes)
+            grid.notes[size_t(c.from - 1)][c.to - 1] =
+                toQString(floydChangeText(c, it.k, separator));
+        lesson.frames.push_back(std::move(frame));
     }
-    return frames;
+    lesson.gridTitle =
+        QStringLiteral("Matriks nilai sesudah iterasi k (sel yang berubah ditandai)");
+    return lesson;
 }
 
 } // namespace
@@ -45,7 +61,7 @@ StepMode* addFloydStepMode(NetworkWindow* window, QListWidget* values, QListWidg
                            std::function<std::optional<LinkWeights>()> listedWeights)
 {
     NetworkView* view = window->network();
-    auto* steps = new StepMode(window, kPanelRect, [view] { return floydFrames(*view); });
+    auto* steps = new StepMode(window, [view] { return floydLesson(*view); });
     for (QListWidget* list : {values, nodes})
         addMenuEntries(list, MenuSection::Steps, {steps->action()});
     // Where the listings stood before step mode, to put them back afterwards, and whether they

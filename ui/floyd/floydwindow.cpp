@@ -148,7 +148,7 @@ FloydWindow::FloydWindow(QWidget* parent)
         {m_nodeList, m_nodeHeader, QStringLiteral("Matriks Simpul")}};
     m_classroom->addListings(listings,
                              floydListingContents(listings, [this] { return m_runWeights; }));
-    addFloydStepMode(this, m_valueList, m_nodeList, [this] { return m_runWeights; });
+    m_steps = addFloydStepMode(this, m_valueList, m_nodeList, [this] { return m_runWeights; });
 }
 
 void FloydWindow::buildListingTabs()

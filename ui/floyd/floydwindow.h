@@ -22,6 +22,7 @@ struct FloydResult;
 namespace trayeko::ui {
 
 class ClassroomActions;
+class StepMode;
 
 // The Floyd window "Metode Floid": the drawn network with its editable weights, the value and node
 // matrices of every Floyd-Warshall iteration on the tabs "Nilai" and "Simpul", and the shortest
@@ -41,6 +42,9 @@ public:
 
     // The weights the listings were worked out for; none before the first run.
     const std::optional<LinkWeights>& runWeights() const { return m_runWeights; }
+
+    // Step mode (F10), for the frame's lesson panel.
+    StepMode* stepMode() const { return m_steps; }
 
 private:
     void buildListingTabs();
@@ -62,6 +66,7 @@ private:
     QPushButton* m_closeButton = nullptr;
     std::array<QLineEdit*, 2> m_totalBoxes{};
     ClassroomActions* m_classroom = nullptr;
+    StepMode* m_steps = nullptr;
     std::optional<ResultStrip> m_resultStrip;
     std::optional<LinkWeights> m_runWeights;
 };

@@ -76,8 +76,12 @@ const char* const kKeys = R"(
 | Panah kanan, Spasi | langkah berikutnya |
 | Panah kiri | langkah sebelumnya |
 | Home / End | langkah pertama / terakhir |
+| P | putar atau jeda: satu langkah setiap 0,5 sampai 3 detik (kotak kecepatan), berhenti di langkah terakhir |
 | Esc | keluar dari mode langkah; jendela kembali seperti semula |
-| tombol ◀ ▶ ✕ di penjelasan | langkah sebelumnya, langkah berikutnya, keluar |
+| tombol \|◀ ◀ ▶ ▶\| di panel Pelajaran | langkah pertama, sebelumnya, berikutnya, terakhir |
+| tombol Putar / Jeda di panel Pelajaran | memutar langkah demi langkah atau menjedanya |
+| tombol ✕ di panel Pelajaran, atau menutup panel | keluar dari mode langkah |
+| Salin teks, Simpan CSV... di bawah tabel Dijkstra | tabel langkah ke papan klip atau ke berkas CSV |
 
 ## Jendela perbandingan ("Compare Multinode")
 

@@ -5,17 +5,22 @@
 #include "ui/floyd/floydwindow.h"
 #include "ui/help/helpwindow.h"
 #include "ui/main/regionaltime.h"
+#include "ui/stepping/lessondock.h"
+#include "ui/stepping/stepmode.h"
 #include "ui/support/accessibletexts.h"
 #include "ui/support/artwork.h"
 #include "ui/support/fontsizes.h"
 #include "ui/support/twips.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <array>
@@ -120,11 +125,82 @@ MainWindow::MainWindow(FrameSources sources, QWidget* parent)
     setAccessibleTexts(this, kAccessibleTexts);
     installHelpAction(this);
 
+    buildLessonDock();
     showDijkstra();
     tick();
 }
 
-MainWindow::~MainWindow() = default;
+void MainWindow::buildLessonDock()
+{
+    m_lessonDock = new LessonDock(this);
+    addDockWidget(Qt::RightDockWidgetArea, m_lessonDock);
+    m_lessonDock->hide();
+    if (auto settings = m_sources.settings ? m_sources.settings() : nullptr) {
+        m_lessonPlaced =
+            restoreState(settings->value(QStringLiteral("pelajaran/letak")).toByteArray());
+        // Outside step mode the frame looks as always, whatever was open when it closed.
+        m_lessonDock->hide();
+    }
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &MainWindow::followActiveWindow);
+    connect(m_lessonDock, &LessonDock::opened, this, &MainWindow::openLessonDock);
+    connect(m_lessonDock, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (!visible)
+            saveLessonPlace();
+    });
+}
+
+void MainWindow::followActiveWindow()
+{
+    // Only a change to another tool window changes what the panel follows: the frame losing the
+    // focus to the panel itself leaves no window active for a moment.
+    QMdiSubWindow* active = m_mdiArea->activeSubWindow();
+    if (!active)
+        return;
+    StepMode* mode = nullptr;
+    if (auto* d = qobject_cast<DijkstraWindow*>(active))
+        mode = d->stepMode();
+    else if (auto* f = qobject_cast<FloydWindow*>(active))
+        mode = f->stepMode();
+    if (mode == m_lessonDock->followed())
+        return;
+    m_lessonDock->follow(mode);
+}
+
+void MainWindow::openLessonDock()
+{
+    if (!m_lessonPlaced && !m_lessonDock->isFloating() && !isMaximized() && !isFullScreen()) {
+        // The first time beside the tool windows: the frame grows by the panel, as far as the
+        // screen allows, so the windows keep their room.
+        const int lessonWidth = std::max(380, m_lessonDock->minimumSizeHint().width());
+        const int room = screen() ? screen()->availableGeometry().width() - frameGeometry().width()
+                                  : lessonWidth;
+        resize(width() + std::clamp(room, 0, lessonWidth), height());
+        resizeDocks({m_lessonDock}, {lessonWidth}, Qt::Horizontal);
+        m_lessonPlaced = true;
+    }
+    m_lessonDock->show();
+    m_lessonDock->raise();
+}
+
+void MainWindow::saveLessonPlace()
+{
+    if (auto settings = m_sources.settings ? m_sources.settings() : nullptr)
+        settings->setValue(QStringLiteral("pelajaran/letak"), saveState());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_lessonDock->isVisible())
+        saveLessonPlace();
+    QMainWindow::closeEvent(event);
+}
+
+MainWindow::~MainWindow()
+{
+    // The panel hides as the frame goes; its place was saved on closing, and saving now would
+    // read a frame half taken down.
+    disconnect(m_lessonDock, nullptr, this, nullptr);
+}
 
 int MainWindow::msecsToNextTick(QTime now)
 {

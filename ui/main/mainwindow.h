@@ -5,7 +5,9 @@
 #include <QDateTime>
 #include <QMainWindow>
 #include <QPointer>
+#include <QSettings>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QAction;
@@ -22,6 +24,7 @@ namespace trayeko::ui {
 class DijkstraWindow;
 class FloydWindow;
 class CompareWindow;
+class LessonDock;
 
 // Where the frame reads the date and time of day and the Num Lock state. Tests put in their own
 // so that nothing depends on the machine's clock or keyboard.
@@ -29,6 +32,10 @@ struct FrameSources
 {
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
     NumLockProbe numLock = platformNumLock;
+    // Where the lesson panel's place and size are kept between sessions.
+    std::function<std::unique_ptr<QSettings>()> settings = [] {
+        return std::make_unique<QSettings>(QStringLiteral("Trayeko"), QStringLiteral("Trayeko"));
+    };
 };
 
 // The frame window: menu "&File", four-panel status bar, and the tool windows as MDI children.
@@ -53,9 +60,12 @@ public:
     static int msecsToNextTick(QTime now);
 
     QMdiArea* mdiArea() const { return m_mdiArea; }
+    // The lesson panel "Pelajaran": shown in step mode, following the active tool window.
+    LessonDock* lessonDock() const { return m_lessonDock; }
 
 protected:
     bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void showDijkstra();
@@ -64,6 +74,10 @@ private:
     template <class Window> void showToolWindow(QPointer<Window>& slot);
     void endProgram();
     void tick();
+    void buildLessonDock();
+    void followActiveWindow();
+    void openLessonDock();
+    void saveLessonPlace();
 
     FrameSources m_sources;
     QMdiArea* m_mdiArea = nullptr;
@@ -80,6 +94,8 @@ private:
     QLabel* m_timePanel = nullptr;
     QLabel* m_numLockPanel = nullptr;
     QTimer* m_clockTimer = nullptr;
+    LessonDock* m_lessonDock = nullptr;
+    bool m_lessonPlaced = false;
 
     QPointer<DijkstraWindow> m_dijkstraWindow;
     QPointer<FloydWindow> m_floydWindow;

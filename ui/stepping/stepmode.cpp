@@ -10,16 +10,13 @@
 #include "ui/support/seams.h"
 #include "ui/support/twips.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
-#include <QFrame>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QScrollArea>
+#include <QClipboard>
 #include <QShortcut>
-#include <QToolButton>
-#include <QVBoxLayout>
+#include <QTimer>
 #include <algorithm>
 
 namespace trayeko::ui {
@@ -44,11 +41,12 @@ QString marksDescription(const StepMarks& marks)
         parts << QStringLiteral("Perantara: simpul %1.").arg(marks.pivotNode);
     if (!fixed.isEmpty())
         parts << QStringLiteral("Simpul tetap: %1.").arg(fixed.join(QStringLiteral(", ")));
+    // Links by their ends, as the drawing shows them: it shows no link numbers.
     const auto linkList = [](const std::vector<int>& links) {
-        QStringList numbers;
+        QStringList ends;
         for (int k : links)
-            numbers << QString::number(k);
-        return numbers.join(QStringLiteral(", "));
+            ends << QStringLiteral("%1→%2").arg(demoLink(k).fromNode).arg(demoLink(k).toNode);
+        return ends.join(QStringLiteral(", "));
     };
     if (!marks.treeLinks.empty())
         parts << QStringLiteral("Jalur terbaik sejauh ini: %1.").arg(linkList(marks.treeLinks));
@@ -61,7 +59,7 @@ QString marksDescription(const StepMarks& marks)
     return parts.join(QLatin1Char(' '));
 }
 
-StepMode::StepMode(NetworkWindow* window, QRect panelRect, Source source)
+StepMode::StepMode(NetworkWindow* window, Source source)
     : QObject(window->network()), m_view(window->network()), m_window(window),
       m_source(std::move(source))
 {
@@ -76,7 +74,14 @@ StepMode::StepMode(NetworkWindow* window, QRect panelRect, Source source)
     window->addAction(m_action);
 
     m_overlay = new StepOverlay(view);
-    buildPanel(panelRect);
+    // The overlay holds the focus in step mode, so the step keys never reach a weight box.
+    m_overlay->setFocusPolicy(Qt::StrongFocus);
+    m_overlay->setAccessibleDescription(stepKeysText());
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("stepTimer"));
+    m_timer->setInterval(1000);
+    connect(m_timer, &QTimer::timeout, this, &StepMode::playTick);
 
     const auto key = [this](QKeySequence sequence, void (StepMode::*slot)()) {
         auto* shortcut = new QShortcut(
@@ -90,6 +95,7 @@ StepMode::StepMode(NetworkWindow* window, QRect panelRect, Source source)
     key(Qt::Key_Left, &StepMode::previous);
     key(Qt::Key_Home, &StepMode::first);
     key(Qt::Key_End, &StepMode::last);
+    key(Qt::Key_P, &StepMode::togglePlay);
     key(Qt::Key_Escape, &StepMode::leave);
 
     // The weights the steps were worked out for are gone once one is edited, and a run paints
@@ -98,91 +104,44 @@ StepMode::StepMode(NetworkWindow* window, QRect panelRect, Source source)
     connect(window, &NetworkWindow::runStarting, this, &StepMode::leave);
 }
 
-void StepMode::buildPanel(QRect panelRect)
+QString variablesText(const std::vector<StepVariable>& variables)
 {
-    m_panel = new QFrame(m_view);
-    m_panel->setObjectName(QStringLiteral("stepPanel"));
-    m_panel->setFrameShape(QFrame::Box);
-    m_panel->setGeometry(panelRect);
-    m_panel->setAutoFillBackground(true);
-    // The panel holds the focus in step mode, so the step keys never reach a weight box.
-    m_panel->setFocusPolicy(Qt::StrongFocus);
-    m_panel->setAccessibleName(QStringLiteral("Mode langkah demi langkah"));
-    m_panel->setAccessibleDescription(
-        QStringLiteral("Kanan atau Spasi: langkah berikutnya; Kiri: sebelumnya; Home: pertama; "
-                       "End: terakhir; Esc: keluar"));
-    setPaletteColour(m_panel, {QPalette::Window}, QColor(255, 255, 224));
-    setPaletteColour(m_panel, {QPalette::WindowText}, Qt::black);
+    QStringList parts;
+    for (const StepVariable& v : variables)
+        parts << toQString(v.name) + QStringLiteral(" = ") + toQString(v.value);
+    return parts.join(QStringLiteral(", "));
+}
 
-    auto* layout = new QVBoxLayout(m_panel);
-    layout->setContentsMargins(2, 2, 2, 2);
-    layout->setSpacing(1);
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(2);
-    const auto button = [&](const QString& name, const QString& text, const QString& accessible) {
-        auto* b = new QToolButton(m_panel);
-        b->setObjectName(name);
-        b->setText(text);
-        b->setAccessibleName(accessible);
-        b->setToolTip(accessible);
-        b->setAutoRaise(false);
-        b->setFixedHeight(px(255));
-        buttons->addWidget(b);
-        return b;
-    };
-    m_back = button(QStringLiteral("stepBack"), QStringLiteral("◀"),
-                    QStringLiteral("Langkah sebelumnya (Kiri)"));
-    m_forward = button(QStringLiteral("stepForward"), QStringLiteral("▶"),
-                       QStringLiteral("Langkah berikutnya (Kanan atau Spasi)"));
-    buttons->addStretch();
-    auto* close = button(QStringLiteral("stepClose"), QStringLiteral("✕"),
-                         QStringLiteral("Keluar dari mode langkah (Esc)"));
-    layout->addLayout(buttons);
-    connect(m_back, &QToolButton::clicked, this, &StepMode::previous);
-    connect(m_forward, &QToolButton::clicked, this, &StepMode::next);
-    connect(close, &QToolButton::clicked, this, &StepMode::leave);
+QString stepKeysText()
+{
+    return QStringLiteral("Kanan atau Spasi: langkah berikutnya; Kiri: sebelumnya; Home: pertama; "
+                          "End: terakhir; P: putar atau jeda; Esc: keluar");
+}
 
-    m_explanation = new QLabel(m_panel);
-    m_explanation->setObjectName(QStringLiteral("stepExplanation"));
-    m_explanation->setAccessibleName(QStringLiteral("Penjelasan langkah"));
-    m_explanation->setWordWrap(true);
-    m_explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_explanation->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QFont f = m_explanation->font();
-    f.setPixelSize(kPx825 - 1);
-    m_explanation->setFont(f);
-    auto* scroll = new QScrollArea(m_panel);
-    scroll->setObjectName(QStringLiteral("stepScroll"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setFocusPolicy(Qt::NoFocus);
-    scroll->setAccessibleName(QStringLiteral("Panel penjelasan"));
-    scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setWidget(m_explanation);
-    scroll->viewport()->setAutoFillBackground(false);
-    m_explanation->setAutoFillBackground(false);
-    layout->addWidget(scroll, 1);
-    m_panel->hide();
+const StepFrame* StepMode::currentFrame() const
+{
+    if (!m_active || m_current < 0 || m_current >= stepCount())
+        return nullptr;
+    return &m_lesson.frames[size_t(m_current)];
 }
 
 void StepMode::enter()
 {
-    std::vector<StepFrame> frames = m_source ? m_source() : std::vector<StepFrame>{};
-    if (frames.empty())
+    Lesson lesson = m_source ? m_source() : Lesson{};
+    if (lesson.frames.empty())
         return;
     if (!m_active)
         m_savedFocus = QApplication::focusWidget();
-    m_panel->show();
-    m_panel->setFocus(Qt::OtherFocusReason);
-    m_frames = std::move(frames);
+    pause();
+    m_lesson = std::move(lesson);
     m_active = true;
     for (QShortcut* key : m_keys)
         key->setEnabled(true);
     m_overlay->raise();
     m_overlay->show();
-    m_panel->raise();
-    emit entered();
+    m_overlay->setFocus(Qt::OtherFocusReason);
     m_current = -1;
+    emit entered();
     showStep(0);
 }
 
@@ -190,17 +149,14 @@ void StepMode::leave()
 {
     if (!m_active)
         return;
+    pause();
     m_active = false;
     for (QShortcut* key : m_keys)
         key->setEnabled(false);
-    QWidget* focus = QApplication::focusWidget();
-    const bool focusInside = focus == m_panel || m_panel->isAncestorOf(focus);
+    const bool focusInside = QApplication::focusWidget() == m_overlay;
     m_overlay->hide();
-    m_panel->hide();
     m_view->clearLayer(DrawingLayer::Steps);
-    m_frames.clear();
-    m_explanation->clear();
-    m_explanation->setAccessibleDescription({});
+    m_lesson = {};
     if (focusInside && m_savedFocus)
         m_savedFocus->setFocus(Qt::OtherFocusReason);
     emit left();
@@ -208,7 +164,7 @@ void StepMode::leave()
 
 void StepMode::nextOrPressFocusedButton()
 {
-    // Space on a focused button presses it, as everywhere else: ◀ goes back, ✕ leaves.
+    // Space on a focused button presses it, as everywhere else.
     if (auto* button = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
         button && m_window->isAncestorOf(button)) {
         button->animateClick();
@@ -219,28 +175,78 @@ void StepMode::nextOrPressFocusedButton()
 
 void StepMode::showStep(int index)
 {
-    if (!m_active || m_frames.empty())
+    if (!m_active || m_lesson.frames.empty())
         return;
     index = std::clamp(index, 0, stepCount() - 1);
     if (index == m_current)
         return;
     m_current = index;
-    const StepFrame& frame = m_frames[size_t(index)];
+    const StepFrame& frame = m_lesson.frames[size_t(index)];
     m_overlay->setMarks(frame.marks);
-    m_explanation->setText(frame.explanation);
     // Only the start and end nodes keep their colour under the marks; the marks tell the rest.
     const QString marks = marksDescription(frame.marks);
     RouteLook neutral;
     neutral.description = frame.explanation + QLatin1Char(' ') + marks;
     neutral.toolTip = frame.explanation + QLatin1Char('\n') + marks;
     m_view->setLayer(DrawingLayer::Steps, std::move(neutral));
-    m_explanation->setAccessibleDescription(frame.explanation);
-    // Screen readers speak the new step without the user moving there.
-    QAccessibleEvent described(m_explanation, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&described);
-    QAccessibleEvent changed(m_explanation, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
     emit stepShown(index);
+    if (index == stepCount() - 1)
+        pause();
+}
+
+bool StepMode::isPlaying() const
+{
+    return m_timer->isActive();
+}
+
+void StepMode::play()
+{
+    if (!m_active || isPlaying())
+        return;
+    // Play from the start when the last step is shown, as a player does.
+    if (m_current == stepCount() - 1)
+        first();
+    m_timer->start();
+    emit playingChanged(true);
+}
+
+void StepMode::pause()
+{
+    if (!isPlaying())
+        return;
+    m_timer->stop();
+    emit playingChanged(false);
+}
+
+void StepMode::setPlayInterval(int ms)
+{
+    m_timer->setInterval(std::clamp(ms, 500, 3000));
+}
+
+int StepMode::playInterval() const
+{
+    return m_timer->interval();
+}
+
+void StepMode::playTick()
+{
+    if (!m_active || m_current >= stepCount() - 1) {
+        pause();
+        return;
+    }
+    next();
+}
+
+void StepMode::saveTableCsv() const
+{
+    if (m_active && m_saveCsv && !m_lesson.tableCsv.empty())
+        m_saveCsv(m_lesson.tableCsv);
+}
+
+void StepMode::copyTableText() const
+{
+    if (m_active && !m_lesson.tableText.isEmpty())
+        QGuiApplication::clipboard()->setText(m_lesson.tableText);
 }
 
 } // namespace trayeko::ui

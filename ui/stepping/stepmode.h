@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/steps.h"
 #include "ui/stepping/stepoverlay.h"
 
 #include <QColor>
@@ -7,50 +8,78 @@
 #include <QPointer>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <functional>
+#include <string>
 #include <vector>
 
 class QAction;
-class QFrame;
-class QLabel;
 class QShortcut;
-class QToolButton;
+class QTimer;
 
 namespace trayeko::ui {
 
 class NetworkView;
 class NetworkWindow;
 
-// One step as the drawing and the explanation show it.
+// A grid the lesson shows beside the explanation: Dijkstra's table or Floyd's value matrix. A
+// cell with a note is marked; the note is its tool tip and its text for assistive technology.
+struct LessonGrid
+{
+    QStringList columns;
+    QStringList rows;
+    std::vector<QStringList> cells; // [row][column]
+    std::vector<QStringList> notes; // the same shape; empty: not marked
+    int currentRow = -1;            // the row this step wrote, announced
+};
+
+// One step as the drawing and the lesson panel show it.
 struct StepFrame
 {
     StepMarks marks;
-    QString explanation; // "Langkah k dari n: ..."
+    QString explanation;        // "Langkah k dari n: ..."
+    std::vector<int> codeLines; // of the lesson's pseudo-code, from 1
+    QString variables;          // "u = 3, d[u] = 6, ..."
+    LessonGrid grid;
+};
+
+// What a lesson shows for every step alike, and its table as text and CSV.
+struct Lesson
+{
+    std::vector<StepFrame> frames;
+    QStringList code;
+    QString gridTitle;
+    QString tableText; // for "Salin teks"; empty where the grid cannot be copied
+    std::string tableCsv;
 };
 
 // Step-by-step mode on a tool window's drawing: an action "Langkah demi langkah" (F10) in the
-// drawing's context menu starts it, the marks of the current step are painted over the drawing,
-// and a small panel inside the frame explains the step with buttons ◀ ▶. Right or Space steps
-// on, Left back, Home and End jump, Esc leaves. Its look is a layer of the drawing, taken away on
-// leaving; nothing else of the window is touched. Editing a weight or starting a run leaves step
-// mode.
+// drawing's context menu starts it and the marks of the current step are painted over the
+// drawing; the lesson panel of the main frame (LessonDock) explains the step. Right or Space
+// steps on, Left back, Home and End jump, P plays or pauses, Esc leaves. Its look is a layer of
+// the drawing, taken away on leaving; nothing else of the window is touched. Editing a weight or
+// starting a run leaves step mode.
 class StepMode final : public QObject
 {
     Q_OBJECT
 
 public:
-    // The steps for the current weights; an empty list means the weights were refused (the
-    // source has told the user why).
-    using Source = std::function<std::vector<StepFrame>()>;
+    // The steps for the current weights; no frames means the weights were refused (the source
+    // has told the user why).
+    using Source = std::function<Lesson()>;
 
-    // Works on the drawing of @p window, whose keys it answers; @p panelRect is where the
-    // explanation sits inside the drawing, clear of nodes and weight boxes.
-    StepMode(NetworkWindow* window, QRect panelRect, Source source);
+    // Works on the drawing of @p window, whose keys it answers; the window hands it out as its
+    // stepMode().
+    StepMode(NetworkWindow* window, Source source);
 
     QAction* action() const { return m_action; }
     bool isActive() const { return m_active; }
     int currentStep() const { return m_current; } // 0-based
-    int stepCount() const { return int(m_frames.size()); }
+    int stepCount() const { return int(m_lesson.frames.size()); }
+    const Lesson& lesson() const { return m_lesson; }
+    const StepFrame* currentFrame() const;
+    // The widget that holds the focus in step mode, so that the step keys never reach a box.
+    QWidget* focusHolder() const { return m_overlay; }
 
     void enter();
     void leave();
@@ -60,26 +89,40 @@ public:
     void first() { showStep(0); }
     void last() { showStep(stepCount() - 1); }
 
+    // Playback: one step every playInterval() ms from the step shown, stopping at the last.
+    bool isPlaying() const;
+    void play();
+    void pause();
+    void togglePlay() { isPlaying() ? pause() : play(); }
+    void setPlayInterval(int ms);
+    int playInterval() const;
+    // What the timer calls; tests call it instead of waiting.
+    void playTick();
+    QTimer* playTimer() const { return m_timer; }
+
+    // Where "Simpan CSV..." of the lesson's table writes, with the window's file dialog.
+    void setCsvSaver(std::function<void(const std::string&)> save) { m_saveCsv = std::move(save); }
+    void saveTableCsv() const;
+    void copyTableText() const;
+
 signals:
     void stepShown(int index);
     void entered();
     void left();
+    void playingChanged(bool playing);
 
 private:
     void nextOrPressFocusedButton();
-    void buildPanel(QRect panelRect);
 
     NetworkView* m_view;
     QWidget* m_window;
     Source m_source;
     QAction* m_action = nullptr;
     StepOverlay* m_overlay = nullptr;
-    QFrame* m_panel = nullptr;
-    QLabel* m_explanation = nullptr;
-    QToolButton* m_back = nullptr;
-    QToolButton* m_forward = nullptr;
+    QTimer* m_timer = nullptr;
     std::vector<QShortcut*> m_keys;
-    std::vector<StepFrame> m_frames;
+    Lesson m_lesson;
+    std::function<void(const std::string&)> m_saveCsv;
     int m_current = 0;
     bool m_active = false;
     QPointer<QWidget> m_savedFocus;
@@ -87,6 +130,12 @@ private:
 
 // The names of every coloured element of the drawing: nodes, link lines and weight boxes.
 QStringList drawingElementNames();
+
+// The variables of a step as one line: "u = 3, d[u] = 6".
+QString variablesText(const std::vector<StepVariable>& variables);
+
+// The step keys, for the help texts of the parts that answer them.
+QString stepKeysText();
 
 // A sentence on a step's marks for assistive technology: fixed nodes and the distances shown.
 QString marksDescription(const StepMarks& marks);

@@ -6,8 +6,15 @@
 #include "ui/support/twips.h"
 
 #include <QLineEdit>
+#include <QLineF>
 #include <QPaintEvent>
 #include <QPainter>
+
+#include <QtMath>
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
 
 namespace trayeko::ui {
 
@@ -76,21 +83,70 @@ QRegion StepOverlay::marksRegion(const StepMarks& marks) const
     return region;
 }
 
+namespace {
+
+bool crosses(const QLineF& line, const QRectF& r)
+{
+    if (r.contains(line.p1()) || r.contains(line.p2()))
+        return true;
+    const QLineF edges[] = {{r.topLeft(), r.topRight()},
+                            {r.topRight(), r.bottomRight()},
+                            {r.bottomRight(), r.bottomLeft()},
+                            {r.bottomLeft(), r.topLeft()}};
+    return std::any_of(std::begin(edges), std::end(edges), [&](const QLineF& edge) {
+        return line.intersects(edge) == QLineF::BoundedIntersection;
+    });
+}
+
+} // namespace
+
+bool StepOverlay::isClear(const QRect& r, int n) const
+{
+    if (!rect().adjusted(3, 3, -3, -3).contains(r))
+        return false;
+    const int shift = m_view->variant().networkShift;
+    // The marked links are drawn 4 px wide: keep their half width off as well.
+    const QRectF area = QRectF(r).adjusted(-2, -2, 2, 2);
+    for (const LinkLayout& link : linkLayouts()) {
+        if (area.intersects(m_view->weightBox(link.number)->geometry()))
+            return false;
+        for (const NamedLine& line : link.lines())
+            if (crosses({pointPx(line.from, shift), pointPx(line.to, shift)}, area))
+                return false;
+        for (const NamedLine& barb : link.barbs)
+            if (crosses({pointPx(barb.from, shift), pointPx(barb.to, shift)}, area))
+                return false;
+    }
+    for (const NodeLayout& node : nodeLayouts())
+        if (node.number != n && area.intersects(circlePx(node, shift)))
+            return false;
+    return true;
+}
+
 QRect StepOverlay::nodeTextRect(int n, QSize size) const
 {
     const NodeLayout& node = nodeLayouts()[size_t(n - 1)];
-    const QRect circle = circlePx(node, m_view->variant().networkShift).toAlignedRect();
-    // Above the circle's upper right corner; for node 1 the upper left, where no link starts.
-    const int overlap = circle.width() / 6;
-    QRect r(QPoint(0, circle.top() - size.height() + overlap), size);
-    if (n == kStartNode)
-        r.moveRight(circle.left() + overlap);
-    else
-        r.moveLeft(circle.right() - overlap);
-    // Node 7 stands close to the frame's right edge in the Floyd window; stay inside the frame.
-    if (r.right() > width() - 3)
-        r.moveRight(width() - 3);
-    return r;
+    const QRectF circle = circlePx(node, m_view->variant().networkShift);
+    // Beside the circle, the first place that covers no line, arrowhead, weight box or other
+    // node (a distance on a line would read as the link's weight): upper right first, then
+    // ever further round the circle and, where the links crowd it, a little further out.
+    const double radius = circle.width() / 2;
+    const QPointF half(size.width() / 2.0, size.height() / 2.0);
+    const auto place = [&](int degrees, double out) {
+        const double a = qDegreesToRadians(double(degrees));
+        const QPointF u(std::cos(a), -std::sin(a));
+        // The rectangle's side or corner facing the node touches the circle.
+        const double square = std::max(std::abs(u.x()), std::abs(u.y()));
+        const QPointF centre = circle.center() + u * (radius - 2 + out) +
+                               QPointF(u.x() * half.x(), u.y() * half.y()) / square;
+        return QRect((centre - half).toPoint(), size);
+    };
+    for (double out : {0.0, 4.0, 8.0, 12.0, 16.0})
+        for (int turn = 0; turn <= 180; turn += 15)
+            for (int degrees : {45 - turn, 45 + turn})
+                if (const QRect r = place(degrees, out); isClear(r, n))
+                    return r;
+    return place(45, 0);
 }
 
 void StepOverlay::paintEvent(QPaintEvent* event)

@@ -49,6 +49,9 @@ protected:
 private:
     QFont textFont() const;
     QRect nodeTextRect(int n, QSize size) const;
+    // Whether @p r, beside node @p n, stays inside the frame and off the drawing's lines,
+    // arrowheads, weight boxes and other nodes.
+    bool isClear(const QRect& r, int n) const;
     // What the marks cover, for partial repaints.
     QRegion marksRegion(const StepMarks& marks) const;
 

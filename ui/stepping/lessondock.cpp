@@ -1,0 +1,385 @@
+#include "ui/stepping/lessondock.h"
+
+#include "ui/stepping/stepmode.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDoubleSpinBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QSplitter>
+#include <QStyle>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace trayeko::ui {
+
+namespace {
+
+// A wrapped label that asks the layout for the height of its whole text at its width, so that
+// the text is never cut: a plain QLabel's minimum is one line, whatever its text.
+class WholeTextLabel final : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+    QSize minimumSizeHint() const override
+    {
+        QSize size = QLabel::minimumSizeHint();
+        if (width() > 0)
+            size.setHeight(std::max(size.height(), heightForWidth(width())));
+        return size;
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QLabel::resizeEvent(event);
+        if (event->size().width() != event->oldSize().width())
+            updateGeometry();
+    }
+};
+
+QLabel* wrappedLabel(QWidget* parent, const QString& objectName, const QString& accessibleName)
+{
+    auto* label = new WholeTextLabel(parent);
+    label->setObjectName(objectName);
+    label->setAccessibleName(accessibleName);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // As tall as its text needs at the panel's width: the explanation is never cut or scrolled.
+    label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
+    return label;
+}
+
+// A pseudo-code line as the panel lists it: "▶" marks the lines the step executes.
+QString codeLineText(int n, const QString& code, bool marked)
+{
+    return QStringLiteral("%1%2  %3")
+        .arg(marked ? QStringLiteral("▶") : QStringLiteral(" "))
+        .arg(n + 1, 2)
+        .arg(code);
+}
+
+void announce(QObject* object, QAccessible::Event event)
+{
+    QAccessibleEvent e(object, event);
+    QAccessible::updateAccessibility(&e);
+}
+
+} // namespace
+
+LessonDock::LessonDock(QWidget* parent) : QDockWidget(QStringLiteral("Pelajaran"), parent)
+{
+    setObjectName(QStringLiteral("lessonDock"));
+    setAccessibleName(QStringLiteral("Pelajaran"));
+    setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
+                QDockWidget::DockWidgetFloatable);
+    setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+
+    auto* content = new QWidget(this);
+    content->setObjectName(QStringLiteral("lessonContent"));
+    auto* outer = new QVBoxLayout(content);
+    outer->setContentsMargins(4, 4, 4, 4);
+    m_hint = wrappedLabel(content, QStringLiteral("lessonHint"), QStringLiteral("Petunjuk"));
+    m_hint->setText(QStringLiteral("Tekan F10 (Langkah demi langkah) di jendela metode Dijkstra "
+                                   "atau Floyd untuk memulai pelajaran."));
+    outer->addWidget(m_hint);
+
+    m_body = new QWidget(content);
+    auto* layout = new QVBoxLayout(m_body);
+    layout->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(m_body, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(2);
+    const auto button = [&](const QString& name, const QString& text, const QString& accessible,
+                            void (StepMode::*slot)()) {
+        auto* b = new QToolButton(m_body);
+        b->setObjectName(name);
+        b->setText(text);
+        b->setAccessibleName(accessible);
+        b->setToolTip(accessible);
+        buttons->addWidget(b);
+        connect(b, &QToolButton::clicked, this, [this, slot] { onMode(slot); });
+        return b;
+    };
+    button(QStringLiteral("stepFirst"), QStringLiteral("|◀"),
+           QStringLiteral("Langkah pertama (Home)"), &StepMode::first);
+    button(QStringLiteral("stepBack"), QStringLiteral("◀"),
+           QStringLiteral("Langkah sebelumnya (Kiri)"), &StepMode::previous);
+    m_play = button(QStringLiteral("stepPlay"), QStringLiteral("Putar"),
+                    QStringLiteral("Putar atau jeda (P)"), &StepMode::togglePlay);
+    button(QStringLiteral("stepForward"), QStringLiteral("▶"),
+           QStringLiteral("Langkah berikutnya (Kanan atau Spasi)"), &StepMode::next);
+    button(QStringLiteral("stepLast"), QStringLiteral("▶|"),
+           QStringLiteral("Langkah terakhir (End)"), &StepMode::last);
+    m_speed = new QDoubleSpinBox(m_body);
+    m_speed->setObjectName(QStringLiteral("stepSpeed"));
+    m_speed->setAccessibleName(QStringLiteral("Kecepatan putar, detik per langkah"));
+    m_speed->setToolTip(m_speed->accessibleName());
+    m_speed->setRange(0.5, 3.0);
+    m_speed->setSingleStep(0.5);
+    m_speed->setDecimals(1);
+    m_speed->setValue(1.0);
+    m_speed->setSuffix(QStringLiteral(" dtk"));
+    connect(m_speed, &QDoubleSpinBox::valueChanged, this, [this](double seconds) {
+        if (m_mode)
+            m_mode->setPlayInterval(int(seconds * 1000 + 0.5));
+    });
+    buttons->addWidget(m_speed);
+    buttons->addStretch();
+    button(QStringLiteral("stepClose"), QStringLiteral("✕"),
+           QStringLiteral("Keluar dari mode langkah (Esc)"), &StepMode::leave);
+    layout->addLayout(buttons);
+
+    m_explanation = wrappedLabel(m_body, QStringLiteral("stepExplanation"),
+                                 QStringLiteral("Penjelasan langkah"));
+    layout->addWidget(m_explanation);
+    m_variables =
+        wrappedLabel(m_body, QStringLiteral("lessonVariables"), QStringLiteral("Nilai variabel"));
+    layout->addWidget(m_variables);
+
+    // The code and the grid share what height is left; each scrolls on its own if it must.
+    auto* split = new QSplitter(Qt::Vertical, m_body);
+    split->setObjectName(QStringLiteral("lessonSplit"));
+    split->setChildrenCollapsible(false);
+    m_code = new QListWidget(split);
+    m_code->setObjectName(QStringLiteral("lessonCode"));
+    m_code->setAccessibleName(QStringLiteral("Kode semu"));
+    m_code->setSelectionMode(QAbstractItemView::MultiSelection);
+    m_code->setFocusPolicy(Qt::NoFocus);
+    QFont mono(QStringLiteral("DejaVu Sans Mono"));
+    mono.setStyleHint(QFont::Monospace);
+    mono.setPointSizeF(m_code->font().pointSizeF());
+    m_code->setFont(mono);
+    auto* gridBox = new QWidget(split);
+    auto* gridLayout = new QVBoxLayout(gridBox);
+    gridLayout->setContentsMargins(0, 0, 0, 0);
+    m_gridTitle =
+        wrappedLabel(gridBox, QStringLiteral("lessonGridTitle"), QStringLiteral("Judul tabel"));
+    gridLayout->addWidget(m_gridTitle);
+    m_grid = new QTableWidget(gridBox);
+    m_grid->setObjectName(QStringLiteral("lessonGrid"));
+    m_grid->setAccessibleName(QStringLiteral("Tabel langkah"));
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    gridLayout->addWidget(m_grid, 1);
+    auto* tableButtons = new QHBoxLayout;
+    m_copy = new QPushButton(QStringLiteral("Salin teks"), gridBox);
+    m_copy->setObjectName(QStringLiteral("lessonCopy"));
+    m_csv = new QPushButton(QStringLiteral("Simpan CSV..."), gridBox);
+    m_csv->setObjectName(QStringLiteral("lessonCsv"));
+    connect(m_copy, &QPushButton::clicked, this, [this] { onMode(&StepMode::copyTableText); });
+    connect(m_csv, &QPushButton::clicked, this, [this] { onMode(&StepMode::saveTableCsv); });
+    tableButtons->addWidget(m_copy);
+    tableButtons->addWidget(m_csv);
+    tableButtons->addStretch();
+    gridLayout->addLayout(tableButtons);
+    layout->addWidget(split, 1);
+    setWidget(content);
+
+    // The step keys answer here too, for a student who has clicked into the panel.
+    const auto key = [this, content](QKeySequence sequence, void (StepMode::*slot)()) {
+        new QShortcut(
+            sequence, content, content, [this, slot] { onMode(slot); },
+            Qt::WidgetWithChildrenShortcut);
+    };
+    key(Qt::Key_Right, &StepMode::next);
+    key(Qt::Key_Left, &StepMode::previous);
+    key(Qt::Key_Home, &StepMode::first);
+    key(Qt::Key_End, &StepMode::last);
+    key(Qt::Key_P, &StepMode::togglePlay);
+    key(Qt::Key_Escape, &StepMode::leave);
+    new QShortcut(
+        Qt::Key_Space, content, content,
+        [this] {
+            if (auto* b = qobject_cast<QAbstractButton*>(QApplication::focusWidget()))
+                b->animateClick();
+            else
+                onMode(&StepMode::next);
+        },
+        Qt::WidgetWithChildrenShortcut);
+    showLesson();
+}
+
+template <class Call> void LessonDock::onMode(Call call)
+{
+    if (m_mode)
+        (m_mode.data()->*call)();
+}
+
+void LessonDock::follow(StepMode* mode)
+{
+    if (mode == m_mode)
+        return;
+    for (const auto& c : m_connections)
+        disconnect(c);
+    m_connections.clear();
+    if (m_mode)
+        m_mode->pause(); // playing on in a window one no longer sees would teach nothing
+    m_mode = mode;
+    if (mode) {
+        m_connections = {
+            connect(mode, &StepMode::entered, this,
+                    [this] {
+                        showLesson();
+                        show();
+                        raise();
+                        emit opened();
+                    }),
+            connect(mode, &StepMode::left, this, &LessonDock::showLesson),
+            connect(mode, &StepMode::stepShown, this, &LessonDock::showFrame),
+            connect(mode, &StepMode::playingChanged, this, &LessonDock::showPlaying),
+            connect(mode, &QObject::destroyed, this, [this] { follow(nullptr); }),
+        };
+        mode->setPlayInterval(int(m_speed->value() * 1000 + 0.5));
+    }
+    showLesson();
+}
+
+void LessonDock::closeEvent(QCloseEvent* event)
+{
+    // The marks without their explanation would puzzle: closing the panel ends step mode.
+    onMode(&StepMode::leave);
+    QDockWidget::closeEvent(event);
+}
+
+void LessonDock::showLesson()
+{
+    const bool active = m_mode && m_mode->isActive();
+    m_hint->setVisible(!active);
+    m_body->setVisible(active);
+    if (!active) {
+        m_explanation->clear();
+        m_code->clear();
+        m_grid->clear();
+        showPlaying(false);
+        return;
+    }
+    const Lesson& lesson = m_mode->lesson();
+    m_code->clear();
+    for (int n = 0; n < lesson.code.size(); ++n)
+        m_code->addItem(codeLineText(n, lesson.code[n], false));
+    m_gridTitle->setText(lesson.gridTitle);
+    m_copy->setVisible(!lesson.tableText.isEmpty());
+    m_csv->setVisible(!lesson.tableCsv.empty());
+    showPlaying(m_mode->isPlaying());
+    showFrame();
+    fitWidths(lesson);
+}
+
+void LessonDock::fitWidths(const Lesson& lesson)
+{
+    // The code as wide as its longest line marked (bold), so that no line is cut off.
+    QFont bold = m_code->font();
+    bold.setBold(true);
+    const QFontMetrics codeMetrics(bold);
+    int widest = 0;
+    for (int n = 0; n < lesson.code.size(); ++n)
+        widest =
+            std::max(widest, codeMetrics.horizontalAdvance(codeLineText(n, lesson.code[n], true)));
+    const int itemMargins =
+        2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_code) + 1);
+    m_code->setMinimumWidth(widest + itemMargins + 2 * m_code->frameWidth() +
+                            m_code->verticalScrollBar()->sizeHint().width());
+
+    // Every column of the grid as wide as its widest cell of any step: the columns share the
+    // width evenly and stay put while the lesson fills them.
+    const QFontMetrics cellMetrics(m_grid->font());
+    const QFontMetrics headMetrics(m_grid->horizontalHeader()->font());
+    int cell = 0;
+    for (const StepFrame& frame : lesson.frames) {
+        for (const QString& column : frame.grid.columns)
+            cell = std::max(cell, headMetrics.horizontalAdvance(column));
+        for (const QStringList& row : frame.grid.cells)
+            for (const QString& text : row)
+                cell = std::max(cell, cellMetrics.horizontalAdvance(text));
+    }
+    const int columns = m_grid->columnCount();
+    m_grid->setMinimumWidth(columns * (cell + itemMargins + 1) +
+                            m_grid->verticalHeader()->sizeHint().width() +
+                            2 * m_grid->frameWidth());
+}
+
+void LessonDock::showFrame()
+{
+    const StepFrame* frame = m_mode ? m_mode->currentFrame() : nullptr;
+    if (!frame)
+        return;
+    m_explanation->setText(frame->explanation);
+    m_explanation->setAccessibleDescription(frame->explanation);
+    m_variables->setText(frame->variables);
+
+    // The lines this step executes: selected, and marked "▶" as their text equivalent.
+    const Lesson& lesson = m_mode->lesson();
+    m_code->clearSelection();
+    QListWidgetItem* firstMarked = nullptr;
+    for (int n = 0; n < m_code->count(); ++n) {
+        const bool marked = std::find(frame->codeLines.begin(), frame->codeLines.end(), n + 1) !=
+                            frame->codeLines.end();
+        QListWidgetItem* item = m_code->item(n);
+        item->setText(codeLineText(n, lesson.code[n], marked));
+        item->setSelected(marked);
+        QFont f = item->font();
+        f.setBold(marked);
+        item->setFont(f);
+        if (marked && !firstMarked)
+            firstMarked = item;
+    }
+    if (firstMarked) {
+        m_code->setCurrentItem(firstMarked, QItemSelectionModel::NoUpdate);
+        m_code->scrollToItem(firstMarked);
+    }
+
+    const LessonGrid& grid = frame->grid;
+    m_grid->setColumnCount(int(grid.columns.size()));
+    m_grid->setRowCount(int(grid.rows.size()));
+    m_grid->setHorizontalHeaderLabels(grid.columns);
+    m_grid->setVerticalHeaderLabels(grid.rows);
+    for (int r = 0; r < int(grid.cells.size()); ++r)
+        for (int c = 0; c < int(grid.cells[size_t(r)].size()); ++c) {
+            // The cells of the last step are rewritten in place: new items would lay the
+            // whole grid out again, the most of a step's time.
+            QTableWidgetItem* item = m_grid->item(r, c);
+            if (!item) {
+                item = new QTableWidgetItem;
+                item->setTextAlignment(Qt::AlignCenter);
+                m_grid->setItem(r, c, item);
+            }
+            const QString& note = grid.notes[size_t(r)][c];
+            item->setText(grid.cells[size_t(r)][c]);
+            item->setData(Qt::BackgroundRole, note.isEmpty() ? QVariant() : QVariant(markColour()));
+            item->setToolTip(note);
+            item->setData(Qt::AccessibleDescriptionRole, note.isEmpty() ? QVariant() : note);
+        }
+    if (grid.currentRow >= 0) {
+        m_grid->selectRow(grid.currentRow);
+        m_grid->scrollToItem(m_grid->item(grid.currentRow, 0));
+    } else {
+        m_grid->clearSelection();
+    }
+    // Screen readers speak the new step without the user moving there.
+    announce(m_explanation, QAccessible::DescriptionChanged);
+    announce(m_explanation, QAccessible::NameChanged);
+}
+
+void LessonDock::showPlaying(bool playing)
+{
+    m_play->setText(playing ? QStringLiteral("Jeda") : QStringLiteral("Putar"));
+}
+
+} // namespace trayeko::ui

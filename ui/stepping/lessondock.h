@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QDockWidget>
+#include <QPointer>
+#include <vector>
+
+class QDoubleSpinBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTableWidget;
+class QToolButton;
+
+namespace trayeko::ui {
+
+class StepMode;
+struct Lesson;
+
+// The lesson panel "Pelajaran" of the main frame: the whole explanation of the current step, the
+// method's pseudo-code with the lines the step executes marked and its variables, Dijkstra's table
+// or Floyd's value matrix, and playback (first, back, play or pause with its speed, forward,
+// last). It follows one window's step mode at a time, the one the frame makes it follow; the
+// step keys work here as in the window.
+class LessonDock final : public QDockWidget
+{
+    Q_OBJECT
+
+public:
+    explicit LessonDock(QWidget* parent = nullptr);
+
+    void follow(StepMode* mode);
+    StepMode* followed() const { return m_mode; }
+
+    // The marked cells' colour, also named in the guides.
+    static QColor markColour() { return {255, 224, 128}; }
+
+signals:
+    // Step mode of the followed window has begun and the panel shows its lesson.
+    void opened();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void showLesson();
+    void showFrame();
+    void showPlaying(bool playing);
+    // Wide enough for the longest pseudo-code line and the grid's widest cells of any step.
+    void fitWidths(const Lesson& lesson);
+    template <class Call> void onMode(Call call);
+
+    QPointer<StepMode> m_mode;
+    std::vector<QMetaObject::Connection> m_connections;
+    QLabel* m_hint = nullptr;
+    QWidget* m_body = nullptr;
+    QLabel* m_explanation = nullptr;
+    QLabel* m_variables = nullptr;
+    QListWidget* m_code = nullptr;
+    QLabel* m_gridTitle = nullptr;
+    QTableWidget* m_grid = nullptr;
+    QPushButton* m_copy = nullptr;
+    QPushButton* m_csv = nullptr;
+    QToolButton* m_play = nullptr;
+    QDoubleSpinBox* m_speed = nullptr;
+};
+
+} // namespace trayeko::ui
