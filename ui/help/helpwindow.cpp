@@ -9,7 +9,10 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QTabWidget>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QVBoxLayout>
 #include <QtGlobal>
 
@@ -147,6 +150,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent)
     connect(m_languageLinks, &QLabel::linkActivated, this,
             [this](const QString& link) { showGuide(link == u"en"); });
     m_guide = makeBrowser(QStringLiteral("txtPanduan"), QStringLiteral("Panduan"));
+    // The guides' pictures are built in beside them.
+    m_guide->setSearchPaths({QStringLiteral(":/help")});
     auto* guideLayout = new QVBoxLayout(guidePage);
     guideLayout->addWidget(m_languageLinks);
     guideLayout->addWidget(m_guide);
@@ -173,6 +178,22 @@ HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent)
 void HelpWindow::showGuide(bool english)
 {
     m_guide->setMarkdown(resourceText(english ? kGuideEn : kGuideId));
+    // The screenshots are as wide as a screen; in the help they take the window's width at most,
+    // keeping their proportions, so the guide reads without scrolling sideways.
+    constexpr int kPictureWidth = 560;
+    for (QTextBlock block = m_guide->document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.charFormat().isImageFormat())
+                continue;
+            QTextImageFormat picture = fragment.charFormat().toImageFormat();
+            picture.setWidth(kPictureWidth);
+            QTextCursor cursor(m_guide->document());
+            cursor.setPosition(fragment.position());
+            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(picture);
+        }
+    }
 }
 
 HelpWindow* showHelp(QWidget* from)
