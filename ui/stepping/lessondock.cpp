@@ -193,26 +193,10 @@ LessonDock::LessonDock(QWidget* parent) : QDockWidget(QStringLiteral("Pelajaran"
     setWidget(content);
 
     // The step keys answer here too, for a student who has clicked into the panel.
-    const auto key = [this, content](QKeySequence sequence, void (StepMode::*slot)()) {
+    for (const StepMode::Key& k : StepMode::keys())
         new QShortcut(
-            sequence, content, content, [this, slot] { onMode(slot); },
+            k.key, content, content, [this, slot = k.slot] { onMode(slot); },
             Qt::WidgetWithChildrenShortcut);
-    };
-    key(Qt::Key_Right, &StepMode::next);
-    key(Qt::Key_Left, &StepMode::previous);
-    key(Qt::Key_Home, &StepMode::first);
-    key(Qt::Key_End, &StepMode::last);
-    key(Qt::Key_P, &StepMode::togglePlay);
-    key(Qt::Key_Escape, &StepMode::leave);
-    new QShortcut(
-        Qt::Key_Space, content, content,
-        [this] {
-            if (auto* b = qobject_cast<QAbstractButton*>(QApplication::focusWidget()))
-                b->animateClick();
-            else
-                onMode(&StepMode::next);
-        },
-        Qt::WidgetWithChildrenShortcut);
     showLesson();
 }
 

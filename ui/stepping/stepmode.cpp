@@ -90,13 +90,8 @@ StepMode::StepMode(NetworkWindow* window, Source source)
         shortcut->setEnabled(false);
         m_keys.push_back(shortcut);
     };
-    key(Qt::Key_Right, &StepMode::next);
-    key(Qt::Key_Space, &StepMode::nextOrPressFocusedButton);
-    key(Qt::Key_Left, &StepMode::previous);
-    key(Qt::Key_Home, &StepMode::first);
-    key(Qt::Key_End, &StepMode::last);
-    key(Qt::Key_P, &StepMode::togglePlay);
-    key(Qt::Key_Escape, &StepMode::leave);
+    for (const Key& k : keys())
+        key(k.key, k.slot);
 
     // The weights the steps were worked out for are gone once one is edited, and a run paints
     // its own result: either ends step mode first, so leaving never paints stale colours back.
@@ -162,11 +157,22 @@ void StepMode::leave()
     emit left();
 }
 
+std::span<const StepMode::Key> StepMode::keys()
+{
+    static constexpr Key table[] = {
+        {Qt::Key_Right, &StepMode::next},    {Qt::Key_Space, &StepMode::nextOrPressFocusedButton},
+        {Qt::Key_Left, &StepMode::previous}, {Qt::Key_Home, &StepMode::first},
+        {Qt::Key_End, &StepMode::last},      {Qt::Key_P, &StepMode::togglePlay},
+        {Qt::Key_Escape, &StepMode::leave},
+    };
+    return table;
+}
+
 void StepMode::nextOrPressFocusedButton()
 {
-    // Space on a focused button presses it, as everywhere else.
-    if (auto* button = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
-        button && m_window->isAncestorOf(button)) {
+    // The keys answer only where the focus is inside their window or panel, so a focused button
+    // is one of theirs.
+    if (auto* button = qobject_cast<QAbstractButton*>(QApplication::focusWidget())) {
         button->animateClick();
         return;
     }

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -104,6 +105,15 @@ public:
     void setCsvSaver(std::function<void(const std::string&)> save) { m_saveCsv = std::move(save); }
     void saveTableCsv() const;
     void copyTableText() const;
+
+    // The keys of step mode and what each does, for every place that answers them (the window,
+    // the lesson panel). Space presses a focused button, as everywhere else, or steps on.
+    struct Key
+    {
+        Qt::Key key;
+        void (StepMode::*slot)();
+    };
+    static std::span<const Key> keys();
 
 signals:
     void stepShown(int index);
