@@ -1,6 +1,7 @@
 #include "ui/compare/comparewindow.h"
 #include "ui/dijkstra/dijkstrawindow.h"
 #include "ui/floyd/floydwindow.h"
+#include "ui/help/helpwindow.h"
 #include "ui/main/mainwindow.h"
 #include "ui/support/artwork.h"
 #include "ui/support/qttranslation.h"
@@ -18,8 +19,10 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QShortcut>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
@@ -166,6 +169,38 @@ private slots:
         QVERIFY(found.front()->isVisible());
         QTEST(found.front()->objectName(), "designName");
         QCOMPARE(f.frame.mdiArea()->activeSubWindow(), found.front());
+    }
+
+    // The help's key table is written by hand, so every key a window answers through an action
+    // or a shortcut must stand in it, in the words the table uses for the named keys.
+    void helpListsEveryKey_data() { toolWindowRows(); }
+    void helpListsEveryKey()
+    {
+        QFETCH(QString, entry);
+
+        Fixture f;
+        f.frame.show();
+        f.entry(entry.toLatin1())->trigger();
+        const QString table =
+            trayeko::ui::showHelp(&f.frame)->findChild<QTextBrowser*>("txtTombol")->toPlainText();
+        const QHash<QString, QString> words{{"Right", "Panah kanan"},
+                                            {"Left", "Panah kiri"},
+                                            {"Space", "Spasi"},
+                                            {"Return", "Enter"},
+                                            {"Escape", "Esc"}};
+        QList<QKeySequence> keys;
+        // The frame holds the window and the lesson panel.
+        for (const QAction* action : f.frame.findChildren<QAction*>())
+            keys << action->shortcuts();
+        for (const QShortcut* shortcut : f.frame.findChildren<QShortcut*>())
+            keys << shortcut->key();
+        QStringList missing;
+        for (const QKeySequence& key : keys) {
+            const QString text = key.toString(QKeySequence::PortableText);
+            if (!table.contains(words.value(text, text)))
+                missing << text;
+        }
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u' ')));
     }
 
     // A closed window is unloaded; the menu loads a fresh one, also when it is chosen before the

@@ -49,6 +49,7 @@ const char* const kKeys = R"(
 | Ctrl+Shift+C | Salin gambar: gambar jendela aktif ke papan klip |
 | Ctrl+Shift+S | Simpan gambar...: gambar jendela aktif sebagai PNG, SVG atau PDF |
 | Ctrl+P | Cetak...: pratinjau dan cetak gambar jendela aktif |
+| Ctrl+F4, Ctrl+W | menutup jendela aktif di dalam jendela utama |
 | Esc | menutup jendela Bantuan |
 
 ## Jendela Dijkstra ("Trayeko 2003")
