@@ -1,5 +1,7 @@
 #include "core/exercisecode.h"
 
+#include "core/splitmix.h"
+
 #include <array>
 #include <cstdint>
 
@@ -34,34 +36,16 @@ int dammDigit(std::string_view digits)
     return interim;
 }
 
-// splitmix64: every step is exact 64-bit arithmetic, so its output is the same everywhere.
-class SplitMix final
+// A whole number 1 ... kLargestWeight, every one equally likely: the top five bits are used and
+// draws of 20 ... 31 thrown away, so no remainder favours the small weights.
+int drawWeight(SplitMix64& random)
 {
-public:
-    explicit SplitMix(std::uint64_t state) : m_state(state) {}
-
-    std::uint64_t next()
-    {
-        std::uint64_t z = (m_state += 0x9E3779B97F4A7C15u);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;
-        return z ^ (z >> 31);
+    for (;;) {
+        const auto r = int(random.next() >> 59);
+        if (r < kLargestWeight)
+            return 1 + r;
     }
-
-    // A whole number 1 ... kLargestWeight, every one equally likely: the top five bits are used
-    // and draws of 20 ... 31 thrown away.
-    int weight()
-    {
-        for (;;) {
-            const auto r = int(next() >> 59);
-            if (r < kLargestWeight)
-                return 1 + r;
-        }
-    }
-
-private:
-    std::uint64_t m_state;
-};
+}
 
 // Mixed into the seed so that exercise 0 does not start the generator from 0.
 constexpr std::uint64_t kSalt = 0x5472617965'6B6F00u;
@@ -98,10 +82,10 @@ std::string exerciseCode(int seed)
 
 LinkWeights exerciseWeights(int seed)
 {
-    SplitMix random(kSalt ^ std::uint64_t(seed));
+    SplitMix64 random(kSalt ^ std::uint64_t(seed));
     LinkWeights w{};
     for (double& x : w)
-        x = random.weight();
+        x = drawWeight(random);
     return w;
 }
 
