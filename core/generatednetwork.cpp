@@ -1,33 +1,10 @@
 #include "core/generatednetwork.h"
 
+#include "core/splitmix.h"
+
 #include <algorithm>
 
 namespace trayeko {
-
-namespace {
-
-// SplitMix64: small, fast and fully specified, unlike the distributions of <random>, whose
-// results differ between standard libraries.
-class Generator
-{
-public:
-    explicit Generator(std::uint64_t seed) : m_state(seed) {}
-
-    std::uint64_t next()
-    {
-        std::uint64_t z = (m_state += 0x9E3779B97F4A7C15u);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;
-        return z ^ (z >> 31);
-    }
-    // 0 ... bound - 1; the bias of the remainder is below 1e-17 for the small bounds used here.
-    int below(int bound) { return int(next() % std::uint64_t(bound)); }
-
-private:
-    std::uint64_t m_state;
-};
-
-} // namespace
 
 GeneratedShape generatedShape(int nodeCount)
 {
@@ -58,7 +35,7 @@ int GeneratedShape::nodeAt(int column, int row) const
 
 std::vector<WeightedEdge> generatedNetwork(int nodeCount, std::uint64_t seed)
 {
-    Generator random(seed);
+    SplitMix64 random(seed);
     const GeneratedShape shape = generatedShape(nodeCount);
     std::vector<WeightedEdge> edges;
     const auto link = [&](int from, int to) {

@@ -1,6 +1,7 @@
 #include "reference.h"
 
 #include "core/dijkstratable.h"
+#include "core/exercise.h"
 #include "core/numbertext.h"
 #include "core/steps.h"
 
@@ -80,6 +81,10 @@ void checkDijkstra(const LinkWeights& w)
         const DijkstraStep& step = steps[s];
         const int u = order[s];
         ASSERT_EQ(step.fixedNode, u) << "step " << s + 1;
+        // An exercise grades the reference's answer right, on a tie too.
+        EXPECT_EQ(gradeDijkstraStep(w, s, std::to_string(u), formatGeneral(ref[std::size_t(u - 1)]))
+                      .verdict,
+                  Verdict::Right);
         EXPECT_EQ(step.fixedDistance, ref[std::size_t(u - 1)]);
         fixed[std::size_t(u - 1)] = true;
         std::vector<int> improved, listed;
@@ -136,13 +141,19 @@ void checkFloyd(const LinkWeights& w)
     ASSERT_EQ(its.size(), std::size_t(kNodeCount));
     for (int k = 1; k <= kNodeCount; ++k) {
         std::vector<std::tuple<int, int, double, double>> expected, listed;
+        std::vector<FloydMark> marks;
         for (int i = 1; i <= kNodeCount; ++i)
             for (int j = 1; j <= kNodeCount; ++j) {
                 const double before = shortestThrough(i, j, k - 1, w);
                 const double after = shortestThrough(i, j, k, w);
-                if (after < before)
+                if (after < before) {
                     expected.emplace_back(i, j, before, after);
+                    marks.push_back({i, j, formatGeneral(after)});
+                }
             }
+        const FloydGrade grade = gradeFloydIteration(w, k, marks);
+        EXPECT_EQ(std::pair(grade.right, grade.total),
+                  std::pair(int(marks.size()), int(marks.size())));
         const FloydIteration& it = its[std::size_t(k - 1)];
         for (const FloydChange& c : it.changes)
             listed.emplace_back(c.from, c.to, c.before.value_or(inf), c.after);

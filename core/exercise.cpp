@@ -1,0 +1,332 @@
+#include "core/exercise.h"
+
+#include "core/floyd.h"
+#include "core/numbertext.h"
+#include "core/steps.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace trayeko {
+
+namespace {
+
+constexpr double kUnreached = std::numeric_limits<double>::infinity();
+
+std::size_t at(int n)
+{
+    return std::size_t(n - 1);
+}
+
+std::string node(int n)
+{
+    return "simpul " + std::to_string(n);
+}
+
+std::string cellName(int i, int j)
+{
+    return "d[" + std::to_string(i) + "][" + std::to_string(j) + "]";
+}
+
+// What a student typed into an answer field.
+struct Typed
+{
+    enum Kind
+    {
+        Empty,
+        NotNumber,
+        Number
+    } kind;
+    double value = 0;
+};
+
+bool blank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+// Unlike a weight box, an answer is read whole: an optional sign, digits with at most one decimal
+// point ('.' or the user's separator), or "∞"; "12abc" is no number rather than 12.
+Typed readTyped(std::string_view text, std::string_view separator)
+{
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    if (text.empty())
+        return {Typed::Empty};
+    if (text == "∞")
+        return {Typed::Number, kUnreached};
+    std::string plain;
+    bool point = false;
+    for (std::size_t i = 0; i < text.size();) {
+        const char c = text[i];
+        if ((c == '-' || c == '+') && i == 0) {
+            plain += c;
+            ++i;
+        } else if (c >= '0' && c <= '9') {
+            plain += c;
+            ++i;
+        } else if (!point &&
+                   (c == '.' || (!separator.empty() && text.substr(i).starts_with(separator)))) {
+            point = true;
+            plain += '.';
+            i += c == '.' ? 1 : separator.size();
+        } else {
+            return {Typed::NotNumber};
+        }
+    }
+    const char* first = plain.data() + (plain.front() == '+' ? 1 : 0);
+    double value = 0;
+    const auto [end, error] = std::from_chars(first, plain.data() + plain.size(), value);
+    if (error != std::errc() || end != plain.data() + plain.size())
+        return {Typed::NotNumber};
+    return {Typed::Number, value};
+}
+
+// Two numbers agree when the program would show them alike, as a student reads them.
+bool sameShown(double a, double b, std::string_view separator)
+{
+    return formatGeneral(a, separator) == formatGeneral(b, separator);
+}
+
+std::string shown(double d, std::string_view separator)
+{
+    return d == kUnreached ? std::string("∞") : formatGeneral(d, separator);
+}
+
+struct DijkstraState
+{
+    std::array<double, kNodeCount> distance{};
+    std::array<bool, kNodeCount> fixed{};
+};
+
+DijkstraState stateBefore(const std::vector<DijkstraStep>& steps, std::size_t step)
+{
+    DijkstraState state;
+    if (step > 0) {
+        state.distance = steps[step - 1].distance;
+        state.fixed = steps[step - 1].fixed;
+        return state;
+    }
+    state.distance.fill(kUnreached);
+    state.distance[at(kStartNode)] = 0;
+    return state;
+}
+
+std::string wrongNodeReason(const std::vector<DijkstraStep>& steps, std::size_t step, int chosen,
+                            std::string_view separator)
+{
+    const DijkstraState before = stateBefore(steps, step);
+    const int u = steps[step].fixedNode;
+    const std::string d = shown(steps[step].fixedDistance, separator);
+    const std::string smallest =
+        ", " + node(u) + " punya " + d + " — yang terkecil ditetapkan dulu";
+    if (before.fixed[at(chosen)]) {
+        const auto when = std::find_if(steps.begin(), steps.end(), [&](const DijkstraStep& s) {
+            return s.fixedNode == chosen;
+        });
+        return "Belum: " + node(chosen) + " sudah ditetapkan di langkah " +
+               std::to_string(when - steps.begin() + 1) + "; dari simpul yang belum tetap" +
+               smallest;
+    }
+    const double dv = before.distance[at(chosen)];
+    if (dv == kUnreached)
+        return "Belum: " + node(chosen) + " belum terjangkau (jarak ∞)" + smallest;
+    if (dv == steps[step].fixedDistance)
+        return "Belum: " + node(chosen) + " dan " + node(u) + " sama-sama punya jarak sementara " +
+               d + " — bila sama, yang bernomor lebih kecil ditetapkan dulu";
+    return "Belum: " + node(chosen) + " punya jarak sementara " + shown(dv, separator) + smallest;
+}
+
+// How the fixed node got its distance: the relaxation of the last link that improved it.
+std::string relaxationText(const LinkWeights& weights, const DijkstraStep& now,
+                           std::string_view separator)
+{
+    const int u = now.fixedNode;
+    const std::string d = shown(now.fixedDistance, separator);
+    if (u == kStartNode)
+        return node(u) + " adalah simpul awal, jaraknya " + d;
+    const LinkInfo& link = demoLink(now.bestLink[at(u)]);
+    const std::string p = std::to_string(link.fromNode);
+    return "jarak " + node(u) + " = d[" + p + "] + w(" + p + "→" + std::to_string(u) +
+           ") = " + shown(now.distance[at(link.fromNode)], separator) + " + " +
+           shown(weights[at(link.number)], separator) + " = " + d;
+}
+
+Grade gradeDistance(const LinkWeights& weights, const DijkstraStep& now,
+                    const DijkstraState& before, std::string_view distanceText,
+                    std::string_view separator)
+{
+    const int u = now.fixedNode;
+    const Typed typed = readTyped(distanceText, separator);
+    if (typed.kind == Typed::Empty)
+        return {Verdict::Nonsense, "Belum dijawab: ketik jarak " + node(u) + "."};
+    if (typed.kind == Typed::NotNumber)
+        return {Verdict::Nonsense, "Jarak " + node(u) + " harus berupa angka, misalnya 12."};
+    if (typed.value < 0)
+        return {Verdict::Nonsense, "Jarak tidak mungkin negatif: setiap bobot lebih dari 0."};
+    if (!sameShown(typed.value, now.fixedDistance, separator))
+        return {Verdict::Wrong, "Belum: " + relaxationText(weights, now, separator) + ", bukan " +
+                                    shown(typed.value, separator) + "."};
+    std::string reason =
+        "Benar: " + node(u) + " ditetapkan dengan jarak " + shown(now.fixedDistance, separator);
+    for (int v = u + 1; v <= kNodeCount; ++v)
+        if (!before.fixed[at(v)] && before.distance[at(v)] == now.fixedDistance)
+            reason += "; " + node(v) + " juga " + shown(now.fixedDistance, separator) +
+                      ", tetapi bila sama, yang bernomor lebih kecil ditetapkan dulu";
+    return {Verdict::Right, reason + "."};
+}
+
+} // namespace
+
+Grade gradeDijkstraStep(const LinkWeights& weights, std::size_t step, std::string_view nodeText,
+                        std::string_view distanceText, std::string_view decimalSeparator)
+{
+    const std::vector<DijkstraStep> steps = dijkstraSteps(weights, decimalSeparator);
+    if (step >= steps.size())
+        return {Verdict::Nonsense, "Langkah " + std::to_string(step + 1) +
+                                       " tidak ada: metode ini selesai dalam " +
+                                       std::to_string(steps.size()) + " langkah."};
+    const Typed typed = readTyped(nodeText, decimalSeparator);
+    if (typed.kind == Typed::Empty)
+        return {Verdict::Nonsense,
+                "Belum dijawab: ketik nomor simpul yang ditetapkan (1 sampai 7)."};
+    if (typed.kind == Typed::NotNumber || typed.value != std::floor(typed.value))
+        return {Verdict::Nonsense, "Nomor simpul adalah bilangan bulat 1 sampai 7."};
+    if (typed.value < 1 || typed.value > kNodeCount)
+        return {Verdict::Nonsense, "Simpul " + shown(typed.value, decimalSeparator) +
+                                       " tidak ada: simpul bernomor 1 sampai 7."};
+    const int chosen = int(typed.value);
+    if (chosen != steps[step].fixedNode)
+        return {Verdict::Wrong, wrongNodeReason(steps, step, chosen, decimalSeparator) + "."};
+    return gradeDistance(weights, steps[step], stateBefore(steps, step), distanceText,
+                         decimalSeparator);
+}
+
+FloydGrade gradeFloydIteration(const LinkWeights& weights, int k, std::span<const FloydMark> marks,
+                               std::string_view decimalSeparator)
+{
+    FloydGrade grade;
+    if (k < 1 || k > kNodeCount) {
+        grade.cells.push_back({0, 0, CellVerdict::Nonsense,
+                               "Iterasi " + std::to_string(k) + " tidak ada: iterasi 1 sampai 7."});
+        grade.total = 1;
+        return grade;
+    }
+    const std::vector<FloydIteration> its = floydChanges(weights, decimalSeparator);
+    const auto before = k == 1 ? initFloydMatrices(weights).value : its[at(k - 1)].value;
+    const FloydIteration& it = its[at(k)];
+    const auto cell = [&](const std::optional<double>& c) {
+        return c ? shown(*c, decimalSeparator) : std::string("∞");
+    };
+    // The cell worked out with the values before the iteration: d[i][j] = min(d[i][j], d[i][k] +
+    // d[k][j]), which the iteration reads unchanged.
+    const auto worked = [&](int i, int j) {
+        return cellName(i, j) + " = min(" + cell(before[at(i)][at(j)]) + ", " +
+               cell(before[at(i)][at(k)]) + " + " + cell(before[at(k)][at(j)]) +
+               ") = " + cell(it.value[at(i)][at(j)]);
+    };
+
+    std::vector<CellGrade> unusable;
+    std::array<std::array<const FloydMark*, kNodeCount>, kNodeCount> marked{};
+    for (const FloydMark& m : marks) {
+        if (m.from < 1 || m.from > kNodeCount || m.to < 1 || m.to > kNodeCount)
+            unusable.push_back({m.from, m.to, CellVerdict::Nonsense,
+                                "Sel " + cellName(m.from, m.to) +
+                                    " tidak ada: baris dan kolom bernomor 1 sampai 7."});
+        else if (marked[at(m.from)][at(m.to)])
+            unusable.push_back(
+                {m.from, m.to, CellVerdict::Nonsense,
+                 cellName(m.from, m.to) + " ditandai dua kali; yang pertama dinilai."});
+        else
+            marked[at(m.from)][at(m.to)] = &m;
+    }
+    std::array<std::array<bool, kNodeCount>, kNodeCount> changes{};
+    for (const FloydChange& c : it.changes)
+        changes[at(c.from)][at(c.to)] = true;
+    const bool negativeWeights =
+        std::any_of(weights.begin(), weights.end(), [](double w) { return w < 0; });
+
+    for (int i = 1; i <= kNodeCount; ++i)
+        for (int j = 1; j <= kNodeCount; ++j) {
+            const FloydMark* mark = marked[at(i)][at(j)];
+            const bool changed = changes[at(i)][at(j)];
+            if (!mark && !changed)
+                continue;
+            if (!mark) {
+                grade.cells.push_back({i, j, CellVerdict::Missed, "Terlewat: " + worked(i, j)});
+                continue;
+            }
+            if (!changed) {
+                grade.cells.push_back(
+                    {i, j, CellVerdict::WrongMark, "Tidak berubah: " + worked(i, j)});
+                continue;
+            }
+            const Typed typed = readTyped(mark->value, decimalSeparator);
+            const double after = *it.value[at(i)][at(j)];
+            if (typed.kind == Typed::Empty)
+                grade.cells.push_back(
+                    {i, j, CellVerdict::Nonsense, cellName(i, j) + ": nilai barunya belum diisi."});
+            else if (typed.kind == Typed::NotNumber)
+                grade.cells.push_back({i, j, CellVerdict::Nonsense,
+                                       cellName(i, j) + ": nilai baru harus berupa angka."});
+            else if (typed.value < 0 && !negativeWeights)
+                grade.cells.push_back(
+                    {i, j, CellVerdict::Nonsense,
+                     cellName(i, j) + ": jarak tidak mungkin negatif, semua bobot positif."});
+            else if (!sameShown(typed.value, after, decimalSeparator))
+                grade.cells.push_back(
+                    {i, j, CellVerdict::WrongValue,
+                     "Belum: " + worked(i, j) + ", bukan " + shown(typed.value, decimalSeparator)});
+            else
+                grade.cells.push_back({i, j, CellVerdict::Right, "Benar: " + worked(i, j)});
+        }
+    grade.cells.insert(grade.cells.end(), unusable.begin(), unusable.end());
+    grade.total = int(grade.cells.size());
+    grade.right = int(std::count_if(grade.cells.begin(), grade.cells.end(), [](const CellGrade& c) {
+        return c.verdict == CellVerdict::Right;
+    }));
+    return grade;
+}
+
+void scoreDijkstraStep(ExerciseScore& score, std::size_t step, std::span<const Grade> tries)
+{
+    const std::string prefix = "Langkah " + std::to_string(step + 1) + ": ";
+    ++score.total;
+    if (!tries.empty() && tries.back().verdict == Verdict::Right)
+        ++score.right;
+    if (tries.empty())
+        score.mistakes.push_back(prefix + "tidak dijawab.");
+    for (const Grade& g : tries)
+        if (g.verdict != Verdict::Right)
+            score.mistakes.push_back(prefix + g.reason);
+}
+
+void scoreFloydIteration(ExerciseScore& score, int k, const FloydGrade& grade)
+{
+    score.right += grade.right;
+    score.total += grade.total;
+    for (const CellGrade& c : grade.cells)
+        if (c.verdict != CellVerdict::Right)
+            score.mistakes.push_back("Iterasi " + std::to_string(k) + ": " + c.reason);
+}
+
+std::string exerciseSummary(const ExerciseScore& score, bool floyd, std::string_view elapsed)
+{
+    std::string text = "Benar " + std::to_string(score.right) + " dari " +
+                       std::to_string(score.total) + (floyd ? " sel\n" : " langkah\n");
+    if (!elapsed.empty())
+        text += std::string(elapsed) + "\n";
+    if (score.mistakes.empty())
+        return text + "Tidak ada kesalahan.\n";
+    text += "Kesalahan:\n";
+    for (const std::string& m : score.mistakes)
+        text += "- " + m + "\n";
+    return text;
+}
+
+} // namespace trayeko

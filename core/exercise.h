@@ -1,0 +1,105 @@
+#pragma once
+
+#include "core/demonetwork.h"
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace trayeko {
+
+/// @brief How an answer was graded: right, wrong, or not an answer at all (empty, not a number, a
+/// node that does not exist).
+enum class Verdict
+{
+    Right,
+    Wrong,
+    Nonsense,
+};
+
+/// @brief A graded answer and its short Indonesian reason, which names the numbers.
+struct Grade
+{
+    Verdict verdict = Verdict::Nonsense;
+    std::string reason;
+};
+
+/// @brief Grades a prediction of step @p step (0 for the first) of Dijkstra's method on
+/// @p weights: the node the step fixes (@p nodeText, a whole number 1 ... 7) and its distance
+/// (@p distanceText, written with '.' or @p decimalSeparator).
+///
+/// The expected answer is the step of dijkstraSteps(weights, decimalSeparator), the sequence step
+/// mode plays, so an exercise never disagrees with the run. The method's tie rule: of two unfixed
+/// nodes at the same smallest tentative distance, the lower number is fixed first; picking the
+/// higher one is wrong, and the reason says so. A distance is right when it reads as the number
+/// the program shows (formatGeneral). The node is graded first; a wrong distance for the right
+/// node names the link whose relaxation gave it. Meant for weights the run accepts
+/// (checkWeights); any text and any @p step get a reason, never an exception.
+Grade gradeDijkstraStep(const LinkWeights& weights, std::size_t step, std::string_view nodeText,
+                        std::string_view distanceText, std::string_view decimalSeparator = ".");
+
+/// @brief One cell of the value matrix a student marked as changing, with the value typed for it.
+struct FloydMark
+{
+    int from; ///< row i, 1 ... 7
+    int to;   ///< column j, 1 ... 7
+    std::string value;
+};
+
+/// @brief What the grading found at one cell.
+enum class CellVerdict
+{
+    Right,      ///< marked, changes, value right
+    Missed,     ///< changes, not marked
+    WrongMark,  ///< marked, does not change
+    WrongValue, ///< marked, changes, value wrong
+    Nonsense,   ///< no such cell, marked twice, or a value that is no number
+};
+
+struct CellGrade
+{
+    int from;
+    int to;
+    CellVerdict verdict;
+    std::string reason; ///< "d[1][5] = min(∞, 7 + 4) = 11" and what was wrong
+};
+
+/// @brief Every changed or marked cell of one iteration, row by row; right counts the cells
+/// marked with their right value, total the cells graded.
+struct FloydGrade
+{
+    std::vector<CellGrade> cells;
+    int right = 0;
+    int total = 0;
+};
+
+/// @brief Grades the cells a student marked for iteration @p k (1 ... 7, node k as intermediate)
+/// of Floyd–Warshall on @p weights against the cells floydChanges(weights) lists for it. Every
+/// changed cell and every marked cell is graded once; the reasons work the cell out with the
+/// values before the iteration, "d[1][5] = min(∞, 7 + 4) = 11" (formatGeneral with
+/// @p decimalSeparator, ∞ where no path is known).
+FloydGrade gradeFloydIteration(const LinkWeights& weights, int k, std::span<const FloydMark> marks,
+                               std::string_view decimalSeparator = ".");
+
+/// @brief What an exercise kept of its answers, for the summary.
+struct ExerciseScore
+{
+    int right = 0;
+    int total = 0;
+    std::vector<std::string> mistakes; ///< "Langkah 2: Belum: ...", in the order they were made
+};
+
+/// @brief Adds one Dijkstra step (0 for the first) answered in @p tries: the step counts right
+/// when its last try is right, and every try that was not right is listed as a mistake.
+void scoreDijkstraStep(ExerciseScore& score, std::size_t step, std::span<const Grade> tries);
+
+/// @brief Adds the cells of one graded Floyd iteration; every cell not right is a mistake.
+void scoreFloydIteration(ExerciseScore& score, int k, const FloydGrade& grade);
+
+/// @brief The summary to hand in: "Benar 6 dari 7 langkah" (Floyd: "sel"), the line @p elapsed
+/// where given, and every mistake with its reason, one line each.
+std::string exerciseSummary(const ExerciseScore& score, bool floyd, std::string_view elapsed = {});
+
+} // namespace trayeko
