@@ -198,8 +198,10 @@ void MainWindow::closeEvent(QCloseEvent* event)
 MainWindow::~MainWindow()
 {
     // The panel hides as the frame goes; its place was saved on closing, and saving now would
-    // read a frame half taken down.
+    // read a frame half taken down. The MDI area, taken down after this destructor, activates
+    // its windows one last time; that must not reach a frame that is no longer a MainWindow.
     disconnect(m_lessonDock, nullptr, this, nullptr);
+    disconnect(m_mdiArea, nullptr, this, nullptr);
 }
 
 int MainWindow::msecsToNextTick(QTime now)
