@@ -1,4 +1,5 @@
 #include "ui/stepping/lessondock.h"
+#include "ui/support/programfonts.h"
 
 #include "ui/stepping/stepmode.h"
 
@@ -159,10 +160,7 @@ LessonDock::LessonDock(QWidget* parent) : QDockWidget(QStringLiteral("Pelajaran"
     m_code->setAccessibleName(QStringLiteral("Kode semu"));
     m_code->setSelectionMode(QAbstractItemView::MultiSelection);
     m_code->setFocusPolicy(Qt::NoFocus);
-    QFont mono(QStringLiteral("DejaVu Sans Mono"));
-    mono.setStyleHint(QFont::Monospace);
-    mono.setPointSizeF(m_code->font().pointSizeF());
-    m_code->setFont(mono);
+    m_code->setFont(listingFontInPoints(m_code->font().pointSizeF()));
     auto* gridBox = new QWidget(split);
     auto* gridLayout = new QVBoxLayout(gridBox);
     gridLayout->setContentsMargins(0, 0, 0, 0);

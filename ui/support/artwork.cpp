@@ -1,4 +1,5 @@
 #include "ui/support/artwork.h"
+#include "ui/support/programfonts.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -162,7 +163,7 @@ QFont bannerFont()
     QFont font;
     // DejaVu Serif comes with the program's other faces (fonts-dejavu-core), so the banner
     // looks the same on every machine.
-    font.setFamilies({QStringLiteral("DejaVu Serif")});
+    font.setFamilies({QString::fromLatin1(kBannerFamily)});
     font.setStyleHint(QFont::Serif);
     font.setWeight(QFont::Black);
     font.setPixelSize(100);

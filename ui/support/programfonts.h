@@ -4,13 +4,15 @@
 
 namespace trayeko::ui {
 
-// The program asks for its two faces by name, so that it looks the same wherever it is
+// The program asks for its three faces by name, so that it looks the same wherever it is
 // installed: DejaVu Sans stands in for the sans-serif face of the design, DejaVu Sans Mono sets
-// the Floyd listings and the printed pages, whose columns are runs of spaces. The Debian
-// package fonts-dejavu-core brings both. Where one is missing, fontconfig's sans-serif or
-// monospace face takes its place; the layout still holds, since every text is fitted to its box.
+// the Floyd listings and the printed pages, whose columns are runs of spaces, and DejaVu Serif
+// letters the banners. The Debian package fonts-dejavu-core brings all three. Where one is
+// missing, fontconfig's face of that kind takes its place; the layout still holds, since every
+// text is fitted to its box.
 inline constexpr char kProgramFamily[] = "DejaVu Sans";
 inline constexpr char kListingFamily[] = "DejaVu Sans Mono";
+inline constexpr char kBannerFamily[] = "DejaVu Serif";
 
 // The program's face at the given pixel size (the windows' controls).
 QFont programFont(int pixelSize);
