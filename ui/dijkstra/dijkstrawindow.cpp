@@ -157,23 +157,11 @@ void DijkstraWindow::arrangeTabOrder()
 void DijkstraWindow::open()
 {
     m_progressBar->hide();
-    // The window is centred for its designed size when it is first placed (showEvent); only then
-    // is "the screen" (the main window's document area) known.
     setOuterSizeTwips(kClosedWidthTwips, kOpenHeight);
+    centreWhenFirstShown({kDesignedClientWidth, kDesignedClientHeight});
     setDefaultButton(m_runButton);
     showDefaultNetwork();
     m_blinkTimer->stop();
-}
-
-void DijkstraWindow::showEvent(QShowEvent* event)
-{
-    NetworkWindow::showEvent(event);
-    if (m_placed)
-        return;
-    m_placed = true;
-    const int frameWidth = widthTwips() - twips(widget()->width());
-    const int frameHeight = heightTwips() - twips(widget()->height());
-    centreOnScreen(kDesignedClientWidth + frameWidth, kDesignedClientHeight + frameHeight);
 }
 
 void DijkstraWindow::blink()

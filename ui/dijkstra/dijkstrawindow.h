@@ -46,9 +46,6 @@ public:
     // The run started by "&Proses..." (or Enter).
     void runDijkstra();
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     StepMode* m_steps = nullptr;
     void buildControls();
@@ -71,7 +68,6 @@ private:
     std::optional<ResultStrip> m_resultStrip;
 
     MessageBoxFn m_messageBox = criticalMessageBox();
-    bool m_placed = false;
 };
 
 } // namespace trayeko::ui

@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <algorithm>
+#include <utility>
 
 namespace trayeko::ui {
 
@@ -109,6 +110,16 @@ void NetworkWindow::centreOnScreen(int outerWidthTwips, int outerHeightTwips)
     const int left = std::max(0, (screen.width() - outerWidthTwips) / 2);
     const int top = std::max(0, (screen.height() - outerHeightTwips) / 2);
     move(px(left), px(top));
+}
+
+void NetworkWindow::showEvent(QShowEvent* event)
+{
+    QMdiSubWindow::showEvent(event);
+    if (const std::optional<QSize> client = std::exchange(m_firstShowClient, std::nullopt)) {
+        const int frameWidth = widthTwips() - twips(m_client->width());
+        const int frameHeight = heightTwips() - twips(m_client->height());
+        centreOnScreen(client->width() + frameWidth, client->height() + frameHeight);
+    }
 }
 
 void NetworkWindow::setOuterSizeTwips(int width, int height)

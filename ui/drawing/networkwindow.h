@@ -5,6 +5,8 @@
 
 #include <QColor>
 #include <QMdiSubWindow>
+#include <QSize>
+#include <optional>
 
 class QLabel;
 class QProgressBar;
@@ -71,6 +73,12 @@ protected:
 
     // The same for a window of @p outerWidthTwips x @p outerHeightTwips.
     void centreOnScreen(int outerWidthTwips, int outerHeightTwips);
+
+    // On its first showing the window stands where a window with a client area of
+    // @p clientTwips would stand centred; only then is "the screen" (the main window's document
+    // area) known. Without this the document area places the window as it places any other.
+    void centreWhenFirstShown(QSize clientTwips) { m_firstShowClient = clientTwips; }
+    void showEvent(QShowEvent* event) override;
     QSize screenSizeTwips() const;
 
     void setOuterSizeTwips(int width, int height);
@@ -97,6 +105,7 @@ private:
     QWidget* m_picture = nullptr;
     NetworkView* m_network = nullptr;
     Clock m_clock = readClock;
+    std::optional<QSize> m_firstShowClient;
 };
 
 } // namespace trayeko::ui
