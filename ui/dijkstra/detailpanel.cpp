@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QShortcut>
 
 namespace trayeko::ui {
 
@@ -65,6 +66,11 @@ DetailPanel::DetailPanel(NetworkWindow* window, QWidget* client, QWidget* banner
     m_toggle->move(px(kLabelFirstLeft), px(kLabelTop));
     narrowLabelToFit(m_toggle, px(kFrameRight - kLabelFirstLeft));
     m_toggle->installEventFilter(this);
+    // The toggle answers the mouse only; from the keyboard Ctrl+D, anywhere in the window, does
+    // the same and leaves the label's look alone.
+    auto* key = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), window, this,
+                              &DetailPanel::toggle, Qt::WidgetWithChildrenShortcut);
+    key->setObjectName(QStringLiteral("detailShortcut"));
     build(client);
     buildTotalBoxes(client);
 }

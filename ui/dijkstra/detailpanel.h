@@ -16,12 +16,14 @@ namespace trayeko::ui {
 class NetworkWindow;
 class StepMode;
 
-// The Dijkstra window's detail panel: the toggle "Tampilan Detail" on the banner strip, which
-// widens the window step by step to show the panel and narrows it again, the search table
-// Tabeldata with its route preview, and the result boxes of the chosen route and of the shortest
-// distances L1 ... L7, and the hidden boxes h1 ... h17 of the route totals. Its controls sit in the
-// window's client area itself, at their designed places, so that their geometry, tab order and
-// accessible tree are those of any other control.
+// The Dijkstra window's detail panel: the toggle "Tampilan Detail" on the banner strip (and its
+// key Ctrl+D), which widens the window step by step to show the panel and narrows it again, the
+// search table Tabeldata with its route preview, the result boxes of the chosen route and of the
+// shortest distances L1 ... L7, and the hidden boxes h1 ... h17 of the route totals. Its controls
+// sit in the window's client area itself, at their designed places, so that their geometry, tab
+// order and accessible tree are those of any other control; a container widget of its own would
+// add a level to the accessible tree and move every control's geometry into its coordinates, and
+// the toggle lives on the banner strip, the totals beyond the client's right edge.
 class DetailPanel final : public QObject
 {
     Q_OBJECT

@@ -22,7 +22,6 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTimer>
 #include <algorithm>
 
@@ -99,12 +98,6 @@ DijkstraWindow::DijkstraWindow(QWidget* parent)
 void DijkstraWindow::buildControls()
 {
     QWidget* area = client();
-
-    // The detail toggle answers the mouse only; from the keyboard Ctrl+D does the same and leaves
-    // the label's look alone.
-    auto* detailKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this, this,
-                                    &DijkstraWindow::toggleDetail, Qt::WidgetWithChildrenShortcut);
-    detailKey->setObjectName(QStringLiteral("detailShortcut"));
 
     m_routeWeightsLabel = new QLabel(network());
     m_routeWeightsLabel->setObjectName(QStringLiteral("lbljalur"));
