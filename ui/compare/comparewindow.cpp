@@ -6,8 +6,10 @@
 #include "ui/support/accessibletexts.h"
 #include "ui/support/bgr.h"
 #include "ui/support/fontsizes.h"
+#include "ui/support/palette.h"
 #include "ui/support/programfonts.h"
 #include "ui/support/seams.h"
+#include "ui/support/toolwindow.h"
 #include "ui/support/twips.h"
 #include "ui/support/utf8.h"
 #include "ui/widgets/progress.h"
@@ -50,14 +52,6 @@ constexpr AccessibleText kAccessibleTexts[] = {
     {"ProgressBar2", "Kemajuan Floyd"},
     {"cmdKeluar", "Keluar", "Menutup jendela ini"},
 };
-
-void fillBackground(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
 
 // A size list that only a choice from the list or the arrow keys can change: typing a letter
 // into a plain QComboBox jumps to the first matching item and reports it as activated, which
@@ -144,7 +138,7 @@ CompareWindow::CompareWindow(QWidget* parent) : QMdiSubWindow(parent)
 {
     setObjectName(QStringLiteral("frmData"));
     setWindowTitle(QStringLiteral("Compare Multinode"));
-    setAttribute(Qt::WA_DeleteOnClose);
+    makeToolWindow(this);
     // A fixed dialog border: title and close button only, no system-menu icon.
     setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -204,7 +198,7 @@ void CompareWindow::buildControls()
     m_client = new QWidget;
     m_client->setObjectName(QStringLiteral("client"));
     m_client->setFixedSize(px(4710), px(5190));
-    fillBackground(m_client, kOrange);
+    setPaletteColour(m_client, {QPalette::Window}, kOrange, true);
     m_client->setFont(programFont(kPx825));
     setWidget(m_client);
 
@@ -213,7 +207,7 @@ void CompareWindow::buildControls()
         f->setObjectName(QLatin1String(name));
         f->setFrameStyle(QFrame::Box | QFrame::Sunken);
         f->setGeometry(pxRect(twipsRect));
-        fillBackground(f, kOrange);
+        setPaletteColour(f, {QPalette::Window}, kOrange, true);
         return f;
     };
     const auto label = [](QWidget* parent, const char* name, const char* text, QRect twipsRect,
@@ -222,10 +216,8 @@ void CompareWindow::buildControls()
         l->setObjectName(QLatin1String(name));
         l->setGeometry(pxRect(twipsRect));
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        fillBackground(l, kOrange);
-        QPalette palette = l->palette();
-        palette.setColor(QPalette::WindowText, textColour);
-        l->setPalette(palette);
+        setPaletteColour(l, {QPalette::Window}, kOrange, true);
+        setPaletteColour(l, {QPalette::WindowText}, textColour);
         QFont f = l->font();
         f.setPixelSize(pixelSize);
         f.setBold(true);
@@ -239,9 +231,7 @@ void CompareWindow::buildControls()
         c->setGeometry(pxRect(twipsRect));
         c->setPlaceholderText(QStringLiteral("Pilih Banyaknya Simpul"));
         // The initial text reads like an ordinary entry, not greyed out.
-        QPalette palette = c->palette();
-        palette.setColor(QPalette::PlaceholderText, palette.color(QPalette::ButtonText));
-        c->setPalette(palette);
+        setPaletteColour(c, {QPalette::PlaceholderText}, c->palette().color(QPalette::ButtonText));
         return c;
     };
     const auto reportBox = [](QWidget* parent, const char* name, QRect twipsRect) {
@@ -282,9 +272,7 @@ void CompareWindow::buildControls()
     m_closeButton = new QPushButton(QStringLiteral("&Keluar"), m_client);
     m_closeButton->setObjectName(QStringLiteral("cmdKeluar"));
     m_closeButton->setGeometry(pxRect({1680, 4680, 1455, 375}));
-    QPalette buttonPalette = m_closeButton->palette();
-    buttonPalette.setColor(QPalette::Button, kPurple);
-    m_closeButton->setPalette(buttonPalette);
+    setPaletteColour(m_closeButton, {QPalette::Button}, kPurple);
 
     // The second chooser sits beyond the right edge of the fixed client area: it cannot be seen,
     // only reached with Tab.

@@ -3,6 +3,7 @@
 #include "ui/export/classroomactions.h"
 #include "ui/support/accessibletexts.h"
 #include "ui/support/seams.h"
+#include "ui/support/toolwindow.h"
 #include "ui/support/utf8.h"
 
 #include <QAction>
@@ -52,7 +53,7 @@ GrowthChartWindow::GrowthChartWindow(GrowthSeams seams, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmGrafik"));
     setWindowTitle(QStringLiteral("Grafik waktu"));
-    setAttribute(Qt::WA_DeleteOnClose);
+    makeToolWindow(this);
 
     m_client = new QWidget;
     m_client->setObjectName(QStringLiteral("client"));

@@ -4,6 +4,8 @@
 #include "core/scenarios.h"
 #include "ui/drawing/networklayout.h"
 #include "ui/export/classroomactions.h"
+#include "ui/support/palette.h"
+#include "ui/support/toolwindow.h"
 #include "ui/support/utf8.h"
 
 #include <QPainter>
@@ -31,11 +33,8 @@ ScenarioNetworkView::ScenarioNetworkView(QWidget* parent) : QWidget(parent)
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Gambar jaringan"));
     setMinimumSize(300, 260);
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    setPalette(palette);
+    setPaletteColour(this, {QPalette::Window}, Qt::white, true);
+    setPaletteColour(this, {QPalette::WindowText}, Qt::black);
 }
 
 void ScenarioNetworkView::setNetwork(const Digraph& graph, const std::vector<int>& route,
@@ -179,7 +178,7 @@ void ScenarioNetworkView::paintEvent(QPaintEvent*)
 ScenarioNetworkWindow::ScenarioNetworkWindow(QWidget* parent) : QMdiSubWindow(parent)
 {
     setObjectName(QStringLiteral("frmJaringan"));
-    setAttribute(Qt::WA_DeleteOnClose);
+    makeToolWindow(this);
     m_view = new ScenarioNetworkView;
     setWidget(m_view);
     installClassroomActions(this, m_view, QStringLiteral("jaringan"));

@@ -6,6 +6,7 @@
 #include "ui/support/fontsizes.h"
 #include "ui/support/palette.h"
 #include "ui/support/programfonts.h"
+#include "ui/support/toolwindow.h"
 #include "ui/support/twips.h"
 
 #include <QApplication>
@@ -35,8 +36,7 @@ NetworkWindow::NetworkWindow(const DrawingVariant& variant, const QString& banne
                              int pictureWidthTwips, QSize bannerPixels, QWidget* parent)
     : QMdiSubWindow(parent)
 {
-    // Closing a tool window unloads it; the next menu use builds it afresh.
-    setAttribute(Qt::WA_DeleteOnClose);
+    makeToolWindow(this);
     setWindowIcon(programIcon());
 
     m_client = new QWidget;
