@@ -7,6 +7,7 @@
 #include "ui/floyd/floydwindow.h"
 #include "ui/main/mainwindow.h"
 #include "ui/support/twips.h"
+#include "windowhost.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -56,10 +57,12 @@ void typeWeights(QWidget* window, const Edits& edits)
         window->findChild<QLineEdit*>(box)->setText(text);
 }
 
-// A window that starts no timer of its own and shows no message box.
-std::unique_ptr<QWidget> dijkstraWindow()
+// A network window whose refusals show no message box.
+NetworkWindow* networkWindow(bool floyd)
 {
-    auto w = std::make_unique<DijkstraWindow>();
+    if (floyd)
+        return new FloydWindow;
+    auto* w = new DijkstraWindow;
     w->setMessageBox([](QWidget*, const QString&, const QString&) {});
     return w;
 }
@@ -102,9 +105,10 @@ private slots:
     {
         QTest::addColumn<WindowFactory>("make");
         QTest::addColumn<int>("minimumCount");
-        QTest::addRow("Dijkstra") << WindowFactory(dijkstraWindow) << 17;
-        QTest::addRow("Floyd") << WindowFactory([] { return std::make_unique<FloydWindow>(); })
-                               << 18;
+        for (const bool floyd : {false, true})
+            QTest::addRow(floyd ? "Floyd" : "Dijkstra")
+                << WindowFactory([floyd] { return std::unique_ptr<QWidget>(networkWindow(floyd)); })
+                << (floyd ? 18 : 17);
         QTest::addRow("comparison")
             << WindowFactory([] { return std::make_unique<CompareWindow>(); }) << 5;
         QTest::addRow("growth chart") << WindowFactory([] {
@@ -164,10 +168,8 @@ private slots:
         QFETCH(int, link);
         QFETCH(QString, name);
         QFETCH(QString, description);
-        const std::unique_ptr<NetworkWindow> window =
-            floyd ? std::unique_ptr<NetworkWindow>(std::make_unique<FloydWindow>())
-                  : std::unique_ptr<NetworkWindow>(std::make_unique<DijkstraWindow>());
-        QAccessibleInterface* box = accessible(window->network()->weightBox(link));
+        WindowHost<NetworkWindow> host(networkWindow(floyd));
+        QAccessibleInterface* box = accessible(host.w->network()->weightBox(link));
         QCOMPARE(box->text(QAccessible::Name), name);
         QCOMPARE(box->text(QAccessible::Description), description);
         QCOMPARE(box->role(), QAccessible::EditableText);
@@ -214,16 +216,10 @@ private slots:
         QFETCH(QString, summary);
         QFETCH(QStringList, highlighted);
 
-        std::unique_ptr<NetworkWindow> window;
-        if (floyd) {
-            window = std::make_unique<FloydWindow>();
-        } else {
-            auto dijkstra = std::make_unique<DijkstraWindow>();
-            dijkstra->setMessageBox([](QWidget*, const QString&, const QString&) {});
-            window = std::move(dijkstra);
-        }
+        WindowHost<NetworkWindow> host(networkWindow(floyd));
+        NetworkWindow* window = host.w;
         for (const Edits& edits : runs) {
-            typeWeights(window.get(), edits);
+            typeWeights(window, edits);
             window->findChild<QPushButton*>("Command1")->click();
         }
 

@@ -2,15 +2,14 @@
 #include "ui/compare/comparewindow.h"
 #include "ui/compare/scenarionetworkview.h"
 #include "ui/export/classroomactions.h"
+#include "windowhost.h"
 
 #include <QAction>
 #include <QChart>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineSeries>
-#include <QMdiArea>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -27,14 +26,11 @@ constexpr qint64 kMs = 1'000'000;
 // every reading until the Dijkstra report is written and 7 ms after it; every progress update and
 // every report jumps it by 1000 s, so a time that held any of them would show it. Every progress
 // update is recorded; runs of consecutive values of one visible bar fold into "bar1 0-500".
-struct Opened
+struct Opened : WindowHost<CompareWindow>
 {
     Opened()
     {
-        window = new CompareWindow;
         window->setClock([this] { return now += step; });
-        area.addSubWindow(window);
-        area.show();
         QObject::connect(find<QPlainTextEdit>("txthasiltrayeko"), &QPlainTextEdit::textChanged,
                          window, [this] {
                              now += 1000'000 * kMs;
@@ -57,10 +53,7 @@ struct Opened
             });
     }
     static QString tag(int n) { return QStringLiteral("bar%1 ").arg(n); }
-    template <typename T> T* find(const char* name) const
-    {
-        return window->findChild<T*>(QLatin1String(name));
-    }
+    template <typename T> T* find(const char* name) const { return need<T>(QLatin1String(name)); }
     QProgressBar* bar(int n) const
     {
         return find<QProgressBar>(n == 1 ? "ProgressBar1" : "ProgressBar2");
@@ -79,8 +72,7 @@ struct Opened
     qint64 now = 7000, step = 2 * kMs;
     QStringList runs;
     QStringList textsAtStart;
-    QMdiArea area;
-    QPointer<CompareWindow> window;
+    QPointer<CompareWindow>& window = w;
 };
 
 QString report(const QString& firstLine, const char* seconds = "0.00200")

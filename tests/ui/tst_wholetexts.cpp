@@ -1,10 +1,10 @@
 #include "ui/dijkstra/dijkstrawindow.h"
 #include "ui/floyd/floydwindow.h"
+#include "windowhost.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMdiArea>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -77,18 +77,15 @@ private slots:
         QLocale::setDefault(QLocale(locale));
         const QString separator = QLocale().decimalPoint();
 
-        QMdiArea area;
-        area.resize(1200, 800);
         QStringList faults;
         auto* dijkstra = floyd ? nullptr : new DijkstraWindow;
-        NetworkWindow* window = dijkstra ? static_cast<NetworkWindow*>(dijkstra) : new FloydWindow;
         if (dijkstra)
             dijkstra->setMessageBox([&faults](QWidget*, const QString&, const QString& text) {
                 faults << "refused: " + text;
             });
-        area.addSubWindow(window);
-        window->show();
-        area.show();
+        WindowHost<NetworkWindow> host(
+            dijkstra ? static_cast<NetworkWindow*>(dijkstra) : new FloydWindow, {1200, 800});
+        NetworkWindow* window = host.w;
         // A long run: the elapsed text takes more digits too.
         auto readings = std::make_shared<qint64>(0);
         window->setClock([readings] {
@@ -164,8 +161,7 @@ private slots:
         if (auto* box = typed.isEmpty() ? nullptr : window->findChild<QLineEdit*>(typed)) {
             // Typed afresh and run with Enter, the box keeps the focus and its value begins where
             // it begins out of focus: no digit scrolled away.
-            area.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&area));
+            QVERIFY(QTest::qWaitForWindowActive(&host.area));
             box->setFocus();
             box->selectAll();
             QTest::keyClicks(box, box->text());

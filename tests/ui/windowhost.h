@@ -11,15 +11,10 @@
 // active so that its keys reach it. Closing the window deletes it; `w` then becomes null.
 template <typename Window> struct WindowHost
 {
-    explicit WindowHost(QSize size = {1000, 800}, bool frameless = false)
-    {
-        if (frameless)
-            area.setFrameShape(QFrame::NoFrame);
-        area.resize(size);
-        area.addSubWindow(w);
-        area.show();
-        area.activateWindow();
-    }
+    explicit WindowHost(QSize size = {1000, 800}, bool frameless = false) { open(size, frameless); }
+    // Hosts @p window, made by the test: set up before it is shown, or of a type chosen at run
+    // time.
+    explicit WindowHost(Window* window, QSize size = {1000, 800}) : w(window) { open(size, false); }
     template <typename T = QWidget> T* get(const QString& name)
     {
         return w->template findChild<T*>(name);
@@ -34,4 +29,15 @@ template <typename Window> struct WindowHost
     }
     QMdiArea area;
     QPointer<Window> w = new Window;
+
+private:
+    void open(QSize size, bool frameless)
+    {
+        if (frameless)
+            area.setFrameShape(QFrame::NoFrame);
+        area.resize(size);
+        area.addSubWindow(w);
+        area.show();
+        area.activateWindow();
+    }
 };
