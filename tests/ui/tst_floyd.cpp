@@ -97,6 +97,7 @@ void Tst_floyd::opensWithDefaults()
     QCOMPARE(host.window->windowTitle(), QString("Metode Floid"));
     QCOMPARE(host.window->widthTwips(), 11520);
     QCOMPARE(host.window->heightTwips(), 7140);
+    QCOMPARE(host.window->pos(), QPoint(0, 0)); // placed by the document area, not centred
     for (int k = 1; k <= trayeko::kLinkCount; ++k)
         QCOMPARE(host.box(QStringLiteral("j%1").arg(k))->text(),
                  QString::number(trayeko::demoLink(k).defaultWeight));
