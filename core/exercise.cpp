@@ -221,7 +221,7 @@ FloydGrade gradeFloydIteration(const LinkWeights& weights, int k, std::span<cons
     const auto before = k == 1 ? initFloydMatrices(weights).value : its[at(k - 1)].value;
     const FloydIteration& it = its[at(k)];
     const auto cell = [&](const std::optional<double>& c) {
-        return c ? shown(*c, decimalSeparator) : std::string("∞");
+        return floydCellText(c, decimalSeparator);
     };
     // The cell worked out with the values before the iteration: d[i][j] = min(d[i][j], d[i][k] +
     // d[k][j]), which the iteration reads unchanged.
@@ -327,6 +327,27 @@ std::string exerciseSummary(const ExerciseScore& score, bool floyd, std::string_
     for (const std::string& m : score.mistakes)
         text += "- " + m + "\n";
     return text;
+}
+
+std::string exerciseTimeText(ClockReading start, ClockReading end)
+{
+    const std::int64_t seconds = std::max<std::int64_t>(0, end.milliseconds - start.milliseconds) / 1000;
+    std::string text = "Waktu: ";
+    if (seconds >= 60)
+        text += std::to_string(seconds / 60) + " menit ";
+    return text + std::to_string(seconds % 60) + " detik";
+}
+
+std::string exerciseHeading(bool floyd, std::string_view code, const LinkWeights& weights,
+                            std::string_view decimalSeparator)
+{
+    std::string text = floyd ? "Latihan metode Floyd\n" : "Latihan metode Dijkstra\n";
+    if (!code.empty())
+        text += "Kode soal: " + std::string(code) + "\n";
+    text += "Bobot jalur 1 sampai 14:";
+    for (std::size_t i = 0; i < weights.size(); ++i)
+        text += (i == 0 ? " " : "; ") + formatGeneral(weights[i], decimalSeparator);
+    return text + "\n";
 }
 
 } // namespace trayeko

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/clock.h"
 #include "core/demonetwork.h"
 
 #include <cstddef>
@@ -101,5 +102,14 @@ void scoreFloydIteration(ExerciseScore& score, int k, const FloydGrade& grade);
 /// @brief The summary to hand in: "Benar 6 dari 7 langkah" (Floyd: "sel"), the line @p elapsed
 /// where given, and every mistake with its reason, one line each.
 std::string exerciseSummary(const ExerciseScore& score, bool floyd, std::string_view elapsed = {});
+
+/// @brief How long an exercise took from @p start to @p end: "Waktu: 3 menit 5 detik", "Waktu: 42
+/// detik" (whole seconds, never negative).
+std::string exerciseTimeText(ClockReading start, ClockReading end);
+
+/// @brief The first lines of a handed-in summary: the method, the exercise code where the weights
+/// came from one ("Kode soal: 4821-7"), and the weights worked on, link 1 first.
+std::string exerciseHeading(bool floyd, std::string_view code, const LinkWeights& weights,
+                            std::string_view decimalSeparator = ".");
 
 } // namespace trayeko

@@ -25,11 +25,6 @@ std::string stepPrefix(int k, std::size_t n)
     return "Langkah " + std::to_string(k) + " dari " + std::to_string(n) + ": ";
 }
 
-std::string cellText(const std::optional<double>& cell, std::string_view separator)
-{
-    return cell ? formatGeneral(*cell, separator) : std::string("∞");
-}
-
 // The listing counts a cell as changed when floydStep wrote it; a NaN that stays NaN is no change.
 bool sameCell(const std::optional<double>& a, const std::optional<double>& b)
 {
@@ -80,7 +75,7 @@ enum FloydLine : int
 std::string changeText(const std::optional<double>& before, double after,
                        std::string_view separator)
 {
-    return cellText(before, separator) + " → " + formatGeneral(after, separator);
+    return floydCellText(before, separator) + " → " + formatGeneral(after, separator);
 }
 
 void describeDijkstraStep(DijkstraStep& step, bool first, bool last,
@@ -145,7 +140,7 @@ const std::vector<std::string>& floydPseudoCode()
 
 std::string floydChangeText(const FloydChange& c, int k, std::string_view decimalSeparator)
 {
-    return matrixCell(c.from, c.to) + " = min(" + cellText(c.before, decimalSeparator) + ", " +
+    return matrixCell(c.from, c.to) + " = min(" + floydCellText(c.before, decimalSeparator) + ", " +
            matrixCell(c.from, k) + " + " + matrixCell(k, c.to) +
            ") = " + formatGeneral(c.after, decimalSeparator);
 }
@@ -246,7 +241,7 @@ std::vector<FloydIteration> floydChanges(const LinkWeights& weights,
         for (std::size_t n = 0; n < it.changes.size(); ++n) {
             const FloydChange& c = it.changes[n];
             text += (n == 0 ? "" : ", ") + pairText(c) + " turun dari " +
-                    cellText(c.before, decimalSeparator) + " menjadi " +
+                    floydCellText(c.before, decimalSeparator) + " menjadi " +
                     formatGeneral(c.after, decimalSeparator) + " lewat simpul " + std::to_string(k);
         }
         it.explanation = text + '.';
@@ -290,13 +285,18 @@ std::string floydRowTip(const FloydIteration& it, int row, std::string_view deci
     for (const FloydChange& c : it.changes) {
         if (c.from != row)
             continue;
-        text += (any ? ", " : "") + pairText(c) + " dari " + cellText(c.before, decimalSeparator) +
+        text += (any ? ", " : "") + pairText(c) + " dari " + floydCellText(c.before, decimalSeparator) +
                 " menjadi " + formatGeneral(c.after, decimalSeparator);
         any = true;
     }
     if (!any)
         text += "baris " + std::to_string(row) + " tidak berubah";
     return text;
+}
+
+std::string floydCellText(const std::optional<double>& cell, std::string_view decimalSeparator)
+{
+    return cell ? formatGeneral(*cell, decimalSeparator) : std::string("∞");
 }
 
 } // namespace trayeko
