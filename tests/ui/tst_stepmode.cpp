@@ -52,24 +52,7 @@ template <typename Window> struct Host : WindowHost<Window>
             this->template get<QLineEdit>(box)->setText(value);
     }
     void key(Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); }
-    // Everything of the window that step mode could touch: every colour of the drawing, every
-    // text, the listings' scroll positions, the drawing's description and what has the focus.
-    QStringList state()
-    {
-        QStringList s;
-        for (const QString& name : drawingElementNames())
-            s << name + "=" + w->network()->elementColor(name).name();
-        for (auto* l : w->template findChildren<QLabel*>())
-            s << l->objectName() + ":" + l->text() + (l->isVisibleTo(w) ? "" : " hidden");
-        for (auto* e : w->template findChildren<QLineEdit*>())
-            s << e->objectName() + ":" + e->text();
-        for (auto* l : w->template findChildren<QListWidget*>())
-            s << QString::number(l->verticalScrollBar()->value());
-        s << w->network()->accessibleDescription() << w->network()->toolTip();
-        if (QWidget* focus = QApplication::focusWidget())
-            s << "focus " + focus->objectName();
-        return s;
-    }
+    QStringList state() { return everythingShown(w.data()); }
 };
 
 } // namespace

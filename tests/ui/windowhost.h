@@ -1,6 +1,14 @@
 #pragma once
 
+#include "ui/drawing/networkview.h"
+#include "ui/drawing/networkwindow.h"
+
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QStringList>
 #include <QFrame>
 #include <QMdiArea>
 #include <QPointer>
@@ -41,3 +49,23 @@ private:
         area.activateWindow();
     }
 };
+
+// Everything of a network window that a mode laid over it could touch: every colour of the
+// drawing, every text, the listings' scroll positions, the drawing's description and what has
+// the focus. A mode left must give the same list back.
+inline QStringList everythingShown(trayeko::ui::NetworkWindow* w)
+{
+    QStringList s;
+    for (const QString& name : trayeko::ui::DrawingModel::elementNames())
+        s << name + "=" + w->network()->elementColor(name).name();
+    for (auto* l : w->findChildren<QLabel*>())
+        s << l->objectName() + ":" + l->text() + (l->isVisibleTo(w) ? "" : " hidden");
+    for (auto* e : w->findChildren<QLineEdit*>())
+        s << e->objectName() + ":" + e->text();
+    for (auto* l : w->findChildren<QListWidget*>())
+        s << QString::number(l->verticalScrollBar()->value());
+    s << w->network()->accessibleDescription() << w->network()->toolTip();
+    if (QWidget* focus = QApplication::focusWidget())
+        s << "focus " + focus->objectName();
+    return s;
+}

@@ -18,7 +18,8 @@ namespace trayeko::ui {
 enum class DrawingLayer
 {
     Preview, // the detail table's route under the text cursor
-    Steps,   // step mode: the neutral drawing under the step marks
+    Steps,    // step mode: the neutral drawing under the step marks
+    Exercise, // an exercise: the neutral drawing under what the student has earned
 };
 
 // A route as one look of the drawing shows it: its inner nodes blue, the lines and weight boxes

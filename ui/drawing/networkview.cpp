@@ -1,4 +1,5 @@
 #include "ui/drawing/networkview.h"
+#include "core/numbertext.h"
 #include "ui/support/palette.h"
 
 #include "ui/support/bgr.h"
@@ -10,6 +11,7 @@
 
 #include <QAccessible>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
@@ -69,6 +71,24 @@ void NetworkView::setDefaultWeights()
 {
     for (int k = 1; k <= kLinkCount; ++k)
         weightBox(k)->setText(toQString(defaultWeightText(k)));
+}
+
+void NetworkView::setWeights(const LinkWeights& weights)
+{
+    const std::string separator = regionalDecimalSeparator();
+    for (int k = 1; k <= kLinkCount; ++k)
+        weightBox(k)->setText(toQString(formatGeneral(weights[size_t(k - 1)], separator)));
+}
+
+void NetworkView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        for (int n = 1; n <= kNodeCount; ++n)
+            if (elementRect(QStringLiteral("Shape%1").arg(n)).contains(event->position().toPoint())) {
+                emit nodeClicked(n);
+                return;
+            }
+    QWidget::mousePressEvent(event);
 }
 
 template <typename Change> void NetworkView::change(Change&& change)

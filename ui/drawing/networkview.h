@@ -42,6 +42,8 @@ public:
 
     // Writes the default weights into the boxes as whole numbers ("7", "16").
     void setDefaultWeights();
+    // Writes @p weights into the boxes as the program shows numbers, with the user's separator.
+    void setWeights(const LinkWeights& weights);
 
     // Nodes 1 and 7 in the route colour, as every window shows them from its opening on.
     void highlightEnds();
@@ -74,9 +76,12 @@ public:
 signals:
     // A named element has taken another colour (and with it possibly its highlighted state).
     void elementColorChanged(const QString& name);
+    // The left button was pressed on the circle of node @p node (1 ... 7).
+    void nodeClicked(int node);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     // Changes the model and shows what changed: repaints, box colours, the texts, the signal.

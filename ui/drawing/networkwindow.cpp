@@ -72,6 +72,12 @@ void NetworkWindow::reset()
     m_network->reset();
 }
 
+void NetworkWindow::fillWeights(const LinkWeights& weights)
+{
+    m_network->setWeights(weights);
+    emit weightsEdited();
+}
+
 void NetworkWindow::showDefaultNetwork()
 {
     m_network->setDefaultWeights();

@@ -47,6 +47,10 @@ public:
     // never goes negative, so the title bar stays reachable on a small screen.
     void centreOnScreen();
 
+    // Writes @p weights into the boxes as if the user had typed them: whatever followed the old
+    // ones (step mode, an exercise) ends.
+    void fillWeights(const LinkWeights& weights);
+
     // The outer width, frame included; a panel of the window widens it step by step.
     void setOuterWidthTwips(int width);
 

@@ -1,4 +1,5 @@
 #include "ui/stepping/lessondock.h"
+#include "ui/stepping/paneltext.h"
 #include "ui/support/programfonts.h"
 
 #include "ui/stepping/stepmode.h"
@@ -17,6 +18,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
+#include <QStackedWidget>
 #include <QStyle>
 #include <QTableWidget>
 #include <QToolButton>
@@ -26,43 +28,6 @@ namespace trayeko::ui {
 
 namespace {
 
-// A wrapped label that asks the layout for the height of its whole text at its width, so that
-// the text is never cut: a plain QLabel's minimum is one line, whatever its text.
-class WholeTextLabel final : public QLabel
-{
-public:
-    using QLabel::QLabel;
-
-    QSize minimumSizeHint() const override
-    {
-        QSize size = QLabel::minimumSizeHint();
-        if (width() > 0)
-            size.setHeight(std::max(size.height(), heightForWidth(width())));
-        return size;
-    }
-
-protected:
-    void resizeEvent(QResizeEvent* event) override
-    {
-        QLabel::resizeEvent(event);
-        if (event->size().width() != event->oldSize().width())
-            updateGeometry();
-    }
-};
-
-QLabel* wrappedLabel(QWidget* parent, const QString& objectName, const QString& accessibleName)
-{
-    auto* label = new WholeTextLabel(parent);
-    label->setObjectName(objectName);
-    label->setAccessibleName(accessibleName);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // As tall as its text needs at the panel's width: the explanation is never cut or scrolled.
-    label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
-    return label;
-}
-
 // A pseudo-code line as the panel lists it: "▶" marks the lines the step executes.
 QString codeLineText(int n, const QString& code, bool marked)
 {
@@ -70,12 +35,6 @@ QString codeLineText(int n, const QString& code, bool marked)
         .arg(marked ? QStringLiteral("▶") : QStringLiteral(" "))
         .arg(n + 1, 2)
         .arg(code);
-}
-
-void announce(QObject* object, QAccessible::Event event)
-{
-    QAccessibleEvent e(object, event);
-    QAccessible::updateAccessibility(&e);
 }
 
 } // namespace
@@ -88,13 +47,15 @@ LessonDock::LessonDock(QWidget* parent) : QDockWidget(QStringLiteral("Pelajaran"
                 QDockWidget::DockWidgetFloatable);
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
 
-    auto* content = new QWidget(this);
+    m_pages = new QStackedWidget(this);
+    auto* content = new QWidget(m_pages);
     content->setObjectName(QStringLiteral("lessonContent"));
     auto* outer = new QVBoxLayout(content);
     outer->setContentsMargins(4, 4, 4, 4);
     m_hint = wrappedLabel(content, QStringLiteral("lessonHint"), QStringLiteral("Petunjuk"));
     m_hint->setText(QStringLiteral("Tekan F10 (Langkah demi langkah) di jendela metode Dijkstra "
-                                   "atau Floyd untuk memulai pelajaran."));
+                                   "atau Floyd untuk memulai pelajaran, atau F9 (Latihan) untuk "
+                                   "berlatih."));
     outer->addWidget(m_hint);
 
     m_body = new QWidget(content);
@@ -188,7 +149,8 @@ LessonDock::LessonDock(QWidget* parent) : QDockWidget(QStringLiteral("Pelajaran"
     tableButtons->addStretch();
     gridLayout->addLayout(tableButtons);
     layout->addWidget(split, 1);
-    setWidget(content);
+    m_pages->addWidget(content);
+    setWidget(m_pages);
 
     // The step keys answer here too, for a student who has clicked into the panel.
     for (const StepMode::Key& k : StepMode::keys())
@@ -233,10 +195,23 @@ void LessonDock::follow(StepMode* mode)
     showLesson();
 }
 
+void LessonDock::showPage(QWidget* page)
+{
+    if (!page) {
+        m_pages->setCurrentIndex(0);
+        return;
+    }
+    if (m_pages->indexOf(page) < 0)
+        m_pages->addWidget(page);
+    m_pages->setCurrentWidget(page);
+}
+
 void LessonDock::closeEvent(QCloseEvent* event)
 {
-    // The marks without their explanation would puzzle: closing the panel ends step mode.
+    // The marks without their explanation would puzzle: closing the panel ends step mode, and
+    // whatever else it shows.
     onMode(&StepMode::leave);
+    emit closed();
     QDockWidget::closeEvent(event);
 }
 

@@ -8,6 +8,7 @@ class QDoubleSpinBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QStackedWidget;
 class QTableWidget;
 class QToolButton;
 
@@ -31,12 +32,18 @@ public:
     void follow(StepMode* mode);
     StepMode* followed() const { return m_mode; }
 
+    // Shows @p page (an exercise, say) in the panel in place of the lesson, adding it the first
+    // time; null shows the lesson again.
+    void showPage(QWidget* page);
+
     // The marked cells' colour, also named in the guides.
     static QColor markColour() { return {255, 224, 128}; }
 
 signals:
     // Step mode of the followed window has begun and the panel shows its lesson.
     void opened();
+    // The user has closed the panel.
+    void closed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -50,6 +57,7 @@ private:
     template <class Call> void onMode(Call call);
 
     QPointer<StepMode> m_mode;
+    QStackedWidget* m_pages = nullptr;
     std::vector<QMetaObject::Connection> m_connections;
     QLabel* m_hint = nullptr;
     QWidget* m_body = nullptr;

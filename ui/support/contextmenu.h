@@ -13,7 +13,8 @@ enum class MenuSection
 {
     Picture, // copy, save and print the picture
     Listing, // copy a Floyd listing, save the matrices
-    Steps,   // step mode
+    Steps,    // step mode
+    Exercise, // exercises: start one, a new one, one by its code, the default weights
 };
 
 // Puts @p actions into the context menu of @p widget: after the entries of their own and earlier

@@ -1,5 +1,7 @@
 #include "ui/support/seams.h"
 
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 
@@ -9,6 +11,15 @@ MessageBoxFn criticalMessageBox()
 {
     return [](QWidget* parent, const QString& title, const QString& text) {
         QMessageBox::critical(parent, title, text, QMessageBox::Ok);
+    };
+}
+
+TextInputFn standardTextInput()
+{
+    return [](QWidget* parent, const QString& title, const QString& label) {
+        bool ok = false;
+        const QString text = QInputDialog::getText(parent, title, label, QLineEdit::Normal, {}, &ok);
+        return ok ? std::optional<QString>(text) : std::nullopt;
     };
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 #include <string>
 
 class QWidget;
@@ -16,6 +17,13 @@ using MessageBoxFn =
     std::function<void(QWidget* parent, const QString& title, const QString& text)>;
 
 MessageBoxFn criticalMessageBox();
+
+// Asks for one line of text under @p label, like QInputDialog::getText; empty where the user
+// cancelled.
+using TextInputFn =
+    std::function<std::optional<QString>(QWidget* parent, const QString& title, const QString& label)>;
+
+TextInputFn standardTextInput();
 
 // The decimal separator of the user's regional settings (the default QLocale), as UTF-8. Tests
 // pick it with QLocale::setDefault.
