@@ -113,11 +113,14 @@ private slots:
         QTest::addColumn<QStringList>("steps"); // what follows the picture entries
         QTest::addColumn<bool>("dark");         // taken after a run, the total blinked dark
         const QStringList steps{"-", "Langkah demi langkah F10"};
+        const QStringList drawing =
+            steps + QStringList{"-", "Latihan F9", "Soal baru Ctrl+Shift+N",
+                                "Buka soal... Ctrl+Shift+O", "Bobot awal Ctrl+Shift+B"};
         QTest::newRow("Dijkstra") << "mnudijktra"
-                                  << "Frame1" << steps << false;
-        QTest::newRow("Dijkstra, total dark") << QString("mnudijktra") << "Frame1" << steps << true;
+                                  << "Frame1" << drawing << false;
+        QTest::newRow("Dijkstra, total dark") << QString("mnudijktra") << "Frame1" << drawing << true;
         QTest::newRow("Floyd") << "mnufloyd"
-                               << "Frame1" << steps << false;
+                               << "Frame1" << drawing << false;
         QTest::newRow("Floyd listing") << "mnufloyd"
                                        << "List1" << steps << false;
         QTest::newRow("Compare") << "mnucompare"

@@ -104,6 +104,19 @@ StepMode* addDijkstraStepMode(NetworkWindow* window, MessageBoxFn messageBox)
     });
 }
 
+DijkstraExercise* addDijkstraExercise(NetworkWindow* window, StepMode* steps,
+                                      MessageBoxFn messageBox)
+{
+    return new DijkstraExercise(
+        window, steps,
+        [](const LinkWeights& weights) {
+            return dijkstraFrames(weights, regionalDecimalSeparator());
+        },
+        [window, messageBox](const LinkWeights& weights) {
+            return acceptWeights(window->network(), weights, window->window(), messageBox);
+        });
+}
+
 RoutePreview::RoutePreview(NetworkWindow* window, QPlainTextEdit* table, StepMode* steps)
     : QObject(table), m_view(window->network()), m_table(table), m_steps(steps)
 {

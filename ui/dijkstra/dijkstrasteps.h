@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/demonetwork.h"
+#include "ui/exercise/exercise.h"
 #include "ui/stepping/stepmode.h"
 #include "ui/support/seams.h"
 
@@ -37,6 +38,11 @@ bool acceptWeights(NetworkView* view, const LinkWeights& weights, QWidget* paren
 // Step mode for the Dijkstra window's drawing. It refuses the weights a run refuses, with the
 // same message through @p messageBox.
 StepMode* addDijkstraStepMode(NetworkWindow* window, MessageBoxFn messageBox);
+
+// The exercise of the Dijkstra window: one question per step of @p steps' method, refusing the
+// weights a run refuses.
+DijkstraExercise* addDijkstraExercise(NetworkWindow* window, StepMode* steps,
+                                      MessageBoxFn messageBox);
 
 // Draws the route of the detail table's line under the text cursor on the drawing, in green, while
 // the table has the focus; leaving the table puts the result's colours back.

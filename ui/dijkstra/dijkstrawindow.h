@@ -19,6 +19,7 @@ class QTimer;
 namespace trayeko::ui {
 
 class DetailPanel;
+class Exercise;
 class StepMode;
 
 // The Dijkstra window "Trayeko 2003": the drawn network with its weight boxes, the run that
@@ -35,6 +36,8 @@ public:
 
     // Step mode (F10), for the frame's lesson panel.
     StepMode* stepMode() const { return m_steps; }
+    // The exercise (F9), for the frame's lesson panel.
+    Exercise* exercise() const { return m_exercise; }
 
     // One tick of m_blinkTimer: the total's text alternates between yellow and the label's own red
     // on the screen; from the first tick on, every picture of the window shows it yellow.
@@ -48,6 +51,7 @@ public:
 
 private:
     StepMode* m_steps = nullptr;
+    Exercise* m_exercise = nullptr;
     void buildControls();
     void arrangeTabOrder();
     void open();

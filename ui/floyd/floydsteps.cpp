@@ -15,21 +15,17 @@
 
 namespace trayeko::ui {
 
-namespace {
-
-Lesson floydLesson(const NetworkView& view)
+Lesson floydLesson(const LinkWeights& weights, const std::string& separator)
 {
-    const std::string separator = regionalDecimalSeparator();
     Lesson lesson;
     for (const std::string& line : floydPseudoCode())
         lesson.code << toQString(line);
-    for (const FloydIteration& it : floydChanges(view.weights(), separator)) {
+    for (const FloydIteration& it : floydChanges(weights, separator)) {
         StepFrame frame;
         frame.marks.pivotNode = it.k;
         for (int n = 1; n <= kNodeCount; ++n) {
             const auto& cell = it.fromStart[size_t(n - 1)];
-            frame.marks.nodeTexts[size_t(n - 1)] =
-                cell ? toQString(formatGeneral(*cell, separator)) : QStringLiteral("∞");
+            frame.marks.nodeTexts[size_t(n - 1)] = toQString(floydCellText(cell, separator));
         }
         frame.marks.treeLinks = it.routeLinks;
         frame.explanation = toQString(it.explanation);
@@ -41,7 +37,7 @@ Lesson floydLesson(const NetworkView& view)
             grid.rows << QString::number(n);
             QStringList row;
             for (const auto& cell : it.value[size_t(n - 1)])
-                row << (cell ? toQString(formatGeneral(*cell, separator)) : QStringLiteral("∞"));
+                row << toQString(floydCellText(cell, separator));
             grid.cells.push_back(row);
             grid.notes.emplace_back(kNodeCount);
         }
@@ -55,13 +51,11 @@ Lesson floydLesson(const NetworkView& view)
     return lesson;
 }
 
-} // namespace
-
 StepMode* addFloydStepMode(NetworkWindow* window, QListWidget* values, QListWidget* nodes,
                            std::function<std::optional<LinkWeights>()> listedWeights)
 {
     NetworkView* view = window->network();
-    auto* steps = new StepMode(window, [view] { return floydLesson(*view); });
+    auto* steps = new StepMode(window, [view] { return floydLesson(view->weights(), regionalDecimalSeparator()); });
     for (QListWidget* list : {values, nodes})
         addMenuEntries(list, MenuSection::Steps, {steps->action()});
     // Where the listings stood before step mode, to put them back afterwards, and whether they

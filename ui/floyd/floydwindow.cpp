@@ -1,4 +1,5 @@
 #include "ui/floyd/floydwindow.h"
+#include "ui/exercise/exercise.h"
 #include "ui/floyd/floydlistings.h"
 
 #include "core/clock.h"
@@ -149,6 +150,13 @@ FloydWindow::FloydWindow(QWidget* parent)
     m_classroom->addListings(listings,
                              floydListingContents(listings, [this] { return m_runWeights; }));
     m_steps = addFloydStepMode(this, m_valueList, m_nodeList, [this] { return m_runWeights; });
+    // Floyd refuses no weights, so neither does its exercise.
+    m_exercise = new FloydExercise(
+        this, m_steps,
+        [](const LinkWeights& weights) {
+            return floydLesson(weights, regionalDecimalSeparator()).frames;
+        },
+        {});
 }
 
 void FloydWindow::buildListingTabs()

@@ -22,6 +22,7 @@ struct FloydResult;
 namespace trayeko::ui {
 
 class ClassroomActions;
+class Exercise;
 class StepMode;
 
 // The Floyd window "Metode Floid": the drawn network with its editable weights, the value and node
@@ -45,6 +46,8 @@ public:
 
     // Step mode (F10), for the frame's lesson panel.
     StepMode* stepMode() const { return m_steps; }
+    // The exercise (F9), for the frame's lesson panel.
+    Exercise* exercise() const { return m_exercise; }
 
 private:
     void buildListingTabs();
@@ -67,6 +70,7 @@ private:
     std::array<QLineEdit*, 2> m_totalBoxes{};
     ClassroomActions* m_classroom = nullptr;
     StepMode* m_steps = nullptr;
+    Exercise* m_exercise = nullptr;
     std::optional<ResultStrip> m_resultStrip;
     std::optional<LinkWeights> m_runWeights;
 };

@@ -6,6 +6,8 @@
 #include "ui/help/helpwindow.h"
 #include "ui/main/regionaltime.h"
 #include "ui/stepping/lessondock.h"
+#include "ui/exercise/exercise.h"
+#include "ui/exercise/exercisepanel.h"
 #include "ui/stepping/stepmode.h"
 #include "ui/support/accessibletexts.h"
 #include "ui/support/artwork.h"
@@ -157,13 +159,57 @@ void MainWindow::followActiveWindow()
     if (!active)
         return;
     StepMode* mode = nullptr;
-    if (auto* d = qobject_cast<DijkstraWindow*>(active))
+    Exercise* exercise = nullptr;
+    if (auto* d = qobject_cast<DijkstraWindow*>(active)) {
         mode = d->stepMode();
-    else if (auto* f = qobject_cast<FloydWindow*>(active))
+        exercise = d->exercise();
+    } else if (auto* f = qobject_cast<FloydWindow*>(active)) {
         mode = f->stepMode();
+        exercise = f->exercise();
+    }
+    followExercise(exercise);
     if (mode == m_lessonDock->followed())
         return;
     m_lessonDock->follow(mode);
+}
+
+void MainWindow::followExercise(Exercise* exercise)
+{
+    if (exercise == m_exercise)
+        return;
+    for (const auto& c : m_exerciseConnections)
+        disconnect(c);
+    m_exerciseConnections.clear();
+    m_exercise = exercise;
+    // The panel is built when the first exercise starts: most lessons never need it.
+    if (m_exercisePanel)
+        m_exercisePanel->follow(exercise);
+    const bool active = exercise && exercise->isActive();
+    m_lessonDock->showPage(active ? m_exercisePanel.data() : nullptr);
+    if (exercise)
+        m_exerciseConnections = {
+            connect(exercise, &Exercise::entered, this, &MainWindow::openExercisePanel),
+            // The window and with it its exercise may go while the panel shows it.
+            connect(exercise, &Exercise::left, m_lessonDock,
+                    [dock = m_lessonDock] { dock->showPage(nullptr); }),
+            connect(exercise, &QObject::destroyed, m_lessonDock,
+                    [dock = m_lessonDock] { dock->showPage(nullptr); }),
+        };
+}
+
+void MainWindow::openExercisePanel()
+{
+    if (!m_exercisePanel) {
+        m_exercisePanel = new ExercisePanel(m_lessonDock);
+        connect(m_lessonDock, &LessonDock::closed, m_exercisePanel, [this] {
+            if (m_exercise)
+                m_exercise->leave();
+        });
+    }
+    m_exercisePanel->follow(m_exercise);
+    m_lessonDock->showPage(m_exercisePanel);
+    openLessonDock();
+    m_exercisePanel->focusAnswer();
 }
 
 void MainWindow::openLessonDock()

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QEvent;
@@ -25,6 +26,8 @@ class DijkstraWindow;
 class FloydWindow;
 class CompareWindow;
 class LessonDock;
+class Exercise;
+class ExercisePanel;
 
 // Where the frame reads the date and time of day and the Num Lock state. Tests put in their own
 // so that nothing depends on the machine's clock or keyboard.
@@ -77,6 +80,8 @@ private:
     void buildLessonDock();
     void followActiveWindow();
     void openLessonDock();
+    void followExercise(Exercise* exercise);
+    void openExercisePanel();
     void saveLessonPlace();
 
     FrameSources m_sources;
@@ -96,6 +101,9 @@ private:
     QTimer* m_clockTimer = nullptr;
     LessonDock* m_lessonDock = nullptr;
     bool m_lessonPlaced = false;
+    QPointer<Exercise> m_exercise;
+    QPointer<ExercisePanel> m_exercisePanel;
+    std::vector<QMetaObject::Connection> m_exerciseConnections;
 
     QPointer<DijkstraWindow> m_dijkstraWindow;
     QPointer<FloydWindow> m_floydWindow;

@@ -1,0 +1,235 @@
+#include "core/exercisecode.h"
+#include "core/numbertext.h"
+#include "core/steps.h"
+#include "ui/dijkstra/dijkstrawindow.h"
+#include "ui/exercise/exercise.h"
+#include "ui/exercise/exercisepanel.h"
+#include "ui/floyd/floydwindow.h"
+#include "ui/stepping/stepoverlay.h"
+#include "windowhost.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace trayeko;
+using namespace trayeko::ui;
+
+namespace {
+
+// A window with its exercise answered through the seams and the panel beside it.
+template <typename Window> struct Host : WindowHost<Window>
+{
+    using WindowHost<Window>::w;
+    Host() : WindowHost<Window>({1200, 800})
+    {
+        ExerciseSeams seams;
+        seams.messageBox = [this](QWidget*, const QString&, const QString& text) {
+            messages << text;
+        };
+        seams.textInput = [this](QWidget*, const QString&, const QString&) { return typed; };
+        seams.newSeed = [] { return 4821; };
+        seams.clock = [this] { return ClockReading{clock}; };
+        seams.saveFileName = [this](QWidget*, const QString&, const QString&, const QString&,
+                                    QString*) { return saveAs; };
+        seams.printPreview = [this](QWidget*, const PrintRequest& request) {
+            QPrinter printer;
+            printer.setOutputFileName(dir.filePath("printed.pdf"));
+            printed = request.print(printer, false);
+        };
+        w->exercise()->setSeams(seams);
+        panel.follow(w->exercise());
+        panel.show();
+        this->area.activateWindow();
+    }
+    Exercise* exercise() { return w->exercise(); }
+    template <typename T = QWidget> T* inPanel(const char* name)
+    {
+        return panel.findChild<T*>(name);
+    }
+    QString feedback() { return inPanel<QLabel>("exerciseFeedback")->text(); }
+
+    ExercisePanel panel;
+    QStringList messages;
+    std::optional<QString> typed;
+    std::int64_t clock = 0;
+    QTemporaryDir dir;
+    QString saveAs;
+    int printed = 0;
+};
+
+} // namespace
+
+class Tst_exercise final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // From a code on the board to the summary: a refused code, nonsense that costs no try, a node
+    // picked on the drawing, a wrong answer twice, and the summary copied, saved and printed.
+    void dijkstraFromCodeToSummary()
+    {
+        Host<DijkstraWindow> h;
+        h.typed = "4821-8";
+        h.exercise()->openExercise();
+        QCOMPARE(h.messages.size(), 1);
+        QVERIFY(!h.exercise()->isActive());
+
+        h.typed = " 4821 - 7 ";
+        QVERIFY(!h.w->network()->template findChild<StepOverlay*>("exerciseOverlay"));
+        h.exercise()->openExercise();
+        QVERIFY(h.exercise()->isActive());
+        QCOMPARE(h.w->network()->weights(), exerciseWeights(4821));
+        QCOMPARE(h.inPanel<QLabel>("exerciseCode")->text(), "Kode soal: 4821-7");
+        const auto steps = dijkstraSteps(exerciseWeights(4821));
+        auto* node = h.inPanel<QLineEdit>("exerciseNode");
+        auto* distance = h.inPanel<QLineEdit>("exerciseDistance");
+        auto* overlay = h.w->network()->template findChild<StepOverlay*>("exerciseOverlay");
+        const auto answer = [&](const QString& n, const QString& d) {
+            node->setText(n);
+            distance->setText(d);
+            QTest::keyClick(distance, Qt::Key_Return);
+        };
+        for (const char* nonsense : {"", "abc", "-1", "99"}) {
+            answer(nonsense, "0");
+            QVERIFY2(!h.feedback().isEmpty(), nonsense);
+            QCOMPARE(h.exercise()->question(), 0);
+        }
+        QVERIFY(!overlay->marks().fixedNodes[0]); // nothing earned yet
+        for (size_t s = 0; s < steps.size(); ++s) {
+            const int fixed = steps[s].fixedNode;
+            const QString d = QString::fromStdString(formatGeneral(steps[s].fixedDistance));
+            if (s == 1) {
+                answer(QString::number(fixed % 7 + 1), d);
+                QVERIFY(h.feedback().startsWith("Belum"));
+                QCOMPARE(h.exercise()->question(), 1);
+                answer(QString::number(fixed), d + "1");
+                QVERIFY2(h.feedback().contains("Jawabannya: Langkah 2"), qPrintable(h.feedback()));
+                continue;
+            }
+            const QRect circle = h.w->network()->elementRect(QStringLiteral("Shape%1").arg(fixed));
+            QTest::mouseClick(h.w->network(), Qt::LeftButton, {}, circle.center());
+            QCOMPARE(node->text(), QString::number(fixed));
+            answer(node->text(), d);
+            QVERIFY2(h.feedback().startsWith("Benar"), qPrintable(h.feedback()));
+            QVERIFY(overlay->marks().fixedNodes[size_t(fixed - 1)]);
+            if (s + 2 == steps.size())
+                h.clock = 65'000;
+        }
+        QVERIFY(h.exercise()->isFinished());
+        const QString summary = h.inPanel<QPlainTextEdit>("exerciseSummary")->toPlainText();
+        for (const QString& line :
+             {QStringLiteral("Kode soal: 4821-7"),
+              QStringLiteral("Benar %1 dari %2 langkah").arg(steps.size() - 1).arg(steps.size()),
+              QStringLiteral("Waktu: 1 menit 5 detik"), QStringLiteral("- Langkah 2: Belum")})
+            QVERIFY2(summary.contains(line), qPrintable(summary));
+
+        for (const char* file : {"ringkasan.txt", "ringkasan.pdf"}) {
+            h.saveAs = h.dir.filePath(file);
+            h.inPanel<QPushButton>("exerciseSave")->click();
+            QFile saved(h.saveAs);
+            QVERIFY(saved.open(QIODevice::ReadOnly));
+            const QByteArray bytes = saved.readAll();
+            QVERIFY(h.saveAs.endsWith(".pdf") ? bytes.startsWith("%PDF")
+                                              : bytes == summary.toUtf8());
+        }
+        h.inPanel<QPushButton>("exercisePrint")->click();
+        QCOMPARE(h.printed, 1);
+        QVERIFY(h.messages.size() == 1);
+    }
+
+    // Soal baru fills the same network on every machine; each iteration is typed over the matrix:
+    // nonsense is pointed out and not graded, a missed cell costs its point.
+    void floydFromNewExerciseToSummary()
+    {
+        Host<FloydWindow> h;
+        h.inPanel<QPushButton>("exerciseNew")->click();
+        QCOMPARE(h.w->network()->weights(), exerciseWeights(4821));
+        auto* matrix = h.inPanel<QTableWidget>("exerciseMatrix");
+        auto* check = h.inPanel<QPushButton>("exerciseCheck");
+        int total = 0, missed = 0;
+        for (const FloydIteration& it : floydChanges(exerciseWeights(4821))) {
+            QCOMPARE(h.exercise()->question(), it.k - 1);
+            if (!it.changes.empty()) {
+                QTableWidgetItem* cell = matrix->item(it.changes[0].from - 1, it.changes[0].to - 1);
+                const QString shown = cell->text();
+                cell->setText("abc");
+                check->click();
+                QVERIFY2(h.feedback().startsWith("Belum dinilai"), qPrintable(h.feedback()));
+                QCOMPARE(check->text(), "Periksa");
+                cell->setText(shown);
+            }
+            for (size_t c = 0; c < it.changes.size(); ++c)
+                if (!(it.k == 2 && c == 0))
+                    matrix->item(it.changes[c].from - 1, it.changes[c].to - 1)
+                        ->setText(QString::fromStdString(formatGeneral(it.changes[c].after)));
+            missed += it.k == 2 && !it.changes.empty();
+            total += int(it.changes.size());
+            check->click();
+            QCOMPARE(check->text(), "Lanjut");
+            check->click();
+        }
+        QVERIFY(missed == 1);
+        QVERIFY(h.exercise()->isFinished());
+        QVERIFY2(h.exercise()->summary().contains(
+                     QStringLiteral("Benar %1 dari %2 sel").arg(total - 1).arg(total)),
+                 qPrintable(h.exercise()->summary()));
+        QVERIFY(h.exercise()->summary().contains("Iterasi 2: Terlewat: d["));
+    }
+
+    // F9 on the weights in the boxes, where a run would take them; Esc gives the window back as
+    // it was, focus included.
+    void escRestoresTheWindow_data()
+    {
+        QTest::addColumn<bool>("floyd");
+        QTest::addColumn<QString>("weight");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("dijkstra") << false << "7" << false;
+        QTest::newRow("dijkstra, a weight that is no number") << false << "abc" << true;
+        QTest::newRow("floyd") << true << "7" << false;
+        QTest::newRow("floyd takes any weight") << true << "abc" << false;
+    }
+    void escRestoresTheWindow()
+    {
+        QFETCH(bool, floyd);
+        QFETCH(QString, weight);
+        QFETCH(bool, refused);
+        const auto play = [&](auto& h) {
+            QVERIFY(QTest::qWaitForWindowActive(&h.area));
+            h.template get<QPushButton>("Command1")->click();
+            h.w->network()->weightBox(1)->setText(weight);
+            h.w->network()->weightBox(3)->setFocus();
+            const QStringList before = everythingShown(h.w);
+            QTest::keyClick(h.w->network()->weightBox(3), Qt::Key_F9);
+            QCOMPARE(h.exercise()->isActive(), !refused);
+            QCOMPARE(h.messages.size(), refused ? 1 : 0);
+            if (refused)
+                return;
+            h.template inPanel<QLineEdit>("exerciseNode")->setText("1");
+            h.template inPanel<QLineEdit>("exerciseDistance")->setText("0");
+            h.template inPanel<QPushButton>("exerciseCheck")->click();
+            QVERIFY(everythingShown(h.w) != before);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            QVERIFY(!h.exercise()->isActive());
+            QCOMPARE(everythingShown(h.w), before);
+        };
+        if (floyd) {
+            Host<FloydWindow> h;
+            play(h);
+        } else {
+            Host<DijkstraWindow> h;
+            h.w->setMessageBox([&h](QWidget*, const QString&, const QString& t) {
+                h.messages << t;
+            });
+            play(h);
+        }
+    }
+};
+
+QTEST_MAIN(Tst_exercise)
+#include "tst_exercise.moc"

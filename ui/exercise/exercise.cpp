@@ -1,0 +1,447 @@
+#include "ui/exercise/exercise.h"
+
+#include "core/exercisecode.h"
+#include "core/floyd.h"
+#include "core/steps.h"
+#include "ui/drawing/networkview.h"
+#include "ui/drawing/networkwindow.h"
+#include "ui/export/pictureexport.h"
+#include "ui/stepping/stepoverlay.h"
+#include "ui/support/contextmenu.h"
+#include "ui/support/utf8.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QRandomGenerator>
+#include <QShortcut>
+#include <QStandardPaths>
+#include <QTextDocument>
+
+namespace trayeko::ui {
+
+namespace {
+
+QAction* makeAction(QObject* parent, const char* objectName, const QString& text,
+                    const QKeySequence& keys, const QString& toolTip)
+{
+    auto* action = new QAction(text, parent);
+    action->setObjectName(QString::fromLatin1(objectName));
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    action->setToolTip(toolTip);
+    return action;
+}
+
+// The summary on paper and in a PDF: the text in the program's plain look, one line each.
+std::unique_ptr<QTextDocument> summaryDocument(const QString& summary)
+{
+    auto document = std::make_unique<QTextDocument>();
+    document->setPlainText(summary);
+    return document;
+}
+
+} // namespace
+
+Exercise::Exercise(NetworkWindow* window, StepMode* steps, Frames frames, Accept accept)
+    : QObject(window), m_window(window), m_view(window->network()), m_steps(steps),
+      m_makeFrames(std::move(frames)), m_accept(std::move(accept))
+{
+    QAction* start =
+        makeAction(this, "exerciseAction", QStringLiteral("Latihan"), QKeySequence(Qt::Key_F9),
+                   QStringLiteral("Menebak setiap langkah metode pada bobot ini dan dinilai (F9)"));
+    QAction* fresh = makeAction(
+        this, "exerciseNewAction", QStringLiteral("Soal baru"),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N),
+        QStringLiteral("Bobot acak 1 sampai 20 dengan kode soal untuk seluruh kelas"));
+    QAction* open = makeAction(this, "exerciseOpenAction", QStringLiteral("Buka soal..."),
+                               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
+                               QStringLiteral("Mengisi bobot soal dari kodenya"));
+    QAction* defaults =
+        makeAction(this, "defaultWeightsAction", QStringLiteral("Bobot awal"),
+                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B),
+                   QStringLiteral("Mengembalikan bobot awal 7, 6, 8, 1, 2, 4, 4, 4, 5, 16, 1, 15, "
+                                  "6, 8"));
+    connect(start, &QAction::triggered, this, &Exercise::enter);
+    connect(fresh, &QAction::triggered, this, &Exercise::newExercise);
+    connect(open, &QAction::triggered, this, &Exercise::openExercise);
+    connect(defaults, &QAction::triggered, this, &Exercise::restoreDefaultWeights);
+    m_actions = {start, fresh, open, defaults};
+    addMenuEntries(m_view, MenuSection::Exercise, m_actions);
+    window->addActions(m_actions);
+
+    m_escape = new QShortcut(QKeySequence(Qt::Key_Escape), window, this, &Exercise::leave,
+                             Qt::WidgetWithChildrenShortcut);
+    m_escape->setEnabled(false);
+
+    // The questions were worked out for the weights in the boxes and the drawing is the
+    // exercise's: an edit, a run or step mode ends it first.
+    connect(window, &NetworkWindow::weightsEdited, this, &Exercise::leave);
+    connect(window, &NetworkWindow::runStarting, this, &Exercise::leave);
+    if (steps) {
+        connect(steps, &StepMode::entered, this, &Exercise::leave);
+        connect(this, &Exercise::entered, steps, &StepMode::leave);
+    }
+}
+
+Exercise::~Exercise() = default;
+
+QString Exercise::scoreText() const
+{
+    return QStringLiteral("Skor: %1 dari %2 %3")
+        .arg(m_score.right)
+        .arg(m_score.total)
+        .arg(isFloyd() ? QStringLiteral("sel") : QStringLiteral("langkah"));
+}
+
+void Exercise::enter()
+{
+    // The student's own weights: no code to share.
+    if (!m_active)
+        m_code.clear();
+    start(std::nullopt);
+}
+
+void Exercise::start(std::optional<int> seed)
+{
+    const LinkWeights weights = m_view->weights();
+    if (m_accept && !m_accept(weights))
+        return;
+    std::vector<StepFrame> frames = m_makeFrames(weights);
+    if (frames.empty())
+        return;
+    if (!m_active) {
+        // Where the focus returns on leaving, unless the student has moved on inside the window.
+        m_savedFocus = QApplication::focusWidget();
+    }
+    if (seed)
+        m_code = toQString(exerciseCode(*seed));
+    m_weights = weights;
+    m_separator = regionalDecimalSeparator();
+    m_frames = std::move(frames);
+    m_score = {};
+    m_question = 0;
+    m_summary.clear();
+    m_feedback.clear();
+    m_finished = false;
+    m_started = m_seams.clock();
+    if (!m_overlay) {
+        m_overlay = new StepOverlay(m_view);
+        m_overlay->setObjectName(QStringLiteral("exerciseOverlay"));
+        m_overlay->setAccessibleName(QStringLiteral("Langkah yang sudah dijawab"));
+    }
+    m_overlay->raise();
+    m_overlay->show();
+    RouteLook neutral;
+    neutral.description = QStringLiteral("Latihan: gambar hanya menunjukkan langkah yang sudah "
+                                         "dijawab.");
+    m_view->setLayer(DrawingLayer::Exercise, std::move(neutral));
+    m_active = true;
+    m_escape->setEnabled(true);
+    begin();
+    emit entered();
+    emit changed();
+}
+
+void Exercise::leave()
+{
+    if (!m_active)
+        return;
+    m_active = false;
+    m_finished = false;
+    m_escape->setEnabled(false);
+    m_overlay->hide();
+    m_overlay->setMarks({});
+    m_view->clearLayer(DrawingLayer::Exercise);
+    m_frames.clear();
+    // Back where the student was, unless the exercise ended because they went on in the window
+    // (typed a weight, pressed the run button).
+    QWidget* focus = QApplication::focusWidget();
+    if (m_savedFocus && (!focus || !m_window->isAncestorOf(focus)))
+        m_savedFocus->setFocus(Qt::OtherFocusReason);
+    emit left();
+}
+
+void Exercise::newExercise()
+{
+    const int seed = m_seams.newSeed ? m_seams.newSeed()
+                                     : int(QRandomGenerator::global()->bounded(kExerciseSeedCount));
+    m_window->fillWeights(exerciseWeights(seed));
+    start(seed);
+}
+
+void Exercise::openExercise()
+{
+    const std::optional<QString> typed = m_seams.textInput(
+        m_window, QStringLiteral("Buka soal"),
+        QStringLiteral("Kode soal dari guru (misalnya 4821-7):"));
+    if (!typed)
+        return;
+    const ExerciseCodeReading reading = readExerciseCode(typed->toStdString());
+    if (!reading.seed) {
+        m_seams.messageBox(m_window, QStringLiteral("Buka soal"), toQString(reading.error));
+        return;
+    }
+    m_window->fillWeights(exerciseWeights(*reading.seed));
+    start(*reading.seed);
+}
+
+void Exercise::restoreDefaultWeights()
+{
+    m_window->fillWeights(defaultWeights());
+    m_code.clear();
+}
+
+void Exercise::showEarned(int frame, int pivot)
+{
+    StepMarks marks;
+    if (frame >= 0 && frame < questionCount())
+        marks = m_frames[size_t(frame)].marks;
+    if (pivot != 0)
+        marks.pivotNode = pivot;
+    const QString said = marksDescription(marks);
+    m_overlay->setMarks(std::move(marks));
+    RouteLook neutral;
+    neutral.description = QStringLiteral("Latihan. ") + said;
+    neutral.toolTip = said;
+    m_view->setLayer(DrawingLayer::Exercise, std::move(neutral));
+}
+
+void Exercise::setFeedback(const QString& text)
+{
+    m_feedback = text;
+}
+
+void Exercise::advance()
+{
+    if (++m_question >= questionCount())
+        finish();
+}
+
+void Exercise::finish()
+{
+    m_question = questionCount();
+    m_finished = true;
+    const std::string heading =
+        exerciseHeading(isFloyd(), m_code.toStdString(), m_weights, m_separator);
+    m_summary = toQString(heading + exerciseSummary(m_score, isFloyd(),
+                                                    exerciseTimeText(m_started, m_seams.clock())));
+    emit finished();
+}
+
+QString Exercise::proposedFileName() const
+{
+    const QString stem = QStringLiteral("latihan-%1%2")
+                             .arg(isFloyd() ? QStringLiteral("floyd") : QStringLiteral("dijkstra"))
+                             .arg(m_code.isEmpty() ? QString() : u'-' + m_code);
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+        .filePath(stem + QStringLiteral(".txt"));
+}
+
+void Exercise::copySummary() const
+{
+    if (!m_summary.isEmpty())
+        QGuiApplication::clipboard()->setText(m_summary);
+}
+
+void Exercise::saveSummary()
+{
+    if (m_summary.isEmpty())
+        return;
+    QString filter;
+    QString fileName = m_seams.saveFileName(
+        m_window, QStringLiteral("Simpan ringkasan latihan"), proposedFileName(),
+        QStringLiteral("Teks (*.txt);;PDF (*.pdf)"), &filter);
+    if (fileName.isEmpty())
+        return;
+    const bool pdf = QFileInfo(fileName).suffix().compare(u"pdf", Qt::CaseInsensitive) == 0 ||
+                     (QFileInfo(fileName).suffix().isEmpty() && filter.contains(u"pdf"));
+    if (QFileInfo(fileName).suffix().isEmpty())
+        fileName += pdf ? QStringLiteral(".pdf") : QStringLiteral(".txt");
+    const QString reason = saveWhole(fileName, [this, pdf](QIODevice& device) {
+        if (!pdf) {
+            const QByteArray text = m_summary.toUtf8();
+            return device.write(text) == text.size();
+        }
+        QPdfWriter writer(&device);
+        writer.setTitle(QStringLiteral("Ringkasan latihan"));
+        writer.setCreator(QStringLiteral("Trayeko"));
+        summaryDocument(m_summary)->print(&writer);
+        return true;
+    });
+    if (!reason.isEmpty())
+        m_seams.messageBox(m_window, QStringLiteral("Trayeko"),
+                           QStringLiteral("Ringkasan latihan tidak dapat disimpan ke\n%1\n\n%2")
+                               .arg(QDir::toNativeSeparators(fileName), reason));
+}
+
+void Exercise::printSummary()
+{
+    if (m_summary.isEmpty())
+        return;
+    PrintRequest request;
+    request.title = QStringLiteral("Ringkasan latihan");
+    request.print = [summary = m_summary](QPrinter& printer, bool) {
+        auto document = summaryDocument(summary);
+        document->print(&printer);
+        return document->pageCount();
+    };
+    m_seams.printPreview(m_window, request);
+}
+
+// --- Dijkstra --------------------------------------------------------------------------------
+
+DijkstraExercise::DijkstraExercise(NetworkWindow* window, StepMode* steps, Frames frames,
+                                   Accept accept)
+    : Exercise(window, steps, std::move(frames), std::move(accept))
+{
+    connect(window->network(), &NetworkView::nodeClicked, this, [this](int node) {
+        if (isActive() && !isFinished())
+            emit nodePicked(node);
+    });
+}
+
+void DijkstraExercise::begin()
+{
+    m_tries.clear();
+    showEarned(-1);
+    setFeedback(QStringLiteral("Mulai dari simpul 1. Klik simpul pada gambar atau ketik "
+                               "nomornya, lalu ketik jaraknya dan tekan Enter."));
+}
+
+QString DijkstraExercise::questionText() const
+{
+    if (isFinished())
+        return QStringLiteral("Latihan selesai.");
+    return QStringLiteral("Langkah %1 dari %2: simpul mana yang ditetapkan sekarang, dan berapa "
+                          "jaraknya dari simpul 1?")
+        .arg(m_question + 1)
+        .arg(questionCount());
+}
+
+void DijkstraExercise::answer(const QString& node, const QString& distance)
+{
+    if (!isActive() || isFinished())
+        return;
+    const Grade grade = gradeDijkstraStep(m_weights, size_t(m_question), node.toStdString(),
+                                          distance.toStdString(), m_separator);
+    if (grade.verdict == Verdict::Nonsense) {
+        setFeedback(toQString(grade.reason));
+        emit changed();
+        return;
+    }
+    m_tries.push_back(grade);
+    if (grade.verdict == Verdict::Wrong && m_tries.size() < 2) {
+        setFeedback(toQString(grade.reason) + QStringLiteral(" Coba sekali lagi."));
+        emit changed();
+        return;
+    }
+    const StepFrame& frame = m_frames[size_t(m_question)];
+    setFeedback(grade.verdict == Verdict::Right
+                    ? toQString(grade.reason)
+                    : toQString(grade.reason) + QStringLiteral(" Jawabannya: ") + frame.explanation);
+    scoreDijkstraStep(m_score, size_t(m_question), m_tries);
+    m_tries.clear();
+    showEarned(m_question);
+    advance();
+    emit changed();
+}
+
+// --- Floyd -----------------------------------------------------------------------------------
+
+FloydExercise::FloydExercise(NetworkWindow* window, StepMode* steps, Frames frames, Accept accept)
+    : Exercise(window, steps, std::move(frames), std::move(accept))
+{
+}
+
+void FloydExercise::begin()
+{
+    setFeedback(QStringLiteral("Ketik nilai baru di atas setiap sel yang berubah, lalu tekan "
+                               "Periksa."));
+    showQuestion();
+}
+
+void FloydExercise::showQuestion()
+{
+    m_grade.reset();
+    m_matrix.clear();
+    if (m_question == 0) {
+        const FloydMatrices start = initFloydMatrices(m_weights);
+        for (const auto& row : start.value) {
+            QStringList cells;
+            for (const auto& cell : row)
+                cells << toQString(floydCellText(cell, m_separator));
+            m_matrix.push_back(cells);
+        }
+    } else {
+        m_matrix = m_frames[size_t(m_question - 1)].grid.cells;
+    }
+    // Node k is the intermediate of iteration k: part of the question, not of the answer.
+    showEarned(m_question - 1, m_question + 1);
+}
+
+QString FloydExercise::questionText() const
+{
+    if (isFinished())
+        return QStringLiteral("Latihan selesai.");
+    return QStringLiteral("Iterasi %1 dari %2 (simpul %1 sebagai perantara): sel mana dari "
+                          "matriks nilai yang berubah, dan menjadi berapa?")
+        .arg(m_question + 1)
+        .arg(questionCount());
+}
+
+std::vector<FloydMark> FloydExercise::marksOf(const std::vector<QStringList>& typed) const
+{
+    std::vector<FloydMark> marks;
+    for (size_t i = 0; i < typed.size() && i < m_matrix.size(); ++i)
+        for (qsizetype j = 0; j < typed[i].size() && j < m_matrix[i].size(); ++j)
+            if (typed[i][j].trimmed() != m_matrix[i][j])
+                marks.push_back({int(i) + 1, int(j) + 1, typed[i][j].toStdString()});
+    return marks;
+}
+
+bool FloydExercise::check(const std::vector<FloydMark>& marks)
+{
+    if (!isActive() || isFinished() || m_grade)
+        return false;
+    const int k = m_question + 1;
+    FloydGrade grade = gradeFloydIteration(m_weights, k, marks, m_separator);
+    QStringList unusable;
+    for (const CellGrade& c : grade.cells)
+        if (c.verdict == CellVerdict::Nonsense)
+            unusable << toQString(c.reason);
+    if (!unusable.isEmpty()) {
+        setFeedback(QStringLiteral("Belum dinilai: ") + unusable.join(QLatin1Char(' ')) +
+                    QStringLiteral(" Perbaiki, lalu tekan Periksa lagi."));
+        emit changed();
+        return false;
+    }
+    scoreFloydIteration(m_score, k, grade);
+    QStringList lines;
+    for (const CellGrade& c : grade.cells)
+        lines << toQString(c.reason);
+    setFeedback(grade.cells.empty()
+                    ? QStringLiteral("Benar: tidak ada sel yang berubah pada iterasi %1.").arg(k)
+                    : QStringLiteral("%1 dari %2 sel benar. ").arg(grade.right).arg(grade.total) +
+                          lines.join(QStringLiteral("; ")) + u'.');
+    m_grade = std::move(grade);
+    showEarned(m_question);
+    emit changed();
+    return true;
+}
+
+void FloydExercise::next()
+{
+    if (!isActive() || isFinished() || !m_grade)
+        return;
+    advance();
+    if (!isFinished())
+        showQuestion();
+    emit changed();
+}
+
+} // namespace trayeko::ui

@@ -1,0 +1,198 @@
+#pragma once
+
+#include "core/clock.h"
+#include "core/demonetwork.h"
+#include "core/exercise.h"
+#include "ui/export/classroomactions.h"
+#include "ui/stepping/stepmode.h"
+#include "ui/support/seams.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QAction;
+class QShortcut;
+
+namespace trayeko::ui {
+
+class NetworkWindow;
+class NetworkView;
+class StepOverlay;
+
+// Everything an exercise asks of its surroundings; tests answer without a dialog or the clock.
+struct ExerciseSeams
+{
+    MessageBoxFn messageBox = criticalMessageBox();
+    TextInputFn textInput = standardTextInput();
+    SaveFileNameFn saveFileName = standardSaveFileName();
+    PrintPreviewFn printPreview = standardPrintPreview();
+    std::function<int()> newSeed; // the seed of "Soal baru"; empty: a random one
+    Clock clock = readClock;
+};
+
+// An exercise on a tool window's drawing: the student predicts each step of the method on the
+// weights in the boxes, the core grades it, and the drawing shows only the steps answered so far
+// (a layer of its own and its own marks, taken away on leaving). "Latihan" (F9) starts one on the
+// weights as they are; "Soal baru" fills random whole weights and shows their code, "Buka soal..."
+// reads a code and fills its weights, so a class works one network; "Bobot awal" puts the default
+// weights back. Esc leaves; editing a weight or starting a run does too. The lesson panel shows
+// the questions (ExercisePanel); DijkstraExercise and FloydExercise ask them.
+class Exercise : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The frames of the method for some weights, one per question, as step mode shows them.
+    using Frames = std::function<std::vector<StepFrame>(const LinkWeights&)>;
+    // Whether the method accepts the weights; where not, it has told the student why.
+    using Accept = std::function<bool(const LinkWeights&)>;
+
+    ~Exercise() override;
+
+    // "Latihan", "Soal baru", "Buka soal..." and "Bobot awal", in this order.
+    QList<QAction*> actions() const { return m_actions; }
+    void setSeams(ExerciseSeams seams) { m_seams = std::move(seams); }
+
+    virtual bool isFloyd() const = 0;
+    bool isActive() const { return m_active; }
+    bool isFinished() const { return m_finished; }
+    int question() const { return m_question; } // 0-based
+    int questionCount() const { return int(m_frames.size()); }
+
+    // What the panel shows: the code the weights came from ("4821-7", empty for the student's own
+    // weights), the current question, the score so far, the feedback on the last answer, and at
+    // the end the summary to hand in.
+    QString code() const { return m_code; }
+    virtual QString questionText() const = 0;
+    QString scoreText() const;
+    QString feedback() const { return m_feedback; }
+    QString summary() const { return m_summary; }
+
+    void enter();
+    void leave();
+    void newExercise();
+    void openExercise();
+    void restoreDefaultWeights();
+
+    void copySummary() const;
+    void saveSummary();
+    void printSummary();
+
+signals:
+    void entered();
+    void left();
+    // The question, the score or the feedback has changed.
+    void changed();
+    void finished();
+
+protected:
+    Exercise(NetworkWindow* window, StepMode* steps, Frames frames, Accept accept);
+
+    // Starts the questions on m_weights; m_frames is filled.
+    virtual void begin() = 0;
+
+    NetworkView* view() const { return m_view; }
+    // The marks earned so far: those of frame @p frame (none for -1), with @p pivot ringed.
+    void showEarned(int frame, int pivot = 0);
+    void setFeedback(const QString& text);
+    // On to the next question, or to the summary after the last; the caller announces changed().
+    void advance();
+
+    LinkWeights m_weights{};
+    std::string m_separator;
+    std::vector<StepFrame> m_frames;
+    ExerciseScore m_score;
+    int m_question = 0;
+
+private:
+    void start(std::optional<int> seed);
+    void finish();
+    QString proposedFileName() const;
+
+    NetworkWindow* m_window;
+    NetworkView* m_view;
+    QPointer<StepMode> m_steps;
+    Frames m_makeFrames;
+    Accept m_accept;
+    ExerciseSeams m_seams;
+    QList<QAction*> m_actions;
+    QShortcut* m_escape = nullptr;
+    StepOverlay* m_overlay = nullptr; // built when first needed
+    QPointer<QWidget> m_savedFocus;
+    QString m_code;
+    QString m_feedback;
+    QString m_summary;
+    ClockReading m_started;
+    bool m_active = false;
+    bool m_finished = false;
+};
+
+// Dijkstra: for each step, which node the method fixes next and its distance. A wrong answer gets
+// its reason and a second try; after that the answer is shown and the exercise goes on. An answer
+// that is no answer ("", "abc", "99") gets its reason and costs no try.
+class DijkstraExercise final : public Exercise
+{
+    Q_OBJECT
+
+public:
+    DijkstraExercise(NetworkWindow* window, StepMode* steps, Frames frames, Accept accept);
+
+    bool isFloyd() const override { return false; }
+    QString questionText() const override;
+
+    void answer(const QString& node, const QString& distance);
+
+signals:
+    // The student clicked node @p node on the drawing: the answer's node.
+    void nodePicked(int node);
+
+protected:
+    void begin() override;
+
+private:
+    std::vector<Grade> m_tries;
+};
+
+// Floyd: for each iteration k, the cells of the value matrix that change and their new values,
+// typed over the matrix as it stands before the iteration. Graded cell by cell once; answers that
+// are no numbers are pointed out first and cost nothing. After the grade, next() shows the right
+// matrix and asks the next iteration.
+class FloydExercise final : public Exercise
+{
+    Q_OBJECT
+
+public:
+    FloydExercise(NetworkWindow* window, StepMode* steps, Frames frames, Accept accept);
+
+    bool isFloyd() const override { return true; }
+    QString questionText() const override;
+
+    // The value matrix before the current iteration, [row][column], as the student edits it.
+    const std::vector<QStringList>& matrix() const { return m_matrix; }
+    // The cells a student typed over: every cell of @p typed that differs from matrix().
+    std::vector<FloydMark> marksOf(const std::vector<QStringList>& typed) const;
+
+    // Grades @p marks once per iteration; false where a mark was no answer and nothing was graded.
+    bool check(const std::vector<FloydMark>& marks);
+    bool isChecked() const { return m_grade.has_value(); }
+    const std::optional<FloydGrade>& grade() const { return m_grade; }
+    void next();
+
+protected:
+    void begin() override;
+
+private:
+    void showQuestion();
+
+    std::vector<QStringList> m_matrix;
+    std::optional<FloydGrade> m_grade;
+};
+
+} // namespace trayeko::ui

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace trayeko::ui {
+
+class Exercise;
+
+// The exercise as the lesson panel shows it: the code of the exercise, the question, the answer
+// fields (Dijkstra: the node and its distance; Floyd: the value matrix to type over), "Periksa",
+// the feedback (announced to assistive technology), the score, and at the end the summary with
+// "Salin", "Simpan..." and "Cetak...". "Soal baru", "Buka soal..." and "Keluar (Esc)" are always
+// at hand. It follows one window's exercise at a time.
+class ExercisePanel final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ExercisePanel(QWidget* parent = nullptr);
+
+    void follow(Exercise* exercise);
+    Exercise* followed() const { return m_exercise; }
+
+    // The field the student answers in next.
+    void focusAnswer();
+
+    // The colours of graded cells, also named in the guides.
+    static QColor rightColour() { return {176, 240, 176}; }
+    static QColor wrongColour() { return {255, 176, 176}; }
+    static QColor missedColour() { return {255, 224, 128}; }
+
+private:
+    void refresh();
+    void showMatrix();
+    void showGrade();
+    void check();
+    std::vector<QStringList> typedMatrix() const;
+    template <class Call> void onExercise(Call call);
+
+    QPointer<Exercise> m_exercise;
+    std::vector<QMetaObject::Connection> m_connections;
+    QLabel* m_code = nullptr;
+    QLabel* m_question = nullptr;
+    QWidget* m_dijkstraAnswer = nullptr;
+    QLineEdit* m_node = nullptr;
+    QLineEdit* m_distance = nullptr;
+    QTableWidget* m_matrix = nullptr;
+    QPushButton* m_check = nullptr;
+    QLabel* m_feedback = nullptr;
+    QLabel* m_score = nullptr;
+    QPlainTextEdit* m_summary = nullptr;
+    QWidget* m_summaryButtons = nullptr;
+};
+
+} // namespace trayeko::ui
