@@ -83,14 +83,16 @@ ExercisePanel::ExercisePanel(QWidget* parent) : QWidget(parent)
                                                "di atas sel yang berubah"));
     m_matrix->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_matrix->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_matrix->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    // Typing over a cell replaces it, as in a spreadsheet; the arrow keys only move.
+    m_matrix->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
+                              QAbstractItemView::EditKeyPressed);
     m_matrix->setTabKeyNavigation(false);
     QStringList numbers;
     for (int n = 1; n <= kNodeCount; ++n)
         numbers << QString::number(n);
     m_matrix->setHorizontalHeaderLabels(numbers);
     m_matrix->setVerticalHeaderLabels(numbers);
-    layout->addWidget(m_matrix, 1);
+    layout->addWidget(m_matrix);
 
     auto* checkRow = new QHBoxLayout;
     m_check = makeButton(this, checkRow, "exerciseCheck", QStringLiteral("Periksa"),
@@ -110,7 +112,7 @@ ExercisePanel::ExercisePanel(QWidget* parent) : QWidget(parent)
     m_summary->setAccessibleName(QStringLiteral("Ringkasan latihan"));
     m_summary->setReadOnly(true);
     m_summary->setTabChangesFocus(true);
-    layout->addWidget(m_summary, 1);
+    layout->addWidget(m_summary, 100);
     m_summaryButtons = new QWidget(this);
     auto* summaryRow = new QHBoxLayout(m_summaryButtons);
     summaryRow->setContentsMargins(0, 0, 0, 0);
@@ -126,6 +128,8 @@ ExercisePanel::ExercisePanel(QWidget* parent) : QWidget(parent)
     summaryRow->addStretch();
     layout->addWidget(m_summaryButtons);
 
+    // What is left of the height stays below the answer, not between its lines.
+    layout->addStretch(1);
     auto* exerciseRow = new QHBoxLayout;
     connect(makeButton(this, exerciseRow, "exerciseNew", QStringLiteral("Soal baru"),
                        QStringLiteral("Bobot acak dengan kode soal (Ctrl+Shift+N)")),
@@ -246,6 +250,12 @@ void ExercisePanel::showMatrix()
         }
     m_matrix->blockSignals(false);
     m_matrix->setCurrentCell(0, 0);
+    // As tall as its seven rows, so that the feedback stands right under it.
+    m_matrix->resizeRowsToContents();
+    int height = m_matrix->horizontalHeader()->sizeHint().height() + 2 * m_matrix->frameWidth();
+    for (int r = 0; r < kNodeCount; ++r)
+        height += m_matrix->rowHeight(r);
+    m_matrix->setFixedHeight(height);
 }
 
 void ExercisePanel::showGrade()
