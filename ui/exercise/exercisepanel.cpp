@@ -163,18 +163,16 @@ void ExercisePanel::follow(Exercise* exercise)
 {
     if (exercise == m_exercise)
         return;
-    for (const auto& c : m_connections)
-        disconnect(c);
     m_connections.clear();
     m_exercise = exercise;
     if (exercise) {
-        m_connections = {
+        m_connections.follow({
             connect(exercise, &Exercise::changed, this, &ExercisePanel::refresh),
             connect(exercise, &Exercise::entered, this, &ExercisePanel::showMatrix),
             connect(exercise, &QObject::destroyed, this, [this] { follow(nullptr); }),
-        };
+        });
         if (auto* dijkstra = qobject_cast<DijkstraExercise*>(exercise))
-            m_connections.push_back(
+            m_connections.add(
                 connect(dijkstra, &DijkstraExercise::nodePicked, this, [this](int node) {
                     m_node->setText(QString::number(node));
                     m_distance->setFocus(Qt::MouseFocusReason);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/support/followed.h"
+
 #include <QPointer>
 #include <QWidget>
 #include <vector>
@@ -46,7 +48,7 @@ private:
     template <class Call> void onExercise(Call call);
 
     QPointer<Exercise> m_exercise;
-    std::vector<QMetaObject::Connection> m_connections;
+    FollowedConnections m_connections;
     QLabel* m_code = nullptr;
     QLabel* m_question = nullptr;
     QWidget* m_dijkstraAnswer = nullptr;

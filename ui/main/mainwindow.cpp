@@ -177,24 +177,22 @@ void MainWindow::followExercise(Exercise* exercise)
 {
     if (exercise == m_exercise)
         return;
-    for (const auto& c : m_exerciseConnections)
-        disconnect(c);
-    m_exerciseConnections.clear();
     m_exercise = exercise;
     // The panel is built when the first exercise starts: most lessons never need it.
     if (m_exercisePanel)
         m_exercisePanel->follow(exercise);
     const bool active = exercise && exercise->isActive();
     m_lessonDock->showPage(active ? m_exercisePanel.data() : nullptr);
+    m_exerciseConnections.clear();
     if (exercise)
-        m_exerciseConnections = {
+        m_exerciseConnections.follow({
             connect(exercise, &Exercise::entered, this, &MainWindow::openExercisePanel),
             // The window and with it its exercise may go while the panel shows it.
             connect(exercise, &Exercise::left, m_lessonDock,
                     [dock = m_lessonDock] { dock->showPage(nullptr); }),
             connect(exercise, &QObject::destroyed, m_lessonDock,
                     [dock = m_lessonDock] { dock->showPage(nullptr); }),
-        };
+        });
 }
 
 void MainWindow::openExercisePanel()

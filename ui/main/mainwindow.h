@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/main/numlock.h"
+#include "ui/support/followed.h"
 
 #include <QDateTime>
 #include <QMainWindow>
@@ -103,7 +104,7 @@ private:
     bool m_lessonPlaced = false;
     QPointer<Exercise> m_exercise;
     QPointer<ExercisePanel> m_exercisePanel;
-    std::vector<QMetaObject::Connection> m_exerciseConnections;
+    FollowedConnections m_exerciseConnections;
 
     QPointer<DijkstraWindow> m_dijkstraWindow;
     QPointer<FloydWindow> m_floydWindow;
