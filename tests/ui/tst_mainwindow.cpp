@@ -171,8 +171,9 @@ private slots:
         QCOMPARE(f.frame.mdiArea()->activeSubWindow(), found.front());
     }
 
-    // The help's key table is written by hand, so every key a window answers through an action
-    // or a shortcut must stand in it, in the words the table uses for the named keys.
+    // The help's key table is made from the parts' key listings: every key a window answers
+    // through an action or a shortcut must stand in it, in the words the table uses for the named
+    // keys, also one made from a sequence of its own instead of its listed row.
     void helpListsEveryKey_data() { toolWindowRows(); }
     void helpListsEveryKey()
     {

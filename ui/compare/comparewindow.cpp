@@ -6,6 +6,7 @@
 #include "ui/support/accessibletexts.h"
 #include "ui/support/bgr.h"
 #include "ui/support/fontsizes.h"
+#include "ui/support/keyregistry.h"
 #include "ui/support/programfonts.h"
 #include "ui/support/seams.h"
 #include "ui/support/twips.h"
@@ -50,6 +51,21 @@ constexpr AccessibleText kAccessibleTexts[] = {
     {"ProgressBar2", "Kemajuan Floyd"},
     {"cmdKeluar", "Keluar", "Menutup jendela ini"},
 };
+
+// The keys of the window, for the help; the two actions beside the picture's are made from them.
+constexpr KeyRow kNetworkKey{
+    Qt::CTRL | Qt::Key_J, nullptr,
+    "Lihat jaringan: jaringan hasil terakhir dengan lintasan yang dilaporkan"};
+constexpr KeyRow kGrowthKey{Qt::CTRL | Qt::Key_G, nullptr,
+                            "Grafik waktu...: waktu pencarian menurut banyaknya simpul"};
+constexpr KeyRow kKeys[] = {
+    {{}, "Panah atas / bawah", "memilih banyaknya simpul"},
+    kCloseButtonKeys,
+    kNetworkKey,
+    kGrowthKey,
+};
+const KeyListing kKeysListed(keyplace::kCompare, "Jendela perbandingan (\"Compare Multinode\")",
+                             kKeys);
 
 void fillBackground(QWidget* widget, const QColor& colour)
 {
@@ -188,11 +204,11 @@ CompareWindow::CompareWindow(QWidget* parent) : QMdiSubWindow(parent)
     auto* separator = new QAction(this);
     separator->setSeparator(true);
     m_client->addAction(separator);
-    m_showNetwork = menuAction("actLihatJaringan", "Lihat jaringan",
-                               QKeySequence(Qt::CTRL | Qt::Key_J), &CompareWindow::showNetwork);
+    m_showNetwork = menuAction("actLihatJaringan", "Lihat jaringan", QKeySequence(kNetworkKey.key),
+                               &CompareWindow::showNetwork);
     m_showNetwork->setEnabled(false); // until a report names a route
-    m_showGrowth = menuAction("actGrafikWaktu", "Grafik waktu...",
-                              QKeySequence(Qt::CTRL | Qt::Key_G), &CompareWindow::showGrowthChart);
+    m_showGrowth = menuAction("actGrafikWaktu", "Grafik waktu...", QKeySequence(kGrowthKey.key),
+                              &CompareWindow::showGrowthChart);
 
     fixOuterSize();
 }

@@ -9,6 +9,7 @@
 #include "ui/drawing/networkview.h"
 #include "ui/export/classroomactions.h"
 #include "ui/export/pictureexport.h"
+#include "ui/stepping/stepmode.h"
 #include "ui/support/accessibletexts.h"
 #include "ui/support/fontsizes.h"
 #include "ui/support/palette.h"
@@ -62,6 +63,20 @@ constexpr AccessibleText kAccessibleTexts[] = {
     {"Label31", "Kepala kolom panjang lintasan terpendek L1 sampai L7"},
 };
 
+// The keys of the window, for the help. The detail toggle answers the mouse only; from the
+// keyboard Ctrl+D does the same and leaves the label's look alone.
+constexpr KeyRow kDetailKey{Qt::CTRL | Qt::Key_D, nullptr, "membuka atau menutup panel detail"};
+constexpr KeyRow kKeys[] = {
+    kRunButtonKeys,
+    kCloseButtonKeys,
+    kDetailKey,
+    {{}, "Tab / Shift+Tab", "berpindah di antara tombol dan kotak bobot"},
+    {StepMode::kStartKey, nullptr,
+     "Langkah demi langkah: metode Dijkstra satu langkah demi satu langkah"},
+    {{}, "Panah atas / bawah di tabel detail", "menggambar lintasan baris itu di jaringan"},
+};
+const KeyListing kKeysListed(keyplace::kDijkstra, "Jendela Dijkstra (\"Trayeko 2003\")", kKeys);
+
 const QColor kTotalBack(192, 0, 0);
 const QColor kTotalInitial(255, 255, 128);
 const QColor kBlinkOn(255, 255, 0);
@@ -100,9 +115,7 @@ void DijkstraWindow::buildControls()
 {
     QWidget* area = client();
 
-    // The detail toggle answers the mouse only; from the keyboard Ctrl+D does the same and leaves
-    // the label's look alone.
-    auto* detailKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_D), this, this,
+    auto* detailKey = new QShortcut(QKeySequence(kDetailKey.key), this, this,
                                     &DijkstraWindow::toggleDetail, Qt::WidgetWithChildrenShortcut);
     detailKey->setObjectName(QStringLiteral("detailShortcut"));
 

@@ -1,4 +1,5 @@
 #include "ui/stepping/lessondock.h"
+#include "ui/support/keyregistry.h"
 #include "ui/support/programfonts.h"
 
 #include "ui/stepping/stepmode.h"
@@ -71,6 +72,19 @@ QString codeLineText(int n, const QString& code, bool marked)
         .arg(n + 1, 2)
         .arg(code);
 }
+
+// The panel's buttons, after the step keys in the help.
+constexpr KeyRow kPanelKeys[] = {
+    {{},
+     "tombol |◀ ◀ ▶ ▶| di panel Pelajaran",
+     "langkah pertama, sebelumnya, berikutnya, terakhir"},
+    {{}, "tombol Putar / Jeda di panel Pelajaran", "memutar langkah demi langkah atau menjedanya"},
+    {{}, "tombol ✕ di panel Pelajaran, atau menutup panel", "keluar dari mode langkah"},
+    {{},
+     "Salin teks, Simpan CSV... di bawah tabel Dijkstra",
+     "tabel langkah ke papan klip atau ke berkas CSV"},
+};
+const KeyListing kPanelKeysListed(keyplace::kSteps + 10, kStepSection, kPanelKeys);
 
 void announce(QObject* object, QAccessible::Event event)
 {
