@@ -101,7 +101,24 @@ LessonDock::LessonDock(QWidget* parent) : QDockWidget(QStringLiteral("Pelajaran"
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
                 QDockWidget::DockWidgetFloatable);
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+}
 
+void LessonDock::showEvent(QShowEvent* event)
+{
+    // Shown outside step mode (its place restored, say): the hint.
+    if (!widget()) {
+        build();
+        showLesson();
+    }
+    QDockWidget::showEvent(event);
+}
+
+void LessonDock::build()
+{
+    // The panel shows only in step mode, which most lessons reach late or never: its contents
+    // are built when it is first needed, not with the frame.
+    if (widget())
+        return;
     auto* content = new QWidget(this);
     content->setObjectName(QStringLiteral("lessonContent"));
     auto* outer = new QVBoxLayout(content);
@@ -146,11 +163,12 @@ LessonDock::LessonDock(QWidget* parent) : QDockWidget(QStringLiteral("Pelajaran"
     m_speed->setRange(0.5, 3.0);
     m_speed->setSingleStep(0.5);
     m_speed->setDecimals(1);
-    m_speed->setValue(1.0);
+    m_speed->setValue(m_playIntervalMs / 1000.0);
     m_speed->setSuffix(QStringLiteral(" dtk"));
     connect(m_speed, &QDoubleSpinBox::valueChanged, this, [this](double seconds) {
+        m_playIntervalMs = int(seconds * 1000 + 0.5);
         if (m_mode)
-            m_mode->setPlayInterval(int(seconds * 1000 + 0.5));
+            m_mode->setPlayInterval(m_playIntervalMs);
     });
     buttons->addWidget(m_speed);
     buttons->addStretch();
@@ -209,7 +227,6 @@ LessonDock::LessonDock(QWidget* parent) : QDockWidget(QStringLiteral("Pelajaran"
         new QShortcut(
             k.key, content, content, [this, slot = k.slot] { onMode(slot); },
             Qt::WidgetWithChildrenShortcut);
-    showLesson();
 }
 
 template <class Call> void LessonDock::onMode(Call call)
@@ -242,7 +259,7 @@ void LessonDock::follow(StepMode* mode)
             connect(mode, &StepMode::playingChanged, this, &LessonDock::showPlaying),
             connect(mode, &QObject::destroyed, this, [this] { follow(nullptr); }),
         };
-        mode->setPlayInterval(int(m_speed->value() * 1000 + 0.5));
+        mode->setPlayInterval(m_playIntervalMs);
     }
     showLesson();
 }
@@ -257,6 +274,9 @@ void LessonDock::closeEvent(QCloseEvent* event)
 void LessonDock::showLesson()
 {
     const bool active = m_mode && m_mode->isActive();
+    if (!widget() && !active)
+        return; // the hint shows when the panel is built
+    build();
     m_hint->setVisible(!active);
     m_body->setVisible(active);
     if (!active) {
@@ -314,7 +334,7 @@ void LessonDock::fitWidths(const Lesson& lesson)
 void LessonDock::showFrame()
 {
     const StepFrame* frame = m_mode ? m_mode->currentFrame() : nullptr;
-    if (!frame)
+    if (!frame || !widget())
         return;
     m_explanation->setText(frame->explanation);
     m_explanation->setAccessibleDescription(frame->explanation);
@@ -375,6 +395,8 @@ void LessonDock::showFrame()
 
 void LessonDock::showPlaying(bool playing)
 {
+    if (!m_play)
+        return;
     m_play->setText(playing ? QStringLiteral("Jeda") : QStringLiteral("Putar"));
 }
 

@@ -40,8 +40,10 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void build();
     void showLesson();
     void showFrame();
     void showPlaying(bool playing);
@@ -62,6 +64,7 @@ private:
     QPushButton* m_csv = nullptr;
     QToolButton* m_play = nullptr;
     QDoubleSpinBox* m_speed = nullptr;
+    int m_playIntervalMs = 1000;
 };
 
 } // namespace trayeko::ui
