@@ -8,6 +8,8 @@
 #include "ui/floyd/floydwindow.h"
 #include "ui/main/mainwindow.h"
 #include "ui/support/artwork.h"
+#include "ui/support/programfonts.h"
+#include "ui/support/qttranslation.h"
 
 #include <QApplication>
 #include <QMdiArea>
@@ -21,6 +23,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Trayeko"));
     QApplication::setWindowIcon(ui::programIcon());
+    ui::useProgramFont();
+    ui::useIndonesianQtTexts();
 
     ui::MainWindow frame;
 

@@ -4,6 +4,7 @@
 #include "ui/help/helpwindow.h"
 #include "ui/main/mainwindow.h"
 #include "ui/support/artwork.h"
+#include "ui/support/keyregistry.h"
 #include "ui/support/qttranslation.h"
 
 #include <QAbstractButton>
@@ -31,6 +32,15 @@ using trayeko::ui::FrameSources;
 using trayeko::ui::MainWindow;
 
 namespace {
+
+// A part added later lists its keys as any part does; the help never hears of it.
+constexpr trayeko::ui::KeyRow kLaterKeys[] = {
+    {Qt::Key_F9, nullptr, "Latihan"},
+    {Qt::SHIFT | Qt::Key_Left, nullptr, "Latihan"},
+    {{}, "tombol |◀ di panel", "kembali"},
+};
+const trayeko::ui::KeyListing kLaterListed(trayeko::ui::keyplace::kDijkstra + 50, "Bagian baru",
+                                           kLaterKeys);
 
 const QTimeZone kWib(7 * 3600); // the panel's words do not depend on the machine's zone
 const QDateTime kSample(QDate(2003, 9, 2), QTime(11, 50, 41, 250), kWib);
@@ -171,8 +181,9 @@ private slots:
         QCOMPARE(f.frame.mdiArea()->activeSubWindow(), found.front());
     }
 
-    // The help's key table is written by hand, so every key a window answers through an action
-    // or a shortcut must stand in it, in the words the table uses for the named keys.
+    // The help's key table is made from the parts' key listings: every key a window answers
+    // through an action or a shortcut must stand in it, in the words the table uses for the named
+    // keys, also one made from a sequence of its own instead of its listed row.
     void helpListsEveryKey_data() { toolWindowRows(); }
     void helpListsEveryKey()
     {
@@ -201,6 +212,18 @@ private slots:
                 missing << text;
         }
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u' ')));
+    }
+
+    // The later part's rows stand at their place, under their heading; rows that do the same
+    // share a line, and a "|" of a caption stays in its cell.
+    void helpListsLaterPartInPlace()
+    {
+        const QString table = trayeko::ui::keyTableMarkdown();
+        const qsizetype later = table.indexOf("## Bagian baru\n");
+        QVERIFY(table.indexOf("## Jendela Dijkstra") < later);
+        QVERIFY(later < table.indexOf("## Jendela Floyd"));
+        QVERIFY(table.indexOf("| F9, Shift+Panah kiri | Latihan |\n", later) > later);
+        QVERIFY(table.contains("| tombol \\|◀ di panel | kembali |\n"));
     }
 
     // A closed window is unloaded; the menu loads a fresh one, also when it is chosen before the

@@ -66,10 +66,10 @@ template <typename Window> void checkKeys(const QList<Qt::Key>& keys, int step)
     h.template get<QPushButton>("Command1")->click();
     h.template get<QPushButton>("Command1")->setFocus();
     const QStringList before = h.state();
-    auto* explanation = h.template inDock<QLabel>("stepExplanation");
 
     h.key(Qt::Key_F10);
     QVERIFY(h.steps()->isActive());
+    auto* explanation = h.template inDock<QLabel>("stepExplanation");
     QCOMPARE(explanation->accessibleName(), "Penjelasan langkah");
     QVERIFY(explanation->isVisible());
     for (Qt::Key k : keys)
@@ -191,7 +191,6 @@ private slots:
         LessonDock* dock = frame->lessonDock();
         QVERIFY(!dock->isVisible());
         QCOMPARE(dock->accessibleName(), "Pelajaran");
-        auto* label = dock->findChild<QLabel*>("stepExplanation");
         const QRegularExpression linkNumber("jalur \\d+(?![\\d→])");
         for (const char* menu : {"mnufloyd", "mnudijktra"}) {
             frame->findChild<QAction*>(menu)->trigger();
@@ -199,6 +198,7 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
             StepMode* mode = dock->followed();
             QVERIFY(dock->isVisible() && mode && mode->isActive());
+            auto* label = dock->findChild<QLabel*>("stepExplanation");
             QVERIFY(window->isAncestorOf(mode->focusHolder()));
             QCOMPARE(frame->dockWidgetArea(dock), Qt::RightDockWidgetArea);
             for (int s = 0; s < mode->stepCount(); ++s) {

@@ -7,6 +7,7 @@
 #include "ui/support/bgr.h"
 #include "ui/support/fontsizes.h"
 #include "ui/support/palette.h"
+#include "ui/support/keyregistry.h"
 #include "ui/support/programfonts.h"
 #include "ui/support/seams.h"
 #include "ui/support/toolwindow.h"
@@ -52,6 +53,21 @@ constexpr AccessibleText kAccessibleTexts[] = {
     {"ProgressBar2", "Kemajuan Floyd"},
     {"cmdKeluar", "Keluar", "Menutup jendela ini"},
 };
+
+// The keys of the window, for the help; the two actions beside the picture's are made from them.
+constexpr KeyRow kNetworkKey{
+    Qt::CTRL | Qt::Key_J, nullptr,
+    "Lihat jaringan: jaringan hasil terakhir dengan lintasan yang dilaporkan"};
+constexpr KeyRow kGrowthKey{Qt::CTRL | Qt::Key_G, nullptr,
+                            "Grafik waktu...: waktu pencarian menurut banyaknya simpul"};
+constexpr KeyRow kKeys[] = {
+    {{}, "Panah atas / bawah", "memilih banyaknya simpul"},
+    kCloseButtonKeys,
+    kNetworkKey,
+    kGrowthKey,
+};
+const KeyListing kKeysListed(keyplace::kCompare, "Jendela perbandingan (\"Compare Multinode\")",
+                             kKeys);
 
 // A size list that only a choice from the list or the arrow keys can change: typing a letter
 // into a plain QComboBox jumps to the first matching item and reports it as activated, which
@@ -182,11 +198,11 @@ CompareWindow::CompareWindow(QWidget* parent) : QMdiSubWindow(parent)
     auto* separator = new QAction(this);
     separator->setSeparator(true);
     m_client->addAction(separator);
-    m_showNetwork = menuAction("actLihatJaringan", "Lihat jaringan",
-                               QKeySequence(Qt::CTRL | Qt::Key_J), &CompareWindow::showNetwork);
+    m_showNetwork = menuAction("actLihatJaringan", "Lihat jaringan", QKeySequence(kNetworkKey.key),
+                               &CompareWindow::showNetwork);
     m_showNetwork->setEnabled(false); // until a report names a route
-    m_showGrowth = menuAction("actGrafikWaktu", "Grafik waktu...",
-                              QKeySequence(Qt::CTRL | Qt::Key_G), &CompareWindow::showGrowthChart);
+    m_showGrowth = menuAction("actGrafikWaktu", "Grafik waktu...", QKeySequence(kGrowthKey.key),
+                              &CompareWindow::showGrowthChart);
 
     fixOuterSize();
 }

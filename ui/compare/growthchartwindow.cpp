@@ -2,6 +2,7 @@
 
 #include "ui/export/classroomactions.h"
 #include "ui/support/accessibletexts.h"
+#include "ui/support/keyregistry.h"
 #include "ui/support/seams.h"
 #include "ui/support/toolwindow.h"
 #include "ui/support/utf8.h"
@@ -30,6 +31,16 @@ constexpr AccessibleText kAccessibleTexts[] = {
     {"ProgressBar1", "Kemajuan pengukuran"},
     {"cmdBatal", "Batal", "Menghentikan pengukuran"},
 };
+
+// The keys of the chart and of the network view "Jaringan N simpul", for the help.
+constexpr KeyRow kKeys[] = {
+    {{}, "Alt+B", "Batal: menghentikan pengukuran grafik waktu"},
+    {{},
+     "tombol Menu di gambar",
+     "menu konteks: Salin gambar, Simpan gambar..., Cetak... (di grafik juga Simpan CSV...)"},
+};
+const KeyListing kKeysListed(keyplace::kCompareViews,
+                             "Jendela \"Jaringan N simpul\" dan \"Grafik waktu\"", kKeys);
 
 // In nanoseconds every time on the chart is a whole number, so the axis labels need neither
 // decimals nor an exponent; they are written with the user's digit grouping ("1.000.000").

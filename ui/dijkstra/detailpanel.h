@@ -2,6 +2,7 @@
 
 #include "core/demonetwork.h"
 #include "core/routes.h"
+#include "ui/support/keyregistry.h"
 
 #include <QObject>
 #include <array>
@@ -24,6 +25,10 @@ class StepMode;
 // order and accessible tree are those of any other control; a container widget of its own would
 // add a level to the accessible tree and move every control's geometry into its coordinates, and
 // the toggle lives on the banner strip, the totals beyond the client's right edge.
+// The key that opens and closes the panel, for the panel and the help.
+inline constexpr KeyRow kDetailPanelKey{Qt::CTRL | Qt::Key_D, nullptr,
+                                        "membuka atau menutup panel detail"};
+
 class DetailPanel final : public QObject
 {
     Q_OBJECT

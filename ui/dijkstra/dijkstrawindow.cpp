@@ -9,6 +9,7 @@
 #include "ui/drawing/networkview.h"
 #include "ui/export/classroomactions.h"
 #include "ui/export/pictureexport.h"
+#include "ui/stepping/stepmode.h"
 #include "ui/support/accessibletexts.h"
 #include "ui/support/fontsizes.h"
 #include "ui/support/palette.h"
@@ -60,6 +61,19 @@ constexpr AccessibleText kAccessibleTexts[] = {
     {"txtsimpul", "Simpul yang dilalui"},
     {"Label31", "Kepala kolom panjang lintasan terpendek L1 sampai L7"},
 };
+
+// The keys of the window, for the help. The detail toggle answers the mouse only; from the
+// keyboard Ctrl+D does the same and leaves the label's look alone.
+constexpr KeyRow kKeys[] = {
+    kRunButtonKeys,
+    kCloseButtonKeys,
+    kDetailPanelKey,
+    {{}, "Tab / Shift+Tab", "berpindah di antara tombol dan kotak bobot"},
+    {StepMode::kStartKey, nullptr,
+     "Langkah demi langkah: metode Dijkstra satu langkah demi satu langkah"},
+    {{}, "Panah atas / bawah di tabel detail", "menggambar lintasan baris itu di jaringan"},
+};
+const KeyListing kKeysListed(keyplace::kDijkstra, "Jendela Dijkstra (\"Trayeko 2003\")", kKeys);
 
 const QColor kTotalBack(192, 0, 0);
 const QColor kTotalInitial(255, 255, 128);

@@ -2,6 +2,7 @@
 
 #include "core/clock.h"
 #include "ui/drawing/networklayout.h"
+#include "ui/support/keyregistry.h"
 
 #include <QColor>
 #include <QMdiSubWindow>
@@ -15,6 +16,10 @@ class QPushButton;
 namespace trayeko::ui {
 
 class NetworkView;
+
+// The run button (the default button, made by makeRunButton) of both windows, at the head of
+// each one's keys in the help.
+inline constexpr KeyRow kRunButtonKeys{{}, "Enter, Alt+P", "Proses"};
 
 // What the Dijkstra and the Floyd window share: an MDI child window whose client area (designed
 // in twips) holds the white banner strip and the drawn network in the frame "Pencarian Jalur"

@@ -8,6 +8,7 @@
 #include "ui/export/pictureexport.h"
 #include "ui/stepping/stepoverlay.h"
 #include "ui/support/contextmenu.h"
+#include "ui/support/keyregistry.h"
 #include "ui/support/utf8.h"
 
 #include <QAction>
@@ -26,12 +27,26 @@ namespace trayeko::ui {
 
 namespace {
 
+// The keys of an exercise in the window, for the actions and the help alike.
+constexpr KeyRow kStartKey{Qt::Key_F9, nullptr,
+                           "Latihan: menebak setiap langkah metode pada bobot di kotak, dinilai"};
+constexpr KeyRow kNewKey{Qt::CTRL | Qt::SHIFT | Qt::Key_N, nullptr,
+                         "Soal baru: bobot acak 1 sampai 20 dengan kode soalnya"};
+constexpr KeyRow kOpenKey{Qt::CTRL | Qt::SHIFT | Qt::Key_O, nullptr,
+                          "Buka soal...: bobot dari kode soal"};
+constexpr KeyRow kDefaultsKey{Qt::CTRL | Qt::SHIFT | Qt::Key_B, nullptr,
+                              "Bobot awal: 7, 6, 8, 1, 2, 4, 4, 4, 5, 16, 1, 15, 6, 8"};
+constexpr KeyRow kLeaveKey{Qt::Key_Escape, nullptr,
+                           "keluar dari latihan; jendela kembali seperti semula"};
+constexpr KeyRow kKeys[] = {kStartKey, kNewKey, kOpenKey, kDefaultsKey, kLeaveKey};
+const KeyListing kKeysListed(keyplace::kExercise, kExerciseSection, kKeys);
+
 QAction* makeAction(QObject* parent, const char* objectName, const QString& text,
-                    const QKeySequence& keys, const QString& toolTip)
+                    const KeyRow& key, const QString& toolTip)
 {
     auto* action = new QAction(text, parent);
     action->setObjectName(QString::fromLatin1(objectName));
-    action->setShortcut(keys);
+    action->setShortcut(key.key);
     action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     action->setToolTip(toolTip);
     return action;
@@ -52,18 +67,18 @@ Exercise::Exercise(NetworkWindow* window, StepMode* steps, Frames frames, Accept
       m_makeFrames(std::move(frames)), m_accept(std::move(accept))
 {
     QAction* start =
-        makeAction(this, "exerciseAction", QStringLiteral("Latihan"), QKeySequence(Qt::Key_F9),
+        makeAction(this, "exerciseAction", QStringLiteral("Latihan"), kStartKey,
                    QStringLiteral("Menebak setiap langkah metode pada bobot ini dan dinilai (F9)"));
     QAction* fresh = makeAction(
         this, "exerciseNewAction", QStringLiteral("Soal baru"),
-        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N),
+        kNewKey,
         QStringLiteral("Bobot acak 1 sampai 20 dengan kode soal untuk seluruh kelas"));
     QAction* open = makeAction(this, "exerciseOpenAction", QStringLiteral("Buka soal..."),
-                               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
+                               kOpenKey,
                                QStringLiteral("Mengisi bobot soal dari kodenya"));
     QAction* defaults =
         makeAction(this, "defaultWeightsAction", QStringLiteral("Bobot awal"),
-                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B),
+                   kDefaultsKey,
                    QStringLiteral("Mengembalikan bobot awal 7, 6, 8, 1, 2, 4, 4, 4, 5, 16, 1, 15, "
                                   "6, 8"));
     connect(start, &QAction::triggered, this, &Exercise::enter);
@@ -74,7 +89,7 @@ Exercise::Exercise(NetworkWindow* window, StepMode* steps, Frames frames, Accept
     addMenuEntries(m_view, MenuSection::Exercise, m_actions);
     window->addActions(m_actions);
 
-    m_escape = new QShortcut(QKeySequence(Qt::Key_Escape), window, this, &Exercise::leave,
+    m_escape = new QShortcut(QKeySequence(kLeaveKey.key), window, this, &Exercise::leave,
                              Qt::WidgetWithChildrenShortcut);
     m_escape->setEnabled(false);
 

@@ -26,6 +26,9 @@ class NetworkWindow;
 class NetworkView;
 class StepOverlay;
 
+// The heading of the exercise keys in the help.
+inline constexpr char kExerciseSection[] = "Latihan (Dijkstra dan Floyd)";
+
 // Everything an exercise asks of its surroundings; tests answer without a dialog or the clock.
 struct ExerciseSeams
 {

@@ -3,6 +3,7 @@
 #include "ui/exercise/exercise.h"
 #include "core/demonetwork.h"
 #include "ui/stepping/paneltext.h"
+#include "ui/support/keyregistry.h"
 #include "ui/support/utf8.h"
 
 #include <QHBoxLayout>
@@ -18,6 +19,16 @@
 namespace trayeko::ui {
 
 namespace {
+
+// The keys of the panel, after the window's in the help.
+constexpr KeyRow kCheckKey{Qt::CTRL | Qt::Key_Return, nullptr,
+                           "Periksa, lalu Lanjut (Floyd), di panel Pelajaran"};
+constexpr KeyRow kPanelKeys[] = {
+    {{}, "Enter di kolom Simpul / Jarak", "pindah ke Jarak / menjawab langkah (Dijkstra)"},
+    kCheckKey,
+    {{}, "Esc, tombol Keluar (Esc) di panel Pelajaran", "keluar dari latihan"},
+};
+const KeyListing kPanelKeysListed(keyplace::kExercise + 10, kExerciseSection, kPanelKeys);
 
 QPushButton* makeButton(QWidget* parent, QLayout* layout, const char* objectName,
                         const QString& text, const QString& accessibleDescription)
@@ -148,7 +159,7 @@ ExercisePanel::ExercisePanel(QWidget* parent) : QWidget(parent)
         QKeySequence(Qt::Key_Escape), this, this, [this] { onExercise(&Exercise::leave); },
         Qt::WidgetWithChildrenShortcut);
     new QShortcut(
-        QKeySequence(Qt::CTRL | Qt::Key_Return), this, this, &ExercisePanel::check,
+        QKeySequence(kCheckKey.key), this, this, &ExercisePanel::check,
         Qt::WidgetWithChildrenShortcut);
     refresh();
 }

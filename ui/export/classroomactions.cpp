@@ -1,5 +1,6 @@
 #include "ui/export/classroomactions.h"
 #include "ui/support/contextmenu.h"
+#include "ui/support/keyregistry.h"
 #include "ui/support/utf8.h"
 
 #include <QAction>
@@ -28,6 +29,15 @@ const QString kPictureFilters =
     QStringLiteral("Gambar PNG (*.png);;Gambar vektor SVG (*.svg);;Dokumen PDF (*.pdf)");
 const QString kCsvFilter = QStringLiteral("Tabel CSV (*.csv)");
 const QString kFolderKey = QStringLiteral("ekspor/folder");
+
+// Copy, save and print the picture, in every window that has one.
+constexpr KeyRow kPictureKeys[] = {
+    {Qt::CTRL | Qt::SHIFT | Qt::Key_C, nullptr, "Salin gambar: gambar jendela aktif ke papan klip"},
+    {Qt::CTRL | Qt::SHIFT | Qt::Key_S, nullptr,
+     "Simpan gambar...: gambar jendela aktif sebagai PNG, SVG atau PDF"},
+    {Qt::CTRL | Qt::Key_P, nullptr, "Cetak...: pratinjau dan cetak gambar jendela aktif"},
+};
+const KeyListing kPictureListed(keyplace::kEveryWindow + 20, kEveryWindowSection, kPictureKeys);
 
 // The folder of the last file the user chose, kept in the platform's standard settings place.
 QSettings settings()
@@ -103,14 +113,13 @@ ClassroomActions::ClassroomActions(QMdiSubWindow* window, QWidget* menuTarget,
     : QObject(window), m_window(window), m_fileStem(fileStem)
 {
     setObjectName(QStringLiteral("classroomActions"));
-    m_copyPicture =
-        makeAction(QStringLiteral("actSalinGambar"), QStringLiteral("Salin gambar"),
-                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &ClassroomActions::copyPicture);
+    m_copyPicture = makeAction(QStringLiteral("actSalinGambar"), QStringLiteral("Salin gambar"),
+                               QKeySequence(kPictureKeys[0].key), &ClassroomActions::copyPicture);
     m_savePicture =
         makeAction(QStringLiteral("actSimpanGambar"), QStringLiteral("Simpan gambar..."),
-                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &ClassroomActions::savePicture);
+                   QKeySequence(kPictureKeys[1].key), &ClassroomActions::savePicture);
     m_print = makeAction(QStringLiteral("actCetak"), QStringLiteral("Cetak..."),
-                         QKeySequence(Qt::CTRL | Qt::Key_P), &ClassroomActions::print);
+                         QKeySequence(kPictureKeys[2].key), &ClassroomActions::print);
 
     addMenuEntries(menuTarget, MenuSection::Picture, {m_copyPicture, m_savePicture, m_print});
     for (QAction* action : {m_copyPicture, m_savePicture, m_print}) {

@@ -9,6 +9,7 @@
 #include "ui/export/classroomactions.h"
 #include "ui/floyd/changedelegate.h"
 #include "ui/floyd/floydsteps.h"
+#include "ui/stepping/stepmode.h"
 #include "ui/support/accessibletexts.h"
 #include "ui/support/fontsizes.h"
 #include "ui/support/palette.h"
@@ -34,6 +35,18 @@
 namespace trayeko::ui {
 
 namespace {
+
+// The keys of the window, for the help.
+constexpr KeyRow kKeys[] = {
+    kRunButtonKeys,
+    kCloseButtonKeys,
+    {{},
+     "Shift+Tab, lalu panah kiri / kanan",
+     "ke baris tab, lalu berpindah antara tab Nilai dan Simpul"},
+    {{}, "tombol Menu di daftar", "menu konteks: Salin teks, Simpan CSV..., Langkah demi langkah"},
+    {StepMode::kStartKey, nullptr, "Langkah demi langkah: satu iterasi Floyd demi satu iterasi"},
+};
+const KeyListing kKeysListed(keyplace::kFloyd, "Jendela Floyd (\"Metode Floid\")", kKeys);
 
 const QString kColumnNumbers = QStringLiteral("1     2     3     4     5     6     7");
 

@@ -1,4 +1,5 @@
 #include "ui/help/helpwindow.h"
+#include "ui/support/keyregistry.h"
 
 #include <QAction>
 #include <QFile>
@@ -38,71 +39,12 @@ QString resourceText(const QString& path)
     return QString::fromUtf8(file.readAll());
 }
 
-// Every key the windows answer, window by window.
-const char* const kKeys = R"(
-## Semua jendela
-
-| Tombol | Fungsi |
-|---|---|
-| F1 | membuka jendela Bantuan ini |
-| Alt+F | membuka menu File; lalu D, F, C atau K untuk Dijkstra, Floyd, Compare atau Keluar |
-| Ctrl+Shift+C | Salin gambar: gambar jendela aktif ke papan klip |
-| Ctrl+Shift+S | Simpan gambar...: gambar jendela aktif sebagai PNG, SVG atau PDF |
-| Ctrl+P | Cetak...: pratinjau dan cetak gambar jendela aktif |
-| Ctrl+F4, Ctrl+W | menutup jendela aktif di dalam jendela utama |
-| Esc | menutup jendela Bantuan |
-
-## Jendela Dijkstra ("Trayeko 2003")
-
-| Tombol | Fungsi |
-|---|---|
-| Enter, Alt+P | Proses |
-| Alt+K | Keluar: menutup jendela |
-| Ctrl+D | membuka atau menutup panel detail |
-| Tab / Shift+Tab | berpindah di antara tombol dan kotak bobot |
-| F10 | Langkah demi langkah: metode Dijkstra satu langkah demi satu langkah |
-| Panah atas / bawah di tabel detail | menggambar lintasan baris itu di jaringan |
-
-## Jendela Floyd ("Metode Floid")
-
-| Tombol | Fungsi |
-|---|---|
-| Enter, Alt+P | Proses |
-| Alt+K | Keluar: menutup jendela |
-| Shift+Tab, lalu panah kiri / kanan | ke baris tab, lalu berpindah antara tab Nilai dan Simpul |
-| tombol Menu di daftar | menu konteks: Salin teks, Simpan CSV..., Langkah demi langkah |
-| F10 | Langkah demi langkah: satu iterasi Floyd demi satu iterasi |
-
-## Mode langkah demi langkah (Dijkstra dan Floyd)
-
-| Tombol | Fungsi |
-|---|---|
-| Panah kanan, Spasi | langkah berikutnya |
-| Panah kiri | langkah sebelumnya |
-| Home / End | langkah pertama / terakhir |
-| P | putar atau jeda: satu langkah setiap 0,5 sampai 3 detik (kotak kecepatan), berhenti di langkah terakhir |
-| Esc | keluar dari mode langkah; jendela kembali seperti semula |
-| tombol \|◀ ◀ ▶ ▶\| di panel Pelajaran | langkah pertama, sebelumnya, berikutnya, terakhir |
-| tombol Putar / Jeda di panel Pelajaran | memutar langkah demi langkah atau menjedanya |
-| tombol ✕ di panel Pelajaran, atau menutup panel | keluar dari mode langkah |
-| Salin teks, Simpan CSV... di bawah tabel Dijkstra | tabel langkah ke papan klip atau ke berkas CSV |
-
-## Jendela perbandingan ("Compare Multinode")
-
-| Tombol | Fungsi |
-|---|---|
-| Panah atas / bawah | memilih banyaknya simpul |
-| Alt+K | Keluar: menutup jendela |
-| Ctrl+J | Lihat jaringan: jaringan hasil terakhir dengan lintasan yang dilaporkan |
-| Ctrl+G | Grafik waktu...: waktu pencarian menurut banyaknya simpul |
-
-## Jendela "Jaringan N simpul" dan "Grafik waktu"
-
-| Tombol | Fungsi |
-|---|---|
-| Alt+B | Batal: menghentikan pengukuran grafik waktu |
-| tombol Menu di gambar | menu konteks: Salin gambar, Simpan gambar..., Cetak... (di grafik juga Simpan CSV...) |
-)";
+// F1 opens help from anywhere; Esc closes it. Every other row of the key table comes from the
+// part that answers the key (ui/support/keyregistry.h).
+constexpr KeyRow kOpenKey{Qt::Key_F1, nullptr, "membuka jendela Bantuan ini"};
+constexpr KeyRow kCloseKey{Qt::Key_Escape, nullptr, "menutup jendela Bantuan"};
+const KeyListing kOpenListed(keyplace::kEveryWindow, kEveryWindowSection, {&kOpenKey, 1});
+const KeyListing kCloseListed(keyplace::kEveryWindow + 40, kEveryWindowSection, {&kCloseKey, 1});
 
 QString aboutText()
 {
@@ -159,7 +101,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent)
     m_tabs->addTab(guidePage, QStringLiteral("&Panduan"));
 
     m_keys = makeBrowser(QStringLiteral("txtTombol"), QStringLiteral("Tombol setiap jendela"));
-    m_keys->setMarkdown(QString::fromUtf8(kKeys));
+    m_keys->setMarkdown(keyTableMarkdown());
     m_tabs->addTab(m_keys, QStringLiteral("&Tombol"));
 
     m_about = makeBrowser(QStringLiteral("txtTentang"), QStringLiteral("Tentang Trayeko"));
@@ -170,7 +112,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent)
     layout->addWidget(m_tabs);
     setCentralWidget(client);
 
-    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    auto* close = new QShortcut(QKeySequence(kCloseKey.key), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
 
     showGuide(false);
@@ -212,7 +154,7 @@ QAction* installHelpAction(QWidget* window)
 {
     auto* action = new QAction(QStringLiteral("Bantuan"), window);
     action->setObjectName(QStringLiteral("actBantuan"));
-    action->setShortcut(QKeySequence(Qt::Key_F1));
+    action->setShortcut(QKeySequence(kOpenKey.key));
     action->setShortcutContext(Qt::ApplicationShortcut);
     QObject::connect(action, &QAction::triggered, window, [window] { showHelp(window); });
     window->addAction(action);

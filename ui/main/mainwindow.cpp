@@ -12,6 +12,7 @@
 #include "ui/support/accessibletexts.h"
 #include "ui/support/artwork.h"
 #include "ui/support/fontsizes.h"
+#include "ui/support/keyregistry.h"
 #include "ui/support/twips.h"
 
 #include <QCloseEvent>
@@ -46,6 +47,18 @@ constexpr AccessibleText kAccessibleTexts[] = {
     {"StatusBar1", "Baris status"},
     {"Panel4", nullptr, "Indikator Num Lock"},
 };
+
+// The menu's mnemonics, and closing a tool window as the MDI area does it.
+constexpr KeyRow kMenuKeys[] = {
+    {{},
+     "Alt+F",
+     "membuka menu File; lalu D, F, C atau K untuk Dijkstra, Floyd, Compare atau Keluar"},
+};
+constexpr KeyRow kAreaKeys[] = {
+    {{}, "Ctrl+F4, Ctrl+W", "menutup jendela aktif di dalam jendela utama"},
+};
+const KeyListing kMenuListed(keyplace::kEveryWindow + 10, kEveryWindowSection, kMenuKeys);
+const KeyListing kAreaListed(keyplace::kEveryWindow + 30, kEveryWindowSection, kAreaKeys);
 
 // The clock wakes this long after each second boundary, so that the small drift between the
 // timer's steady clock and the wall clock never makes it show the old second once more.

@@ -1,5 +1,6 @@
 #include "ui/stepping/lessondock.h"
 #include "ui/stepping/paneltext.h"
+#include "ui/support/keyregistry.h"
 #include "ui/support/programfonts.h"
 
 #include "ui/stepping/stepmode.h"
@@ -37,6 +38,19 @@ QString codeLineText(int n, const QString& code, bool marked)
         .arg(code);
 }
 
+// The panel's buttons, after the step keys in the help.
+constexpr KeyRow kPanelKeys[] = {
+    {{},
+     "tombol |◀ ◀ ▶ ▶| di panel Pelajaran",
+     "langkah pertama, sebelumnya, berikutnya, terakhir"},
+    {{}, "tombol Putar / Jeda di panel Pelajaran", "memutar langkah demi langkah atau menjedanya"},
+    {{}, "tombol ✕ di panel Pelajaran, atau menutup panel", "keluar dari mode langkah"},
+    {{},
+     "Salin teks, Simpan CSV... di bawah tabel Dijkstra",
+     "tabel langkah ke papan klip atau ke berkas CSV"},
+};
+const KeyListing kPanelKeysListed(keyplace::kSteps + 10, kStepSection, kPanelKeys);
+
 } // namespace
 
 LessonDock::LessonDock(QWidget* parent) : QDockWidget(QStringLiteral("Pelajaran"), parent)
@@ -46,7 +60,24 @@ LessonDock::LessonDock(QWidget* parent) : QDockWidget(QStringLiteral("Pelajaran"
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
                 QDockWidget::DockWidgetFloatable);
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+}
 
+void LessonDock::showEvent(QShowEvent* event)
+{
+    // Shown outside step mode (its place restored, say): the hint.
+    if (!widget()) {
+        build();
+        showLesson();
+    }
+    QDockWidget::showEvent(event);
+}
+
+void LessonDock::build()
+{
+    // The panel shows only in step mode, which most lessons reach late or never: its contents
+    // are built when it is first needed, not with the frame.
+    if (widget())
+        return;
     m_pages = new QStackedWidget(this);
     auto* content = new QWidget(m_pages);
     content->setObjectName(QStringLiteral("lessonContent"));
@@ -93,11 +124,12 @@ LessonDock::LessonDock(QWidget* parent) : QDockWidget(QStringLiteral("Pelajaran"
     m_speed->setRange(0.5, 3.0);
     m_speed->setSingleStep(0.5);
     m_speed->setDecimals(1);
-    m_speed->setValue(1.0);
+    m_speed->setValue(m_playIntervalMs / 1000.0);
     m_speed->setSuffix(QStringLiteral(" dtk"));
     connect(m_speed, &QDoubleSpinBox::valueChanged, this, [this](double seconds) {
+        m_playIntervalMs = int(seconds * 1000 + 0.5);
         if (m_mode)
-            m_mode->setPlayInterval(int(seconds * 1000 + 0.5));
+            m_mode->setPlayInterval(m_playIntervalMs);
     });
     buttons->addWidget(m_speed);
     buttons->addStretch();
@@ -157,7 +189,6 @@ LessonDock::LessonDock(QWidget* parent) : QDockWidget(QStringLiteral("Pelajaran"
         new QShortcut(
             k.key, content, content, [this, slot = k.slot] { onMode(slot); },
             Qt::WidgetWithChildrenShortcut);
-    showLesson();
 }
 
 template <class Call> void LessonDock::onMode(Call call)
@@ -190,13 +221,16 @@ void LessonDock::follow(StepMode* mode)
             connect(mode, &StepMode::playingChanged, this, &LessonDock::showPlaying),
             connect(mode, &QObject::destroyed, this, [this] { follow(nullptr); }),
         };
-        mode->setPlayInterval(int(m_speed->value() * 1000 + 0.5));
+        mode->setPlayInterval(m_playIntervalMs);
     }
     showLesson();
 }
 
 void LessonDock::showPage(QWidget* page)
 {
+    if (!page && !m_pages)
+        return; // the lesson has not been built yet, and it would be the page shown
+    build();
     if (!page) {
         m_pages->setCurrentIndex(0);
         return;
@@ -218,6 +252,9 @@ void LessonDock::closeEvent(QCloseEvent* event)
 void LessonDock::showLesson()
 {
     const bool active = m_mode && m_mode->isActive();
+    if (!widget() && !active)
+        return; // the hint shows when the panel is built
+    build();
     m_hint->setVisible(!active);
     m_body->setVisible(active);
     if (!active) {
@@ -275,7 +312,7 @@ void LessonDock::fitWidths(const Lesson& lesson)
 void LessonDock::showFrame()
 {
     const StepFrame* frame = m_mode ? m_mode->currentFrame() : nullptr;
-    if (!frame)
+    if (!frame || !widget())
         return;
     m_explanation->setText(frame->explanation);
     m_explanation->setAccessibleDescription(frame->explanation);
@@ -336,6 +373,8 @@ void LessonDock::showFrame()
 
 void LessonDock::showPlaying(bool playing)
 {
+    if (!m_play)
+        return;
     m_play->setText(playing ? QStringLiteral("Jeda") : QStringLiteral("Putar"));
 }
 

@@ -47,8 +47,10 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void build();
     void showLesson();
     void showFrame();
     void showPlaying(bool playing);
@@ -70,6 +72,7 @@ private:
     QPushButton* m_csv = nullptr;
     QToolButton* m_play = nullptr;
     QDoubleSpinBox* m_speed = nullptr;
+    int m_playIntervalMs = 1000;
 };
 
 } // namespace trayeko::ui

@@ -1,6 +1,7 @@
 #include "ui/stepping/stepmode.h"
 #include "ui/support/contextmenu.h"
 #include "ui/support/fontsizes.h"
+#include "ui/support/keyregistry.h"
 #include "ui/support/utf8.h"
 
 #include "ui/drawing/networklayout.h"
@@ -66,7 +67,7 @@ StepMode::StepMode(NetworkWindow* window, Source source)
     NetworkView* view = m_view;
     m_action = new QAction(QStringLiteral("Langkah demi langkah"), this);
     m_action->setObjectName(QStringLiteral("stepAction"));
-    m_action->setShortcut(QKeySequence(Qt::Key_F10));
+    m_action->setShortcut(QKeySequence(kStartKey));
     m_action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     m_action->setToolTip(QStringLiteral("Menjalankan metode langkah demi langkah (F10)"));
     connect(m_action, &QAction::triggered, this, &StepMode::enter);
@@ -160,13 +161,33 @@ void StepMode::leave()
 std::span<const StepMode::Key> StepMode::keys()
 {
     static constexpr Key table[] = {
-        {Qt::Key_Right, &StepMode::next},    {Qt::Key_Space, &StepMode::nextOrPressFocusedButton},
-        {Qt::Key_Left, &StepMode::previous}, {Qt::Key_Home, &StepMode::first},
-        {Qt::Key_End, &StepMode::last},      {Qt::Key_P, &StepMode::togglePlay},
-        {Qt::Key_Escape, &StepMode::leave},
+        {Qt::Key_Right, &StepMode::next, "langkah berikutnya"},
+        {Qt::Key_Space, &StepMode::nextOrPressFocusedButton, "langkah berikutnya"},
+        {Qt::Key_Left, &StepMode::previous, "langkah sebelumnya"},
+        {Qt::Key_Home, &StepMode::first, "langkah pertama"},
+        {Qt::Key_End, &StepMode::last, "langkah terakhir"},
+        {Qt::Key_P, &StepMode::togglePlay,
+         "putar atau jeda: satu langkah setiap 0,5 sampai 3 detik (kotak kecepatan), berhenti di "
+         "langkah terakhir"},
+        {Qt::Key_Escape, &StepMode::leave,
+         "keluar dari mode langkah; jendela kembali seperti semula"},
     };
     return table;
 }
+
+namespace {
+
+KeyRows stepKeyRows()
+{
+    KeyRows rows;
+    for (const StepMode::Key& k : StepMode::keys())
+        rows.push_back({k.key, nullptr, k.what});
+    return rows;
+}
+
+const KeyListing kStepKeysListed(keyplace::kSteps, kStepSection, stepKeyRows);
+
+} // namespace
 
 void StepMode::nextOrPressFocusedButton()
 {

@@ -106,12 +106,17 @@ public:
     void saveTableCsv() const;
     void copyTableText() const;
 
+    // The key of the action that starts step mode.
+    static constexpr Qt::Key kStartKey = Qt::Key_F10;
+
     // The keys of step mode and what each does, for every place that answers them (the window,
-    // the lesson panel). Space presses a focused button, as everywhere else, or steps on.
+    // the lesson panel) and for the help's key table. Space presses a focused button, as
+    // everywhere else, or steps on.
     struct Key
     {
         Qt::Key key;
         void (StepMode::*slot)();
+        const char* what; // in the help's words, UTF-8
     };
     static std::span<const Key> keys();
 
@@ -143,6 +148,9 @@ QStringList drawingElementNames();
 
 // The variables of a step as one line: "u = 3, d[u] = 6".
 QString variablesText(const std::vector<StepVariable>& variables);
+
+// The heading of step mode's keys in the help, under which the lesson panel lists its own.
+inline constexpr char kStepSection[] = "Mode langkah demi langkah (Dijkstra dan Floyd)";
 
 // The step keys, for the help texts of the parts that answer them.
 QString stepKeysText();
