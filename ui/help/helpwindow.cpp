@@ -1,4 +1,5 @@
 #include "ui/help/helpwindow.h"
+#include "ui/support/toolwindow.h"
 #include "ui/support/keyregistry.h"
 
 #include <QAction>
@@ -74,7 +75,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent)
     loadGuides();
     setObjectName(QStringLiteral("frmBantuan"));
     setWindowTitle(QStringLiteral("Bantuan Trayeko"));
-    setAttribute(Qt::WA_DeleteOnClose);
+    makeToolWindow(this);
     // At a large scale factor 720 × 600 can be more than the screen holds.
     QSize size(720, 600);
     if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())

@@ -201,14 +201,12 @@ void LessonDock::follow(StepMode* mode)
 {
     if (mode == m_mode)
         return;
-    for (const auto& c : m_connections)
-        disconnect(c);
     m_connections.clear();
     if (m_mode)
         m_mode->pause(); // playing on in a window one no longer sees would teach nothing
     m_mode = mode;
     if (mode) {
-        m_connections = {
+        m_connections.follow({
             connect(mode, &StepMode::entered, this,
                     [this] {
                         showLesson();
@@ -220,7 +218,7 @@ void LessonDock::follow(StepMode* mode)
             connect(mode, &StepMode::stepShown, this, &LessonDock::showFrame),
             connect(mode, &StepMode::playingChanged, this, &LessonDock::showPlaying),
             connect(mode, &QObject::destroyed, this, [this] { follow(nullptr); }),
-        };
+        });
         mode->setPlayInterval(m_playIntervalMs);
     }
     showLesson();

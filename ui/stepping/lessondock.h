@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/support/followed.h"
+
 #include <QDockWidget>
 #include <QPointer>
 #include <vector>
@@ -60,7 +62,7 @@ private:
 
     QPointer<StepMode> m_mode;
     QStackedWidget* m_pages = nullptr;
-    std::vector<QMetaObject::Connection> m_connections;
+    FollowedConnections m_connections;
     QLabel* m_hint = nullptr;
     QWidget* m_body = nullptr;
     QLabel* m_explanation = nullptr;
