@@ -98,7 +98,7 @@ awk '
         n = 0
         row("Start-up, trayeko: process start to frame and Dijkstra window painted", "startup_ms_program", "ms", "-")
         row("Start-up, bare Qt baseline (QMainWindow + QMdiArea + one child)", "startup_ms_baseline", "ms", "-")
-        row("Start-up, trayeko / baseline", "startup_ratio", "x", "<= 1.3")
+        row("Start-up, trayeko / baseline", "startup_ratio", "x", "<= 1.2")
         row("  context: bare Qt with one line of text (loads the fonts)", "startup_ms_baseline_text", "ms", "-")
         row("  context: processor time to first paint, trayeko", "startup_cpu_ms_program", "ms", "-")
         row("  context: processor time to first paint, bare Qt", "startup_cpu_ms_baseline", "ms", "-")
@@ -131,7 +131,7 @@ awk '
         row("Idle, bare Qt baseline: CPU, % of one core", "idle_cpu_percent_baseline", "%", "-")
         row("Peak RSS, all windows opened and run once", "peak_rss_kb_program", "MiB", "-")
         row("Peak RSS, bare Qt baseline", "peak_rss_kb_baseline", "MiB", "-")
-        row("Peak RSS, trayeko / baseline", "peak_rss_ratio", "x", "<= 1.25")
+        row("Peak RSS, trayeko / baseline", "peak_rss_ratio", "x", "<= 1.2")
         row("  context: bare Qt with one line of text (loads the fonts)", "peak_rss_kb_baseline_text", "MiB", "-")
         row("Core: parseLeadingNumber, per call", "core_parseLeadingNumber", "ns", "-")
         row("Core: formatGeneral, per call", "core_formatGeneral", "ns", "-")
