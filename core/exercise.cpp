@@ -261,13 +261,13 @@ FloydGrade gradeFloydIteration(const LinkWeights& weights, int k, std::span<cons
                 grade.cells.push_back({i, j, CellVerdict::Missed, "Terlewat: " + worked(i, j)});
                 continue;
             }
-            if (!changed) {
+            // A value that is no number is no answer, whether or not the cell changes.
+            const Typed typed = readTyped(mark->value, decimalSeparator);
+            if (!changed && typed.kind == Typed::Number) {
                 grade.cells.push_back(
                     {i, j, CellVerdict::WrongMark, "Tidak berubah: " + worked(i, j)});
                 continue;
             }
-            const Typed typed = readTyped(mark->value, decimalSeparator);
-            const double after = *it.value[at(i)][at(j)];
             if (typed.kind == Typed::Empty)
                 grade.cells.push_back(
                     {i, j, CellVerdict::Nonsense, cellName(i, j) + ": nilai barunya belum diisi."});
@@ -278,7 +278,7 @@ FloydGrade gradeFloydIteration(const LinkWeights& weights, int k, std::span<cons
                 grade.cells.push_back(
                     {i, j, CellVerdict::Nonsense,
                      cellName(i, j) + ": jarak tidak mungkin negatif, semua bobot positif."});
-            else if (!sameShown(typed.value, after, decimalSeparator))
+            else if (!sameShown(typed.value, *it.value[at(i)][at(j)], decimalSeparator))
                 grade.cells.push_back(
                     {i, j, CellVerdict::WrongValue,
                      "Belum: " + worked(i, j) + ", bukan " + shown(typed.value, decimalSeparator)});

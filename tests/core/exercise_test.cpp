@@ -77,6 +77,8 @@ TEST(Exercise, GradesFloydCells)
          "min(∞, 0 + ∞) = ∞\nN: d[1][5] ditandai dua kali; yang pertama dinilai.\nN: Sel d[9][1] "
          "tidak ada: baris dan kolom bernomor 1 sampai 7.\n"},
         {d, 2, M{{1, 5, "abc"}}, "N: d[1][5]: nilai baru harus berupa angka.\n"},
+        {d, 2, M{{1, 5, "11"}, {2, 4, "abc"}},
+         "R: Benar: " + work + "N: d[2][4]: nilai baru harus berupa angka.\n"},
         {d, 2, M{{1, 5, "-1"}}, "N: d[1][5]: jarak tidak mungkin negatif, semua bobot positif.\n"},
         {d, 3, M{{1, 6, "10"}, {1, 5, "10"}},
          "R: Benar: d[1][5] = min(11, 6 + 4) = 10\nR: Benar: d[1][6] = min(∞, 6 + 4) = 10\nMissed: "
