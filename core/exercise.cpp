@@ -331,7 +331,8 @@ std::string exerciseSummary(const ExerciseScore& score, bool floyd, std::string_
 
 std::string exerciseTimeText(ClockReading start, ClockReading end)
 {
-    const std::int64_t seconds = std::max<std::int64_t>(0, end.milliseconds - start.milliseconds) / 1000;
+    const std::int64_t seconds =
+        std::max<std::int64_t>(0, end.milliseconds - start.milliseconds) / 1000;
     std::string text = "Waktu: ";
     if (seconds >= 60)
         text += std::to_string(seconds / 60) + " menit ";

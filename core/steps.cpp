@@ -285,8 +285,9 @@ std::string floydRowTip(const FloydIteration& it, int row, std::string_view deci
     for (const FloydChange& c : it.changes) {
         if (c.from != row)
             continue;
-        text += (any ? ", " : "") + pairText(c) + " dari " + floydCellText(c.before, decimalSeparator) +
-                " menjadi " + formatGeneral(c.after, decimalSeparator);
+        text += (any ? ", " : "") + pairText(c) + " dari " +
+                floydCellText(c.before, decimalSeparator) + " menjadi " +
+                formatGeneral(c.after, decimalSeparator);
         any = true;
     }
     if (!any)

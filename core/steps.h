@@ -83,7 +83,8 @@ struct FloydIteration
 
 /// @brief A cell of the value matrix as the program shows it: the number, or "∞" where no path is
 /// known.
-std::string floydCellText(const std::optional<double>& cell, std::string_view decimalSeparator = ".");
+std::string floydCellText(const std::optional<double>& cell,
+                          std::string_view decimalSeparator = ".");
 
 /// @brief How iteration @p k worked out a changed cell: "d[1][5] = min(∞, d[1][2] + d[2][5]) = 11".
 std::string floydChangeText(const FloydChange& change, int k,

@@ -113,14 +113,16 @@ TEST(Exercise, Summary)
     scoreFloydIteration(floyd, 2, gradeFloydIteration(defaultWeights(), 2, marks));
     EXPECT_EQ(exerciseSummary(floyd, true), "Benar 1 dari 1 sel\nTidak ada kesalahan.\n");
 
-    for (const auto& [ms, text] : {std::pair{-5, "Waktu: 0 detik"}, {59'999, "Waktu: 59 detik"},
+    for (const auto& [ms, text] : {std::pair{-5, "Waktu: 0 detik"},
+                                   {59'999, "Waktu: 59 detik"},
                                    {65'000, "Waktu: 1 menit 5 detik"}})
         EXPECT_EQ(exerciseTimeText({1000}, {1000 + ms}), text);
     LinkWeights halves = defaultWeights();
     halves[0] = 7.5;
-    EXPECT_EQ(exerciseHeading(true, "4821-7", halves, ","),
-              "Latihan metode Floyd\nKode soal: 4821-7\nBobot jalur 1 sampai 14: 7,5; 6; 8; 1; 2; 4; "
-              "4; 4; 5; 16; 1; 15; 6; 8\n");
+    EXPECT_EQ(
+        exerciseHeading(true, "4821-7", halves, ","),
+        "Latihan metode Floyd\nKode soal: 4821-7\nBobot jalur 1 sampai 14: 7,5; 6; 8; 1; 2; 4; "
+        "4; 4; 5; 16; 1; 15; 6; 8\n");
 }
 
 // Every code reads back as its seed, with whole weights 1 ... 20 spread evenly; every code with

@@ -118,7 +118,8 @@ private slots:
                                 "Buka soal... Ctrl+Shift+O", "Bobot awal Ctrl+Shift+B"};
         QTest::newRow("Dijkstra") << "mnudijktra"
                                   << "Frame1" << drawing << false;
-        QTest::newRow("Dijkstra, total dark") << QString("mnudijktra") << "Frame1" << drawing << true;
+        QTest::newRow("Dijkstra, total dark")
+            << QString("mnudijktra") << "Frame1" << drawing << true;
         QTest::newRow("Floyd") << "mnufloyd"
                                << "Frame1" << drawing << false;
         QTest::newRow("Floyd listing") << "mnufloyd"

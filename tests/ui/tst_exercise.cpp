@@ -223,9 +223,8 @@ private slots:
             play(h);
         } else {
             Host<DijkstraWindow> h;
-            h.w->setMessageBox([&h](QWidget*, const QString&, const QString& t) {
-                h.messages << t;
-            });
+            h.w->setMessageBox(
+                [&h](QWidget*, const QString&, const QString& t) { h.messages << t; });
             play(h);
         }
     }

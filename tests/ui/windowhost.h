@@ -4,16 +4,16 @@
 #include "ui/drawing/networkwindow.h"
 
 #include <QApplication>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QScrollBar>
-#include <QStringList>
-#include <QFrame>
 #include <QMdiArea>
 #include <QPointer>
+#include <QScrollBar>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 // A tool window shown in a document area of @p size, the way the main window holds it, and made
 // active so that its keys reach it. Closing the window deletes it; `w` then becomes null.

@@ -68,8 +68,8 @@ DetailPanel::DetailPanel(NetworkWindow* window, QWidget* client, QWidget* banner
     m_toggle->installEventFilter(this);
     // The toggle answers the mouse only; from the keyboard Ctrl+D, anywhere in the window, does
     // the same and leaves the label's look alone.
-    auto* key = new QShortcut(QKeySequence(kDetailPanelKey.key), window, this,
-                              &DetailPanel::toggle, Qt::WidgetWithChildrenShortcut);
+    auto* key = new QShortcut(QKeySequence(kDetailPanelKey.key), window, this, &DetailPanel::toggle,
+                              Qt::WidgetWithChildrenShortcut);
     key->setObjectName(QStringLiteral("detailShortcut"));
     build(client);
     buildTotalBoxes(client);

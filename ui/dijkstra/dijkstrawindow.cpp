@@ -107,8 +107,10 @@ DijkstraWindow::DijkstraWindow(QWidget* parent)
         this, [this](QWidget* p, const QString& t, const QString& x) { m_messageBox(p, t, x); });
     m_steps->setCsvSaver([classroom](const std::string& csv) { classroom->saveCsvText(csv); });
     m_detail->addRoutePreview(m_steps);
-    m_exercise = addDijkstraExercise(
-        this, m_steps, [this](QWidget* p, const QString& t, const QString& x) { m_messageBox(p, t, x); });
+    m_exercise =
+        addDijkstraExercise(this, m_steps, [this](QWidget* p, const QString& t, const QString& x) {
+            m_messageBox(p, t, x);
+        });
 }
 
 void DijkstraWindow::buildControls()

@@ -17,7 +17,7 @@ namespace trayeko::ui {
 // covers an earlier one. Each feature sets and clears only its own.
 enum class DrawingLayer
 {
-    Preview, // the detail table's route under the text cursor
+    Preview,  // the detail table's route under the text cursor
     Steps,    // step mode: the neutral drawing under the step marks
     Exercise, // an exercise: the neutral drawing under what the student has earned
 };

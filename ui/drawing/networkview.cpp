@@ -84,7 +84,8 @@ void NetworkView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
         for (int n = 1; n <= kNodeCount; ++n)
-            if (elementRect(QStringLiteral("Shape%1").arg(n)).contains(event->position().toPoint())) {
+            if (elementRect(QStringLiteral("Shape%1").arg(n))
+                    .contains(event->position().toPoint())) {
                 emit nodeClicked(n);
                 return;
             }

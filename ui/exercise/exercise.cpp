@@ -41,8 +41,8 @@ constexpr KeyRow kLeaveKey{Qt::Key_Escape, nullptr,
 constexpr KeyRow kKeys[] = {kStartKey, kNewKey, kOpenKey, kDefaultsKey, kLeaveKey};
 const KeyListing kKeysListed(keyplace::kExercise, kExerciseSection, kKeys);
 
-QAction* makeAction(QObject* parent, const char* objectName, const QString& text,
-                    const KeyRow& key, const QString& toolTip)
+QAction* makeAction(QObject* parent, const char* objectName, const QString& text, const KeyRow& key,
+                    const QString& toolTip)
 {
     auto* action = new QAction(text, parent);
     action->setObjectName(QString::fromLatin1(objectName));
@@ -63,22 +63,19 @@ std::unique_ptr<QTextDocument> summaryDocument(const QString& summary)
 } // namespace
 
 Exercise::Exercise(NetworkWindow* window, StepMode* steps, Frames frames, Accept accept)
-    : QObject(window), m_window(window), m_view(window->network()), m_steps(steps),
-      m_makeFrames(std::move(frames)), m_accept(std::move(accept))
+    : QObject(window), m_window(window), m_view(window->network()), m_makeFrames(std::move(frames)),
+      m_accept(std::move(accept))
 {
     QAction* start =
         makeAction(this, "exerciseAction", QStringLiteral("Latihan"), kStartKey,
                    QStringLiteral("Menebak setiap langkah metode pada bobot ini dan dinilai (F9)"));
-    QAction* fresh = makeAction(
-        this, "exerciseNewAction", QStringLiteral("Soal baru"),
-        kNewKey,
-        QStringLiteral("Bobot acak 1 sampai 20 dengan kode soal untuk seluruh kelas"));
-    QAction* open = makeAction(this, "exerciseOpenAction", QStringLiteral("Buka soal..."),
-                               kOpenKey,
+    QAction* fresh =
+        makeAction(this, "exerciseNewAction", QStringLiteral("Soal baru"), kNewKey,
+                   QStringLiteral("Bobot acak 1 sampai 20 dengan kode soal untuk seluruh kelas"));
+    QAction* open = makeAction(this, "exerciseOpenAction", QStringLiteral("Buka soal..."), kOpenKey,
                                QStringLiteral("Mengisi bobot soal dari kodenya"));
     QAction* defaults =
-        makeAction(this, "defaultWeightsAction", QStringLiteral("Bobot awal"),
-                   kDefaultsKey,
+        makeAction(this, "defaultWeightsAction", QStringLiteral("Bobot awal"), kDefaultsKey,
                    QStringLiteral("Mengembalikan bobot awal 7, 6, 8, 1, 2, 4, 4, 4, 5, 16, 1, 15, "
                                   "6, 8"));
     connect(start, &QAction::triggered, this, &Exercise::enter);
@@ -102,8 +99,6 @@ Exercise::Exercise(NetworkWindow* window, StepMode* steps, Frames frames, Accept
         connect(this, &Exercise::entered, steps, &StepMode::leave);
     }
 }
-
-Exercise::~Exercise() = default;
 
 QString Exercise::scoreText() const
 {
@@ -185,15 +180,20 @@ void Exercise::newExercise()
 {
     const int seed = m_seams.newSeed ? m_seams.newSeed()
                                      : int(QRandomGenerator::global()->bounded(kExerciseSeedCount));
+    startFromCode(seed);
+}
+
+void Exercise::startFromCode(int seed)
+{
     m_window->fillWeights(exerciseWeights(seed));
     start(seed);
 }
 
 void Exercise::openExercise()
 {
-    const std::optional<QString> typed = m_seams.textInput(
-        m_window, QStringLiteral("Buka soal"),
-        QStringLiteral("Kode soal dari guru (misalnya 4821-7):"));
+    const std::optional<QString> typed =
+        m_seams.textInput(m_window, QStringLiteral("Buka soal"),
+                          QStringLiteral("Kode soal dari guru (misalnya 4821-7):"));
     if (!typed)
         return;
     const ExerciseCodeReading reading = readExerciseCode(typed->toStdString());
@@ -201,8 +201,7 @@ void Exercise::openExercise()
         m_seams.messageBox(m_window, QStringLiteral("Buka soal"), toQString(reading.error));
         return;
     }
-    m_window->fillWeights(exerciseWeights(*reading.seed));
-    start(*reading.seed);
+    startFromCode(*reading.seed);
 }
 
 void Exercise::restoreDefaultWeights()
@@ -268,9 +267,9 @@ void Exercise::saveSummary()
     if (m_summary.isEmpty())
         return;
     QString filter;
-    QString fileName = m_seams.saveFileName(
-        m_window, QStringLiteral("Simpan ringkasan latihan"), proposedFileName(),
-        QStringLiteral("Teks (*.txt);;PDF (*.pdf)"), &filter);
+    QString fileName = m_seams.saveFileName(m_window, QStringLiteral("Simpan ringkasan latihan"),
+                                            proposedFileName(),
+                                            QStringLiteral("Teks (*.txt);;PDF (*.pdf)"), &filter);
     if (fileName.isEmpty())
         return;
     const bool pdf = QFileInfo(fileName).suffix().compare(u"pdf", Qt::CaseInsensitive) == 0 ||
@@ -358,7 +357,8 @@ void DijkstraExercise::answer(const QString& node, const QString& distance)
     const StepFrame& frame = m_frames[size_t(m_question)];
     setFeedback(grade.verdict == Verdict::Right
                     ? toQString(grade.reason)
-                    : toQString(grade.reason) + QStringLiteral(" Jawabannya: ") + frame.explanation);
+                    : toQString(grade.reason) + QStringLiteral(" Jawabannya: ") +
+                          frame.explanation);
     scoreDijkstraStep(m_score, size_t(m_question), m_tries);
     m_tries.clear();
     showEarned(m_question);

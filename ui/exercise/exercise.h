@@ -57,8 +57,6 @@ public:
     // Whether the method accepts the weights; where not, it has told the student why.
     using Accept = std::function<bool(const LinkWeights&)>;
 
-    ~Exercise() override;
-
     // "Latihan", "Soal baru", "Buka soal..." and "Bobot awal", in this order.
     QList<QAction*> actions() const { return m_actions; }
     void setSeams(ExerciseSeams seams) { m_seams = std::move(seams); }
@@ -116,12 +114,13 @@ protected:
 
 private:
     void start(std::optional<int> seed);
+    // The weights of exercise @p seed into the boxes, and the exercise on them.
+    void startFromCode(int seed);
     void finish();
     QString proposedFileName() const;
 
     NetworkWindow* m_window;
     NetworkView* m_view;
-    QPointer<StepMode> m_steps;
     Frames m_makeFrames;
     Accept m_accept;
     ExerciseSeams m_seams;

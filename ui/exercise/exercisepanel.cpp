@@ -1,7 +1,7 @@
 #include "ui/exercise/exercisepanel.h"
 
-#include "ui/exercise/exercise.h"
 #include "core/demonetwork.h"
+#include "ui/exercise/exercise.h"
 #include "ui/stepping/paneltext.h"
 #include "ui/support/keyregistry.h"
 #include "ui/support/utf8.h"
@@ -106,8 +106,9 @@ ExercisePanel::ExercisePanel(QWidget* parent) : QWidget(parent)
     layout->addWidget(m_matrix);
 
     auto* checkRow = new QHBoxLayout;
-    m_check = makeButton(this, checkRow, "exerciseCheck", QStringLiteral("Periksa"),
-                         QStringLiteral("Menilai jawaban (Enter di kolom jarak, Ctrl+Enter di mana saja)"));
+    m_check = makeButton(
+        this, checkRow, "exerciseCheck", QStringLiteral("Periksa"),
+        QStringLiteral("Menilai jawaban (Enter di kolom jarak, Ctrl+Enter di mana saja)"));
     checkRow->addStretch();
     layout->addLayout(checkRow);
     connect(m_check, &QPushButton::clicked, this, &ExercisePanel::check);
@@ -158,9 +159,8 @@ ExercisePanel::ExercisePanel(QWidget* parent) : QWidget(parent)
     new QShortcut(
         QKeySequence(Qt::Key_Escape), this, this, [this] { onExercise(&Exercise::leave); },
         Qt::WidgetWithChildrenShortcut);
-    new QShortcut(
-        QKeySequence(kCheckKey.key), this, this, &ExercisePanel::check,
-        Qt::WidgetWithChildrenShortcut);
+    new QShortcut(QKeySequence(kCheckKey.key), this, this, &ExercisePanel::check,
+                  Qt::WidgetWithChildrenShortcut);
     refresh();
 }
 

@@ -55,7 +55,8 @@ StepMode* addFloydStepMode(NetworkWindow* window, QListWidget* values, QListWidg
                            std::function<std::optional<LinkWeights>()> listedWeights)
 {
     NetworkView* view = window->network();
-    auto* steps = new StepMode(window, [view] { return floydLesson(view->weights(), regionalDecimalSeparator()); });
+    auto* steps = new StepMode(
+        window, [view] { return floydLesson(view->weights(), regionalDecimalSeparator()); });
     for (QListWidget* list : {values, nodes})
         addMenuEntries(list, MenuSection::Steps, {steps->action()});
     // Where the listings stood before step mode, to put them back afterwards, and whether they

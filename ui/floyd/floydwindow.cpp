@@ -164,12 +164,12 @@ FloydWindow::FloydWindow(QWidget* parent)
                              floydListingContents(listings, [this] { return m_runWeights; }));
     m_steps = addFloydStepMode(this, m_valueList, m_nodeList, [this] { return m_runWeights; });
     // Floyd refuses no weights, so neither does its exercise.
-    m_exercise = new FloydExercise(
-        this, m_steps,
-        [](const LinkWeights& weights) {
-            return floydLesson(weights, regionalDecimalSeparator()).frames;
-        },
-        {});
+    m_exercise =
+        new FloydExercise(this, m_steps,
+                          [](const LinkWeights& weights) {
+                              return floydLesson(weights, regionalDecimalSeparator()).frames;
+                          },
+                          {});
 }
 
 void FloydWindow::buildListingTabs()

@@ -1,6 +1,6 @@
 #include "ui/help/helpwindow.h"
-#include "ui/support/toolwindow.h"
 #include "ui/support/keyregistry.h"
+#include "ui/support/toolwindow.h"
 
 #include <QAction>
 #include <QFile>

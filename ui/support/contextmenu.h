@@ -11,8 +11,8 @@ namespace trayeko::ui {
 // menu reads the same whatever order the features were installed in.
 enum class MenuSection
 {
-    Picture, // copy, save and print the picture
-    Listing, // copy a Floyd listing, save the matrices
+    Picture,  // copy, save and print the picture
+    Listing,  // copy a Floyd listing, save the matrices
     Steps,    // step mode
     Exercise, // exercises: start one, a new one, one by its code, the default weights
 };

@@ -18,7 +18,8 @@ TextInputFn standardTextInput()
 {
     return [](QWidget* parent, const QString& title, const QString& label) {
         bool ok = false;
-        const QString text = QInputDialog::getText(parent, title, label, QLineEdit::Normal, {}, &ok);
+        const QString text =
+            QInputDialog::getText(parent, title, label, QLineEdit::Normal, {}, &ok);
         return ok ? std::optional<QString>(text) : std::nullopt;
     };
 }

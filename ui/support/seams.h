@@ -20,8 +20,8 @@ MessageBoxFn criticalMessageBox();
 
 // Asks for one line of text under @p label, like QInputDialog::getText; empty where the user
 // cancelled.
-using TextInputFn =
-    std::function<std::optional<QString>(QWidget* parent, const QString& title, const QString& label)>;
+using TextInputFn = std::function<std::optional<QString>(QWidget* parent, const QString& title,
+                                                         const QString& label)>;
 
 TextInputFn standardTextInput();
 
