@@ -20,7 +20,7 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Trayeko"));
-    QApplication::setWindowIcon(trayeko::ui::programIcon());
+    QApplication::setWindowIcon(trayeko::ui::programWindowIcon());
     trayeko::ui::useProgramFont();
     trayeko::ui::useIndonesianQtTexts();
 

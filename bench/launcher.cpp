@@ -22,7 +22,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Trayeko"));
-    QApplication::setWindowIcon(ui::programIcon());
+    QApplication::setWindowIcon(ui::programWindowIcon());
     ui::useProgramFont();
     ui::useIndonesianQtTexts();
 

@@ -253,7 +253,7 @@ int main(int argc, char* argv[])
     benchmark::Initialize(&argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Trayeko"));
-    QApplication::setWindowIcon(ui::programIcon());
+    QApplication::setWindowIcon(ui::programWindowIcon());
 
     BarPaints paints;
     barPaints = &paints;

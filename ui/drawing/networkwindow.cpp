@@ -37,7 +37,7 @@ NetworkWindow::NetworkWindow(const DrawingVariant& variant, const QString& banne
     : QMdiSubWindow(parent)
 {
     makeToolWindow(this);
-    setWindowIcon(programIcon());
+    setWindowIcon(programWindowIcon());
 
     m_client = new QWidget;
     m_client->setObjectName(QStringLiteral("client"));

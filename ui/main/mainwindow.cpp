@@ -84,7 +84,7 @@ MainWindow::MainWindow(FrameSources sources, QWidget* parent)
 {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("MDIForm1"));
-    setWindowIcon(programIcon());
+    setWindowIcon(programWindowIcon());
 
     m_mdiArea = new QMdiArea(this);
     m_mdiArea->setObjectName(QStringLiteral("mdiArea"));

@@ -20,6 +20,10 @@ namespace {
 // The icon is drawn on a 32 x 32 grid and scaled to each size.
 constexpr qreal kIconGrid = 32.0;
 constexpr std::array kIconSizes{16, 32, 48, 64, 128, 256};
+// What title bars, task bars and window switchers show. X11 is sent every size a window's icon
+// names, as pixels, when the window is made: the 128 and 256 pixel ones took about 3 ms of the
+// start. Larger pictures come from the hicolor theme the package installs.
+constexpr int kLargestWindowIconSize = 64;
 
 // A small network on the 32 x 32 grid: the start node at the left and the end node at the right
 // (both blue), the chosen route between them in red, the other links grey.
@@ -103,60 +107,83 @@ QPixmap iconPixmap(int size)
     return pixmap;
 }
 
-// Paints each size of the program icon the first time it is asked for. A window's title bar needs
-// only the smallest, and the 256-pixel one alone costs about as much to paint as a whole window
-// does to build, so painting every size up front slowed the start noticeably.
+// Each size of the program icon, painted the first time it is asked for and then kept: Qt's pixmap
+// cache keys scaled copies by pixmap, so fresh pixmaps for each window would make it grow with
+// every opening. The size QIcon would pick for @p request (the smallest at least as large, else
+// the largest) is painted if it is missing.
+QIcon& paintedIconSizes(QSize request = {})
+{
+    static QIcon sizes;
+    if (request.isEmpty())
+        return sizes;
+    const qint64 area = qint64(request.width()) * request.height();
+    int side = kIconSizes.back();
+    for (const int s : kIconSizes)
+        if (qint64(s) * s >= area) {
+            side = s;
+            break;
+        }
+    if (!sizes.availableSizes().contains(QSize(side, side)))
+        sizes.addPixmap(iconPixmap(side));
+    return sizes;
+}
+
+// The program icon as a QIcon that paints a size when it is first shown. A window's title bar
+// needs only the smallest, and the 256-pixel one alone costs about as much to paint as a whole
+// window does to build. The engine names the sizes up to @p largest; larger ones are still
+// painted when asked for.
 class ProgramIconEngine final : public QIconEngine
 {
 public:
+    explicit ProgramIconEngine(int largest) : m_largest(largest) {}
+
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
     {
-        return painted(size).pixmap(size, mode, state);
+        return paintedIconSizes(size).pixmap(size, mode, state);
     }
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
     {
         const qreal dpr = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
-        painted(rect.size() * dpr).paint(painter, rect, Qt::AlignCenter, mode, state);
+        paintedIconSizes(rect.size() * dpr).paint(painter, rect, Qt::AlignCenter, mode, state);
     }
 
     QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
     {
-        return painted(size).actualSize(size, mode, state);
+        return paintedIconSizes(size).actualSize(size, mode, state);
     }
 
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {
         QList<QSize> sizes;
         for (const int side : kIconSizes)
-            sizes.append(QSize(side, side));
+            if (side <= m_largest)
+                sizes.append(QSize(side, side));
         return sizes;
     }
 
     QString key() const override { return QStringLiteral("TrayekoProgramIcon"); }
     QIconEngine* clone() const override { return new ProgramIconEngine(*this); }
 
-    void clear() { m_sizes = QIcon(); }
-
 private:
-    // The sizes painted so far; the one QIcon would pick for @p request (the smallest at least as
-    // large, else the largest) is painted first if it is missing.
-    const QIcon& painted(QSize request)
-    {
-        const qint64 area = qint64(request.width()) * request.height();
-        int side = kIconSizes.back();
-        for (const int s : kIconSizes)
-            if (qint64(s) * s >= area) {
-                side = s;
-                break;
-            }
-        if (!m_sizes.availableSizes().contains(QSize(side, side)))
-            m_sizes.addPixmap(iconPixmap(side));
-        return m_sizes;
-    }
-
-    QIcon m_sizes;
+    int m_largest;
 };
+
+// One QIcon per list of sizes, made once, so that its cache key stays the same for every window.
+QIcon sharedProgramIcon(int largest)
+{
+    static QHash<int, QIcon> icons;
+    auto found = icons.find(largest);
+    if (found == icons.end()) {
+        if (icons.isEmpty()) // no pixmap outlives the application
+            qAddPostRoutine([] {
+                icons.clear();
+                paintedIconSizes() = QIcon();
+            });
+        found = icons.insert(largest, QIcon(new ProgramIconEngine(largest)));
+    }
+    return *found;
+}
 
 QFont bannerFont()
 {
@@ -184,14 +211,12 @@ void paintProgramIcon(QPainter& painter, int size)
 
 QIcon programIcon()
 {
-    // Painted once and shared by every window: Qt's pixmap cache keeps scaled copies keyed by
-    // pixmap, so fresh pixmaps for each window opened would make it grow with every opening.
-    static ProgramIconEngine* const engine = new ProgramIconEngine;
-    static const QIcon icon = [] {
-        qAddPostRoutine([] { engine->clear(); }); // no pixmap outlives the application
-        return QIcon(engine);
-    }();
-    return icon;
+    return sharedProgramIcon(kIconSizes.back());
+}
+
+QIcon programWindowIcon()
+{
+    return sharedProgramIcon(kLargestWindowIconSize);
 }
 
 static QPixmap paintBanner(const QString& word, int logicalWidth, int logicalHeight,
