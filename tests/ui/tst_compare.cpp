@@ -256,6 +256,21 @@ private slots:
         delete chart;
     }
 
+    // Without its drawing the chart window still measures, and says why there is no chart.
+    void growthChartWithoutItsPlugin()
+    {
+        Opened w;
+        w.window->setGrowthSeams({{4}, {}, 0, [](QString* why) {
+                                      *why = "tidak ada";
+                                      return nullptr;
+                                  }});
+        w.window->findChild<QAction*>("actGrafikWaktu")->trigger();
+        auto* chart = w.area.findChild<GrowthChartWindow*>();
+        QCOMPARE(chart->findChild<QLabel*>("grafik")->text(),
+                 "Grafik tidak dapat digambar: tidak ada.");
+        QTRY_VERIFY(!chart->measuring() && chart->rows().size() == 1 && !chart->chart());
+    }
+
     void keluarClosesAndTheNextWindowStartsFresh()
     {
         auto w = std::make_unique<Opened>();

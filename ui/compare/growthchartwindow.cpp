@@ -8,18 +8,15 @@
 #include "ui/support/utf8.h"
 
 #include <QAction>
-#include <QChart>
-#include <QChartView>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineSeries>
-#include <QLogValueAxis>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QtConcurrent>
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace trayeko::ui {
 
@@ -71,15 +68,16 @@ GrowthChartWindow::GrowthChartWindow(GrowthSeams seams, QWidget* parent)
     m_client->setAutoFillBackground(true);
     auto* layout = new QVBoxLayout(m_client);
 
-    auto* chart = new QChart;
-    chart->setTitle(QStringLiteral("Waktu satu pencarian menurut banyaknya simpul"));
-    chart->setLocalizeNumbers(true);
-    chart->setLocale(QLocale());
-    // Each entry on two lines, name and slope, so that three fit side by side under the chart.
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    m_chartView = new QChartView(chart);
+    QString why;
+    if (GrowthPlotFactory* factory = m_seams.plot ? m_seams.plot(&why) : nullptr) {
+        m_plot = factory->create(QStringLiteral("Waktu satu pencarian menurut banyaknya simpul"),
+                                 m_client);
+        m_chartView = m_plot->view();
+    } else {
+        m_chartView = new QLabel(QStringLiteral("Grafik tidak dapat digambar: %1.").arg(why));
+        static_cast<QLabel*>(m_chartView)->setAlignment(Qt::AlignCenter);
+    }
     m_chartView->setObjectName(QStringLiteral("grafik"));
-    m_chartView->setRenderHint(QPainter::Antialiasing);
     m_chartView->setMinimumSize(820, 480);
     layout->addWidget(m_chartView, 1);
 
@@ -135,7 +133,7 @@ GrowthChartWindow::~GrowthChartWindow()
 
 QChart* GrowthChartWindow::chart() const
 {
-    return m_chartView->chart();
+    return m_plot ? m_plot->chart() : nullptr;
 }
 
 void GrowthChartWindow::cancel()
@@ -159,52 +157,35 @@ void GrowthChartWindow::showRows()
     m_cancelButton->hide();
     m_actions->saveCsvAction()->setEnabled(!m_rows.empty());
 
-    QChart* c = chart();
-    c->removeAllSeries();
-    for (QAbstractAxis* axis : c->axes())
-        c->removeAxis(axis);
-    auto* xAxis = new QLogValueAxis;
-    xAxis->setBase(2);
-    xAxis->setLabelFormat(QStringLiteral("%.0f"));
-    xAxis->setTitleText(QStringLiteral("Banyaknya simpul (skala logaritmik)"));
-    auto* yAxis = new QLogValueAxis;
-    yAxis->setBase(10);
-    yAxis->setLabelFormat(QStringLiteral("%.0f"));
-    yAxis->setTitleText(QStringLiteral("Waktu (nanodetik, skala logaritmik)"));
-    c->addAxis(xAxis, Qt::AlignBottom);
-    c->addAxis(yAxis, Qt::AlignLeft);
-
     const QLocale locale;
     double lowest = HUGE_VAL, highest = 0;
+    QList<PlotCurve> curves;
     for (int s = 0; s < kGrowthSearchCount; ++s) {
         const auto search = GrowthSearch(s);
-        auto* series = new QLineSeries;
-        series->setObjectName(QStringLiteral("kurva%1").arg(s + 1));
+        PlotCurve& curve = curves.emplace_back();
+        curve.objectName = QStringLiteral("kurva%1").arg(s + 1);
         for (const GrowthRow& row : m_rows) {
             const double ns = row.secondsOf(search) * kNanoseconds;
             if (!(ns > 0))
                 continue;
-            series->append(row.nodeCount, ns);
+            curve.points.append(QPointF(row.nodeCount, ns));
             lowest = std::min(lowest, ns);
             highest = std::max(highest, ns);
         }
         const double slope = fittedSlope(m_rows, search, m_seams.slopeFromNodes);
-        series->setName(
-            QStringLiteral("%1<br>kemiringan %2")
-                .arg(toQString(growthSearchName(search)),
-                     slope != 0 ? locale.toString(slope, 'f', 2) : QStringLiteral("-")));
-        series->setPen(QPen(kCurveColours[s], 2));
-        series->setPointsVisible(true);
-        c->addSeries(series);
-        series->attachAxis(xAxis);
-        series->attachAxis(yAxis);
+        curve.name = QStringLiteral("%1<br>kemiringan %2")
+                         .arg(toQString(growthSearchName(search)),
+                              slope != 0 ? locale.toString(slope, 'f', 2) : QStringLiteral("-"));
+        curve.colour = kCurveColours[s];
     }
+    LogAxis x{QStringLiteral("Banyaknya simpul (skala logaritmik)"), 2};
+    LogAxis y{QStringLiteral("Waktu (nanodetik, skala logaritmik)"), 10};
     if (!m_rows.empty() && highest > 0) {
-        const auto [xLow, xHigh] = powerRange(m_rows.front().nodeCount, m_rows.back().nodeCount, 2);
-        xAxis->setRange(xLow, xHigh);
-        const auto [yLow, yHigh] = powerRange(lowest, highest, 10);
-        yAxis->setRange(yLow, yHigh);
+        std::tie(x.low, x.high) = powerRange(m_rows.front().nodeCount, m_rows.back().nodeCount, 2);
+        std::tie(y.low, y.high) = powerRange(lowest, highest, 10);
     }
+    if (m_plot)
+        m_plot->show(curves, x, y);
 
     QStringList notes;
     if (m_cancelled->load())

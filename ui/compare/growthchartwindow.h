@@ -1,15 +1,16 @@
 #pragma once
 
 #include "core/growth.h"
+#include "ui/compare/growthplot.h"
 
 #include <QFutureWatcher>
 #include <QMdiSubWindow>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <vector>
 
 class QChart;
-class QChartView;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -24,6 +25,8 @@ struct GrowthSeams
     std::vector<int> sizes = growthSizes();
     PreciseClock clock = readPreciseClock;
     int slopeFromNodes = kSlopeFromNodes;
+    // Where the chart's drawing comes from; without it the window measures and says why no chart.
+    std::function<GrowthPlotFactory*(QString* why)> plot = growthPlotFactory;
 };
 
 // The window "Grafik waktu": the time of one search against the number of nodes, on logarithmic
@@ -55,7 +58,8 @@ private:
 
     GrowthSeams m_seams;
     QWidget* m_client = nullptr;
-    QChartView* m_chartView = nullptr;
+    std::unique_ptr<GrowthPlot> m_plot; // null when the plugin could not be loaded
+    QWidget* m_chartView = nullptr;
     QLabel* m_status = nullptr;
     QProgressBar* m_progress = nullptr;
     QPushButton* m_cancelButton = nullptr;
