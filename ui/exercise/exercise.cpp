@@ -16,8 +16,8 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
+#include <QPagedPaintDevice>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QRandomGenerator>
 #include <QShortcut>
 #include <QStandardPaths>
@@ -299,7 +299,7 @@ void Exercise::printSummary()
         return;
     PrintRequest request;
     request.title = QStringLiteral("Ringkasan latihan");
-    request.print = [summary = m_summary](QPrinter& printer, bool) {
+    request.print = [summary = m_summary](QPagedPaintDevice& printer, bool) {
         auto document = summaryDocument(summary);
         document->print(&printer);
         return document->pageCount();

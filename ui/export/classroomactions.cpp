@@ -5,7 +5,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
@@ -13,13 +12,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMdiSubWindow>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
-#include <QPrinter>
-#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QToolBar>
 
 namespace trayeko::ui {
 
@@ -76,35 +70,12 @@ SaveFileNameFn standardSaveFileName()
 PrintPreviewFn standardPrintPreview()
 {
     return [](QWidget* parent, const PrintRequest& request) {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setPageOrientation(request.orientation);
-        printer.setDocName(request.title);
-        printer.setCreator(QStringLiteral("Trayeko"));
-        QPrintPreviewDialog dialog(&printer, parent);
-        dialog.setWindowTitle(QStringLiteral("Pratinjau cetak \u2014 %1").arg(request.title));
-        if (const QScreen* screen = parent ? parent->screen() : nullptr)
-            dialog.resize(screen->availableSize() * 4 / 5);
-        bool withListings = request.offersListings;
-        if (request.offersListings) {
-            // The listings are an option of the preview, so the user sees the pages they add.
-            auto* toolBar = dialog.findChild<QToolBar*>();
-            auto* preview = dialog.findChild<QPrintPreviewWidget*>();
-            if (toolBar && preview) {
-                auto* box = new QCheckBox(QStringLiteral("Sertakan daftar &Nilai dan Simpul"));
-                box->setObjectName(QStringLiteral("chkDaftar"));
-                box->setChecked(true);
-                toolBar->addSeparator();
-                toolBar->addWidget(box);
-                QObject::connect(box, &QCheckBox::toggled, preview,
-                                 [&withListings, preview](bool on) {
-                                     withListings = on;
-                                     preview->updatePreview();
-                                 });
-            }
-        }
-        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                         [&](QPrinter* target) { request.print(*target, withListings); });
-        dialog.exec();
+        QString why;
+        if (const ExportBackends* backends = exportBackends(&why))
+            backends->printPreview(parent, request);
+        else
+            criticalMessageBox()(parent, QStringLiteral("Trayeko"),
+                                 QStringLiteral("Tidak dapat mencetak: %1.").arg(why));
     };
 }
 
@@ -240,7 +211,7 @@ void ClassroomActions::print()
     request.offersListings = !pages().isEmpty();
     request.orientation =
         client()->width() > client()->height() ? QPageLayout::Landscape : QPageLayout::Portrait;
-    request.print = [this, pages](QPrinter& printer, bool withListings) {
+    request.print = [this, pages](QPagedPaintDevice& printer, bool withListings) {
         const int printed = printPictureAndListings(printer, client(),
                                                     withListings ? pages() : QList<PrintListing>());
         if (printed == 0)

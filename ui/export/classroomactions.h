@@ -1,11 +1,11 @@
 #pragma once
 
+#include "ui/export/exportbackends.h"
 #include "ui/export/pictureexport.h"
 #include "ui/support/seams.h"
 
 #include <QList>
 #include <QObject>
-#include <QPageLayout>
 #include <QPointer>
 #include <functional>
 #include <optional>
@@ -15,7 +15,6 @@ class QAction;
 class QLabel;
 class QListWidget;
 class QMdiSubWindow;
-class QPrinter;
 
 namespace trayeko::ui {
 
@@ -24,18 +23,6 @@ namespace trayeko::ui {
 using SaveFileNameFn =
     std::function<QString(QWidget* parent, const QString& caption, const QString& proposed,
                           const QString& filters, QString* selectedFilter)>;
-
-// One print job as the print preview sees it: @p print paints the pages onto a printer and
-// returns how many it painted; @p offersListings says whether the listings may be added;
-// @p orientation is the one the pages start in (landscape for a picture wider than tall, so that
-// it is printed as large as the page allows; the preview lets the user turn the pages).
-struct PrintRequest
-{
-    QString title;
-    bool offersListings = false;
-    QPageLayout::Orientation orientation = QPageLayout::Portrait;
-    std::function<int(QPrinter& printer, bool withListings)> print;
-};
 
 // Shows the print preview for @p request and prints when the user confirms.
 using PrintPreviewFn = std::function<void(QWidget* parent, const PrintRequest& request)>;

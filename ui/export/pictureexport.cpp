@@ -1,4 +1,5 @@
 #include "ui/export/pictureexport.h"
+#include "ui/export/exportbackends.h"
 #include "ui/stepping/stepoverlay.h"
 #include "ui/support/programfonts.h"
 #include "ui/widgets/textfit.h"
@@ -14,10 +15,8 @@
 #include <QPalette>
 #include <QPdfWriter>
 #include <QPen>
-#include <QPrinter>
 #include <QSaveFile>
 #include <QScrollBar>
-#include <QSvgGenerator>
 #include <QWidget>
 #include <algorithm>
 #include <utility>
@@ -165,15 +164,11 @@ bool writePicture(QWidget* widget, PictureFormat format, QIODevice& device, cons
         return image.save(&device, "PNG");
     }
     case PictureFormat::Svg: {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&device);
-        svg.setResolution(int(kPixelsPerInch));
-        svg.setSize(size);
-        svg.setViewBox(QRect(QPoint(0, 0), size));
-        svg.setTitle(title);
-        svg.setDescription(QStringLiteral("Trayeko"));
+        const ExportBackends* backends = exportBackends(nullptr);
+        const auto svg =
+            backends ? backends->svgWriter(device, size, int(kPixelsPerInch), title) : nullptr;
         QPainter painter;
-        if (!painter.begin(&svg))
+        if (!svg || !painter.begin(svg.get()))
             return false;
         paintWidget(painter, widget);
         return painter.end();
@@ -322,12 +317,13 @@ void paintListingPage(QPainter& painter, const QRectF& area, const PrintListing&
                          changedCellColour());
 }
 
-int printPictureAndListings(QPrinter& printer, QWidget* widget, const QList<PrintListing>& listings)
+int printPictureAndListings(QPagedPaintDevice& printer, QWidget* widget,
+                            const QList<PrintListing>& listings)
 {
     QPainter painter;
     if (!painter.begin(&printer))
         return 0;
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.logicalDpiX());
     const QRectF area(QPointF(0, 0), page.size());
     paintFitted(painter, widget, area);
     int pages = 1;

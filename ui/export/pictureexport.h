@@ -14,7 +14,7 @@ class QIODevice;
 class QPaintDevice;
 class QPainter;
 class QPalette;
-class QPrinter;
+class QPagedPaintDevice;
 class QRectF;
 class QWidget;
 
@@ -89,7 +89,7 @@ void paintListingPage(QPainter& painter, const QRectF& area, const PrintListing&
 
 // Prints the picture of @p widget on the first page and each listing on the pages after it.
 // Returns the number of pages, 0 where the printer could not be started.
-int printPictureAndListings(QPrinter& printer, QWidget* widget,
+int printPictureAndListings(QPagedPaintDevice& printer, QWidget* widget,
                             const QList<PrintListing>& listings);
 
 } // namespace trayeko::ui
