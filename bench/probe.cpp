@@ -83,6 +83,7 @@ void armProbe(const QList<QWidget*>& painted, Workload workload)
         new FirstPaint(painted, [] {
             const double now = double(monotonicNs());
             std::printf("first_paint_cpu_ms %.3f\n", 1000 * cpuSeconds());
+            std::printf("first_paint_rss_kb %ld\n", peakRssKb());
             report("first_paint_ns", now);
         });
         return;

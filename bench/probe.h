@@ -21,8 +21,9 @@ struct Workload
 // started, and arranges it around the widgets whose first paint counts as "shown":
 //
 //   TRAYEKO_EXIT_AFTER_FIRST_PAINT=1  print "first_paint_ns <CLOCK_MONOTONIC>" once every widget
-//                                     has been painted and flushed, and "first_paint_cpu_ms"
-//                                     (user + system time until then), then exit
+//                                     has been painted and flushed, "first_paint_cpu_ms" (user +
+//                                     system time until then) and "first_paint_rss_kb" (peak
+//                                     resident memory until then), then exit
 //   TRAYEKO_BENCH_PEAK_RSS=1          after the first paint run exerciseAll, let it paint, print
 //                                     "peak_rss_kb <n>" and exit
 //   TRAYEKO_BENCH_IDLE_SECONDS=s      after the first paint run prepareIdle, wait one second, then

@@ -100,6 +100,7 @@ awk '
         row("Start-up, bare Qt baseline (QMainWindow + QMdiArea + one child)", "startup_ms_baseline", "ms", "-")
         row("Start-up, trayeko / baseline", "startup_ratio", "x", "<= 1.2")
         row("  context: bare Qt with one line of text (loads the fonts)", "startup_ms_baseline_text", "ms", "-")
+        row("  context: trayeko / bare Qt with one line of text", "startup_text_ratio", "x", "-")
         row("  context: processor time to first paint, trayeko", "startup_cpu_ms_program", "ms", "-")
         row("  context: processor time to first paint, bare Qt", "startup_cpu_ms_baseline", "ms", "-")
         row("Dijkstra run, default weights (1001 progress updates)", "dijkstra_run", "ms", "<= 50")
@@ -129,10 +130,14 @@ awk '
         row("  ... and the repaint that follows", "dijkstra_caret+paint", "ms", "<= 16.7")
         row("Idle, all windows open, total blinking: CPU, % of one core", "idle_cpu_percent_program", "%", "<= 0.5")
         row("Idle, bare Qt baseline: CPU, % of one core", "idle_cpu_percent_baseline", "%", "-")
+        row("Peak RSS at start-up (frame and Dijkstra window painted)", "startup_rss_kb_program", "MiB", "-")
+        row("Peak RSS at start-up, bare Qt baseline", "startup_rss_kb_baseline", "MiB", "-")
+        row("Peak RSS at start-up, trayeko / baseline", "startup_rss_ratio", "x", "<= 1.2")
         row("Peak RSS, all windows opened and run once", "peak_rss_kb_program", "MiB", "-")
         row("Peak RSS, bare Qt baseline", "peak_rss_kb_baseline", "MiB", "-")
         row("Peak RSS, trayeko / baseline", "peak_rss_ratio", "x", "<= 1.2")
         row("  context: bare Qt with one line of text (loads the fonts)", "peak_rss_kb_baseline_text", "MiB", "-")
+        row("  context: trayeko / bare Qt with one line of text", "peak_rss_text_ratio", "x", "-")
         row("Core: parseLeadingNumber, per call", "core_parseLeadingNumber", "ns", "-")
         row("Core: formatGeneral, per call", "core_formatGeneral", "ns", "-")
         row("Core: computeRouteTotals + selectShortestRoute", "core_routeTotalsAndChoice", "ns", "-")
@@ -148,9 +153,12 @@ awk '
     function row(label, key, unit, target) { n++; L[n] = label; K[n] = key; U[n] = unit; T[n] = target }
     { V[$1 SUBSEP $2] = $3; seen[$2] = 1 }
     function value(key, where) {
-        if (key == "startup_ratio" || key == "peak_rss_ratio") {
-            base = key == "startup_ratio" ? "startup_ms" : "peak_rss_kb"
-            p = V[base "_program" SUBSEP where]; b = V[base "_baseline" SUBSEP where]
+        # trayeko beside the bare baseline, or beside the baseline with text ("_text_ratio").
+        if (key ~ /^(startup|startup_rss|peak_rss)(_text)?_ratio$/) {
+            base = key; sub(/(_text)?_ratio$/, "", base)
+            base = base == "startup" ? "startup_ms" : base "_kb"
+            p = V[base "_program" SUBSEP where]
+            b = V[base "_baseline" (key ~ /_text_ratio$/ ? "_text" : "") SUBSEP where]
             return (p != "" && b > 0) ? p / b : ""
         }
         if (key ~ /^core_.*_ratio$/) {
@@ -159,7 +167,7 @@ awk '
             return (p != "" && b > 0) ? p / b : ""
         }
         v = V[key SUBSEP where]
-        if (v != "" && key ~ /^peak_rss_kb/) v /= 1024
+        if (v != "" && key ~ /_rss_kb/) v /= 1024
         if (v != "" && key == "core_growthMeasurement") v /= 1e9
         return v
     }
