@@ -112,11 +112,13 @@ debs=("$work"/package/trayeko_*.deb)
 deb="${debs[0]}"
 dpkg-deb --field "$deb" Package Version Architecture Section Maintainer Depends
 depends="$(dpkg-deb --field "$deb" Depends)"
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6charts6 libstdc++6 libc6; do
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6charts6 libqt6printsupport6 libqt6svg6 \
+    libstdc++6 libc6; do
     [[ "$depends" == *"$needed"* ]] || { say "the package does not depend on $needed"; exit 1; }
 done
 contents="$(dpkg-deb --contents "$deb")"
-for path in "./usr/bin/trayeko" "./usr/share/applications/$app_id.desktop" \
+for path in "./usr/bin/trayeko" "./usr/lib/trayeko/libtrayeko_growthplot.so" \
+    "./usr/lib/trayeko/libtrayeko_exportbackends.so" "./usr/share/applications/$app_id.desktop" \
     "./usr/share/metainfo/$app_id.metainfo.xml" \
     "./usr/share/icons/hicolor/scalable/apps/$icon.svg" \
     "./usr/share/icons/hicolor/32x32/apps/$icon.png" "./usr/share/doc/trayeko/copyright"; do
