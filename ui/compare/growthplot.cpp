@@ -6,12 +6,8 @@ namespace trayeko::ui {
 
 GrowthPlotFactory* growthPlotFactory(QString* why)
 {
-    QObject* plugin = programPlugin(QStringLiteral(TRAYEKO_GROWTH_PLOT_FILE),
-                                    QStringLiteral(TRAYEKO_GROWTH_PLOT_BUILD_DIR), why);
-    auto* factory = qobject_cast<GrowthPlotFactory*>(plugin);
-    if (plugin && !factory && why)
-        *why = QStringLiteral("pustaka %1 bukan grafik").arg(TRAYEKO_GROWTH_PLOT_FILE);
-    return factory;
+    return programPlugin<GrowthPlotFactory>(QStringLiteral(TRAYEKO_GROWTH_PLOT_FILE),
+                                            QStringLiteral(TRAYEKO_GROWTH_PLOT_BUILD_DIR), why);
 }
 
 } // namespace trayeko::ui

@@ -9,7 +9,7 @@
 
 namespace trayeko::ui {
 
-QObject* programPlugin(const QString& fileName, const QString& buildDirectory, QString* why)
+QObject* programPluginInstance(const QString& fileName, const QString& buildDirectory, QString* why)
 {
     struct Loaded
     {
