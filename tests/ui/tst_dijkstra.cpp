@@ -321,6 +321,38 @@ private slots:
         QCOMPARE(visited.join(' '),
                  "Command1 Command2 j14 j13 j11 j12 j10 j9 j8 j7 j6 j5 j4 j3 j2 j1 Tabeldata");
     }
+
+    // The program's first window makes its detail panel only after the first paint; the panel
+    // must come out as it does when made with the window: places, visibility, screen-reader
+    // texts, and the tab order that ends in the table.
+    void panelMadeAfterFirstPaintIsTheSame()
+    {
+        const auto controls = [](DijkstraWindow* w) {
+            QStringList s;
+            for (auto* c : w->findChildren<QWidget*>()) {
+                const QRect r = c->geometry();
+                s << QStringLiteral("%1 %2,%3 %4x%5 %6 %7|%8")
+                         .arg(c->objectName())
+                         .arg(r.x())
+                         .arg(r.y())
+                         .arg(r.width())
+                         .arg(r.height())
+                         .arg(c->isVisibleTo(w))
+                         .arg(c->accessibleName(), c->accessibleDescription());
+            }
+            QWidget* start = w->findChild<QWidget*>("Command1");
+            for (QWidget* f = start->nextInFocusChain(); f != start; f = f->nextInFocusChain())
+                if ((f->focusPolicy() & Qt::TabFocus) && f->isVisibleTo(w))
+                    s << "tab " + f->objectName();
+            return s;
+        };
+        WindowHost<DijkstraWindow> whole;
+        WindowHost<DijkstraWindow> later(
+            new DijkstraWindow(nullptr, DijkstraWindow::PanelBuild::afterFirstPaint));
+        QVERIFY(!later.get("Tabeldata") && later.get("lbltabel"));
+        QTRY_VERIFY(later.get("Tabeldata"));
+        QCOMPARE(controls(later.w), controls(whole.w));
+    }
 };
 
 QTEST_MAIN(Tst_dijkstra)

@@ -2,7 +2,9 @@
 
 #include "ui/dijkstra/dijkstralook.h"
 #include "ui/dijkstra/dijkstrasteps.h"
+#include "ui/drawing/networkview.h"
 #include "ui/drawing/networkwindow.h"
+#include "ui/support/accessibletexts.h"
 #include "ui/support/fontsizes.h"
 #include "ui/support/palette.h"
 #include "ui/support/twips.h"
@@ -14,6 +16,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QShortcut>
+#include <QTimer>
 
 namespace trayeko::ui {
 
@@ -56,10 +59,21 @@ QLineEdit* makeBox(QWidget* parent, const QString& name, QRect twipsRect)
     return e;
 }
 
+// What a screen reader says for the panel's controls.
+constexpr AccessibleText kAccessibleTexts[] = {
+    {"Tabeldata", "Tabel jalur pencarian", "Ketujuh belas lintasan dengan bobot dan totalnya"},
+    {"lblnojalur", nullptr, "Nomor lintasan terpilih"},
+    {"txtjalur", "Bobot lintasan terpilih"},
+    {"txtsimpul", "Simpul yang dilalui"},
+    {"Label31", "Kepala kolom panjang lintasan terpendek L1 sampai L7"},
+};
+
 } // namespace
 
-DetailPanel::DetailPanel(NetworkWindow* window, QWidget* client, QWidget* bannerStrip)
-    : QObject(window), m_window(window)
+DetailPanel::DetailPanel(NetworkWindow* window, QWidget* client, QWidget* bannerStrip,
+                         QWidget* tabPredecessor, StepMode* steps)
+    : QObject(window), m_window(window), m_client(client), m_tabPredecessor(tabPredecessor),
+      m_steps(steps)
 {
     setObjectName(QStringLiteral("detailPanel"));
     m_toggle = makeCaption(bannerStrip, QStringLiteral("lbltabel"), kShowDetail, kPx825);
@@ -71,12 +85,34 @@ DetailPanel::DetailPanel(NetworkWindow* window, QWidget* client, QWidget* banner
     auto* key = new QShortcut(QKeySequence(kDetailPanelKey.key), window, this, &DetailPanel::toggle,
                               Qt::WidgetWithChildrenShortcut);
     key->setObjectName(QStringLiteral("detailShortcut"));
-    build(client);
-    buildTotalBoxes(client);
 }
 
-void DetailPanel::build(QWidget* client)
+void DetailPanel::buildAfterFirstPaint()
 {
+    if (!m_table)
+        m_window->network()->installEventFilter(this);
+}
+
+void DetailPanel::build()
+{
+    if (m_table)
+        return;
+    m_window->network()->removeEventFilter(this);
+    const QObjectList before = m_client->children();
+    buildResults();
+    buildTotalBoxes();
+    // Children made after their parent was shown stay hidden until shown.
+    for (QObject* child : m_client->children())
+        if (auto* w = qobject_cast<QWidget*>(child); w && !before.contains(child))
+            w->show();
+    QWidget::setTabOrder(m_tabPredecessor, m_table);
+    setAccessibleTexts(m_client, kAccessibleTexts);
+    new RoutePreview(m_window, m_table, m_steps);
+}
+
+void DetailPanel::buildResults()
+{
+    QWidget* client = m_client;
     auto* caption =
         makeCaption(client, QStringLiteral("Label27"), QStringLiteral("Jalur Pencarian"), kPx975);
     caption->setGeometry(pxRect({9480, 480, 1665, 240}));
@@ -139,8 +175,9 @@ void DetailPanel::build(QWidget* client)
     alignLastWord(labelsHeader, m_nodeLabels.back());
 }
 
-void DetailPanel::buildTotalBoxes(QWidget* client)
+void DetailPanel::buildTotalBoxes()
 {
+    QWidget* client = m_client;
     for (int k = 1; k <= kRouteCount; ++k) {
         const int top = 240 * (k - 1);
         QLineEdit* box = makeBox(client, QStringLiteral("h%1").arg(k), QRect(12240, top, 375, 285));
@@ -153,13 +190,13 @@ void DetailPanel::buildTotalBoxes(QWidget* client)
     }
 }
 
-void DetailPanel::addRoutePreview(StepMode* steps)
-{
-    new RoutePreview(m_window, m_table, steps);
-}
-
 bool DetailPanel::eventFilter(QObject* watched, QEvent* event)
 {
+    // The drawing is on the screen; the panel follows before any key can reach it.
+    if (watched == m_window->network() && event->type() == QEvent::Paint) {
+        m_window->network()->removeEventFilter(this);
+        QTimer::singleShot(0, this, &DetailPanel::build);
+    }
     if (watched == m_toggle && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton &&
@@ -173,6 +210,7 @@ bool DetailPanel::eventFilter(QObject* watched, QEvent* event)
 
 void DetailPanel::toggle()
 {
+    build();
     if (m_toggle->text() == kShowDetail) {
         m_toggle->setText(kHideDetail);
         narrowLabelToFit(m_toggle, px(kPanelRight - (kLabelBase + kWidenEnd)));
@@ -191,6 +229,7 @@ void DetailPanel::toggle()
 
 void DetailPanel::showRoute(int routeNumber, const QString& nodes, const QString& weights)
 {
+    build();
     m_routeNodesBox->setText(nodes);
     m_routeWeightsBox->setText(weights);
     for (QLineEdit* box : {m_routeNodesBox, m_routeWeightsBox})
@@ -201,22 +240,27 @@ void DetailPanel::showRoute(int routeNumber, const QString& nodes, const QString
 
 QString DetailPanel::routeWeights() const
 {
+    if (!m_routeWeightsBox)
+        return {};
     return m_routeWeightsBox->text();
 }
 
 void DetailPanel::showTable(const QString& text)
 {
+    build();
     m_table->setPlainText(text);
 }
 
 void DetailPanel::showShortestDistances(const std::array<std::string, kNodeCount>& texts)
 {
+    build();
     for (size_t n = 0; n < texts.size(); ++n)
         m_nodeLabels[n]->setText(toQString(texts[n]));
 }
 
 void DetailPanel::showTotals(const std::array<std::string, kRouteCount>& totals)
 {
+    build();
     for (size_t k = 0; k < totals.size(); ++k)
         m_totalBoxes[k]->setText(toQString(totals[k]));
 }

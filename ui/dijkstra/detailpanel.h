@@ -25,6 +25,8 @@ class StepMode;
 // order and accessible tree are those of any other control; a container widget of its own would
 // add a level to the accessible tree and move every control's geometry into its coordinates, and
 // the toggle lives on the banner strip, the totals beyond the client's right edge.
+// The window opens with the panel closed, so the panel makes only the toggle and its key at once;
+// its other controls come with build(), which anything that needs them calls first.
 // The key that opens and closes the panel, for the panel and the help.
 inline constexpr KeyRow kDetailPanelKey{Qt::CTRL | Qt::Key_D, nullptr,
                                         "membuka atau menutup panel detail"};
@@ -34,16 +36,18 @@ class DetailPanel final : public QObject
     Q_OBJECT
 
 public:
-    // Builds the panel right of the drawing of @p window; the route preview ends where @p steps
-    // starts.
-    DetailPanel(NetworkWindow* window, QWidget* client, QWidget* bannerStrip);
-    void addRoutePreview(StepMode* steps);
+    // A panel right of the drawing of @p window whose table follows @p tabPredecessor in the tab
+    // order, as its last stop; the route preview ends where @p steps starts.
+    DetailPanel(NetworkWindow* window, QWidget* client, QWidget* bannerStrip,
+                QWidget* tabPredecessor, StepMode* steps);
+
+    // Makes the controls the toggle opens; a second call does nothing.
+    void build();
+    // Calls build() in the first pass of the event loop after the drawing has been painted.
+    void buildAfterFirstPaint();
 
     // Opens the panel by widening the window, or closes it again.
     void toggle();
-
-    // The table is the last stop of the window's tab order.
-    QPlainTextEdit* table() const { return m_table; }
 
     void showRoute(int routeNumber, const QString& nodes, const QString& weights);
     QString routeWeights() const; // as the box txtjalur shows them
@@ -56,10 +60,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void build(QWidget* client);
-    void buildTotalBoxes(QWidget* client);
+    void buildResults();
+    void buildTotalBoxes();
 
     NetworkWindow* m_window;
+    QWidget* m_client;
+    QWidget* m_tabPredecessor;
+    StepMode* m_steps;
     QLabel* m_toggle = nullptr;
     QPlainTextEdit* m_table = nullptr;
     QLabel* m_routeNumberLabel = nullptr;

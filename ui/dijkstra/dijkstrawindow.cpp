@@ -43,8 +43,8 @@ constexpr int kLegendLeft = 7200;
 // The progress animation after a run: a fixed show, no measure of the work.
 constexpr int kProgressSteps = 1000;
 
-// What a screen reader says for the controls. Labels that show a result keep their caption as
-// their name, so the reader speaks the result itself.
+// What a screen reader says for the controls; the detail panel names its own. Labels that show a
+// result keep their caption as their name, so the reader speaks the result itself.
 constexpr AccessibleText kAccessibleTexts[] = {
     {"", nullptr, "Metode Dijkstra: mencari lintasan terpendek dari simpul 1 ke simpul 7"},
     {"lbltabel", nullptr, "Ctrl+D membuka atau menutup tampilan detail"},
@@ -55,11 +55,6 @@ constexpr AccessibleText kAccessibleTexts[] = {
     {"lbljmljarak", nullptr, "Total jarak lintasan terpilih"},
     {"lblwaktu", nullptr, "Waktu pencarian"},
     {"proses1", "Kemajuan proses"},
-    {"Tabeldata", "Tabel jalur pencarian", "Ketujuh belas lintasan dengan bobot dan totalnya"},
-    {"lblnojalur", nullptr, "Nomor lintasan terpilih"},
-    {"txtjalur", "Bobot lintasan terpilih"},
-    {"txtsimpul", "Simpul yang dilalui"},
-    {"Label31", "Kepala kolom panjang lintasan terpendek L1 sampai L7"},
 };
 
 // The keys of the window, for the help. The detail toggle answers the mouse only; from the
@@ -86,19 +81,16 @@ QString qs(const std::string& s)
 
 } // namespace
 
-DijkstraWindow::DijkstraWindow(QWidget* parent)
+DijkstraWindow::DijkstraWindow(QWidget* parent, PanelBuild panel)
     : NetworkWindow(dijkstraDrawing(), QStringLiteral("TRAYEKO"), 11655, {161, 22}, parent)
 {
     setObjectName(QStringLiteral("frmTrayeko"));
     setWindowTitle(QStringLiteral("Trayeko 2003"));
 
     buildControls();
-    m_detail = new DetailPanel(this, client(), picture());
-    arrangeTabOrder();
+    QWidget* lastWeightBox = arrangeTabOrder();
     open();
     auto* classroom = installClassroomActions(this, network(), QStringLiteral("dijkstra"));
-
-    setAccessibleTexts(this, kAccessibleTexts);
 
     // Step mode (F10) and the detail table's route preview; the message box is looked up when
     // used, so a replaced one answers the refusals too. The keys belong to the whole subwindow,
@@ -106,7 +98,12 @@ DijkstraWindow::DijkstraWindow(QWidget* parent)
     m_steps = addDijkstraStepMode(
         this, [this](QWidget* p, const QString& t, const QString& x) { m_messageBox(p, t, x); });
     m_steps->setCsvSaver([classroom](const std::string& csv) { classroom->saveCsvText(csv); });
-    m_detail->addRoutePreview(m_steps);
+    m_detail = new DetailPanel(this, client(), picture(), lastWeightBox, m_steps);
+    if (panel == PanelBuild::withWindow)
+        m_detail->build();
+    else
+        m_detail->buildAfterFirstPaint();
+    setAccessibleTexts(this, kAccessibleTexts);
     m_exercise =
         addDijkstraExercise(this, m_steps, [this](QWidget* p, const QString& t, const QString& x) {
             m_messageBox(p, t, x);
@@ -150,7 +147,7 @@ void DijkstraWindow::buildControls()
     connect(m_blinkTimer, &QTimer::timeout, this, &DijkstraWindow::blink);
 }
 
-void DijkstraWindow::arrangeTabOrder()
+QWidget* DijkstraWindow::arrangeTabOrder()
 {
     static constexpr std::array<int, kLinkCount> kBoxOrder{14, 13, 11, 12, 10, 9, 8,
                                                            7,  6,  5,  4,  3,  2, 1};
@@ -162,7 +159,7 @@ void DijkstraWindow::arrangeTabOrder()
         QWidget::setTabOrder(previous, box);
         previous = box;
     }
-    QWidget::setTabOrder(previous, m_detail->table());
+    return previous; // the detail table follows
 }
 
 void DijkstraWindow::open()
@@ -182,6 +179,11 @@ void DijkstraWindow::blink()
     // Copies and printouts show the total lit, whichever half of the blink they are taken in.
     if (!on)
         setPicturePalette(m_totalLabel, m_totalLabel->palette());
+}
+
+void DijkstraWindow::buildDetailPanel()
+{
+    m_detail->build();
 }
 
 void DijkstraWindow::toggleDetail()

@@ -30,7 +30,20 @@ class DijkstraWindow final : public NetworkWindow
     Q_OBJECT
 
 public:
-    explicit DijkstraWindow(QWidget* parent = nullptr);
+    // When the detail panel, closed on opening, gets its controls: with the window, or once the
+    // drawing has been painted the first time (in the next pass of the event loop), so that the
+    // program's first frame does not wait for them. Either way a run or the toggle makes them
+    // at once if they are still missing.
+    enum class PanelBuild
+    {
+        withWindow,
+        afterFirstPaint
+    };
+
+    explicit DijkstraWindow(QWidget* parent = nullptr, PanelBuild panel = PanelBuild::withWindow);
+
+    // Gives the detail panel its controls now, if it has not got them yet.
+    void buildDetailPanel();
 
     void setMessageBox(MessageBoxFn messageBox) { m_messageBox = std::move(messageBox); }
 
@@ -53,7 +66,7 @@ private:
     StepMode* m_steps = nullptr;
     Exercise* m_exercise = nullptr;
     void buildControls();
-    void arrangeTabOrder();
+    QWidget* arrangeTabOrder(); // answers the last weight box
     void open();
 
     using RouteTotals = std::array<std::string, kRouteCount>;

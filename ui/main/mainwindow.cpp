@@ -141,7 +141,10 @@ MainWindow::MainWindow(FrameSources sources, QWidget* parent)
     installHelpAction(this);
 
     buildLessonDock();
-    showDijkstra();
+    // The first frame does not wait for the Dijkstra window's detail panel, closed on opening.
+    m_dijkstraWindow = new DijkstraWindow(nullptr, DijkstraWindow::PanelBuild::afterFirstPaint);
+    m_mdiArea->addSubWindow(m_dijkstraWindow);
+    showToolWindow(m_dijkstraWindow);
     tick();
 }
 
@@ -277,6 +280,8 @@ bool MainWindow::event(QEvent* event)
 void MainWindow::showDijkstra()
 {
     showToolWindow(m_dijkstraWindow);
+    // Chosen from the menu, the window is in use, even before the frame has painted it.
+    m_dijkstraWindow->buildDetailPanel();
 }
 
 void MainWindow::showFloyd()
