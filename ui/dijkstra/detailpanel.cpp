@@ -72,8 +72,8 @@ constexpr AccessibleText kAccessibleTexts[] = {
 
 DetailPanel::DetailPanel(NetworkWindow* window, QWidget* client, QWidget* bannerStrip,
                          QWidget* tabPredecessor, StepMode* steps)
-    : QObject(window), m_window(window), m_client(client), m_tabPredecessor(tabPredecessor),
-      m_steps(steps)
+    : QObject(window), m_window(window), m_view(window->network()), m_client(client),
+      m_tabPredecessor(tabPredecessor), m_steps(steps)
 {
     setObjectName(QStringLiteral("detailPanel"));
     m_toggle = makeCaption(bannerStrip, QStringLiteral("lbltabel"), kShowDetail, kPx825);
@@ -90,14 +90,14 @@ DetailPanel::DetailPanel(NetworkWindow* window, QWidget* client, QWidget* banner
 void DetailPanel::buildAfterFirstPaint()
 {
     if (!m_table)
-        m_window->network()->installEventFilter(this);
+        m_view->installEventFilter(this);
 }
 
 void DetailPanel::build()
 {
     if (m_table)
         return;
-    m_window->network()->removeEventFilter(this);
+    m_view->removeEventFilter(this);
     const QObjectList before = m_client->children();
     buildResults();
     buildTotalBoxes();
@@ -192,9 +192,10 @@ void DetailPanel::buildTotalBoxes()
 
 bool DetailPanel::eventFilter(QObject* watched, QEvent* event)
 {
-    // The drawing is on the screen; the panel follows before any key can reach it.
-    if (watched == m_window->network() && event->type() == QEvent::Paint) {
-        m_window->network()->removeEventFilter(this);
+    // The drawing is on the screen; the panel follows before any key can reach it. (The toggle
+    // also reports here while the window is being taken down: m_window is not asked then.)
+    if (watched == m_view && event->type() == QEvent::Paint) {
+        m_view->removeEventFilter(this);
         QTimer::singleShot(0, this, &DetailPanel::build);
     }
     if (watched == m_toggle && event->type() == QEvent::MouseButtonRelease) {

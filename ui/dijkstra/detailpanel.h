@@ -64,6 +64,7 @@ private:
     void buildTotalBoxes();
 
     NetworkWindow* m_window;
+    QWidget* m_view; // the window's drawing
     QWidget* m_client;
     QWidget* m_tabPredecessor;
     StepMode* m_steps;
