@@ -336,13 +336,9 @@ private slots:
         QFETCH(bool, runFirst);
         const auto controls = [](DijkstraWindow* w) {
             QStringList s;
-            for (auto* c : w->findChildren<QWidget*>()) {
-                const QRect r = c->geometry();
-                s << c->objectName() +
-                         QString::asprintf(" %d,%d %dx%d %d ", r.x(), r.y(), r.width(), r.height(),
-                                           c->isVisibleTo(w)) +
-                         c->accessibleName() + "|" + c->accessibleDescription();
-            }
+            for (auto* c : w->findChildren<QWidget*>())
+                QDebug(&s.emplace_back()) << c->objectName() << c->geometry() << c->isVisibleTo(w)
+                                          << c->accessibleName() << c->accessibleDescription();
             QWidget* start = w->findChild<QWidget*>("Command1");
             for (QWidget* f = start->nextInFocusChain(); f != start; f = f->nextInFocusChain())
                 if ((f->focusPolicy() & Qt::TabFocus) && f->isVisibleTo(w))

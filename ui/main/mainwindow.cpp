@@ -142,9 +142,7 @@ MainWindow::MainWindow(FrameSources sources, QWidget* parent)
 
     buildLessonDock();
     // The first frame does not wait for the Dijkstra window's detail panel, closed on opening.
-    m_dijkstraWindow = new DijkstraWindow(nullptr, DijkstraWindow::PanelBuild::afterFirstPaint);
-    m_mdiArea->addSubWindow(m_dijkstraWindow);
-    showToolWindow(m_dijkstraWindow);
+    showToolWindow(m_dijkstraWindow, DijkstraWindow::PanelBuild::afterFirstPaint);
     tick();
 }
 
@@ -294,7 +292,8 @@ void MainWindow::showCompare()
     showToolWindow(m_compareWindow);
 }
 
-template <class Window> void MainWindow::showToolWindow(QPointer<Window>& slot)
+template <class Window, class... Options>
+void MainWindow::showToolWindow(QPointer<Window>& slot, Options... options)
 {
     // A hidden instance has been closed and is on its way out; the menu loads a fresh one, also
     // when the old one has not been deleted yet.
@@ -304,7 +303,7 @@ template <class Window> void MainWindow::showToolWindow(QPointer<Window>& slot)
     }
     if (!slot) {
         // Each window unloads itself on closing, so a fresh one starts from its defaults.
-        slot = new Window(nullptr);
+        slot = new Window(nullptr, options...);
         m_mdiArea->addSubWindow(slot);
     }
     if (slot->isMinimized())

@@ -75,7 +75,9 @@ private:
     void showDijkstra();
     void showFloyd();
     void showCompare();
-    template <class Window> void showToolWindow(QPointer<Window>& slot);
+    // Shows the window in @p slot, made first (with @p options) when there is none.
+    template <class Window, class... Options>
+    void showToolWindow(QPointer<Window>& slot, Options... options);
     void endProgram();
     void tick();
     void buildLessonDock();
