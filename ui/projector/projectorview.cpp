@@ -1,0 +1,501 @@
+#include "ui/projector/projectorview.h"
+
+#include "ui/drawing/networkview.h"
+#include "ui/drawing/networkwindow.h"
+#include "ui/stepping/lessondock.h"
+#include "ui/stepping/stepmode.h"
+#include "ui/support/contextmenu.h"
+#include "ui/support/keyregistry.h"
+
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QScreen>
+#include <QShortcut>
+#include <QStackedWidget>
+#include <QStyle>
+#include <algorithm>
+#include <cmath>
+
+namespace trayeko::ui {
+
+namespace {
+
+constexpr KeyRow kProjectorKey{
+    Qt::Key_F11, nullptr,
+    "Tampilan proyektor: gambar jendela aktif dan panel Pelajaran memenuhi layar, diperbesar "
+    "untuk kelas; F11 lagi kembali"};
+constexpr KeyRow kProjectorKeys[] = {
+    kProjectorKey,
+    {{}, "Esc", "keluar dari tampilan proyektor, bila mode langkah atau latihan tidak memakainya"},
+};
+constexpr char kProjectorSection[] = "Tampilan proyektor (Dijkstra dan Floyd)";
+const KeyListing kProjectorKeysListed(keyplace::kExercise + 40, kProjectorSection, kProjectorKeys);
+
+// Set on the windows' own entry, which never answers inside the view it opens.
+constexpr char kOwnEntry[] = "projectorEntry";
+
+// The result labels both network windows keep under the drawing.
+constexpr const char* kResultLabels[] = {"lbljmljarak", "lblwaktu"};
+
+// The panel never gets narrower than this, whatever the drawing would like.
+constexpr int kLeastPanelWidth = 220;
+
+QRect drawingRegion(QWidget* client, QWidget* drawing)
+{
+    QRect region = drawing->geometry();
+    for (const char* name : kResultLabels)
+        if (auto* label = client->findChild<QWidget*>(QLatin1String(name),
+                                                      Qt::FindDirectChildrenOnly))
+            region |= label->geometry();
+    return region.adjusted(-2, -2, 2, 2) & client->rect();
+}
+
+QFont fontOfPixels(QFont font, const QWidget* widget, double pixels)
+{
+    // In points, so that whatever later asks the font for its point size gets one.
+    font.setPointSizeF(pixels * 72.0 / std::max(1, widget->logicalDpiY()));
+    return font;
+}
+
+// Whether the panel shows a lesson or an exercise rather than its hint.
+bool panelInUse(const LessonDock* panel)
+{
+    if (panel->followed() && panel->followed()->isActive())
+        return true;
+    const auto* pages = qobject_cast<const QStackedWidget*>(panel->widget());
+    return pages && pages->currentIndex() > 0;
+}
+
+} // namespace
+
+ProjectorLayout projectorLayout(QSize screen, QSize region, double smallestTextPx, int separator)
+{
+    if (screen.isEmpty() || region.isEmpty())
+        return {1.0, std::max(0, screen.width() / 3)};
+    const int room = screen.width() - separator;
+    const double readable = ProjectorView::kDrawingTextPx / std::max(1.0, smallestTextPx);
+    const double byHeight = double(screen.height()) / region.height();
+    // The drawing takes what it needs to be read, and more where the screen is wide; the panel
+    // keeps two fifths then.
+    const int preferredPanel = screen.width() * 2 / 5;
+    double scale = std::max(readable, double(room - preferredPanel) / region.width());
+    scale = std::min(scale, byHeight);
+    int panel = room - int(std::ceil(region.width() * scale));
+    const int leastPanel = std::min(kLeastPanelWidth, screen.width() / 3);
+    if (panel < leastPanel) {
+        panel = leastPanel;
+        scale = std::min(byHeight, double(room - panel) / region.width());
+    }
+    return {scale, panel};
+}
+
+ProjectorView::ProjectorView(QMainWindow* frame, LessonDock* lessonPanel)
+    : QMainWindow(frame, Qt::Window), m_frame(frame), m_panel(lessonPanel)
+{
+    setObjectName(QStringLiteral("projectorView"));
+    setWindowTitle(QStringLiteral("Tampilan proyektor"));
+    setAccessibleName(QStringLiteral("Tampilan proyektor"));
+    setAccessibleDescription(QStringLiteral("Gambar jaringan dan panel Pelajaran diperbesar; F11 "
+                                            "atau Esc untuk kembali"));
+    if (frame)
+        setWindowIcon(frame->windowIcon());
+
+    m_scene = new QGraphicsScene(this);
+    m_view = new QGraphicsView(m_scene, this);
+    m_view->setObjectName(QStringLiteral("projectorDrawing"));
+    m_view->setAccessibleName(QStringLiteral("Gambar jaringan"));
+    m_view->setFrameShape(QFrame::NoFrame);
+    m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_view->setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                           QPainter::SmoothPixmapTransform);
+    m_view->setAlignment(Qt::AlignCenter);
+    m_view->setFocusPolicy(Qt::StrongFocus);
+    m_view->viewport()->installEventFilter(this);
+    setCentralWidget(m_view);
+
+    m_leaveKey = new QShortcut(QKeySequence(kProjectorKey.key), m_view, this,
+                               &ProjectorView::leave, Qt::WidgetWithChildrenShortcut);
+}
+
+ProjectorView::~ProjectorView()
+{
+    // A frame taken down without closing: the window's client area goes back before the
+    // document area deletes its windows.
+    leave();
+}
+
+QSize ProjectorView::screenSize() const
+{
+    if (m_seams.screenSize)
+        return m_seams.screenSize();
+    const QScreen* s = m_frame && m_frame->screen() ? m_frame->screen() : screen();
+    return s ? s->geometry().size() : QSize(1024, 768);
+}
+
+void ProjectorView::toggle(NetworkWindow* activeWindow)
+{
+    if (isActive())
+        leave();
+    else
+        enter(activeWindow);
+}
+
+void ProjectorView::enter(NetworkWindow* window)
+{
+    if (!window || !m_panel || !m_frame || window == m_window)
+        return;
+    if (isActive())
+        leave();
+    QWidget* client = window->widget();
+    if (!client)
+        return;
+    QWidget* focus = QApplication::focusWidget();
+    QPointer<QWidget> innerFocus = client->isAncestorOf(focus) ? focus : nullptr;
+
+    m_window = window;
+    m_client = client;
+    m_windowPos = window->pos();
+    m_windowTitle = window->windowTitle();
+    m_region = drawingRegion(client, window->network());
+
+    // Where the panel stands in the frame, to put it back there.
+    m_frameState = m_frame->saveState();
+    m_panelArea = m_frame->dockWidgetArea(m_panel);
+    m_panelWasVisible = m_panel->isVisible();
+    m_panelMinWidth = m_panel->minimumWidth();
+    m_panelMaxWidth = m_panel->maximumWidth();
+    m_panelFeatures = int(m_panel->features());
+
+    // The client area itself, not a picture of it: clicks and typing reach the real widgets, and
+    // the drawing's marks, which are its children, come along.
+    window->setWidget(nullptr);
+    window->setWindowTitle(m_windowTitle);
+    m_proxy = m_scene->addWidget(client);
+    client->show();
+    const QRectF shown = m_proxy->mapRectToScene(QRectF(m_region));
+    m_scene->setSceneRect(shown);
+    m_view->setSceneRect(shown);
+    m_view->setBackgroundBrush(client->palette().color(QPalette::Window));
+
+    {
+        // The panel is only lent: the frame does not hear it hide and show while it moves.
+        const QSignalBlocker quiet(m_panel);
+        m_frame->removeDockWidget(m_panel);
+        addDockWidget(Qt::RightDockWidgetArea, m_panel);
+        m_panel->setFloating(false);
+        m_panel->setFeatures(QDockWidget::DockWidgetClosable);
+    }
+    enlargePanelFonts();
+    m_panel->show();
+    borrowKeys();
+    window->installEventFilter(this);
+    m_frame->installEventFilter(this);
+    qApp->installEventFilter(this);
+    connect(window, &QObject::destroyed, this, &ProjectorView::leave, Qt::UniqueConnection);
+
+    arrange();
+    if (m_seams.fullScreen) {
+        showFullScreen();
+    } else {
+        resize(screenSize());
+        show();
+    }
+    raise();
+    activateWindow();
+    m_view->setFocus(Qt::OtherFocusReason);
+    m_proxy->setFocus(Qt::OtherFocusReason);
+    if (innerFocus)
+        innerFocus->setFocus(Qt::OtherFocusReason);
+    fitDrawing();
+    emit entered();
+}
+
+void ProjectorView::leave()
+{
+    if (!m_client && !m_window)
+        return;
+    QPointer<NetworkWindow> window = std::exchange(m_window, nullptr);
+    QPointer<QWidget> client = std::exchange(m_client, nullptr);
+    qApp->removeEventFilter(this);
+    if (m_frame)
+        m_frame->removeEventFilter(this);
+    if (window) {
+        window->removeEventFilter(this);
+        disconnect(window, &QObject::destroyed, this, &ProjectorView::leave);
+    }
+    returnKeys();
+    QWidget* innerFocus = client ? client->focusWidget() : nullptr;
+    hide();
+
+    if (m_proxy) {
+        m_proxy->setWidget(nullptr);
+        delete std::exchange(m_proxy, nullptr);
+    }
+    if (client) {
+        client->setAttribute(Qt::WA_DontShowOnScreen, false);
+        if (window) {
+            window->setWidget(client);
+            window->setWindowTitle(m_windowTitle);
+            window->move(m_windowPos);
+            client->show();
+        } else {
+            delete client.data(); // its window has gone: nothing is left to give it back to
+        }
+    }
+    returnPanel();
+
+    if (m_frame && m_frame->layout()) {
+        m_frame->raise();
+        m_frame->activateWindow();
+    }
+    if (window) {
+        if (QMdiArea* area = window->mdiArea())
+            area->setActiveSubWindow(window);
+        if (innerFocus)
+            innerFocus->setFocus(Qt::OtherFocusReason);
+    }
+    emit left();
+}
+
+void ProjectorView::returnPanel()
+{
+    // A frame being taken down has no layout left to take the panel; it goes with the frame.
+    if (!m_panel || !m_frame || !m_frame->layout())
+        return;
+    const bool inUse = panelInUse(m_panel);
+    restorePanelFonts();
+    {
+        const QSignalBlocker quiet(m_panel.data());
+        removeDockWidget(m_panel);
+        m_panel->setFeatures(QDockWidget::DockWidgetFeatures(m_panelFeatures));
+        m_panel->setMinimumWidth(m_panelMinWidth);
+        m_panel->setMaximumWidth(m_panelMaxWidth);
+        m_frame->addDockWidget(
+            m_panelArea == Qt::NoDockWidgetArea ? Qt::RightDockWidgetArea : m_panelArea, m_panel);
+    }
+    m_frame->restoreState(m_frameState);
+    // A lesson or exercise begun in the view goes on in the frame, with its panel.
+    m_panel->setVisible(m_panelWasVisible || inUse);
+}
+
+void ProjectorView::arrange()
+{
+    const int separator = style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+    const ProjectorLayout layout =
+        projectorLayout(screenSize(), m_region.size(), smallestTextPx(), separator);
+    // The panel's lines wrap and its lists scroll: a fixed width keeps it from pushing the
+    // drawing smaller than a class can read.
+    m_panel->setFixedWidth(layout.panelWidth);
+}
+
+void ProjectorView::fitDrawing()
+{
+    if (!m_proxy || m_region.isEmpty())
+        return;
+    const QSize room = m_view->viewport()->size();
+    const double scale = std::min(double(room.width()) / m_region.width(),
+                                  double(room.height()) / m_region.height());
+    if (scale <= 0)
+        return;
+    m_view->setTransform(QTransform::fromScale(scale, scale));
+    m_view->centerOn(m_view->sceneRect().center());
+}
+
+double ProjectorView::drawingScale() const
+{
+    return m_view->transform().m11();
+}
+
+double ProjectorView::smallestTextPx() const
+{
+    if (!m_window)
+        return 0;
+    int smallest = QFontInfo(m_window->network()->font()).pixelSize();
+    for (int k = 1; k <= kLinkCount; ++k)
+        smallest = std::min(smallest, QFontInfo(m_window->network()->weightBox(k)->font()).pixelSize());
+    if (m_client)
+        for (const char* name : kResultLabels)
+            if (auto* label = m_client->findChild<QWidget*>(QLatin1String(name)))
+                smallest = std::min(smallest, QFontInfo(label->font()).pixelSize());
+    return smallest;
+}
+
+void ProjectorView::enlargePanelFonts()
+{
+    m_fonts.clear();
+    const int base = std::max(1, QFontInfo(m_panel->font()).pixelSize());
+    m_fontFactor = std::max(1.0, double(kPanelTextPx) / base);
+    adoptFont(m_panel, false);
+    for (QWidget* w : m_panel->findChildren<QWidget*>())
+        adoptFont(w, false);
+}
+
+void ProjectorView::adoptFont(QWidget* w, bool madeHere)
+{
+    if (std::any_of(m_fonts.begin(), m_fonts.end(),
+                    [w](const SavedFont& f) { return f.widget == w; }))
+        return;
+    // Buttons and the speed box stay whole in the panel's width a little smaller; what the class
+    // reads (explanations, code, tables, questions, answers) is at least kPanelTextPx.
+    const bool control =
+        qobject_cast<QAbstractButton*>(w) || qobject_cast<QAbstractSpinBox*>(w);
+    const bool own = w->testAttribute(Qt::WA_SetFont);
+    if (w != m_panel && !own && !control)
+        return; // follows the panel's font
+    const double pixels = QFontInfo(w->font()).pixelSize();
+    // A part first made here took its font from the large one: it gets back the usual size.
+    const QFont before = madeHere ? fontOfPixels(w->font(), w, pixels / m_fontFactor) : w->font();
+    m_fonts.push_back({w, before, own});
+    const double target = control ? kPanelControlPx : std::max<double>(kPanelTextPx, pixels * m_fontFactor);
+    w->setFont(fontOfPixels(w->font(), w, madeHere && !control ? pixels : target));
+}
+
+void ProjectorView::restorePanelFonts()
+{
+    // The children before the panel, whose font they would otherwise inherit meanwhile.
+    for (auto it = m_fonts.rbegin(); it != m_fonts.rend(); ++it)
+        if (it->widget)
+            it->widget->setFont(it->own ? it->font : QFont());
+    m_fonts.clear();
+}
+
+void ProjectorView::borrowKeys()
+{
+    // The window's keys answer where the focus is inside the window; its client area is here
+    // now, where the focus is on the view, so the view answers them on its behalf.
+    for (QAction* action : m_window->actions()) {
+        if (action->shortcuts().isEmpty() ||
+            action->shortcutContext() != Qt::WidgetWithChildrenShortcut ||
+            action->property(kOwnEntry).toBool() || m_view->actions().contains(action))
+            continue;
+        m_view->addAction(action);
+        m_borrowedActions.emplace_back(action);
+    }
+    for (QWidget* owner : {static_cast<QWidget*>(m_window.data()), m_client.data()})
+        for (QShortcut* original : owner->findChildren<QShortcut*>(Qt::FindDirectChildrenOnly)) {
+            if (original->context() != Qt::WidgetWithChildrenShortcut)
+                continue;
+            auto* copy = new QShortcut(m_view);
+            copy->setKeys(original->keys());
+            copy->setContext(Qt::WidgetWithChildrenShortcut);
+            copy->setAutoRepeat(original->autoRepeat());
+            copy->setEnabled(original->isEnabled());
+            connect(copy, &QShortcut::activated, original, &QShortcut::activated);
+            m_mirrors.push_back({original, copy});
+        }
+}
+
+void ProjectorView::returnKeys()
+{
+    for (const QPointer<QAction>& action : m_borrowedActions)
+        if (action)
+            m_view->removeAction(action);
+    m_borrowedActions.clear();
+    for (Mirror& mirror : m_mirrors)
+        delete mirror.copy;
+    m_mirrors.clear();
+}
+
+void ProjectorView::syncKeys()
+{
+    // Step mode and the exercise switch their keys on and off; a copy answers only while its
+    // original would, so that Esc reaches the view when neither takes it.
+    for (Mirror& mirror : m_mirrors)
+        mirror.copy->setEnabled(mirror.original && mirror.original->isEnabled());
+}
+
+void ProjectorView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && isActive()) {
+        leave();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void ProjectorView::closeEvent(QCloseEvent* event)
+{
+    leave();
+    QMainWindow::closeEvent(event);
+}
+
+bool ProjectorView::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        if (isActive())
+            syncKeys();
+        break;
+    case QEvent::Polish:
+        // Parts of the panel made while it is here (an exercise's page) get its sizes too.
+        if (isActive() && m_panel && watched->isWidgetType() &&
+            m_panel->isAncestorOf(static_cast<QWidget*>(watched)))
+            adoptFont(static_cast<QWidget*>(watched), true);
+        break;
+    case QEvent::Resize:
+        if (watched == m_view->viewport())
+            fitDrawing();
+        break;
+    case QEvent::Close:
+        // The window or the frame closing takes the client area back first.
+        if (watched == m_window || watched == m_frame)
+            leave();
+        break;
+    case QEvent::Hide:
+        if (watched == m_window && !event->spontaneous())
+            leave();
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+ProjectorView* installProjectorView(QMainWindow* frame, QMdiArea* area, LessonDock* lessonPanel)
+{
+    auto* projector = new ProjectorView(frame, lessonPanel);
+    const auto equip = [projector](QMdiSubWindow* subWindow) {
+        auto* window = qobject_cast<NetworkWindow*>(subWindow);
+        if (!window || window->findChild<QAction*>(QStringLiteral("projectorAction")))
+            return;
+        auto* action = new QAction(QStringLiteral("Tampilan proyektor"), window);
+        action->setObjectName(QStringLiteral("projectorAction"));
+        action->setShortcut(kProjectorKey.key);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        action->setToolTip(
+            QStringLiteral("Gambar dan panel Pelajaran memenuhi layar, untuk proyektor (F11)"));
+        action->setProperty(kOwnEntry, true);
+        QObject::connect(action, &QAction::triggered, projector, [projector, w = QPointer(window)] {
+            if (projector->shownWindow() == w)
+                projector->leave();
+            else
+                projector->enter(w);
+        });
+        addMenuEntries(window->network(), MenuSection::View, {action});
+        window->addAction(action);
+    };
+    for (QMdiSubWindow* subWindow : area->subWindowList())
+        equip(subWindow);
+    QObject::connect(area, &QMdiArea::subWindowActivated, projector, equip);
+    // The panel answers F11 too, for a teacher who has just pressed one of its buttons.
+    new QShortcut(
+        QKeySequence(kProjectorKey.key), lessonPanel, projector,
+        [projector, area] {
+            projector->toggle(qobject_cast<NetworkWindow*>(area->activeSubWindow()));
+        },
+        Qt::WidgetWithChildrenShortcut);
+    return projector;
+}
+
+} // namespace trayeko::ui
