@@ -202,7 +202,10 @@ void ProjectorView::enter(NetworkWindow* window)
     window->installEventFilter(this);
     m_frame->installEventFilter(this);
     qApp->installEventFilter(this);
-    connect(window, &QObject::destroyed, this, &ProjectorView::leave, Qt::UniqueConnection);
+    m_windowGone = connect(window, &QObject::destroyed, this, [this] {
+        m_window = nullptr; // being destroyed: nothing to give back to
+        leave();
+    });
 
     arrange();
     if (m_seams.fullScreen) {
@@ -226,13 +229,15 @@ void ProjectorView::leave()
     if (!m_client && !m_window)
         return;
     QPointer<NetworkWindow> window = std::exchange(m_window, nullptr);
+    // A frame being taken down has no layout left; its windows and panel go with it.
+    const bool frameAlive = m_frame && m_frame->layout();
     QPointer<QWidget> client = std::exchange(m_client, nullptr);
+    disconnect(m_windowGone);
     qApp->removeEventFilter(this);
     if (m_frame)
         m_frame->removeEventFilter(this);
     if (window) {
         window->removeEventFilter(this);
-        disconnect(window, &QObject::destroyed, this, &ProjectorView::leave);
     }
     returnKeys();
     QWidget* innerFocus = client ? client->focusWidget() : nullptr;
@@ -244,22 +249,24 @@ void ProjectorView::leave()
     }
     if (client) {
         client->setAttribute(Qt::WA_DontShowOnScreen, false);
-        if (window) {
+        if (window && frameAlive) {
             window->setWidget(client);
             window->setWindowTitle(m_windowTitle);
             window->move(m_windowPos);
             client->show();
+        } else if (window) {
+            client->setParent(window); // goes with its window, as the frame is taken down
         } else {
             delete client.data(); // its window has gone: nothing is left to give it back to
         }
     }
     returnPanel();
 
-    if (m_frame && m_frame->layout()) {
+    if (frameAlive) {
         m_frame->raise();
         m_frame->activateWindow();
     }
-    if (window) {
+    if (window && frameAlive) {
         if (QMdiArea* area = window->mdiArea())
             area->setActiveSubWindow(window);
         if (innerFocus)
@@ -453,7 +460,9 @@ bool ProjectorView::eventFilter(QObject* watched, QEvent* event)
             leave();
         break;
     case QEvent::Hide:
-        if (watched == m_window && !event->spontaneous())
+        // The window hidden on its own; not with the frame, which closes first or is being
+        // taken down.
+        if (watched == m_window && !event->spontaneous() && m_frame && m_frame->isVisible())
             leave();
         break;
     default:

@@ -125,6 +125,7 @@ private:
     QShortcut* m_leaveKey = nullptr;
 
     QPointer<NetworkWindow> m_window;
+    QMetaObject::Connection m_windowGone;
     QPointer<QWidget> m_client;
     QGraphicsProxyWidget* m_proxy = nullptr;
     QRect m_region;
