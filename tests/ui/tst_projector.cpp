@@ -8,6 +8,7 @@
 #include "ui/stepping/stepmode.h"
 #include "ui/support/keyregistry.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsView>
@@ -141,6 +142,10 @@ private slots:
         QCOMPARE(p.projector->shownWindow(), window);
         QVERIFY(!window->widget());
         QVERIFY(client->graphicsProxyWidget());
+        // The borrowed client area is no anonymous top-level window to screen readers.
+        QAccessibleInterface* application = QAccessible::queryAccessibleInterface(qApp);
+        for (int i = 0; i < application->childCount(); ++i)
+            QCOMPARE(application->child(i)->role(), QAccessible::Window);
         QCOMPARE(dock->window(), p.projector);
         QVERIFY(dock->isVisible());
         QVERIFY(QFontInfo(dock->font()).pixelSize() >= ProjectorView::kPanelTextPx);

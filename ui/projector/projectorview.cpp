@@ -23,6 +23,7 @@
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QStyle>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 
@@ -216,6 +217,10 @@ void ProjectorView::enter(NetworkWindow* window)
     }
     raise();
     activateWindow();
+    // The client area has a window of its own now, never shown; under the view's window it is
+    // no anonymous top-level window to screen readers.
+    if (QWindow* own = client->windowHandle())
+        own->setParent(windowHandle());
     m_view->setFocus(Qt::OtherFocusReason);
     m_proxy->setFocus(Qt::OtherFocusReason);
     if (innerFocus)
