@@ -19,8 +19,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QPainterPath>
 #include <QScreen>
 #include <QShortcut>
+#include <QSplitter>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QTableWidget>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QWindow>
@@ -77,6 +82,25 @@ bool panelInUse(const LessonDock* panel)
     return pages && pages->currentIndex() > 0;
 }
 
+// The view of the client area: only the drawing's region shows; what of the client area the
+// screen's other shape would show beside it (half the buttons, a strip of the banner) is covered
+// in the area's own colour.
+class RegionView final : public QGraphicsView
+{
+public:
+    using QGraphicsView::QGraphicsView;
+
+protected:
+    void drawForeground(QPainter* painter, const QRectF& exposed) override
+    {
+        QPainterPath outside;
+        outside.addRect(exposed);
+        QPainterPath region;
+        region.addRect(sceneRect());
+        painter->fillPath(outside.subtracted(region), backgroundBrush());
+    }
+};
+
 } // namespace
 
 ProjectorLayout projectorLayout(QSize screen, QSize region, double smallestTextPx, int separator)
@@ -112,7 +136,7 @@ ProjectorView::ProjectorView(QMainWindow* frame, LessonDock* lessonPanel)
         setWindowIcon(frame->windowIcon());
 
     m_scene = new QGraphicsScene(this);
-    m_view = new QGraphicsView(m_scene, this);
+    m_view = new RegionView(m_scene, this);
     m_view->setObjectName(QStringLiteral("projectorDrawing"));
     m_view->setAccessibleName(QStringLiteral("Gambar jaringan"));
     m_view->setFrameShape(QFrame::NoFrame);
@@ -198,6 +222,8 @@ void ProjectorView::enter(NetworkWindow* window)
         m_panel->setFeatures(QDockWidget::DockWidgetClosable);
     }
     enlargePanelFonts();
+    findSplit();
+    m_panelOpened = connect(m_panel, &LessonDock::opened, this, &ProjectorView::showWholeGrid);
     m_panel->show();
     borrowKeys();
     window->installEventFilter(this);
@@ -286,6 +312,12 @@ void ProjectorView::returnPanel()
     if (!m_panel || !m_frame || !m_frame->layout())
         return;
     const bool inUse = panelInUse(m_panel);
+    disconnect(m_panelOpened);
+    if (m_split) {
+        m_split->removeEventFilter(this);
+        m_split->restoreState(m_splitState);
+        m_split = nullptr;
+    }
     restorePanelFonts();
     {
         const QSignalBlocker quiet(m_panel.data());
@@ -309,6 +341,44 @@ void ProjectorView::arrange()
     // The panel's lines wrap and its lists scroll: a fixed width keeps it from pushing the
     // drawing smaller than a class can read.
     m_panel->setFixedWidth(layout.panelWidth);
+}
+
+void ProjectorView::findSplit()
+{
+    // The lesson's code and grid share a splitter, made when the panel is first needed, which
+    // may be here.
+    if (m_split || !m_panel)
+        return;
+    m_split = m_panel->findChild<QSplitter*>(QStringLiteral("lessonSplit"));
+    if (!m_split)
+        return;
+    m_splitState = m_split->saveState();
+    m_split->installEventFilter(this);
+}
+
+void ProjectorView::showWholeGrid()
+{
+    findSplit();
+    // The grid (Dijkstra's table, Floyd's matrix) whole where the panel's height allows; the
+    // code above it scrolls instead, keeping a few lines.
+    auto* grid = m_panel ? m_panel->findChild<QTableWidget*>(QStringLiteral("lessonGrid")) : nullptr;
+    if (!m_split || !grid || m_split->count() != 2 || grid->rowCount() == 0 ||
+        !m_split->isVisible())
+        return;
+    grid->resizeRowsToContents();
+    int rows = 0;
+    for (int r = 0; r < grid->rowCount(); ++r)
+        rows += grid->rowHeight(r);
+    const int gridHeight = rows + grid->horizontalHeader()->sizeHint().height() +
+                           2 * grid->frameWidth() +
+                           (grid->horizontalScrollBar()->isVisible()
+                                ? grid->horizontalScrollBar()->height()
+                                : 0);
+    const int wanted = m_split->widget(1)->height() - grid->height() + gridHeight;
+    const int total = m_split->height() - m_split->handleWidth();
+    const int codeLeast = std::min(total / 2, 5 * QFontMetrics(m_split->widget(0)->font()).height());
+    const int gridShare = std::clamp(wanted, 0, std::max(0, total - codeLeast));
+    m_split->setSizes({total - gridShare, gridShare});
 }
 
 void ProjectorView::fitDrawing()
@@ -458,6 +528,8 @@ bool ProjectorView::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Resize:
         if (watched == m_view->viewport())
             fitDrawing();
+        else if (watched == m_split && isActive())
+            showWholeGrid();
         break;
     case QEvent::Close:
         // The window or the frame closing takes the client area back first.

@@ -19,6 +19,7 @@ class QGraphicsScene;
 class QGraphicsView;
 class QMdiArea;
 class QShortcut;
+class QSplitter;
 
 namespace trayeko::ui {
 
@@ -109,6 +110,8 @@ private:
     QSize screenSize() const;
     void arrange();
     void fitDrawing();
+    void showWholeGrid();
+    void findSplit();
     void borrowKeys();
     void returnKeys();
     void syncKeys();
@@ -142,6 +145,9 @@ private:
     int m_panelFeatures = 0;
     double m_fontFactor = 1.0;
     std::vector<SavedFont> m_fonts;
+    QPointer<QSplitter> m_split;
+    QByteArray m_splitState;
+    QMetaObject::Connection m_panelOpened;
 
     std::vector<QPointer<QAction>> m_borrowedActions;
     std::vector<Mirror> m_mirrors;
