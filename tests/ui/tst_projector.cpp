@@ -308,6 +308,10 @@ private slots:
         QTest::keyClicks(distance, "6");
         p.key(distance, Qt::Key_Return);
         QCOMPARE(exercise->question(), 2);
+        // A dialog of the window's (Buka soal...) belongs to the frame: when it closes and the
+        // frame is active again, the view comes back to the front.
+        QApplication::setActiveWindow(p.frame.get());
+        QTRY_COMPARE(QApplication::activeWindow(), p.projector);
         p.inView(Qt::Key_Escape);
         QVERIFY(!exercise->isActive());
         QVERIFY(p.projector->isActive());

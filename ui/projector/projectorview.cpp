@@ -17,6 +17,7 @@
 #include <QGraphicsView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPainterPath>
@@ -148,6 +149,9 @@ ProjectorView::ProjectorView(QMainWindow* frame, LessonDock* lessonPanel)
     m_view->setFocusPolicy(Qt::StrongFocus);
     m_view->viewport()->installEventFilter(this);
     setCentralWidget(m_view);
+    // The view fills the screen whatever the panel would like: a page taller than the screen
+    // is cut at its foot rather than push the view off the screen and out of full screen.
+    layout()->setSizeConstraint(QLayout::SetNoConstraint);
 
     m_leaveKey = new QShortcut(QKeySequence(kProjectorKey.key), m_view, this,
                                &ProjectorView::leave, Qt::WidgetWithChildrenShortcut);
@@ -530,6 +534,20 @@ bool ProjectorView::eventFilter(QObject* watched, QEvent* event)
             fitDrawing();
         else if (watched == m_split && isActive())
             showWholeGrid();
+        break;
+    case QEvent::WindowActivate:
+        // A dialog of the window (Buka soal..., a file dialog) belongs to the frame, and the
+        // desktop raises the frame with it; when it closes the view comes back to the front.
+        if (watched == m_frame && isActive())
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    if (isActive()) {
+                        raise();
+                        activateWindow();
+                    }
+                },
+                Qt::QueuedConnection);
         break;
     case QEvent::Close:
         // The window or the frame closing takes the client area back first.
