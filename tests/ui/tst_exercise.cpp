@@ -98,6 +98,35 @@ QStringList resultsShown(NetworkWindow* w)
     return s;
 }
 
+// Counts the paint events @p widget receives while it lives.
+struct PaintCounter final : QObject
+{
+    PaintCounter(QWidget* widget, int& count) : m_count(count) { widget->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        m_count += event->type() == QEvent::Paint;
+        return false;
+    }
+    int& m_count;
+};
+
+// Answers every question of @p exercise right (Floyd: the changed cells left unmarked) to its end.
+void finishExercise(Exercise* exercise)
+{
+    if (auto* f = qobject_cast<FloydExercise*>(exercise)) {
+        while (!f->isFinished()) {
+            f->check({});
+            f->next();
+        }
+        return;
+    }
+    auto* d = static_cast<DijkstraExercise*>(exercise);
+    const auto steps = dijkstraSteps(exerciseWeights(4821));
+    for (const DijkstraStep& step : steps)
+        d->answer(QString::number(step.fixedNode),
+                  QString::fromStdString(formatGeneral(step.fixedDistance)));
+}
+
 // The weight boxes as resultsShown lists them for @p weights.
 QStringList withWeights(const LinkWeights& weights)
 {
@@ -358,6 +387,121 @@ private slots:
             Host<DijkstraWindow> h;
             play(h);
         }
+    }
+
+    // Feedback and selections belong to their question: whichever way the student goes on, the
+    // next iteration starts without the last one's feedback, colours or selected cells.
+    void floydQuestionStartsClean_data()
+    {
+        QTest::addColumn<QString>("onward");
+        QTest::newRow("Lanjut") << "button";
+        QTest::newRow("Ctrl+Enter") << "key";
+        QTest::newRow("next()") << "call";
+    }
+    void floydQuestionStartsClean()
+    {
+        QFETCH(QString, onward);
+        Host<FloydWindow> h;
+        h.exercise()->enter();
+        auto* matrix = h.inPanel<QTableWidget>("exerciseMatrix");
+        auto* check = h.inPanel<QPushButton>("exerciseCheck");
+        const QString prompt = h.feedback();
+        for (int question = 0; question < 3; ++question) {
+            const std::vector<QStringList> shown = static_cast<FloydExercise*>(h.exercise())->matrix();
+            matrix->item(1, 2)->setText("99");
+            for (int c : {0, 2, 4})
+                matrix->setCurrentCell(c, c, QItemSelectionModel::Select);
+            check->click();
+            QVERIFY(h.feedback() != prompt);
+            QVERIFY(!matrix->selectedItems().isEmpty());
+            if (onward == "button")
+                check->click();
+            else if (onward == "key") {
+                h.panel.activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(&h.panel));
+                QTest::keyClick(matrix, Qt::Key_Return, Qt::ControlModifier);
+            }
+            else
+                static_cast<FloydExercise*>(h.exercise())->next();
+            QCOMPARE(h.exercise()->question(), question + 1);
+            QCOMPARE(h.feedback(), prompt);
+            QCOMPARE(check->text(), "Periksa");
+            QVERIFY(matrix->selectedItems().isEmpty());
+            const std::vector<QStringList>& now = static_cast<FloydExercise*>(h.exercise())->matrix();
+            QVERIFY(now != shown || question == 0);
+            for (int r = 0; r < 7; ++r)
+                for (int c = 0; c < 7; ++c) {
+                    QCOMPARE(matrix->item(r, c)->text(), now[size_t(r)][c]);
+                    QCOMPARE(matrix->item(r, c)->background(), QBrush());
+                }
+        }
+    }
+
+    // The summary handed in names the student (typed once, kept for every exercise and panel),
+    // the date and time, the method, the code and the weights; on paper and in the PDF the
+    // drawing of the network with the exercise's weights stands above it.
+    void summaryNamesStudentDateAndNetwork_data()
+    {
+        QTest::addColumn<bool>("floyd");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("typedAtTheEnd");
+        QTest::newRow("dijkstra") << false << "Ani Lestari" << false;
+        QTest::newRow("dijkstra, name typed at the end") << false << "Budi" << true;
+        QTest::newRow("floyd") << true << "Citra" << false;
+        QTest::newRow("floyd, no name") << true << "" << false;
+    }
+    void summaryNamesStudentDateAndNetwork()
+    {
+        QFETCH(bool, floyd);
+        QFETCH(QString, name);
+        QFETCH(bool, typedAtTheEnd);
+        setStudentName({});
+        const auto play = [&](auto& h) {
+            ExerciseSeams seams;
+            seams.newSeed = [] { return 4821; };
+            seams.dateTime = [] { return QDateTime(QDate(2026, 12, 10), QTime(9, 5)); };
+            seams.printPreview = [&h](QWidget*, const PrintRequest& request) {
+                QPrinter printer;
+                printer.setOutputFileName(h.dir.filePath("printed.pdf"));
+                h.printed = request.print(printer, false);
+            };
+            h.exercise()->setSeams(seams);
+            auto* student = h.template inPanel<QLineEdit>("exerciseStudent");
+            if (!typedAtTheEnd)
+                QTest::keyClicks(student, name);
+            h.template inPanel<QPushButton>("exerciseNew")->click();
+            finishExercise(h.exercise());
+            QVERIFY(h.exercise()->isFinished());
+            if (typedAtTheEnd)
+                QTest::keyClicks(student, name);
+            const QString summary = h.template inPanel<QPlainTextEdit>("exerciseSummary")->toPlainText();
+            QCOMPARE(summary, h.exercise()->summary());
+            for (const QString& line :
+                 {floyd ? QStringLiteral("Latihan metode Floyd") : QStringLiteral("Latihan metode Dijkstra"),
+                  QStringLiteral("Nama siswa: ") + (name.isEmpty() ? QStringLiteral("(tidak diisi)") : name),
+                  QStringLiteral("Tanggal: 2026-12-10 09:05"), QStringLiteral("Kode soal: 4821-7"),
+                  QStringLiteral("Bobot jalur 1 sampai 14: 17; 19; 10; 13; 10; 9; 6; 16; 5; 12; 20; "
+                                 "8; 9; 19")})
+                QVERIFY2(summary.contains(line + u'\n'), qPrintable(summary));
+            // The name is the program's, not the panel's: a new panel shows it.
+            ExercisePanel other;
+            QCOMPARE(other.template findChild<QLineEdit*>("exerciseStudent")->text(), name);
+
+            // On paper: the drawing and its weight boxes are painted above the text.
+            int painted = 0;
+            PaintCounter counter(h.w->network()->weightBox(1), painted);
+            h.template inPanel<QPushButton>("exercisePrint")->click();
+            QCOMPARE(h.printed, 1);
+            QVERIFY(painted > 0);
+        };
+        if (floyd) {
+            Host<FloydWindow> h;
+            play(h);
+        } else {
+            Host<DijkstraWindow> h;
+            play(h);
+        }
+        setStudentName({});
     }
 
     // F9 on the weights in the boxes, where a run would take them; Esc gives the window back as
