@@ -367,9 +367,9 @@ std::string exerciseHeading(bool floyd, std::string_view code, const LinkWeights
         // One line whatever was pasted: a line break in a name must not start a line of its
         // own in a summary a teacher reads as the program's.
         std::string line(name);
-        std::replace_if(line.begin(), line.end(),
-                        [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; },
-                        ' ');
+        std::replace_if(
+            line.begin(), line.end(),
+            [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; }, ' ');
         text += "Nama siswa: " + (line.empty() ? std::string("(tidak diisi)") : line) + "\n";
         if (!author->when.empty())
             text += "Tanggal: " + author->when + "\n";

@@ -138,12 +138,16 @@ TEST(Exercise, ScoresDijkstraAtTheFirstTry)
     const std::tuple<std::vector<Tries>, std::string, std::size_t> rows[] = {
         {{{r}, {r}, {r}}, "3 dari 3 langkah pada percobaan pertama", 0},
         {{{r}, {w, r}, {r}},
-         "2 dari 3 langkah pada percobaan pertama; 1 langkah benar pada percobaan kedua", 1},
-        {{{w, r}, {w, r}}, "0 dari 2 langkah pada percobaan pertama; 2 langkah benar pada "
-                           "percobaan kedua", 2},
+         "2 dari 3 langkah pada percobaan pertama; 1 langkah benar pada percobaan kedua",
+         1},
+        {{{w, r}, {w, r}},
+         "0 dari 2 langkah pada percobaan pertama; 2 langkah benar pada "
+         "percobaan kedua",
+         2},
         {{{w, w}, {r}}, "1 dari 2 langkah pada percobaan pertama", 2},
         {{{n, r}, {n, w, r}},
-         "1 dari 2 langkah pada percobaan pertama; 1 langkah benar pada percobaan kedua", 3},
+         "1 dari 2 langkah pada percobaan pertama; 1 langkah benar pada percobaan kedua",
+         3},
         {{{}}, "0 dari 1 langkah pada percobaan pertama", 1},
     };
     for (const auto& [steps, text, mistakes] : rows) {

@@ -11,18 +11,18 @@
 #include "ui/support/keyregistry.h"
 #include "ui/support/utf8.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
 #include <QPagedPaintDevice>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QRandomGenerator>
 #include <QShortcut>
 #include <QStandardPaths>
-#include <QAbstractTextDocumentLayout>
-#include <QPainter>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -82,8 +82,8 @@ int paintSummaryPages(QPagedPaintDevice& device, QWidget* drawing, const QString
     qreal textTop = 0;
     if (drawing && !drawing->size().isEmpty()) {
         const QSizeF size = drawing->size();
-        const qreal scale = std::min(page.width() / size.width(),
-                                     page.height() * kDrawingShare / size.height());
+        const qreal scale =
+            std::min(page.width() / size.width(), page.height() * kDrawingShare / size.height());
         const QRectF area(0, 0, page.width(), size.height() * scale);
         paintFitted(painter, drawing, area);
         textTop = area.bottom() + gap;
@@ -517,10 +517,16 @@ bool FloydExercise::check(const std::vector<FloydMark>& marks)
     QStringList lines;
     for (const CellGrade& c : grade.cells)
         lines << toQString(c.reason);
-    setFeedback(grade.cells.empty()
-                    ? QStringLiteral("Benar: tidak ada sel yang berubah pada iterasi %1.").arg(k)
-                    : QStringLiteral("%1 dari %2 sel benar. ").arg(grade.right).arg(grade.total) +
-                          lines.join(QStringLiteral("; ")) + u'.');
+    // "0 dari 0 sel benar" would hide what went wrong where nothing changes: the marks are the
+    // mistakes then.
+    if (grade.cells.empty())
+        setFeedback(QStringLiteral("Benar: tidak ada sel yang berubah pada iterasi %1.").arg(k));
+    else if (grade.total == 0)
+        setFeedback(QStringLiteral("Tidak ada sel yang berubah pada iterasi %1. ").arg(k) +
+                    lines.join(QStringLiteral("; ")) + u'.');
+    else
+        setFeedback(QStringLiteral("%1 dari %2 sel benar. ").arg(grade.right).arg(grade.total) +
+                    lines.join(QStringLiteral("; ")) + u'.');
     m_grade = std::move(grade);
     showEarned(m_question);
     emit changed();

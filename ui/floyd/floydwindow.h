@@ -38,8 +38,9 @@ class FloydWindow final : public NetworkWindow
 public:
     explicit FloydWindow(QWidget* parent = nullptr);
 
-    // One run, the click of "&Proses..." (ending a running exercise first): empty the lists, play the progress bar, list the
-    // matrices, show the result and the elapsed time. It never yields to the event loop.
+    // One run, the click of "&Proses..." (ending a running exercise first): empty the lists, play
+    // the progress bar, list the matrices, show the result and the elapsed time. It never yields to
+    // the event loop.
     void runFloyd();
 
     // The weights the listings were worked out for; none before the first run.

@@ -15,8 +15,10 @@ namespace {
 // A scroll area's position, put back after its contents are.
 std::function<void()> keepScroll(QAbstractScrollArea* area)
 {
-    return [h = QPointer<QScrollBar>(area->horizontalScrollBar()), hv = area->horizontalScrollBar()->value(),
-            v = QPointer<QScrollBar>(area->verticalScrollBar()), vv = area->verticalScrollBar()->value()] {
+    return [h = QPointer<QScrollBar>(area->horizontalScrollBar()),
+            hv = area->horizontalScrollBar()->value(),
+            v = QPointer<QScrollBar>(area->verticalScrollBar()),
+            vv = area->verticalScrollBar()->value()] {
         if (h)
             h->setValue(hv);
         if (v)
