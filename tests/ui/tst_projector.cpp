@@ -45,7 +45,7 @@ struct Program
         };
         frame = std::make_unique<MainWindow>(sources);
         projector = frame->findChild<ProjectorView*>("projectorView");
-        projector->setSeams({[] { return kClassroomScreen; }, false});
+        projector->setSeams({[this] { return classroomScreen(); }, false});
         frame->show();
     }
 
@@ -69,6 +69,9 @@ struct Program
             sizes[w] = QFontInfo(w->font()).pixelSize();
         return sizes;
     }
+
+    // The classroom's screen in the program's pixels (half as many at scale factor 2).
+    QSize classroomScreen() const { return kClassroomScreen / projector->pixelRatio(); }
 
     QTemporaryDir dir;
     std::unique_ptr<MainWindow> frame;
@@ -148,7 +151,8 @@ private slots:
             QCOMPARE(application->child(i)->role(), QAccessible::Window);
         QCOMPARE(dock->window(), p.projector);
         QVERIFY(dock->isVisible());
-        QVERIFY(QFontInfo(dock->font()).pixelSize() >= ProjectorView::kPanelTextPx);
+        QVERIFY(QFontInfo(dock->font()).pixelSize() * p.projector->pixelRatio() >=
+                ProjectorView::kPanelTextPx);
         if (stepsInView) {
             p.inView(Qt::Key_F10);
             QVERIFY(stepsOf(window)->isActive());
@@ -203,9 +207,11 @@ private slots:
         QVERIFY(stepsOf(window)->isActive());
         p.inView(Qt::Key_End);
         QApplication::processEvents();
-        QCOMPARE(p.projector->size(), kClassroomScreen);
+        QCOMPARE(p.projector->size(), p.classroomScreen());
 
-        const double shown = p.projector->drawingScale() * p.projector->smallestTextPx();
+        // In the screen's own pixels, whatever the scale factor.
+        const double ratio = p.projector->pixelRatio();
+        const double shown = p.projector->drawingScale() * p.projector->smallestTextPx() * ratio;
         QVERIFY2(shown >= 20.0, qPrintable(QString::number(shown)));
         const QRect viewport = p.projector->view()->viewport()->rect();
         for (int k = 1; k <= 14; ++k) {
@@ -219,7 +225,7 @@ private slots:
         }
         for (const char* name :
              {"stepExplanation", "lessonVariables", "lessonCode", "lessonGridTitle", "lessonGrid"})
-            QVERIFY2(QFontInfo(p.inPanel(name)->font()).pixelSize() >= 20, name);
+            QVERIFY2(QFontInfo(p.inPanel(name)->font()).pixelSize() * ratio >= 20, name);
         if (menu == "mnufloyd") {
             auto* grid = p.inPanel<QTableWidget>("lessonGrid");
             const QFontMetrics metrics(grid->font());
@@ -236,25 +242,28 @@ private slots:
     // what is left (never less than a usable width), both on the screen.
     void layoutOfTheScreen_data()
     {
-        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QSize>("screen"); // in the program's pixels
+        QTest::addColumn<double>("ratio");
         QTest::addColumn<bool>("readable");
-        QTest::addRow("1366 x 768") << QSize(1366, 768) << true;
-        QTest::addRow("1920 x 1080") << QSize(1920, 1080) << true;
-        QTest::addRow("1600 x 900") << QSize(1600, 900) << true;
-        QTest::addRow("1280 x 1024: too narrow for both") << QSize(1280, 1024) << false;
-        QTest::addRow("1024 x 768: the panel keeps its width") << QSize(1024, 768) << false;
-        QTest::addRow("683 x 384 (1366 x 768 at scale 2)") << QSize(683, 384) << false;
+        QTest::addRow("1366 x 768") << QSize(1366, 768) << 1.0 << true;
+        QTest::addRow("1920 x 1080") << QSize(1920, 1080) << 1.0 << true;
+        QTest::addRow("1600 x 900") << QSize(1600, 900) << 1.0 << true;
+        QTest::addRow("1280 x 1024: too narrow for both") << QSize(1280, 1024) << 1.0 << false;
+        QTest::addRow("1024 x 768: the panel keeps its width") << QSize(1024, 768) << 1.0 << false;
+        QTest::addRow("1366 x 768 at scale 2") << QSize(683, 384) << 2.0 << true;
+        QTest::addRow("1920 x 1080 at scale 1.5") << QSize(1280, 720) << 1.5 << true;
     }
     void layoutOfTheScreen()
     {
         QFETCH(QSize, screen);
+        QFETCH(double, ratio);
         QFETCH(bool, readable);
         const QSize region(597, 405);
         const double text = 11;
         const int separator = 6;
-        const ProjectorLayout layout = projectorLayout(screen, region, text, separator);
-        QCOMPARE(layout.scale * text >= 20.0, readable);
-        QVERIFY(layout.panelWidth >= std::min(220, screen.width() / 3));
+        const ProjectorLayout layout = projectorLayout(screen, region, text, separator, ratio);
+        QCOMPARE(layout.scale * text * ratio >= 20.0, readable);
+        QVERIFY(layout.panelWidth * ratio >= std::min(220.0, screen.width() * ratio / 3) - 1);
         QVERIFY(region.width() * layout.scale + separator + layout.panelWidth <= screen.width());
         QVERIFY(region.height() * layout.scale <= screen.height());
         // Nothing of the screen is left to neither.
@@ -293,7 +302,7 @@ private slots:
         auto* node = p.inPanel<QLineEdit>("exerciseNode");
         auto* distance = p.inPanel<QLineEdit>("exerciseDistance");
         QVERIFY(node && node->isVisible());
-        QVERIFY(QFontInfo(node->font()).pixelSize() >= 20);
+        QVERIFY(QFontInfo(node->font()).pixelSize() * p.projector->pixelRatio() >= 20);
         QTest::keyClicks(node, "1");
         QTest::keyClicks(distance, "0");
         p.key(distance, Qt::Key_Return);

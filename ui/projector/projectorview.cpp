@@ -104,12 +104,16 @@ protected:
 
 } // namespace
 
-ProjectorLayout projectorLayout(QSize screen, QSize region, double smallestTextPx, int separator)
+ProjectorLayout projectorLayout(QSize screen, QSize region, double smallestTextPx, int separator,
+                                double pixelRatio)
 {
+    pixelRatio = std::max(1.0, pixelRatio);
     if (screen.isEmpty() || region.isEmpty())
         return {1.0, std::max(0, screen.width() / 3)};
     const int room = screen.width() - separator;
-    const double readable = ProjectorView::kDrawingTextPx / std::max(1.0, smallestTextPx);
+    // The sizes a class reads are the screen's own pixels, whatever the scale factor.
+    const double readable =
+        ProjectorView::kDrawingTextPx / pixelRatio / std::max(1.0, smallestTextPx);
     const double byHeight = double(screen.height()) / region.height();
     // The drawing takes what it needs to be read, and more where the screen is wide; the panel
     // keeps two fifths then.
@@ -117,7 +121,7 @@ ProjectorLayout projectorLayout(QSize screen, QSize region, double smallestTextP
     double scale = std::max(readable, double(room - preferredPanel) / region.width());
     scale = std::min(scale, byHeight);
     int panel = room - int(std::ceil(region.width() * scale));
-    const int leastPanel = std::min(kLeastPanelWidth, screen.width() / 3);
+    const int leastPanel = std::min(int(kLeastPanelWidth / pixelRatio), screen.width() / 3);
     if (panel < leastPanel) {
         panel = leastPanel;
         scale = std::min(byHeight, double(room - panel) / region.width());
@@ -341,7 +345,7 @@ void ProjectorView::arrange()
 {
     const int separator = style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
     const ProjectorLayout layout =
-        projectorLayout(screenSize(), m_region.size(), smallestTextPx(), separator);
+        projectorLayout(screenSize(), m_region.size(), smallestTextPx(), separator, pixelRatio());
     // The panel's lines wrap and its lists scroll: a fixed width keeps it from pushing the
     // drawing smaller than a class can read.
     m_panel->setFixedWidth(layout.panelWidth);
@@ -398,6 +402,12 @@ void ProjectorView::fitDrawing()
     m_view->centerOn(m_view->sceneRect().center());
 }
 
+double ProjectorView::pixelRatio() const
+{
+    const QScreen* s = m_frame && m_frame->screen() ? m_frame->screen() : screen();
+    return s ? std::max(1.0, s->devicePixelRatio()) : 1.0;
+}
+
 double ProjectorView::drawingScale() const
 {
     return m_view->transform().m11();
@@ -421,7 +431,9 @@ void ProjectorView::enlargePanelFonts()
 {
     m_fonts.clear();
     const int base = std::max(1, QFontInfo(m_panel->font()).pixelSize());
-    m_fontFactor = std::max(1.0, double(kPanelTextPx) / base);
+    // The panel's text at kPanelTextPx screen pixels: larger at scale 1, a little smaller where a
+    // scale factor makes the usual text larger still, so that more of the panel fits.
+    m_fontFactor = kPanelTextPx / pixelRatio() / base;
     adoptFont(m_panel, false);
     for (QWidget* w : m_panel->findChildren<QWidget*>())
         adoptFont(w, false);
@@ -434,17 +446,17 @@ void ProjectorView::adoptFont(QWidget* w, bool madeHere)
         return;
     // Buttons and the speed box stay whole in the panel's width a little smaller; what the class
     // reads (explanations, code, tables, questions, answers) is at least kPanelTextPx.
-    const bool control =
-        qobject_cast<QAbstractButton*>(w) || qobject_cast<QAbstractSpinBox*>(w);
+    const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QAbstractSpinBox*>(w);
     const bool own = w->testAttribute(Qt::WA_SetFont);
     if (w != m_panel && !own && !control)
         return; // follows the panel's font
-    const double pixels = QFontInfo(w->font()).pixelSize();
-    // A part first made here took its font from the large one: it gets back the usual size.
-    const QFont before = madeHere ? fontOfPixels(w->font(), w, pixels / m_fontFactor) : w->font();
-    m_fonts.push_back({w, before, own});
-    const double target = control ? kPanelControlPx : std::max<double>(kPanelTextPx, pixels * m_fontFactor);
-    w->setFont(fontOfPixels(w->font(), w, madeHere && !control ? pixels : target));
+    // A part first made here took its font from the large one: its usual size is smaller.
+    const double shown = QFontInfo(w->font()).pixelSize();
+    const double usual = madeHere ? shown / m_fontFactor : shown;
+    m_fonts.push_back({w, madeHere ? fontOfPixels(w->font(), w, usual) : w->font(), own});
+    const double target = control ? kPanelControlPx / pixelRatio()
+                                  : std::max(kPanelTextPx / pixelRatio(), usual * m_fontFactor);
+    w->setFont(fontOfPixels(w->font(), w, target));
 }
 
 void ProjectorView::restorePanelFonts()

@@ -34,8 +34,10 @@ struct ProjectorLayout
 };
 
 // The layout on a screen of @p screen pixels for a drawing region of @p region pixels whose
-// smallest text is @p smallestTextPx high; @p separator is the gap between drawing and panel.
-ProjectorLayout projectorLayout(QSize screen, QSize region, double smallestTextPx, int separator);
+// smallest text is @p smallestTextPx high; @p separator is the gap between drawing and panel. All
+// in the program's pixels; @p pixelRatio screen pixels make one (the scale factor).
+ProjectorLayout projectorLayout(QSize screen, QSize region, double smallestTextPx, int separator,
+                                double pixelRatio = 1.0);
 
 // What tests replace: the screen's size and how the view shows itself.
 struct ProjectorSeams
@@ -75,14 +77,17 @@ public:
     // The drawing's scale on screen now, and its smallest text in pixels before scaling.
     double drawingScale() const;
     double smallestTextPx() const;
+    // Screen pixels per pixel of the program (the scale factor); the sizes below are the screen's.
+    double pixelRatio() const;
     // The part of the client area shown: the drawing with the total and elapsed time below it.
     QRect region() const { return m_region; }
 
-    // The size of the panel's text here, in pixels.
+    // The size of the panel's text here, in screen pixels.
     static constexpr int kPanelTextPx = 20;
-    // The size of the panel's buttons here: smaller, so that each row of them fits its width.
+    // The size of the panel's buttons here (screen pixels): smaller, so that each row of them
+    // fits the panel's width.
     static constexpr int kPanelControlPx = 15;
-    // The least size of the drawing's text on screen, in pixels.
+    // The least size of the drawing's text on screen, in screen pixels.
     static constexpr double kDrawingTextPx = 20.0;
 
 signals:
