@@ -267,7 +267,8 @@ private slots:
         QVERIFY(region.width() * layout.scale + separator + layout.panelWidth <= screen.width());
         QVERIFY(region.height() * layout.scale <= screen.height());
         // Nothing of the screen is left to neither.
-        QVERIFY(region.width() * layout.scale + separator + layout.panelWidth >= screen.width() - 1 ||
+        QVERIFY(region.width() * layout.scale + separator + layout.panelWidth >=
+                    screen.width() - 1 ||
                 region.height() * layout.scale >= screen.height() - 1);
     }
 

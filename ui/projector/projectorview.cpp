@@ -15,6 +15,7 @@
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QGraphicsView>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -22,13 +23,12 @@
 #include <QMdiArea>
 #include <QPainterPath>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
-#include <QHeaderView>
-#include <QScrollBar>
-#include <QTableWidget>
 #include <QStackedWidget>
 #include <QStyle>
+#include <QTableWidget>
 #include <QWindow>
 #include <algorithm>
 #include <cmath>
@@ -61,8 +61,8 @@ QRect drawingRegion(QWidget* client, QWidget* drawing)
 {
     QRect region = drawing->geometry();
     for (const char* name : kResultLabels)
-        if (auto* label = client->findChild<QWidget*>(QLatin1String(name),
-                                                      Qt::FindDirectChildrenOnly))
+        if (auto* label =
+                client->findChild<QWidget*>(QLatin1String(name), Qt::FindDirectChildrenOnly))
             region |= label->geometry();
     return region.adjusted(-2, -2, 2, 2) & client->rect();
 }
@@ -157,14 +157,13 @@ ProjectorView::ProjectorView(QMainWindow* frame, LessonDock* lessonPanel)
     // is cut at its foot rather than push the view off the screen and out of full screen.
     layout()->setSizeConstraint(QLayout::SetNoConstraint);
 
-    m_leaveKey = new QShortcut(QKeySequence(kProjectorKey.key), m_view, this,
-                               &ProjectorView::leave, Qt::WidgetWithChildrenShortcut);
+    m_leaveKey = new QShortcut(QKeySequence(kProjectorKey.key), m_view, this, &ProjectorView::leave,
+                               Qt::WidgetWithChildrenShortcut);
 }
 
 ProjectorView::~ProjectorView()
 {
-    // A frame taken down without closing: the window's client area goes back before the
-    // document area deletes its windows.
+    // A frame taken down without closing: whatever is still borrowed goes with its window.
     leave();
 }
 
@@ -275,9 +274,8 @@ void ProjectorView::leave()
     qApp->removeEventFilter(this);
     if (m_frame)
         m_frame->removeEventFilter(this);
-    if (window) {
+    if (window)
         window->removeEventFilter(this);
-    }
     returnKeys();
     QWidget* innerFocus = client ? client->focusWidget() : nullptr;
     hide();
@@ -369,7 +367,8 @@ void ProjectorView::showWholeGrid()
     findSplit();
     // The grid (Dijkstra's table, Floyd's matrix) whole where the panel's height allows; the
     // code above it scrolls instead, keeping a few lines.
-    auto* grid = m_panel ? m_panel->findChild<QTableWidget*>(QStringLiteral("lessonGrid")) : nullptr;
+    auto* grid =
+        m_panel ? m_panel->findChild<QTableWidget*>(QStringLiteral("lessonGrid")) : nullptr;
     if (!m_split || !grid || m_split->count() != 2 || grid->rowCount() == 0 ||
         !m_split->isVisible())
         return;
@@ -377,14 +376,13 @@ void ProjectorView::showWholeGrid()
     int rows = 0;
     for (int r = 0; r < grid->rowCount(); ++r)
         rows += grid->rowHeight(r);
-    const int gridHeight = rows + grid->horizontalHeader()->sizeHint().height() +
-                           2 * grid->frameWidth() +
-                           (grid->horizontalScrollBar()->isVisible()
-                                ? grid->horizontalScrollBar()->height()
-                                : 0);
+    const int gridHeight =
+        rows + grid->horizontalHeader()->sizeHint().height() + 2 * grid->frameWidth() +
+        (grid->horizontalScrollBar()->isVisible() ? grid->horizontalScrollBar()->height() : 0);
     const int wanted = m_split->widget(1)->height() - grid->height() + gridHeight;
     const int total = m_split->height() - m_split->handleWidth();
-    const int codeLeast = std::min(total / 2, 5 * QFontMetrics(m_split->widget(0)->font()).height());
+    const int codeLeast =
+        std::min(total / 2, 5 * QFontMetrics(m_split->widget(0)->font()).height());
     const int gridShare = std::clamp(wanted, 0, std::max(0, total - codeLeast));
     m_split->setSizes({total - gridShare, gridShare});
 }
@@ -419,7 +417,8 @@ double ProjectorView::smallestTextPx() const
         return 0;
     int smallest = QFontInfo(m_window->network()->font()).pixelSize();
     for (int k = 1; k <= kLinkCount; ++k)
-        smallest = std::min(smallest, QFontInfo(m_window->network()->weightBox(k)->font()).pixelSize());
+        smallest =
+            std::min(smallest, QFontInfo(m_window->network()->weightBox(k)->font()).pixelSize());
     if (m_client)
         for (const char* name : kResultLabels)
             if (auto* label = m_client->findChild<QWidget*>(QLatin1String(name)))
