@@ -308,6 +308,8 @@ void ProjectorView::leave()
             area->setActiveSubWindow(window);
         if (innerFocus)
             innerFocus->setFocus(Qt::OtherFocusReason);
+        // Last, where the frame may have scrolled its document area to the focus meanwhile.
+        window->move(m_windowPos);
     }
     emit left();
 }
