@@ -272,14 +272,6 @@ void LessonDock::showPage(QWidget* page)
     m_pages->setCurrentWidget(holder);
 }
 
-QWidget* LessonDock::currentPage() const
-{
-    if (!m_pages || m_pages->currentIndex() <= 0)
-        return nullptr;
-    auto* holder = qobject_cast<QScrollArea*>(m_pages->currentWidget());
-    return holder ? holder->widget() : nullptr;
-}
-
 void LessonDock::closeEvent(QCloseEvent* event)
 {
     // The marks without their explanation would puzzle: closing the panel ends step mode, and

@@ -39,8 +39,6 @@ public:
     // time (it scrolls inside the panel where the screen is too small for it); null shows the
     // lesson again.
     void showPage(QWidget* page);
-    // The page shown in place of the lesson, or null while the lesson shows.
-    QWidget* currentPage() const;
 
     // The width at which the lesson shown needs no scrolling sideways (its longest code line, the
     // grid's widest cells); 0 before a lesson has been shown. The panel itself never grows to it:
