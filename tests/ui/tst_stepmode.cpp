@@ -12,6 +12,7 @@
 #include "windowhost.h"
 
 #include <QAction>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -23,10 +24,9 @@
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextBlock>
-#include <QHeaderView>
-#include <QTableWidget>
 #include <QToolButton>
 #include <QtTest>
 

@@ -25,7 +25,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
-#include <QStyle>
 #include <QStatusBar>
 #include <QTimer>
 #include <array>
@@ -315,10 +314,8 @@ void MainWindow::placeLessonDock(int chosenWidth)
         // The active window stays whole beside the panel where the area has the room for both;
         // where it has not (a large scale factor), the panel keeps a usable width and the area
         // scrolls.
-        const int separator = style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent);
         const int areaFrame = m_mdiArea->width() - m_mdiArea->viewport()->width();
-        const int beside = m_mdiArea->width() + m_lessonDock->width() - areaFrame -
-                           active->width() - separator;
+        const int beside = m_mdiArea->width() + m_lessonDock->width() - areaFrame - active->width();
         width = std::max(std::min(width, beside), std::min(width, kLessonMinWidth));
     }
     // Never more than half the frame, whatever was saved on a larger screen.

@@ -258,9 +258,8 @@ void LessonDock::showPage(QWidget* page)
     }
     // Each page scrolls inside the panel where the screen is too small for it, so that neither
     // the page nor the panel can make the frame outgrow the screen.
-    auto* holder = qobject_cast<QScrollArea*>(page->parentWidget()
-                                                   ? page->parentWidget()->parentWidget()
-                                                   : nullptr);
+    auto* holder = qobject_cast<QScrollArea*>(
+        page->parentWidget() ? page->parentWidget()->parentWidget() : nullptr);
     if (!holder || m_pages->indexOf(holder) < 0) {
         holder = new QScrollArea(m_pages);
         holder->setObjectName(QStringLiteral("lessonPageScroll"));
@@ -340,8 +339,8 @@ void LessonDock::fitWidths(const Lesson& lesson)
     const int column = cell + itemMargins + 1;
     m_grid->horizontalHeader()->setMinimumSectionSize(column);
     const int gridWidth = m_grid->columnCount() * column +
-                          m_grid->verticalHeader()->sizeHint().width() +
-                          2 * m_grid->frameWidth() + scrollBar;
+                          m_grid->verticalHeader()->sizeHint().width() + 2 * m_grid->frameWidth() +
+                          scrollBar;
 
     const QMargins margins = m_pages->widget(0)->layout()->contentsMargins();
     m_preferredWidth = std::max(codeWidth, gridWidth) + margins.left() + margins.right() +
