@@ -141,6 +141,7 @@ void LessonDock::build()
     m_scroll->setObjectName(QStringLiteral("lessonScroll"));
     m_scroll->setFrameShape(QFrame::NoFrame);
     m_scroll->setWidgetResizable(true);
+    m_scroll->setFocusPolicy(Qt::NoFocus); // no tab stop of its own; it follows the focus
     // The texts wrap to the panel's width; only the code and the grid scroll sideways.
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_body = new QWidget;
@@ -265,6 +266,7 @@ void LessonDock::showPage(QWidget* page)
         holder->setObjectName(QStringLiteral("lessonPageScroll"));
         holder->setFrameShape(QFrame::NoFrame);
         holder->setWidgetResizable(true);
+        holder->setFocusPolicy(Qt::NoFocus);
         holder->setWidget(page);
         m_pages->addWidget(holder);
     }
