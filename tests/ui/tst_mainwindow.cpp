@@ -25,6 +25,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -364,6 +365,11 @@ private slots:
         QVERIFY(c.frame.minimumSizeHint().width() <= screen.width());
         QVERIFY(c.frame.minimumSizeHint().height() <= screen.height());
         QVERIFY(c.reachableInArea(window->geometry()));
+        // Reached with the keyboard too: the area scrolls to the focused run button.
+        QWidget* view = c.frame.mdiArea()->viewport();
+        auto* run = window->findChild<QPushButton*>("Command1");
+        run->setFocus();
+        QVERIFY(view->rect().contains(QRect(run->mapTo(view, QPoint(0, 0)), run->size())));
         for (const QString& name : controls) {
             auto* control = c.dock()->findChild<QWidget*>(name);
             QVERIFY2(control && c.reachableInPanel(control), qPrintable(name));

@@ -15,6 +15,7 @@
 #include "ui/support/keyregistry.h"
 #include "ui/support/twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEvent>
@@ -25,6 +26,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTimer>
 #include <array>
@@ -169,6 +171,10 @@ MainWindow::MainWindow(FrameSources sources, QWidget* parent)
 
     setAccessibleTexts(this, kAccessibleTexts);
     installHelpAction(this);
+
+    // The keyboard reaches every control too: the area scrolls to the one the focus moves to.
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* focused) { scrollToFocus(focused); });
 
     buildLessonDock();
     // The first frame does not wait for the Dijkstra window's detail panel, closed on opening.
@@ -343,6 +349,23 @@ void MainWindow::keepInArea(QMdiSubWindow* window)
                         std::max(0, std::min(placed.y(), view.height() - placed.height())));
     if (corner != placed.topLeft())
         window->move(corner);
+}
+
+void MainWindow::scrollToFocus(QWidget* focused)
+{
+    QWidget* view = m_mdiArea->viewport();
+    if (!focused || !view->isAncestorOf(focused))
+        return;
+    const QRect shown(focused->mapTo(view, QPoint(0, 0)), focused->size());
+    // Scrolled just enough to show the whole control, never past its start.
+    const auto scroll = [](QScrollBar* bar, int start, int end, int extent) {
+        if (start < 0)
+            bar->setValue(bar->value() + start);
+        else if (end > extent)
+            bar->setValue(bar->value() + std::min(end - extent, start));
+    };
+    scroll(m_mdiArea->horizontalScrollBar(), shown.left(), shown.right() + 1, view->width());
+    scroll(m_mdiArea->verticalScrollBar(), shown.top(), shown.bottom() + 1, view->height());
 }
 
 void MainWindow::saveLessonPlace()

@@ -93,6 +93,8 @@ private:
     void placeLessonDock(int chosenWidth);
     // Moves @p window into the document area's visible part, as far as it fits.
     void keepInArea(QMdiSubWindow* window);
+    // Scrolls the document area to @p focused, a control of a tool window, where it is out of view.
+    void scrollToFocus(QWidget* focused);
     void followExercise(Exercise* exercise);
     void openExercisePanel();
     void saveLessonPlace();
