@@ -12,15 +12,20 @@ std::string linkEndsText(int k)
     return std::to_string(link.fromNode) + "\u2192" + std::to_string(link.toNode);
 }
 
-std::string weightsHeading(const LinkWeights& weights, std::string_view decimalSeparator)
+std::string weightsList(const LinkWeights& weights, std::string_view decimalSeparator)
 {
-    std::string text = "Bobot: ";
+    std::string text;
     for (int k = 1; k <= kLinkCount; ++k) {
         if (k > 1)
             text += "; ";
         text += linkEndsText(k) + " = " + formatGeneral(weights[size_t(k - 1)], decimalSeparator);
     }
     return text;
+}
+
+std::string weightsHeading(const LinkWeights& weights, std::string_view decimalSeparator)
+{
+    return "Bobot: " + weightsList(weights, decimalSeparator);
 }
 
 void writeWeightsRows(CsvWriter& csv, const LinkWeights& weights,

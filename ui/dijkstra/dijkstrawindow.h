@@ -62,6 +62,9 @@ public:
     // The run started by "&Proses..." (or Enter).
     void runDijkstra();
 
+    // The weights of the result on the screen; none before the first run.
+    const std::optional<LinkWeights>& runWeights() const { return m_runWeights; }
+
 private:
     StepMode* m_steps = nullptr;
     Exercise* m_exercise = nullptr;
@@ -83,6 +86,7 @@ private:
     QPushButton* m_closeButton = nullptr;
     QTimer* m_blinkTimer = nullptr;
     std::optional<ResultStrip> m_resultStrip;
+    std::optional<LinkWeights> m_runWeights;
 
     MessageBoxFn m_messageBox = criticalMessageBox();
 };

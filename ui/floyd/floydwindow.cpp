@@ -162,6 +162,7 @@ FloydWindow::FloydWindow(QWidget* parent)
         {m_nodeList, m_nodeHeader, QStringLiteral("Matriks Simpul")}};
     m_classroom->addListings(listings,
                              floydListingContents(listings, [this] { return m_runWeights; }));
+    m_classroom->setWeightsSource([this] { return ShownWeights{m_runWeights, network()->weights()}; });
     m_steps = addFloydStepMode(this, m_valueList, m_nodeList, [this] { return m_runWeights; });
     // Floyd refuses no weights, so neither does its exercise.
     m_exercise =
