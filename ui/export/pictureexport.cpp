@@ -545,7 +545,8 @@ void paintMatrix(QPainter& painter, const QPointF& topLeft, const PrintedMatrix&
     painter.setPen(Qt::black);
     painter.setFont(bold);
     painter.drawText(QRectF(topLeft, QSizeF(size.width(), cell.height())),
-                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, matrix.title);
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip,
+                     matrix.title);
     const QPointF grid = topLeft + QPointF(0, cell.height());
     const auto place = [&](qsizetype row, qsizetype column) { // from -1: the numbers' row/column
         return QRectF(grid + QPointF(qreal(column + 1) * cell.width(),
@@ -597,8 +598,13 @@ int printMatrices(QPainter& painter, QPagedPaintDevice& printer, const QRectF& a
     for (;;) {
         cell = matrixCellSize(matrices, font, &printer);
         size = matrixSize(matrices.front(), cell);
+        QFont bold = font;
+        bold.setBold(true);
+        // Each matrix takes the room of its grid or of its title, whichever is wider.
         for (const PrintedMatrix& matrix : matrices)
-            size = size.expandedTo(matrixSize(matrix, cell));
+            size = size.expandedTo(matrixSize(matrix, cell))
+                       .expandedTo({QFontMetricsF(bold, &printer).horizontalAdvance(matrix.title),
+                                    0});
         heading = listingHeading(nullptr, &printer, area, listing, font) + cell.height() / 2;
         const qreal need = std::max(size.width() / area.width(),
                                     size.height() / std::max(1.0, area.height() - heading));
