@@ -214,7 +214,6 @@ FloydGrade gradeFloydIteration(const LinkWeights& weights, int k, std::span<cons
     if (k < 1 || k > kNodeCount) {
         grade.cells.push_back({0, 0, CellVerdict::Nonsense,
                                "Iterasi " + std::to_string(k) + " tidak ada: iterasi 1 sampai 7."});
-        grade.total = 1;
         return grade;
     }
     const std::vector<FloydIteration> its = floydChanges(weights, decimalSeparator);
@@ -286,7 +285,7 @@ FloydGrade gradeFloydIteration(const LinkWeights& weights, int k, std::span<cons
                 grade.cells.push_back({i, j, CellVerdict::Right, "Benar: " + worked(i, j)});
         }
     grade.cells.insert(grade.cells.end(), unusable.begin(), unusable.end());
-    grade.total = int(grade.cells.size());
+    grade.total = int(it.changes.size());
     grade.right = int(std::count_if(grade.cells.begin(), grade.cells.end(), [](const CellGrade& c) {
         return c.verdict == CellVerdict::Right;
     }));
@@ -297,8 +296,14 @@ void scoreDijkstraStep(ExerciseScore& score, std::size_t step, std::span<const G
 {
     const std::string prefix = "Langkah " + std::to_string(step + 1) + ": ";
     ++score.total;
-    if (!tries.empty() && tries.back().verdict == Verdict::Right)
+    // Only graded tries count: an answer that was no answer cost the student no try.
+    const auto graded = std::find_if(tries.begin(), tries.end(),
+                                     [](const Grade& g) { return g.verdict != Verdict::Nonsense; });
+    const bool firstRight = graded != tries.end() && graded->verdict == Verdict::Right;
+    if (firstRight)
         ++score.right;
+    else if (!tries.empty() && tries.back().verdict == Verdict::Right)
+        ++score.secondTry;
     if (tries.empty())
         score.mistakes.push_back(prefix + "tidak dijawab.");
     for (const Grade& g : tries)
@@ -315,10 +320,20 @@ void scoreFloydIteration(ExerciseScore& score, int k, const FloydGrade& grade)
             score.mistakes.push_back("Iterasi " + std::to_string(k) + ": " + c.reason);
 }
 
+std::string exerciseScoreText(const ExerciseScore& score, bool floyd)
+{
+    if (floyd)
+        return std::to_string(score.right) + " dari " + std::to_string(score.total) + " sel";
+    std::string text = std::to_string(score.right) + " dari " + std::to_string(score.total) +
+                       " langkah pada percobaan pertama";
+    if (score.secondTry > 0)
+        text += "; " + std::to_string(score.secondTry) + " langkah benar pada percobaan kedua";
+    return text;
+}
+
 std::string exerciseSummary(const ExerciseScore& score, bool floyd, std::string_view elapsed)
 {
-    std::string text = "Benar " + std::to_string(score.right) + " dari " +
-                       std::to_string(score.total) + (floyd ? " sel\n" : " langkah\n");
+    std::string text = "Benar " + exerciseScoreText(score, floyd) + "\n";
     if (!elapsed.empty())
         text += std::string(elapsed) + "\n";
     if (score.mistakes.empty())
@@ -340,9 +355,25 @@ std::string exerciseTimeText(ClockReading start, ClockReading end)
 }
 
 std::string exerciseHeading(bool floyd, std::string_view code, const LinkWeights& weights,
-                            std::string_view decimalSeparator)
+                            std::string_view decimalSeparator, const ExerciseAuthor* author)
 {
     std::string text = floyd ? "Latihan metode Floyd\n" : "Latihan metode Dijkstra\n";
+    if (author) {
+        std::string_view name = author->student;
+        while (!name.empty() && blank(name.front()))
+            name.remove_prefix(1);
+        while (!name.empty() && blank(name.back()))
+            name.remove_suffix(1);
+        // One line whatever was pasted: a line break in a name must not start a line of its
+        // own in a summary a teacher reads as the program's.
+        std::string line(name);
+        std::replace_if(
+            line.begin(), line.end(),
+            [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; }, ' ');
+        text += "Nama siswa: " + (line.empty() ? std::string("(tidak diisi)") : line) + "\n";
+        if (!author->when.empty())
+            text += "Tanggal: " + author->when + "\n";
+    }
     if (!code.empty())
         text += "Kode soal: " + std::string(code) + "\n";
     text += "Bobot jalur 1 sampai 14:";

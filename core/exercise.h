@@ -68,7 +68,9 @@ struct CellGrade
 };
 
 /// @brief Every changed or marked cell of one iteration, row by row; right counts the cells
-/// marked with their right value, total the cells graded.
+/// marked with their right value, total the cells the iteration changes. The total is the
+/// exercise's, not the student's: a cell marked that does not change is a mistake with its reason
+/// and never makes the total larger, so two students' scores stay comparable.
 struct FloydGrade
 {
     std::vector<CellGrade> cells;
@@ -87,29 +89,47 @@ FloydGrade gradeFloydIteration(const LinkWeights& weights, int k, std::span<cons
 /// @brief What an exercise kept of its answers, for the summary.
 struct ExerciseScore
 {
-    int right = 0;
+    int right = 0;     ///< right at the first try
+    int secondTry = 0; ///< wrong at the first try, right at the second; not part of right
     int total = 0;
     std::vector<std::string> mistakes; ///< "Langkah 2: Belum: ...", in the order they were made
 };
 
-/// @brief Adds one Dijkstra step (0 for the first) answered in @p tries: the step counts right
-/// when its last try is right, and every try that was not right is listed as a mistake.
+/// @brief Adds one Dijkstra step (0 for the first) answered in @p tries, answers that were no
+/// answer (Verdict::Nonsense) included: the step counts right only when its first graded try is
+/// right; right at a later try it counts in secondTry instead. Every try that was not right is
+/// listed as a mistake.
 void scoreDijkstraStep(ExerciseScore& score, std::size_t step, std::span<const Grade> tries);
 
-/// @brief Adds the cells of one graded Floyd iteration; every cell not right is a mistake.
+/// @brief Adds the cells of one graded Floyd iteration: its right cells, and its total of cells
+/// that change; every cell not right is a mistake.
 void scoreFloydIteration(ExerciseScore& score, int k, const FloydGrade& grade);
 
-/// @brief The summary to hand in: "Benar 6 dari 7 langkah" (Floyd: "sel"), the line @p elapsed
-/// where given, and every mistake with its reason, one line each.
+/// @brief The score in one line: "6 dari 7 langkah pada percobaan pertama; 1 langkah benar pada
+/// percobaan kedua" (the second part only where there is such a step), Floyd "11 dari 14 sel".
+std::string exerciseScoreText(const ExerciseScore& score, bool floyd);
+
+/// @brief The summary to hand in: "Benar " + exerciseScoreText, the line @p elapsed where given,
+/// and every mistake with its reason, one line each.
 std::string exerciseSummary(const ExerciseScore& score, bool floyd, std::string_view elapsed = {});
 
 /// @brief How long an exercise took from @p start to @p end: "Waktu: 3 menit 5 detik", "Waktu: 42
 /// detik" (whole seconds, never negative).
 std::string exerciseTimeText(ClockReading start, ClockReading end);
 
-/// @brief The first lines of a handed-in summary: the method, the exercise code where the weights
-/// came from one ("Kode soal: 4821-7"), and the weights worked on, link 1 first.
+/// @brief Who handed a summary in and when: the student's name as typed (blanks around it
+/// dropped; a name left empty says so) and the date and time, already written out.
+struct ExerciseAuthor
+{
+    std::string student;
+    std::string when;
+};
+
+/// @brief The first lines of a handed-in summary: the method, the student's name and the date
+/// where @p author is given, the exercise code where the weights came from one ("Kode soal:
+/// 4821-7"), and the weights worked on, link 1 first.
 std::string exerciseHeading(bool floyd, std::string_view code, const LinkWeights& weights,
-                            std::string_view decimalSeparator = ".");
+                            std::string_view decimalSeparator = ".",
+                            const ExerciseAuthor* author = nullptr);
 
 } // namespace trayeko

@@ -2,7 +2,9 @@
 
 #include "core/exercise.h"
 #include "core/exercisecode.h"
+#include "core/floyd.h"
 #include "core/numbertext.h"
+#include "core/steps.h"
 
 #include <gtest/gtest.h>
 
@@ -97,7 +99,8 @@ TEST(Exercise, GradesFloydCells)
     }
 }
 
-// A step counts when its last try is right; every wrong try is listed for the teacher.
+// A step counts when its first try is right; a step right at the second try is counted apart;
+// every wrong try is listed for the teacher.
 TEST(Exercise, Summary)
 {
     ExerciseScore dijkstra, floyd;
@@ -107,7 +110,8 @@ TEST(Exercise, Summary)
     scoreDijkstraStep(dijkstra, 1, second);
     scoreDijkstraStep(dijkstra, 2, third);
     EXPECT_EQ(exerciseSummary(dijkstra, false, "Waktu: 95 detik"),
-              "Benar 2 dari 3 langkah\nWaktu: 95 detik\nKesalahan:\n- Langkah 2: Belum: x.\n"
+              "Benar 1 dari 3 langkah pada percobaan pertama; 1 langkah benar pada percobaan "
+              "kedua\nWaktu: 95 detik\nKesalahan:\n- Langkah 2: Belum: x.\n"
               "- Langkah 3: Belum: y.\n- Langkah 3: Nomor simpul ...\n");
     const FloydMark marks[] = {{1, 5, "11"}};
     scoreFloydIteration(floyd, 2, gradeFloydIteration(defaultWeights(), 2, marks));
@@ -123,6 +127,113 @@ TEST(Exercise, Summary)
         exerciseHeading(true, "4821-7", halves, ","),
         "Latihan metode Floyd\nKode soal: 4821-7\nBobot jalur 1 sampai 14: 7,5; 6; 8; 1; 2; 4; "
         "4; 4; 5; 16; 1; 15; 6; 8\n");
+}
+
+// Rows of tries per step: only a first graded try that is right counts as right; right at the
+// second try is counted apart; answers that were no answer cost no try.
+TEST(Exercise, ScoresDijkstraAtTheFirstTry)
+{
+    using Tries = std::vector<Grade>;
+    const Grade r{R, "Benar."}, w{W, "Belum."}, n{N, "Bukan jawaban."};
+    const std::tuple<std::vector<Tries>, std::string, std::size_t> rows[] = {
+        {{{r}, {r}, {r}}, "3 dari 3 langkah pada percobaan pertama", 0},
+        {{{r}, {w, r}, {r}},
+         "2 dari 3 langkah pada percobaan pertama; 1 langkah benar pada percobaan kedua",
+         1},
+        {{{w, r}, {w, r}},
+         "0 dari 2 langkah pada percobaan pertama; 2 langkah benar pada "
+         "percobaan kedua",
+         2},
+        {{{w, w}, {r}}, "1 dari 2 langkah pada percobaan pertama", 2},
+        {{{n, r}, {n, w, r}},
+         "1 dari 2 langkah pada percobaan pertama; 1 langkah benar pada percobaan kedua",
+         3},
+        {{{}}, "0 dari 1 langkah pada percobaan pertama", 1},
+    };
+    for (const auto& [steps, text, mistakes] : rows) {
+        ExerciseScore score;
+        for (std::size_t s = 0; s < steps.size(); ++s)
+            scoreDijkstraStep(score, s, steps[s]);
+        EXPECT_EQ(exerciseScoreText(score, false), text);
+        EXPECT_EQ(score.mistakes.size(), mistakes) << text;
+    }
+
+    // The whole exercise on the defaults with step 2 first answered wrong, as a class plays it.
+    const auto steps = dijkstraSteps(defaultWeights());
+    ExerciseScore whole;
+    for (std::size_t s = 0; s < steps.size(); ++s) {
+        const std::string node = std::to_string(steps[s].fixedNode);
+        const std::string d = formatGeneral(steps[s].fixedDistance);
+        Tries tries;
+        if (s == 1)
+            tries.push_back(gradeDijkstraStep(defaultWeights(), s, "4", d));
+        tries.push_back(gradeDijkstraStep(defaultWeights(), s, node, d));
+        scoreDijkstraStep(whole, s, tries);
+    }
+    EXPECT_TRUE(exerciseSummary(whole, false)
+                    .starts_with("Benar 6 dari 7 langkah pada percobaan pertama; 1 langkah benar "
+                                 "pada percobaan kedua\nKesalahan:\n- Langkah 2: Belum"));
+}
+
+// The Floyd total is the number of cells that change, whatever the student marked: wrong marks
+// are mistakes with their reasons and never make the total larger.
+TEST(Exercise, FloydTotalIsFixedByTheExercise)
+{
+    using M = std::vector<FloydMark>;
+    const LinkWeights d = defaultWeights();
+    const std::tuple<int, M, int, int, std::size_t> rows[] = {
+        // iteration, marks, right, total, mistakes
+        {2, M{{1, 5, "11"}}, 1, 1, 0},
+        {2, M{}, 0, 1, 1},
+        {2, M{{1, 5, "11"}, {2, 4, "5"}, {3, 3, "1"}, {7, 1, "2"}}, 1, 1, 3},
+        {2, M{{1, 5, "12"}, {2, 4, "5"}}, 0, 1, 2},
+        {3, M{{1, 6, "10"}, {1, 5, "10"}}, 2, 4, 2},
+        {1, M{{1, 1, "3"}}, 0, 0, 1},
+    };
+    for (const auto& [k, marks, right, total, mistakes] : rows) {
+        const FloydGrade grade = gradeFloydIteration(d, k, marks);
+        EXPECT_EQ(std::pair(grade.right, grade.total), std::pair(right, total)) << k;
+        ExerciseScore score;
+        scoreFloydIteration(score, k, grade);
+        EXPECT_EQ(std::tuple(score.right, score.total, score.mistakes.size()),
+                  std::tuple(right, total, mistakes))
+            << k;
+    }
+    // Every iteration answered with a wrong mark beside the right cells: the total stays the
+    // number of changed cells of the whole exercise.
+    for (const LinkWeights& weights : {d, exerciseWeights(4821)}) {
+        ExerciseScore score;
+        int changed = 0;
+        for (const FloydIteration& it : floydChanges(weights)) {
+            M marks{{it.k, it.k, "1"}};
+            for (const FloydChange& c : it.changes)
+                marks.push_back({c.from, c.to, formatGeneral(c.after)});
+            changed += int(it.changes.size());
+            scoreFloydIteration(score, it.k, gradeFloydIteration(weights, it.k, marks));
+        }
+        EXPECT_EQ(exerciseScoreText(score, true),
+                  std::to_string(changed) + " dari " + std::to_string(changed) + " sel");
+        EXPECT_EQ(score.mistakes.size(), std::size_t(kNodeCount));
+    }
+}
+
+// The heading names the student on one line, however the name was typed, and the date given.
+TEST(Exercise, HeadingNamesStudentAndDate)
+{
+    const std::string weights =
+        "Bobot jalur 1 sampai 14: 7; 6; 8; 1; 2; 4; 4; 4; 5; 16; 1; 15; 6; 8\n";
+    const std::tuple<std::string, std::string, std::string> rows[] = {
+        {"  Ani Lestari ", "2026-12-10 15:45",
+         "Nama siswa: Ani Lestari\nTanggal: 2026-12-10 15:45\n"},
+        {"", "2026-12-10 15:45", "Nama siswa: (tidak diisi)\nTanggal: 2026-12-10 15:45\n"},
+        {"Ani\nBenar 7 dari 7\tx", "", "Nama siswa: Ani Benar 7 dari 7 x\n"},
+    };
+    for (const auto& [student, when, lines] : rows) {
+        const ExerciseAuthor author{student, when};
+        EXPECT_EQ(exerciseHeading(false, "", defaultWeights(), ".", &author),
+                  "Latihan metode Dijkstra\n" + lines + weights);
+    }
+    EXPECT_EQ(exerciseHeading(false, "", defaultWeights()), "Latihan metode Dijkstra\n" + weights);
 }
 
 // Every code reads back as its seed, with whole weights 1 ... 20 spread evenly; every code with

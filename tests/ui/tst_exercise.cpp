@@ -10,11 +10,15 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTimer>
 #include <QtTest>
 
 using namespace trayeko;
@@ -62,6 +66,109 @@ template <typename Window> struct Host : WindowHost<Window>
     QString saveAs;
     int printed = 0;
 };
+
+// What a run leaves in a window beyond everythingShown: the table's cursor and scrolling, the
+// lines of the listings in sight with their selection, the timers (the total's blinking), the
+// total's colour and the window's width (the detail panel open or closed).
+QStringList resultsShown(NetworkWindow* w)
+{
+    QStringList s = everythingShown(w);
+    for (auto* t : w->findChildren<QPlainTextEdit*>())
+        s << QStringLiteral("%1:%2 %3-%4 %5")
+                 .arg(t->objectName(), t->toPlainText())
+                 .arg(t->textCursor().anchor())
+                 .arg(t->textCursor().position())
+                 .arg(t->verticalScrollBar()->value());
+    for (auto* l : w->findChildren<QListWidget*>()) {
+        int shown = 0;
+        for (int row = 0; row < l->count(); ++row)
+            shown += !l->isRowHidden(row);
+        s << QStringLiteral("%1: %2 of %3 lines, current %4, %5 selected")
+                 .arg(l->objectName())
+                 .arg(shown)
+                 .arg(l->count())
+                 .arg(l->currentRow())
+                 .arg(l->selectedItems().size());
+    }
+    for (auto* t : w->findChildren<QTimer*>())
+        s << t->objectName() + (t->isActive() ? " on" : " off");
+    if (auto* total = w->findChild<QLabel*>("lbljmljarak"))
+        s << total->palette().color(QPalette::WindowText).name();
+    s << QString::number(w->width());
+    return s;
+}
+
+// Counts the paint events @p widget receives while it lives.
+struct PaintCounter final : QObject
+{
+    PaintCounter(QWidget* widget, int& count) : m_count(count) { widget->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        m_count += event->type() == QEvent::Paint;
+        return false;
+    }
+    int& m_count;
+};
+
+// Answers every question of @p exercise right (Floyd: the changed cells left unmarked) to its end.
+void finishExercise(Exercise* exercise)
+{
+    if (auto* f = qobject_cast<FloydExercise*>(exercise)) {
+        while (!f->isFinished()) {
+            f->check({});
+            f->next();
+        }
+        return;
+    }
+    auto* d = static_cast<DijkstraExercise*>(exercise);
+    const auto steps = dijkstraSteps(exerciseWeights(4821));
+    for (const DijkstraStep& step : steps)
+        d->answer(QString::number(step.fixedNode),
+                  QString::fromStdString(formatGeneral(step.fixedDistance)));
+}
+
+// The weight boxes as resultsShown lists them for @p weights.
+QStringList withWeights(const LinkWeights& weights)
+{
+    QStringList s;
+    for (int k = 1; k <= kLinkCount; ++k)
+        s << QStringLiteral("j%1:%2").arg(k).arg(weights[size_t(k - 1)]);
+    return s;
+}
+
+// The controls that show a run's result, by window.
+QStringList resultControls(bool floyd)
+{
+    if (floyd)
+        return {"lbljmljarak", "lblwaktu", "h1", "h2", "List1", "List2"};
+    QStringList names{"lbljmljarak", "lblwaktu",  "lbljalur", "lblnojalur",
+                      "txtjalur",    "txtsimpul", "Tabeldata"};
+    for (int n = 1; n <= 7; ++n)
+        names << QStringLiteral("txtplt%1").arg(n);
+    for (int k = 1; k <= 17; ++k)
+        names << QStringLiteral("h%1").arg(k);
+    return names;
+}
+
+// What control @p name shows of a result; empty where nothing is in sight.
+QString resultIn(NetworkWindow* w, const QString& name)
+{
+    QWidget* widget = w->findChild<QWidget*>(name);
+    if (!widget)
+        return "missing";
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        return label->isVisibleTo(w) ? label->text() : QString();
+    if (auto* box = qobject_cast<QLineEdit*>(widget))
+        return box->text();
+    if (auto* table = qobject_cast<QPlainTextEdit*>(widget))
+        return table->toPlainText();
+    auto* list = qobject_cast<QListWidget*>(widget);
+    QString shown;
+    for (int row = 0; list && row < list->count(); ++row)
+        if (!list->isRowHidden(row))
+            shown += list->item(row)->text();
+    return shown;
+}
 
 } // namespace
 
@@ -180,6 +287,230 @@ private slots:
                      QStringLiteral("Benar %1 dari %2 sel").arg(total - 1).arg(total)),
                  qPrintable(h.exercise()->summary()));
         QVERIFY(h.exercise()->summary().contains("Iterasi 2: Terlewat: d["));
+    }
+
+    // A run's results on the default weights, then "Soal baru": nothing of the run is in sight
+    // while the exercise runs (not the total, its blinking, the route on the drawing, the detail
+    // panel or the listings). Esc gives everything back as it was; a weight edit gives the old
+    // results back, as after any edit; a run shows its own and nothing old comes back later.
+    void resultsOutOfSightDuringAnExercise_data()
+    {
+        QTest::addColumn<bool>("floyd");
+        QTest::addColumn<bool>("openPanel");
+        QTest::addColumn<QString>("leaving");
+        for (const char* leaving : {"esc", "edit", "run"}) {
+            QTest::addRow("dijkstra, %s", leaving) << false << false << QString(leaving);
+            QTest::addRow("dijkstra, panel open, %s", leaving) << false << true << QString(leaving);
+            QTest::addRow("floyd, %s", leaving) << true << false << QString(leaving);
+        }
+    }
+    void resultsOutOfSightDuringAnExercise()
+    {
+        QFETCH(bool, floyd);
+        QFETCH(bool, openPanel);
+        QFETCH(QString, leaving);
+        const auto play = [&](auto& h) {
+            NetworkWindow* w = h.w;
+            QVERIFY(QTest::qWaitForWindowActive(&h.area));
+            h.template get<QPushButton>("Command1")->click();
+            w->network()->weightBox(3)->setFocus();
+            if (openPanel)
+                static_cast<DijkstraWindow*>(w)->toggleDetail();
+            if (auto* table = h.template get<QPlainTextEdit>("Tabeldata")) {
+                QTextCursor cursor(table->document()->findBlockByNumber(11));
+                cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+                table->setTextCursor(cursor);
+            }
+            if (auto* list = h.template get<QListWidget>("List1")) {
+                list->setCurrentRow(30);
+                list->scrollToItem(list->item(60));
+            }
+            if (auto* dijkstra = qobject_cast<DijkstraWindow*>(w))
+                for (int tick = 0; tick < 3; ++tick)
+                    dijkstra->blink();
+            const QStringList before = resultsShown(w);
+            QStringList results;
+            for (const QString& name : resultControls(floyd))
+                results << resultIn(w, name);
+            QVERIFY(!results.join("").isEmpty());
+
+            h.template inPanel<QPushButton>("exerciseNew")->click();
+            QVERIFY(h.exercise()->isActive());
+            for (const QString& name : resultControls(floyd))
+                QVERIFY2(resultIn(w, name).isEmpty(), qPrintable(name));
+            QVERIFY(w->network()->model().routeLinks().isEmpty());
+            for (int n = 2; n < 7; ++n)
+                QVERIFY(!w->network()->model().nodeOnRoute(n));
+            if (auto* timer = h.template get<QTimer>("Timer1"))
+                QVERIFY(!timer->isActive());
+            QCOMPARE(w->width(), before.last().toInt());
+
+            if (leaving == "esc") {
+                // The exercise's weights stay in the boxes; everything else is as it was.
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+                const QRegularExpression weightBox("^j\\d+:");
+                QStringList after = resultsShown(w), boxes = after.filter(weightBox);
+                boxes.sort();
+                QStringList expected = withWeights(exerciseWeights(4821));
+                expected.sort();
+                QCOMPARE(boxes, expected);
+                const auto isBox = [&](const QString& line) { return line.contains(weightBox); };
+                QStringList was = before;
+                after.removeIf(isBox);
+                was.removeIf(isBox);
+                QCOMPARE(after, was);
+            } else if (leaving == "edit") {
+                w->network()->weightBox(1)->setText("3");
+                emit w->network()->weightBox(1)->textEdited("3");
+                QVERIFY(!h.exercise()->isActive());
+                QStringList after;
+                for (const QString& name : resultControls(floyd))
+                    after << resultIn(w, name);
+                QCOMPARE(after, results);
+            } else {
+                h.template get<QPushButton>("Command1")->click();
+                QVERIFY(!h.exercise()->isActive());
+                const QString total = resultIn(w, "lbljmljarak");
+                QVERIFY(!total.isEmpty());
+                QVERIFY(total != results.first());
+                // Nothing old waits to come back: another exercise and Esc show this run's total.
+                QTest::keyClick(w->network()->weightBox(3), Qt::Key_F9);
+                QVERIFY(resultIn(w, "lbljmljarak").isEmpty());
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+                QCOMPARE(resultIn(w, "lbljmljarak"), total);
+            }
+        };
+        if (floyd) {
+            Host<FloydWindow> h;
+            play(h);
+        } else {
+            Host<DijkstraWindow> h;
+            play(h);
+        }
+    }
+
+    // Feedback and selections belong to their question: whichever way the student goes on, the
+    // next iteration starts without the last one's feedback, colours or selected cells.
+    void floydQuestionStartsClean_data()
+    {
+        QTest::addColumn<QString>("onward");
+        QTest::newRow("Lanjut") << "button";
+        QTest::newRow("Ctrl+Enter") << "key";
+        QTest::newRow("next()") << "call";
+    }
+    void floydQuestionStartsClean()
+    {
+        QFETCH(QString, onward);
+        Host<FloydWindow> h;
+        h.exercise()->enter();
+        auto* matrix = h.inPanel<QTableWidget>("exerciseMatrix");
+        auto* check = h.inPanel<QPushButton>("exerciseCheck");
+        const QString prompt = h.feedback();
+        for (int question = 0; question < 3; ++question) {
+            const std::vector<QStringList> shown =
+                static_cast<FloydExercise*>(h.exercise())->matrix();
+            matrix->item(1, 2)->setText("99");
+            for (int c : {0, 2, 4})
+                matrix->setCurrentCell(c, c, QItemSelectionModel::Select);
+            check->click();
+            // Iteration 1 of the defaults changes no cell: the mark is the mistake.
+            QVERIFY2(h.feedback().startsWith(question == 0 ? "Tidak ada sel yang berubah pada "
+                                                             "iterasi 1. Tidak berubah: d[2][3]"
+                                                           : "0 dari "),
+                     qPrintable(h.feedback()));
+            QVERIFY(!matrix->selectedItems().isEmpty());
+            if (onward == "button")
+                check->click();
+            else if (onward == "key") {
+                h.panel.activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(&h.panel));
+                QTest::keyClick(matrix, Qt::Key_Return, Qt::ControlModifier);
+            } else
+                static_cast<FloydExercise*>(h.exercise())->next();
+            QCOMPARE(h.exercise()->question(), question + 1);
+            QCOMPARE(h.feedback(), prompt);
+            QCOMPARE(check->text(), "Periksa");
+            QVERIFY(matrix->selectedItems().isEmpty());
+            const std::vector<QStringList>& now =
+                static_cast<FloydExercise*>(h.exercise())->matrix();
+            QVERIFY(now != shown || question == 0);
+            for (int r = 0; r < 7; ++r)
+                for (int c = 0; c < 7; ++c) {
+                    QCOMPARE(matrix->item(r, c)->text(), now[size_t(r)][c]);
+                    QCOMPARE(matrix->item(r, c)->background(), QBrush());
+                }
+        }
+    }
+
+    // The summary handed in names the student (typed once, kept for every exercise and panel),
+    // the date and time, the method, the code and the weights; on paper and in the PDF the
+    // drawing of the network with the exercise's weights stands above it.
+    void summaryNamesStudentDateAndNetwork_data()
+    {
+        QTest::addColumn<bool>("floyd");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("typedAtTheEnd");
+        QTest::newRow("dijkstra") << false << "Ani Lestari" << false;
+        QTest::newRow("dijkstra, name typed at the end") << false << "Budi" << true;
+        QTest::newRow("floyd") << true << "Citra" << false;
+        QTest::newRow("floyd, no name") << true << "" << false;
+    }
+    void summaryNamesStudentDateAndNetwork()
+    {
+        QFETCH(bool, floyd);
+        QFETCH(QString, name);
+        QFETCH(bool, typedAtTheEnd);
+        setStudentName({});
+        const auto play = [&](auto& h) {
+            ExerciseSeams seams;
+            seams.newSeed = [] { return 4821; };
+            seams.dateTime = [] { return QDateTime(QDate(2026, 12, 10), QTime(9, 5)); };
+            seams.printPreview = [&h](QWidget*, const PrintRequest& request) {
+                QPrinter printer;
+                printer.setOutputFileName(h.dir.filePath("printed.pdf"));
+                h.printed = request.print(printer, false);
+            };
+            h.exercise()->setSeams(seams);
+            auto* student = h.template inPanel<QLineEdit>("exerciseStudent");
+            if (!typedAtTheEnd)
+                QTest::keyClicks(student, name);
+            h.template inPanel<QPushButton>("exerciseNew")->click();
+            finishExercise(h.exercise());
+            QVERIFY(h.exercise()->isFinished());
+            if (typedAtTheEnd)
+                QTest::keyClicks(student, name);
+            const QString summary =
+                h.template inPanel<QPlainTextEdit>("exerciseSummary")->toPlainText();
+            QCOMPARE(summary, h.exercise()->summary());
+            for (const QString& line :
+                 {floyd ? QStringLiteral("Latihan metode Floyd")
+                        : QStringLiteral("Latihan metode Dijkstra"),
+                  QStringLiteral("Nama siswa: ") +
+                      (name.isEmpty() ? QStringLiteral("(tidak diisi)") : name),
+                  QStringLiteral("Tanggal: 2026-12-10 09:05"), QStringLiteral("Kode soal: 4821-7"),
+                  QStringLiteral(
+                      "Bobot jalur 1 sampai 14: 17; 19; 10; 13; 10; 9; 6; 16; 5; 12; 20; "
+                      "8; 9; 19")})
+                QVERIFY2(summary.contains(line + u'\n'), qPrintable(summary));
+            // The name is the program's, not the panel's: a new panel shows it.
+            ExercisePanel other;
+            QCOMPARE(other.template findChild<QLineEdit*>("exerciseStudent")->text(), name);
+
+            // On paper: the drawing and its weight boxes are painted above the text.
+            int painted = 0;
+            PaintCounter counter(h.w->network()->weightBox(1), painted);
+            h.template inPanel<QPushButton>("exercisePrint")->click();
+            QCOMPARE(h.printed, 1);
+            QVERIFY(painted > 0);
+        };
+        if (floyd) {
+            Host<FloydWindow> h;
+            play(h);
+        } else {
+            Host<DijkstraWindow> h;
+            play(h);
+        }
+        setStudentName({});
     }
 
     // F9 on the weights in the boxes, where a run would take them; Esc gives the window back as

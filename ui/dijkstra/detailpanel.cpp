@@ -368,4 +368,14 @@ void DetailPanel::showTotals(const std::array<std::string, kRouteCount>& totals)
         m_totalBoxes[k]->setText(toQString(totals[k]));
 }
 
+QList<QWidget*> DetailPanel::results() const
+{
+    if (!m_table)
+        return {};
+    QList<QWidget*> widgets{m_table, m_routeNumberLabel, m_routeWeightsBox, m_routeNodesBox};
+    widgets.append(QList<QWidget*>(m_nodeLabels.begin(), m_nodeLabels.end()));
+    widgets.append(QList<QWidget*>(m_totalBoxes.begin(), m_totalBoxes.end()));
+    return widgets;
+}
+
 } // namespace trayeko::ui

@@ -56,6 +56,10 @@ public:
     // The route totals also go into boxes beyond the right edge, out of sight.
     void showTotals(const std::array<std::string, kRouteCount>& totals);
 
+    // Every control that shows a run's result (the table, the route's boxes, L1 ... L7, the
+    // totals); none before build().
+    QList<QWidget*> results() const;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -7,6 +7,7 @@
 #include "ui/dijkstra/dijkstralook.h"
 #include "ui/dijkstra/dijkstrasteps.h"
 #include "ui/drawing/networkview.h"
+#include "ui/exercise/exercise.h"
 #include "ui/export/classroomactions.h"
 #include "ui/export/pictureexport.h"
 #include "ui/stepping/stepmode.h"
@@ -25,6 +26,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 
 namespace trayeko::ui {
 
@@ -91,7 +93,9 @@ DijkstraWindow::DijkstraWindow(QWidget* parent, PanelBuild panel)
     QWidget* lastWeightBox = arrangeTabOrder();
     open();
     auto* classroom = installClassroomActions(this, network(), QStringLiteral("dijkstra"));
-    classroom->setWeightsSource([this] { return ShownWeights{m_runWeights, network()->weights()}; });
+    classroom->setWeightsSource([this] {
+        return ShownWeights{m_runWeights, network()->weights(), m_veil.isVeiled()};
+    });
 
     // Step mode (F10) and the detail table's route preview; the message box is looked up when
     // used, so a replaced one answers the refusals too. The keys belong to the whole subwindow,
@@ -109,6 +113,28 @@ DijkstraWindow::DijkstraWindow(QWidget* parent, PanelBuild panel)
         addDijkstraExercise(this, m_steps, [this](QWidget* p, const QString& t, const QString& x) {
             m_messageBox(p, t, x);
         });
+    connect(m_exercise, &Exercise::entered, this, &DijkstraWindow::veilResults);
+    connect(m_exercise, &Exercise::left, this, &DijkstraWindow::liftResults);
+}
+
+void DijkstraWindow::veilResults()
+{
+    if (m_veil.isVeiled())
+        return; // a new exercise in place of the last: the results are already out of sight
+    m_blinkingVeiled = m_blinkTimer->isActive();
+    m_blinkTimer->stop();
+    m_veil.veil({m_totalLabel, m_elapsedLabel});
+    m_veil.veil({m_routeWeightsLabel}, true);
+    m_veil.veil(m_detail->results());
+}
+
+void DijkstraWindow::liftResults()
+{
+    if (!m_veil.isVeiled())
+        return;
+    m_veil.lift();
+    if (std::exchange(m_blinkingVeiled, false))
+        m_blinkTimer->start();
 }
 
 void DijkstraWindow::buildControls()
@@ -194,6 +220,9 @@ void DijkstraWindow::toggleDetail()
 
 void DijkstraWindow::runDijkstra()
 {
+    // The run's results replace the ones an exercise keeps out of sight.
+    if (m_exercise && m_exercise->isActive())
+        m_exercise->leave();
     const ClockReading start = now();
     const std::string separator = regionalDecimalSeparator();
     const LinkWeights weights = network()->weights();

@@ -5,6 +5,7 @@
 #include "ui/drawing/networkwindow.h"
 #include "ui/support/seams.h"
 #include "ui/widgets/resultstrip.h"
+#include "ui/widgets/resultveil.h"
 
 #include <QSize>
 #include <array>
@@ -59,7 +60,7 @@ public:
     // Opens the detail panel by widening the window, or closes it again.
     void toggleDetail();
 
-    // The run started by "&Proses..." (or Enter).
+    // The run started by "&Proses..." (or Enter); a run ends a running exercise first.
     void runDijkstra();
 
     // The weights of the result on the screen; none before the first run.
@@ -76,6 +77,11 @@ private:
     void showChosenRoute(int routeNumber, const LinkWeights& weights, const RouteTotals& totals,
                          const std::string& separator);
     void showRouteWeightsOnDrawing();
+    // While the exercise runs, no result of an earlier run is in sight: the total and its
+    // blinking, the route's weights on the drawing, the elapsed time and the detail panel's
+    // contents; leaving gives them back as they were.
+    void veilResults();
+    void liftResults();
 
     DetailPanel* m_detail = nullptr;
     QLabel* m_routeWeightsLabel = nullptr;
@@ -87,6 +93,8 @@ private:
     QTimer* m_blinkTimer = nullptr;
     std::optional<ResultStrip> m_resultStrip;
     std::optional<LinkWeights> m_runWeights;
+    ResultVeil m_veil;
+    bool m_blinkingVeiled = false;
 
     MessageBoxFn m_messageBox = criticalMessageBox();
 };

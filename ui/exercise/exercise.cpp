@@ -11,21 +11,28 @@
 #include "ui/support/keyregistry.h"
 #include "ui/support/utf8.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
 #include <QPagedPaintDevice>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QRandomGenerator>
 #include <QShortcut>
 #include <QStandardPaths>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 
 namespace trayeko::ui {
 
 namespace {
+
+// The part of a summary page's height the drawing may take at most.
+constexpr qreal kDrawingShare = 0.45;
 
 // The keys of an exercise in the window, for the actions and the help alike.
 constexpr KeyRow kStartKey{Qt::Key_F9, nullptr,
@@ -52,15 +59,76 @@ QAction* makeAction(QObject* parent, const char* objectName, const QString& text
     return action;
 }
 
-// The summary on paper and in a PDF: the text in the program's plain look, one line each.
-std::unique_ptr<QTextDocument> summaryDocument(const QString& summary)
+} // namespace
+
+int paintSummaryPages(QPagedPaintDevice& device, QWidget* drawing, const QString& summary)
 {
-    auto document = std::make_unique<QTextDocument>();
-    document->setPlainText(summary);
-    return document;
+    QPainter painter;
+    if (!painter.begin(&device))
+        return 0;
+    const QRectF page(QPointF(0, 0),
+                      device.pageLayout().paintRectPixels(device.logicalDpiX()).size());
+    QTextDocument document;
+    document.documentLayout()->setPaintDevice(&device);
+    document.setDocumentMargin(0);
+    QFont font = QGuiApplication::font();
+    font.setPointSizeF(11);
+    document.setDefaultFont(font);
+    document.setPlainText(summary);
+    document.setTextWidth(page.width());
+    const qreal gap = QFontMetricsF(font, &device).lineSpacing();
+
+    // The drawing as wide as the page, or lower where it would take more than its share.
+    qreal textTop = 0;
+    if (drawing && !drawing->size().isEmpty()) {
+        const QSizeF size = drawing->size();
+        const qreal scale =
+            std::min(page.width() / size.width(), page.height() * kDrawingShare / size.height());
+        const QRectF area(0, 0, page.width(), size.height() * scale);
+        paintFitted(painter, drawing, area);
+        textTop = area.bottom() + gap;
+    }
+
+    // Line by line, so that a page breaks between lines and never through one.
+    int pages = 1;
+    qreal shift = textTop; // where the document's y = 0 stands on this page
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        QTextLayout* layout = block.layout();
+        const QPointF origin = layout->position();
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            const qreal y = origin.y() + line.y();
+            if (y + shift + line.height() > page.height() && y + shift > 0) {
+                device.newPage();
+                ++pages;
+                shift = -y;
+            }
+            line.draw(&painter, origin + QPointF(0, shift));
+        }
+    }
+    painter.end();
+    return pages;
+}
+
+namespace {
+
+QString& storedStudentName()
+{
+    static QString name;
+    return name;
 }
 
 } // namespace
+
+QString studentName()
+{
+    return storedStudentName();
+}
+
+void setStudentName(const QString& name)
+{
+    storedStudentName() = name;
+}
 
 Exercise::Exercise(NetworkWindow* window, StepMode* steps, Frames frames, Accept accept)
     : QObject(window), m_window(window), m_view(window->network()), m_makeFrames(std::move(frames)),
@@ -102,10 +170,7 @@ Exercise::Exercise(NetworkWindow* window, StepMode* steps, Frames frames, Accept
 
 QString Exercise::scoreText() const
 {
-    return QStringLiteral("Skor: %1 dari %2 %3")
-        .arg(m_score.right)
-        .arg(m_score.total)
-        .arg(isFloyd() ? QStringLiteral("sel") : QStringLiteral("langkah"));
+    return QStringLiteral("Skor: ") + toQString(exerciseScoreText(m_score, isFloyd()));
 }
 
 void Exercise::enter()
@@ -135,7 +200,7 @@ void Exercise::start(std::optional<int> seed)
     m_frames = std::move(frames);
     m_score = {};
     m_question = 0;
-    m_summary.clear();
+    m_summaryBody.clear();
     m_feedback.clear();
     m_finished = false;
     m_started = m_seams.clock();
@@ -240,11 +305,21 @@ void Exercise::finish()
 {
     m_question = questionCount();
     m_finished = true;
-    const std::string heading =
-        exerciseHeading(isFloyd(), m_code.toStdString(), m_weights, m_separator);
-    m_summary = toQString(heading + exerciseSummary(m_score, isFloyd(),
-                                                    exerciseTimeText(m_started, m_seams.clock())));
+    // A fixed form of the date, the same in every language, that sorts as it reads.
+    m_finishedAt = m_seams.dateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+    m_summaryBody = toQString(
+        exerciseSummary(m_score, isFloyd(), exerciseTimeText(m_started, m_seams.clock())));
     emit finished();
+}
+
+QString Exercise::summary() const
+{
+    if (m_summaryBody.isEmpty())
+        return {};
+    const ExerciseAuthor author{studentName().toStdString(), m_finishedAt.toStdString()};
+    return toQString(
+               exerciseHeading(isFloyd(), m_code.toStdString(), m_weights, m_separator, &author)) +
+           m_summaryBody;
 }
 
 QString Exercise::proposedFileName() const
@@ -258,13 +333,14 @@ QString Exercise::proposedFileName() const
 
 void Exercise::copySummary() const
 {
-    if (!m_summary.isEmpty())
-        QGuiApplication::clipboard()->setText(m_summary);
+    if (const QString text = summary(); !text.isEmpty())
+        QGuiApplication::clipboard()->setText(text);
 }
 
 void Exercise::saveSummary()
 {
-    if (m_summary.isEmpty())
+    const QString text = summary();
+    if (text.isEmpty())
         return;
     QString filter;
     QString fileName = m_seams.saveFileName(m_window, QStringLiteral("Simpan ringkasan latihan"),
@@ -276,16 +352,15 @@ void Exercise::saveSummary()
                      (QFileInfo(fileName).suffix().isEmpty() && filter.contains(u"pdf"));
     if (QFileInfo(fileName).suffix().isEmpty())
         fileName += pdf ? QStringLiteral(".pdf") : QStringLiteral(".txt");
-    const QString reason = saveWhole(fileName, [this, pdf](QIODevice& device) {
+    const QString reason = saveWhole(fileName, [this, pdf, &text](QIODevice& device) {
         if (!pdf) {
-            const QByteArray text = m_summary.toUtf8();
-            return device.write(text) == text.size();
+            const QByteArray bytes = text.toUtf8();
+            return device.write(bytes) == bytes.size();
         }
         QPdfWriter writer(&device);
         writer.setTitle(QStringLiteral("Ringkasan latihan"));
         writer.setCreator(QStringLiteral("Trayeko"));
-        summaryDocument(m_summary)->print(&writer);
-        return true;
+        return paintSummaryPages(writer, m_view, text) > 0;
     });
     if (!reason.isEmpty())
         m_seams.messageBox(m_window, QStringLiteral("Trayeko"),
@@ -295,14 +370,13 @@ void Exercise::saveSummary()
 
 void Exercise::printSummary()
 {
-    if (m_summary.isEmpty())
+    const QString text = summary();
+    if (text.isEmpty())
         return;
     PrintRequest request;
     request.title = QStringLiteral("Ringkasan latihan");
-    request.print = [summary = m_summary](QPagedPaintDevice& printer, bool) {
-        auto document = summaryDocument(summary);
-        document->print(&printer);
-        return document->pageCount();
+    request.print = [text, view = QPointer<QWidget>(m_view)](QPagedPaintDevice& printer, bool) {
+        return paintSummaryPages(printer, view, text);
     };
     m_seams.printPreview(m_window, request);
 }
@@ -375,9 +449,13 @@ FloydExercise::FloydExercise(NetworkWindow* window, StepMode* steps, Frames fram
 
 void FloydExercise::begin()
 {
-    setFeedback(QStringLiteral("Ketik nilai baru di atas setiap sel yang berubah, lalu tekan "
-                               "Periksa."));
+    setFeedback(questionPrompt());
     showQuestion();
+}
+
+QString FloydExercise::questionPrompt()
+{
+    return QStringLiteral("Ketik nilai baru di atas setiap sel yang berubah, lalu tekan Periksa.");
 }
 
 void FloydExercise::showQuestion()
@@ -439,10 +517,16 @@ bool FloydExercise::check(const std::vector<FloydMark>& marks)
     QStringList lines;
     for (const CellGrade& c : grade.cells)
         lines << toQString(c.reason);
-    setFeedback(grade.cells.empty()
-                    ? QStringLiteral("Benar: tidak ada sel yang berubah pada iterasi %1.").arg(k)
-                    : QStringLiteral("%1 dari %2 sel benar. ").arg(grade.right).arg(grade.total) +
-                          lines.join(QStringLiteral("; ")) + u'.');
+    // "0 dari 0 sel benar" would hide what went wrong where nothing changes: the marks are the
+    // mistakes then.
+    if (grade.cells.empty())
+        setFeedback(QStringLiteral("Benar: tidak ada sel yang berubah pada iterasi %1.").arg(k));
+    else if (grade.total == 0)
+        setFeedback(QStringLiteral("Tidak ada sel yang berubah pada iterasi %1. ").arg(k) +
+                    lines.join(QStringLiteral("; ")) + u'.');
+    else
+        setFeedback(QStringLiteral("%1 dari %2 sel benar. ").arg(grade.right).arg(grade.total) +
+                    lines.join(QStringLiteral("; ")) + u'.');
     m_grade = std::move(grade);
     showEarned(m_question);
     emit changed();
@@ -454,6 +538,8 @@ void FloydExercise::next()
     if (!isActive() || isFinished() || !m_grade)
         return;
     advance();
+    // The feedback answered the question just graded; the next one starts without it.
+    setFeedback(isFinished() ? QString() : questionPrompt());
     if (!isFinished())
         showQuestion();
     emit changed();

@@ -7,6 +7,7 @@
 #include "ui/stepping/stepmode.h"
 #include "ui/support/seams.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -18,6 +19,8 @@
 #include <vector>
 
 class QAction;
+class QPagedPaintDevice;
+class QWidget;
 class QShortcut;
 
 namespace trayeko::ui {
@@ -38,7 +41,19 @@ struct ExerciseSeams
     PrintPreviewFn printPreview = standardPrintPreview();
     std::function<int()> newSeed; // the seed of "Soal baru"; empty: a random one
     Clock clock = readClock;
+    // The date and time a summary is made, for its heading.
+    std::function<QDateTime()> dateTime = &QDateTime::currentDateTime;
 };
+
+// The student's name as typed in the exercise panel ("Nama siswa"): one for the whole program,
+// shared by every window's exercise and the panel, kept until the program ends and never saved.
+QString studentName();
+void setStudentName(const QString& name);
+
+// A summary on paper and in a PDF: @p drawing (the network with the exercise's weights in its
+// boxes) across the top of the first page, the text of @p summary under it, broken between lines
+// onto the pages it needs. Returns the number of pages, 0 where the device could not be started.
+int paintSummaryPages(QPagedPaintDevice& device, QWidget* drawing, const QString& summary);
 
 // An exercise on a tool window's drawing: the student predicts each step of the method on the
 // weights in the boxes, the core grades it, and the drawing shows only the steps answered so far
@@ -74,7 +89,9 @@ public:
     virtual QString questionText() const = 0;
     QString scoreText() const;
     QString feedback() const { return m_feedback; }
-    QString summary() const { return m_summary; }
+    // The summary names the student as studentName() is now, so a name typed after the end
+    // still reaches the page handed in.
+    QString summary() const;
 
     void enter();
     void leave();
@@ -130,7 +147,8 @@ private:
     QPointer<QWidget> m_savedFocus;
     QString m_code;
     QString m_feedback;
-    QString m_summary;
+    QString m_summaryBody; // the score, the time and the mistakes; empty until the end
+    QString m_finishedAt;
     ClockReading m_started;
     bool m_active = false;
     bool m_finished = false;
@@ -191,6 +209,7 @@ protected:
     void begin() override;
 
 private:
+    static QString questionPrompt();
     void showQuestion();
 
     std::vector<QStringList> m_matrix;

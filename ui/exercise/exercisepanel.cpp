@@ -64,6 +64,18 @@ ExercisePanel::ExercisePanel(QWidget* parent) : QWidget(parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
 
+    // Typed once: the name stays for every exercise until the program ends.
+    auto* studentRow = new QHBoxLayout;
+    m_student = makeField(this, studentRow, QStringLiteral("Nama siswa:"), "exerciseStudent",
+                          QStringLiteral("Nama siswa untuk ringkasan latihan (boleh kosong)"));
+    m_student->setText(studentName());
+    layout->addLayout(studentRow);
+    connect(m_student, &QLineEdit::textEdited, this, [this](const QString& name) {
+        setStudentName(name);
+        if (m_exercise && m_exercise->isActive() && m_exercise->isFinished())
+            m_summary->setPlainText(m_exercise->summary());
+    });
+
     m_code = wrappedLabel(this, QStringLiteral("exerciseCode"), QStringLiteral("Kode soal"));
     QFont bold = m_code->font();
     bold.setBold(true);
@@ -221,6 +233,8 @@ void ExercisePanel::refresh()
     m_summary->setVisible(finished);
     m_summaryButtons->setVisible(finished);
     m_score->setText(active ? e->scoreText() : QString());
+    if (m_student->text() != studentName())
+        m_student->setText(studentName());
 
     const QString feedback = active ? e->feedback() : QString();
     if (feedback != m_feedback->text()) {
@@ -231,6 +245,9 @@ void ExercisePanel::refresh()
     }
     if (floyd) {
         auto* f = static_cast<FloydExercise*>(e);
+        // Each question starts on its own matrix: no colour, typing or selection of the last.
+        if (!finished && f->question() != m_matrixQuestion)
+            showMatrix();
         m_check->setText(f->isChecked() ? QStringLiteral("Lanjut") : QStringLiteral("Periksa"));
         if (f->isChecked())
             showGrade();
@@ -258,7 +275,9 @@ void ExercisePanel::showMatrix()
             m_matrix->setItem(r, c, item);
         }
     m_matrix->blockSignals(false);
-    m_matrix->setCurrentCell(0, 0);
+    m_matrixQuestion = f->question();
+    m_matrix->clearSelection();
+    m_matrix->setCurrentCell(0, 0, QItemSelectionModel::NoUpdate);
     // As tall as its seven rows, so that the feedback stands right under it.
     m_matrix->resizeRowsToContents();
     int height = m_matrix->horizontalHeader()->sizeHint().height() + 2 * m_matrix->frameWidth();
@@ -302,7 +321,6 @@ void ExercisePanel::check()
     if (auto* f = qobject_cast<FloydExercise*>(e)) {
         if (f->isChecked()) {
             f->next();
-            showMatrix();
         } else {
             // A cell still being typed in counts as typed: the editor hands its text over when
             // it loses the focus.

@@ -16,7 +16,8 @@ namespace trayeko::ui {
 
 class Exercise;
 
-// The exercise as the lesson panel shows it: the code of the exercise, the question, the answer
+// The exercise as the lesson panel shows it: the student's name ("Nama siswa", typed once and
+// shared by every exercise, see studentName()), the code of the exercise, the question, the answer
 // fields (Dijkstra: the node and its distance; Floyd: the value matrix to type over), "Periksa",
 // the feedback (announced to assistive technology), the score, and at the end the summary with
 // "Salin", "Simpan..." and "Cetak...". "Soal baru", "Buka soal..." and "Keluar (Esc)" are always
@@ -49,12 +50,14 @@ private:
 
     QPointer<Exercise> m_exercise;
     FollowedConnections m_connections;
+    QLineEdit* m_student = nullptr;
     QLabel* m_code = nullptr;
     QLabel* m_question = nullptr;
     QWidget* m_dijkstraAnswer = nullptr;
     QLineEdit* m_node = nullptr;
     QLineEdit* m_distance = nullptr;
     QTableWidget* m_matrix = nullptr;
+    int m_matrixQuestion = -1; // the Floyd question the matrix was filled for
     QPushButton* m_check = nullptr;
     QLabel* m_feedback = nullptr;
     QLabel* m_score = nullptr;

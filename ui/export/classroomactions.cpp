@@ -64,8 +64,9 @@ QString filterSuffix(const QString& filter)
 QString weightsCaption(const ShownWeights& weights)
 {
     const std::string separator = regionalDecimalSeparator();
-    if (!weights.changed())
-        return toQString(weightsHeading(weights.result.value_or(weights.boxes), separator));
+    if (weights.veiled || !weights.changed())
+        return toQString(weightsHeading(
+            weights.veiled ? weights.boxes : weights.result.value_or(weights.boxes), separator));
     return QStringLiteral("Bobot di kotak sudah berubah sejak \"Proses...\" terakhir; hasil di "
                           "gambar ini dihitung dengan bobot %1")
         .arg(toQString(weightsList(*weights.result, separator)));
@@ -171,7 +172,16 @@ QString ClassroomActions::pictureCaption() const
 
 bool ClassroomActions::listingsMatchBoxes()
 {
-    if (!m_weights || !m_weights().changed())
+    if (!m_weights)
+        return true;
+    const ShownWeights weights = m_weights();
+    if (weights.veiled) {
+        m_seams.messageBox(m_window, QStringLiteral("Trayeko"),
+                           QStringLiteral("Selama latihan hasilnya disembunyikan.\n\nTekan Esc "
+                                          "untuk keluar dari latihan dulu."));
+        return false;
+    }
+    if (!weights.changed())
         return true;
     m_seams.messageBox(m_window, QStringLiteral("Trayeko"),
                        QStringLiteral("Bobot di kotak sudah berubah sejak \"Proses...\" "
@@ -239,8 +249,12 @@ void ClassroomActions::print()
     const auto pages = [this] {
         QList<PrintListing> listings =
             m_contents.pages ? m_contents.pages() : QList<PrintListing>();
-        if (m_weights)
-            if (const ShownWeights weights = m_weights(); weights.result)
+        if (m_weights) {
+            const ShownWeights weights = m_weights();
+            // An exercise's answers stay off paper as they stay off the screen.
+            if (weights.veiled)
+                return QList<PrintListing>();
+            if (weights.result)
                 for (PrintListing& listing : listings) {
                     listing.notes.append(toQString(
                         weightsHeading(*weights.result, regionalDecimalSeparator())));
@@ -249,6 +263,7 @@ void ClassroomActions::print()
                             "Bobot di kotak sudah berubah sejak \"Proses...\" terakhir; "
                             "matriks ini untuk bobot di atas."));
                 }
+        }
         return listings;
     };
     request.offersListings = !pages().isEmpty();

@@ -37,13 +37,15 @@ struct ShownWeights
 {
     std::optional<LinkWeights> result;
     LinkWeights boxes{};
+    bool veiled = false; // the result is out of sight while an exercise runs
 
     // The boxes no longer hold the weights of the result shown.
     bool changed() const { return result && *result != boxes; }
 };
 
 // The caption of a picture of a window showing @p weights: the weights its numbers belong to,
-// and where the boxes were changed since, that the result is for other weights, and which.
+// and where the boxes were changed since, that the result is for other weights, and which. With
+// the result out of sight, the weights in the boxes.
 QString weightsCaption(const ShownWeights& weights);
 
 // Everything the actions ask the user; tests answer without any dialog.
@@ -98,7 +100,8 @@ public:
 
     // Where the window's numbers come from. From then on every picture names the weights under
     // it, and the listings' text, CSV and printed pages name the weights of their run: text and
-    // CSV are refused, with the advice to run again, where the boxes hold other weights.
+    // CSV are refused, with the advice to run again, where the boxes hold other weights, and
+    // while an exercise keeps the result out of sight (its pages are then not offered either).
     void setWeightsSource(std::function<ShownWeights()> source) { m_weights = std::move(source); }
     // The caption the pictures carry now; empty without a source.
     QString pictureCaption() const;
@@ -127,7 +130,7 @@ private:
     bool save(const QString& fileName, const QString& what,
               const std::function<bool(QIODevice&)>& write);
     // False, after saying why, where the listings show a result of weights no longer in the
-    // boxes.
+    // boxes, or would give an exercise's answers away.
     bool listingsMatchBoxes();
 
     QMdiSubWindow* m_window;

@@ -162,7 +162,9 @@ FloydWindow::FloydWindow(QWidget* parent)
         {m_nodeList, m_nodeHeader, QStringLiteral("Matriks Simpul")}};
     m_classroom->addListings(listings,
                              floydListingContents(listings, [this] { return m_runWeights; }));
-    m_classroom->setWeightsSource([this] { return ShownWeights{m_runWeights, network()->weights()}; });
+    m_classroom->setWeightsSource([this] {
+        return ShownWeights{m_runWeights, network()->weights(), m_veil.isVeiled()};
+    });
     m_steps = addFloydStepMode(this, m_valueList, m_nodeList, [this] { return m_runWeights; });
     // Floyd refuses no weights, so neither does its exercise.
     m_exercise =
@@ -171,6 +173,15 @@ FloydWindow::FloydWindow(QWidget* parent)
                               return floydLesson(weights, regionalDecimalSeparator()).frames;
                           },
                           {});
+    connect(m_exercise, &Exercise::entered, this, &FloydWindow::veilResults);
+    connect(m_exercise, &Exercise::left, this, [this] { m_veil.lift(); });
+}
+
+void FloydWindow::veilResults()
+{
+    QList<QWidget*> results{m_valueList, m_nodeList, m_totalLabel, m_elapsedLabel};
+    results.append(QList<QWidget*>(m_totalBoxes.begin(), m_totalBoxes.end()));
+    m_veil.veil(results);
 }
 
 void FloydWindow::buildListingTabs()
@@ -267,6 +278,9 @@ void FloydWindow::openWindow()
 
 void FloydWindow::runFloyd()
 {
+    // The run's results replace the ones an exercise keeps out of sight.
+    if (m_exercise && m_exercise->isActive())
+        m_exercise->leave();
     const ClockReading start = now();
     m_valueList->clear();
     m_nodeList->clear();

@@ -3,6 +3,7 @@
 #include "core/demonetwork.h"
 #include "ui/drawing/networkwindow.h"
 #include "ui/widgets/resultstrip.h"
+#include "ui/widgets/resultveil.h"
 
 #include <QStringList>
 #include <array>
@@ -37,8 +38,9 @@ class FloydWindow final : public NetworkWindow
 public:
     explicit FloydWindow(QWidget* parent = nullptr);
 
-    // One run, the click of "&Proses...": empty the lists, play the progress bar, list the
-    // matrices, show the result and the elapsed time. It never yields to the event loop.
+    // One run, the click of "&Proses..." (ending a running exercise first): empty the lists, play
+    // the progress bar, list the matrices, show the result and the elapsed time. It never yields to
+    // the event loop.
     void runFloyd();
 
     // The weights the listings were worked out for; none before the first run.
@@ -56,6 +58,9 @@ private:
     void fitListingFont(QStringList lines);
     void openWindow();
     void showFloydResult(const FloydResult& result);
+    // While the exercise runs, the listings, the total and the elapsed time of an earlier run are
+    // out of sight; leaving gives them back as they were.
+    void veilResults();
 
     QTabWidget* m_tabs = nullptr;
     QLabel* m_valueHeader = nullptr;
@@ -72,6 +77,7 @@ private:
     StepMode* m_steps = nullptr;
     Exercise* m_exercise = nullptr;
     std::optional<ResultStrip> m_resultStrip;
+    ResultVeil m_veil;
     std::optional<LinkWeights> m_runWeights;
 };
 
