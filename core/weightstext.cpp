@@ -28,8 +28,7 @@ std::string weightsHeading(const LinkWeights& weights, std::string_view decimalS
     return "Bobot: " + weightsList(weights, decimalSeparator);
 }
 
-void writeWeightsRows(CsvWriter& csv, const LinkWeights& weights,
-                      std::string_view decimalSeparator)
+void writeWeightsRows(CsvWriter& csv, const LinkWeights& weights, std::string_view decimalSeparator)
 {
     std::vector<std::string> links{"Jalur"};
     std::vector<std::string> values{"Bobot"};

@@ -83,8 +83,9 @@ TEST(WeightsText, NamesEveryLinkWithItsWeight)
         double weight;
         const char* shown;
     };
-    for (const Row& row : {Row{".", 1, 7, "7"}, Row{",", 1, 2.5, "2,5"}, Row{".", 10, 0.125, "0.125"},
-                           Row{",", 14, 1.5e300, "1,5E+300"}, Row{".", 7, -3, "-3"}}) {
+    for (const Row& row :
+         {Row{".", 1, 7, "7"}, Row{",", 1, 2.5, "2,5"}, Row{".", 10, 0.125, "0.125"},
+          Row{",", 14, 1.5e300, "1,5E+300"}, Row{".", 7, -3, "-3"}}) {
         SCOPED_TRACE(row.shown);
         LinkWeights weights = defaultWeights();
         weights[std::size_t(row.link - 1)] = row.weight;

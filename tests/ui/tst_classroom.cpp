@@ -8,9 +8,9 @@
 #include "ui/dijkstra/dijkstrawindow.h"
 #include "ui/drawing/networkview.h"
 #include "ui/exercise/exercise.h"
-#include "ui/floyd/floydwindow.h"
 #include "ui/export/classroomactions.h"
 #include "ui/export/pictureexport.h"
+#include "ui/floyd/floydwindow.h"
 #include "ui/help/helpwindow.h"
 #include "ui/main/mainwindow.h"
 #include "ui/stepping/stepmode.h"
@@ -147,8 +147,8 @@ QList<SvgText> svgTexts(const QByteArray& svg)
             groups.removeLast();
         } else if (token == QXmlStreamReader::StartElement && xml.name() == u"text") {
             const auto a = xml.attributes();
-            const QPointF at = groups.last().map(
-                QPointF(a.value("x").toDouble(), a.value("y").toDouble()));
+            const QPointF at =
+                groups.last().map(QPointF(a.value("x").toDouble(), a.value("y").toDouble()));
             const qreal size = a.value("font-size").toDouble() * groups.last().m11();
             const QString family = a.value("font-family").toString();
             const bool bold = a.value("font-weight").toInt() > 500;
@@ -304,8 +304,7 @@ private slots:
             QSvgRenderer svg(data);
             QVERIFY(svg.isValid());
             QCOMPARE(svg.viewBox().width(), window->widget()->width());
-            QCOMPARE(svg.viewBox().height() > window->widget()->height(),
-                     entry != u"mnucompare");
+            QCOMPARE(svg.viewBox().height() > window->widget()->height(), entry != u"mnucompare");
             QStringList texts;
             for (QXmlStreamReader xml(data); !xml.atEnd();)
                 if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"text")
@@ -491,8 +490,8 @@ private slots:
         action("Salin teks")->trigger();
         const QStringList copied = QApplication::clipboard()->text().split(u'\n');
         QCOMPARE(copied.size(), 2 + list->count() + 1);
-        QCOMPARE(copied[0], QString::fromStdString(
-                                trayeko::weightsHeading(weights, decimal.toStdString())));
+        QCOMPARE(copied[0],
+                 QString::fromStdString(trayeko::weightsHeading(weights, decimal.toStdString())));
         QCOMPARE(copied[1], window->findChild<QLabel*>("Label29")->text());
         QCOMPARE(copied[list->count() + 1], list->item(list->count() - 1)->text());
 
@@ -511,18 +510,28 @@ private slots:
     // again, named by the weights they were worked out from.
     void listingsOfOtherWeights_data()
     {
-        QTest::addColumn<QString>("change"); // after the run on the default weights
-        QTest::addColumn<QString>("refusal"); // what the refusal asks for; empty: exported
+        QTest::addColumn<QString>("change");    // after the run on the default weights
+        QTest::addColumn<QString>("refusal");   // what the refusal asks for; empty: exported
         QTest::addColumn<QString>("weightsOf"); // whose weights the exports name
         const QString run = "Tekan \"Proses...\" dulu";
-        QTest::addRow("nothing changed") << "" << "" << "default";
+        QTest::addRow("nothing changed") << ""
+                                         << ""
+                                         << "default";
         QTest::addRow("code opened, exercise left") << "code, exercise, leave" << run << "";
         QTest::addRow("weight typed") << "typed" << run << "";
-        QTest::addRow("code opened, then run") << "code, exercise, leave, run" << "" << "code";
-        QTest::addRow("defaults put back") << "typed, defaults" << "" << "default";
+        QTest::addRow("code opened, then run") << "code, exercise, leave, run"
+                                               << ""
+                                               << "code";
+        QTest::addRow("defaults put back") << "typed, defaults"
+                                           << ""
+                                           << "default";
         // The answers of an exercise on the very weights of the run stay hidden in files too.
-        QTest::addRow("during an exercise") << "exercise" << "Tekan Esc" << "";
-        QTest::addRow("during an exercise on a code") << "code, exercise" << "Tekan Esc" << "";
+        QTest::addRow("during an exercise") << "exercise"
+                                            << "Tekan Esc"
+                                            << "";
+        QTest::addRow("during an exercise on a code") << "code, exercise"
+                                                      << "Tekan Esc"
+                                                      << "";
     }
     void listingsOfOtherWeights()
     {
@@ -559,9 +568,8 @@ private slots:
         auto* actions = program.actions(window);
         // While the result is out of sight, a picture shows only the weights in the boxes.
         if (floyd->exercise()->isActive())
-            QCOMPARE(actions->pictureCaption(),
-                     QString::fromStdString(trayeko::weightsHeading(floyd->network()->weights(),
-                                                                    ".")));
+            QCOMPARE(actions->pictureCaption(), QString::fromStdString(trayeko::weightsHeading(
+                                                    floyd->network()->weights(), ".")));
         QApplication::clipboard()->setText("kosong");
         actions->copyListing(0);
         program.answer = dir.filePath("matriks");
@@ -576,9 +584,8 @@ private slots:
             return;
         }
         QVERIFY(program.messages.isEmpty());
-        const trayeko::LinkWeights weights = weightsOf == u"code"
-                                                 ? trayeko::exerciseWeights(4821)
-                                                 : trayeko::defaultWeights();
+        const trayeko::LinkWeights weights =
+            weightsOf == u"code" ? trayeko::exerciseWeights(4821) : trayeko::defaultWeights();
         QCOMPARE(floyd->runWeights(), std::optional(weights));
         QVERIFY(QApplication::clipboard()->text().startsWith(
             QString::fromStdString(trayeko::weightsHeading(weights, "."))));
@@ -623,7 +630,8 @@ private slots:
         const QString list = QString::fromStdString(trayeko::weightsList(shown, "."));
         const QString caption =
             edited && run ? "Bobot di kotak sudah berubah sejak \"Proses...\" terakhir; hasil di "
-                            "gambar ini dihitung dengan bobot " + list
+                            "gambar ini dihitung dengan bobot " +
+                                list
                           : "Bobot: " + list;
         QCOMPARE(program.actions(window)->pictureCaption(), caption);
 

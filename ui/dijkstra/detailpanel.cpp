@@ -12,10 +12,10 @@
 #include "ui/support/utf8.h"
 #include "ui/widgets/textfit.h"
 
-#include <QLabel>
-#include <QLineEdit>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -110,8 +110,8 @@ void paintWholeTable(QPainter& painter, QPlainTextEdit* table)
             const qreal start = last == 0 ? room.left() : left[last - 1] + widths[last - 1] + gap;
             need = std::max(need, start + metrics.horizontalAdvance(fields.back()) - room.left());
         }
-        const bool fits = need <= room.width() &&
-                          qreal(lines.size()) * metrics.lineSpacing() <= room.height();
+        const bool fits =
+            need <= room.width() && qreal(lines.size()) * metrics.lineSpacing() <= room.height();
         if (fits || font.pixelSize() <= 1)
             break;
         font.setPixelSize(font.pixelSize() - 1);

@@ -256,8 +256,8 @@ void ClassroomActions::print()
                 return QList<PrintListing>();
             if (weights.result)
                 for (PrintListing& listing : listings) {
-                    listing.notes.append(toQString(
-                        weightsHeading(*weights.result, regionalDecimalSeparator())));
+                    listing.notes.append(
+                        toQString(weightsHeading(*weights.result, regionalDecimalSeparator())));
                     if (weights.changed())
                         listing.notes.append(QStringLiteral(
                             "Bobot di kotak sudah berubah sejak \"Proses...\" terakhir; "
@@ -270,9 +270,8 @@ void ClassroomActions::print()
     request.orientation =
         client()->width() > client()->height() ? QPageLayout::Landscape : QPageLayout::Portrait;
     request.print = [this, pages](QPagedPaintDevice& printer, bool withListings) {
-        const int printed =
-            printPictureAndListings(printer, client(), withListings ? pages() : QList<PrintListing>(),
-                                    pictureCaption());
+        const int printed = printPictureAndListings(
+            printer, client(), withListings ? pages() : QList<PrintListing>(), pictureCaption());
         if (printed == 0)
             m_seams.messageBox(m_window, QStringLiteral("Trayeko"),
                                QStringLiteral("Pencetak tidak dapat dimulai."));
@@ -292,8 +291,7 @@ void ClassroomActions::copyListing(int index)
     // The text a student pastes elsewhere names the weights it was worked out from.
     if (m_weights)
         if (const ShownWeights weights = m_weights(); weights.result)
-            lines.append(
-                toQString(weightsHeading(*weights.result, regionalDecimalSeparator())));
+            lines.append(toQString(weightsHeading(*weights.result, regionalDecimalSeparator())));
     lines.append(listing.header->text());
     for (int row = 0; row < listing.list->count(); ++row)
         lines.append(listing.list->item(row)->text());

@@ -48,10 +48,9 @@ QString fileErrorText(QFileDevice::FileError error)
 }
 
 // The SVG generator ignores every clip and writes texts without their font's stretch or word
-// spacing: a box
-// too narrow for its value, or a scrolled view, would spill its whole contents over its
-// neighbours, and a narrowed text would come out at full width, under the next one. Such widgets
-// go into the file as the pixels the screen shows.
+// spacing: a box too narrow for its value, or a scrolled view, would spill its whole contents
+// over its neighbours, and a narrowed text would come out at full width, under the next one.
+// Such widgets go into the file as the pixels the screen shows.
 bool needsPixelsInSvg(const QWidget* widget)
 {
     const int stretch = widget->font().stretch();
@@ -180,10 +179,10 @@ void paintWidget(QPainter& painter, QWidget* widget, const QString& caption = {}
         paintTree(painter, widget, widget);
     }
     const QFont font = captionFont(widget);
-    paintCaption(painter,
-                 QRectF(0, widget->height(), widget->width(),
-                        captionHeight(caption, font, widget->width())),
-                 caption, font);
+    paintCaption(
+        painter,
+        QRectF(0, widget->height(), widget->width(), captionHeight(caption, font, widget->width())),
+        caption, font);
 }
 
 QSizeF pictureSize(QWidget* widget, const QString& caption)
@@ -432,8 +431,7 @@ qreal listingHeading(QPainter* painter, QPaintDevice* device, const QRectF& area
     qreal top = area.top();
     const auto put = [&](const QString& text, const QFont& f) {
         const QRectF room(area.left(), top, area.width(), area.bottom() - top);
-        const QRectF used =
-            QFontMetricsF(f, device).boundingRect(room, flags, keptTogether(text));
+        const QRectF used = QFontMetricsF(f, device).boundingRect(room, flags, keptTogether(text));
         if (painter) {
             painter->setFont(f);
             painter->drawText(room, flags, keptTogether(text));
@@ -549,9 +547,8 @@ void paintMatrix(QPainter& painter, const QPointF& topLeft, const PrintedMatrix&
                      matrix.title);
     const QPointF grid = topLeft + QPointF(0, cell.height());
     const auto place = [&](qsizetype row, qsizetype column) { // from -1: the numbers' row/column
-        return QRectF(grid + QPointF(qreal(column + 1) * cell.width(),
-                                     qreal(row + 1) * cell.height()),
-                      cell);
+        return QRectF(
+            grid + QPointF(qreal(column + 1) * cell.width(), qreal(row + 1) * cell.height()), cell);
     };
     const QColor numbers(224, 224, 224);
     painter.fillRect(QRectF(grid, QSizeF(size.width(), cell.height())), numbers);
@@ -565,8 +562,7 @@ void paintMatrix(QPainter& painter, const QPointF& topLeft, const PrintedMatrix&
         const std::vector<int>& marked =
             row < matrix.marked.size() ? matrix.marked[row] : std::vector<int>();
         for (qsizetype column = 0; column < cells.size(); ++column) {
-            const bool mark =
-                std::find(marked.begin(), marked.end(), int(column)) != marked.end();
+            const bool mark = std::find(marked.begin(), marked.end(), int(column)) != marked.end();
             painter.setFont(mark ? bold : font);
             painter.setPen(mark ? changedCellColour() : QColor(Qt::black));
             painter.drawText(place(qsizetype(row), column), centred, cells[column]);
@@ -602,9 +598,9 @@ int printMatrices(QPainter& painter, QPagedPaintDevice& printer, const QRectF& a
         bold.setBold(true);
         // Each matrix takes the room of its grid or of its title, whichever is wider.
         for (const PrintedMatrix& matrix : matrices)
-            size = size.expandedTo(matrixSize(matrix, cell))
-                       .expandedTo({QFontMetricsF(bold, &printer).horizontalAdvance(matrix.title),
-                                    0});
+            size =
+                size.expandedTo(matrixSize(matrix, cell))
+                    .expandedTo({QFontMetricsF(bold, &printer).horizontalAdvance(matrix.title), 0});
         heading = listingHeading(nullptr, &printer, area, listing, font) + cell.height() / 2;
         const qreal need = std::max(size.width() / area.width(),
                                     size.height() / std::max(1.0, area.height() - heading));
@@ -614,9 +610,10 @@ int printMatrices(QPainter& painter, QPagedPaintDevice& printer, const QRectF& a
             std::max(1.0, std::min(font.pointSizeF() / need, font.pointSizeF() - 0.25)));
     }
     const QSizeF gap(cell.width(), cell.height() / 2);
-    const int across = std::max(1, int((area.width() + gap.width()) / (size.width() + gap.width())));
-    const int down = std::max(
-        1, int((area.height() - heading + gap.height()) / (size.height() + gap.height())));
+    const int across =
+        std::max(1, int((area.width() + gap.width()) / (size.width() + gap.width())));
+    const int down =
+        std::max(1, int((area.height() - heading + gap.height()) / (size.height() + gap.height())));
     int pages = 0;
     for (size_t first = 0; first < matrices.size(); first += size_t(across * down)) {
         printer.newPage();
@@ -625,9 +622,9 @@ int printMatrices(QPainter& painter, QPagedPaintDevice& printer, const QRectF& a
         for (size_t i = first; i < std::min(matrices.size(), first + size_t(across * down)); ++i) {
             const int at = int(i - first);
             paintMatrix(painter,
-                        area.topLeft() + QPointF((at % across) * (size.width() + gap.width()),
-                                                 heading + (at / across) *
-                                                               (size.height() + gap.height())),
+                        area.topLeft() +
+                            QPointF((at % across) * (size.width() + gap.width()),
+                                    heading + (at / across) * (size.height() + gap.height())),
                         matrices[i], font, cell);
         }
     }

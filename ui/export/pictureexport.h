@@ -47,8 +47,7 @@ void setPicturePainter(QWidget* widget, PicturePainter paint);
 // numbers belong to. No caption, no line.
 QFont captionFont(const QWidget* widget);
 qreal captionHeight(const QString& caption, const QFont& font, qreal width);
-void paintCaption(QPainter& painter, const QRectF& rect, const QString& caption,
-                  const QFont& font);
+void paintCaption(QPainter& painter, const QRectF& rect, const QString& caption, const QFont& font);
 
 // The widget as it looks now, at the device pixel ratio of its screen, with @p caption under it;
 // widgets with a picture palette or painter in it. The caption is also the PNG's description.
