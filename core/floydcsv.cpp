@@ -2,6 +2,7 @@
 
 #include "core/floyd.h"
 #include "core/numbertext.h"
+#include "core/weightstext.h"
 
 #include <vector>
 
@@ -43,6 +44,8 @@ std::string floydCsv(const LinkWeights& weights, std::string_view decimalSeparat
     }
 
     CsvWriter csv(csvFieldSeparator(decimalSeparator));
+    // The weights first: a file handed on names the network its matrices belong to.
+    writeWeightsRows(csv, weights, decimalSeparator);
     for (std::size_t k = 0; k < steps.size(); ++k)
         writeTable(csv, "Matriks Nilai", int(k), [&](std::size_t i, std::size_t j) {
             const std::optional<double>& cell = steps[k].value[i][j];

@@ -54,7 +54,8 @@ private:
     std::string m_text;
 };
 
-/// @brief The value and node matrices of a Floyd run as CSV: one table per matrix and iteration
+/// @brief The value and node matrices of a Floyd run as CSV, under the weights they were worked
+/// out from (writeWeightsRows): one table per matrix and iteration
 /// (the value matrices first, then the node matrices; each after the initialisation and after
 /// iterations 1 ... 7). A table is a title row ("Matriks Nilai", "Inisialisasi"), a row with
 /// the column node numbers, and one row per node that starts with its number; a blank row

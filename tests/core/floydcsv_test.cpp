@@ -1,5 +1,6 @@
 #include "core/floydcsv.h"
 #include "core/steps.h"
+#include "core/weightstext.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +45,11 @@ TEST(FloydCsv, HoldsTheListingCellsInTheRegionsSeparators)
         std::vector<std::string> lines = split(floydCsv(weights, decimal), "\r\n");
         ASSERT_EQ(lines.back(), "");
         lines.pop_back();
-        ASSERT_EQ(lines.size(), std::size_t(16 * 10));
+        ASSERT_EQ(lines.size(), std::size_t(3 + 16 * 10));
+        // The weights the matrices come from head the file, the fraction and exponent as typed.
+        EXPECT_EQ(split(lines[1], field)[1], "2" + std::string(decimal) + "5");
+        EXPECT_EQ(split(lines[1], field)[3], "1E-05");
+        lines.erase(lines.begin(), lines.begin() + 3);
         for (std::size_t table = 0; table < 16; ++table) {
             const bool values = table < 8;
             const int k = int(table % 8);
@@ -63,6 +68,53 @@ TEST(FloydCsv, HoldsTheListingCellsInTheRegionsSeparators)
                 EXPECT_EQ(row(std::size_t(r) + 1), shown) << "table " << table << " row " << r;
             }
         }
+    }
+}
+
+// The heading and the CSV rows name every link by its ends, as the drawing shows it, with the
+// weight it had in this run; the rows keep their fields apart in either region, and a weight
+// beyond the listing's range is still written in full.
+TEST(WeightsText, NamesEveryLinkWithItsWeight)
+{
+    struct Row
+    {
+        const char* decimal;
+        int link; // changed from its default weight
+        double weight;
+        const char* shown;
+    };
+    for (const Row& row :
+         {Row{".", 1, 7, "7"}, Row{",", 1, 2.5, "2,5"}, Row{".", 10, 0.125, "0.125"},
+          Row{",", 14, 1.5e300, "1,5E+300"}, Row{".", 7, -3, "-3"}}) {
+        SCOPED_TRACE(row.shown);
+        LinkWeights weights = defaultWeights();
+        weights[std::size_t(row.link - 1)] = row.weight;
+        const std::string heading = weightsHeading(weights, row.decimal);
+        const std::vector<std::string> items = split(heading.substr(7), "; ");
+        EXPECT_EQ(heading.substr(0, 7), "Bobot: ");
+        ASSERT_EQ(items.size(), std::size_t(kLinkCount));
+        for (int k = 1; k <= kLinkCount; ++k) {
+            const LinkInfo& link = demoLink(k);
+            const std::string value =
+                k == row.link ? std::string(row.shown) : std::to_string(link.defaultWeight);
+            EXPECT_EQ(items[std::size_t(k - 1)], std::to_string(link.fromNode) + "\u2192" +
+                                                     std::to_string(link.toNode) + " = " + value);
+        }
+
+        const std::string field = csvFieldSeparator(row.decimal);
+        CsvWriter csv(field);
+        writeWeightsRows(csv, weights, row.decimal);
+        const std::vector<std::string> lines = split(csv.take(), "\r\n");
+        ASSERT_EQ(lines.size(), std::size_t(4)); // two rows, a blank one, nothing after
+        const std::vector<std::string> links = split(lines[0], field);
+        const std::vector<std::string> values = split(lines[1], field);
+        ASSERT_EQ(links.size(), std::size_t(kLinkCount + 1));
+        ASSERT_EQ(values.size(), std::size_t(kLinkCount + 1));
+        EXPECT_EQ(links[0], "Jalur");
+        EXPECT_EQ(values[0], "Bobot");
+        EXPECT_EQ(links[std::size_t(row.link)], linkEndsText(row.link));
+        EXPECT_EQ(values[std::size_t(row.link)], row.shown);
+        EXPECT_EQ(lines[2], "");
     }
 }
 

@@ -1,14 +1,23 @@
+#include "core/exercisecode.h"
 #include "core/floyd.h"
 #include "core/floydcsv.h"
+#include "core/numbertext.h"
+#include "core/routes.h"
 #include "core/steps.h"
+#include "core/weightstext.h"
 #include "ui/dijkstra/dijkstrawindow.h"
+#include "ui/drawing/networkview.h"
+#include "ui/exercise/exercise.h"
 #include "ui/export/classroomactions.h"
 #include "ui/export/pictureexport.h"
+#include "ui/floyd/floydwindow.h"
 #include "ui/help/helpwindow.h"
 #include "ui/main/mainwindow.h"
 #include "ui/stepping/stepmode.h"
+#include "ui/support/programfonts.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,8 +25,10 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSvgGenerator>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -26,6 +37,8 @@
 #include <QtTest>
 
 using namespace trayeko::ui;
+
+Q_DECLARE_METATYPE(trayeko::LinkWeights)
 
 namespace {
 
@@ -86,6 +99,64 @@ QImage handout(QMdiSubWindow* window, bool dark)
     if (dark)
         qobject_cast<DijkstraWindow*>(window)->blink();
     return shown;
+}
+
+// The part of a picture that shows the window; a caption may follow under it.
+QImage windowPart(const QImage& picture, const QImage& shown)
+{
+    return picture.convertToFormat(QImage::Format_RGB32).copy(QRect(QPoint(), shown.size()));
+}
+
+// A text of an SVG with where it starts on the page (its group's translation and scale applied)
+// and the size of its font.
+struct SvgText
+{
+    QString text;
+    QPointF at;
+    qreal pixelSize;
+    QString family;
+    bool bold;
+
+    // Where it ends, measured in its own font.
+    qreal right(qreal scale = 1) const
+    {
+        QFont font(family);
+        font.setPixelSize(qRound(pixelSize));
+        font.setBold(bold);
+        return at.x() + QFontMetricsF(font).horizontalAdvance(text) * scale;
+    }
+};
+
+QList<SvgText> svgTexts(const QByteArray& svg)
+{
+    QList<SvgText> texts;
+    QList<QTransform> groups{QTransform()};
+    static const QRegularExpression matrix(QStringLiteral("matrix\\(([^)]*)\\)"));
+    for (QXmlStreamReader xml(svg); !xml.atEnd();) {
+        const auto token = xml.readNext();
+        if (token == QXmlStreamReader::StartElement && xml.name() == u"g") {
+            QTransform t = groups.last();
+            if (const auto m = matrix.match(xml.attributes().value("transform").toString());
+                m.hasMatch()) {
+                const QStringList v = m.captured(1).split(u',');
+                t = QTransform(v[0].toDouble(), v[1].toDouble(), v[2].toDouble(), v[3].toDouble(),
+                               v[4].toDouble(), v[5].toDouble());
+            }
+            groups.append(t);
+        } else if (token == QXmlStreamReader::EndElement && xml.name() == u"g") {
+            groups.removeLast();
+        } else if (token == QXmlStreamReader::StartElement && xml.name() == u"text") {
+            const auto a = xml.attributes();
+            const QPointF at =
+                groups.last().map(QPointF(a.value("x").toDouble(), a.value("y").toDouble()));
+            const qreal size = a.value("font-size").toDouble() * groups.last().m11();
+            const QString family = a.value("font-family").toString();
+            const bool bold = a.value("font-weight").toInt() > 500;
+            texts.append({xml.readElementText(QXmlStreamReader::IncludeChildElements), at, size,
+                          family, bold});
+        }
+    }
+    return texts;
 }
 
 int pdfPages(const QByteArray& pdf)
@@ -160,7 +231,9 @@ private slots:
         const QImage shown = handout(window, dark);
         program.press(window->widget()->findChild<QPushButton*>(), QKeySequence("Ctrl+Shift+C"));
         const QImage copied = QApplication::clipboard()->image();
-        QCOMPARE(copied.convertToFormat(QImage::Format_RGB32), shown);
+        QCOMPARE(windowPart(copied, shown), shown);
+        // A network window's picture names its weights in a caption under it.
+        QCOMPARE(copied.height() > shown.height(), entry != u"mnucompare");
         QCOMPARE(grab(window) != shown, dark); // the screen still blinks
     }
 
@@ -226,11 +299,13 @@ private slots:
             const QImage saved = QImage::fromData(data);
             QCOMPARE(saved.dotsPerMeterX(), qRound(96 * expected.devicePixelRatio() / 0.0254));
             expected.setDevicePixelRatio(1);
-            QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), expected);
+            QCOMPARE(windowPart(saved, expected), expected);
+            QCOMPARE(saved.text("Description").startsWith("Bobot"), entry != u"mnucompare");
         } else if (suffix == u"svg") {
             QSvgRenderer svg(data);
             QVERIFY(svg.isValid());
-            QCOMPARE(svg.viewBox().size(), window->widget()->size());
+            QCOMPARE(svg.viewBox().width(), window->widget()->width());
+            QCOMPARE(svg.viewBox().height() > window->widget()->height(), entry != u"mnucompare");
             QStringList texts;
             for (QXmlStreamReader xml(data); !xml.atEnd();)
                 if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"text")
@@ -318,9 +393,11 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray data = file.readAll();
         QVERIFY(!data.contains("1234.5678"));
-        QImage image(window->widget()->size(), QImage::Format_RGB32);
+        // The caption under the window makes the picture taller; the window keeps its scale.
+        QSvgRenderer renderer(data);
+        QImage image(renderer.viewBox().size(), QImage::Format_RGB32);
         QPainter painter(&image);
-        QSvgRenderer(data).render(&painter);
+        renderer.render(&painter);
         painter.end();
         // A narrowed total looks as on the screen; the explanation, in the lesson panel, is not
         // part of the picture.
@@ -399,7 +476,6 @@ private slots:
         QMdiSubWindow* window = program.open("mnufloyd");
         window->findChild<QLineEdit*>("j1")->setText("2" + decimal + "5");
         window->findChild<QPushButton*>("Command1")->click();
-        window->findChild<QLineEdit*>("j1")->setText("9"); // edited after the run: not exported
         auto* list = window->findChild<QListWidget*>("List2");
         // Other features add their own entries to the listing's menu; find these two by text.
         const auto action = [list](const QString& text) {
@@ -410,20 +486,309 @@ private slots:
         };
         QVERIFY(action("Salin teks") && action("Simpan CSV..."));
 
+        trayeko::LinkWeights weights = trayeko::defaultWeights();
+        weights[0] = 2.5;
         action("Salin teks")->trigger();
         const QStringList copied = QApplication::clipboard()->text().split(u'\n');
-        QCOMPARE(copied.size(), 1 + list->count() + 1);
-        QCOMPARE(copied[0], window->findChild<QLabel*>("Label29")->text());
-        QCOMPARE(copied[list->count()], list->item(list->count() - 1)->text());
+        QCOMPARE(copied.size(), 2 + list->count() + 1);
+        QCOMPARE(copied[0],
+                 QString::fromStdString(trayeko::weightsHeading(weights, decimal.toStdString())));
+        QCOMPARE(copied[1], window->findChild<QLabel*>("Label29")->text());
+        QCOMPARE(copied[list->count() + 1], list->item(list->count() - 1)->text());
 
         program.answer = dir.filePath("matriks");
         action("Simpan CSV...")->trigger();
         QFile file(program.answer + ".csv");
         QVERIFY(file.open(QIODevice::ReadOnly));
-        trayeko::LinkWeights weights = trayeko::defaultWeights();
-        weights[0] = 2.5;
         QCOMPARE(file.readAll().toStdString(), trayeko::floydCsv(weights, decimal.toStdString()));
+        QVERIFY(program.messages.isEmpty());
         QLocale::setDefault(QLocale::c());
+    }
+
+    // The listings' text and CSV hold the matrices of the last run. Where the boxes hold other
+    // weights since (a code opened, a weight typed), they are refused with the advice to run
+    // again, and nothing is written or copied; the same weights put back, or a new run, export
+    // again, named by the weights they were worked out from.
+    void listingsOfOtherWeights_data()
+    {
+        QTest::addColumn<QString>("change");    // after the run on the default weights
+        QTest::addColumn<QString>("refusal");   // what the refusal asks for; empty: exported
+        QTest::addColumn<QString>("weightsOf"); // whose weights the exports name
+        const QString run = "Tekan \"Proses...\" dulu";
+        QTest::addRow("nothing changed") << ""
+                                         << ""
+                                         << "default";
+        QTest::addRow("code opened, exercise left") << "code, exercise, leave" << run << "";
+        QTest::addRow("weight typed") << "typed" << run << "";
+        QTest::addRow("code opened, then run") << "code, exercise, leave, run"
+                                               << ""
+                                               << "code";
+        QTest::addRow("defaults put back") << "typed, defaults"
+                                           << ""
+                                           << "default";
+        // The answers of an exercise on the very weights of the run stay hidden in files too.
+        QTest::addRow("during an exercise") << "exercise"
+                                            << "Tekan Esc"
+                                            << "";
+        QTest::addRow("during an exercise on a code") << "code, exercise"
+                                                      << "Tekan Esc"
+                                                      << "";
+    }
+    void listingsOfOtherWeights()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, refusal);
+        QFETCH(QString, weightsOf);
+        QTemporaryDir dir;
+        Program program;
+        QMdiSubWindow* window = program.open("mnufloyd");
+        auto* floyd = qobject_cast<FloydWindow*>(window);
+        ExerciseSeams seams;
+        seams.messageBox = [&](QWidget*, const QString&, const QString& text) {
+            program.messages << text;
+        };
+        seams.textInput = [](QWidget*, const QString&, const QString&) {
+            return std::optional<QString>("4821-7");
+        };
+        floyd->exercise()->setSeams(seams);
+        window->findChild<QPushButton*>("Command1")->click();
+        if (change.contains("code"))
+            floyd->findChild<QAction*>("exerciseOpenAction")->trigger();
+        if (change.contains("exercise") && !floyd->exercise()->isActive())
+            floyd->findChild<QAction*>("exerciseAction")->trigger();
+        if (change.contains("leave"))
+            floyd->exercise()->leave();
+        if (change.contains("typed"))
+            window->findChild<QLineEdit*>("j3")->setText("12");
+        if (change.contains("defaults"))
+            floyd->findChild<QAction*>("defaultWeightsAction")->trigger();
+        if (change.contains("run"))
+            window->findChild<QPushButton*>("Command1")->click();
+        program.messages.clear();
+
+        auto* actions = program.actions(window);
+        // While the result is out of sight, a picture shows only the weights in the boxes.
+        if (floyd->exercise()->isActive())
+            QCOMPARE(actions->pictureCaption(), QString::fromStdString(trayeko::weightsHeading(
+                                                    floyd->network()->weights(), ".")));
+        QApplication::clipboard()->setText("kosong");
+        actions->copyListing(0);
+        program.answer = dir.filePath("matriks");
+        actions->saveCsvAction()->trigger();
+        QFile file(program.answer + ".csv");
+        if (!refusal.isEmpty()) {
+            QCOMPARE(program.messages.size(), 2);
+            for (const QString& message : program.messages)
+                QVERIFY2(message.contains(refusal), qPrintable(message));
+            QCOMPARE(QApplication::clipboard()->text(), "kosong");
+            QVERIFY(!file.exists());
+            return;
+        }
+        QVERIFY(program.messages.isEmpty());
+        const trayeko::LinkWeights weights =
+            weightsOf == u"code" ? trayeko::exerciseWeights(4821) : trayeko::defaultWeights();
+        QCOMPARE(floyd->runWeights(), std::optional(weights));
+        QVERIFY(QApplication::clipboard()->text().startsWith(
+            QString::fromStdString(trayeko::weightsHeading(weights, "."))));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll().toStdString(), trayeko::floydCsv(weights, "."));
+    }
+
+    // Every picture of a network window names under it the weights of the numbers it shows (the
+    // PNG also in its description); where the boxes were changed since the run, it says so and
+    // names the run's weights. The lesson panel's table of the Dijkstra steps names its weights
+    // in its text and CSV.
+    void picturesNameTheirWeights_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<bool>("run");
+        QTest::addColumn<bool>("edited"); // link 1 set to 2.5 after the run, or before
+        QTest::addColumn<QString>("format");
+        for (const char* entry : {"mnudijktra", "mnufloyd"})
+            for (const char* format : {"png", "svg", "pdf"}) {
+                QTest::addRow("%s %s, run", entry, format) << entry << true << false << format;
+                QTest::addRow("%s %s, edited after the run", entry, format)
+                    << entry << true << true << format;
+            }
+        QTest::addRow("before any run") << "mnudijktra" << false << true << "png";
+    }
+    void picturesNameTheirWeights()
+    {
+        QFETCH(QString, entry);
+        QFETCH(bool, run);
+        QFETCH(bool, edited);
+        QFETCH(QString, format);
+        QTemporaryDir dir;
+        Program program;
+        QMdiSubWindow* window = program.open(entry);
+        if (run)
+            window->findChild<QPushButton*>("Command1")->click();
+        if (edited)
+            window->findChild<QLineEdit*>("j1")->setText("2.5");
+        trayeko::LinkWeights shown = trayeko::defaultWeights();
+        if (edited && !run)
+            shown[0] = 2.5;
+        const QString list = QString::fromStdString(trayeko::weightsList(shown, "."));
+        const QString caption =
+            edited && run ? "Bobot di kotak sudah berubah sejak \"Proses...\" terakhir; hasil di "
+                            "gambar ini dihitung dengan bobot " +
+                                list
+                          : "Bobot: " + list;
+        QCOMPARE(program.actions(window)->pictureCaption(), caption);
+
+        program.answer = dir.filePath("gambar." + format);
+        program.actions(window)->savePictureAction()->trigger();
+        QFile file(program.answer);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray data = file.readAll();
+        if (format == u"png") {
+            QCOMPARE(QImage::fromData(data).text("Description"), caption);
+        } else if (format == u"svg") {
+            QString texts;
+            for (const SvgText& text : svgTexts(data))
+                texts += text.text + u'\n';
+            // Wrapped between its items, never inside one.
+            QVERIFY2(texts.contains(QString("1→2 = 7;").replace(' ', QChar(0xa0))),
+                     qPrintable(texts));
+            QVERIFY(texts.contains("sudah berubah") == (edited && run));
+        } else {
+            QVERIFY(data.startsWith("%PDF-1."));
+            QCOMPARE(pdfPages(data), 1);
+        }
+
+        if (entry != u"mnudijktra" || edited)
+            return;
+        auto* steps = window->findChild<StepMode*>();
+        steps->enter();
+        const QString heading = QString::fromStdString(trayeko::weightsHeading(shown, "."));
+        QVERIFY(steps->lesson().tableText.startsWith(heading + u'\n'));
+        QVERIFY(QString::fromStdString(steps->lesson().tableCsv).startsWith("Jalur,1→2,"));
+    }
+
+    // A picture of the Dijkstra window with its detail panel open shows every line of the table
+    // whole, with its "= total", inside the table, though the screen cuts the longer ones; and the
+    // headers L1 ... L7 each over its own box, inside the header.
+    void detailTableWholeInPicture_data()
+    {
+        QTest::addColumn<trayeko::LinkWeights>("weights");
+        QTest::addRow("default weights") << trayeko::defaultWeights();
+        QTest::addRow("code 4821-7") << trayeko::exerciseWeights(4821);
+        trayeko::LinkWeights fractions = trayeko::defaultWeights();
+        fractions.fill(1234.5);
+        QTest::addRow("long weights") << fractions;
+    }
+    void detailTableWholeInPicture()
+    {
+        QFETCH(trayeko::LinkWeights, weights);
+        QTemporaryDir dir;
+        Program program;
+        QMdiSubWindow* window = program.open("mnudijktra");
+        auto* dijkstra = qobject_cast<DijkstraWindow*>(window);
+        dijkstra->fillWeights(weights);
+        window->findChild<QPushButton*>("Command1")->click();
+        dijkstra->toggleDetail();
+        program.answer = dir.filePath("detail.svg");
+        program.actions(window)->savePictureAction()->trigger();
+        QFile file(program.answer);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QList<SvgText> texts = svgTexts(file.readAll());
+
+        QWidget* client = window->widget();
+        auto* table = client->findChild<QPlainTextEdit*>("Tabeldata");
+        const QRectF inside =
+            QRectF(table->contentsRect().translated(table->mapTo(client, QPoint())));
+        QMap<int, QList<SvgText>> lines; // by baseline
+        for (const SvgText& text : texts)
+            if (inside.contains(text.at))
+                lines[qRound(text.at.y() * 4)].append(text);
+        QStringList shown;
+        for (QList<SvgText>& line : lines) {
+            std::sort(line.begin(), line.end(),
+                      [](const SvgText& a, const SvgText& b) { return a.at.x() < b.at.x(); });
+            QStringList words;
+            for (const SvgText& text : line) {
+                words << text.text;
+                QVERIFY2(text.right() <= inside.right() + 0.5, qPrintable(text.text));
+            }
+            shown << words.join(u' ');
+        }
+        QStringList expected;
+        for (const QString& line : table->toPlainText().split(u'\n', Qt::SkipEmptyParts))
+            expected << line.split(u' ', Qt::SkipEmptyParts).join(u' ');
+        QCOMPARE(expected.size(), trayeko::kRouteCount);
+        QCOMPARE(shown, expected);
+
+        auto* header = client->findChild<QLabel*>("Label31");
+        const QRectF headerPlace(header->mapTo(client, QPoint()), header->size());
+        for (int n = 1; n <= trayeko::kNodeCount; ++n) {
+            const auto found = std::find_if(texts.begin(), texts.end(), [n](const SvgText& t) {
+                return t.text == QStringLiteral("L%1").arg(n);
+            });
+            QVERIFY(found != texts.end());
+            auto* box = client->findChild<QLineEdit*>(QStringLiteral("txtplt%1").arg(n));
+            const QRectF boxPlace(box->mapTo(client, QPoint()), box->size());
+            const qreal centre = (found->at.x() + found->right()) / 2;
+            QVERIFY2(qAbs(centre - boxPlace.center().x()) <= 1, qPrintable(found->text));
+            QVERIFY(found->at.x() >= headerPlace.left() && found->right() <= headerPlace.right());
+        }
+    }
+
+    // Printed Floyd matrices are grids: every value stands in the column of its node number, the
+    // changed cells in bold, whatever the widths of the values.
+    void printedMatricesAreGrids_data()
+    {
+        QTest::addColumn<trayeko::LinkWeights>("weights");
+        QTest::addRow("default weights") << trayeko::defaultWeights();
+        QTest::addRow("code 4821-7") << trayeko::exerciseWeights(4821);
+        trayeko::LinkWeights mixed = trayeko::defaultWeights();
+        mixed[0] = 0.125;
+        mixed[9] = 1234.75;
+        QTest::addRow("mixed widths") << mixed;
+    }
+    void printedMatricesAreGrids()
+    {
+        QFETCH(trayeko::LinkWeights, weights);
+        const auto listing = trayeko::listFloydMatrices(weights);
+        const auto marks = trayeko::floydListingMarks(trayeko::floydChanges(weights));
+        PrintListing page{"Matriks Nilai", "", {}, marks.valueLines, trayeko::valueHeaderLine(1)};
+        page.matrices = true;
+        for (const std::string& line : listing.valueLines)
+            page.lines << QString::fromStdString(line);
+        const std::vector<PrintedMatrix> matrices = listingMatrices(page);
+        QCOMPARE(matrices.size(), size_t(trayeko::kNodeCount + 1));
+        for (const PrintedMatrix& matrix : matrices) {
+            QBuffer buffer;
+            buffer.open(QIODevice::WriteOnly);
+            QSvgGenerator svg;
+            svg.setOutputDevice(&buffer);
+            svg.setResolution(96);
+            const QFont font = trayeko::ui::listingFontInPoints(10);
+            QPainter painter(&svg);
+            const QSizeF cell = matrixCellSize(matrices, font, &svg);
+            paintMatrix(painter, QPointF(10, 10), matrix, font, cell);
+            painter.end();
+            QList<SvgText> texts = svgTexts(buffer.data());
+            QCOMPARE(texts.takeFirst().text, matrix.title);
+            // The column numbers, the row numbers, then each row's cells.
+            const auto centre = [](const SvgText& t) { return (t.at.x() + t.right()) / 2; };
+            QList<qreal> columns;
+            for (int c = 1; c <= trayeko::kNodeCount; ++c)
+                columns << centre(texts.takeFirst());
+            for (size_t r = 0; r < matrix.rows.size(); ++r)
+                QCOMPARE(texts.takeFirst().text, QString::number(r + 1));
+            int bold = 0, marked = 0;
+            for (size_t r = 0; r < matrix.rows.size(); ++r) {
+                marked += int(matrix.marked[r].size());
+                for (qsizetype c = 0; c < matrix.rows[r].size(); ++c) {
+                    const SvgText value = texts.takeFirst();
+                    QCOMPARE(value.text, matrix.rows[r][c]);
+                    QVERIFY2(qAbs(centre(value) - columns[c]) <= 1, qPrintable(value.text));
+                    QVERIFY(value.right() - value.at.x() < cell.width());
+                    bold += value.bold;
+                }
+            }
+            QCOMPARE(bold, marked);
+        }
     }
 
     // F1 opens the help window from every window, the help window included; it shows the

@@ -4,6 +4,7 @@
 #include "ui/dijkstra/dijkstrasteps.h"
 #include "ui/drawing/networkview.h"
 #include "ui/drawing/networkwindow.h"
+#include "ui/export/pictureexport.h"
 #include "ui/support/accessibletexts.h"
 #include "ui/support/fontsizes.h"
 #include "ui/support/palette.h"
@@ -11,9 +12,12 @@
 #include "ui/support/utf8.h"
 #include "ui/widgets/textfit.h"
 
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QShortcut>
 #include <QTimer>
@@ -57,6 +61,98 @@ QLineEdit* makeBox(QWidget* parent, const QString& name, QRect twipsRect)
     // Reachable by mouse only: Tab passes them by.
     e->setFocusPolicy(Qt::ClickFocus);
     return e;
+}
+
+// The table in a picture: every route's line whole with its "= total", though the screen cuts the
+// longer ones at the table's edge. The weights stand in columns set closer than on the screen, in
+// the largest size in which all seventeen lines fit the table.
+void paintWholeTable(QPainter& painter, QPlainTextEdit* table)
+{
+    // The frame as on the screen, without the cut lines and the scroll bar.
+    table->render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+    const qreal margin = table->document()->documentMargin();
+    const QRectF room = QRectF(table->contentsRect()).adjusted(margin, margin / 2, -margin, 0);
+    painter.fillRect(table->contentsRect(), table->palette().color(QPalette::Base));
+
+    std::vector<QStringList> lines; // the route's number, its weights, then "= total"
+    for (const QString& line : table->toPlainText().split(u'\n', Qt::SkipEmptyParts)) {
+        QStringList fields = line.split(u' ', Qt::SkipEmptyParts);
+        const qsizetype equals = fields.indexOf(QStringLiteral("="));
+        if (equals > 0) {
+            fields[equals] += u' ' + fields.mid(equals + 1).join(u' ');
+            fields.erase(fields.begin() + equals + 1, fields.end());
+        }
+        lines.push_back(fields);
+    }
+    if (lines.empty())
+        return;
+
+    QFont font = table->font();
+    font.setPixelSize(QFontInfo(table->font()).pixelSize());
+    std::vector<qreal> left;
+    for (;;) {
+        const QFontMetricsF metrics(font);
+        const qreal gap = metrics.horizontalAdvance(u' ') * 1.5;
+        std::vector<qreal> widths;
+        for (const QStringList& fields : lines)
+            for (qsizetype i = 0; i + 1 < fields.size(); ++i) { // the total is no column
+                if (size_t(i) >= widths.size())
+                    widths.push_back(0);
+                widths[size_t(i)] =
+                    std::max(widths[size_t(i)], metrics.horizontalAdvance(fields[i]));
+            }
+        left.assign(1, room.left());
+        for (qreal w : widths)
+            left.push_back(left.back() + w + gap);
+        qreal need = 0;
+        for (const QStringList& fields : lines) {
+            const size_t last = size_t(fields.size() - 1);
+            const qreal start = last == 0 ? room.left() : left[last - 1] + widths[last - 1] + gap;
+            need = std::max(need, start + metrics.horizontalAdvance(fields.back()) - room.left());
+        }
+        const bool fits =
+            need <= room.width() && qreal(lines.size()) * metrics.lineSpacing() <= room.height();
+        if (fits || font.pixelSize() <= 1)
+            break;
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+
+    painter.setFont(font);
+    painter.setPen(table->palette().color(QPalette::Text));
+    const qreal line = QFontMetricsF(font).lineSpacing();
+    for (size_t row = 0; row < lines.size(); ++row) {
+        const QStringList& fields = lines[row];
+        const qreal top = room.top() + qreal(row) * line;
+        for (qsizetype i = 0; i < fields.size(); ++i) {
+            // "= total" follows its line's last weight, as on the screen.
+            qreal x = left[size_t(i)];
+            if (i == fields.size() - 1 && i > 0)
+                x = left[size_t(i - 1)] + QFontMetricsF(font).horizontalAdvance(fields[i - 1]) +
+                    QFontMetricsF(font).horizontalAdvance(u' ') * 1.5;
+            painter.drawText(QRectF(x, top, room.right() - x + 1, line),
+                             Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, fields[i]);
+        }
+    }
+}
+
+// The header L1 ... L7 in a picture: each name centred over its box, whatever the spacing of its
+// text on the screen.
+void paintLabelsHeader(QPainter& painter, QLabel* header,
+                       const std::array<QLineEdit*, kNodeCount>& boxes)
+{
+    const QRect rect = header->rect();
+    painter.fillRect(rect, header->palette().color(QPalette::Window));
+    QFont font = header->font();
+    font.setWordSpacing(0);
+    painter.setFont(font);
+    painter.setPen(header->palette().color(QPalette::WindowText));
+    for (int n = 0; n < kNodeCount; ++n) {
+        const QRect box = boxes[size_t(n)]->geometry().translated(-header->pos());
+        painter.drawText(QRectF(box.left(), rect.top(), box.width(), rect.height()),
+                         Qt::AlignCenter | Qt::TextSingleLine, QStringLiteral("L%1").arg(n + 1));
+    }
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
 // What a screen reader says for the panel's controls.
@@ -173,6 +269,12 @@ void DetailPanel::buildResults()
     for (QLineEdit* box : {m_routeWeightsBox, m_routeNodesBox})
         explainClippedText(box);
     alignLastWord(labelsHeader, m_nodeLabels.back());
+
+    QPlainTextEdit* table = m_table;
+    setPicturePainter(table, [table](QPainter& painter) { paintWholeTable(painter, table); });
+    setPicturePainter(labelsHeader, [labelsHeader, boxes = m_nodeLabels](QPainter& painter) {
+        paintLabelsHeader(painter, labelsHeader, boxes);
+    });
 }
 
 void DetailPanel::buildTotalBoxes()

@@ -4,6 +4,7 @@
 #include "core/numbertext.h"
 #include "core/routes.h"
 #include "core/steps.h"
+#include "core/weightstext.h"
 #include "ui/drawing/networkview.h"
 #include "ui/drawing/networkwindow.h"
 #include "ui/support/twips.h"
@@ -28,8 +29,12 @@ Lesson dijkstraLesson(const LinkWeights& weights, const std::string& separator)
     for (const std::string& line : dijkstraPseudoCode())
         lesson.code << toQString(line);
     lesson.gridTitle = QStringLiteral("Tabel jarak (jarak (asal), * simpul yang ditetapkan)");
-    lesson.tableText = toQString(dijkstraTableText(rows));
-    lesson.tableCsv = dijkstraTableCsv(rows, separator);
+    // Copied or saved, the table names the weights it was worked out from.
+    lesson.tableText =
+        toQString(weightsHeading(weights, separator) + "\n" + dijkstraTableText(rows));
+    CsvWriter csv(csvFieldSeparator(separator));
+    writeWeightsRows(csv, weights, separator);
+    lesson.tableCsv = csv.take() + dijkstraTableCsv(rows, separator);
 
     LessonGrid grid;
     for (const std::string& title : dijkstraTableHeader())

@@ -93,6 +93,9 @@ DijkstraWindow::DijkstraWindow(QWidget* parent, PanelBuild panel)
     QWidget* lastWeightBox = arrangeTabOrder();
     open();
     auto* classroom = installClassroomActions(this, network(), QStringLiteral("dijkstra"));
+    classroom->setWeightsSource([this] {
+        return ShownWeights{m_runWeights, network()->weights(), m_veil.isVeiled()};
+    });
 
     // Step mode (F10) and the detail table's route preview; the message box is looked up when
     // used, so a replaced one answers the refusals too. The keys belong to the whole subwindow,
@@ -228,6 +231,7 @@ void DijkstraWindow::runDijkstra()
     if (!acceptWeights(network(), weights, this, m_messageBox))
         return;
 
+    m_runWeights = weights;
     // The hidden boxes h1 ... h17 show the totals; the choice compares the same texts, as shown.
     const RouteTotals totals = computeRouteTotals(weights, separator);
     m_detail->showTotals(totals);

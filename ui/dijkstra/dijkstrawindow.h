@@ -63,6 +63,9 @@ public:
     // The run started by "&Proses..." (or Enter); a run ends a running exercise first.
     void runDijkstra();
 
+    // The weights of the result on the screen; none before the first run.
+    const std::optional<LinkWeights>& runWeights() const { return m_runWeights; }
+
 private:
     StepMode* m_steps = nullptr;
     Exercise* m_exercise = nullptr;
@@ -89,6 +92,7 @@ private:
     QPushButton* m_closeButton = nullptr;
     QTimer* m_blinkTimer = nullptr;
     std::optional<ResultStrip> m_resultStrip;
+    std::optional<LinkWeights> m_runWeights;
     ResultVeil m_veil;
     bool m_blinkingVeiled = false;
 

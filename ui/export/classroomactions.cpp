@@ -3,6 +3,8 @@
 #include "ui/support/keyregistry.h"
 #include "ui/support/utf8.h"
 
+#include "core/weightstext.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -58,6 +60,17 @@ QString filterSuffix(const QString& filter)
 }
 
 } // namespace
+
+QString weightsCaption(const ShownWeights& weights)
+{
+    const std::string separator = regionalDecimalSeparator();
+    if (weights.veiled || !weights.changed())
+        return toQString(weightsHeading(
+            weights.veiled ? weights.boxes : weights.result.value_or(weights.boxes), separator));
+    return QStringLiteral("Bobot di kotak sudah berubah sejak \"Proses...\" terakhir; hasil di "
+                          "gambar ini dihitung dengan bobot %1")
+        .arg(toQString(weightsList(*weights.result, separator)));
+}
 
 SaveFileNameFn standardSaveFileName()
 {
@@ -152,9 +165,34 @@ void ClassroomActions::setListingsReady()
         m_saveCsv->setEnabled(true);
 }
 
+QString ClassroomActions::pictureCaption() const
+{
+    return m_weights ? weightsCaption(m_weights()) : QString();
+}
+
+bool ClassroomActions::listingsMatchBoxes()
+{
+    if (!m_weights)
+        return true;
+    const ShownWeights weights = m_weights();
+    if (weights.veiled) {
+        m_seams.messageBox(m_window, QStringLiteral("Trayeko"),
+                           QStringLiteral("Selama latihan hasilnya disembunyikan.\n\nTekan Esc "
+                                          "untuk keluar dari latihan dulu."));
+        return false;
+    }
+    if (!weights.changed())
+        return true;
+    m_seams.messageBox(m_window, QStringLiteral("Trayeko"),
+                       QStringLiteral("Bobot di kotak sudah berubah sejak \"Proses...\" "
+                                      "terakhir, jadi angka di daftar bukan untuk bobot itu.\n\n"
+                                      "Tekan \"Proses...\" dulu, lalu salin atau simpan lagi."));
+    return false;
+}
+
 void ClassroomActions::copyPicture()
 {
-    QApplication::clipboard()->setImage(widgetPicture(client()));
+    QApplication::clipboard()->setImage(widgetPicture(client(), pictureCaption()));
 }
 
 QString ClassroomActions::askFileName(const QString& caption, const QString& proposedName,
@@ -196,8 +234,9 @@ void ClassroomActions::savePicture()
     const PictureFormat format = *pictureFormatOf(fileName);
     QWidget* widget = client();
     const QString title = m_window->windowTitle();
-    save(fileName, QStringLiteral("Gambar"), [widget, format, title](QIODevice& device) {
-        return writePicture(widget, format, device, title);
+    const QString caption = pictureCaption();
+    save(fileName, QStringLiteral("Gambar"), [widget, format, title, caption](QIODevice& device) {
+        return writePicture(widget, format, device, title, caption);
     });
 }
 
@@ -205,15 +244,34 @@ void ClassroomActions::print()
 {
     PrintRequest request;
     request.title = m_window->windowTitle();
+    // Each page names the weights of the run it lists, and says so where the boxes were changed
+    // since: the picture on the first page shows the boxes.
     const auto pages = [this] {
-        return m_contents.pages ? m_contents.pages() : QList<PrintListing>();
+        QList<PrintListing> listings =
+            m_contents.pages ? m_contents.pages() : QList<PrintListing>();
+        if (m_weights) {
+            const ShownWeights weights = m_weights();
+            // An exercise's answers stay off paper as they stay off the screen.
+            if (weights.veiled)
+                return QList<PrintListing>();
+            if (weights.result)
+                for (PrintListing& listing : listings) {
+                    listing.notes.append(
+                        toQString(weightsHeading(*weights.result, regionalDecimalSeparator())));
+                    if (weights.changed())
+                        listing.notes.append(QStringLiteral(
+                            "Bobot di kotak sudah berubah sejak \"Proses...\" terakhir; "
+                            "matriks ini untuk bobot di atas."));
+                }
+        }
+        return listings;
     };
     request.offersListings = !pages().isEmpty();
     request.orientation =
         client()->width() > client()->height() ? QPageLayout::Landscape : QPageLayout::Portrait;
     request.print = [this, pages](QPagedPaintDevice& printer, bool withListings) {
-        const int printed = printPictureAndListings(printer, client(),
-                                                    withListings ? pages() : QList<PrintListing>());
+        const int printed = printPictureAndListings(
+            printer, client(), withListings ? pages() : QList<PrintListing>(), pictureCaption());
         if (printed == 0)
             m_seams.messageBox(m_window, QStringLiteral("Trayeko"),
                                QStringLiteral("Pencetak tidak dapat dimulai."));
@@ -226,8 +284,15 @@ void ClassroomActions::copyListing(int index)
 {
     if (index < 0 || index >= m_listings.size())
         return;
+    if (!listingsMatchBoxes())
+        return;
     const Listing& listing = m_listings[index];
-    QStringList lines{listing.header->text()};
+    QStringList lines;
+    // The text a student pastes elsewhere names the weights it was worked out from.
+    if (m_weights)
+        if (const ShownWeights weights = m_weights(); weights.result)
+            lines.append(toQString(weightsHeading(*weights.result, regionalDecimalSeparator())));
+    lines.append(listing.header->text());
     for (int row = 0; row < listing.list->count(); ++row)
         lines.append(listing.list->item(row)->text());
     QApplication::clipboard()->setText(lines.join(u'\n') + u'\n');
@@ -235,7 +300,7 @@ void ClassroomActions::copyListing(int index)
 
 void ClassroomActions::saveCsv()
 {
-    if (m_contents.csv)
+    if (m_contents.csv && listingsMatchBoxes())
         saveCsvText(m_contents.csv());
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/demonetwork.h"
 #include "ui/export/exportbackends.h"
 #include "ui/export/pictureexport.h"
 #include "ui/support/seams.h"
@@ -29,6 +30,23 @@ using PrintPreviewFn = std::function<void(QWidget* parent, const PrintRequest& r
 
 SaveFileNameFn standardSaveFileName();
 PrintPreviewFn standardPrintPreview();
+
+// The weights behind a network window's numbers: those its result on the screen was worked out
+// from (none before the first run) and those its boxes hold now.
+struct ShownWeights
+{
+    std::optional<LinkWeights> result;
+    LinkWeights boxes{};
+    bool veiled = false; // the result is out of sight while an exercise runs
+
+    // The boxes no longer hold the weights of the result shown.
+    bool changed() const { return result && *result != boxes; }
+};
+
+// The caption of a picture of a window showing @p weights: the weights its numbers belong to,
+// and where the boxes were changed since, that the result is for other weights, and which. With
+// the result out of sight, the weights in the boxes.
+QString weightsCaption(const ShownWeights& weights);
 
 // Everything the actions ask the user; tests answer without any dialog.
 struct ClassroomSeams
@@ -80,6 +98,14 @@ public:
     // The listings hold a run: from now on there is a CSV to save.
     void setListingsReady();
 
+    // Where the window's numbers come from. From then on every picture names the weights under
+    // it, and the listings' text, CSV and printed pages name the weights of their run: text and
+    // CSV are refused, with the advice to run again, where the boxes hold other weights, and
+    // while an exercise keeps the result out of sight (its pages are then not offered either).
+    void setWeightsSource(std::function<ShownWeights()> source) { m_weights = std::move(source); }
+    // The caption the pictures carry now; empty without a source.
+    QString pictureCaption() const;
+
     void setSeams(ClassroomSeams seams) { m_seams = std::move(seams); }
 
     QAction* copyPictureAction() const { return m_copyPicture; }
@@ -103,6 +129,9 @@ private:
                         QString* selectedFilter);
     bool save(const QString& fileName, const QString& what,
               const std::function<bool(QIODevice&)>& write);
+    // False, after saying why, where the listings show a result of weights no longer in the
+    // boxes, or would give an exercise's answers away.
+    bool listingsMatchBoxes();
 
     QMdiSubWindow* m_window;
     QString m_fileStem;
@@ -113,6 +142,7 @@ private:
     QList<Listing> m_listings;
     ListingContents m_contents;
     ClassroomSeams m_seams;
+    std::function<ShownWeights()> m_weights;
 };
 
 // Installs the classroom actions on @p window with their context menu on @p menuTarget.

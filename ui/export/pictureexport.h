@@ -16,6 +16,8 @@ class QPainter;
 class QPalette;
 class QPagedPaintDevice;
 class QRectF;
+class QSizeF;
+class QPointF;
 class QWidget;
 
 namespace trayeko::ui {
@@ -35,24 +37,38 @@ std::optional<PictureFormat> pictureFormatOf(const QString& fileName);
 // its lit look, so no handout misses it.
 void setPicturePalette(QWidget* widget, const QPalette& palette);
 
-// The widget as it looks now, at the device pixel ratio of its screen; widgets with a picture
-// palette in it.
-QImage widgetPicture(QWidget* widget);
+// How a widget is painted in every picture instead of its look on the screen, from its top left
+// corner and within its rectangle: a table that the screen cuts at its edge shows every line
+// whole on paper. The widget's children are then not painted on their own.
+using PicturePainter = std::function<void(QPainter& painter)>;
+void setPicturePainter(QWidget* widget, PicturePainter paint);
 
-// Writes the picture of @p widget to @p device: PNG as the pixels of widgetPicture; SVG and PDF
-// by painting the widget once more into the vector device, so lines and texts stay sharp at any
-// size; @p title names the vector document. False where the device refused the data.
+// A picture's caption: a line under the window, wrapped to its width, that says what network its
+// numbers belong to. No caption, no line.
+QFont captionFont(const QWidget* widget);
+qreal captionHeight(const QString& caption, const QFont& font, qreal width);
+void paintCaption(QPainter& painter, const QRectF& rect, const QString& caption, const QFont& font);
+
+// The widget as it looks now, at the device pixel ratio of its screen, with @p caption under it;
+// widgets with a picture palette or painter in it. The caption is also the PNG's description.
+QImage widgetPicture(QWidget* widget, const QString& caption = {});
+
+// Writes the picture of @p widget with @p caption under it to @p device: PNG as the pixels of
+// widgetPicture; SVG and PDF by painting the widget once more into the vector device, so lines
+// and texts stay sharp at any size; @p title names the vector document. False where the device
+// refused the data.
 bool writePicture(QWidget* widget, PictureFormat format, QIODevice& device,
-                  const QString& title = {});
+                  const QString& title = {}, const QString& caption = {});
 
 // Writes @p fileName whole or not at all: @p write fills a temporary file beside it, which
 // replaces the file only when everything was written. An empty text on success, else why it
 // failed, in Indonesian with the system's own words in brackets.
 QString saveWhole(const QString& fileName, const std::function<bool(QIODevice&)>& write);
 
-// Paints @p widget into @p page of the painter's device, as large as fits with its proportions
-// kept, centred.
-void paintFitted(QPainter& painter, QWidget* widget, const QRectF& page);
+// Paints @p widget with @p caption under it into @p page of the painter's device, as large as
+// fits with its proportions kept, centred.
+void paintFitted(QPainter& painter, QWidget* widget, const QRectF& page,
+                 const QString& caption = {});
 
 // A text listing printed on pages of its own: a bold title, the column header under it on every
 // page, then the lines in a fixed-pitch font, the cells marked as changed in bold and in
@@ -64,6 +80,11 @@ struct PrintListing
     QStringList lines;
     std::vector<std::vector<int>> marked; // for each line, its changed cells (columns from 0)
     int block = 1;                        // pages break only between blocks of this many lines
+    // Lines under the title on every page: the weights the listing was worked out from.
+    QStringList notes{};
+    // Each block is a matrix: its title line, then its rows with the cells apart by blanks.
+    // Printed as grids with row and column numbers, every value in its own cell.
+    bool matrices = false;
 };
 
 // The colour of the cells a Floyd iteration changed, on the screen and on paper.
@@ -87,9 +108,31 @@ void paintListingPage(QPainter& painter, const QRectF& area, const PrintListing&
                       qsizetype first, qsizetype last, const QFont& font, qsizetype perColumn,
                       qreal columnStep);
 
-// Prints the picture of @p widget on the first page and each listing on the pages after it.
-// Returns the number of pages, 0 where the printer could not be started.
+// One matrix of a listing as a printed grid: the numbers of the columns on a grey row above, of
+// the rows in a grey column left of the cells, each value centred in a cell with a border, the
+// cells in @p marked (columns from 0, per row) bold and in changedCellColour(). @p title stands
+// above the grid.
+struct PrintedMatrix
+{
+    QString title;
+    std::vector<QStringList> rows;
+    std::vector<std::vector<int>> marked;
+};
+
+// The matrices of a listing whose blocks are matrices.
+std::vector<PrintedMatrix> listingMatrices(const PrintListing& listing);
+
+// The size of one grid cell for the widest value of @p matrices in @p font on @p device.
+QSizeF matrixCellSize(const std::vector<PrintedMatrix>& matrices, const QFont& font,
+                      QPaintDevice* device);
+
+// Paints @p matrix with its title from @p topLeft in cells of @p cell.
+void paintMatrix(QPainter& painter, const QPointF& topLeft, const PrintedMatrix& matrix,
+                 const QFont& font, const QSizeF& cell);
+
+// Prints the picture of @p widget with @p caption on the first page and each listing on the
+// pages after it. Returns the number of pages, 0 where the printer could not be started.
 int printPictureAndListings(QPagedPaintDevice& printer, QWidget* widget,
-                            const QList<PrintListing>& listings);
+                            const QList<PrintListing>& listings, const QString& caption = {});
 
 } // namespace trayeko::ui

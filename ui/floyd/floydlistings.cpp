@@ -31,6 +31,7 @@ floydListingContents(QList<ClassroomActions::Listing> listings,
         for (int i = 0; i < 2; ++i) {
             PrintListing page{
                 listings[i].title, listings[i].header->text(), {}, *marked[i], blocks[i]};
+            page.matrices = true;
             for (const std::string& line : *lines[i])
                 page.lines.append(toQString(line));
             out.append(page);

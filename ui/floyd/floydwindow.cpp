@@ -162,6 +162,9 @@ FloydWindow::FloydWindow(QWidget* parent)
         {m_nodeList, m_nodeHeader, QStringLiteral("Matriks Simpul")}};
     m_classroom->addListings(listings,
                              floydListingContents(listings, [this] { return m_runWeights; }));
+    m_classroom->setWeightsSource([this] {
+        return ShownWeights{m_runWeights, network()->weights(), m_veil.isVeiled()};
+    });
     m_steps = addFloydStepMode(this, m_valueList, m_nodeList, [this] { return m_runWeights; });
     // Floyd refuses no weights, so neither does its exercise.
     m_exercise =
