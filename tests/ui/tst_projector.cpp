@@ -205,7 +205,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(p.projector));
         p.inView(Qt::Key_F10);
         QVERIFY(stepsOf(window)->isActive());
-        p.inView(Qt::Key_End);
+        // Step 3: the longest explanation of the Floyd lesson.
+        p.inView(Qt::Key_Right);
+        p.inView(Qt::Key_Right);
         QApplication::processEvents();
         QCOMPARE(p.projector->size(), p.classroomScreen());
 
@@ -228,6 +230,15 @@ private slots:
             QVERIFY2(QFontInfo(p.inPanel(name)->font()).pixelSize() * ratio >= 20, name);
         if (menu == "mnufloyd") {
             auto* grid = p.inPanel<QTableWidget>("lessonGrid");
+            // The whole matrix in sight, its last row included (at scale 1; at scale 2 the
+            // chrome of the panel is twice as large and the grid scrolls).
+            QWidget* panel = p.frame->lessonDock();
+            const QRect last = grid->visualRect(grid->model()->index(grid->rowCount() - 1, 0));
+            const QRect lastInPanel(grid->viewport()->mapTo(panel, last.topLeft()), last.size());
+            if (ratio == 1.0) {
+                QVERIFY(grid->viewport()->rect().contains(last));
+                QVERIFY(panel->rect().contains(lastInPanel));
+            }
             const QFontMetrics metrics(grid->font());
             for (int c = 0; c < grid->columnCount(); ++c)
                 for (int r = 0; r < grid->rowCount(); ++r)

@@ -25,6 +25,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QSizePolicy>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStyle>
@@ -321,8 +322,10 @@ void ProjectorView::returnPanel()
         return;
     const bool inUse = panelInUse(m_panel);
     disconnect(m_panelOpened);
+    disconnect(m_gridChanged);
     if (m_split) {
         m_split->removeEventFilter(this);
+        m_split->setSizePolicy(m_splitPolicy);
         m_split->restoreState(m_splitState);
         m_split = nullptr;
     }
@@ -361,7 +364,18 @@ void ProjectorView::findSplit()
     if (!m_split)
         return;
     m_splitState = m_split->saveState();
+    m_splitPolicy = m_split->sizePolicy();
+    // Where the panel's body scrolls, the code and the grid take the height the texts leave
+    // rather than push the grid below the panel's foot.
+    QSizePolicy fill = m_splitPolicy;
+    fill.setVerticalPolicy(QSizePolicy::Ignored);
+    m_split->setSizePolicy(fill);
     m_split->installEventFilter(this);
+    // Each step rewrites the grid; its rows may grow.
+    if (auto* grid = m_panel->findChild<QTableWidget*>(QStringLiteral("lessonGrid")))
+        m_gridChanged = connect(grid->model(), &QAbstractItemModel::dataChanged, this, [this] {
+            QMetaObject::invokeMethod(this, &ProjectorView::showWholeGrid, Qt::QueuedConnection);
+        });
 }
 
 void ProjectorView::showWholeGrid()
@@ -539,14 +553,17 @@ bool ProjectorView::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Polish:
         // Parts of the panel made while it is here (an exercise's page) get its sizes too.
         if (isActive() && m_panel && watched->isWidgetType() &&
-            m_panel->isAncestorOf(static_cast<QWidget*>(watched)))
+            m_panel->isAncestorOf(static_cast<QWidget*>(watched))) {
             adoptFont(static_cast<QWidget*>(watched), true);
+            findSplit();
+        }
         break;
     case QEvent::Resize:
         if (watched == m_view->viewport())
             fitDrawing();
         else if (watched == m_split && isActive())
-            showWholeGrid();
+            // After the splitter has shared out its new height itself.
+            QMetaObject::invokeMethod(this, &ProjectorView::showWholeGrid, Qt::QueuedConnection);
         break;
     case QEvent::WindowActivate:
         // A dialog of the window (Buka soal..., a file dialog) belongs to the frame, and the

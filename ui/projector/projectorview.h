@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QRect>
 #include <QSize>
+#include <QSizePolicy>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -152,6 +153,8 @@ private:
     std::vector<SavedFont> m_fonts;
     QPointer<QSplitter> m_split;
     QByteArray m_splitState;
+    QSizePolicy m_splitPolicy;
+    QMetaObject::Connection m_gridChanged;
     QMetaObject::Connection m_panelOpened;
 
     std::vector<QPointer<QAction>> m_borrowedActions;
