@@ -58,14 +58,30 @@ constexpr const char* kResultLabels[] = {"lbljmljarak", "lblwaktu"};
 // The panel never gets narrower than this, whatever the drawing would like.
 constexpr int kLeastPanelWidth = 220;
 
-QRect drawingRegion(QWidget* client, QWidget* drawing)
+// The drawing and the result labels under it, each with a small margin, in the client's
+// coordinates.
+QList<QRect> drawingParts(QWidget* client, QWidget* drawing)
 {
-    QRect region = drawing->geometry();
+    // The labels stand side by side as one strip.
+    QRect strip;
     for (const char* name : kResultLabels)
         if (auto* label =
                 client->findChild<QWidget*>(QLatin1String(name), Qt::FindDirectChildrenOnly))
-            region |= label->geometry();
-    return region.adjusted(-2, -2, 2, 2) & client->rect();
+            strip |= label->geometry();
+    QList<QRect> parts{drawing->geometry()};
+    if (!strip.isEmpty())
+        parts.append(strip);
+    for (QRect& part : parts)
+        part = part.adjusted(-2, -2, 2, 2) & client->rect();
+    return parts;
+}
+
+QRect drawingRegion(const QList<QRect>& parts)
+{
+    QRect region;
+    for (const QRect& part : parts)
+        region |= part;
+    return region;
 }
 
 QFont fontOfPixels(QFont font, const QWidget* widget, double pixels)
@@ -92,6 +108,10 @@ class RegionView final : public QGraphicsView
 public:
     using QGraphicsView::QGraphicsView;
 
+    // The parts of the scene that show; the rest of the scene rectangle (the buttons beside the
+    // result labels, say) is covered too. Empty: the whole scene rectangle shows.
+    void setShownParts(QPainterPath parts) { m_parts = std::move(parts); }
+
 protected:
     void drawForeground(QPainter* painter, const QRectF& exposed) override
     {
@@ -99,8 +119,13 @@ protected:
         outside.addRect(exposed);
         QPainterPath region;
         region.addRect(sceneRect());
+        if (!m_parts.isEmpty())
+            region = region.intersected(m_parts);
         painter->fillPath(outside.subtracted(region), backgroundBrush());
     }
+
+private:
+    QPainterPath m_parts;
 };
 
 } // namespace
@@ -200,7 +225,8 @@ void ProjectorView::enter(NetworkWindow* window)
     m_client = client;
     m_windowPos = window->pos();
     m_windowTitle = window->windowTitle();
-    m_region = drawingRegion(client, window->network());
+    const QList<QRect> parts = drawingParts(client, window->network());
+    m_region = drawingRegion(parts);
 
     // Where the panel stands in the frame, to put it back there.
     m_frameState = m_frame->saveState();
@@ -219,6 +245,10 @@ void ProjectorView::enter(NetworkWindow* window)
     const QRectF shown = m_proxy->mapRectToScene(QRectF(m_region));
     m_scene->setSceneRect(shown);
     m_view->setSceneRect(shown);
+    QPainterPath shownParts;
+    for (const QRect& part : parts)
+        shownParts.addRect(m_proxy->mapRectToScene(QRectF(part)));
+    static_cast<RegionView*>(m_view)->setShownParts(shownParts.simplified());
     m_view->setBackgroundBrush(client->palette().color(QPalette::Window));
 
     {
