@@ -6,6 +6,9 @@
 #include "ui/drawing/networkview.h"
 #include "ui/floyd/floydwindow.h"
 #include "ui/main/mainwindow.h"
+#include "ui/stepping/lessondock.h"
+#include "ui/stepping/stepmode.h"
+#include "ui/support/qttranslation.h"
 #include "ui/support/twips.h"
 #include "windowhost.h"
 
@@ -13,6 +16,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QAbstractButton>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -324,6 +329,34 @@ private slots:
         const QPoint global = view.mapToGlobal(QPoint(px(twips.x() + shift), px(twips.y())));
         QAccessibleInterface* found = iface->childAt(global.x(), global.y());
         QCOMPARE(found ? found->text(QAccessible::Name) : QString(), hit);
+    }
+
+    // The lesson panel's title buttons speak the program's language: Qt names them itself, in
+    // the texts our translation of Qt carries.
+    void dockTitleButtonsSpeakIndonesian_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("description");
+        QTest::addRow("float") << "qt_dockwidget_floatbutton" << "Lepaskan"
+                               << "Melepaskan panel dari jendela atau menempelkannya kembali";
+        QTest::addRow("close") << "qt_dockwidget_closebutton" << "Tutup"
+                               << "Menutup panel";
+    }
+    void dockTitleButtonsSpeakIndonesian()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, name);
+        QFETCH(QString, description);
+        static const bool translated = useIndonesianQtTexts();
+        QVERIFY(translated);
+        QMainWindow frame;
+        auto* dock = new LessonDock(&frame);
+        frame.addDockWidget(Qt::RightDockWidgetArea, dock);
+        auto* found = dock->findChild<QAbstractButton*>(button);
+        QVERIFY2(found, qPrintable(button));
+        QCOMPARE(accessibleName(found), name);
+        QCOMPARE(accessible(found)->text(QAccessible::Description), description);
     }
 
     // Every window the program opens reaches a screen reader as a window named by its title, and
