@@ -1,6 +1,7 @@
 #include "core/demonetwork.h"
 #include "ui/compare/comparewindow.h"
 #include "ui/compare/scenarionetworkview.h"
+#include "ui/dijkstra/detailpanel.h"
 #include "ui/dijkstra/dijkstrawindow.h"
 #include "ui/drawing/networkaccessible.h"
 #include "ui/drawing/networkview.h"
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMainWindow>
 #include <QAbstractButton>
 #include <QMdiArea>
@@ -90,6 +92,32 @@ void pressKeys(QWidget& frame, const QString& keys)
         const QKeySequence sequence(key);
         QTest::keyClick(target, Qt::Key(sequence[0].key()), sequence[0].keyboardModifiers());
     }
+}
+
+// Whether a screen reader is told that the element shows on the screen (AT-SPI's "showing").
+bool showing(QAccessibleInterface* iface)
+{
+    const QAccessible::State state = iface->state();
+    return !state.invisible && !state.offscreen;
+}
+
+// The elements below @p iface reported as showing whose place lies wholly outside @p area (in
+// screen coordinates), by objectName or accessible name. Hidden elements' subtrees are skipped.
+QStringList showingOutside(QAccessibleInterface* iface, const QRect& area)
+{
+    QStringList out;
+    for (int i = 0; i < iface->childCount(); ++i) {
+        QAccessibleInterface* c = iface->child(i);
+        if (!c || !showing(c))
+            continue;
+        const QRect r = c->rect();
+        if (!r.isEmpty() && !r.intersects(area))
+            out << (c->object() && !c->object()->objectName().isEmpty()
+                        ? c->object()->objectName()
+                        : c->text(QAccessible::Name));
+        out << showingOutside(c, area);
+    }
+    return out;
 }
 
 FrameSources fixedSources()
@@ -357,6 +385,70 @@ private slots:
         QVERIFY2(found, qPrintable(button));
         QCOMPARE(accessibleName(found), name);
         QCOMPARE(accessible(found)->text(QAccessible::Description), description);
+    }
+
+    // What lies beyond a window's visible area (the route totals kept for comparison) is not
+    // reported as showing, after a run too, while its text stays readable.
+    void outOfSightIsNotShowing_data()
+    {
+        QTest::addColumn<bool>("floyd");
+        QTest::addColumn<bool>("detailOpen");
+        QTest::addColumn<QString>("totalBox");
+        QTest::addColumn<QString>("total");
+        QTest::addRow("Dijkstra, detail view open") << false << true << "h9" << "16";
+        QTest::addRow("Floyd") << true << false << "h2" << "23";
+    }
+    void outOfSightIsNotShowing()
+    {
+        QFETCH(bool, floyd);
+        QFETCH(bool, detailOpen);
+        QFETCH(QString, totalBox);
+        QFETCH(QString, total);
+        WindowHost<NetworkWindow> host(networkWindow(floyd), QSize(1300, 900));
+        if (detailOpen)
+            host.w->findChild<DetailPanel*>("detailPanel")->toggle();
+        host.w->findChild<QPushButton*>("Command1")->click();
+        QWidget* client = host.w->widget();
+        const QRect area(client->mapToGlobal(QPoint(0, 0)), client->size());
+        QCOMPARE(showingOutside(accessible(host.w), area).join(' '), QString());
+        auto* box = host.w->findChild<QLineEdit*>(totalBox);
+        QCOMPARE(box->text(), total);
+        QVERIFY(!showing(accessible(box)));
+    }
+
+    // The blank lines between the Floyd listings' blocks are no focusable items without a name;
+    // every other line is read as it is shown.
+    void listingLinesAreNamed_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<bool>("blankLines");
+        QTest::addRow("values, blocks set apart") << "List1" << true;
+        QTest::addRow("nodes, one block after the other") << "List2" << false;
+    }
+    void listingLinesAreNamed()
+    {
+        QFETCH(QString, list);
+        QFETCH(bool, blankLines);
+        WindowHost<NetworkWindow> host(networkWindow(true));
+        host.w->findChild<QPushButton*>("Command1")->click();
+        auto* widget = host.w->findChild<QListWidget*>(list);
+        QAccessibleInterface* iface = accessible(widget);
+        int blank = 0;
+        QStringList problems;
+        for (int i = 0; i < iface->childCount(); ++i) {
+            QAccessibleInterface* item = iface->child(i);
+            const QString name = item->text(QAccessible::Name);
+            const QString shown = widget->item(i)->text();
+            if (shown.trimmed().isEmpty()) {
+                ++blank;
+                if (item->state().focusable || name.trimmed().isEmpty())
+                    problems << QString::number(i);
+            } else if (name != shown || !item->state().focusable) {
+                problems << QString::number(i) + " " + name;
+            }
+        }
+        QCOMPARE(problems.join("; "), QString());
+        QCOMPARE(blank > 0, blankLines);
     }
 
     // Every window the program opens reaches a screen reader as a window named by its title, and
