@@ -6,6 +6,7 @@
 #include "ui/drawing/networkaccessible.h"
 #include "ui/drawing/networkview.h"
 #include "ui/floyd/floydwindow.h"
+#include "ui/help/helpwindow.h"
 #include "ui/main/mainwindow.h"
 #include "ui/stepping/lessondock.h"
 #include "ui/stepping/stepmode.h"
@@ -23,6 +24,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QTextBrowser>
 #include <QPointer>
 #include <QPushButton>
 #include <QSet>
@@ -152,6 +154,8 @@ private slots:
         QTest::addRow("frame") << WindowFactory([] {
             return std::make_unique<MainWindow>(fixedSources());
         }) << 18;
+        QTest::addRow("help")
+            << WindowFactory([] { return std::make_unique<HelpWindow>(); }) << 5;
     }
     void reachableControlsAreNamed()
     {
@@ -449,6 +453,47 @@ private slots:
         }
         QCOMPARE(problems.join("; "), QString());
         QCOMPARE(blank > 0, blankLines);
+    }
+
+    // The help's links to the guides are reached by Tab, one after the other, Enter follows the
+    // one with the focus, and Tab then goes on into the guide.
+    void helpLinksByKeyboard_data()
+    {
+        QTest::addColumn<bool>("backwards"); // Shift+Tab from the guide instead of Tab to it
+        QTest::addColumn<int>("tabs");       // pressed after the first that reaches the links
+        QTest::addColumn<QString>("heading");
+        QTest::addRow("Indonesian link first") << false << 0 << "Memakai Trayeko di kelas";
+        QTest::addRow("English link second") << false << 1 << "Using Trayeko in class";
+        QTest::addRow("Shift+Tab from the guide: English link")
+            << true << 0 << "Using Trayeko in class";
+    }
+    void helpLinksByKeyboard()
+    {
+        QFETCH(bool, backwards);
+        QFETCH(int, tabs);
+        QFETCH(QString, heading);
+        HelpWindow help;
+        QVERIFY(activate(help));
+        auto* links = help.findChild<QLabel*>("lblBahasa");
+        // The other guide first, so that the link followed has something to change.
+        help.showGuide(!heading.startsWith("Using"));
+        if (backwards) {
+            help.guide()->setFocus(Qt::OtherFocusReason);
+            QTest::keyClick(help.guide(), Qt::Key_Backtab, Qt::ShiftModifier);
+        }
+        for (int i = 0; i < 10 && QApplication::focusWidget() != links; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), links);
+        for (int i = 0; i < tabs; ++i)
+            QTest::keyClick(links, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), links);
+        QTest::keyClick(links, Qt::Key_Return);
+        QCOMPARE(help.guide()->toPlainText().section('\n', 0, 0), heading);
+        if (backwards)
+            return;
+        for (int i = tabs; i < 2; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), help.guide());
     }
 
     // Every window the program opens reaches a screen reader as a window named by its title, and
