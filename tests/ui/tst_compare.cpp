@@ -1,9 +1,11 @@
+#include "core/numbertext.h"
 #include "core/scenarios.h"
 #include "ui/compare/comparewindow.h"
 #include "ui/compare/scenarionetworkview.h"
 #include "ui/export/classroomactions.h"
 #include "windowhost.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QChart>
 #include <QComboBox>
@@ -183,6 +185,77 @@ private slots:
             QVERIFY2(c.red() > 200 && c.green() < 80 && c.blue() < 80, qPrintable(nodes[i]));
         }
         QCOMPARE(picture->view()->route().size(), std::size_t(nodes.size()));
+    }
+
+    // A screen reader finds every node and every link of the network picture, each with its
+    // weight, its place on the screen and whether it is on the reported route; the same window
+    // shown again for another network reads the new one.
+    void networkPictureReadsEveryElement_data()
+    {
+        QTest::addColumn<QList<int>>("sizes"); // indexes chosen one after the other
+        QTest::addColumn<QList<int>>("route");
+        QTest::newRow("4 nodes") << QList<int>{0} << QList<int>{1, 3, 4};
+        QTest::newRow("20 nodes after 4") << QList<int>{0, 4}
+                                          << QList<int>{1, 6, 11, 15, 14, 19, 20};
+    }
+    void networkPictureReadsEveryElement()
+    {
+        QFETCH(QList<int>, sizes);
+        QFETCH(QList<int>, route);
+        Opened w;
+        for (int index : sizes) {
+            w.choose("Combo2", index);
+            w.window->findChild<QAction*>("actLihatJaringan")->trigger();
+        }
+        ScenarioNetworkView* view = w.area.findChild<ScenarioNetworkWindow*>()->view();
+        const int nodes = trayeko::comparisonScenarios()[std::size_t(sizes.last())].nodeCount;
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(view);
+        QCOMPARE(iface->role(), QAccessible::Chart);
+        QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Jaringan %1 simpul").arg(nodes));
+        const QRect area(view->mapToGlobal(QPoint(0, 0)), view->size());
+
+        QStringList expectedHighlighted, highlighted, problems;
+        for (qsizetype i = 0; i < route.size(); ++i)
+            expectedHighlighted << QStringLiteral("Simpul %1").arg(route[i]);
+        for (qsizetype i = 1; i < route.size(); ++i)
+            expectedHighlighted
+                << QStringLiteral("Jalur dari simpul %1 ke simpul %2").arg(route[i - 1]).arg(route[i]);
+        QMap<QString, QAccessibleInterface*> byName;
+        for (int i = 0; i < iface->childCount(); ++i) {
+            QAccessibleInterface* c = iface->child(i);
+            const QString name = c->text(QAccessible::Name);
+            if (byName.contains(name) || name.isEmpty())
+                problems << "repeated or empty: " + name;
+            byName[name] = c;
+            if (c->parent() != iface || iface->indexOfChild(c) != i)
+                problems << "tree: " + name;
+            if (!area.contains(c->rect()) || c->rect().isEmpty())
+                problems << "place: " + name;
+            if (c->state().selected)
+                highlighted << name;
+        }
+        QCOMPARE(problems.join("; "), QString());
+        QCOMPARE(iface->childCount(), nodes + int(view->edges().size()));
+        for (int n = 1; n <= nodes; ++n) {
+            QAccessibleInterface* node = byName.value(QStringLiteral("Simpul %1").arg(n));
+            QVERIFY2(node, qPrintable(QString::number(n)));
+            const QPoint centre = node->rect().center();
+            QCOMPARE(iface->childAt(centre.x(), centre.y()), node);
+        }
+        for (const trayeko::WeightedEdge& e : view->edges()) {
+            const QString name = QStringLiteral("Jalur dari simpul %1 ke simpul %2").arg(e.from).arg(e.to);
+            QAccessibleInterface* link = byName.value(name);
+            QVERIFY2(link, qPrintable(name));
+            const QString weight = QString::fromStdString(trayeko::formatGeneral(e.weight));
+            QVERIFY2(link->text(QAccessible::Description).startsWith("bobot " + weight + ", "),
+                     qPrintable(link->text(QAccessible::Description)));
+            // The weight box, halfway along, answers for its link.
+            const QPoint box = view->mapToGlobal(view->weightBoxRect(e).center().toPoint());
+            QCOMPARE(iface->childAt(box.x(), box.y()), link);
+        }
+        highlighted.sort();
+        expectedHighlighted.sort();
+        QCOMPARE(highlighted, expectedHighlighted);
     }
 
     void reportsInTheRegionsDecimalSeparator()
