@@ -1,3 +1,4 @@
+#include "core/floydcsv.h"
 #include "core/numbertext.h"
 #include "core/scenarios.h"
 #include "ui/compare/comparewindow.h"
@@ -14,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <atomic>
@@ -327,6 +329,92 @@ private slots:
         chart = w.area.findChild<GrowthChartWindow*>();
         QVERIFY(chart->measuring());
         delete chart;
+    }
+
+    // A screen reader reads the growth chart: its title, both axes, each curve with the slope its
+    // legend shows and its points, the measured numbers as a table of the CSV's rows in the
+    // region's decimal separator, and a name for everything that takes the focus.
+    void growthChartReadsItsData_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("separator");
+        QTest::newRow("decimal point") << QLocale::c() << ".";
+        QTest::newRow("decimal comma") << QLocale(QLocale::Indonesian, QLocale::Indonesia) << ",";
+    }
+    void growthChartReadsItsData()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, separator);
+        QLocale::setDefault(locale);
+        Opened w;
+        std::atomic<qint64> ticks = 0;
+        w.window->setGrowthSeams({{4, 6, 8}, [&ticks] { return ticks += 5 * kMs; }, 0});
+        w.window->findChild<QAction*>("actGrafikWaktu")->trigger();
+        auto* chart = w.area.findChild<GrowthChartWindow*>();
+        QTRY_VERIFY(!chart->measuring() && chart->rows().size() == 3);
+
+        QWidget* view = chart->findChild<QWidget*>("grafik");
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(view);
+        QCOMPARE(iface->role(), QAccessible::Chart);
+        QStringList names;
+        for (int i = 0; i < 6; ++i) {
+            QAccessibleInterface* c = iface->child(i);
+            names << c->text(QAccessible::Name);
+            QCOMPARE(c->parent(), iface);
+            QCOMPARE(iface->indexOfChild(c), i);
+            QVERIFY2(QRect(view->mapToGlobal(QPoint(0, 0)), view->size()).contains(c->rect()),
+                     qPrintable(names.last()));
+        }
+        QStringList expected{"Waktu satu pencarian menurut banyaknya simpul",
+                             "Sumbu mendatar: Banyaknya simpul (skala logaritmik)",
+                             "Sumbu tegak: Waktu (nanodetik, skala logaritmik)"};
+        const QList<QAbstractSeries*> series = chart->chart()->series();
+        for (QAbstractSeries* curve : series)
+            expected << curve->name().replace("<br>", ", ");
+        QCOMPARE(names, expected);
+        for (int s = 0; s < 3; ++s) {
+            QVERIFY(names[3 + s].contains(", kemiringan "));
+            QCOMPARE(iface->child(3 + s)->text(QAccessible::Description).count(u"simpul: "), 3);
+        }
+
+        auto* table = chart->findChild<QTableWidget*>("tabelAngka");
+        QAccessibleTableInterface* cells =
+            QAccessible::queryAccessibleInterface(table)->tableInterface();
+        QVERIFY(cells);
+        const std::string sep = separator.toStdString();
+        const QStringList csv = QString::fromStdString(trayeko::growthCsv(chart->rows(), sep))
+                                    .split("\r\n", Qt::SkipEmptyParts);
+        const QString fieldSeparator = QString::fromStdString(trayeko::csvFieldSeparator(sep));
+        QCOMPARE(cells->rowCount(), csv.size() - 1);
+        QStringList shown;
+        for (int c = 0; c < cells->columnCount(); ++c) {
+            const auto* first = cells->cellAt(0, c)->tableCellInterface();
+            shown << (c ? fieldSeparator : QString())
+                         + first->columnHeaderCells().value(0)->text(QAccessible::Name);
+        }
+        QStringList lines{shown.join(QString())};
+        for (int r = 0; r < cells->rowCount(); ++r) {
+            QStringList fields;
+            for (int c = 0; c < cells->columnCount(); ++c)
+                fields << cells->cellAt(r, c)->text(QAccessible::Name);
+            lines << fields.join(fieldSeparator);
+        }
+        QCOMPARE(lines, csv);
+
+        // Whatever takes the focus says what it is.
+        QStringList unnamed;
+        std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* a) {
+            for (int i = 0; i < a->childCount(); ++i) {
+                QAccessibleInterface* c = a->child(i);
+                if (!c || c->tableCellInterface())
+                    continue;
+                if (c->state().focusable && c->text(QAccessible::Name).trimmed().isEmpty())
+                    unnamed << (c->object() ? c->object()->metaObject()->className() : "element");
+                walk(c);
+            }
+        };
+        walk(QAccessible::queryAccessibleInterface(chart));
+        QCOMPARE(unnamed.join(' '), QString());
     }
 
     // Without its drawing the chart window still measures, and says why there is no chart.

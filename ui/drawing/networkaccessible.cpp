@@ -131,7 +131,10 @@ public:
         return isValid() && drawing()->elementHit(m_index, m_view->mapFromGlobal(QPointF(global)));
     }
 
-    QAccessible::Role role() const override { return QAccessible::Graphic; }
+    QAccessible::Role role() const override
+    {
+        return isValid() ? drawing()->elementRole(m_index) : QAccessible::Graphic;
+    }
 
     QAccessible::State state() const override
     {
@@ -307,6 +310,11 @@ DrawingAccessible::~DrawingAccessible()
 bool DrawingAccessible::elementHit(int index, QPointF point) const
 {
     return QRectF(elementRect(index)).contains(point);
+}
+
+QAccessible::Role DrawingAccessible::elementRole(int) const
+{
+    return QAccessible::Graphic;
 }
 
 bool DrawingAccessible::nearLine(QPointF p, QPointF a, QPointF b)

@@ -27,6 +27,8 @@ public:
     // bounding box; the box is enough unless a subclass knows better.
     virtual bool elementHit(int index, QPointF point) const;
     virtual bool elementHighlighted(int index) const = 0;
+    // A drawn shape unless a subclass says otherwise (a title, an axis).
+    virtual QAccessible::Role elementRole(int index) const;
 
     int childCount() const override;
     QAccessibleInterface* child(int index) const override;
