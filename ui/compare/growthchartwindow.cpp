@@ -42,6 +42,7 @@ constexpr AccessibleText kAccessibleTexts[] = {
 // The keys of the chart and of the network view "Jaringan N simpul", for the help.
 constexpr KeyRow kKeys[] = {
     {{}, "Alt+B", "Batal: menghentikan pengukuran grafik waktu"},
+    {{}, "Alt+G, Alt+A", "tab Grafik, tab Angka (angka grafik sebagai tabel, sama dengan CSV)"},
     {{},
      "tombol Menu di gambar",
      "menu konteks: Salin gambar, Simpan gambar..., Cetak... (di grafik juga Simpan CSV...)"},

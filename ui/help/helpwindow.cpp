@@ -47,6 +47,12 @@ constexpr KeyRow kOpenKey{Qt::Key_F1, nullptr, "membuka jendela Bantuan ini"};
 constexpr KeyRow kCloseKey{Qt::Key_Escape, nullptr, "menutup jendela Bantuan"};
 const KeyListing kOpenListed(keyplace::kEveryWindow, kEveryWindowSection, {&kOpenKey, 1});
 const KeyListing kCloseListed(keyplace::kEveryWindow + 40, kEveryWindowSection, {&kCloseKey, 1});
+// Both guides from the keyboard: Tab reaches the links above the guide.
+constexpr KeyRow kGuideLinkKey{{},
+                               "Tab / Shift+Tab ke tautan bahasa di Bantuan, lalu Enter",
+                               "membuka panduan berbahasa Indonesia atau Inggris"};
+const KeyListing kGuideLinkListed(keyplace::kEveryWindow + 41, kEveryWindowSection,
+                                  {&kGuideLinkKey, 1});
 
 QString aboutText()
 {
