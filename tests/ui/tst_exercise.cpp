@@ -193,6 +193,7 @@ private slots:
         QVERIFY(h.exercise()->isActive());
         QCOMPARE(h.w->network()->weights(), exerciseWeights(4821));
         QCOMPARE(h.inPanel<QLabel>("exerciseCode")->text(), "Kode soal: 4821-7");
+        QCOMPARE(h.exercise()->scoreText(), "Skor: belum ada jawaban yang dinilai");
         const auto steps = dijkstraSteps(exerciseWeights(4821));
         auto* node = h.inPanel<QLineEdit>("exerciseNode");
         auto* distance = h.inPanel<QLineEdit>("exerciseDistance");

@@ -1,8 +1,13 @@
 #include "ui/compare/comparewindow.h"
 #include "ui/dijkstra/dijkstrawindow.h"
+#include "ui/drawing/networkview.h"
+#include "ui/exercise/exercise.h"
+#include "ui/exercise/exercisepanel.h"
 #include "ui/floyd/floydwindow.h"
 #include "ui/help/helpwindow.h"
 #include "ui/main/mainwindow.h"
+#include "ui/stepping/lessondock.h"
+#include "ui/stepping/stepmode.h"
 #include "ui/support/artwork.h"
 #include "ui/support/keyregistry.h"
 #include "ui/support/qttranslation.h"
@@ -20,16 +25,25 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSettings>
 #include <QShortcut>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
 
+using trayeko::ui::Exercise;
 using trayeko::ui::FrameSources;
 using trayeko::ui::MainWindow;
+using trayeko::ui::NetworkWindow;
+using trayeko::ui::StepMode;
 
 namespace {
 
@@ -88,6 +102,92 @@ void toolWindowRows()
                              << "trayeko::ui::CompareWindow"
                              << "frmData";
 }
+
+// A frame as the program starts it (maximized on its screen, or at its own size), with a
+// settings file of its own and exercises that take their code and seed without a dialog.
+struct Classroom
+{
+    explicit Classroom(bool maximized = true)
+    {
+        if (maximized) {
+            frame.setGeometry(frame.screen()->availableGeometry());
+            frame.showMaximized();
+        } else {
+            frame.show();
+        }
+        if (!QTest::qWaitForWindowExposed(&frame))
+            qFatal("the frame is not shown");
+        prepare(window());
+    }
+
+    QTemporaryDir dir;
+    MainWindow frame{FrameSources{[] { return kSample; }, [] { return std::optional<bool>(); },
+                                  [this] {
+                                      return std::make_unique<QSettings>(dir.filePath("t.ini"),
+                                                                         QSettings::IniFormat);
+                                  }}};
+
+    NetworkWindow* window() const
+    {
+        return qobject_cast<NetworkWindow*>(frame.mdiArea()->activeSubWindow());
+    }
+    NetworkWindow* open(const QString& menu)
+    {
+        frame.findChild<QAction*>(menu)->trigger();
+        prepare(window());
+        return window();
+    }
+    static StepMode* steps(NetworkWindow* w) { return w->network()->findChild<StepMode*>(); }
+    static Exercise* exercise(NetworkWindow* w) { return w->findChild<Exercise*>(); }
+    // Starts step mode (F10) or an exercise (F9) in the active window.
+    void begin(bool asExercise)
+    {
+        asExercise ? exercise(window())->enter() : steps(window())->action()->trigger();
+        QApplication::processEvents();
+    }
+    trayeko::ui::LessonDock* dock() const { return frame.lessonDock(); }
+
+    // Whether the user can reach all of @p rect (in the area's viewport) by scrolling the area.
+    bool reachableInArea(const QRect& rect) const
+    {
+        const QMdiArea* area = frame.mdiArea();
+        const auto range = [](const QScrollBar* bar) {
+            return bar->isVisible()
+                       ? std::pair(bar->minimum() - bar->value(), bar->maximum() - bar->value())
+                       : std::pair(0, 0);
+        };
+        const auto [left, right] = range(area->horizontalScrollBar());
+        const auto [top, bottom] = range(area->verticalScrollBar());
+        return area->viewport()->rect().adjusted(left, top, right, bottom).contains(rect);
+    }
+    // Whether @p control of the panel lies within the frame once its page is scrolled to it.
+    bool reachableInPanel(QWidget* control) const
+    {
+        for (QWidget* w = control->parentWidget(); w; w = w->parentWidget())
+            if (auto* scroll = qobject_cast<QScrollArea*>(w)) {
+                QApplication::processEvents(); // the page's height settles on its texts
+                const QRect inPage(control->mapTo(scroll->widget(), QPoint(0, 0)), control->size());
+                scroll->ensureVisible(inPage.center().x(), inPage.center().y(), inPage.width() / 2,
+                                      inPage.height() / 2);
+                break;
+            }
+        const QRect shown(control->mapTo(&frame, QPoint(0, 0)), control->size());
+        return control->isVisible() && frame.rect().contains(shown);
+    }
+
+private:
+    static void prepare(NetworkWindow* w)
+    {
+        trayeko::ui::ExerciseSeams seams;
+        seams.messageBox = [](QWidget*, const QString&, const QString&) {};
+        seams.textInput = [](QWidget*, const QString&, const QString&) {
+            return std::optional<QString>("4821-7");
+        };
+        seams.newSeed = [] { return 4821; };
+        if (w && exercise(w))
+            exercise(w)->setSeams(seams);
+    }
+};
 
 } // namespace
 
@@ -224,6 +324,173 @@ private slots:
         QVERIFY(later < table.indexOf("## Jendela Floyd"));
         QVERIFY(table.indexOf("| F9, Shift+Panah kiri | Latihan |\n", later) > later);
         QVERIFY(table.contains("| tombol \\|◀ di panel | kembali |\n"));
+    }
+
+    // On a small screen or at a large scale factor the frame stays within the screen whatever
+    // the panel shows, and every control of the window and of the panel can be reached. Run on
+    // classroom screens too (see the CMake list).
+    void frameFitsTheScreen_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<bool>("asExercise");
+        QTest::addColumn<bool>("maximized");
+        QTest::addColumn<QStringList>("controls");
+        const QStringList lesson{"stepClose", "stepForward", "stepSpeed", "lessonGrid"};
+        QTest::newRow("Dijkstra lesson") << "mnudijktra" << false << true << lesson;
+        QTest::newRow("Floyd lesson") << "mnufloyd" << false << true << lesson;
+        QTest::newRow("Dijkstra exercise")
+            << "mnudijktra" << true << true
+            << QStringList{"exerciseNode", "exerciseDistance", "exerciseCheck", "exerciseClose"};
+        QTest::newRow("Floyd exercise")
+            << "mnufloyd" << true << true
+            << QStringList{"exerciseMatrix", "exerciseCheck", "exerciseClose"};
+        QTest::newRow("Floyd exercise, frame at its own size")
+            << "mnufloyd" << true << false << QStringList{"exerciseCheck", "exerciseClose"};
+    }
+    void frameFitsTheScreen()
+    {
+        QFETCH(QString, menu);
+        QFETCH(bool, asExercise);
+        QFETCH(bool, maximized);
+        QFETCH(QStringList, controls);
+        Classroom c(maximized);
+        const QRect screen = c.frame.screen()->availableGeometry();
+        if (!screen.contains(c.frame.frameGeometry()))
+            QSKIP("the frame's own size is larger than this screen");
+        NetworkWindow* window = c.open(menu);
+        c.begin(asExercise);
+        QVERIFY(c.dock()->isVisible());
+
+        QVERIFY(screen.contains(c.frame.frameGeometry()));
+        QVERIFY(c.frame.minimumSizeHint().width() <= screen.width());
+        QVERIFY(c.frame.minimumSizeHint().height() <= screen.height());
+        QVERIFY(c.reachableInArea(window->geometry()));
+        // Reached with the keyboard too: the area scrolls to the focused run button.
+        QWidget* view = c.frame.mdiArea()->viewport();
+        auto* run = window->findChild<QPushButton*>("Command1");
+        run->setFocus();
+        QVERIFY(view->rect().contains(QRect(run->mapTo(view, QPoint(0, 0)), run->size())));
+        for (const QString& name : controls) {
+            auto* control = c.dock()->findChild<QWidget*>(name);
+            QVERIFY2(control && c.reachableInPanel(control), qPrintable(name));
+        }
+        auto* help = trayeko::ui::showHelp(&c.frame);
+        QVERIFY(screen.contains(help->frameGeometry()));
+        help->close();
+    }
+
+    // The panel keeps one width from the lessons to the exercises, and the width the user
+    // dragged it to.
+    void panelKeepsItsWidth()
+    {
+        Classroom c;
+        QList<int> widths;
+        const auto visit = [&](const QString& menu, bool asExercise) {
+            c.open(menu);
+            c.begin(asExercise);
+            widths << c.dock()->width();
+        };
+        visit("mnudijktra", false);
+        visit("mnudijktra", true);
+        visit("mnufloyd", false);
+        visit("mnufloyd", true);
+        QCOMPARE(widths, QList<int>(4, widths.front()));
+
+        const int dragged = widths.front() + 30;
+        c.frame.resizeDocks({c.dock()}, {dragged}, Qt::Horizontal);
+        QApplication::processEvents();
+        QCOMPARE(c.dock()->width(), dragged);
+        visit("mnudijktra", false);
+        visit("mnufloyd", true);
+        QCOMPARE(widths.mid(4), QList<int>(2, dragged));
+    }
+
+    // A step mode or an exercise begun in the window behind (from its drawing's context menu)
+    // runs where the panel shows it, at once; when the panel leaves for another window, it ends
+    // there and its marks go.
+    void panelShowsWhatRuns_data()
+    {
+        QTest::addColumn<QString>("behindMenu");
+        QTest::addColumn<QString>("frontMenu");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<bool>("asExercise");
+        for (const auto& [behind, front] :
+             {std::pair("mnudijktra", "mnufloyd"), std::pair("mnufloyd", "mnudijktra")}) {
+            const QString name = QLatin1String(behind).mid(3, 5);
+            QTest::addRow("%s Buka soal", qPrintable(name))
+                << behind << front << "exerciseOpenAction" << true;
+            QTest::addRow("%s Soal baru", qPrintable(name))
+                << behind << front << "exerciseNewAction" << true;
+            QTest::addRow("%s Latihan", qPrintable(name))
+                << behind << front << "exerciseAction" << true;
+            QTest::addRow("%s steps", qPrintable(name)) << behind << front << "stepAction" << false;
+        }
+    }
+    void panelShowsWhatRuns()
+    {
+        QFETCH(QString, behindMenu);
+        QFETCH(QString, frontMenu);
+        QFETCH(QString, action);
+        QFETCH(bool, asExercise);
+        Classroom c;
+        NetworkWindow* behind = c.open(behindMenu);
+        const QString untouched = behind->network()->accessibleDescription();
+        NetworkWindow* front = c.open(frontMenu);
+        c.begin(false); // the panel explains the front window's steps
+        QVERIFY(c.steps(front)->isActive());
+
+        behind->findChild<QAction*>(action)->trigger();
+        QApplication::processEvents();
+        QCOMPARE(c.frame.mdiArea()->activeSubWindow(), behind);
+        QVERIFY(c.dock()->isVisible());
+        QVERIFY(!c.steps(front)->isActive()); // the panel left it
+        auto* page = c.dock()->findChild<trayeko::ui::ExercisePanel*>();
+        if (asExercise) {
+            QVERIFY(c.exercise(behind)->isActive());
+            QVERIFY(page && page->isVisible());
+            QCOMPARE(page->followed(), c.exercise(behind));
+        } else {
+            QVERIFY(c.steps(behind)->isActive());
+            QVERIFY(!page || !page->isVisible());
+            QCOMPARE(c.dock()->followed(), c.steps(behind));
+        }
+
+        c.frame.mdiArea()->setActiveSubWindow(front);
+        QVERIFY(!c.exercise(behind)->isActive());
+        QVERIFY(!c.steps(behind)->isActive());
+        QVERIFY(!c.steps(behind)->focusHolder()->isVisible()); // the marks
+        QCOMPARE(behind->network()->accessibleDescription(), untouched);
+        QVERIFY(!page || !page->isVisible());
+    }
+
+    // No window opens behind the panel's edge, and opening the panel moves the active window
+    // beside it: its drawing can be seen and its context menu reached.
+    void noWindowUnderThePanel_data()
+    {
+        QTest::addColumn<bool>("panelFirst");
+        QTest::newRow("window opened beside the open panel") << true;
+        QTest::newRow("panel opened beside the window") << false;
+    }
+    void noWindowUnderThePanel()
+    {
+        QFETCH(bool, panelFirst);
+        Classroom c;
+        if (panelFirst)
+            c.begin(false);
+        NetworkWindow* floyd = c.open("mnufloyd");
+        QWidget* view = c.frame.mdiArea()->viewport();
+        if (!panelFirst) {
+            // Where the area puts a window when the room is to its right.
+            floyd->move(std::max(0, view->width() - floyd->width()), 0);
+            c.begin(false);
+        }
+        QApplication::processEvents(); // the area's scroll bars follow
+        const QRect placed = floyd->geometry();
+        QVERIFY(placed.x() >= 0 && placed.y() >= 0);
+        QVERIFY(placed.right() < view->width() || placed.x() == 0); // whole, or at the corner
+        QVERIFY(view->rect().contains(
+            floyd->network()->mapTo(view, floyd->network()->rect().center())));
+        QVERIFY(c.reachableInArea(placed));
     }
 
     // A closed window is unloaded; the menu loads a fresh one, also when it is chosen before the

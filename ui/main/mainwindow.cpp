@@ -15,15 +15,18 @@
 #include "ui/support/keyregistry.h"
 #include "ui/support/twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTimer>
 #include <array>
@@ -60,6 +63,28 @@ constexpr KeyRow kAreaKeys[] = {
 const KeyListing kMenuListed(keyplace::kEveryWindow + 10, kEveryWindowSection, kMenuKeys);
 const KeyListing kAreaListed(keyplace::kEveryWindow + 30, kEveryWindowSection, kAreaKeys);
 
+// The lesson panel's width when the frame first opens it, and the narrowest the frame makes it to
+// leave a tool window whole beside it (its playback buttons still in one row), in logical pixels.
+constexpr int kLessonWidth = 380;
+constexpr int kLessonMinWidth = 240;
+
+// What the lesson panel follows in a tool window: its step mode and its exercise (the comparison
+// window has neither).
+struct Lessons
+{
+    StepMode* mode = nullptr;
+    Exercise* exercise = nullptr;
+};
+
+Lessons lessonsOf(QMdiSubWindow* window)
+{
+    if (auto* d = qobject_cast<DijkstraWindow*>(window))
+        return {d->stepMode(), d->exercise()};
+    if (auto* f = qobject_cast<FloydWindow*>(window))
+        return {f->stepMode(), f->exercise()};
+    return {};
+}
+
 // The clock wakes this long after each second boundary, so that the small drift between the
 // timer's steady clock and the wall clock never makes it show the old second once more.
 constexpr int kTickSlackMs = 2;
@@ -88,6 +113,10 @@ MainWindow::MainWindow(FrameSources sources, QWidget* parent)
 
     m_mdiArea = new QMdiArea(this);
     m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    // A tool window larger than the area (a large scale factor, a small screen, the lesson panel
+    // open) is scrolled to, never left with controls out of reach.
+    m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdiArea);
 
     m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
@@ -119,6 +148,9 @@ MainWindow::MainWindow(FrameSources sources, QWidget* parent)
     m_datePanel = makePanel(m_statusBar, QStringLiteral("Panel2"), kPanelWidths[1]);
     m_timePanel = makePanel(m_statusBar, QStringLiteral("Panel3"), kPanelWidths[2]);
     m_numLockPanel = makePanel(m_statusBar, QStringLiteral("Panel4"), kPanelWidths[3]);
+    // The panels keep their widths, but they must not make the frame wider than a small screen
+    // (at a large scale factor they are wider than it): the bar may be narrower than they are.
+    m_statusBar->setMinimumWidth(1);
     m_statusPanel->setText(QStringLiteral("Status"));
     m_datePanel->setToolTip(QStringLiteral("Tanggal Sekarang"));
     m_timePanel->setToolTip(QStringLiteral("Jam Sekarang"));
@@ -139,6 +171,10 @@ MainWindow::MainWindow(FrameSources sources, QWidget* parent)
 
     setAccessibleTexts(this, kAccessibleTexts);
     installHelpAction(this);
+
+    // The keyboard reaches every control too: the area scrolls to the one the focus moves to.
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* focused) { scrollToFocus(focused); });
 
     buildLessonDock();
     // The first frame does not wait for the Dijkstra window's detail panel, closed on opening.
@@ -168,36 +204,66 @@ void MainWindow::buildLessonDock()
 void MainWindow::followActiveWindow()
 {
     // Only a change to another tool window changes what the panel follows: the frame losing the
-    // focus to the panel itself leaves no window active for a moment.
-    QMdiSubWindow* active = m_mdiArea->activeSubWindow();
-    if (!active)
-        return;
-    StepMode* mode = nullptr;
-    Exercise* exercise = nullptr;
-    if (auto* d = qobject_cast<DijkstraWindow*>(active)) {
-        mode = d->stepMode();
-        exercise = d->exercise();
-    } else if (auto* f = qobject_cast<FloydWindow*>(active)) {
-        mode = f->stepMode();
-        exercise = f->exercise();
-    }
-    followExercise(exercise);
-    if (mode == m_lessonDock->followed())
-        return;
-    m_lessonDock->follow(mode);
+    // focus to the panel itself, or to a dialog, leaves no window active for a moment.
+    if (QMdiSubWindow* active = m_mdiArea->activeSubWindow())
+        followWindow(active);
+}
+
+void MainWindow::followWindow(QMdiSubWindow* window)
+{
+    const Lessons lessons = lessonsOf(window);
+    followExercise(lessons.exercise);
+    if (lessons.mode != m_lessonDock->followed())
+        m_lessonDock->follow(lessons.mode);
+}
+
+void MainWindow::watchLessons(QMdiSubWindow* window)
+{
+    // A step mode or an exercise begun in a window the panel does not follow (from the context
+    // menu of a window behind the active one, say) would run there unexplained, and show in the
+    // panel only when that window happens to become active: the window comes forward and the
+    // panel shows it at once.
+    const Lessons lessons = lessonsOf(window);
+    const auto bringForward = [this, w = QPointer<QMdiSubWindow>(window)] {
+        if (w)
+            showLessonsOf(w);
+    };
+    if (lessons.mode)
+        connect(lessons.mode, &StepMode::entered, this, bringForward);
+    if (lessons.exercise)
+        connect(lessons.exercise, &Exercise::entered, this, bringForward);
+}
+
+void MainWindow::showLessonsOf(QMdiSubWindow* window)
+{
+    const Lessons lessons = lessonsOf(window);
+    if (lessons.mode == m_lessonDock->followed() && lessons.exercise == m_exercise)
+        return; // the panel follows it already and shows it itself
+    if (m_mdiArea->activeSubWindow() != window)
+        m_mdiArea->setActiveSubWindow(window);
+    // Activation may wait while a dialog holds the focus; the panel must not.
+    followWindow(window);
+    if (lessons.exercise && lessons.exercise->isActive())
+        openExercisePanel();
+    else if (lessons.mode && lessons.mode->isActive())
+        openLessonDock();
 }
 
 void MainWindow::followExercise(Exercise* exercise)
 {
     if (exercise == m_exercise)
         return;
+    m_exerciseConnections.clear();
+    // An exercise runs only where the panel shows it: the one the panel leaves ends, and gives
+    // its window back as it was.
+    if (m_exercise)
+        m_exercise->leave();
     m_exercise = exercise;
     // The panel is built when the first exercise starts: most lessons never need it.
     if (m_exercisePanel)
         m_exercisePanel->follow(exercise);
     const bool active = exercise && exercise->isActive();
     m_lessonDock->showPage(active ? m_exercisePanel.data() : nullptr);
-    m_exerciseConnections.clear();
     if (exercise)
         m_exerciseConnections.follow({
             connect(exercise, &Exercise::entered, this, &MainWindow::openExercisePanel),
@@ -226,18 +292,80 @@ void MainWindow::openExercisePanel()
 
 void MainWindow::openLessonDock()
 {
-    if (!m_lessonPlaced && !m_lessonDock->isFloating() && !isMaximized() && !isFullScreen()) {
+    const bool opening = !m_lessonDock->isVisible();
+    const bool docked = !m_lessonDock->isFloating();
+    const int firstWidth = std::max(kLessonWidth, m_lessonDock->preferredWidth());
+    if (opening && docked && !m_lessonPlaced && !isMaximized() && !isFullScreen() && screen()) {
         // The first time beside the tool windows: the frame grows by the panel, as far as the
         // screen allows, so the windows keep their room.
-        const int lessonWidth = std::max(380, m_lessonDock->minimumSizeHint().width());
-        const int room = screen() ? screen()->availableGeometry().width() - frameGeometry().width()
-                                  : lessonWidth;
-        resize(width() + std::clamp(room, 0, lessonWidth), height());
-        resizeDocks({m_lessonDock}, {lessonWidth}, Qt::Horizontal);
-        m_lessonPlaced = true;
+        const int room = screen()->availableGeometry().right() - frameGeometry().right();
+        resize(width() + std::clamp(room, 0, firstWidth), height());
     }
     m_lessonDock->show();
     m_lessonDock->raise();
+    if (opening && docked)
+        placeLessonDock(m_lessonPlaced ? 0 : firstWidth);
+}
+
+void MainWindow::placeLessonDock(int chosenWidth)
+{
+    // The panel keeps the width it had, the user's if they dragged it; only the first time is it
+    // the frame's choice.
+    m_lessonPlaced = true;
+    if (QLayout* frameLayout = layout())
+        frameLayout->activate();
+    int width = chosenWidth > 0 ? chosenWidth : m_lessonDock->width();
+    QMdiSubWindow* active = m_mdiArea->activeSubWindow();
+    if (active && !active->isMaximized() && !active->isMinimized()) {
+        // The active window stays whole beside the panel where the area has the room for both;
+        // where it has not (a large scale factor), the panel keeps a usable width and the area
+        // scrolls.
+        const int areaFrame = m_mdiArea->width() - m_mdiArea->viewport()->width();
+        const int beside = m_mdiArea->width() + m_lessonDock->width() - areaFrame - active->width();
+        width = std::max(std::min(width, beside), std::min(width, kLessonMinWidth));
+    }
+    // Never more than half the frame, whatever was saved on a larger screen.
+    width = std::min(width, std::max(kLessonMinWidth, this->width() / 2));
+    if (width != m_lessonDock->width()) {
+        resizeDocks({m_lessonDock}, {width}, Qt::Horizontal);
+        if (QLayout* frameLayout = layout())
+            frameLayout->activate();
+    }
+    // The area is narrower now: the active window moves into what is left of it.
+    if (active)
+        keepInArea(active);
+}
+
+void MainWindow::keepInArea(QMdiSubWindow* window)
+{
+    if (window->isMaximized() || window->isMinimized() || m_lessonDock->isFloating())
+        return;
+    // Moved up and left just enough to be whole, never past the area's corner, so that the title
+    // bar stays within reach; a window larger than the area starts at its corner and the area
+    // scrolls to the rest.
+    const QSize view = m_mdiArea->viewport()->size();
+    const QRect placed = window->geometry();
+    const QPoint corner(std::max(0, std::min(placed.x(), view.width() - placed.width())),
+                        std::max(0, std::min(placed.y(), view.height() - placed.height())));
+    if (corner != placed.topLeft())
+        window->move(corner);
+}
+
+void MainWindow::scrollToFocus(QWidget* focused)
+{
+    QWidget* view = m_mdiArea->viewport();
+    if (!focused || !view->isAncestorOf(focused))
+        return;
+    const QRect shown(focused->mapTo(view, QPoint(0, 0)), focused->size());
+    // Scrolled just enough to show the whole control, never past its start.
+    const auto scroll = [](QScrollBar* bar, int start, int end, int extent) {
+        if (start < 0)
+            bar->setValue(bar->value() + start);
+        else if (end > extent)
+            bar->setValue(bar->value() + std::min(end - extent, start));
+    };
+    scroll(m_mdiArea->horizontalScrollBar(), shown.left(), shown.right() + 1, view->width());
+    scroll(m_mdiArea->verticalScrollBar(), shown.top(), shown.bottom() + 1, view->height());
 }
 
 void MainWindow::saveLessonPlace()
@@ -260,6 +388,13 @@ MainWindow::~MainWindow()
     // its windows one last time; that must not reach a frame that is no longer a MainWindow.
     disconnect(m_lessonDock, nullptr, this, nullptr);
     disconnect(m_mdiArea, nullptr, this, nullptr);
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
+        const Lessons lessons = lessonsOf(window);
+        if (lessons.mode)
+            disconnect(lessons.mode, nullptr, this, nullptr);
+        if (lessons.exercise)
+            disconnect(lessons.exercise, nullptr, this, nullptr);
+    }
 }
 
 int MainWindow::msecsToNextTick(QTime now)
@@ -305,12 +440,16 @@ void MainWindow::showToolWindow(QPointer<Window>& slot, Options... options)
         // Each window unloads itself on closing, so a fresh one starts from its defaults.
         slot = new Window(nullptr, options...);
         m_mdiArea->addSubWindow(slot);
+        watchLessons(slot);
     }
     if (slot->isMinimized())
         slot->showNormal();
     else
         slot->show();
     m_mdiArea->setActiveSubWindow(slot);
+    // The panel takes part of the area; no window opens behind its edge.
+    if (m_lessonDock->isVisible())
+        keepInArea(slot);
 }
 
 void MainWindow::endProgram()

@@ -82,7 +82,19 @@ private:
     void tick();
     void buildLessonDock();
     void followActiveWindow();
+    // The panel follows @p window's step mode and exercise; those of the window it leaves end.
+    void followWindow(QMdiSubWindow* window);
+    // Brings @p window forward whenever its step mode or exercise begins.
+    void watchLessons(QMdiSubWindow* window);
+    void showLessonsOf(QMdiSubWindow* window);
     void openLessonDock();
+    // The panel's width as it opens beside the tool windows (@p chosenWidth the first time, 0
+    // to keep its own), the active window moved whole beside it where the area has the room.
+    void placeLessonDock(int chosenWidth);
+    // Moves @p window into the document area's visible part, as far as it fits.
+    void keepInArea(QMdiSubWindow* window);
+    // Scrolls the document area to @p focused, a control of a tool window, where it is out of view.
+    void scrollToFocus(QWidget* focused);
     void followExercise(Exercise* exercise);
     void openExercisePanel();
     void saveLessonPlace();

@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
@@ -89,16 +90,15 @@ void LessonDock::build()
                                    "berlatih."));
     outer->addWidget(m_hint);
 
-    m_body = new QWidget(content);
-    auto* layout = new QVBoxLayout(m_body);
-    layout->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(m_body, 1);
-
-    auto* buttons = new QHBoxLayout;
+    // Playback stays at the top and the table's buttons at the bottom, whatever the height;
+    // the explanation, the code and the grid between them scroll where the screen is small.
+    m_controls = new QWidget(content);
+    auto* buttons = new QHBoxLayout(m_controls);
+    buttons->setContentsMargins(0, 0, 0, 0);
     buttons->setSpacing(2);
     const auto button = [&](const QString& name, const QString& text, const QString& accessible,
                             void (StepMode::*slot)()) {
-        auto* b = new QToolButton(m_body);
+        auto* b = new QToolButton(m_controls);
         b->setObjectName(name);
         b->setText(text);
         b->setAccessibleName(accessible);
@@ -117,7 +117,7 @@ void LessonDock::build()
            QStringLiteral("Langkah berikutnya (Kanan atau Spasi)"), &StepMode::next);
     button(QStringLiteral("stepLast"), QStringLiteral("▶|"),
            QStringLiteral("Langkah terakhir (End)"), &StepMode::last);
-    m_speed = new QDoubleSpinBox(m_body);
+    m_speed = new QDoubleSpinBox(m_controls);
     m_speed->setObjectName(QStringLiteral("stepSpeed"));
     m_speed->setAccessibleName(QStringLiteral("Kecepatan putar, detik per langkah"));
     m_speed->setToolTip(m_speed->accessibleName());
@@ -135,7 +135,19 @@ void LessonDock::build()
     buttons->addStretch();
     button(QStringLiteral("stepClose"), QStringLiteral("✕"),
            QStringLiteral("Keluar dari mode langkah (Esc)"), &StepMode::leave);
-    layout->addLayout(buttons);
+    outer->addWidget(m_controls);
+
+    m_scroll = new QScrollArea(content);
+    m_scroll->setObjectName(QStringLiteral("lessonScroll"));
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setFocusPolicy(Qt::NoFocus); // no tab stop of its own; it follows the focus
+    // The texts wrap to the panel's width; only the code and the grid scroll sideways.
+    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_body = new QWidget;
+    m_body->setObjectName(QStringLiteral("lessonBody"));
+    auto* layout = new QVBoxLayout(m_body);
+    layout->setContentsMargins(0, 0, 0, 0);
 
     m_explanation = wrappedLabel(m_body, QStringLiteral("stepExplanation"),
                                  QStringLiteral("Penjelasan langkah"));
@@ -154,6 +166,7 @@ void LessonDock::build()
     m_code->setSelectionMode(QAbstractItemView::MultiSelection);
     m_code->setFocusPolicy(Qt::NoFocus);
     m_code->setFont(listingFontInPoints(m_code->font().pointSizeF()));
+    m_code->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     auto* gridBox = new QWidget(split);
     auto* gridLayout = new QVBoxLayout(gridBox);
     gridLayout->setContentsMargins(0, 0, 0, 0);
@@ -166,21 +179,29 @@ void LessonDock::build()
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The columns share the width evenly, never narrower than their widest cell: a narrow panel
+    // scrolls the grid sideways instead of cutting its numbers.
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_grid->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     gridLayout->addWidget(m_grid, 1);
-    auto* tableButtons = new QHBoxLayout;
-    m_copy = new QPushButton(QStringLiteral("Salin teks"), gridBox);
+    layout->addWidget(split, 1);
+    m_scroll->setWidget(m_body);
+    outer->addWidget(m_scroll, 1);
+
+    m_tableButtons = new QWidget(content);
+    auto* tableButtons = new QHBoxLayout(m_tableButtons);
+    tableButtons->setContentsMargins(0, 0, 0, 0);
+    m_copy = new QPushButton(QStringLiteral("Salin teks"), m_tableButtons);
     m_copy->setObjectName(QStringLiteral("lessonCopy"));
-    m_csv = new QPushButton(QStringLiteral("Simpan CSV..."), gridBox);
+    m_csv = new QPushButton(QStringLiteral("Simpan CSV..."), m_tableButtons);
     m_csv->setObjectName(QStringLiteral("lessonCsv"));
     connect(m_copy, &QPushButton::clicked, this, [this] { onMode(&StepMode::copyTableText); });
     connect(m_csv, &QPushButton::clicked, this, [this] { onMode(&StepMode::saveTableCsv); });
     tableButtons->addWidget(m_copy);
     tableButtons->addWidget(m_csv);
     tableButtons->addStretch();
-    gridLayout->addLayout(tableButtons);
-    layout->addWidget(split, 1);
+    outer->addWidget(m_tableButtons);
     m_pages->addWidget(content);
     setWidget(m_pages);
 
@@ -202,17 +223,20 @@ void LessonDock::follow(StepMode* mode)
     if (mode == m_mode)
         return;
     m_connections.clear();
+    // The marks belong to the explanation: a window the panel no longer explains leaves step
+    // mode, so that no drawing keeps marks nobody explains (nor plays on unseen).
     if (m_mode)
-        m_mode->pause(); // playing on in a window one no longer sees would teach nothing
+        m_mode->leave();
     m_mode = mode;
     if (mode) {
         m_connections.follow({
             connect(mode, &StepMode::entered, this,
                     [this] {
                         showLesson();
+                        // The frame places the panel as it opens; alone, it shows itself.
+                        emit opened();
                         show();
                         raise();
-                        emit opened();
                     }),
             connect(mode, &StepMode::left, this, &LessonDock::showLesson),
             connect(mode, &StepMode::stepShown, this, &LessonDock::showFrame),
@@ -233,9 +257,20 @@ void LessonDock::showPage(QWidget* page)
         m_pages->setCurrentIndex(0);
         return;
     }
-    if (m_pages->indexOf(page) < 0)
-        m_pages->addWidget(page);
-    m_pages->setCurrentWidget(page);
+    // Each page scrolls inside the panel where the screen is too small for it, so that neither
+    // the page nor the panel can make the frame outgrow the screen.
+    auto* holder = qobject_cast<QScrollArea*>(
+        page->parentWidget() ? page->parentWidget()->parentWidget() : nullptr);
+    if (!holder || m_pages->indexOf(holder) < 0) {
+        holder = new QScrollArea(m_pages);
+        holder->setObjectName(QStringLiteral("lessonPageScroll"));
+        holder->setFrameShape(QFrame::NoFrame);
+        holder->setWidgetResizable(true);
+        holder->setFocusPolicy(Qt::NoFocus);
+        holder->setWidget(page);
+        m_pages->addWidget(holder);
+    }
+    m_pages->setCurrentWidget(holder);
 }
 
 void LessonDock::closeEvent(QCloseEvent* event)
@@ -254,7 +289,9 @@ void LessonDock::showLesson()
         return; // the hint shows when the panel is built
     build();
     m_hint->setVisible(!active);
-    m_body->setVisible(active);
+    m_controls->setVisible(active);
+    m_scroll->setVisible(active);
+    m_tableButtons->setVisible(active);
     if (!active) {
         m_explanation->clear();
         m_code->clear();
@@ -276,7 +313,7 @@ void LessonDock::showLesson()
 
 void LessonDock::fitWidths(const Lesson& lesson)
 {
-    // The code as wide as its longest line marked (bold), so that no line is cut off.
+    // The code as wide as its longest line marked (bold): the width at which no line scrolls.
     QFont bold = m_code->font();
     bold.setBold(true);
     const QFontMetrics codeMetrics(bold);
@@ -286,11 +323,11 @@ void LessonDock::fitWidths(const Lesson& lesson)
             std::max(widest, codeMetrics.horizontalAdvance(codeLineText(n, lesson.code[n], true)));
     const int itemMargins =
         2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_code) + 1);
-    m_code->setMinimumWidth(widest + itemMargins + 2 * m_code->frameWidth() +
-                            m_code->verticalScrollBar()->sizeHint().width());
+    const int scrollBar = m_code->verticalScrollBar()->sizeHint().width();
+    const int codeWidth = widest + itemMargins + 2 * m_code->frameWidth() + scrollBar;
 
-    // Every column of the grid as wide as its widest cell of any step: the columns share the
-    // width evenly and stay put while the lesson fills them.
+    // Every column of the grid at least as wide as its widest cell of any step: the columns share
+    // the width evenly, stay put while the lesson fills them, and scroll rather than shrink.
     const QFontMetrics cellMetrics(m_grid->font());
     const QFontMetrics headMetrics(m_grid->horizontalHeader()->font());
     int cell = 0;
@@ -301,10 +338,16 @@ void LessonDock::fitWidths(const Lesson& lesson)
             for (const QString& text : row)
                 cell = std::max(cell, cellMetrics.horizontalAdvance(text));
     }
-    const int columns = m_grid->columnCount();
-    m_grid->setMinimumWidth(columns * (cell + itemMargins + 1) +
-                            m_grid->verticalHeader()->sizeHint().width() +
-                            2 * m_grid->frameWidth());
+    const int column = cell + itemMargins + 1;
+    m_grid->horizontalHeader()->setMinimumSectionSize(column);
+    const int gridWidth = m_grid->columnCount() * column +
+                          m_grid->verticalHeader()->sizeHint().width() + 2 * m_grid->frameWidth() +
+                          scrollBar;
+
+    const QMargins margins = m_pages->widget(0)->layout()->contentsMargins();
+    m_preferredWidth = std::max(codeWidth, gridWidth) + margins.left() + margins.right() +
+                       m_scroll->verticalScrollBar()->sizeHint().width() +
+                       2 * style()->pixelMetric(QStyle::PM_DockWidgetFrameWidth, nullptr, this);
 }
 
 void LessonDock::showFrame()

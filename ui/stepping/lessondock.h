@@ -10,6 +10,7 @@ class QDoubleSpinBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QScrollArea;
 class QStackedWidget;
 class QTableWidget;
 class QToolButton;
@@ -35,8 +36,14 @@ public:
     StepMode* followed() const { return m_mode; }
 
     // Shows @p page (an exercise, say) in the panel in place of the lesson, adding it the first
-    // time; null shows the lesson again.
+    // time (it scrolls inside the panel where the screen is too small for it); null shows the
+    // lesson again.
     void showPage(QWidget* page);
+
+    // The width at which the lesson shown needs no scrolling sideways (its longest code line, the
+    // grid's widest cells); 0 before a lesson has been shown. The panel itself never grows to it:
+    // the frame chooses the panel's width once, and a narrower panel scrolls its code and grid.
+    int preferredWidth() const { return m_preferredWidth; }
 
     // The marked cells' colour, also named in the guides.
     static QColor markColour() { return {255, 224, 128}; }
@@ -56,7 +63,7 @@ private:
     void showLesson();
     void showFrame();
     void showPlaying(bool playing);
-    // Wide enough for the longest pseudo-code line and the grid's widest cells of any step.
+    // The grid's columns as wide as their widest cell of any step, and preferredWidth().
     void fitWidths(const Lesson& lesson);
     template <class Call> void onMode(Call call);
 
@@ -64,7 +71,10 @@ private:
     QStackedWidget* m_pages = nullptr;
     FollowedConnections m_connections;
     QLabel* m_hint = nullptr;
+    QWidget* m_controls = nullptr;
+    QScrollArea* m_scroll = nullptr;
     QWidget* m_body = nullptr;
+    QWidget* m_tableButtons = nullptr;
     QLabel* m_explanation = nullptr;
     QLabel* m_variables = nullptr;
     QListWidget* m_code = nullptr;
@@ -75,6 +85,7 @@ private:
     QToolButton* m_play = nullptr;
     QDoubleSpinBox* m_speed = nullptr;
     int m_playIntervalMs = 1000;
+    int m_preferredWidth = 0;
 };
 
 } // namespace trayeko::ui
