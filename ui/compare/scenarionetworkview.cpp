@@ -138,9 +138,12 @@ void ScenarioNetworkView::setNetwork(const Digraph& graph, const std::vector<int
     m_distance = distance;
     setAccessibleName(QStringLiteral("Jaringan %1 simpul").arg(m_nodeCount));
     setAccessibleDescription(caption());
-    // Another network has other nodes and links: a screen reader reads the children anew.
-    QAccessibleEvent reorder(this, QAccessible::ObjectReorder);
-    QAccessible::updateAccessibility(&reorder);
+    // Another network has other nodes and links: a screen reader reads the children anew. (Qt
+    // would build the interface for an event nobody hears, so only while someone listens.)
+    if (QAccessible::isActive()) {
+        QAccessibleEvent reorder(this, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&reorder);
+    }
     update();
 }
 
