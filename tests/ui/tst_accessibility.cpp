@@ -496,6 +496,25 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), help.guide());
     }
 
+    // The Floyd listings' column numbers are read as they stand, their caption as description.
+    void columnNumbersAreRead_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("description");
+        QTest::addRow("values") << "Label28" << "Nomor kolom matriks nilai";
+        QTest::addRow("nodes") << "Label29" << "Nomor kolom matriks simpul";
+    }
+    void columnNumbersAreRead()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, description);
+        FloydWindow window;
+        auto* header = window.findChild<QLabel*>(label);
+        QCOMPARE(accessibleName(header).split(' ', Qt::SkipEmptyParts).join(' '),
+                 "1 2 3 4 5 6 7");
+        QCOMPARE(accessible(header)->text(QAccessible::Description), description);
+    }
+
     // Every window the program opens reaches a screen reader as a window named by its title, and
     // has the keyboard focus, so that F1 and then Esc need no mouse.
     void windowsAreWindows_data()
