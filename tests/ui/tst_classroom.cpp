@@ -186,7 +186,8 @@ private slots:
         const QStringList steps{"-", "Langkah demi langkah F10"};
         const QStringList drawing =
             steps + QStringList{"-", "Latihan F9", "Soal baru Ctrl+Shift+N",
-                                "Buka soal... Ctrl+Shift+O", "Bobot awal Ctrl+Shift+B"};
+                                "Buka soal... Ctrl+Shift+O", "Bobot awal Ctrl+Shift+B", "-",
+                                "Tampilan proyektor F11"};
         QTest::newRow("Dijkstra") << "mnudijktra"
                                   << "Frame1" << drawing << false;
         QTest::newRow("Dijkstra, total dark")

@@ -7,6 +7,7 @@
 #include "ui/floyd/floydwindow.h"
 #include "ui/help/helpwindow.h"
 #include "ui/main/regionaltime.h"
+#include "ui/projector/projectorview.h"
 #include "ui/stepping/lessondock.h"
 #include "ui/stepping/stepmode.h"
 #include "ui/support/accessibletexts.h"
@@ -179,6 +180,8 @@ MainWindow::MainWindow(FrameSources sources, QWidget* parent)
     buildLessonDock();
     // The first frame does not wait for the Dijkstra window's detail panel, closed on opening.
     showToolWindow(m_dijkstraWindow, DijkstraWindow::PanelBuild::afterFirstPaint);
+    // F11: the active drawing and the lesson panel full screen, for a projector.
+    installProjectorView(this, m_mdiArea, m_lessonDock);
     tick();
 }
 

@@ -15,6 +15,7 @@ enum class MenuSection
     Listing,  // copy a Floyd listing, save the matrices
     Steps,    // step mode
     Exercise, // exercises: start one, a new one, one by its code, the default weights
+    View,     // other ways to show the window: the projector view
 };
 
 // Puts @p actions into the context menu of @p widget: after the entries of their own and earlier
