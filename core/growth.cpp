@@ -121,21 +121,30 @@ double fittedSlope(std::span<const GrowthRow> rows, GrowthSearch search, int fro
     return (count * sumXY - sumX * sumY) / spread;
 }
 
-std::string growthCsv(std::span<const GrowthRow> rows, std::string_view decimalSeparator)
+std::vector<std::string> growthTableHeader()
 {
-    CsvWriter csv(csvFieldSeparator(decimalSeparator));
     std::vector<std::string> header{"Simpul"};
     for (int s = 0; s < kGrowthSearchCount; ++s)
         header.push_back(std::string(growthSearchName(GrowthSearch(s))) + " (detik)");
     header.push_back("Sepakat");
-    csv.row(header);
-    for (const GrowthRow& row : rows) {
-        std::vector<std::string> fields{std::to_string(row.nodeCount)};
-        for (const double seconds : row.seconds)
-            fields.push_back(formatGeneral(seconds, decimalSeparator));
-        fields.push_back(row.agree ? "ya" : "tidak");
-        csv.row(fields);
-    }
+    return header;
+}
+
+std::vector<std::string> growthTableFields(const GrowthRow& row, std::string_view decimalSeparator)
+{
+    std::vector<std::string> fields{std::to_string(row.nodeCount)};
+    for (const double seconds : row.seconds)
+        fields.push_back(formatGeneral(seconds, decimalSeparator));
+    fields.push_back(row.agree ? "ya" : "tidak");
+    return fields;
+}
+
+std::string growthCsv(std::span<const GrowthRow> rows, std::string_view decimalSeparator)
+{
+    CsvWriter csv(csvFieldSeparator(decimalSeparator));
+    csv.row(growthTableHeader());
+    for (const GrowthRow& row : rows)
+        csv.row(growthTableFields(row, decimalSeparator));
     return csv.take();
 }
 

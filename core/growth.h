@@ -71,6 +71,11 @@ inline constexpr int kSlopeFromNodes = 32;
 double fittedSlope(std::span<const GrowthRow> rows, GrowthSearch search,
                    int fromNodes = kSlopeFromNodes);
 
+/// @brief The column names of the measured rows, as the CSV's header and the chart's table say them.
+std::vector<std::string> growthTableHeader();
+/// @brief One measured row's fields, as the CSV and the chart's table give them.
+std::vector<std::string> growthTableFields(const GrowthRow& row, std::string_view decimalSeparator);
+
 /// @brief The rows as CSV for a spreadsheet: a header row, then one row per size with the node
 /// count, the three times in seconds (general format with @p decimalSeparator) and "ya" or
 /// "tidak" for the agreement; lines end in CR LF.

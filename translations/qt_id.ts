@@ -1,7 +1,8 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <!-- The texts of Qt 6.4 itself that Trayeko shows (file and print dialogs, print preview,
-     message box buttons, context menus, the tool windows' menu), in Indonesian. Contexts and
+     message box buttons, context menus, the tool windows' menu, the
+     dock title buttons as screen readers name them), in Indonesian. Contexts and
      source texts are Qt's own: a text that a later Qt words differently shows in English
      again, so look at the dialogs after a Qt upgrade. Compiled by lrelease at build time. -->
 <TS version="2.1" language="id_ID">
@@ -1187,6 +1188,25 @@ Pilih nama berkas lain.</translation>
     <message>
         <source>Unshade</source>
         <translation>Buka Gulungan</translation>
+    </message>
+</context>
+<context>
+    <name>QDockWidget</name>
+    <message>
+        <source>Float</source>
+        <translation>Lepaskan</translation>
+    </message>
+    <message>
+        <source>Undocks and re-attaches the dock widget</source>
+        <translation>Melepaskan panel dari jendela atau menempelkannya kembali</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Tutup</translation>
+    </message>
+    <message>
+        <source>Closes the dock widget</source>
+        <translation>Menutup panel</translation>
     </message>
 </context>
 </TS>

@@ -1,11 +1,16 @@
 #include "core/demonetwork.h"
 #include "ui/compare/comparewindow.h"
 #include "ui/compare/scenarionetworkview.h"
+#include "ui/dijkstra/detailpanel.h"
 #include "ui/dijkstra/dijkstrawindow.h"
 #include "ui/drawing/networkaccessible.h"
 #include "ui/drawing/networkview.h"
 #include "ui/floyd/floydwindow.h"
+#include "ui/help/helpwindow.h"
 #include "ui/main/mainwindow.h"
+#include "ui/stepping/lessondock.h"
+#include "ui/stepping/stepmode.h"
+#include "ui/support/qttranslation.h"
 #include "ui/support/twips.h"
 #include "windowhost.h"
 
@@ -13,9 +18,13 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QAbstractButton>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QTextBrowser>
 #include <QPointer>
 #include <QPushButton>
 #include <QSet>
@@ -87,6 +96,32 @@ void pressKeys(QWidget& frame, const QString& keys)
     }
 }
 
+// Whether a screen reader is told that the element shows on the screen (AT-SPI's "showing").
+bool showing(QAccessibleInterface* iface)
+{
+    const QAccessible::State state = iface->state();
+    return !state.invisible && !state.offscreen;
+}
+
+// The elements below @p iface reported as showing whose place lies wholly outside @p area (in
+// screen coordinates), by objectName or accessible name. Hidden elements' subtrees are skipped.
+QStringList showingOutside(QAccessibleInterface* iface, const QRect& area)
+{
+    QStringList out;
+    for (int i = 0; i < iface->childCount(); ++i) {
+        QAccessibleInterface* c = iface->child(i);
+        if (!c || !showing(c))
+            continue;
+        const QRect r = c->rect();
+        if (!r.isEmpty() && !r.intersects(area))
+            out << (c->object() && !c->object()->objectName().isEmpty()
+                        ? c->object()->objectName()
+                        : c->text(QAccessible::Name));
+        out << showingOutside(c, area);
+    }
+    return out;
+}
+
 FrameSources fixedSources()
 {
     return {[] { return QDateTime(QDate(2003, 9, 2), QTime(11, 50, 41)); },
@@ -119,6 +154,8 @@ private slots:
         QTest::addRow("frame") << WindowFactory([] {
             return std::make_unique<MainWindow>(fixedSources());
         }) << 18;
+        QTest::addRow("help")
+            << WindowFactory([] { return std::make_unique<HelpWindow>(); }) << 5;
     }
     void reachableControlsAreNamed()
     {
@@ -324,6 +361,158 @@ private slots:
         const QPoint global = view.mapToGlobal(QPoint(px(twips.x() + shift), px(twips.y())));
         QAccessibleInterface* found = iface->childAt(global.x(), global.y());
         QCOMPARE(found ? found->text(QAccessible::Name) : QString(), hit);
+    }
+
+    // The lesson panel's title buttons speak the program's language: Qt names them itself, in
+    // the texts our translation of Qt carries.
+    void dockTitleButtonsSpeakIndonesian_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("description");
+        QTest::addRow("float") << "qt_dockwidget_floatbutton" << "Lepaskan"
+                               << "Melepaskan panel dari jendela atau menempelkannya kembali";
+        QTest::addRow("close") << "qt_dockwidget_closebutton" << "Tutup"
+                               << "Menutup panel";
+    }
+    void dockTitleButtonsSpeakIndonesian()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, name);
+        QFETCH(QString, description);
+        static const bool translated = useIndonesianQtTexts();
+        QVERIFY(translated);
+        QMainWindow frame;
+        auto* dock = new LessonDock(&frame);
+        frame.addDockWidget(Qt::RightDockWidgetArea, dock);
+        auto* found = dock->findChild<QAbstractButton*>(button);
+        QVERIFY2(found, qPrintable(button));
+        QCOMPARE(accessibleName(found), name);
+        QCOMPARE(accessible(found)->text(QAccessible::Description), description);
+    }
+
+    // What lies beyond a window's visible area (the route totals kept for comparison) is not
+    // reported as showing, after a run too, while its text stays readable.
+    void outOfSightIsNotShowing_data()
+    {
+        QTest::addColumn<bool>("floyd");
+        QTest::addColumn<bool>("detailOpen");
+        QTest::addColumn<QString>("totalBox");
+        QTest::addColumn<QString>("total");
+        QTest::addRow("Dijkstra, detail view open") << false << true << "h9" << "16";
+        QTest::addRow("Floyd") << true << false << "h2" << "23";
+    }
+    void outOfSightIsNotShowing()
+    {
+        QFETCH(bool, floyd);
+        QFETCH(bool, detailOpen);
+        QFETCH(QString, totalBox);
+        QFETCH(QString, total);
+        WindowHost<NetworkWindow> host(networkWindow(floyd), QSize(1300, 900));
+        if (detailOpen)
+            host.w->findChild<DetailPanel*>("detailPanel")->toggle();
+        host.w->findChild<QPushButton*>("Command1")->click();
+        QWidget* client = host.w->widget();
+        const QRect area(client->mapToGlobal(QPoint(0, 0)), client->size());
+        QCOMPARE(showingOutside(accessible(host.w), area).join(' '), QString());
+        auto* box = host.w->findChild<QLineEdit*>(totalBox);
+        QCOMPARE(box->text(), total);
+        QVERIFY(!showing(accessible(box)));
+    }
+
+    // The blank lines between the Floyd listings' blocks are no focusable items without a name;
+    // every other line is read as it is shown.
+    void listingLinesAreNamed_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<bool>("blankLines");
+        QTest::addRow("values, blocks set apart") << "List1" << true;
+        QTest::addRow("nodes, one block after the other") << "List2" << false;
+    }
+    void listingLinesAreNamed()
+    {
+        QFETCH(QString, list);
+        QFETCH(bool, blankLines);
+        WindowHost<NetworkWindow> host(networkWindow(true));
+        host.w->findChild<QPushButton*>("Command1")->click();
+        auto* widget = host.w->findChild<QListWidget*>(list);
+        QAccessibleInterface* iface = accessible(widget);
+        int blank = 0;
+        QStringList problems;
+        for (int i = 0; i < iface->childCount(); ++i) {
+            QAccessibleInterface* item = iface->child(i);
+            const QString name = item->text(QAccessible::Name);
+            const QString shown = widget->item(i)->text();
+            if (shown.trimmed().isEmpty()) {
+                ++blank;
+                if (item->state().focusable || name.trimmed().isEmpty())
+                    problems << QString::number(i);
+            } else if (name != shown || !item->state().focusable) {
+                problems << QString::number(i) + " " + name;
+            }
+        }
+        QCOMPARE(problems.join("; "), QString());
+        QCOMPARE(blank > 0, blankLines);
+    }
+
+    // The help's links to the guides are reached by Tab, one after the other, Enter follows the
+    // one with the focus, and Tab then goes on into the guide.
+    void helpLinksByKeyboard_data()
+    {
+        QTest::addColumn<bool>("backwards"); // Shift+Tab from the guide instead of Tab to it
+        QTest::addColumn<int>("tabs");       // pressed after the first that reaches the links
+        QTest::addColumn<QString>("heading");
+        QTest::addRow("Indonesian link first") << false << 0 << "Memakai Trayeko di kelas";
+        QTest::addRow("English link second") << false << 1 << "Using Trayeko in class";
+        QTest::addRow("Shift+Tab from the guide: English link")
+            << true << 0 << "Using Trayeko in class";
+    }
+    void helpLinksByKeyboard()
+    {
+        QFETCH(bool, backwards);
+        QFETCH(int, tabs);
+        QFETCH(QString, heading);
+        HelpWindow help;
+        QVERIFY(activate(help));
+        auto* links = help.findChild<QLabel*>("lblBahasa");
+        // The other guide first, so that the link followed has something to change.
+        help.showGuide(!heading.startsWith("Using"));
+        if (backwards) {
+            help.guide()->setFocus(Qt::OtherFocusReason);
+            QTest::keyClick(help.guide(), Qt::Key_Backtab, Qt::ShiftModifier);
+        }
+        for (int i = 0; i < 10 && QApplication::focusWidget() != links; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), links);
+        for (int i = 0; i < tabs; ++i)
+            QTest::keyClick(links, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), links);
+        QTest::keyClick(links, Qt::Key_Return);
+        QCOMPARE(help.guide()->toPlainText().section('\n', 0, 0), heading);
+        if (backwards)
+            return;
+        for (int i = tabs; i < 2; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), help.guide());
+    }
+
+    // The Floyd listings' column numbers are read as they stand, their caption as description.
+    void columnNumbersAreRead_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("description");
+        QTest::addRow("values") << "Label28" << "Nomor kolom matriks nilai";
+        QTest::addRow("nodes") << "Label29" << "Nomor kolom matriks simpul";
+    }
+    void columnNumbersAreRead()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, description);
+        FloydWindow window;
+        auto* header = window.findChild<QLabel*>(label);
+        QCOMPARE(accessibleName(header).split(' ', Qt::SkipEmptyParts).join(' '),
+                 "1 2 3 4 5 6 7");
+        QCOMPARE(accessible(header)->text(QAccessible::Description), description);
     }
 
     // Every window the program opens reaches a screen reader as a window named by its title, and

@@ -1,9 +1,12 @@
+#include "core/floydcsv.h"
+#include "core/numbertext.h"
 #include "core/scenarios.h"
 #include "ui/compare/comparewindow.h"
 #include "ui/compare/scenarionetworkview.h"
 #include "ui/export/classroomactions.h"
 #include "windowhost.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QChart>
 #include <QComboBox>
@@ -12,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <atomic>
@@ -185,6 +189,77 @@ private slots:
         QCOMPARE(picture->view()->route().size(), std::size_t(nodes.size()));
     }
 
+    // A screen reader finds every node and every link of the network picture, each with its
+    // weight, its place on the screen and whether it is on the reported route; the same window
+    // shown again for another network reads the new one.
+    void networkPictureReadsEveryElement_data()
+    {
+        QTest::addColumn<QList<int>>("sizes"); // indexes chosen one after the other
+        QTest::addColumn<QList<int>>("route");
+        QTest::newRow("4 nodes") << QList<int>{0} << QList<int>{1, 3, 4};
+        QTest::newRow("20 nodes after 4") << QList<int>{0, 4}
+                                          << QList<int>{1, 6, 11, 15, 14, 19, 20};
+    }
+    void networkPictureReadsEveryElement()
+    {
+        QFETCH(QList<int>, sizes);
+        QFETCH(QList<int>, route);
+        Opened w;
+        for (int index : sizes) {
+            w.choose("Combo2", index);
+            w.window->findChild<QAction*>("actLihatJaringan")->trigger();
+        }
+        ScenarioNetworkView* view = w.area.findChild<ScenarioNetworkWindow*>()->view();
+        const int nodes = trayeko::comparisonScenarios()[std::size_t(sizes.last())].nodeCount;
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(view);
+        QCOMPARE(iface->role(), QAccessible::Chart);
+        QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Jaringan %1 simpul").arg(nodes));
+        const QRect area(view->mapToGlobal(QPoint(0, 0)), view->size());
+
+        QStringList expectedHighlighted, highlighted, problems;
+        for (qsizetype i = 0; i < route.size(); ++i)
+            expectedHighlighted << QStringLiteral("Simpul %1").arg(route[i]);
+        for (qsizetype i = 1; i < route.size(); ++i)
+            expectedHighlighted
+                << QStringLiteral("Jalur dari simpul %1 ke simpul %2").arg(route[i - 1]).arg(route[i]);
+        QMap<QString, QAccessibleInterface*> byName;
+        for (int i = 0; i < iface->childCount(); ++i) {
+            QAccessibleInterface* c = iface->child(i);
+            const QString name = c->text(QAccessible::Name);
+            if (byName.contains(name) || name.isEmpty())
+                problems << "repeated or empty: " + name;
+            byName[name] = c;
+            if (c->parent() != iface || iface->indexOfChild(c) != i)
+                problems << "tree: " + name;
+            if (!area.contains(c->rect()) || c->rect().isEmpty())
+                problems << "place: " + name;
+            if (c->state().selected)
+                highlighted << name;
+        }
+        QCOMPARE(problems.join("; "), QString());
+        QCOMPARE(iface->childCount(), nodes + int(view->edges().size()));
+        for (int n = 1; n <= nodes; ++n) {
+            QAccessibleInterface* node = byName.value(QStringLiteral("Simpul %1").arg(n));
+            QVERIFY2(node, qPrintable(QString::number(n)));
+            const QPoint centre = node->rect().center();
+            QCOMPARE(iface->childAt(centre.x(), centre.y()), node);
+        }
+        for (const trayeko::WeightedEdge& e : view->edges()) {
+            const QString name = QStringLiteral("Jalur dari simpul %1 ke simpul %2").arg(e.from).arg(e.to);
+            QAccessibleInterface* link = byName.value(name);
+            QVERIFY2(link, qPrintable(name));
+            const QString weight = QString::fromStdString(trayeko::formatGeneral(e.weight));
+            QVERIFY2(link->text(QAccessible::Description).startsWith("bobot " + weight + ", "),
+                     qPrintable(link->text(QAccessible::Description)));
+            // The weight box, halfway along, answers for its link.
+            const QPoint box = view->mapToGlobal(view->weightBoxRect(e).center().toPoint());
+            QCOMPARE(iface->childAt(box.x(), box.y()), link);
+        }
+        highlighted.sort();
+        expectedHighlighted.sort();
+        QCOMPARE(highlighted, expectedHighlighted);
+    }
+
     void reportsInTheRegionsDecimalSeparator()
     {
         QLocale::setDefault(QLocale(QLocale::Indonesian, QLocale::Indonesia));
@@ -254,6 +329,92 @@ private slots:
         chart = w.area.findChild<GrowthChartWindow*>();
         QVERIFY(chart->measuring());
         delete chart;
+    }
+
+    // A screen reader reads the growth chart: its title, both axes, each curve with the slope its
+    // legend shows and its points, the measured numbers as a table of the CSV's rows in the
+    // region's decimal separator, and a name for everything that takes the focus.
+    void growthChartReadsItsData_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("separator");
+        QTest::newRow("decimal point") << QLocale::c() << ".";
+        QTest::newRow("decimal comma") << QLocale(QLocale::Indonesian, QLocale::Indonesia) << ",";
+    }
+    void growthChartReadsItsData()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, separator);
+        QLocale::setDefault(locale);
+        Opened w;
+        std::atomic<qint64> ticks = 0;
+        w.window->setGrowthSeams({{4, 6, 8}, [&ticks] { return ticks += 5 * kMs; }, 0});
+        w.window->findChild<QAction*>("actGrafikWaktu")->trigger();
+        auto* chart = w.area.findChild<GrowthChartWindow*>();
+        QTRY_VERIFY(!chart->measuring() && chart->rows().size() == 3);
+
+        QWidget* view = chart->findChild<QWidget*>("grafik");
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(view);
+        QCOMPARE(iface->role(), QAccessible::Chart);
+        QStringList names;
+        for (int i = 0; i < 6; ++i) {
+            QAccessibleInterface* c = iface->child(i);
+            names << c->text(QAccessible::Name);
+            QCOMPARE(c->parent(), iface);
+            QCOMPARE(iface->indexOfChild(c), i);
+            QVERIFY2(QRect(view->mapToGlobal(QPoint(0, 0)), view->size()).contains(c->rect()),
+                     qPrintable(names.last()));
+        }
+        QStringList expected{"Waktu satu pencarian menurut banyaknya simpul",
+                             "Sumbu mendatar: Banyaknya simpul (skala logaritmik)",
+                             "Sumbu tegak: Waktu (nanodetik, skala logaritmik)"};
+        const QList<QAbstractSeries*> series = chart->chart()->series();
+        for (QAbstractSeries* curve : series)
+            expected << curve->name().replace("<br>", ", ");
+        QCOMPARE(names, expected);
+        for (int s = 0; s < 3; ++s) {
+            QVERIFY(names[3 + s].contains(", kemiringan "));
+            QCOMPARE(iface->child(3 + s)->text(QAccessible::Description).count(u"simpul: "), 3);
+        }
+
+        auto* table = chart->findChild<QTableWidget*>("tabelAngka");
+        QAccessibleTableInterface* cells =
+            QAccessible::queryAccessibleInterface(table)->tableInterface();
+        QVERIFY(cells);
+        const std::string sep = separator.toStdString();
+        const QStringList csv = QString::fromStdString(trayeko::growthCsv(chart->rows(), sep))
+                                    .split("\r\n", Qt::SkipEmptyParts);
+        const QString fieldSeparator = QString::fromStdString(trayeko::csvFieldSeparator(sep));
+        QCOMPARE(cells->rowCount(), csv.size() - 1);
+        QStringList shown;
+        for (int c = 0; c < cells->columnCount(); ++c) {
+            const auto* first = cells->cellAt(0, c)->tableCellInterface();
+            shown << (c ? fieldSeparator : QString())
+                         + first->columnHeaderCells().value(0)->text(QAccessible::Name);
+        }
+        QStringList lines{shown.join(QString())};
+        for (int r = 0; r < cells->rowCount(); ++r) {
+            QStringList fields;
+            for (int c = 0; c < cells->columnCount(); ++c)
+                fields << cells->cellAt(r, c)->text(QAccessible::Name);
+            lines << fields.join(fieldSeparator);
+        }
+        QCOMPARE(lines, csv);
+
+        // Whatever takes the focus says what it is.
+        QStringList unnamed;
+        std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* a) {
+            for (int i = 0; i < a->childCount(); ++i) {
+                QAccessibleInterface* c = a->child(i);
+                if (!c || c->tableCellInterface())
+                    continue;
+                if (c->state().focusable && c->text(QAccessible::Name).trimmed().isEmpty())
+                    unnamed << (c->object() ? c->object()->metaObject()->className() : "element");
+                walk(c);
+            }
+        };
+        walk(QAccessible::queryAccessibleInterface(chart));
+        QCOMPARE(unnamed.join(' '), QString());
     }
 
     // Without its drawing the chart window still measures, and says why there is no chart.

@@ -1,5 +1,6 @@
 #include "ui/compare/growthchartwindow.h"
 
+#include "ui/drawing/networkaccessible.h"
 #include "ui/export/classroomactions.h"
 #include "ui/support/accessibletexts.h"
 #include "ui/support/keyregistry.h"
@@ -7,15 +8,21 @@
 #include "ui/support/toolwindow.h"
 #include "ui/support/utf8.h"
 
+#include <QAbstractScrollArea>
+#include <QAccessible>
 #include <QAction>
+#include <QHeaderView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QVBoxLayout>
 #include <QtConcurrent>
 #include <algorithm>
 #include <cmath>
+#include <mutex>
 #include <tuple>
 
 namespace trayeko::ui {
@@ -25,6 +32,9 @@ namespace {
 constexpr AccessibleText kAccessibleTexts[] = {
     {"", nullptr, "Waktu pencarian menurut banyaknya simpul, pada sumbu logaritmik"},
     {"grafik", "Grafik waktu pencarian"},
+    {"tabGrafik", "Grafik atau angka"},
+    {"tabelAngka", "Angka grafik waktu",
+     "Waktu satu pencarian dalam detik untuk setiap banyaknya simpul, sama dengan berkas CSV"},
     {"ProgressBar1", "Kemajuan pengukuran"},
     {"cmdBatal", "Batal", "Menghentikan pengukuran"},
 };
@@ -32,6 +42,7 @@ constexpr AccessibleText kAccessibleTexts[] = {
 // The keys of the chart and of the network view "Jaringan N simpul", for the help.
 constexpr KeyRow kKeys[] = {
     {{}, "Alt+B", "Batal: menghentikan pengukuran grafik waktu"},
+    {{}, "Alt+G, Alt+A", "tab Grafik, tab Angka (angka grafik sebagai tabel, sama dengan CSV)"},
     {{},
      "tombol Menu di gambar",
      "menu konteks: Salin gambar, Simpan gambar..., Cetak... (di grafik juga Simpan CSV...)"},
@@ -54,6 +65,115 @@ std::pair<double, double> powerRange(double low, double high, double base)
             std::pow(base, std::ceil(std::log(high) / b + 1e-9))};
 }
 
+// The chart as a screen reader meets it: its title, its two axes with their ranges, then each
+// curve named with its slope and described by its points, each at its place on the screen.
+class GrowthChartAccessible final : public DrawingAccessible
+{
+public:
+    GrowthChartAccessible(QWidget* view, const GrowthChartWindow* window)
+        : DrawingAccessible(view, QAccessible::Chart), m_window(window)
+    {
+    }
+
+    enum Part { Title, XAxis, YAxis, FirstCurve };
+
+    int elementCount() const override { return FirstCurve + int(m_window->curves().size()); }
+
+    QString elementName(int index) const override
+    {
+        switch (index) {
+        case Title:
+            return m_window->title();
+        case XAxis:
+            return QStringLiteral("Sumbu mendatar: ") + m_window->xAxis().title;
+        case YAxis:
+            return QStringLiteral("Sumbu tegak: ") + m_window->yAxis().title;
+        default:
+            return curve(index).name.replace(QStringLiteral("<br>"), QStringLiteral(", "));
+        }
+    }
+
+    QString elementDescription(int index) const override
+    {
+        const QLocale locale;
+        switch (index) {
+        case Title:
+            return QStringLiteral("Judul grafik");
+        case XAxis:
+        case YAxis: {
+            const LogAxis& axis = index == XAxis ? m_window->xAxis() : m_window->yAxis();
+            if (!(axis.low < axis.high))
+                return {};
+            return QStringLiteral("dari %1 sampai %2")
+                .arg(locale.toString(axis.low, 'f', 0), locale.toString(axis.high, 'f', 0));
+        }
+        default: {
+            QStringList points;
+            for (const QPointF& p : curve(index).points)
+                points << QStringLiteral("%1 simpul: %2 nanodetik")
+                              .arg(locale.toString(p.x(), 'f', 0),
+                                   locale.toString(p.y(), 'f', 0));
+            return points.isEmpty() ? QStringLiteral("tidak ada titik") : points.join(u"; ");
+        }
+        }
+    }
+
+    QRect elementRect(int index) const override
+    {
+        const QRect view = widget()->rect();
+        const GrowthPlot* plot = m_window->plot();
+        const QRectF area = plot ? plot->plotArea() : QRectF();
+        if (area.isEmpty())
+            return view;
+        return place(index, *plot, area).toAlignedRect() & view;
+    }
+
+    bool elementHighlighted(int) const override { return false; }
+
+    QAccessible::Role elementRole(int index) const override
+    {
+        return index < FirstCurve ? QAccessible::StaticText : QAccessible::Graphic;
+    }
+
+private:
+    QRectF place(int index, const GrowthPlot& plot, const QRectF& area) const
+    {
+        constexpr qreal kAxisRoom = 48; // the axis's numbers and its title
+        switch (index) {
+        case Title:
+            return {0, 0, qreal(widget()->width()), area.top()};
+        case XAxis:
+            return {area.left(), area.bottom(), area.width(), kAxisRoom};
+        case YAxis:
+            return {std::max<qreal>(0, area.left() - kAxisRoom), area.top(),
+                    std::min(kAxisRoom, area.left()), area.height()};
+        default: {
+            QRectF around;
+            for (const QPointF& p : curve(index).points)
+                around |= QRectF(plot.position(p) - QPointF(3, 3), QSizeF(6, 6));
+            return around.isEmpty() ? area : around;
+        }
+        }
+    }
+
+    PlotCurve curve(int index) const { return m_window->curves()[index - FirstCurve]; }
+
+    const GrowthChartWindow* m_window;
+};
+
+// The property by which the chart's view names the window whose data it shows.
+constexpr char kChartWindowProperty[] = "trayekoGrowthChartWindow";
+
+QAccessibleInterface* growthChartFactory(const QString& className, QObject* object)
+{
+    if (className != QLatin1String(object->metaObject()->className()))
+        return nullptr;
+    auto* window =
+        qobject_cast<GrowthChartWindow*>(object->property(kChartWindowProperty).value<QObject*>());
+    auto* view = qobject_cast<QWidget*>(object);
+    return window && view ? new GrowthChartAccessible(view, window) : nullptr;
+}
+
 } // namespace
 
 GrowthChartWindow::GrowthChartWindow(GrowthSeams seams, QWidget* parent)
@@ -69,17 +189,38 @@ GrowthChartWindow::GrowthChartWindow(GrowthSeams seams, QWidget* parent)
     auto* layout = new QVBoxLayout(m_client);
 
     QString why;
+    m_title = QStringLiteral("Waktu satu pencarian menurut banyaknya simpul");
     if (GrowthPlotFactory* factory = m_seams.plot ? m_seams.plot(&why) : nullptr) {
-        m_plot = factory->create(QStringLiteral("Waktu satu pencarian menurut banyaknya simpul"),
-                                 m_client);
+        static std::once_flag installed;
+        std::call_once(installed, [] { QAccessible::installFactory(growthChartFactory); });
+        m_plot = factory->create(m_title, m_client);
         m_chartView = m_plot->view();
+        m_chartView->setProperty(kChartWindowProperty, QVariant::fromValue<QObject*>(this));
+        // The drawing area inside takes the focus for the view; it speaks as the chart does.
+        if (auto* area = qobject_cast<QAbstractScrollArea*>(m_chartView))
+            area->viewport()->setAccessibleName(QStringLiteral("Bidang gambar grafik waktu"));
     } else {
         m_chartView = new QLabel(QStringLiteral("Grafik tidak dapat digambar: %1.").arg(why));
         static_cast<QLabel*>(m_chartView)->setAlignment(Qt::AlignCenter);
     }
     m_chartView->setObjectName(QStringLiteral("grafik"));
     m_chartView->setMinimumSize(820, 480);
-    layout->addWidget(m_chartView, 1);
+
+    // The numbers beside the picture, for whoever reads rather than looks.
+    m_table = new QTableWidget(0, int(growthTableHeader().size()));
+    m_table->setObjectName(QStringLiteral("tabelAngka"));
+    QStringList header;
+    for (const std::string& name : growthTableHeader())
+        header << toQString(name);
+    m_table->setHorizontalHeaderLabels(header);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_tabs = new QTabWidget;
+    m_tabs->setObjectName(QStringLiteral("tabGrafik"));
+    m_tabs->addTab(m_chartView, QStringLiteral("&Grafik"));
+    m_tabs->addTab(m_table, QStringLiteral("&Angka"));
+    layout->addWidget(m_tabs, 1);
 
     m_status = new QLabel;
     m_status->setObjectName(QStringLiteral("lblKeterangan"));
@@ -103,6 +244,8 @@ GrowthChartWindow::GrowthChartWindow(GrowthSeams seams, QWidget* parent)
     m_actions = installClassroomActions(this, m_chartView, QStringLiteral("grafik-waktu"));
     m_actions->addTableCsv(m_chartView,
                            [this] { return growthCsv(m_rows, regionalDecimalSeparator()); });
+    m_table->addAction(m_actions->saveCsvAction());
+    m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
     setAccessibleTexts(this, kAccessibleTexts);
 
     m_status->setText(
@@ -184,8 +327,27 @@ void GrowthChartWindow::showRows()
         std::tie(x.low, x.high) = powerRange(m_rows.front().nodeCount, m_rows.back().nodeCount, 2);
         std::tie(y.low, y.high) = powerRange(lowest, highest, 10);
     }
+    m_curves = curves;
+    m_x = x;
+    m_y = y;
     if (m_plot)
         m_plot->show(curves, x, y);
+    if (QAccessible::isActive()) {
+        QAccessibleEvent reorder(m_chartView, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&reorder);
+    }
+
+    const std::string separator = regionalDecimalSeparator();
+    m_table->setRowCount(int(m_rows.size()));
+    for (int r = 0; r < int(m_rows.size()); ++r) {
+        const std::vector<std::string> fields = growthTableFields(m_rows[size_t(r)], separator);
+        for (int c = 0; c < int(fields.size()); ++c) {
+            auto* item = new QTableWidgetItem(toQString(fields[size_t(c)]));
+            if (c + 1 < int(fields.size()))
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            m_table->setItem(r, c, item);
+        }
+    }
 
     QStringList notes;
     if (m_cancelled->load())

@@ -14,6 +14,8 @@ class QChart;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QTableWidget;
+class QTabWidget;
 
 namespace trayeko::ui {
 
@@ -31,7 +33,8 @@ struct GrowthSeams
 
 // The window "Grafik waktu": the time of one search against the number of nodes, on logarithmic
 // axes, for Dijkstra from node 1, Dijkstra from every node and Floyd–Warshall, each curve's
-// fitted slope in the legend. It measures as soon as it opens, on a worker thread, with a progress
+// fitted slope in the legend, and on a second tab the measured numbers as a table. A screen reader
+// reads the chart's title, axes and curves with their slopes as the chart's children. It measures as soon as it opens, on a worker thread, with a progress
 // bar and "Batal"; the window stays usable meanwhile. The context menu copies, saves and prints the
 // chart and saves the measured rows as CSV.
 class GrowthChartWindow final : public QMdiSubWindow
@@ -46,6 +49,13 @@ public:
     const std::vector<GrowthRow>& rows() const { return m_rows; }
     bool measuring() const { return m_watcher.isRunning(); }
     QChart* chart() const;
+    // What the chart shows, as a screen reader is told it: title, axes and curves (none before
+    // the measurement ends), and where the plugin drew them (null without it).
+    const QString& title() const { return m_title; }
+    const LogAxis& xAxis() const { return m_x; }
+    const LogAxis& yAxis() const { return m_y; }
+    const QList<PlotCurve>& curves() const { return m_curves; }
+    const GrowthPlot* plot() const { return m_plot.get(); }
 
     void cancel();
 
@@ -60,6 +70,12 @@ private:
     QWidget* m_client = nullptr;
     std::unique_ptr<GrowthPlot> m_plot; // null when the plugin could not be loaded
     QWidget* m_chartView = nullptr;
+    QTabWidget* m_tabs = nullptr;
+    QTableWidget* m_table = nullptr; // the measured rows, as the CSV has them
+    QString m_title;
+    LogAxis m_x;
+    LogAxis m_y;
+    QList<PlotCurve> m_curves;
     QLabel* m_status = nullptr;
     QProgressBar* m_progress = nullptr;
     QPushButton* m_cancelButton = nullptr;

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QList>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 #include <QtPlugin>
 #include <memory>
@@ -42,6 +43,10 @@ public:
     virtual QChart* chart() const = 0;
     // Replaces the curves and axes shown.
     virtual void show(const QList<PlotCurve>& curves, const LogAxis& x, const LogAxis& y) = 0;
+    // Where the curves are drawn, and where a point in chart units lies, in view() coordinates
+    // (for a screen reader's places); an empty rectangle and a null point before show().
+    virtual QRectF plotArea() const = 0;
+    virtual QPointF position(QPointF value) const = 0;
 };
 
 class GrowthPlotFactory
@@ -58,5 +63,5 @@ GrowthPlotFactory* growthPlotFactory(QString* why);
 
 } // namespace trayeko::ui
 
-#define TRAYEKO_GROWTH_PLOT_IID "org.trayeko.GrowthPlotFactory/1"
+#define TRAYEKO_GROWTH_PLOT_IID "org.trayeko.GrowthPlotFactory/2"
 Q_DECLARE_INTERFACE(trayeko::ui::GrowthPlotFactory, TRAYEKO_GROWTH_PLOT_IID)

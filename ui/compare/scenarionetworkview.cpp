@@ -2,16 +2,19 @@
 
 #include "core/numbertext.h"
 #include "core/scenarios.h"
+#include "ui/drawing/networkaccessible.h"
 #include "ui/drawing/networklayout.h"
 #include "ui/export/classroomactions.h"
 #include "ui/support/palette.h"
 #include "ui/support/toolwindow.h"
 #include "ui/support/utf8.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <mutex>
 
 namespace trayeko::ui {
 
@@ -24,10 +27,98 @@ constexpr qreal kRowSpacing = 95;
 constexpr qreal kHeadLength = 11;
 constexpr qreal kHeadHalfWidth = 4.5;
 
+// The picture as a chart: its nodes first (drawn on top), then its links, each with its weight
+// and whether it lies on the route shown.
+class ScenarioNetworkAccessible final : public DrawingAccessible
+{
+public:
+    explicit ScenarioNetworkAccessible(ScenarioNetworkView* view)
+        : DrawingAccessible(view, QAccessible::Chart)
+    {
+    }
+
+    int elementCount() const override
+    {
+        return view()->nodeCount() + int(view()->edges().size());
+    }
+
+    QString elementName(int index) const override
+    {
+        if (index < view()->nodeCount())
+            return QStringLiteral("Simpul %1").arg(index + 1);
+        const WeightedEdge& e = edge(index);
+        return QStringLiteral("Jalur dari simpul %1 ke simpul %2").arg(e.from).arg(e.to);
+    }
+
+    QString elementDescription(int index) const override
+    {
+        QStringList parts;
+        if (index < view()->nodeCount()) {
+            if (index == 0)
+                parts << QStringLiteral("simpul awal");
+            else if (index + 1 == view()->nodeCount())
+                parts << QStringLiteral("simpul tujuan");
+        } else {
+            parts << QStringLiteral("bobot ") + toQString(formatGeneral(edge(index).weight));
+        }
+        parts << (elementHighlighted(index) ? QStringLiteral("disorot")
+                                            : QStringLiteral("tidak disorot"));
+        return parts.join(QStringLiteral(", "));
+    }
+
+    QRect elementRect(int index) const override
+    {
+        if (index < view()->nodeCount())
+            return view()->nodeRect(index + 1).toAlignedRect();
+        const WeightedEdge& e = edge(index);
+        const QLineF line = view()->arcLine(e.from, e.to);
+        const QRectF around = QRectF(line.p1(), line.p2()).normalized();
+        return (around | view()->weightBoxRect(e)).toAlignedRect();
+    }
+
+    bool elementHit(int index, QPointF p) const override
+    {
+        if (index < view()->nodeCount()) {
+            const QRectF circle = view()->nodeRect(index + 1);
+            const QPointF d = p - circle.center();
+            return QPointF::dotProduct(d, d) <= circle.width() * circle.width() / 4;
+        }
+        const WeightedEdge& e = edge(index);
+        const QLineF line = view()->arcLine(e.from, e.to);
+        return view()->weightBoxRect(e).contains(p) ||
+               (!line.isNull() && nearLine(p, line.p1(), line.p2()));
+    }
+
+    bool elementHighlighted(int index) const override
+    {
+        if (index < view()->nodeCount())
+            return view()->nodeHighlighted(index + 1);
+        return view()->onRoute(edge(index).from, edge(index).to);
+    }
+
+private:
+    ScenarioNetworkView* view() const { return static_cast<ScenarioNetworkView*>(widget()); }
+    const WeightedEdge& edge(int index) const
+    {
+        return view()->edges()[size_t(index - view()->nodeCount())];
+    }
+};
+
+QAccessibleInterface* scenarioNetworkFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(ScenarioNetworkView::staticMetaObject.className()))
+        if (auto* view = qobject_cast<ScenarioNetworkView*>(object))
+            return new ScenarioNetworkAccessible(view);
+    return nullptr;
+}
+
 } // namespace
 
 ScenarioNetworkView::ScenarioNetworkView(QWidget* parent) : QWidget(parent)
 {
+    static std::once_flag installed;
+    std::call_once(installed, [] { QAccessible::installFactory(scenarioNetworkFactory); });
+
     setObjectName(QStringLiteral("gambarJaringan"));
     // Reachable with the keyboard, so that the Menu key opens the picture actions.
     setFocusPolicy(Qt::StrongFocus);
@@ -47,6 +138,12 @@ void ScenarioNetworkView::setNetwork(const Digraph& graph, const std::vector<int
     m_distance = distance;
     setAccessibleName(QStringLiteral("Jaringan %1 simpul").arg(m_nodeCount));
     setAccessibleDescription(caption());
+    // Another network has other nodes and links: a screen reader reads the children anew. (Qt
+    // would build the interface for an event nobody hears, so only while someone listens.)
+    if (QAccessible::isActive()) {
+        QAccessibleEvent reorder(this, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&reorder);
+    }
     update();
 }
 
@@ -94,6 +191,35 @@ QLineF ScenarioNetworkView::arcLine(int from, int to) const
     return {line.p1() + unit * r, line.p2() - unit * (r + 1)};
 }
 
+QFont ScenarioNetworkView::weightFont() const
+{
+    QFont f = font();
+    f.setPixelSize(11);
+    return f;
+}
+
+QRectF ScenarioNetworkView::weightBoxRect(const WeightedEdge& edge) const
+{
+    const QLineF line(nodeCentre(edge.from), nodeCentre(edge.to));
+    const QFontMetricsF metrics(weightFont());
+    const QString text = toQString(formatGeneral(edge.weight));
+    const QSizeF size(metrics.horizontalAdvance(text) + 6, metrics.height() + 1);
+    return {line.center() - QPointF(size.width() / 2, size.height() / 2), size};
+}
+
+QRectF ScenarioNetworkView::nodeRect(int node) const
+{
+    const qreal r = nodeRadius();
+    const QPointF c = nodeCentre(node);
+    return {c.x() - r, c.y() - r, 2 * r, 2 * r};
+}
+
+bool ScenarioNetworkView::nodeHighlighted(int node) const
+{
+    return node == 1 || node == m_nodeCount ||
+           std::find(m_route.begin(), m_route.end(), node) != m_route.end();
+}
+
 bool ScenarioNetworkView::onRoute(int from, int to) const
 {
     for (std::size_t i = 1; i < m_route.size(); ++i)
@@ -122,8 +248,6 @@ void ScenarioNetworkView::paintEvent(QPaintEvent*)
     std::stable_partition(order.begin(), order.end(),
                           [this](const WeightedEdge* e) { return !onRoute(e->from, e->to); });
 
-    QFont weightFont = font();
-    weightFont.setPixelSize(11);
     for (const WeightedEdge* e : order) {
         const bool route = onRoute(e->from, e->to);
         const QColor colour = route ? routeColor() : neutralLineColor();
@@ -143,14 +267,11 @@ void ScenarioNetworkView::paintEvent(QPaintEvent*)
         painter.fillPath(head, colour);
     }
     // The weight boxes over all lines, each halfway along its link.
-    painter.setFont(weightFont);
-    const QFontMetricsF metrics(weightFont);
+    painter.setFont(weightFont());
     for (const WeightedEdge* e : order) {
         const bool route = onRoute(e->from, e->to);
-        const QLineF line(nodeCentre(e->from), nodeCentre(e->to));
         const QString text = toQString(formatGeneral(e->weight));
-        const QSizeF size(metrics.horizontalAdvance(text) + 6, metrics.height() + 1);
-        const QRectF box(line.center() - QPointF(size.width() / 2, size.height() / 2), size);
+        const QRectF box = weightBoxRect(*e);
         painter.setPen(QPen(route ? routeColor() : neutralLineColor(), 1));
         painter.setBrush(route ? routeColor() : neutralBoxColor());
         painter.drawRect(box);
@@ -164,8 +285,7 @@ void ScenarioNetworkView::paintEvent(QPaintEvent*)
     painter.setFont(nodeFont);
     const qreal r = nodeRadius();
     for (int node = 1; node <= m_nodeCount; ++node) {
-        const bool highlighted = node == 1 || node == m_nodeCount ||
-                                 std::find(m_route.begin(), m_route.end(), node) != m_route.end();
+        const bool highlighted = nodeHighlighted(node);
         painter.setPen(QPen(Qt::black, 1.2));
         painter.setBrush(highlighted ? routeNodeColor() : neutralNodeColor());
         const QPointF c = nodeCentre(node);

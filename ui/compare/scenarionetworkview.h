@@ -9,7 +9,8 @@
 
 namespace trayeko::ui {
 
-// One network of the comparison window drawn for the class to check a route by eye: in layers
+// One network of the comparison window drawn for the class to check a route by eye (and read to a
+// screen reader node by node and link by link, with its weight and place): in layers
 // from node 1 on the left to the last node on the right, as generatedShape places them, every link
 // an arrow with its weight in a box halfway along; no two links cross. The route is drawn as in
 // the network windows: its links and weight boxes red, its nodes blue; the others black and pink.
@@ -28,6 +29,16 @@ public:
     // head at the other, in widget coordinates.
     QLineF arcLine(int from, int to) const;
 
+    // Where node @p node (from 1) is drawn, and where the weight box of a link, in widget
+    // coordinates; a screen reader is told the same places.
+    QRectF nodeRect(int node) const;
+    QRectF weightBoxRect(const WeightedEdge& edge) const;
+    const std::vector<WeightedEdge>& edges() const { return m_edges; }
+    int nodeCount() const { return m_nodeCount; }
+    // Whether the drawing shows the node or the link as part of the route (blue, red).
+    bool nodeHighlighted(int node) const;
+    bool onRoute(int from, int to) const;
+
     QSize sizeHint() const override;
 
 protected:
@@ -36,8 +47,8 @@ protected:
 private:
     QPointF nodeCentre(int node) const;
     qreal nodeRadius() const;
-    bool onRoute(int from, int to) const;
     QString caption() const;
+    QFont weightFont() const;
 
     std::vector<WeightedEdge> m_edges;
     int m_nodeCount = 0;

@@ -197,9 +197,11 @@ void DetailPanel::build()
     const QObjectList before = m_client->children();
     buildResults();
     buildTotalBoxes();
-    // Children made after their parent was shown stay hidden until shown.
+    // Children made after their parent was shown stay hidden until shown; those hidden on
+    // purpose stay so.
     for (QObject* child : m_client->children())
-        if (auto* w = qobject_cast<QWidget*>(child); w && !before.contains(child))
+        if (auto* w = qobject_cast<QWidget*>(child);
+            w && !before.contains(child) && !w->testAttribute(Qt::WA_WState_ExplicitShowHide))
             w->show();
     QWidget::setTabOrder(m_tabPredecessor, m_table);
     setAccessibleTexts(m_client, kAccessibleTexts);
@@ -289,6 +291,10 @@ void DetailPanel::buildTotalBoxes()
             new QLabel(k == 10 ? QStringLiteral("10") : QStringLiteral("h%1").arg(k), client);
         label->setObjectName(QStringLiteral("Label%1").arg(k + 7));
         label->setGeometry(pxRect({11880, top, 375, 255}));
+        // Beyond the client's right edge even with the panel open: nobody sees them, so a
+        // screen reader must not report them as showing either. Their texts stay readable.
+        box->hide();
+        label->hide();
     }
 }
 

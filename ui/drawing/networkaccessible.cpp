@@ -82,14 +82,14 @@ QString joinNumbers(const QList<int>& numbers)
     return parts.join(QStringLiteral(", "));
 }
 
-// One node or link of the drawing. It has no QObject of its own, so it is registered with
-// QAccessible by the drawing's interface, which also deletes it.
+// One element of a picture. It has no QObject of its own, so it is registered with QAccessible by
+// the picture's interface, which also deletes it; it asks that interface for what it says.
 class ElementAccessible final : public QAccessibleInterface
 {
 public:
-    ElementAccessible(NetworkView* view, int index) : m_view(view), m_index(index) {}
+    ElementAccessible(QWidget* view, int index) : m_view(view), m_index(index) {}
 
-    bool isValid() const override { return !m_view.isNull(); }
+    bool isValid() const override { return drawing() && m_index < drawing()->elementCount(); }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return m_view ? m_view->window()->windowHandle() : nullptr; }
 
@@ -104,13 +104,13 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        if (!m_view)
+        if (!isValid())
             return {};
         switch (t) {
         case QAccessible::Name:
-            return name();
+            return drawing()->elementName(m_index);
         case QAccessible::Description:
-            return description();
+            return drawing()->elementDescription(m_index);
         default:
             return {};
         }
@@ -119,105 +119,53 @@ public:
 
     QRect rect() const override
     {
-        if (!m_view)
+        if (!isValid())
             return {};
-        QRect local;
-        if (isNodeIndex(m_index)) {
-            local = m_view->elementRect(QStringLiteral("Shape%1").arg(m_index + 1));
-        } else {
-            for (const NamedLine& line : linkLayout(linkAt(m_index).number).lines())
-                local |= m_view->elementRect(toQString(line.name));
-        }
+        const QRect local = drawing()->elementRect(m_index);
         return QRect(m_view->mapToGlobal(local.topLeft()), local.size());
     }
 
-    // Whether the point (in screen coordinates) lies on the circle or close to the line itself,
-    // not only inside its bounding box.
+    // Whether the point (in screen coordinates) lies on the element itself.
     bool hit(QPoint global) const
     {
-        if (!m_view)
-            return false;
-        const QPointF p = m_view->mapFromGlobal(QPointF(global));
-        if (isNodeIndex(m_index)) {
-            const NodeLayout& node = nodeLayouts()[size_t(m_index)];
-            const double radius = double(kNodeDiameter) / kTwipsPerPixel / 2;
-            const QPointF centre = viewPoint(*m_view, node.circle) + QPointF(radius, radius);
-            const QPointF d = p - centre;
-            return QPointF::dotProduct(d, d) <= radius * radius;
-        }
-        for (const NamedLine& line : linkLayout(linkAt(m_index).number).lines())
-            if (distanceToSegment(p, viewPoint(*m_view, line.from), viewPoint(*m_view, line.to)) <=
-                kLineHitDistance)
-                return true;
-        return false;
+        return isValid() && drawing()->elementHit(m_index, m_view->mapFromGlobal(QPointF(global)));
     }
 
-    QAccessible::Role role() const override { return QAccessible::Graphic; }
+    QAccessible::Role role() const override
+    {
+        return isValid() ? drawing()->elementRole(m_index) : QAccessible::Graphic;
+    }
 
     QAccessible::State state() const override
     {
         QAccessible::State s;
-        if (!m_view)
+        if (!isValid())
             return s;
         s.invisible = !m_view->isVisible();
         s.selectable = true;
-        s.selected = highlighted();
+        s.selected = drawing()->elementHighlighted(m_index);
         return s;
     }
 
-    bool highlighted() const
-    {
-        return isNodeIndex(m_index) ? nodeHighlighted(*m_view, m_index + 1)
-                                    : linkHighlighted(*m_view, linkAt(m_index));
-    }
-
 private:
-    QString name() const
+    DrawingAccessible* drawing() const
     {
-        if (isNodeIndex(m_index))
-            return QStringLiteral("Simpul %1").arg(m_index + 1);
-        const LinkInfo& link = linkAt(m_index);
-        return QStringLiteral("Jalur %1 dari simpul %2 ke simpul %3")
-            .arg(link.number)
-            .arg(link.fromNode)
-            .arg(link.toNode);
+        return m_view ? dynamic_cast<DrawingAccessible*>(
+                            QAccessible::queryAccessibleInterface(m_view.data()))
+                      : nullptr;
     }
 
-    QString description() const
-    {
-        QStringList parts;
-        if (isNodeIndex(m_index)) {
-            if (m_index + 1 == kStartNode)
-                parts << QStringLiteral("simpul awal");
-            else if (m_index + 1 == kEndNode)
-                parts << QStringLiteral("simpul tujuan");
-        } else {
-            const QString weight = m_view->weightBox(linkAt(m_index).number)->text().trimmed();
-            parts << (weight.isEmpty() ? QStringLiteral("bobot kosong")
-                                       : QStringLiteral("bobot ") + weight);
-        }
-        parts << highlightWord(highlighted());
-        return parts.join(QStringLiteral(", "));
-    }
-
-    QPointer<NetworkView> m_view;
+    QPointer<QWidget> m_view;
     int m_index;
 };
 
-// The drawing as a chart: its nodes and links as children with their state, its description the
-// highlighted route.
-class NetworkViewAccessible final : public QAccessibleWidget
+// The demonstration drawing as a chart: its nodes and links as children with their state, its
+// description the highlighted route.
+class NetworkViewAccessible final : public DrawingAccessible
 {
 public:
-    explicit NetworkViewAccessible(NetworkView* view) : QAccessibleWidget(view, QAccessible::Chart)
+    explicit NetworkViewAccessible(NetworkView* view) : DrawingAccessible(view, QAccessible::Chart)
     {
-    }
-
-    ~NetworkViewAccessible() override
-    {
-        for (const QAccessible::Id id : m_ids)
-            if (id != 0)
-                QAccessible::deleteAccessibleInterface(id);
     }
 
     QString text(QAccessible::Text t) const override
@@ -229,52 +177,70 @@ public:
         return QAccessibleWidget::text(t);
     }
 
-    int childCount() const override { return kElementCount + QAccessibleWidget::childCount(); }
+    int elementCount() const override { return kElementCount; }
 
-    QAccessibleInterface* child(int index) const override
+    QString elementName(int index) const override
     {
-        if (index < 0)
-            return nullptr;
-        if (index < kElementCount)
-            return element(index);
-        return QAccessibleWidget::child(index - kElementCount);
+        if (isNodeIndex(index))
+            return QStringLiteral("Simpul %1").arg(index + 1);
+        const LinkInfo& link = linkAt(index);
+        return QStringLiteral("Jalur %1 dari simpul %2 ke simpul %3")
+            .arg(link.number)
+            .arg(link.fromNode)
+            .arg(link.toNode);
     }
 
-    int indexOfChild(const QAccessibleInterface* child) const override
+    QString elementDescription(int index) const override
     {
-        for (int i = 0; i < kElementCount; ++i)
-            if (m_ids[size_t(i)] != 0 &&
-                QAccessible::accessibleInterface(m_ids[size_t(i)]) == child)
-                return i;
-        const int widgetIndex = QAccessibleWidget::indexOfChild(child);
-        return widgetIndex < 0 ? -1 : kElementCount + widgetIndex;
+        QStringList parts;
+        if (isNodeIndex(index)) {
+            if (index + 1 == kStartNode)
+                parts << QStringLiteral("simpul awal");
+            else if (index + 1 == kEndNode)
+                parts << QStringLiteral("simpul tujuan");
+        } else {
+            const QString weight = view()->weightBox(linkAt(index).number)->text().trimmed();
+            parts << (weight.isEmpty() ? QStringLiteral("bobot kosong")
+                                       : QStringLiteral("bobot ") + weight);
+        }
+        parts << highlightWord(elementHighlighted(index));
+        return parts.join(QStringLiteral(", "));
     }
 
-    // The weight boxes lie on the lines and the nodes cover the lines' ends: the topmost wins.
-    QAccessibleInterface* childAt(int x, int y) const override
+    QRect elementRect(int index) const override
     {
-        const QPoint point(x, y);
-        for (int i = kElementCount; i < childCount(); ++i)
-            if (QAccessibleInterface* c = child(i); c && c->rect().contains(point))
-                return c;
-        for (int i = 0; i < kElementCount; ++i)
-            if (ElementAccessible* c = element(i); c->hit(point))
-                return c;
-        return nullptr;
+        if (isNodeIndex(index))
+            return view()->elementRect(QStringLiteral("Shape%1").arg(index + 1));
+        QRect local;
+        for (const NamedLine& line : linkLayout(linkAt(index).number).lines())
+            local |= view()->elementRect(toQString(line.name));
+        return local;
     }
 
-    ElementAccessible* element(int index) const
+    // On the circle or close to the line itself.
+    bool elementHit(int index, QPointF p) const override
     {
-        QAccessible::Id& id = m_ids[size_t(index)];
-        if (id == 0)
-            id = QAccessible::registerAccessibleInterface(new ElementAccessible(view(), index));
-        return static_cast<ElementAccessible*>(QAccessible::accessibleInterface(id));
+        if (isNodeIndex(index)) {
+            const NodeLayout& node = nodeLayouts()[size_t(index)];
+            const double radius = double(kNodeDiameter) / kTwipsPerPixel / 2;
+            const QPointF centre = viewPoint(*view(), node.circle) + QPointF(radius, radius);
+            const QPointF d = p - centre;
+            return QPointF::dotProduct(d, d) <= radius * radius;
+        }
+        for (const NamedLine& line : linkLayout(linkAt(index).number).lines())
+            if (nearLine(p, viewPoint(*view(), line.from), viewPoint(*view(), line.to)))
+                return true;
+        return false;
+    }
+
+    bool elementHighlighted(int index) const override
+    {
+        return isNodeIndex(index) ? nodeHighlighted(*view(), index + 1)
+                                  : linkHighlighted(*view(), linkAt(index));
     }
 
 private:
     NetworkView* view() const { return static_cast<NetworkView*>(widget()); }
-
-    mutable std::array<QAccessible::Id, kElementCount> m_ids{};
 };
 
 QAccessibleInterface* networkViewFactory(const QString& className, QObject* object)
@@ -315,7 +281,7 @@ void notifyElementChanged(NetworkView& view, const QString& elementName)
         dynamic_cast<NetworkViewAccessible*>(QAccessible::queryAccessibleInterface(&view));
     if (!iface)
         return;
-    ElementAccessible* element = iface->element(index);
+    QAccessibleInterface* element = iface->element(index);
 
     QAccessible::State changed;
     changed.selected = true;
@@ -328,6 +294,80 @@ void notifyElementChanged(NetworkView& view, const QString& elementName)
 }
 
 } // namespace
+
+DrawingAccessible::DrawingAccessible(QWidget* widget, QAccessible::Role role)
+    : QAccessibleWidget(widget, role)
+{
+}
+
+DrawingAccessible::~DrawingAccessible()
+{
+    for (const QAccessible::Id id : m_ids)
+        if (id != 0)
+            QAccessible::deleteAccessibleInterface(id);
+}
+
+bool DrawingAccessible::elementHit(int index, QPointF point) const
+{
+    return QRectF(elementRect(index)).contains(point);
+}
+
+QAccessible::Role DrawingAccessible::elementRole(int) const
+{
+    return QAccessible::Graphic;
+}
+
+bool DrawingAccessible::nearLine(QPointF p, QPointF a, QPointF b)
+{
+    return distanceToSegment(p, a, b) <= kLineHitDistance;
+}
+
+int DrawingAccessible::childCount() const
+{
+    return elementCount() + QAccessibleWidget::childCount();
+}
+
+QAccessibleInterface* DrawingAccessible::child(int index) const
+{
+    if (index < 0)
+        return nullptr;
+    if (index < elementCount())
+        return element(index);
+    return QAccessibleWidget::child(index - elementCount());
+}
+
+int DrawingAccessible::indexOfChild(const QAccessibleInterface* child) const
+{
+    const int count = elementCount();
+    for (int i = 0; i < count && size_t(i) < m_ids.size(); ++i)
+        if (m_ids[size_t(i)] != 0 && QAccessible::accessibleInterface(m_ids[size_t(i)]) == child)
+            return i;
+    const int widgetIndex = QAccessibleWidget::indexOfChild(child);
+    return widgetIndex < 0 ? -1 : count + widgetIndex;
+}
+
+QAccessibleInterface* DrawingAccessible::childAt(int x, int y) const
+{
+    const QPoint point(x, y);
+    const int count = elementCount();
+    for (int i = count; i < childCount(); ++i)
+        if (QAccessibleInterface* c = child(i); c && c->rect().contains(point))
+            return c;
+    for (int i = 0; i < count; ++i)
+        if (auto* c = static_cast<ElementAccessible*>(element(i)); c->hit(point))
+            return c;
+    return nullptr;
+}
+
+QAccessibleInterface* DrawingAccessible::element(int index) const
+{
+    if (size_t(index) >= m_ids.size())
+        m_ids.resize(size_t(index) + 1, 0);
+    QAccessible::Id& id = m_ids[size_t(index)];
+    if (id == 0)
+        id = QAccessible::registerAccessibleInterface(new ElementAccessible(widget(), index));
+    return QAccessible::accessibleInterface(id);
+}
 
 void makeAccessible(NetworkView& view)
 {

@@ -74,4 +74,15 @@ void markFloydChanges(QListWidget* values, QListWidget* nodes,
     }
 }
 
+void quietBlankLines(QListWidget* list)
+{
+    for (int row = 0; row < list->count(); ++row) {
+        QListWidgetItem* item = list->item(row);
+        if (!item->text().trimmed().isEmpty())
+            continue;
+        item->setFlags(item->flags() & ~Qt::ItemIsSelectable);
+        item->setData(Qt::AccessibleTextRole, QStringLiteral("baris kosong"));
+    }
+}
+
 } // namespace trayeko::ui

@@ -36,4 +36,9 @@ public:
 void markFloydChanges(QListWidget* values, QListWidget* nodes,
                       const std::vector<FloydIteration>& iterations, const std::string& separator);
 
+// The blank lines that set the blocks of a listing apart look as they did but are no items to
+// land on: they take no selection, so a screen reader meets no focusable item without a name,
+// and where the cursor still passes over one it hears "baris kosong". Their text stays empty.
+void quietBlankLines(QListWidget* list);
+
 } // namespace trayeko::ui

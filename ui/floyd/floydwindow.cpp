@@ -72,9 +72,9 @@ constexpr AccessibleText kAccessibleTexts[] = {
     {"lblwaktu", nullptr, "Waktu pencarian"},
     {"proses1", "Kemajuan proses"},
     {"SSTab1", "Matriks Floyd"},
-    {"Label28", "Nomor kolom matriks nilai"},
+    {"Label28", nullptr, "Nomor kolom matriks nilai"},
     {"List1", "Matriks nilai setiap iterasi"},
-    {"Label29", "Nomor kolom matriks simpul"},
+    {"Label29", nullptr, "Nomor kolom matriks simpul"},
     {"List2", "Matriks simpul setiap iterasi"},
     {"h1", "Total lintasan langsung"},
     {"h2", "Total lintasan lewat simpul 4"},
@@ -143,12 +143,13 @@ FloydWindow::FloydWindow(QWidget* parent)
     connect(m_closeButton, &QPushButton::clicked, this, &FloydWindow::close);
 
     // The two route totals live in boxes beyond the right edge of the window, out of sight and
-    // out of the Tab order.
+    // out of the Tab order; hidden, so that a screen reader does not report them as showing.
     for (int i = 0; i < 2; ++i) {
         auto* box = new QLineEdit(client());
         box->setObjectName(QStringLiteral("h%1").arg(i + 1));
         box->setGeometry(pxRect({14040, 720 + 240 * i, 375, 285}));
         box->setFocusPolicy(Qt::NoFocus);
+        box->hide();
         m_totalBoxes[size_t(i)] = box;
     }
 
@@ -298,6 +299,8 @@ void FloydWindow::runFloyd()
     fitListingFont(valueLines + nodeLines);
     m_valueList->addItems(valueLines);
     m_nodeList->addItems(nodeLines);
+    for (QListWidget* list : {m_valueList, m_nodeList})
+        quietBlankLines(list);
     markFloydChanges(m_valueList, m_nodeList, floydChanges(weights, separator), separator);
     showFloydResult(floydResult(weights, listing.final, separator));
 

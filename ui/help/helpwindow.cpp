@@ -3,6 +3,7 @@
 #include "ui/support/toolwindow.h"
 
 #include <QAction>
+#include <QFocusEvent>
 #include <QFile>
 #include <QGuiApplication>
 #include <QKeySequence>
@@ -46,6 +47,12 @@ constexpr KeyRow kOpenKey{Qt::Key_F1, nullptr, "membuka jendela Bantuan ini"};
 constexpr KeyRow kCloseKey{Qt::Key_Escape, nullptr, "menutup jendela Bantuan"};
 const KeyListing kOpenListed(keyplace::kEveryWindow, kEveryWindowSection, {&kOpenKey, 1});
 const KeyListing kCloseListed(keyplace::kEveryWindow + 40, kEveryWindowSection, {&kCloseKey, 1});
+// Both guides from the keyboard: Tab reaches the links above the guide.
+constexpr KeyRow kGuideLinkKey{{},
+                               "Tab / Shift+Tab ke tautan bahasa di Bantuan, lalu Enter",
+                               "membuka panduan berbahasa Indonesia atau Inggris"};
+const KeyListing kGuideLinkListed(keyplace::kEveryWindow + 41, kEveryWindowSection,
+                                  {&kGuideLinkKey, 1});
 
 QString aboutText()
 {
@@ -58,6 +65,22 @@ QString aboutText()
         .arg(QStringLiteral(TRAYEKO_VERSION), QStringLiteral(QT_VERSION_STR),
              QString::fromLatin1(qVersion()));
 }
+
+// A line of links that Tab enters at its first link and Shift+Tab at its last, as in a browser;
+// a plain label takes the focus itself first, and only the next Tab reaches a link.
+class LinkLine final : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override
+    {
+        QLabel::focusInEvent(event);
+        if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+            focusNextPrevChild(event->reason() == Qt::TabFocusReason);
+    }
+};
 
 QTextBrowser* makeBrowser(const QString& objectName, const QString& accessibleName)
 {
@@ -87,13 +110,19 @@ HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent)
     m_tabs->setObjectName(QStringLiteral("tabBantuan"));
 
     auto* guidePage = new QWidget;
-    m_languageLinks = new QLabel;
+    m_languageLinks = new LinkLine;
     m_languageLinks->setObjectName(QStringLiteral("lblBahasa"));
     m_languageLinks->setText(
         QStringLiteral("<a href=\"id\">Bahasa Indonesia</a> | <a href=\"en\">English guide</a>"));
+    // Tab reaches the links, one after the other, and Enter follows the one with the focus.
+    m_languageLinks->setTextInteractionFlags(Qt::LinksAccessibleByMouse |
+                                             Qt::LinksAccessibleByKeyboard);
+    m_languageLinks->setAccessibleName(QStringLiteral("Bahasa panduan"));
+    m_languageLinks->setAccessibleDescription(
+        QStringLiteral("Tautan ke panduan berbahasa Indonesia dan berbahasa Inggris"));
     connect(m_languageLinks, &QLabel::linkActivated, this,
             [this](const QString& link) { showGuide(link == u"en"); });
-    m_guide = makeBrowser(QStringLiteral("txtPanduan"), QStringLiteral("Panduan"));
+    m_guide = makeBrowser(QStringLiteral("txtPanduan"), QStringLiteral("Isi panduan"));
     // The guides' pictures are built in beside them.
     m_guide->setSearchPaths({QStringLiteral(":/help")});
     auto* guideLayout = new QVBoxLayout(guidePage);

@@ -391,6 +391,8 @@ MainWindow::~MainWindow()
     // its windows one last time; that must not reach a frame that is no longer a MainWindow.
     disconnect(m_lessonDock, nullptr, this, nullptr);
     disconnect(m_mdiArea, nullptr, this, nullptr);
+    // Closing the frame's native window below moves the focus once more.
+    disconnect(qApp, nullptr, this, nullptr);
     for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
         const Lessons lessons = lessonsOf(window);
         if (lessons.mode)

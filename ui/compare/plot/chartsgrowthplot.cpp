@@ -55,7 +55,32 @@ public:
         setRange(yAxis, y);
     }
 
+    QRectF plotArea() const override
+    {
+        if (chart()->series().isEmpty())
+            return {};
+        return toView(chart()->mapToScene(chart()->plotArea())).boundingRect();
+    }
+
+    QPointF position(QPointF value) const override
+    {
+        const QList<QAbstractSeries*> series = chart()->series();
+        if (series.isEmpty())
+            return {};
+        const QPointF inChart = chart()->mapToPosition(value, series.first());
+        return toView(chart()->mapToScene(QPolygonF{inChart})).first();
+    }
+
 private:
+    // Scene coordinates to the view's own (not its viewport's).
+    QPolygonF toView(const QPolygonF& scene) const
+    {
+        QPolygonF out;
+        for (const QPointF& p : scene)
+            out << QPointF(m_view->viewport()->mapTo(m_view, m_view->mapFromScene(p)));
+        return out;
+    }
+
     QLogValueAxis* addAxis(const LogAxis& axis, Qt::Alignment side)
     {
         auto* a = new QLogValueAxis;
