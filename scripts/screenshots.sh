@@ -47,7 +47,7 @@ wm_pid=""
 app_pid=""
 cleanup() {
     for pid in "$app_pid" "$wm_pid" "$server_pid"; do
-        [[ -n "$pid" ]] && kill "$pid" 2>/dev/null || true
+        if [[ -n "$pid" ]]; then kill "$pid" 2>/dev/null || true; fi
     done
     wait 2>/dev/null || true
     rm -rf "$work"
@@ -204,6 +204,7 @@ context_menu() {
     settle
     xdotool mousemove 640 420 click 3
     # The menu is a second visible window of the program.
+    # shellcheck disable=SC2016 # expanded by the inner shell, at every poll
     poll bash -c '(( $(xdotool search --onlyvisible --class trayeko | wc -l) > 1 ))'
     settle
     # The total under the drawing blinks (yellow, then the strip's red); catch it shown.
