@@ -443,6 +443,40 @@ private slots:
         }
     }
 
+    // Typing over cells as in a spreadsheet: every arrow key takes what was typed and moves on,
+    // so two numbers typed one after the other land in two cells.
+    void matrixArrowsMoveAfterTyping_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("nextRow");
+        QTest::addColumn<int>("nextColumn");
+        QTest::newRow("right") << int(Qt::Key_Right) << 1 << 5;
+        QTest::newRow("left") << int(Qt::Key_Left) << 1 << 3;
+        QTest::newRow("down") << int(Qt::Key_Down) << 2 << 4;
+        QTest::newRow("up") << int(Qt::Key_Up) << 0 << 4;
+    }
+    void matrixArrowsMoveAfterTyping()
+    {
+        QFETCH(int, key);
+        QFETCH(int, nextRow);
+        QFETCH(int, nextColumn);
+        Host<FloydWindow> h;
+        h.exercise()->enter();
+        h.panel.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&h.panel));
+        auto* matrix = h.inPanel<QTableWidget>("exerciseMatrix");
+        matrix->setFocus();
+        matrix->setCurrentCell(1, 4);
+        QTest::keyClicks(matrix, "7");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QCOMPARE(matrix->currentRow(), nextRow);
+        QCOMPARE(matrix->currentColumn(), nextColumn);
+        QTest::keyClicks(matrix, "5");
+        matrix->setCurrentCell(6, 0); // leaving the cell takes what was typed
+        QCOMPARE(matrix->item(1, 4)->text(), "7");
+        QCOMPARE(matrix->item(nextRow, nextColumn)->text(), "5");
+    }
+
     // The summary handed in names the student (typed once, kept for every exercise and panel),
     // the date and time, the method, the code and the weights; on paper and in the PDF the
     // drawing of the network with the exercise's weights stands above it.

@@ -6,19 +6,48 @@
 #include "ui/support/keyregistry.h"
 #include "ui/support/utf8.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace trayeko::ui {
 
 namespace {
+
+// A cell being typed in keeps the spreadsheet's arrow keys: Left and Right take what was typed
+// and move to the next cell, as Up and Down already do, instead of moving the text cursor, which
+// would put the next number into the same cell ("7" then "5" becoming "75").
+class MatrixCellDelegate final : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            auto* view = qobject_cast<QAbstractItemView*>(parent());
+            if (view && key->modifiers() == Qt::NoModifier &&
+                (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right)) {
+                // The view moves its current cell, which commits and closes this editor.
+                QKeyEvent moved(QEvent::KeyPress, key->key(), Qt::NoModifier);
+                QCoreApplication::sendEvent(view, &moved);
+                return true;
+            }
+        }
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+};
 
 // The keys of the panel, after the window's in the help.
 constexpr KeyRow kCheckKey{Qt::CTRL | Qt::Key_Return, nullptr,
@@ -110,6 +139,7 @@ ExercisePanel::ExercisePanel(QWidget* parent) : QWidget(parent)
     m_matrix->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
                               QAbstractItemView::EditKeyPressed);
     m_matrix->setTabKeyNavigation(false);
+    m_matrix->setItemDelegate(new MatrixCellDelegate(m_matrix));
     QStringList numbers;
     for (int n = 1; n <= kNodeCount; ++n)
         numbers << QString::number(n);
