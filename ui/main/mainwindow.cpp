@@ -181,7 +181,7 @@ MainWindow::MainWindow(FrameSources sources, QWidget* parent)
     // The first frame does not wait for the Dijkstra window's detail panel, closed on opening.
     showToolWindow(m_dijkstraWindow, DijkstraWindow::PanelBuild::afterFirstPaint);
     // F11: the active drawing and the lesson panel full screen, for a projector.
-    installProjectorView(this, m_mdiArea, m_lessonDock);
+    m_projector = installProjectorView(this, m_mdiArea, m_lessonDock);
     tick();
 }
 
@@ -389,6 +389,9 @@ MainWindow::~MainWindow()
     // The panel hides as the frame goes; its place was saved on closing, and saving now would
     // read a frame half taken down. The MDI area, taken down after this destructor, activates
     // its windows one last time; that must not reach a frame that is no longer a MainWindow.
+    // The projector view gives back what it borrowed while the frame is still whole; later it
+    // would hear the frame close from a destructor that has no main window left to give to.
+    delete m_projector;
     disconnect(m_lessonDock, nullptr, this, nullptr);
     disconnect(m_mdiArea, nullptr, this, nullptr);
     // Closing the frame's native window below moves the focus once more.

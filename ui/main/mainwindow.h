@@ -29,6 +29,7 @@ class CompareWindow;
 class LessonDock;
 class Exercise;
 class ExercisePanel;
+class ProjectorView;
 
 // Where the frame reads the date and time of day and the Num Lock state. Tests put in their own
 // so that nothing depends on the machine's clock or keyboard.
@@ -120,6 +121,7 @@ private:
     QPointer<ExercisePanel> m_exercisePanel;
     FollowedConnections m_exerciseConnections;
 
+    QPointer<ProjectorView> m_projector;
     QPointer<DijkstraWindow> m_dijkstraWindow;
     QPointer<FloydWindow> m_floydWindow;
     QPointer<CompareWindow> m_compareWindow;
