@@ -8,6 +8,7 @@
 #include "ui/stepping/stepoverlay.h"
 #include "windowhost.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -18,8 +19,10 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
 
 using namespace trayeko;
 using namespace trayeko::ui;
@@ -170,6 +173,37 @@ QString resultIn(NetworkWindow* w, const QString& name)
     return shown;
 }
 
+// Every name and value in the accessible tree below @p iface: what a screen reader can read.
+QStringList readable(QAccessibleInterface* iface)
+{
+    QStringList out;
+    if (!iface)
+        return out;
+    out << iface->text(QAccessible::Name) << iface->text(QAccessible::Value);
+    for (int i = 0; i < iface->childCount(); ++i)
+        out << readable(iface->child(i));
+    return out;
+}
+
+// The texts of the visible labels inside @p panel that no accessible name or value holds.
+QStringList unreadLabels(QWidget* panel)
+{
+    const QStringList read = readable(QAccessible::queryAccessibleInterface(panel));
+    QStringList missing;
+    for (QLabel* label : panel->findChildren<QLabel*>()) {
+        QTextDocument shown;
+        shown.setHtml(label->text());
+        const QString text = Qt::mightBeRichText(label->text()) ? shown.toPlainText()
+                                                                : label->text();
+        if (!label->isVisible() || text.trimmed().isEmpty())
+            continue;
+        if (std::none_of(read.begin(), read.end(),
+                         [&](const QString& r) { return r.contains(text); }))
+            missing << label->objectName() + ": " + text;
+    }
+    return missing;
+}
+
 } // namespace
 
 class Tst_exercise final : public QObject
@@ -249,6 +283,54 @@ private slots:
         h.inPanel<QPushButton>("exercisePrint")->click();
         QCOMPARE(h.printed, 1);
         QVERIFY(h.messages.size() == 1);
+    }
+
+    // A screen reader reads every value the exercise panel shows: the code, the question, the
+    // feedback, the score and the end of the exercise, not only what kind of value each is.
+    void panelValuesAreRead_data()
+    {
+        QTest::addColumn<bool>("floyd");
+        QTest::addColumn<QString>("stage");
+        for (const char* stage : {"question", "answered wrong", "summary"}) {
+            QTest::addRow("Dijkstra, %s", stage) << false << QString(stage);
+            QTest::addRow("Floyd, %s", stage) << true << QString(stage);
+        }
+    }
+    void panelValuesAreRead()
+    {
+        QFETCH(bool, floyd);
+        QFETCH(QString, stage);
+        const auto check = [&](auto& h) {
+            h.template inPanel<QPushButton>("exerciseNew")->click();
+            QVERIFY(h.exercise()->isActive());
+            QVERIFY(!h.template inPanel<QLabel>("exerciseQuestion")->text().isEmpty());
+            if (stage == "answered wrong") {
+                if (floyd) {
+                    // Iteration 2 changes cells; left as they were, they are missed.
+                    h.template inPanel<QPushButton>("exerciseCheck")->click();
+                    h.template inPanel<QPushButton>("exerciseCheck")->click();
+                    h.template inPanel<QPushButton>("exerciseCheck")->click();
+                } else {
+                    h.template inPanel<QLineEdit>("exerciseNode")->setText("7");
+                    h.template inPanel<QLineEdit>("exerciseDistance")->setText("99");
+                    QTest::keyClick(h.template inPanel<QLineEdit>("exerciseDistance"),
+                                    Qt::Key_Return);
+                }
+                QVERIFY2(h.feedback().contains(floyd ? "Terlewat" : "Belum"),
+                         qPrintable(h.feedback()));
+            } else if (stage == "summary") {
+                finishExercise(h.exercise());
+                QVERIFY(h.exercise()->isFinished());
+            }
+            QCOMPARE(unreadLabels(&h.panel).join('\n'), QString());
+        };
+        if (floyd) {
+            Host<FloydWindow> h;
+            check(h);
+        } else {
+            Host<DijkstraWindow> h;
+            check(h);
+        }
     }
 
     // Soal baru fills the same network on every machine; each iteration is typed over the matrix:

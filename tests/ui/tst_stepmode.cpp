@@ -11,6 +11,7 @@
 #include "ui/stepping/stepoverlay.h"
 #include "windowhost.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QHeaderView>
 #include <QLabel>
@@ -27,8 +28,10 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QtTest>
+#include <algorithm>
 
 using namespace trayeko::ui;
 using Edits = QList<QPair<QString, QString>>; // box name, text typed into it
@@ -72,7 +75,7 @@ template <typename Window> void checkKeys(const QList<Qt::Key>& keys, int step)
     h.key(Qt::Key_F10);
     QVERIFY(h.steps()->isActive());
     auto* explanation = h.template inDock<QLabel>("stepExplanation");
-    QCOMPARE(explanation->accessibleName(), "Penjelasan langkah");
+    QCOMPARE(explanation->accessibleDescription(), "Penjelasan langkah");
     QVERIFY(explanation->isVisible());
     for (Qt::Key k : keys)
         h.key(k);
@@ -121,6 +124,41 @@ template <typename Window> void badgesKeepOff()
     QVERIFY2(badges >= h.steps()->stepCount(), qPrintable(QString::number(badges)));
 }
 
+namespace {
+
+// Every name and value in the accessible tree below @p iface: what a screen reader can read.
+QStringList readable(QAccessibleInterface* iface)
+{
+    QStringList out;
+    if (!iface)
+        return out;
+    out << iface->text(QAccessible::Name) << iface->text(QAccessible::Value);
+    for (int i = 0; i < iface->childCount(); ++i)
+        out << readable(iface->child(i));
+    return out;
+}
+
+// The texts of the visible labels inside @p panel that no accessible name or value holds.
+QStringList unreadLabels(QWidget* panel)
+{
+    const QStringList read = readable(QAccessible::queryAccessibleInterface(panel));
+    QStringList missing;
+    for (QLabel* label : panel->findChildren<QLabel*>()) {
+        QTextDocument shown;
+        shown.setHtml(label->text());
+        const QString text = Qt::mightBeRichText(label->text()) ? shown.toPlainText()
+                                                                : label->text();
+        if (!label->isVisible() || text.trimmed().isEmpty())
+            continue;
+        if (std::none_of(read.begin(), read.end(),
+                         [&](const QString& r) { return r.contains(text); }))
+            missing << label->objectName() + ": " + text;
+    }
+    return missing;
+}
+
+} // namespace
+
 class Tst_stepmode final : public QObject
 {
     Q_OBJECT
@@ -147,6 +185,43 @@ private slots:
             checkKeys<FloydWindow>(keys, step);
         else
             checkKeys<DijkstraWindow>(keys, step);
+    }
+
+    // A screen reader reads every value the lesson panel shows (the hint, the step's explanation,
+    // its variables, the table's title and legend), not only what kind of value it is.
+    void lessonPanelValuesAreRead_data()
+    {
+        QTest::addColumn<bool>("floyd");
+        QTest::addColumn<int>("step"); // -1: not stepping, the hint shows
+        QTest::newRow("Dijkstra, hint") << false << -1;
+        QTest::newRow("Dijkstra, first step") << false << 0;
+        QTest::newRow("Dijkstra, a middle step") << false << 3;
+        QTest::newRow("Dijkstra, last step") << false << 6;
+        QTest::newRow("Floyd, first step") << true << 0;
+        QTest::newRow("Floyd, last step") << true << 6;
+    }
+    void lessonPanelValuesAreRead()
+    {
+        QFETCH(bool, floyd);
+        QFETCH(int, step);
+        const auto check = [&](auto& h) {
+            h.dock.show();
+            h.template get<QPushButton>("Command1")->click();
+            if (step >= 0) {
+                h.steps()->enter();
+                h.steps()->showStep(step);
+                QVERIFY(h.explanation().startsWith(QStringLiteral("Langkah %1 ").arg(step + 1)));
+                QVERIFY(!h.template inDock<QLabel>("lessonVariables")->text().isEmpty());
+            }
+            QCOMPARE(unreadLabels(&h.dock).join('\n'), QString());
+        };
+        if (floyd) {
+            Host<FloydWindow> h;
+            check(h);
+        } else {
+            Host<DijkstraWindow> h;
+            check(h);
+        }
     }
 
     void buttonsStepAndEditingLeaves()

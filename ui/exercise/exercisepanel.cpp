@@ -269,8 +269,6 @@ void ExercisePanel::refresh()
     const QString feedback = active ? e->feedback() : QString();
     if (feedback != m_feedback->text()) {
         m_feedback->setText(feedback);
-        m_feedback->setAccessibleDescription(feedback);
-        announce(m_feedback, QAccessible::DescriptionChanged);
         announce(m_feedback, QAccessible::NameChanged);
     }
     if (floyd) {

@@ -356,7 +356,6 @@ void LessonDock::showFrame()
     if (!frame || !widget())
         return;
     m_explanation->setText(frame->explanation);
-    m_explanation->setAccessibleDescription(frame->explanation);
     m_variables->setText(frame->variables);
 
     // The lines this step executes: selected, and marked "▶" as their text equivalent.
@@ -408,7 +407,6 @@ void LessonDock::showFrame()
         m_grid->clearSelection();
     }
     // Screen readers speak the new step without the user moving there.
-    announce(m_explanation, QAccessible::DescriptionChanged);
     announce(m_explanation, QAccessible::NameChanged);
 }
 

@@ -32,11 +32,14 @@ protected:
 
 } // namespace
 
-QLabel* wrappedLabel(QWidget* parent, const QString& objectName, const QString& accessibleName)
+QLabel* wrappedLabel(QWidget* parent, const QString& objectName, const QString& caption)
 {
     auto* label = new WholeTextLabel(parent);
     label->setObjectName(objectName);
-    label->setAccessibleName(accessibleName);
+    // No accessible name of its own: Qt then reads the label's text as its name, so a screen
+    // reader speaks the value shown (the question, the score) and tells of each new text; the
+    // caption only says what kind of value it is.
+    label->setAccessibleDescription(caption);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
