@@ -6,6 +6,7 @@
 #include "ui/exercise/exercisepanel.h"
 #include "ui/floyd/floydwindow.h"
 #include "ui/stepping/stepoverlay.h"
+#include "unreadlabels.h"
 #include "windowhost.h"
 
 #include <QAccessible>
@@ -173,36 +174,7 @@ QString resultIn(NetworkWindow* w, const QString& name)
     return shown;
 }
 
-// Every name and value in the accessible tree below @p iface: what a screen reader can read.
-QStringList readable(QAccessibleInterface* iface)
-{
-    QStringList out;
-    if (!iface)
-        return out;
-    out << iface->text(QAccessible::Name) << iface->text(QAccessible::Value);
-    for (int i = 0; i < iface->childCount(); ++i)
-        out << readable(iface->child(i));
-    return out;
-}
-
-// The texts of the visible labels inside @p panel that no accessible name or value holds.
-QStringList unreadLabels(QWidget* panel)
-{
-    const QStringList read = readable(QAccessible::queryAccessibleInterface(panel));
-    QStringList missing;
-    for (QLabel* label : panel->findChildren<QLabel*>()) {
-        QTextDocument shown;
-        shown.setHtml(label->text());
-        const QString text = Qt::mightBeRichText(label->text()) ? shown.toPlainText()
-                                                                : label->text();
-        if (!label->isVisible() || text.trimmed().isEmpty())
-            continue;
-        if (std::none_of(read.begin(), read.end(),
-                         [&](const QString& r) { return r.contains(text); }))
-            missing << label->objectName() + ": " + text;
-    }
-    return missing;
-}
+using trayeko::testing::unreadLabels;
 
 } // namespace
 
