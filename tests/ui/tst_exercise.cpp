@@ -114,6 +114,18 @@ struct PaintCounter final : QObject
     int& m_count;
 };
 
+// Plays @p play on a host of the Floyd window or of the Dijkstra window.
+template <class Play> void inEitherWindow(bool floyd, Play play)
+{
+    if (floyd) {
+        Host<FloydWindow> h;
+        play(h);
+    } else {
+        Host<DijkstraWindow> h;
+        play(h);
+    }
+}
+
 // Answers every question of @p exercise right (Floyd: the changed cells left unmarked) to its end.
 void finishExercise(Exercise* exercise)
 {
@@ -296,13 +308,7 @@ private slots:
             }
             QCOMPARE(unreadLabels(&h.panel).join('\n'), QString());
         };
-        if (floyd) {
-            Host<FloydWindow> h;
-            check(h);
-        } else {
-            Host<DijkstraWindow> h;
-            check(h);
-        }
+        inEitherWindow(floyd, check);
     }
 
     // Soal baru fills the same network on every machine; each iteration is typed over the matrix:
@@ -435,13 +441,7 @@ private slots:
                 QCOMPARE(resultIn(w, "lbljmljarak"), total);
             }
         };
-        if (floyd) {
-            Host<FloydWindow> h;
-            play(h);
-        } else {
-            Host<DijkstraWindow> h;
-            play(h);
-        }
+        inEitherWindow(floyd, play);
     }
 
     // Feedback and selections belong to their question: whichever way the student goes on, the
@@ -592,13 +592,7 @@ private slots:
             QCOMPARE(h.printed, 1);
             QVERIFY(painted > 0);
         };
-        if (floyd) {
-            Host<FloydWindow> h;
-            play(h);
-        } else {
-            Host<DijkstraWindow> h;
-            play(h);
-        }
+        inEitherWindow(floyd, play);
         setStudentName({});
     }
 
