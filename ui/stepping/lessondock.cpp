@@ -89,6 +89,7 @@ void LessonDock::build()
                                    "atau Floyd untuk memulai pelajaran, atau F9 (Latihan) untuk "
                                    "berlatih."));
     outer->addWidget(m_hint);
+    m_announcer = new Announcer(content);
 
     // Playback stays at the top and the table's buttons at the bottom, whatever the height;
     // the explanation, the code and the grid between them scroll where the screen is small.
@@ -374,10 +375,11 @@ void LessonDock::showFrame()
         if (marked && !firstMarked)
             firstMarked = item;
     }
-    if (firstMarked) {
-        m_code->setCurrentItem(firstMarked, QItemSelectionModel::NoUpdate);
+    // Scrolled to, not made current: Qt tells assistive technology that a view's new current
+    // item has the focus even where the view has none, and a screen reader would follow it away
+    // from where the student is.
+    if (firstMarked)
         m_code->scrollToItem(firstMarked);
-    }
 
     const LessonGrid& grid = frame->grid;
     m_grid->setColumnCount(int(grid.columns.size()));
@@ -401,13 +403,26 @@ void LessonDock::showFrame()
             item->setData(Qt::AccessibleDescriptionRole, note.isEmpty() ? QVariant() : note);
         }
     if (grid.currentRow >= 0) {
-        m_grid->selectRow(grid.currentRow);
-        m_grid->scrollToItem(m_grid->item(grid.currentRow, 0));
+        const QModelIndex row = m_grid->model()->index(grid.currentRow, 0);
+        if (m_grid->hasFocus()) {
+            m_grid->selectRow(grid.currentRow);
+        } else {
+            // The row becomes current without a word to assistive technology (see the code
+            // above), so that Tab into the grid lands on it.
+            QItemSelectionModel* selection = m_grid->selectionModel();
+            selection->blockSignals(true);
+            selection->setCurrentIndex(row, QItemSelectionModel::NoUpdate);
+            selection->blockSignals(false);
+            selection->select(row, QItemSelectionModel::ClearAndSelect |
+                                       QItemSelectionModel::Rows);
+        }
+        m_grid->scrollTo(row);
     } else {
         m_grid->clearSelection();
     }
-    // Screen readers speak the new step without the user moving there.
-    announce(m_explanation, QAccessible::NameChanged);
+    // Screen readers speak the new step wherever the focus is: on the drawing, or on a button
+    // of the panel.
+    m_announcer->say(frame->explanation);
 }
 
 void LessonDock::showPlaying(bool playing)

@@ -17,6 +17,7 @@ class QToolButton;
 
 namespace trayeko::ui {
 
+class Announcer;
 class StepMode;
 struct Lesson;
 
@@ -71,6 +72,7 @@ private:
     QStackedWidget* m_pages = nullptr;
     FollowedConnections m_connections;
     QLabel* m_hint = nullptr;
+    Announcer* m_announcer = nullptr;
     QWidget* m_controls = nullptr;
     QScrollArea* m_scroll = nullptr;
     QWidget* m_body = nullptr;
