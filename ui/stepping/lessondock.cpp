@@ -213,6 +213,50 @@ void LessonDock::build()
             Qt::WidgetWithChildrenShortcut);
 }
 
+QList<QWidget*> LessonDock::tabStops() const
+{
+    QList<QWidget*> stops;
+    QWidget* page = m_pages ? m_pages->currentWidget() : nullptr;
+    if (!page)
+        return stops;
+    for (QWidget* w = page->nextInFocusChain(); w && w != page; w = w->nextInFocusChain()) {
+        if (!page->isAncestorOf(w) || !w->isVisible() || !w->isEnabled() || w->focusProxy() ||
+            !(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        stops << w;
+    }
+    return stops;
+}
+
+bool LessonDock::focusNextPrevChild(bool next)
+{
+    const QList<QWidget*> stops = tabStops();
+    QWidget* focus = QApplication::focusWidget();
+    qsizetype at = -1;
+    for (qsizetype i = 0; focus && i < stops.size() && at < 0; ++i)
+        if (stops[i] == focus || stops[i]->isAncestorOf(focus))
+            at = i;
+    if (at < 0)
+        return QDockWidget::focusNextPrevChild(next);
+    const qsizetype to = (at + (next ? 1 : stops.size() - 1)) % stops.size();
+    stops[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+void LessonDock::focusPage()
+{
+    build();
+    QWidget* page = m_pages->currentWidget();
+    QWidget* last = page->focusWidget();
+    const QList<QWidget*> stops = tabStops();
+    if (last && stops.contains(last))
+        last->setFocus(Qt::OtherFocusReason);
+    else if (!stops.isEmpty())
+        stops.first()->setFocus(Qt::TabFocusReason);
+    else
+        setFocus(Qt::OtherFocusReason);
+}
+
 template <class Call> void LessonDock::onMode(Call call)
 {
     if (m_mode)

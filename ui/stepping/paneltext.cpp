@@ -93,6 +93,9 @@ void Announcer::say(const QString& text)
     if (text.isEmpty())
         return;
     m_said = text;
+    // The new name first, for assistive technology that keeps the names it has read.
+    QAccessibleEvent named(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
     // Appearing is what is announced; gone again at once, it can appear for the next text.
     show();
     hide();
