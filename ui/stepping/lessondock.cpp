@@ -185,6 +185,8 @@ void LessonDock::build()
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_grid->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // Tab goes on to the buttons below, as everywhere in the panel; the arrows go through cells.
+    m_grid->setTabKeyNavigation(false);
     gridLayout->addWidget(m_grid, 1);
     layout->addWidget(split, 1);
     m_scroll->setWidget(m_body);

@@ -99,6 +99,7 @@ void Announcer::say(const QString& text)
     // Appearing is what is announced; gone again at once, it can appear for the next text.
     show();
     hide();
+    emit spoken(text);
 }
 
 } // namespace trayeko::ui

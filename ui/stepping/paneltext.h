@@ -32,6 +32,10 @@ public:
     void say(const QString& text);
     QString said() const { return m_said; }
 
+signals:
+    // After each text said: what a screen reader was given to speak.
+    void spoken(const QString& text);
+
 private:
     QString m_said;
 };
