@@ -421,8 +421,8 @@ private slots:
         QFETCH(bool, finished);
         QFETCH(QStringList, stops);
         const auto check = [&](auto& h) {
-            QMainWindow frame;
-            frame.setCentralWidget(new QWidget);
+            QMainWindow frame; // with a box of its own, where Tab must not go
+            frame.setCentralWidget(new QLineEdit);
             auto* dock = new LessonDock(&frame);
             frame.addDockWidget(Qt::RightDockWidgetArea, dock);
             h.panel.hide();

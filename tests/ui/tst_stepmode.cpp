@@ -22,6 +22,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -429,12 +430,17 @@ private slots:
         QFETCH(bool, forward);
         QFETCH(QStringList, stops);
         const auto check = [&](auto& h) {
+            QMainWindow frame; // with a box of its own, where Tab must not go
+            frame.setCentralWidget(new QLineEdit);
+            frame.addDockWidget(Qt::RightDockWidgetArea, &h.dock);
+            frame.show();
             h.dock.show();
             h.steps()->enter();
-            h.dock.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&h.dock));
+            QVERIFY(QTest::qWaitForWindowActive(&frame));
             h.template inDock<QWidget>("stepFirst")->setFocus();
             const QStringList round = tabRound(&h.dock, forward);
+            frame.removeDockWidget(&h.dock);
+            h.dock.setParent(nullptr); // the host's own, not the frame's to delete
             QCOMPARE(round, stops);
             for (const QString& name : round) {
                 QWidget* stop = h.template inDock<QWidget>(name);
