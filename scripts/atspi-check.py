@@ -8,7 +8,17 @@ checks that the drawing then reports the chosen route, that the highlighted node
 say so in their states, and that the changes were announced. Ctrl+D from the keyboard must open
 the detail view. The windows the keyboard opens (help by F1, the print preview by Ctrl+P) must
 come out as a frame or a dialog named by its title, take the keyboard focus, and close by Esc.
-At the end it prints what a screen reader reads in the Dijkstra window.
+It prints what a screen reader reads in the Dijkstra window.
+
+Then it follows a lesson from the keyboard and the events alone, as a blind student does: a whole
+Dijkstra exercise (F9, every question answered, one of them wrongly first, up to the summary) and
+a Floyd step-through (F10, Right up to the last step). What a screen reader speaks wherever the
+focus is comes as an element of the role notification that appears; after each answer it must
+say the feedback and then the next question or the end with the score, and the focus must stand
+in the answer field again (on the summary at the end); after each step it must say the step's
+explanation. F6 must take the focus from the panel to the window and back, and Tab must go round
+the panel without leaving it. The answers are worked out from the weights and links the drawing
+reports.
 
 Exit status 0 when every check holds, 1 otherwise.
 """
@@ -30,6 +40,8 @@ KEYBOARD_WINDOWS = [("F1", "Bantuan Trayeko"), ("ctrl+p", "Pratinjau cetak \u201
 
 failures = []
 events = []
+announced = []  # what appeared as a notification, in order
+focused = []    # the elements that gained the focus, in order
 
 
 def check(condition, what):
@@ -177,6 +189,206 @@ def record(event):
     events.append((event.type, source.name if source is not None else ""))
 
 
+def on_lesson_event(event):
+    """Keeps the notifications that appear and the elements that gain the focus."""
+    if not event.detail1:
+        return
+    try:
+        source = event.source
+        role = source.getRole()
+        name = source.name
+    except Exception:  # gone meanwhile
+        return
+    if event.type.startswith("object:state-changed:showing"):
+        if role == pyatspi.ROLE_NOTIFICATION:
+            announced.append(name)
+    elif event.type.startswith("object:state-changed:focused"):
+        focused.append(source)
+
+
+def key(*keys):
+    """Presses keys where the keyboard focus is, as the student does."""
+    subprocess.run(["xdotool", "key", "--clearmodifiers"] + list(keys), check=False)
+
+
+def type_text(text):
+    subprocess.run(["xdotool", "type", "--delay", "0", text], check=False)
+
+
+def said_after(count, what):
+    """The first announcement after the first @p count ones, waiting for it."""
+    if not eventually(lambda: len(announced) > count):
+        check(False, what + ": nothing announced")
+        return ""
+    pump(0.05)
+    return announced[count]
+
+
+def in_panel(acc):
+    """Whether the element lies in the lesson panel "Pelajaran"."""
+    while acc is not None:
+        if acc.name == "Pelajaran" and acc.getRole() in (pyatspi.ROLE_FRAME, pyatspi.ROLE_PANEL,
+                                                          pyatspi.ROLE_FILLER):
+            return True
+        acc = acc.parent
+    return False
+
+
+def has_focus(acc):
+    return acc is not None and acc.getState().contains(pyatspi.STATE_FOCUSED)
+
+
+def panel_text(app, description):
+    """The text of the panel's label that @p description says what it is."""
+    for acc in walk(app):
+        if acc.getRole() == pyatspi.ROLE_LABEL and acc.description == description and \
+                acc.getState().contains(pyatspi.STATE_SHOWING):
+            return acc.name
+    return ""
+
+
+def dijkstra_answers(chart):
+    """Each step's node and distance from the links and weights the drawing reports: the
+    smallest distance first, the smaller node number on a tie."""
+    links = {}
+    weights = {}
+    for acc in children(chart):
+        words = acc.name.split()
+        if acc.name.startswith("Jalur ") and " ke simpul " in acc.name:
+            links[int(words[1])] = (int(words[4]), int(words[7]))
+        elif acc.name.startswith("Bobot jalur "):
+            text = text_of(acc) or acc.name.split(":")[-1]
+            weights[int(words[2].rstrip(":,"))] = float(text.strip().replace(",", "."))
+    distance = {1: 0.0}
+    fixed = []
+    while True:
+        open_nodes = [n for n in distance if n not in fixed]
+        if not open_nodes:
+            return fixed, distance
+        u = min(open_nodes, key=lambda n: (distance[n], n))
+        fixed.append(u)
+        for k, (a, b) in links.items():
+            if a == u and b not in fixed and k in weights:
+                d = distance[u] + weights[k]
+                if b not in distance or d < distance[b]:
+                    distance[b] = d
+
+
+def number(d):
+    return ("%g" % d).replace(".", ",")
+
+
+def answer(node, distance):
+    """Types an answer: the node, Enter, the distance, Enter (the focus is in the node field)."""
+    type_text(str(node))
+    key("Return")
+    type_text(distance)
+    key("Return")
+
+
+def follow_exercise(app, chart):
+    """A whole Dijkstra exercise from the keyboard and the announcements."""
+    order, distance = dijkstra_answers(chart)
+    check(len(order) == 7 and order[0] == 1, "the drawing gives the answers: " +
+          ", ".join("%d (%s)" % (n, number(distance[n])) for n in order))
+    count = len(announced)
+    press_in_frame("F9")
+    first = said_after(count, "F9")
+    check(first.startswith("Langkah 1 dari 7:") or "Langkah 1 dari 7:" in first,
+          "F9 announces the first question: " + first)
+    node_field = wait_for(lambda: find_in(app, pyatspi.ROLE_TEXT,
+                                          "Simpul yang ditetapkan (atau klik simpulnya di gambar)"),
+                          "the answer field 'Simpul'")
+    check(eventually(lambda: has_focus(node_field)), "the focus is in the answer field")
+
+    # F6 to the window and back; Tab goes round the panel.
+    before = len(focused)
+    key("F6")
+    check(eventually(lambda: len(focused) > before and not in_panel(focused[-1])),
+          "F6 takes the focus from the panel to the window")
+    key("F6")
+    check(eventually(lambda: has_focus(node_field)), "F6 brings it back to the answer field")
+    before = len(focused)
+    for _ in range(12):
+        seen = len(focused)
+        key("Tab")
+        eventually(lambda: len(focused) > seen)
+    stops = focused[before:]
+    check(stops and all(in_panel(acc) for acc in stops),
+          "Tab stays in the exercise panel (%d stops)" % len(stops))
+    check(any(acc.name == node_field.name for acc in stops[1:]),
+          "Tab comes round to the answer field again")
+    node_field.queryComponent().grabFocus()
+    eventually(lambda: has_focus(node_field))
+
+    for step, node in enumerate(order, start=1):
+        last = step == len(order)
+        if step == 2:
+            # A wrong answer first: the feedback says why and the question stands.
+            wrong = order[2]
+            count = len(announced)
+            answer(wrong, number(distance[wrong]))
+            said = said_after(count, "wrong answer")
+            feedback = panel_text(app, "Umpan balik")
+            check(said.startswith("Belum") and said.startswith(feedback) and
+                  "Langkah 2 dari 7:" in said,
+                  "a wrong answer announces its feedback, then the question again: " + said)
+            check(eventually(lambda: has_focus(node_field)), "the focus is in 'Simpul' again")
+        count = len(announced)
+        answer(node, number(distance[node]))
+        said = said_after(count, "answer %d" % step)
+        feedback = panel_text(app, "Umpan balik")
+        check(said.startswith("Benar") and feedback and said.startswith(feedback),
+              "answer %d: the feedback is announced first: %s" % (step, said[:90]))
+        if last:
+            score = panel_text(app, "Skor")
+            check("Latihan selesai." in said and score and said.endswith(score),
+                  "then the end with the score: " + said[len(feedback):].strip())
+            summary = wait_for(lambda: find_in(app, pyatspi.ROLE_TEXT, "Ringkasan latihan"),
+                               "the summary")
+            check(eventually(lambda: has_focus(summary)), "the focus is on the summary")
+        else:
+            question = "Langkah %d dari 7:" % (step + 1)
+            check(question in said and said.index(question) >= len(feedback),
+                  "then the next question: " + said[len(feedback):].strip()[:60])
+            check(eventually(lambda: has_focus(node_field)), "the focus is in 'Simpul' again")
+    key("Escape")
+    check(eventually(lambda: find_in(app, pyatspi.ROLE_TEXT, "Ringkasan latihan") is None or
+                     not find_in(app, pyatspi.ROLE_TEXT, "Ringkasan latihan").getState()
+                     .contains(pyatspi.STATE_SHOWING)), "Esc ends the exercise")
+
+
+def follow_floyd_steps(app):
+    """Opens the Floyd window from the menu and steps through its method to the end."""
+    press_in_frame("alt+f")
+    key("f")
+    floyd = wait_for(lambda: find_in(app, pyatspi.ROLE_FRAME, "Metode Floid"),
+                     "the Floyd window opened by Alt+F F")
+    check(floyd is not None, "Alt+F F opens the Floyd window")
+    pump(0.3)
+    count = len(announced)
+    press_in_frame("F10")
+    step, steps = 0, None
+    while True:
+        said = said_after(count, "step %d" % (step + 1))
+        count = len(announced)
+        explanation = panel_text(app, "Penjelasan langkah")
+        words = said.split()
+        try:
+            shown, steps = int(words[1]), int(words[3].rstrip(":"))
+        except (IndexError, ValueError):
+            check(False, "a step is announced: " + said)
+            return
+        check(shown == step + 1 and said == explanation,
+              "step %d of %d: its explanation is announced" % (shown, steps))
+        step = shown
+        if step >= steps:
+            break
+        key("Right")
+    check(steps is not None and step == steps, "stepped to the last step")
+    key("Escape")
+
+
 def main():
     app = wait_for(find_app, "application " + APP_NAME)
     window = wait_for(lambda: find_in(app, pyatspi.ROLE_FRAME, WINDOW_NAME),
@@ -238,8 +450,19 @@ def main():
         print("  " + line)
     print()
 
-    for key, name in KEYBOARD_WINDOWS:
-        check_keyboard_window(app, key, name)
+    for keys, name in KEYBOARD_WINDOWS:
+        check_keyboard_window(app, keys, name)
+
+    for kind in ("object:state-changed:showing", "object:state-changed:focused"):
+        pyatspi.Registry.registerEventListener(on_lesson_event, kind)
+    started = time.monotonic()
+    follow_exercise(app, chart)
+    follow_floyd_steps(app)
+    print("the lesson followed in %.1f s" % (time.monotonic() - started))
+    print()
+    print("What a screen reader announced, in order:")
+    for text in announced:
+        print("  " + text)
 
     if failures:
         print("\n%d check(s) failed" % len(failures))

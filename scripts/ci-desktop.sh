@@ -6,7 +6,8 @@
 #   2. builds the Debian package (cpack -G DEB) and checks its dependencies and contents;
 #   3. starts the program from the staged desktop entry's Exec line under Xvfb with a private
 #      accessibility bus and checks over AT-SPI what a screen reader finds, also in the help
-#      window and the print preview the keyboard opens (scripts/atspi-check.py).
+#      window and the print preview the keyboard opens, and follows a whole Dijkstra exercise and
+#      a Floyd step-through from the keyboard and the announcements alone (scripts/atspi-check.py).
 # Any failure fails the run. BUILD_DIR chooses the build directory (default: build).
 set -euo pipefail
 

@@ -5,6 +5,8 @@
 #include "ui/exercise/exercise.h"
 #include "ui/exercise/exercisepanel.h"
 #include "ui/floyd/floydwindow.h"
+#include "ui/stepping/lessondock.h"
+#include "ui/stepping/paneltext.h"
 #include "ui/stepping/stepoverlay.h"
 #include "unreadlabels.h"
 #include "windowhost.h"
@@ -14,7 +16,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QMainWindow>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
@@ -188,6 +192,24 @@ QString resultIn(NetworkWindow* w, const QString& name)
 
 using trayeko::testing::unreadLabels;
 
+// What the panel tells a screen reader and where the focus goes, in order: "said: text" and
+// "focus: objectName".
+struct Telling
+{
+    explicit Telling(ExercisePanel& panel)
+    {
+        QObject::connect(panel.findChild<Announcer*>(), &Announcer::spoken, &panel,
+                         [this](const QString& text) { events << "said: " + text; });
+        QObject::connect(qApp, &QApplication::focusChanged, &panel,
+                         [this](QWidget*, QWidget* now) {
+                             if (now)
+                                 events << "focus: " + now->objectName();
+                         });
+    }
+    QStringList takeAll() { return std::exchange(events, {}); }
+    QStringList events;
+};
+
 } // namespace
 
 class Tst_exercise final : public QObject
@@ -267,6 +289,175 @@ private slots:
         h.inPanel<QPushButton>("exercisePrint")->click();
         QCOMPARE(h.printed, 1);
         QVERIFY(h.messages.size() == 1);
+    }
+
+    // A screen reader is told the question when the exercise starts, and after each answer the
+    // feedback and then what comes next: the question again, the next one, or the end with the
+    // score; always once the focus is where the student goes on.
+    void answersAreAnnounced_data()
+    {
+        QTest::addColumn<bool>("floyd");
+        QTest::addColumn<QString>("move"); // start, right, wrong, nonsense, last, check, next
+        QTest::addColumn<QString>("focus"); // where the focus is when it is told
+        QTest::addColumn<QString>("next");  // what follows the feedback
+        QTest::addRow("Dijkstra start") << false << "start" << "exerciseNode"
+                                        << "Langkah 1 dari 7:";
+        QTest::addRow("Dijkstra right") << false << "right" << "exerciseNode"
+                                        << "Langkah 2 dari 7:";
+        QTest::addRow("Dijkstra wrong") << false << "wrong" << "exerciseNode"
+                                        << "Langkah 1 dari 7:";
+        QTest::addRow("Dijkstra nonsense") << false << "nonsense" << "exerciseNode"
+                                           << "Langkah 1 dari 7:";
+        QTest::addRow("Dijkstra last") << false << "last" << "exerciseSummary"
+                                       << "Latihan selesai. Skor: ";
+        QTest::addRow("Floyd start") << true << "start" << "exerciseMatrix"
+                                     << "Iterasi 1 dari 7";
+        QTest::addRow("Floyd check") << true << "check" << "exerciseMatrix"
+                                     << "Iterasi 1 dari 7";
+        QTest::addRow("Floyd next") << true << "next" << "exerciseMatrix" << "Iterasi 2 dari 7";
+        QTest::addRow("Floyd last") << true << "last" << "exerciseSummary"
+                                    << "Latihan selesai. Skor: ";
+    }
+    void answersAreAnnounced()
+    {
+        QFETCH(bool, floyd);
+        QFETCH(QString, move);
+        QFETCH(QString, focus);
+        QFETCH(QString, next);
+        const auto check = [&](auto& h) {
+            h.panel.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&h.panel));
+            Telling telling(h.panel);
+            h.exercise()->newExercise();
+            h.panel.focusAnswer(); // as the frame does when the exercise starts
+            auto* node = h.template inPanel<QLineEdit>("exerciseNode");
+            auto* distance = h.template inPanel<QLineEdit>("exerciseDistance");
+            auto* checkButton = h.template inPanel<QPushButton>("exerciseCheck");
+            const auto answer = [&](const QString& n, const QString& d) {
+                node->setText(n);
+                distance->setText(d);
+                distance->setFocus();
+                QTest::keyClick(distance, Qt::Key_Return);
+            };
+            const auto steps = dijkstraSteps(exerciseWeights(4821));
+            if (move != "start")
+                telling.takeAll();
+            if (move == "right")
+                answer("1", "0");
+            else if (move == "wrong")
+                answer("2", "0");
+            else if (move == "nonsense")
+                answer("abc", "0");
+            else if (move == "check" || (floyd && move == "next"))
+                checkButton->click();
+            if (floyd && move == "next") {
+                telling.takeAll();
+                checkButton->click();
+            }
+            if (move == "last") {
+                if (floyd) {
+                    auto* f = static_cast<FloydExercise*>(h.exercise());
+                    while (f->question() + 1 < f->questionCount()) {
+                        f->check({});
+                        f->next();
+                    }
+                    checkButton->click();
+                    telling.takeAll();
+                    checkButton->click();
+                } else {
+                    for (size_t s = 0; s + 1 < steps.size(); ++s)
+                        answer(QString::number(steps[s].fixedNode),
+                               QString::fromStdString(formatGeneral(steps[s].fixedDistance)));
+                    telling.takeAll();
+                    answer(QString::number(steps.back().fixedNode),
+                           QString::fromStdString(formatGeneral(steps.back().fixedDistance)));
+                }
+            }
+            const QStringList events = telling.takeAll();
+            const QStringList said = events.filter(QRegularExpression("^said: "));
+            QCOMPARE(said.size(), 1);
+            QVERIFY2(events.last().startsWith("said: "), qPrintable(events.join('\n')));
+            QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+            const QString text = said.first().mid(6);
+            QCOMPARE(h.panel.announced(), text);
+            const QString feedback = h.feedback();
+            const bool answered = move != "start" && !(floyd && move != "check");
+            if (answered) {
+                QVERIFY2(text.startsWith(feedback + ' '), qPrintable(text));
+                QVERIFY2(text.mid(feedback.size() + 1).startsWith(next), qPrintable(text));
+            } else {
+                // A question begins: the question, then how to answer it.
+                QVERIFY2(text.contains(next), qPrintable(text));
+            }
+            if (move == "last")
+                QVERIFY2(text.endsWith(h.exercise()->scoreText()), qPrintable(text));
+            if (move == "start" && !floyd)
+                QVERIFY2(text.startsWith("Kode soal: 4821-7 Langkah 1"), qPrintable(text));
+        };
+        inEitherWindow(floyd, check);
+    }
+
+    // In the lesson panel, Tab and Shift+Tab go round the exercise's controls and never leave
+    // into the window; each says what it is.
+    void tabStaysInTheExercisePanel_data()
+    {
+        QTest::addColumn<bool>("floyd");
+        QTest::addColumn<bool>("finished");
+        QTest::addColumn<QStringList>("stops"); // from the student's name, Tab
+        const QStringList end{"exerciseNew", "exerciseOpen", "exerciseClose", "exerciseStudent"};
+        QTest::addRow("Dijkstra")
+            << false << false
+            << (QStringList{"exerciseNode", "exerciseDistance", "exerciseCheck"} + end);
+        QTest::addRow("Floyd") << true << false
+                               << (QStringList{"exerciseMatrix", "exerciseCheck"} + end);
+        QTest::addRow("summary")
+            << false << true
+            << (QStringList{"exerciseSummary", "exerciseCopy", "exerciseSave", "exercisePrint"} +
+                end);
+    }
+    void tabStaysInTheExercisePanel()
+    {
+        QFETCH(bool, floyd);
+        QFETCH(bool, finished);
+        QFETCH(QStringList, stops);
+        const auto check = [&](auto& h) {
+            QMainWindow frame; // with a box of its own, where Tab must not go
+            frame.setCentralWidget(new QLineEdit);
+            auto* dock = new LessonDock(&frame);
+            frame.addDockWidget(Qt::RightDockWidgetArea, dock);
+            h.panel.hide();
+            dock->showPage(&h.panel);
+            frame.show();
+            QVERIFY(QTest::qWaitForWindowActive(&frame));
+            h.exercise()->newExercise();
+            if (finished)
+                finishExercise(h.exercise());
+            h.template inPanel<QWidget>("exerciseStudent")->setFocus();
+            for (const bool forward : {true, false}) {
+                QStringList round;
+                QWidget* start = QApplication::focusWidget();
+                for (int i = 0; i < 20; ++i) {
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
+                                    forward ? Qt::NoModifier : Qt::ShiftModifier);
+                    QWidget* now = QApplication::focusWidget();
+                    QVERIFY2(now && h.panel.isAncestorOf(now),
+                             qPrintable(now ? now->objectName() : "nothing"));
+                    QVERIFY2(!QAccessible::queryAccessibleInterface(now)
+                                  ->text(QAccessible::Name)
+                                  .trimmed()
+                                  .isEmpty(),
+                             qPrintable(now->objectName()));
+                    round << now->objectName();
+                    if (now == start)
+                        break;
+                }
+                if (!forward)
+                    std::reverse(round.begin(), round.end() - 1);
+                QCOMPARE(round, stops);
+            }
+            h.panel.setParent(nullptr); // the host's own, not the frame's to delete
+        };
+        inEitherWindow(floyd, check);
     }
 
     // A screen reader reads every value the exercise panel shows: the code, the question, the

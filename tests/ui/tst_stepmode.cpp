@@ -6,7 +6,10 @@
 #include "ui/floyd/changedelegate.h"
 #include "ui/floyd/floydwindow.h"
 #include "ui/main/mainwindow.h"
+#include "ui/exercise/exercise.h"
+#include "ui/exercise/exercisepanel.h"
 #include "ui/stepping/lessondock.h"
+#include "ui/stepping/paneltext.h"
 #include "ui/stepping/stepmode.h"
 #include "ui/stepping/stepoverlay.h"
 #include "unreadlabels.h"
@@ -19,6 +22,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -26,6 +30,8 @@
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -60,6 +66,53 @@ template <typename Window> struct Host : WindowHost<Window>
     void key(Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); }
     QStringList state() { return everythingShown(w.data()); }
 };
+
+// A frame whose panel places nothing between runs, with the Floyd window made too, and its
+// Dijkstra window active.
+struct Frame
+{
+    Frame()
+    {
+        sources.numLock = {};
+        sources.settings = [this] {
+            return std::make_unique<QSettings>(dir.filePath("t.ini"), QSettings::IniFormat);
+        };
+        frame = std::make_unique<MainWindow>(sources);
+        frame->show();
+        frame->findChild<QAction*>("mnufloyd")->trigger();
+        frame->findChild<QAction*>("mnudijktra")->trigger();
+    }
+    LessonDock* dock() { return frame->lessonDock(); }
+    QMdiSubWindow* active() { return frame->mdiArea()->activeSubWindow(); }
+    void key(QKeyCombination k)
+    {
+        QTest::keyClick(QApplication::focusWidget(), k.key(), k.keyboardModifiers());
+    }
+    QTemporaryDir dir;
+    FrameSources sources;
+    std::unique_ptr<MainWindow> frame;
+};
+
+// The objectNames of the controls Tab (or Shift+Tab) reaches from the focus until it comes back,
+// at most @p limit; "outside: name" for one outside @p panel.
+QStringList tabRound(QWidget* panel, bool forward, int limit = 30)
+{
+    QStringList stops;
+    QWidget* start = QApplication::focusWidget();
+    for (int i = 0; i < limit; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
+                        forward ? Qt::NoModifier : Qt::ShiftModifier);
+        QWidget* now = QApplication::focusWidget();
+        if (!now || !panel->isAncestorOf(now)) {
+            stops << "outside: " + (now ? now->objectName() : QString());
+            break;
+        }
+        stops << now->objectName();
+        if (now == start)
+            break;
+    }
+    return stops;
+}
 
 } // namespace
 
@@ -292,6 +345,193 @@ private slots:
                      .value("pelajaran/letak")
                      .toByteArray()
                      .isEmpty());
+    }
+
+    // A screen reader is told each step's explanation as it is shown, wherever the focus is, and
+    // nothing when a key shows no other step.
+    void stepsAreAnnounced_data()
+    {
+        QTest::addColumn<bool>("floyd");
+        QTest::addColumn<QList<Qt::Key>>("keys");
+        QTest::addColumn<QList<int>>("announced"); // the steps told, from 1, after entering
+        for (const bool floyd : {false, true}) {
+            const char* window = floyd ? "Floyd" : "Dijkstra";
+            QTest::addRow("%s: F10, then on twice and back", window)
+                << floyd << QList<Qt::Key>{Qt::Key_Right, Qt::Key_Space, Qt::Key_Left}
+                << QList<int>{1, 2, 3, 2};
+            QTest::addRow("%s: End and Home", window)
+                << floyd << QList<Qt::Key>{Qt::Key_End, Qt::Key_Home} << QList<int>{1, 7, 1};
+            QTest::addRow("%s: back on the first, on past the last", window)
+                << floyd << QList<Qt::Key>{Qt::Key_Left, Qt::Key_End, Qt::Key_Right}
+                << QList<int>{1, 7};
+        }
+    }
+    void stepsAreAnnounced()
+    {
+        QFETCH(bool, floyd);
+        QFETCH(QList<Qt::Key>, keys);
+        QFETCH(QList<int>, announced);
+        const auto check = [&](auto& h) {
+            QVERIFY(QTest::qWaitForWindowActive(&h.area));
+            h.dock.show();
+            QStringList told;
+            connect(h.dock.template findChild<Announcer*>(), &Announcer::spoken, &h.dock,
+                    [&](const QString& text) { told << text; });
+            h.template get<QPushButton>("Command1")->setFocus();
+            h.key(Qt::Key_F10);
+            for (Qt::Key k : keys)
+                h.key(k);
+            QStringList expected;
+            for (int step : announced)
+                expected << h.steps()->lesson().frames[size_t(step - 1)].explanation;
+            QCOMPARE(told, expected);
+            QCOMPARE(told.last(), h.explanation());
+            // Qt reports a view's new current item as a focus: the lesson's views take none on
+            // their own, so that a screen reader stays where the student is.
+            QCOMPARE(h.template inDock<QListWidget>("lessonCode")->currentRow(), -1);
+            auto* grid = h.template inDock<QTableWidget>("lessonGrid");
+            const int row = h.steps()->currentFrame()->grid.currentRow;
+            QCOMPARE(grid->currentRow(), row); // where Tab into the grid lands
+            if (row >= 0)
+                QVERIFY(grid->selectionModel()->isRowSelected(row));
+            QCOMPARE(QApplication::focusWidget(), h.steps()->focusHolder());
+        };
+        if (floyd) {
+            Host<FloydWindow> h;
+            check(h);
+        } else {
+            Host<DijkstraWindow> h;
+            check(h);
+        }
+    }
+
+    // Tab and Shift+Tab go round the lesson panel's controls and never leave it; each says what
+    // it is.
+    void tabGoesRoundTheLessonPanel_data()
+    {
+        QTest::addColumn<bool>("floyd");
+        QTest::addColumn<bool>("forward");
+        QTest::addColumn<QStringList>("stops");
+        const QStringList playback{"stepBack", "stepPlay", "stepForward", "stepLast", "stepSpeed",
+                                   "stepClose"};
+        QTest::addRow("Dijkstra, Tab")
+            << false << true
+            << (playback + QStringList{"lessonGrid", "lessonCopy", "lessonCsv", "stepFirst"});
+        QStringList back{"lessonCsv", "lessonCopy", "lessonGrid"};
+        for (auto it = playback.rbegin(); it != playback.rend(); ++it)
+            back << *it;
+        QTest::addRow("Dijkstra, Shift+Tab") << false << false << (back << "stepFirst");
+        QTest::addRow("Floyd, Tab") << true << true
+                                    << (playback + QStringList{"lessonGrid", "stepFirst"});
+    }
+    void tabGoesRoundTheLessonPanel()
+    {
+        QFETCH(bool, floyd);
+        QFETCH(bool, forward);
+        QFETCH(QStringList, stops);
+        const auto check = [&](auto& h) {
+            QMainWindow frame; // with a box of its own, where Tab must not go
+            frame.setCentralWidget(new QLineEdit);
+            frame.addDockWidget(Qt::RightDockWidgetArea, &h.dock);
+            frame.show();
+            h.dock.show();
+            h.steps()->enter();
+            QVERIFY(QTest::qWaitForWindowActive(&frame));
+            h.template inDock<QWidget>("stepFirst")->setFocus();
+            const QStringList round = tabRound(&h.dock, forward);
+            frame.removeDockWidget(&h.dock);
+            h.dock.setParent(nullptr); // the host's own, not the frame's to delete
+            QCOMPARE(round, stops);
+            for (const QString& name : round) {
+                QWidget* stop = h.template inDock<QWidget>(name);
+                QVERIFY2(!QAccessible::queryAccessibleInterface(stop)
+                              ->text(QAccessible::Name)
+                              .trimmed()
+                              .isEmpty(),
+                         qPrintable(name));
+            }
+        };
+        if (floyd) {
+            Host<FloydWindow> h;
+            check(h);
+        } else {
+            Host<DijkstraWindow> h;
+            check(h);
+        }
+    }
+
+    // F6 takes the focus from the active window to the lesson panel and back, Shift+F6 too; the
+    // panel keeps where the student was in it. Without the panel, F6 leaves the focus be.
+    void f6GoesBetweenWindowAndPanel_data()
+    {
+        QTest::addColumn<QString>("lesson"); // "steps", "exercise", or "" for none
+        QTest::addColumn<QKeyCombination>("key");
+        QTest::addColumn<QString>("inPanel"); // where F6 lands in the panel
+        QTest::addRow("step mode, F6") << "steps" << QKeyCombination(Qt::Key_F6) << "stepFirst";
+        QTest::addRow("step mode, Shift+F6")
+            << "steps" << (Qt::SHIFT | Qt::Key_F6) << "stepFirst";
+        QTest::addRow("exercise, F6") << "exercise" << QKeyCombination(Qt::Key_F6)
+                                      << "exerciseNode";
+        QTest::addRow("no panel, F6") << "" << QKeyCombination(Qt::Key_F6) << "";
+    }
+    void f6GoesBetweenWindowAndPanel()
+    {
+        QFETCH(QString, lesson);
+        QFETCH(QKeyCombination, key);
+        QFETCH(QString, inPanel);
+        Frame f;
+        QVERIFY(QTest::qWaitForWindowActive(f.frame.get()));
+        QWidget* window = f.active()->widget();
+        window->findChild<QWidget*>("Command1")->setFocus();
+        QWidget* inWindow = nullptr;
+        if (lesson == "steps") {
+            f.key(Qt::Key_F10);
+            inWindow = QApplication::focusWidget(); // the drawing's marks
+        } else if (lesson == "exercise") {
+            f.key(Qt::Key_F9);
+            // The exercise starts in its answer field; the student goes to the window first.
+            QCOMPARE(QApplication::focusWidget()->objectName(), "exerciseNode");
+            inWindow = window->findChild<QWidget*>("j3");
+            inWindow->setFocus();
+        } else {
+            inWindow = QApplication::focusWidget();
+        }
+        QVERIFY(window->isAncestorOf(inWindow));
+        QCOMPARE(QApplication::focusWidget(), inWindow);
+        f.key(key);
+        if (inPanel.isEmpty()) {
+            QCOMPARE(QApplication::focusWidget(), inWindow);
+            return;
+        }
+        QCOMPARE(QApplication::focusWidget()->objectName(), inPanel);
+        f.key(Qt::Key_Tab); // somewhere else in the panel, kept for the next F6
+        QWidget* moved = QApplication::focusWidget();
+        QVERIFY(f.dock()->isAncestorOf(moved));
+        f.key(key);
+        QCOMPARE(QApplication::focusWidget(), inWindow);
+        f.key(key);
+        QCOMPARE(QApplication::focusWidget(), moved);
+    }
+
+    // F6 and Shift+F6 mean nothing else anywhere in the frame, its windows and the panel.
+    void f6IsTakenByNothingElse()
+    {
+        Frame f;
+        f.frame->findChild<QAction*>("mnucompare")->trigger();
+        f.frame->findChild<QAction*>("stepAction")->trigger(); // the panel made, with its keys
+        QStringList takers;
+        const QList<QKeySequence> keys{QKeySequence(Qt::Key_F6),
+                                       QKeySequence(Qt::SHIFT | Qt::Key_F6)};
+        for (auto* s : f.frame->findChildren<QShortcut*>())
+            if (keys.contains(s->key()))
+                takers << s->objectName();
+        for (auto* a : f.frame->findChildren<QAction*>())
+            for (const QKeySequence& k : a->shortcuts())
+                if (keys.contains(k))
+                    takers << a->objectName();
+        takers.sort();
+        QCOMPARE(takers, QStringList({"partKey", "partKey", "partKeyFloating",
+                                      "partKeyFloating"}));
     }
 
     // A distance beside a node never lies on a line, an arrowhead or a weight box, where it

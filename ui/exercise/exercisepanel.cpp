@@ -160,6 +160,7 @@ ExercisePanel::ExercisePanel(QWidget* parent) : QWidget(parent)
     layout->addWidget(m_feedback);
     m_score = wrappedLabel(this, QStringLiteral("exerciseScore"), QStringLiteral("Skor"));
     layout->addWidget(m_score);
+    m_announcer = new Announcer(this);
 
     m_summary = new QPlainTextEdit(this);
     m_summary->setObjectName(QStringLiteral("exerciseSummary"));
@@ -244,6 +245,29 @@ void ExercisePanel::focusAnswer()
         m_matrix->setFocus(Qt::OtherFocusReason);
     else
         m_node->setFocus(Qt::OtherFocusReason);
+    if (m_exercise && m_exercise->isActive())
+        announce(m_code->text());
+}
+
+QString ExercisePanel::announced() const
+{
+    return m_announcer->said();
+}
+
+void ExercisePanel::announce(const QString& first)
+{
+    Exercise* e = m_exercise;
+    QStringList parts;
+    if (!first.isEmpty())
+        parts << first;
+    parts << e->questionText();
+    if (e->isFinished())
+        parts << e->scoreText();
+    // At a question's start the feedback is how to answer it (Dijkstra's first, each Floyd
+    // iteration's): after the question.
+    else if (!e->feedback().isEmpty() && e->feedback() != first)
+        parts << e->feedback();
+    m_announcer->say(parts.join(QLatin1Char(' ')));
 }
 
 void ExercisePanel::refresh()
@@ -266,11 +290,8 @@ void ExercisePanel::refresh()
     if (m_student->text() != studentName())
         m_student->setText(studentName());
 
-    const QString feedback = active ? e->feedback() : QString();
-    if (feedback != m_feedback->text()) {
-        m_feedback->setText(feedback);
-        announce(m_feedback, QAccessible::NameChanged);
-    }
+    // A screen reader hears the feedback from check(), once the focus has moved on.
+    m_feedback->setText(active ? e->feedback() : QString());
     if (floyd) {
         auto* f = static_cast<FloydExercise*>(e);
         // Each question starts on its own matrix: no colour, typing or selection of the last.
@@ -347,7 +368,8 @@ void ExercisePanel::check()
     if (!e || !e->isActive() || e->isFinished())
         return;
     if (auto* f = qobject_cast<FloydExercise*>(e)) {
-        if (f->isChecked()) {
+        const bool next = f->isChecked();
+        if (next) {
             f->next();
         } else {
             // A cell still being typed in counts as typed: the editor hands its text over when
@@ -357,6 +379,8 @@ void ExercisePanel::check()
         }
         if (!f->isFinished())
             m_matrix->setFocus(Qt::OtherFocusReason);
+        // Graded: the cells' verdicts, the question standing until "Lanjut"; on: the next one.
+        announce(next ? QString() : f->feedback());
         return;
     }
     auto* d = static_cast<DijkstraExercise*>(e);
@@ -370,6 +394,7 @@ void ExercisePanel::check()
         m_node->setFocus(Qt::OtherFocusReason);
         m_node->selectAll();
     }
+    announce(d->feedback());
 }
 
 } // namespace trayeko::ui

@@ -14,6 +14,7 @@ class QTableWidget;
 
 namespace trayeko::ui {
 
+class Announcer;
 class Exercise;
 
 // The exercise as the lesson panel shows it: the student's name ("Nama siswa", typed once and
@@ -32,8 +33,12 @@ public:
     void follow(Exercise* exercise);
     Exercise* followed() const { return m_exercise; }
 
-    // The field the student answers in next.
+    // The field the student answers in next, and a screen reader told the question.
     void focusAnswer();
+
+    // What a screen reader was told last: the question when it is asked, after each answer the
+    // feedback and then the question that follows or the end with the score.
+    QString announced() const;
 
     // The colours of graded cells, also named in the guides.
     static QColor rightColour() { return {176, 240, 176}; }
@@ -45,6 +50,9 @@ private:
     void showMatrix();
     void showGrade();
     void check();
+    // Tells a screen reader @p first and then what the exercise asks next (the question, or the
+    // end with the score), once the focus has gone where the student goes on.
+    void announce(const QString& first);
     std::vector<QStringList> typedMatrix() const;
     template <class Call> void onExercise(Call call);
 
@@ -63,6 +71,7 @@ private:
     QLabel* m_score = nullptr;
     QPlainTextEdit* m_summary = nullptr;
     QWidget* m_summaryButtons = nullptr;
+    Announcer* m_announcer = nullptr;
 };
 
 } // namespace trayeko::ui

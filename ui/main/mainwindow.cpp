@@ -28,6 +28,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 #include <array>
@@ -63,6 +64,14 @@ constexpr KeyRow kAreaKeys[] = {
 };
 const KeyListing kMenuListed(keyplace::kEveryWindow + 10, kEveryWindowSection, kMenuKeys);
 const KeyListing kAreaListed(keyplace::kEveryWindow + 30, kEveryWindowSection, kAreaKeys);
+
+// F6 goes between the parts of the frame, as on the desktop: the active tool window and the
+// lesson panel. With two parts, Shift+F6 (the other way round) does the same.
+constexpr KeyRow kPartKeys[] = {
+    {Qt::Key_F6, nullptr, "pindah antara jendela aktif dan panel Pelajaran"},
+    {Qt::SHIFT | Qt::Key_F6, nullptr, "pindah antara jendela aktif dan panel Pelajaran"},
+};
+const KeyListing kPartsListed(keyplace::kEveryWindow + 40, kEveryWindowSection, kPartKeys);
 
 // The lesson panel's width when the frame first opens it, and the narrowest the frame makes it to
 // leave a tool window whole beside it (its playback buttons still in one row), in logical pixels.
@@ -196,10 +205,48 @@ void MainWindow::buildLessonDock()
     }
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &MainWindow::followActiveWindow);
     connect(m_lessonDock, &LessonDock::opened, this, &MainWindow::openLessonDock);
+    // The keys answer in the frame and in the panel docked in it; a floating panel is a window
+    // of its own and answers them itself (only then: in the frame both would answer, and Qt
+    // would take neither).
+    for (const KeyRow& k : kPartKeys) {
+        auto* inFrame = new QShortcut(QKeySequence(k.key), this);
+        inFrame->setObjectName(QStringLiteral("partKey"));
+        connect(inFrame, &QShortcut::activated, this, &MainWindow::switchPart);
+        auto* inPanel = new QShortcut(QKeySequence(k.key), m_lessonDock);
+        inPanel->setObjectName(QStringLiteral("partKeyFloating"));
+        inPanel->setEnabled(false);
+        connect(inPanel, &QShortcut::activated, this, &MainWindow::switchPart);
+        connect(m_lessonDock, &QDockWidget::topLevelChanged, inPanel, &QShortcut::setEnabled);
+    }
     connect(m_lessonDock, &QDockWidget::visibilityChanged, this, [this](bool visible) {
         if (!visible)
             saveLessonPlace();
     });
+}
+
+void MainWindow::switchPart()
+{
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && m_lessonDock->isAncestorOf(focus)) {
+        // Back where the student was in the active window (the drawing in step mode).
+        QMdiSubWindow* active = m_mdiArea->activeSubWindow();
+        if (!active)
+            return;
+        if (m_lessonDock->isFloating())
+            active->window()->activateWindow();
+        QWidget* target = active->focusWidget();
+        if (!target || !target->isVisible() || !target->isEnabled() || target == active)
+            target = active->widget();
+        target->setFocus(Qt::OtherFocusReason);
+        if (!active->isAncestorOf(QApplication::focusWidget()))
+            active->widget()->nextInFocusChain()->setFocus(Qt::TabFocusReason);
+        return;
+    }
+    if (!m_lessonDock->isVisible())
+        return;
+    if (m_lessonDock->isFloating())
+        m_lessonDock->activateWindow();
+    m_lessonDock->focusPage();
 }
 
 void MainWindow::followActiveWindow()

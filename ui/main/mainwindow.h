@@ -83,6 +83,8 @@ private:
     void tick();
     void buildLessonDock();
     void followActiveWindow();
+    // F6: the keyboard focus from the active tool window to the lesson panel, or back.
+    void switchPart();
     // The panel follows @p window's step mode and exercise; those of the window it leaves end.
     void followWindow(QMdiSubWindow* window);
     // Brings @p window forward whenever its step mode or exercise begins.

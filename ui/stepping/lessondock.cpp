@@ -89,6 +89,7 @@ void LessonDock::build()
                                    "atau Floyd untuk memulai pelajaran, atau F9 (Latihan) untuk "
                                    "berlatih."));
     outer->addWidget(m_hint);
+    m_announcer = new Announcer(content);
 
     // Playback stays at the top and the table's buttons at the bottom, whatever the height;
     // the explanation, the code and the grid between them scroll where the screen is small.
@@ -184,6 +185,8 @@ void LessonDock::build()
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_grid->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // Tab goes on to the buttons below, as everywhere in the panel; the arrows go through cells.
+    m_grid->setTabKeyNavigation(false);
     gridLayout->addWidget(m_grid, 1);
     layout->addWidget(split, 1);
     m_scroll->setWidget(m_body);
@@ -210,6 +213,50 @@ void LessonDock::build()
         new QShortcut(
             k.key, content, content, [this, slot = k.slot] { onMode(slot); },
             Qt::WidgetWithChildrenShortcut);
+}
+
+QList<QWidget*> LessonDock::tabStops() const
+{
+    QList<QWidget*> stops;
+    QWidget* page = m_pages ? m_pages->currentWidget() : nullptr;
+    if (!page)
+        return stops;
+    for (QWidget* w = page->nextInFocusChain(); w && w != page; w = w->nextInFocusChain()) {
+        if (!page->isAncestorOf(w) || !w->isVisible() || !w->isEnabled() || w->focusProxy() ||
+            !(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        stops << w;
+    }
+    return stops;
+}
+
+bool LessonDock::focusNextPrevChild(bool next)
+{
+    const QList<QWidget*> stops = tabStops();
+    QWidget* focus = QApplication::focusWidget();
+    qsizetype at = -1;
+    for (qsizetype i = 0; focus && i < stops.size() && at < 0; ++i)
+        if (stops[i] == focus || stops[i]->isAncestorOf(focus))
+            at = i;
+    if (at < 0)
+        return QDockWidget::focusNextPrevChild(next);
+    const qsizetype to = (at + (next ? 1 : stops.size() - 1)) % stops.size();
+    stops[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+void LessonDock::focusPage()
+{
+    build();
+    QWidget* page = m_pages->currentWidget();
+    QWidget* last = page->focusWidget();
+    const QList<QWidget*> stops = tabStops();
+    if (last && stops.contains(last))
+        last->setFocus(Qt::OtherFocusReason);
+    else if (!stops.isEmpty())
+        stops.first()->setFocus(Qt::TabFocusReason);
+    else
+        setFocus(Qt::OtherFocusReason);
 }
 
 template <class Call> void LessonDock::onMode(Call call)
@@ -374,10 +421,11 @@ void LessonDock::showFrame()
         if (marked && !firstMarked)
             firstMarked = item;
     }
-    if (firstMarked) {
-        m_code->setCurrentItem(firstMarked, QItemSelectionModel::NoUpdate);
+    // Scrolled to, not made current: Qt tells assistive technology that a view's new current
+    // item has the focus even where the view has none, and a screen reader would follow it away
+    // from where the student is.
+    if (firstMarked)
         m_code->scrollToItem(firstMarked);
-    }
 
     const LessonGrid& grid = frame->grid;
     m_grid->setColumnCount(int(grid.columns.size()));
@@ -401,13 +449,26 @@ void LessonDock::showFrame()
             item->setData(Qt::AccessibleDescriptionRole, note.isEmpty() ? QVariant() : note);
         }
     if (grid.currentRow >= 0) {
-        m_grid->selectRow(grid.currentRow);
-        m_grid->scrollToItem(m_grid->item(grid.currentRow, 0));
+        const QModelIndex row = m_grid->model()->index(grid.currentRow, 0);
+        if (m_grid->hasFocus()) {
+            m_grid->selectRow(grid.currentRow);
+        } else {
+            // The row becomes current without a word to assistive technology (see the code
+            // above), so that Tab into the grid lands on it.
+            QItemSelectionModel* selection = m_grid->selectionModel();
+            selection->blockSignals(true);
+            selection->setCurrentIndex(row, QItemSelectionModel::NoUpdate);
+            selection->blockSignals(false);
+            selection->select(row, QItemSelectionModel::ClearAndSelect |
+                                       QItemSelectionModel::Rows);
+        }
+        m_grid->scrollTo(row);
     } else {
         m_grid->clearSelection();
     }
-    // Screen readers speak the new step without the user moving there.
-    announce(m_explanation, QAccessible::NameChanged);
+    // Screen readers speak the new step wherever the focus is: on the drawing, or on a button
+    // of the panel.
+    m_announcer->say(frame->explanation);
 }
 
 void LessonDock::showPlaying(bool playing)

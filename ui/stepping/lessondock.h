@@ -17,6 +17,7 @@ class QToolButton;
 
 namespace trayeko::ui {
 
+class Announcer;
 class StepMode;
 struct Lesson;
 
@@ -40,6 +41,9 @@ public:
     // lesson again.
     void showPage(QWidget* page);
 
+    // Gives the keyboard focus to the page shown: where it was last in it, or its first control.
+    void focusPage();
+
     // The width at which the lesson shown needs no scrolling sideways (its longest code line, the
     // grid's widest cells); 0 before a lesson has been shown. The panel itself never grows to it:
     // the frame chooses the panel's width once, and a narrower panel scrolls its code and grid.
@@ -57,9 +61,13 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // Tab and Shift+Tab go round the controls of the page shown and stay in the panel.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void build();
+    // The controls of the page shown that Tab reaches, in the order it reaches them.
+    QList<QWidget*> tabStops() const;
     void showLesson();
     void showFrame();
     void showPlaying(bool playing);
@@ -71,6 +79,7 @@ private:
     QStackedWidget* m_pages = nullptr;
     FollowedConnections m_connections;
     QLabel* m_hint = nullptr;
+    Announcer* m_announcer = nullptr;
     QWidget* m_controls = nullptr;
     QScrollArea* m_scroll = nullptr;
     QWidget* m_body = nullptr;
