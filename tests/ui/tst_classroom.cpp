@@ -388,7 +388,7 @@ private slots:
         window->findChild<StepMode*>()->enter(); // step 1 marks the links leaving node 1
         program.answer = dir.filePath("langkah");
         program.filter = "SVG (*.svg)";
-        program.press(window->findChild<QWidget*>("stepOverlay"), QKeySequence("Ctrl+Shift+S"));
+        program.press(window->findChild<StepMode*>()->focusHolder(), QKeySequence("Ctrl+Shift+S"));
         QFile file(program.answer + ".svg");
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray data = file.readAll();
@@ -411,7 +411,7 @@ private slots:
                 QRect(b->mapTo(window->widget(), QPoint()), b->size()).adjusted(2, 2, -2, -2);
             for (int y = inside.top(); y <= inside.bottom(); ++y)
                 for (int x = inside.left(); x <= inside.right(); ++x)
-                    QVERIFY2(image.pixelColor(x, y) != StepOverlay::improvedColour(),
+                    QVERIFY2(image.pixelColor(x, y) != StepMarks::improvedColour(),
                              qPrintable(b->objectName()));
         }
     }

@@ -8,7 +8,6 @@
 #include "ui/main/mainwindow.h"
 #include "ui/stepping/lessondock.h"
 #include "ui/stepping/stepmode.h"
-#include "ui/stepping/stepoverlay.h"
 #include "unreadlabels.h"
 #include "windowhost.h"
 
@@ -97,15 +96,14 @@ template <typename Window> void badgesKeepOff()
 {
     Host<Window> h;
     NetworkView* view = h.w->network();
-    auto* overlay = view->template findChild<StepOverlay*>();
     const int shift = view->variant().networkShift;
     int badges = 0; // the checks below must have something to check
     h.steps()->enter();
     for (int s = 0; s < h.steps()->stepCount(); ++s) {
         h.steps()->showStep(s);
         for (int n = 1; n <= trayeko::kNodeCount; ++n) {
-            const QString text = overlay->marks().nodeTexts[size_t(n - 1)];
-            const QRectF badge = overlay->nodeTextRect(n, text);
+            const QString text = view->model().marks().nodeTexts[size_t(n - 1)];
+            const QRectF badge = view->markTextRect(n, text);
             const auto where = QStringLiteral("step %1 node %2 %3").arg(s + 1).arg(n).arg(text);
             badges += !text.isEmpty();
             for (int k = 1; k <= trayeko::kLinkCount && !text.isEmpty(); ++k) {
