@@ -184,10 +184,13 @@ private slots:
         QTest::addColumn<QStringList>("steps"); // what follows the picture entries
         QTest::addColumn<bool>("dark");         // taken after a run, the total blinked dark
         const QStringList steps{"-", "Langkah demi langkah F10"};
-        const QStringList drawing =
-            steps + QStringList{"-", "Latihan F9", "Soal baru Ctrl+Shift+N",
-                                "Buka soal... Ctrl+Shift+O", "Bobot awal Ctrl+Shift+B", "-",
-                                "Tampilan proyektor F11"};
+        const QStringList drawing = steps + QStringList{"-",
+                                                        "Latihan F9",
+                                                        "Soal baru Ctrl+Shift+N",
+                                                        "Buka soal... Ctrl+Shift+O",
+                                                        "Bobot awal Ctrl+Shift+B",
+                                                        "-",
+                                                        "Tampilan proyektor F11"};
         QTest::newRow("Dijkstra") << "mnudijktra"
                                   << "Frame1" << drawing << false;
         QTest::newRow("Dijkstra, total dark")

@@ -173,7 +173,8 @@ void Tst_networkview::layersCoverTheResultUntilTakenAway()
     for (const QString& name : DrawingModel::elementNames())
         result << view.elementColor(name).name();
     view.model().setLayer(DrawingLayer::Steps, {{}, {}, {}, {}, "langkah", {}});
-    view.model().setLayer(DrawingLayer::Preview, {{4}, {3, 12}, Qt::green, Qt::green, "pratinjau", {}});
+    view.model().setLayer(DrawingLayer::Preview,
+                          {{4}, {3, 12}, Qt::green, Qt::green, "pratinjau", {}});
     QCOMPARE(view.elementColor("lj2"), QColor(Qt::black)); // the steps cover the preview
     QCOMPARE(view.elementColor("Shape7"), routeNodeColor());
     QCOMPARE(view.accessibleDescription(), "langkah");
@@ -240,9 +241,12 @@ void Tst_networkview::upperLayerCoversTheMarksBelow_data()
 {
     QTest::addColumn<QString>("below");
     QTest::addColumn<QString>("above");
-    QTest::newRow("steps under an exercise") << "tree fixed text" << "pivot";
-    QTest::newRow("marks under no marks") << "improved pivot" << "";
-    QTest::newRow("no marks under marks") << "" << "tree text";
+    QTest::newRow("steps under an exercise") << "tree fixed text"
+                                             << "pivot";
+    QTest::newRow("marks under no marks") << "improved pivot"
+                                          << "";
+    QTest::newRow("no marks under marks") << ""
+                                          << "tree text";
 }
 
 void Tst_networkview::upperLayerCoversTheMarksBelow()
@@ -278,12 +282,12 @@ void Tst_networkview::modelAnnouncesWhatChanged_data()
     const QStringList none;
     QTest::newRow("marks set") << "marks" << none << QList<int>{3, 4, 5} << QList<int>{2, 7, 13}
                                << false << "";
-    QTest::newRow("same marks again") << "marks again" << none << QList<int>{} << QList<int>{}
-                                      << false << "";
-    QTest::newRow("marks cleared") << "clear" << none << QList<int>{3, 4, 5}
-                                   << QList<int>{2, 7, 13} << false << "12";
-    QTest::newRow("one text changed") << "text" << none << QList<int>{4} << QList<int>{} << false
-                                      << "12";
+    QTest::newRow("same marks again")
+        << "marks again" << none << QList<int>{} << QList<int>{} << false << "";
+    QTest::newRow("marks cleared")
+        << "clear" << none << QList<int>{3, 4, 5} << QList<int>{2, 7, 13} << false << "12";
+    QTest::newRow("one text changed")
+        << "text" << none << QList<int>{4} << QList<int>{} << false << "12";
     QTest::newRow("description") << "description" << none << QList<int>{} << QList<int>{} << true
                                  << "";
     QTest::newRow("a colour by name")
@@ -293,8 +297,8 @@ void Tst_networkview::modelAnnouncesWhatChanged_data()
     QTest::newRow("a route") << "route"
                              << QStringList{"Shape3", "lj2", "j2", "lj3", "j3", "lj7", "j7"}
                              << QList<int>{} << QList<int>{} << false << "";
-    QTest::newRow("an unknown name") << "unknown" << none << QList<int>{} << QList<int>{} << false
-                                     << "";
+    QTest::newRow("an unknown name")
+        << "unknown" << none << QList<int>{} << QList<int>{} << false << "";
 }
 
 void Tst_networkview::modelAnnouncesWhatChanged()
@@ -383,8 +387,8 @@ void Tst_networkview::screenFollowsTheModel()
         view.model().setLayer(DrawingLayer::Exercise, {}, other);
         view.model().clearLayer(DrawingLayer::Exercise);
         QApplication::processEvents();
-        const QImage screen = view.screen()->grabWindow(view.winId()).toImage().convertToFormat(
-            QImage::Format_RGB32);
+        const QImage screen =
+            view.screen()->grabWindow(view.winId()).toImage().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(screen, picture(view));
     }
 }
