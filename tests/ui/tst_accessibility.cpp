@@ -153,7 +153,7 @@ private slots:
             << WindowFactory([] { return std::make_unique<ScenarioNetworkWindow>(); }) << 1;
         QTest::addRow("frame") << WindowFactory([] {
             return std::make_unique<MainWindow>(fixedSources());
-        }) << 18;
+        }) << 17;
         QTest::addRow("help")
             << WindowFactory([] { return std::make_unique<HelpWindow>(); }) << 5;
     }

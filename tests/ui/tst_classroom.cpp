@@ -184,10 +184,13 @@ private slots:
         QTest::addColumn<QStringList>("steps"); // what follows the picture entries
         QTest::addColumn<bool>("dark");         // taken after a run, the total blinked dark
         const QStringList steps{"-", "Langkah demi langkah F10"};
-        const QStringList drawing =
-            steps + QStringList{"-", "Latihan F9", "Soal baru Ctrl+Shift+N",
-                                "Buka soal... Ctrl+Shift+O", "Bobot awal Ctrl+Shift+B", "-",
-                                "Tampilan proyektor F11"};
+        const QStringList drawing = steps + QStringList{"-",
+                                                        "Latihan F9",
+                                                        "Soal baru Ctrl+Shift+N",
+                                                        "Buka soal... Ctrl+Shift+O",
+                                                        "Bobot awal Ctrl+Shift+B",
+                                                        "-",
+                                                        "Tampilan proyektor F11"};
         QTest::newRow("Dijkstra") << "mnudijktra"
                                   << "Frame1" << drawing << false;
         QTest::newRow("Dijkstra, total dark")
@@ -388,7 +391,7 @@ private slots:
         window->findChild<StepMode*>()->enter(); // step 1 marks the links leaving node 1
         program.answer = dir.filePath("langkah");
         program.filter = "SVG (*.svg)";
-        program.press(window->findChild<QWidget*>("stepOverlay"), QKeySequence("Ctrl+Shift+S"));
+        program.press(window->findChild<StepMode*>()->focusHolder(), QKeySequence("Ctrl+Shift+S"));
         QFile file(program.answer + ".svg");
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray data = file.readAll();
@@ -411,7 +414,7 @@ private slots:
                 QRect(b->mapTo(window->widget(), QPoint()), b->size()).adjusted(2, 2, -2, -2);
             for (int y = inside.top(); y <= inside.bottom(); ++y)
                 for (int x = inside.left(); x <= inside.right(); ++x)
-                    QVERIFY2(image.pixelColor(x, y) != StepOverlay::improvedColour(),
+                    QVERIFY2(image.pixelColor(x, y) != StepMarks::improvedColour(),
                              qPrintable(b->objectName()));
         }
     }

@@ -7,7 +7,6 @@
 #include "ui/floyd/floydwindow.h"
 #include "ui/stepping/lessondock.h"
 #include "ui/stepping/paneltext.h"
-#include "ui/stepping/stepoverlay.h"
 #include "unreadlabels.h"
 #include "windowhost.h"
 
@@ -228,7 +227,8 @@ private slots:
         QVERIFY(!h.exercise()->isActive());
 
         h.typed = " 4821 - 7 ";
-        QVERIFY(!h.w->network()->template findChild<StepOverlay*>("exerciseOverlay"));
+        const DrawingModel& drawing = h.w->network()->model();
+        QVERIFY(!drawing.layerMarks(DrawingLayer::Exercise));
         h.exercise()->openExercise();
         QVERIFY(h.exercise()->isActive());
         QCOMPARE(h.w->network()->weights(), exerciseWeights(4821));
@@ -237,7 +237,6 @@ private slots:
         const auto steps = dijkstraSteps(exerciseWeights(4821));
         auto* node = h.inPanel<QLineEdit>("exerciseNode");
         auto* distance = h.inPanel<QLineEdit>("exerciseDistance");
-        auto* overlay = h.w->network()->template findChild<StepOverlay*>("exerciseOverlay");
         const auto answer = [&](const QString& n, const QString& d) {
             node->setText(n);
             distance->setText(d);
@@ -248,7 +247,7 @@ private slots:
             QVERIFY2(!h.feedback().isEmpty(), nonsense);
             QCOMPARE(h.exercise()->question(), 0);
         }
-        QVERIFY(!overlay->marks().fixedNodes[0]); // nothing earned yet
+        QVERIFY(!drawing.marks().fixedNodes[0]); // nothing earned yet
         for (size_t s = 0; s < steps.size(); ++s) {
             const int fixed = steps[s].fixedNode;
             const QString d = QString::fromStdString(formatGeneral(steps[s].fixedDistance));
@@ -265,7 +264,7 @@ private slots:
             QCOMPARE(node->text(), QString::number(fixed));
             answer(node->text(), d);
             QVERIFY2(h.feedback().startsWith("Benar"), qPrintable(h.feedback()));
-            QVERIFY(overlay->marks().fixedNodes[size_t(fixed - 1)]);
+            QVERIFY(drawing.marks().fixedNodes[size_t(fixed - 1)]);
             if (s + 2 == steps.size())
                 h.clock = 65'000;
         }

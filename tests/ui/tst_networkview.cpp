@@ -4,6 +4,7 @@
 #include "ui/support/utf8.h"
 
 #include <QLineEdit>
+#include <QScreen>
 #include <QtTest>
 #include <cmath>
 
@@ -22,7 +23,54 @@ private slots:
     void drawsEveryLinkFromItsNodeToItsNode();
     void layersCoverTheResultUntilTakenAway_data();
     void layersCoverTheResultUntilTakenAway();
+    void marksArePaintedUntilTheirLayerGoes_data();
+    void marksArePaintedUntilTheirLayerGoes();
+    void upperLayerCoversTheMarksBelow_data();
+    void upperLayerCoversTheMarksBelow();
+    void modelAnnouncesWhatChanged_data();
+    void modelAnnouncesWhatChanged();
+    void screenFollowsTheModel_data();
+    void screenFollowsTheModel();
 };
+
+namespace {
+
+// Marks of every kind, to combine: the kinds a row names.
+StepMarks marksOf(const QString& kinds)
+{
+    StepMarks m;
+    if (kinds.contains("tree"))
+        m.treeLinks = {2, 7};
+    if (kinds.contains("improved"))
+        m.improvedLinks = {13};
+    if (kinds.contains("fixed"))
+        m.fixedNodes[2] = true;
+    if (kinds.contains("pivot"))
+        m.pivotNode = 5;
+    if (kinds.contains("text"))
+        m.nodeTexts[3] = "12";
+    return m;
+}
+
+// How many pixels of @p image have exactly @p colour.
+int pixelsOf(const QImage& image, const QColor& colour)
+{
+    const QRgb wanted = colour.rgb();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += (image.pixel(x, y) & 0xFFFFFF) == (wanted & 0xFFFFFF);
+    return count;
+}
+
+QImage picture(NetworkView& view)
+{
+    return view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+const QColor kTextBack(255, 255, 200); // behind the text beside a node
+
+} // namespace
 
 void Tst_networkview::placesBoxesWithTheVariantsShift_data()
 {
@@ -124,20 +172,225 @@ void Tst_networkview::layersCoverTheResultUntilTakenAway()
     QStringList result;
     for (const QString& name : DrawingModel::elementNames())
         result << view.elementColor(name).name();
-    view.setLayer(DrawingLayer::Steps, {{}, {}, {}, {}, "langkah", {}});
-    view.setLayer(DrawingLayer::Preview, {{4}, {3, 12}, Qt::green, Qt::green, "pratinjau", {}});
+    view.model().setLayer(DrawingLayer::Steps, {{}, {}, {}, {}, "langkah", {}});
+    view.model().setLayer(DrawingLayer::Preview,
+                          {{4}, {3, 12}, Qt::green, Qt::green, "pratinjau", {}});
     QCOMPARE(view.elementColor("lj2"), QColor(Qt::black)); // the steps cover the preview
     QCOMPARE(view.elementColor("Shape7"), routeNodeColor());
     QCOMPARE(view.accessibleDescription(), "langkah");
-    view.clearLayer(previewFirst ? DrawingLayer::Preview : DrawingLayer::Steps);
+    view.model().clearLayer(previewFirst ? DrawingLayer::Preview : DrawingLayer::Steps);
     QCOMPARE(view.elementColor("lj12a"), previewFirst ? QColor(Qt::black) : QColor(Qt::green));
-    view.clearLayer(previewFirst ? DrawingLayer::Steps : DrawingLayer::Preview);
+    view.model().clearLayer(previewFirst ? DrawingLayer::Steps : DrawingLayer::Preview);
     QStringList after;
     for (const QString& name : DrawingModel::elementNames())
         after << view.elementColor(name).name();
     QCOMPARE(after, result);
     QCOMPARE(view.accessibleDescription(), QString());
     QCOMPARE(view.model().routeLinks(), QList<int>({2, 7, 13}));
+}
+
+// Each kind of mark on each layer is painted in its colour while the layer is on, and taking the
+// layer away gives back the picture without it, to the pixel.
+void Tst_networkview::marksArePaintedUntilTheirLayerGoes_data()
+{
+    QTest::addColumn<DrawingLayer>("layer");
+    QTest::addColumn<QString>("kinds");
+    QTest::addColumn<QColor>("colour");
+    const std::pair<DrawingLayer, const char*> layers[] = {{DrawingLayer::Preview, "preview"},
+                                                           {DrawingLayer::Steps, "steps"},
+                                                           {DrawingLayer::Exercise, "exercise"}};
+    for (const auto& [layer, name] : layers) {
+        QTest::addRow("%s, tree links", name) << layer << "tree" << StepMarks::treeColour();
+        QTest::addRow("%s, improved link", name)
+            << layer << "improved" << StepMarks::improvedColour();
+        QTest::addRow("%s, fixed node", name) << layer << "fixed" << StepMarks::fixedColour();
+        QTest::addRow("%s, pivot", name) << layer << "pivot" << StepMarks::pivotColour();
+        QTest::addRow("%s, text", name) << layer << "text" << kTextBack;
+    }
+}
+
+void Tst_networkview::marksArePaintedUntilTheirLayerGoes()
+{
+    QFETCH(DrawingLayer, layer);
+    QFETCH(QString, kinds);
+    QFETCH(QColor, colour);
+    NetworkView view(dijkstraDrawing());
+    view.highlightEnds();
+    view.highlightRoute(std::vector{3, 5}, std::vector{2, 7, 13});
+    const QImage result = picture(view);
+    view.model().setLayer(layer, {});
+    const QImage unmarked = picture(view);
+    QCOMPARE(pixelsOf(unmarked, colour), 0);
+
+    view.model().setLayer(layer, {}, marksOf(kinds));
+    QCOMPARE(*view.model().layerMarks(layer), marksOf(kinds));
+    const QImage marked = picture(view);
+    QVERIFY2(pixelsOf(marked, colour) > 20, qPrintable(QString::number(pixelsOf(marked, colour))));
+    for (int k = 1; k <= trayeko::kLinkCount; ++k) // the weight boxes stay readable
+        QCOMPARE(marked.copy(view.weightBox(k)->geometry()),
+                 unmarked.copy(view.weightBox(k)->geometry()));
+
+    view.model().clearLayer(layer);
+    QVERIFY(!view.model().layerMarks(layer));
+    QCOMPARE(picture(view), result);
+}
+
+// The upper layer covers the lower one whole, marks included, and the lower one's marks come back
+// when it goes.
+void Tst_networkview::upperLayerCoversTheMarksBelow_data()
+{
+    QTest::addColumn<QString>("below");
+    QTest::addColumn<QString>("above");
+    QTest::newRow("steps under an exercise") << "tree fixed text"
+                                             << "pivot";
+    QTest::newRow("marks under no marks") << "improved pivot"
+                                          << "";
+    QTest::newRow("no marks under marks") << ""
+                                          << "tree text";
+}
+
+void Tst_networkview::upperLayerCoversTheMarksBelow()
+{
+    QFETCH(QString, below);
+    QFETCH(QString, above);
+    NetworkView view(dijkstraDrawing());
+    view.highlightEnds();
+    const auto alone = [](DrawingLayer layer, const QString& kinds) {
+        NetworkView other(dijkstraDrawing());
+        other.highlightEnds();
+        other.model().setLayer(layer, {}, marksOf(kinds));
+        return picture(other);
+    };
+    view.model().setLayer(DrawingLayer::Exercise, {}, marksOf(above));
+    view.model().setLayer(DrawingLayer::Steps, {}, marksOf(below)); // set later, lies lower
+    QCOMPARE(view.model().marks(), marksOf(above));
+    QCOMPARE(picture(view), alone(DrawingLayer::Exercise, above));
+    view.model().clearLayer(DrawingLayer::Exercise);
+    QCOMPARE(view.model().marks(), marksOf(below));
+    QCOMPARE(picture(view), alone(DrawingLayer::Steps, below));
+}
+
+// The model tells what each change altered, and nothing where nothing changed.
+void Tst_networkview::modelAnnouncesWhatChanged_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QStringList>("elements");
+    QTest::addColumn<QList<int>>("nodes");
+    QTest::addColumn<QList<int>>("links");
+    QTest::addColumn<bool>("texts");
+    QTest::addColumn<QString>("formerText"); // beside node 4 before the change
+    const QStringList none;
+    QTest::newRow("marks set") << "marks" << none << QList<int>{3, 4, 5} << QList<int>{2, 7, 13}
+                               << false << "";
+    QTest::newRow("same marks again")
+        << "marks again" << none << QList<int>{} << QList<int>{} << false << "";
+    QTest::newRow("marks cleared")
+        << "clear" << none << QList<int>{3, 4, 5} << QList<int>{2, 7, 13} << false << "12";
+    QTest::newRow("one text changed")
+        << "text" << none << QList<int>{4} << QList<int>{} << false << "12";
+    QTest::newRow("description") << "description" << none << QList<int>{} << QList<int>{} << true
+                                 << "";
+    QTest::newRow("a colour by name")
+        << "paint" << QStringList{"lj3"} << QList<int>{} << QList<int>{} << false << "";
+    QTest::newRow("the same colour again")
+        << "paint again" << none << QList<int>{} << QList<int>{} << false << "";
+    QTest::newRow("a route") << "route"
+                             << QStringList{"Shape3", "lj2", "j2", "lj3", "j3", "lj7", "j7"}
+                             << QList<int>{} << QList<int>{} << false << "";
+    QTest::newRow("an unknown name")
+        << "unknown" << none << QList<int>{} << QList<int>{} << false << "";
+}
+
+void Tst_networkview::modelAnnouncesWhatChanged()
+{
+    QFETCH(QString, action);
+    QFETCH(QStringList, elements);
+    QFETCH(QList<int>, nodes);
+    QFETCH(QList<int>, links);
+    QFETCH(bool, texts);
+    QFETCH(QString, formerText);
+    NetworkView view(dijkstraDrawing());
+    DrawingModel& model = view.model();
+    const StepMarks all = marksOf("tree improved fixed pivot text");
+    if (action != "marks" && action != "description")
+        model.setLayer(DrawingLayer::Steps, {}, all);
+    if (action.startsWith("paint") || action == "route") {
+        model.clearLayer(DrawingLayer::Steps);
+        if (action == "paint again")
+            view.setElementColor("lj3", Qt::red);
+    }
+    QList<DrawingChange> heard;
+    connect(&model, &DrawingModel::changed, this,
+            [&heard](const DrawingChange& change) { heard << change; });
+
+    if (action.startsWith("marks"))
+        model.setLayer(DrawingLayer::Steps, {}, all);
+    else if (action == "clear")
+        model.clearLayer(DrawingLayer::Steps);
+    else if (action == "text") {
+        StepMarks other = all;
+        other.nodeTexts[3] = "9";
+        model.setLayer(DrawingLayer::Steps, {}, other);
+    } else if (action == "description")
+        model.setLayer(DrawingLayer::Preview, {{}, {}, {}, {}, "pratinjau", {}});
+    else if (action.startsWith("paint"))
+        view.setElementColor("lj3", Qt::red);
+    else if (action == "route")
+        view.highlightRoute(std::vector{3}, std::vector{2, 3, 7});
+    else
+        view.setElementColor("lj99", Qt::red);
+
+    const bool silent = elements.isEmpty() && nodes.isEmpty() && links.isEmpty() && !texts;
+    QCOMPARE(heard.size(), silent ? 0 : 1);
+    if (silent)
+        return;
+    QStringList named;
+    for (int i : heard[0].elements)
+        named << DrawingModel::elementNames()[i];
+    named.sort();
+    elements.sort();
+    QCOMPARE(named, elements);
+    QCOMPARE(heard[0].nodes, nodes);
+    QCOMPARE(heard[0].links, links);
+    QCOMPARE(heard[0].texts, texts);
+    QCOMPARE(heard[0].formerMarks.nodeTexts[3], formerText);
+}
+
+// What the screen holds after a series of changes, each repainting only what it altered, is what
+// painting the whole drawing afresh gives.
+void Tst_networkview::screenFollowsTheModel_data()
+{
+    QTest::addColumn<bool>("floyd");
+    QTest::addColumn<QStringList>("series"); // the marks of each change, "" for no layer
+    QTest::newRow("dijkstra, marks on and off")
+        << false << QStringList{"tree fixed text", "improved pivot", ""};
+    QTest::newRow("dijkstra, texts move") << false << QStringList{"text", "tree text", "fixed"};
+    QTest::newRow("floyd, marks on and off")
+        << true << QStringList{"pivot text", "tree improved fixed", ""};
+}
+
+void Tst_networkview::screenFollowsTheModel()
+{
+    QFETCH(bool, floyd);
+    QFETCH(QStringList, series);
+    NetworkView view(floyd ? floydDrawing() : dijkstraDrawing());
+    view.highlightEnds();
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    for (const QString& kinds : series) {
+        if (kinds.isEmpty())
+            view.model().clearLayer(DrawingLayer::Steps);
+        else
+            view.model().setLayer(DrawingLayer::Steps, {}, marksOf(kinds));
+        StepMarks other = marksOf(kinds);
+        other.nodeTexts[3] = "1234,5"; // a wider text over the narrower one
+        view.model().setLayer(DrawingLayer::Exercise, {}, other);
+        view.model().clearLayer(DrawingLayer::Exercise);
+        QApplication::processEvents();
+        const QImage screen =
+            view.screen()->grabWindow(view.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(screen, picture(view));
+    }
 }
 
 QTEST_MAIN(Tst_networkview)

@@ -1,8 +1,10 @@
 #include "core/demonetwork.h"
+#include "core/numbertext.h"
 #include "core/steps.h"
 #include "ui/dijkstra/dijkstrasteps.h"
 #include "ui/dijkstra/dijkstrawindow.h"
 #include "ui/drawing/networkview.h"
+#include "ui/exercise/exercise.h"
 #include "ui/floyd/changedelegate.h"
 #include "ui/floyd/floydwindow.h"
 #include "ui/main/mainwindow.h"
@@ -11,7 +13,6 @@
 #include "ui/stepping/lessondock.h"
 #include "ui/stepping/paneltext.h"
 #include "ui/stepping/stepmode.h"
-#include "ui/stepping/stepoverlay.h"
 #include "unreadlabels.h"
 #include "windowhost.h"
 
@@ -146,19 +147,57 @@ template <typename Window> void checkKeys(const QList<Qt::Key>& keys, int step)
     QCOMPARE(h.state(), before);
 }
 
+// Plays @p mode ("steps" or "exercise") on a window after a run: the drawing shows marks while it
+// lasts, and leaving gives back the drawing of the run to the pixel.
+template <typename Window> void playModeOverMarks(const QString& mode)
+{
+    Host<Window> h;
+    h.template get<QPushButton>("Command1")->click();
+    NetworkView* view = h.w->network();
+    const QImage result = view->grab().toImage();
+    const auto marked = [view] {
+        const QImage now = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        int count = 0;
+        for (const QColor& c : {StepMarks::treeColour(), StepMarks::fixedColour(),
+                                StepMarks::pivotColour(), QColor(255, 255, 200)})
+            for (int y = 0; y < now.height(); ++y)
+                for (int x = 0; x < now.width(); ++x)
+                    count += QColor(now.pixel(x, y)) == c;
+        return count;
+    };
+    QCOMPARE(marked(), 0);
+    Exercise* exercise = h.w->exercise();
+    if (mode == "steps") {
+        h.steps()->enter();
+        h.steps()->showStep(2);
+    } else if (auto* floyd = qobject_cast<FloydExercise*>(exercise)) {
+        floyd->enter();
+        floyd->check({});
+    } else {
+        exercise->enter();
+        const trayeko::DijkstraStep first = trayeko::dijkstraSteps(trayeko::defaultWeights())[0];
+        static_cast<DijkstraExercise*>(exercise)->answer(
+            QString::number(first.fixedNode),
+            QString::fromStdString(trayeko::formatGeneral(first.fixedDistance)));
+    }
+    QVERIFY(!(view->model().marks() == StepMarks{}));
+    QVERIFY2(marked() > 50, qPrintable(QString::number(marked())));
+    mode == "steps" ? h.steps()->leave() : exercise->leave();
+    QCOMPARE(view->grab().toImage(), result);
+}
+
 template <typename Window> void badgesKeepOff()
 {
     Host<Window> h;
     NetworkView* view = h.w->network();
-    auto* overlay = view->template findChild<StepOverlay*>();
     const int shift = view->variant().networkShift;
     int badges = 0; // the checks below must have something to check
     h.steps()->enter();
     for (int s = 0; s < h.steps()->stepCount(); ++s) {
         h.steps()->showStep(s);
         for (int n = 1; n <= trayeko::kNodeCount; ++n) {
-            const QString text = overlay->marks().nodeTexts[size_t(n - 1)];
-            const QRectF badge = overlay->nodeTextRect(n, text);
+            const QString text = view->model().marks().nodeTexts[size_t(n - 1)];
+            const QRectF badge = view->markTextRect(n, text);
             const auto where = QStringLiteral("step %1 node %2 %3").arg(s + 1).arg(n).arg(text);
             badges += !text.isEmpty();
             for (int k = 1; k <= trayeko::kLinkCount && !text.isEmpty(); ++k) {
@@ -546,6 +585,22 @@ private slots:
     {
         QFETCH(bool, floyd);
         floyd ? badgesKeepOff<FloydWindow>() : badgesKeepOff<DijkstraWindow>();
+    }
+
+    void marksGoWithTheirMode_data()
+    {
+        QTest::addColumn<bool>("floyd");
+        QTest::addColumn<QString>("mode");
+        for (const char* mode : {"steps", "exercise"}) {
+            QTest::addRow("Dijkstra, %s", mode) << false << QString(mode);
+            QTest::addRow("Floyd, %s", mode) << true << QString(mode);
+        }
+    }
+    void marksGoWithTheirMode()
+    {
+        QFETCH(bool, floyd);
+        QFETCH(QString, mode);
+        floyd ? playModeOverMarks<FloydWindow>(mode) : playModeOverMarks<DijkstraWindow>(mode);
     }
 
     void lastStepAgreesWithTheRun_data()

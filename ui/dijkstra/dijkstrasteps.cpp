@@ -167,15 +167,15 @@ void RoutePreview::update()
         return;
     m_route = route;
     const CandidateRoute& candidate = candidateRoute(route);
-    m_view->setLayer(DrawingLayer::Preview,
-                     {{candidate.innerNodes.begin(), candidate.innerNodes.end()},
-                      {candidate.links.begin(), candidate.links.end()},
-                      lineColour(),
-                      boxColour(),
-                      QStringLiteral("Lintasan nomor %1 ditampilkan: simpul %2")
-                          .arg(route)
-                          .arg(toQString(candidate.nodeText)),
-                      {}});
+    m_view->model().setLayer(DrawingLayer::Preview,
+                             {{candidate.innerNodes.begin(), candidate.innerNodes.end()},
+                              {candidate.links.begin(), candidate.links.end()},
+                              lineColour(),
+                              boxColour(),
+                              QStringLiteral("Lintasan nomor %1 ditampilkan: simpul %2")
+                                  .arg(route)
+                                  .arg(toQString(candidate.nodeText)),
+                              {}});
 }
 
 void RoutePreview::end()
@@ -183,7 +183,7 @@ void RoutePreview::end()
     if (m_route == 0 || !m_view)
         return;
     m_route = 0;
-    m_view->clearLayer(DrawingLayer::Preview);
+    m_view->model().clearLayer(DrawingLayer::Preview);
 }
 
 } // namespace trayeko::ui

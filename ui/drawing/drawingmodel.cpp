@@ -91,7 +91,47 @@ QColor routeColorOf(const Element& e)
 
 } // namespace
 
-DrawingModel::DrawingModel() : m_painted(elements().elements.size()) {}
+DrawingModel::DrawingModel(QObject* parent) : QObject(parent), m_painted(elements().elements.size())
+{
+}
+
+template <typename Edit> void DrawingModel::update(Edit&& edit)
+{
+    const size_t count = elements().elements.size();
+    std::vector<QColor> before(count);
+    for (size_t i = 0; i < count; ++i)
+        before[i] = color(int(i));
+    const QString description = this->description();
+    const QString tip = toolTip();
+    DrawingChange change;
+    change.formerMarks = marks();
+
+    edit();
+
+    for (size_t i = 0; i < count; ++i)
+        if (color(int(i)) != before[i])
+            change.elements << int(i);
+    const StepMarks& now = marks();
+    const StepMarks& was = change.formerMarks;
+    for (int n = 1; n <= kNodeCount; ++n) {
+        const size_t i = size_t(n - 1);
+        if (now.nodeTexts[i] != was.nodeTexts[i] || now.fixedNodes[i] != was.fixedNodes[i] ||
+            (now.pivotNode == n) != (was.pivotNode == n))
+            change.nodes << n;
+    }
+    for (int k = 1; k <= kLinkCount; ++k)
+        if (contains(now.treeLinks, k) != contains(was.treeLinks, k) ||
+            contains(now.improvedLinks, k) != contains(was.improvedLinks, k))
+            change.links << k;
+    change.texts = this->description() != description || toolTip() != tip;
+    if (!change.isEmpty())
+        emit changed(change);
+}
+
+void DrawingModel::markEnds()
+{
+    update([this] { m_endsMarked = true; });
+}
 
 const QStringList& DrawingModel::elementNames()
 {
@@ -106,13 +146,22 @@ int DrawingModel::weightBoxLink(int element)
 
 void DrawingModel::showResult(RouteLook look)
 {
-    clearResult();
-    m_result = std::move(look);
+    update([&] {
+        forgetPainted();
+        m_result = std::move(look);
+    });
 }
 
 void DrawingModel::clearResult()
 {
-    m_result.reset();
+    update([this] {
+        forgetPainted();
+        m_result.reset();
+    });
+}
+
+void DrawingModel::forgetPainted()
+{
     const auto& all = elements().elements;
     for (size_t i = 0; i < all.size(); ++i)
         if (!isEnd(all[i]))
@@ -124,18 +173,35 @@ bool DrawingModel::paint(const QString& name, const QColor& color)
     const auto it = elements().index.constFind(name);
     if (it == elements().index.cend())
         return false;
-    m_painted[size_t(*it)] = color;
+    update([&] { m_painted[size_t(*it)] = color; });
     return true;
 }
 
-void DrawingModel::setLayer(DrawingLayer layer, RouteLook look)
+void DrawingModel::setLayer(DrawingLayer layer, RouteLook look, StepMarks marks)
 {
-    m_layers[layer] = std::move(look);
+    update([&] { m_layers[layer] = {std::move(look), std::move(marks)}; });
+}
+
+void DrawingModel::clearLayer(DrawingLayer layer)
+{
+    update([&] { m_layers.erase(layer); });
+}
+
+const StepMarks* DrawingModel::layerMarks(DrawingLayer layer) const
+{
+    const auto it = m_layers.find(layer);
+    return it == m_layers.end() ? nullptr : &it->second.marks;
+}
+
+const StepMarks& DrawingModel::marks() const
+{
+    static const StepMarks none;
+    return m_layers.empty() ? none : m_layers.rbegin()->second.marks;
 }
 
 const RouteLook* DrawingModel::topLayer() const
 {
-    return m_layers.empty() ? nullptr : &m_layers.rbegin()->second;
+    return m_layers.empty() ? nullptr : &m_layers.rbegin()->second.look;
 }
 
 QColor DrawingModel::resultColor(int element) const

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QList>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -13,8 +14,27 @@
 
 namespace trayeko::ui {
 
+// What one step of a method shows on top of the drawing's colours.
+struct StepMarks
+{
+    std::array<QString, kNodeCount> nodeTexts; // beside each node; empty shows nothing
+    std::array<bool, kNodeCount> fixedNodes{}; // ringed: the method is done with them
+    int pivotNode = 0;                         // ringed in its own colour; 0 for none
+    std::vector<int> treeLinks;                // best links known so far
+    std::vector<int> improvedLinks;            // links that lowered a distance in this step
+
+    bool operator==(const StepMarks&) const = default;
+
+    // The colours of the marks, also named in the guides.
+    static QColor treeColour() { return {0, 96, 208}; }
+    static QColor improvedColour() { return {255, 128, 0}; }
+    static QColor fixedColour() { return {0, 128, 0}; }
+    static QColor pivotColour() { return {255, 128, 0}; }
+};
+
 // The layers a feature may lay over the run's result, in the order they are painted: a later one
-// covers an earlier one. Each feature sets and clears only its own.
+// covers an earlier one whole (its colours, its marks and its texts). Each feature sets and clears
+// only its own.
 enum class DrawingLayer
 {
     Preview,  // the detail table's route under the text cursor
@@ -36,14 +56,33 @@ struct RouteLook
     QString toolTip;
 };
 
-// What the drawing shows, from the bottom up: the base look (neutral colours, nodes 1 and 7 blue
-// once the window marks them), the run's result, and the layers of DrawingLayer above it. Every
-// colour the view paints and every highlighted state assistive technology reports is read here,
-// so that leaving a mode only takes its layer away and never has to put colours back.
-class DrawingModel final
+// What a change of the model altered, for the views to repaint and announce only that.
+struct DrawingChange
 {
+    QList<int> elements;   // coloured elements (indices of elementNames()) with another colour
+    QList<int> nodes;      // nodes whose ring or text beside them changed
+    QList<int> links;      // links whose mark changed
+    StepMarks formerMarks; // the marks shown before, where the texts beside nodes were drawn
+    bool texts = false;    // the description or the tool tip changed
+
+    bool isEmpty() const
+    {
+        return elements.isEmpty() && nodes.isEmpty() && links.isEmpty() && !texts;
+    }
+};
+
+// What the drawing shows, from the bottom up: the base look (neutral colours, nodes 1 and 7 blue
+// once the window marks them), the run's result, and the layers of DrawingLayer above it, each
+// with the step marks it shows. Every colour and mark the view paints and every highlighted
+// state assistive technology reports is read here, so that leaving a mode only takes its layer
+// away and never has to put colours back. Every change that alters what is shown is announced
+// with changed().
+class DrawingModel final : public QObject
+{
+    Q_OBJECT
+
 public:
-    DrawingModel();
+    explicit DrawingModel(QObject* parent = nullptr);
 
     // Every coloured element by its design name: nodes, then each link's lines and weight box.
     static const QStringList& elementNames();
@@ -52,7 +91,7 @@ public:
     static int weightBoxLink(int element);
 
     // Nodes 1 and 7 in the route colour, as every window shows them from its opening on.
-    void markEnds() { m_endsMarked = true; }
+    void markEnds();
 
     // The run's result, replacing the previous one and any colour set by name.
     void showResult(RouteLook look);
@@ -63,9 +102,16 @@ public:
     // A colour set by name on the result's level; false for an unknown name.
     bool paint(const QString& name, const QColor& color);
 
-    void setLayer(DrawingLayer layer, RouteLook look);
-    void clearLayer(DrawingLayer layer) { m_layers.erase(layer); }
+    // Lays @p look with @p marks over the result (or replaces the layer's previous ones), or
+    // takes the layer away.
+    void setLayer(DrawingLayer layer, RouteLook look, StepMarks marks = {});
+    void clearLayer(DrawingLayer layer);
     bool hasLayer(DrawingLayer layer) const { return m_layers.count(layer) != 0; }
+    // The marks layer @p layer holds, shown or covered; null while the layer is not set.
+    const StepMarks* layerMarks(DrawingLayer layer) const;
+
+    // The marks shown: the top layer's, none without a layer.
+    const StepMarks& marks() const;
 
     // The colour element @p name shows (invalid for an unknown name).
     QColor color(const QString& name) const;
@@ -80,14 +126,27 @@ public:
     QString description() const;
     QString toolTip() const;
 
+signals:
+    void changed(const trayeko::ui::DrawingChange& change);
+
 private:
+    struct Layer
+    {
+        RouteLook look;
+        StepMarks marks;
+    };
+
     const RouteLook* topLayer() const;
+    // Takes away every colour set by name but those of nodes 1 and 7.
+    void forgetPainted();
     QColor resultColor(int element) const;
+    // Makes @p edit and announces what it changed of what is shown.
+    template <typename Edit> void update(Edit&& edit);
 
     bool m_endsMarked = false;
     std::optional<RouteLook> m_result;
     std::vector<QColor> m_painted; // by element; invalid where nothing was set by name
-    std::map<DrawingLayer, RouteLook> m_layers;
+    std::map<DrawingLayer, Layer> m_layers;
 };
 
 } // namespace trayeko::ui

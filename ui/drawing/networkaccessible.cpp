@@ -251,9 +251,11 @@ QAccessibleInterface* networkViewFactory(const QString& className, QObject* obje
     return nullptr;
 }
 
-// The element index of a node circle, link line or weight box name, or -1.
-int elementIndexOf(const QString& name)
+// The element index of coloured element @p coloured of DrawingModel::elementNames(): its node or
+// its link.
+int elementIndexOf(int coloured)
 {
+    const QString& name = DrawingModel::elementNames()[coloured];
     for (const NodeLayout& node : nodeLayouts())
         if (toQString(node.shapeName) == name)
             return node.number - 1;
@@ -267,30 +269,31 @@ int elementIndexOf(const QString& name)
     return -1;
 }
 
-// Tells assistive technology that the named drawing element has changed colour, and with it
-// possibly its highlighted state.
-void notifyElementChanged(NetworkView& view, const QString& elementName)
+// Tells assistive technology that the coloured elements of @p change have another colour, and
+// with it possibly their highlighted state.
+void notifyElementsChanged(NetworkView& view, const DrawingChange& change)
 {
     // Qt drops events while no assistive technology listens; then no interface need be built.
     if (!QAccessible::isActive())
-        return;
-    const int index = elementIndexOf(elementName);
-    if (index < 0)
         return;
     auto* iface =
         dynamic_cast<NetworkViewAccessible*>(QAccessible::queryAccessibleInterface(&view));
     if (!iface)
         return;
-    QAccessibleInterface* element = iface->element(index);
-
-    QAccessible::State changed;
-    changed.selected = true;
-    QAccessibleStateChangeEvent stateEvent(element, changed);
-    QAccessible::updateAccessibility(&stateEvent);
-    QAccessibleEvent elementEvent(element, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&elementEvent);
-    QAccessibleEvent viewEvent(&view, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&viewEvent);
+    for (int coloured : change.elements) {
+        const int index = elementIndexOf(coloured);
+        if (index < 0)
+            continue;
+        QAccessibleInterface* element = iface->element(index);
+        QAccessible::State changed;
+        changed.selected = true;
+        QAccessibleStateChangeEvent stateEvent(element, changed);
+        QAccessible::updateAccessibility(&stateEvent);
+        QAccessibleEvent elementEvent(element, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&elementEvent);
+        QAccessibleEvent viewEvent(&view, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&viewEvent);
+    }
 }
 
 } // namespace
@@ -382,8 +385,8 @@ void makeAccessible(NetworkView& view)
                                           .arg(link.fromNode)
                                           .arg(link.toNode));
     }
-    QObject::connect(&view, &NetworkView::elementColorChanged, &view,
-                     [&view](const QString& name) { notifyElementChanged(view, name); });
+    QObject::connect(&view.model(), &DrawingModel::changed, &view,
+                     [&view](const DrawingChange& change) { notifyElementsChanged(view, change); });
 }
 
 QString highlightedRouteText(const NetworkView& view)

@@ -11,10 +11,16 @@
 
 #include <QAccessible>
 #include <QLineEdit>
+#include <QLineF>
 #include <QMouseEvent>
 #include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QtMath>
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
 
 namespace trayeko::ui {
 
@@ -30,11 +36,30 @@ QFont pixelFont(const QFont& base, int pixelSize, bool bold)
     return f;
 }
 
+QRectF circlePx(const NodeLayout& node, int shift)
+{
+    return rectPx(node.circle, shift, kNodeDiameter, kNodeDiameter);
+}
+
+bool crosses(const QLineF& line, const QRectF& r)
+{
+    if (r.contains(line.p1()) || r.contains(line.p2()))
+        return true;
+    const QLineF edges[] = {{r.topLeft(), r.topRight()},
+                            {r.topRight(), r.bottomRight()},
+                            {r.bottomRight(), r.bottomLeft()},
+                            {r.bottomLeft(), r.topLeft()}};
+    return std::any_of(std::begin(edges), std::end(edges), [&](const QLineF& edge) {
+        return line.intersects(edge) == QLineF::BoundedIntersection;
+    });
+}
+
 } // namespace
 
 NetworkView::NetworkView(const DrawingVariant& variant, QWidget* parent)
-    : QWidget(parent), m_variant(variant)
+    : QWidget(parent), m_variant(variant), m_model(new DrawingModel(this))
 {
+    connect(m_model, &DrawingModel::changed, this, &NetworkView::showChange);
     setObjectName(QStringLiteral("Frame1"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(px(m_variant.frameWidth), px(m_variant.frameHeight));
@@ -92,32 +117,30 @@ void NetworkView::mousePressEvent(QMouseEvent* event)
     QWidget::mousePressEvent(event);
 }
 
-template <typename Change> void NetworkView::change(Change&& change)
+void NetworkView::showChange(const DrawingChange& change)
 {
     const QStringList& names = DrawingModel::elementNames();
-    std::vector<QColor> before;
-    before.reserve(size_t(names.size()));
-    for (int i = 0; i < names.size(); ++i)
-        before.push_back(m_model.color(i));
-    const QString description = m_model.description();
-    const QString tip = m_model.toolTip();
-    change(m_model);
-    for (int i = 0; i < names.size(); ++i) {
-        const QColor now = m_model.color(i);
-        if (now == before[size_t(i)])
-            continue;
-        const QString& name = names[i];
-        if (const int k = DrawingModel::weightBoxLink(i)) {
-            setPaletteColour(weightBox(k), {QPalette::Base}, now);
-        } else {
-            update(elementRect(name));
-        }
-        emit elementColorChanged(name);
+    for (int i : change.elements) {
+        if (const int k = DrawingModel::weightBoxLink(i))
+            setPaletteColour(weightBox(k), {QPalette::Base}, m_model->color(i));
+        else
+            update(elementRect(names[i]));
     }
-    if (m_model.toolTip() != tip)
-        setToolTip(m_model.toolTip());
-    if (m_model.description() != description) {
-        setAccessibleDescription(m_model.description());
+    // Only what the old and the new marks cover is painted again: a whole frame of the drawing
+    // costs most of a step.
+    QRegion marked;
+    for (int n : change.nodes)
+        marked += nodeMarksRegion(n, change.formerMarks) + nodeMarksRegion(n, m_model->marks());
+    for (int k : change.links)
+        marked += linkMarksRegion(k);
+    if (!marked.isEmpty())
+        update(marked);
+    if (!change.texts)
+        return;
+    if (toolTip() != m_model->toolTip())
+        setToolTip(m_model->toolTip());
+    if (accessibleDescription() != m_model->description()) {
+        setAccessibleDescription(m_model->description());
         QAccessibleEvent described(this, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&described);
     }
@@ -125,44 +148,32 @@ template <typename Change> void NetworkView::change(Change&& change)
 
 void NetworkView::highlightEnds()
 {
-    change([](DrawingModel& m) { m.markEnds(); });
+    m_model->markEnds();
 }
 
 void NetworkView::highlightRoute(std::span<const int> innerNodes, std::span<const int> links)
 {
-    change([&](DrawingModel& m) {
-        m.showResult({{innerNodes.begin(), innerNodes.end()},
-                      {links.begin(), links.end()},
-                      routeColor(),
-                      routeColor(),
-                      {},
-                      {}});
-    });
-}
-
-void NetworkView::setLayer(DrawingLayer layer, RouteLook look)
-{
-    change([&](DrawingModel& m) { m.setLayer(layer, std::move(look)); });
-}
-
-void NetworkView::clearLayer(DrawingLayer layer)
-{
-    change([layer](DrawingModel& m) { m.clearLayer(layer); });
+    m_model->showResult({{innerNodes.begin(), innerNodes.end()},
+                         {links.begin(), links.end()},
+                         routeColor(),
+                         routeColor(),
+                         {},
+                         {}});
 }
 
 void NetworkView::setElementColor(const QString& name, const QColor& color)
 {
-    change([&](DrawingModel& m) { m.paint(name, color); });
+    m_model->paint(name, color);
 }
 
 QColor NetworkView::elementColor(const QString& name) const
 {
-    return m_model.color(name);
+    return m_model->color(name);
 }
 
 void NetworkView::reset()
 {
-    change([](DrawingModel& m) { m.clearResult(); });
+    m_model->clearResult();
 }
 
 QSize NetworkView::sizeHint() const
@@ -221,7 +232,7 @@ void NetworkView::paintEvent(QPaintEvent* event)
     // Link lines in their current colours, then the black arrowheads.
     for (const LinkLayout& link : linkLayouts()) {
         for (const NamedLine& line : link.lines()) {
-            p.setPen(QPen(m_model.color(toQString(line.name)), kLinePenWidth, Qt::SolidLine,
+            p.setPen(QPen(m_model->color(toQString(line.name)), kLinePenWidth, Qt::SolidLine,
                           Qt::RoundCap));
             p.drawLine(pointPx(line.from, shift), pointPx(line.to, shift));
         }
@@ -237,7 +248,7 @@ void NetworkView::paintEvent(QPaintEvent* event)
         const QRectF circle =
             rectPx(node.circle, shift, kNodeDiameter, kNodeDiameter).adjusted(0.5, 0.5, -0.5, -0.5);
         p.setPen(QPen(Qt::black, 1));
-        p.setBrush(m_model.color(toQString(node.shapeName)));
+        p.setBrush(m_model->color(toQString(node.shapeName)));
         p.drawEllipse(circle);
         p.setPen(Qt::white);
         p.drawText(rectPx(node.label, shift, kNumberLabelSize, kNumberLabelSize), Qt::AlignCenter,
@@ -272,6 +283,149 @@ void NetworkView::paintEvent(QPaintEvent* event)
     const QPointF half(0.5, 0.5);
     for (const NamedLine& line : samples.arrow)
         p.drawLine(pointPx(line.from, legend) + half, pointPx(line.to, legend) + half);
+
+    // The step marks of the top layer, over everything but the weight boxes.
+    paintMarks(p, event->region());
+}
+
+QFont NetworkView::markTextFont() const
+{
+    QFont f = font();
+    f.setPixelSize(kPx825);
+    f.setBold(true);
+    return f;
+}
+
+QRect NetworkView::markTextRect(int n, const QString& text) const
+{
+    const QFontMetrics metrics(markTextFont());
+    return markTextRect(n, QSize(metrics.horizontalAdvance(text) + 6, metrics.height() + 2));
+}
+
+QRegion NetworkView::nodeMarksRegion(int n, const StepMarks& marks) const
+{
+    const size_t i = size_t(n - 1);
+    QRegion region;
+    if (n == marks.pivotNode || marks.fixedNodes[i])
+        region += circlePx(nodeLayouts()[i], m_variant.networkShift)
+                      .toAlignedRect()
+                      .adjusted(-6, -6, 6, 6);
+    if (!marks.nodeTexts[i].isEmpty())
+        region += markTextRect(n, marks.nodeTexts[i]).adjusted(-1, -1, 1, 1);
+    return region;
+}
+
+QRegion NetworkView::linkMarksRegion(int k) const
+{
+    QRegion region;
+    for (const NamedLine& line : linkLayout(k).lines())
+        region += QRectF(pointPx(line.from, m_variant.networkShift),
+                         pointPx(line.to, m_variant.networkShift))
+                      .normalized()
+                      .toAlignedRect()
+                      .adjusted(-3, -3, 3, 3);
+    return region;
+}
+
+bool NetworkView::isClear(const QRect& r, int n) const
+{
+    if (!rect().adjusted(3, 3, -3, -3).contains(r))
+        return false;
+    const int shift = m_variant.networkShift;
+    // The marked links are drawn 4 px wide: keep their half width off as well.
+    const QRectF area = QRectF(r).adjusted(-2, -2, 2, 2);
+    for (const LinkLayout& link : linkLayouts()) {
+        if (area.intersects(weightBox(link.number)->geometry()))
+            return false;
+        for (const NamedLine& line : link.lines())
+            if (crosses({pointPx(line.from, shift), pointPx(line.to, shift)}, area))
+                return false;
+        for (const NamedLine& barb : link.barbs)
+            if (crosses({pointPx(barb.from, shift), pointPx(barb.to, shift)}, area))
+                return false;
+    }
+    for (const NodeLayout& node : nodeLayouts())
+        if (node.number != n && area.intersects(circlePx(node, shift)))
+            return false;
+    return true;
+}
+
+QRect NetworkView::markTextRect(int n, QSize size) const
+{
+    const NodeLayout& node = nodeLayouts()[size_t(n - 1)];
+    const QRectF circle = circlePx(node, m_variant.networkShift);
+    // Beside the circle, the first place that covers no line, arrowhead, weight box or other
+    // node (a distance on a line would read as the link's weight): upper right first, then
+    // ever further round the circle and, where the links crowd it, a little further out.
+    const double radius = circle.width() / 2;
+    const QPointF half(size.width() / 2.0, size.height() / 2.0);
+    const auto place = [&](int degrees, double out) {
+        const double a = qDegreesToRadians(double(degrees));
+        const QPointF u(std::cos(a), -std::sin(a));
+        // The rectangle's side or corner facing the node touches the circle.
+        const double square = std::max(std::abs(u.x()), std::abs(u.y()));
+        const QPointF centre = circle.center() + u * (radius - 2 + out) +
+                               QPointF(u.x() * half.x(), u.y() * half.y()) / square;
+        return QRect((centre - half).toPoint(), size);
+    };
+    for (double out : {0.0, 4.0, 8.0, 12.0, 16.0})
+        for (int turn = 0; turn <= 180; turn += 15)
+            for (int degrees : {45 - turn, 45 + turn})
+                if (const QRect r = place(degrees, out); isClear(r, n))
+                    return r;
+    return place(45, 0);
+}
+
+void NetworkView::paintMarks(QPainter& p, const QRegion& region) const
+{
+    const StepMarks& marks = m_model->marks();
+    if (marks == StepMarks{})
+        return;
+    // The weight boxes stay readable: nothing is painted over them. On paper the boxes, painted
+    // after the drawing, cover the marks instead (the PDF and SVG engines keep no such clip).
+    if (p.paintEngine()->type() == QPaintEngine::Raster) {
+        QRegion clip = region;
+        for (const QLineEdit* box : m_boxes)
+            clip -= box->geometry();
+        p.setClipRegion(clip);
+    }
+    p.setRenderHint(QPainter::Antialiasing);
+    const int shift = m_variant.networkShift;
+
+    const auto drawLinks = [&](const std::vector<int>& links, const QColor& colour, qreal width) {
+        p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
+        for (int k : links)
+            for (const NamedLine& line : linkLayout(k).lines())
+                p.drawLine(pointPx(line.from, shift), pointPx(line.to, shift));
+    };
+    drawLinks(marks.treeLinks, StepMarks::treeColour(), 4);
+    drawLinks(marks.improvedLinks, StepMarks::improvedColour(), 4);
+
+    p.setBrush(Qt::NoBrush);
+    for (const NodeLayout& node : nodeLayouts()) {
+        const QRectF circle = circlePx(node, shift);
+        if (node.number == marks.pivotNode) {
+            p.setPen(QPen(StepMarks::pivotColour(), 4));
+            p.drawEllipse(circle.adjusted(-3, -3, 3, 3));
+        } else if (marks.fixedNodes[size_t(node.number - 1)]) {
+            p.setPen(QPen(StepMarks::fixedColour(), 3));
+            p.drawEllipse(circle.adjusted(-2, -2, 2, 2));
+        }
+    }
+
+    p.setFont(markTextFont());
+    for (int n = 1; n <= kNodeCount; ++n) {
+        const QString& text = marks.nodeTexts[size_t(n - 1)];
+        if (text.isEmpty())
+            continue;
+        const QRect r = markTextRect(n, text);
+        const bool fixed = marks.fixedNodes[size_t(n - 1)];
+        p.setPen(QPen(fixed ? StepMarks::fixedColour() : QColor(96, 96, 96), 1));
+        p.setBrush(QColor(255, 255, 200));
+        p.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+        p.setPen(fixed ? StepMarks::fixedColour().darker(130) : QColor(Qt::black));
+        p.drawText(r, Qt::AlignCenter, text);
+    }
 }
 
 } // namespace trayeko::ui

@@ -20,10 +20,11 @@ namespace trayeko::ui {
 // variant says.
 //
 // Windows work with it in the network's terms: weights in and out, a route to highlight by its
-// nodes and links, reset; features lay their own looks over that result as layers of the model
-// (model(), setLayer, clearLayer). The colour of every named element (Shape1 ... Shape7, lj1 ...
-// lj14 with lj10a/lj10b/lj12a/lj12b, j1 ... j14) also stays readable and settable by that name, for
-// tests and for assistive technology.
+// nodes and links, reset; features lay their own looks and step marks over that result as layers
+// of the model (model().setLayer, clearLayer). The view paints everything from the model in one
+// pass and repaints what the model says has changed. The colour of every named element (Shape1
+// ... Shape7, lj1 ... lj14 with lj10a/lj10b/lj12a/lj12b, j1 ... j14) also stays readable and
+// settable by that name, for tests and for assistive technology.
 class NetworkView final : public QWidget
 {
     Q_OBJECT
@@ -52,11 +53,9 @@ public:
     // neutral.
     void highlightRoute(std::span<const int> innerNodes, std::span<const int> links);
 
-    // Lays @p look over the result (or replaces the layer's previous look), or takes it away.
-    void setLayer(DrawingLayer layer, RouteLook look);
-    void clearLayer(DrawingLayer layer);
-
-    const DrawingModel& model() const { return m_model; }
+    // What the drawing shows; features set and clear their layers here.
+    DrawingModel& model() { return *m_model; }
+    const DrawingModel& model() const { return *m_model; }
 
     // The neutral colours: nodes 2 ... 6 pink, every link line black, boxes j1 ... j14 white.
     // Nodes 1 and 7, the arrowheads and the texts are left alone.
@@ -73,9 +72,11 @@ public:
     // names); assistive technology uses it to show where each element is.
     QRect elementRect(const QString& name) const;
 
+    // Where the step marks' text @p text beside node @p n (1 ... 7) is drawn: the first place
+    // round the circle that covers no line, arrowhead, weight box or other node.
+    QRect markTextRect(int n, const QString& text) const;
+
 signals:
-    // A named element has taken another colour (and with it possibly its highlighted state).
-    void elementColorChanged(const QString& name);
     // The left button was pressed on the circle of node @p node (1 ... 7).
     void nodeClicked(int node);
 
@@ -84,12 +85,21 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    // Changes the model and shows what changed: repaints, box colours, the texts, the signal.
-    template <typename Change> void change(Change&& change);
+    // Shows what the model changed: repaints, box colours, the texts.
+    void showChange(const DrawingChange& change);
+    void paintMarks(QPainter& p, const QRegion& region) const;
+    QFont markTextFont() const;
+    QRect markTextRect(int n, QSize size) const;
+    // Whether @p r, beside node @p n, stays inside the frame and off the drawing's lines,
+    // arrowheads, weight boxes and other nodes.
+    bool isClear(const QRect& r, int n) const;
+    // What the marks of node @p n and of link @p k cover in @p marks, for partial repaints.
+    QRegion nodeMarksRegion(int n, const StepMarks& marks) const;
+    QRegion linkMarksRegion(int k) const;
 
     DrawingVariant m_variant;
     std::array<QLineEdit*, kLinkCount> m_boxes{};
-    DrawingModel m_model;
+    DrawingModel* m_model;
 };
 
 } // namespace trayeko::ui

@@ -6,7 +6,6 @@
 #include "ui/drawing/networkview.h"
 #include "ui/drawing/networkwindow.h"
 #include "ui/export/pictureexport.h"
-#include "ui/stepping/stepoverlay.h"
 #include "ui/support/contextmenu.h"
 #include "ui/support/keyregistry.h"
 #include "ui/support/utf8.h"
@@ -207,17 +206,10 @@ void Exercise::start(std::optional<int> seed)
     m_feedback.clear();
     m_finished = false;
     m_started = m_seams.clock();
-    if (!m_overlay) {
-        m_overlay = new StepOverlay(m_view);
-        m_overlay->setObjectName(QStringLiteral("exerciseOverlay"));
-        m_overlay->setAccessibleName(QStringLiteral("Langkah yang sudah dijawab"));
-    }
-    m_overlay->raise();
-    m_overlay->show();
     RouteLook neutral;
     neutral.description = QStringLiteral("Latihan: gambar hanya menunjukkan langkah yang sudah "
                                          "dijawab.");
-    m_view->setLayer(DrawingLayer::Exercise, std::move(neutral));
+    m_view->model().setLayer(DrawingLayer::Exercise, std::move(neutral));
     m_active = true;
     m_escape->setEnabled(true);
     begin();
@@ -232,9 +224,7 @@ void Exercise::leave()
     m_active = false;
     m_finished = false;
     m_escape->setEnabled(false);
-    m_overlay->hide();
-    m_overlay->setMarks({});
-    m_view->clearLayer(DrawingLayer::Exercise);
+    m_view->model().clearLayer(DrawingLayer::Exercise);
     m_frames.clear();
     // Back where the student was, unless the exercise ended because they went on in the window
     // (typed a weight, pressed the run button).
@@ -286,11 +276,10 @@ void Exercise::showEarned(int frame, int pivot)
     if (pivot != 0)
         marks.pivotNode = pivot;
     const QString said = marksDescription(marks);
-    m_overlay->setMarks(std::move(marks));
     RouteLook neutral;
     neutral.description = QStringLiteral("Latihan. ") + said;
     neutral.toolTip = said;
-    m_view->setLayer(DrawingLayer::Exercise, std::move(neutral));
+    m_view->model().setLayer(DrawingLayer::Exercise, std::move(neutral), std::move(marks));
 }
 
 void Exercise::setFeedback(const QString& text)

@@ -27,7 +27,6 @@ namespace trayeko::ui {
 
 class NetworkWindow;
 class NetworkView;
-class StepOverlay;
 
 // The heading of the exercise keys in the help.
 inline constexpr char kExerciseSection[] = "Latihan (Dijkstra dan Floyd)";
@@ -143,7 +142,6 @@ private:
     ExerciseSeams m_seams;
     QList<QAction*> m_actions;
     QShortcut* m_escape = nullptr;
-    StepOverlay* m_overlay = nullptr; // built when first needed
     QPointer<QWidget> m_savedFocus;
     QString m_code;
     QString m_feedback;

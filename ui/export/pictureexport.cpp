@@ -1,6 +1,5 @@
 #include "ui/export/pictureexport.h"
 #include "ui/export/exportbackends.h"
-#include "ui/stepping/stepoverlay.h"
 #include "ui/support/programfonts.h"
 #include "ui/widgets/textfit.h"
 
@@ -111,11 +110,8 @@ void paintTree(QPainter& painter, QWidget* root, QWidget* widget)
     for (QObject* child : widget->children())
         if (auto* w = qobject_cast<QWidget*>(child); w && !w->isWindow() && w->isVisibleTo(root))
             children.append(w);
-    // The step marks leave the weight boxes out by a clip, which the SVG generator ignores:
-    // painted before their siblings, the boxes cover them as on the screen.
-    std::stable_partition(children.begin(), children.end(), [](QWidget* w) {
-        return w->inherits("QTabBar") || qobject_cast<StepOverlay*>(w);
-    });
+    std::stable_partition(children.begin(), children.end(),
+                          [](QWidget* w) { return w->inherits("QTabBar"); });
     for (QWidget* child : children)
         paintTree(painter, root, child);
 }

@@ -60,6 +60,24 @@ QString marksDescription(const StepMarks& marks)
     return parts.join(QLatin1Char(' '));
 }
 
+namespace {
+
+// Moves the focus from @p widget, which no longer takes it, to the next widget of its window that
+// does, as hiding it would.
+void giveFocusAway(QWidget* widget)
+{
+    for (QWidget* next = widget->nextInFocusChain(); next != widget;
+         next = next->nextInFocusChain())
+        if ((next->focusPolicy() & Qt::TabFocus) && next->isVisible() && next->isEnabled() &&
+            widget->window()->isAncestorOf(next)) {
+            next->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    widget->clearFocus();
+}
+
+} // namespace
+
 StepMode::StepMode(NetworkWindow* window, Source source)
     : QObject(window->network()), m_view(window->network()), m_window(window),
       m_source(std::move(source))
@@ -73,11 +91,6 @@ StepMode::StepMode(NetworkWindow* window, Source source)
     connect(m_action, &QAction::triggered, this, &StepMode::enter);
     addMenuEntries(view, MenuSection::Steps, {m_action});
     window->addAction(m_action);
-
-    m_overlay = new StepOverlay(view);
-    // The overlay holds the focus in step mode, so the step keys never reach a weight box.
-    m_overlay->setFocusPolicy(Qt::StrongFocus);
-    m_overlay->setAccessibleDescription(stepKeysText());
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("stepTimer"));
@@ -114,6 +127,11 @@ QString stepKeysText()
                           "End: terakhir; P: putar atau jeda; Esc: keluar");
 }
 
+QWidget* StepMode::focusHolder() const
+{
+    return m_view;
+}
+
 const StepFrame* StepMode::currentFrame() const
 {
     if (!m_active || m_current < 0 || m_current >= stepCount())
@@ -133,9 +151,12 @@ void StepMode::enter()
     m_active = true;
     for (QShortcut* key : m_keys)
         key->setEnabled(true);
-    m_overlay->raise();
-    m_overlay->show();
-    m_overlay->setFocus(Qt::OtherFocusReason);
+    // The drawing holds the focus in step mode, so the step keys never reach a weight box.
+    if (m_view->focusPolicy() != Qt::StrongFocus) {
+        m_viewFocus = m_view->focusPolicy();
+        m_view->setFocusPolicy(Qt::StrongFocus);
+    }
+    m_view->setFocus(Qt::OtherFocusReason);
     m_current = -1;
     emit entered();
     showStep(0);
@@ -149,12 +170,16 @@ void StepMode::leave()
     m_active = false;
     for (QShortcut* key : m_keys)
         key->setEnabled(false);
-    const bool focusInside = QApplication::focusWidget() == m_overlay;
-    m_overlay->hide();
-    m_view->clearLayer(DrawingLayer::Steps);
+    const bool focusInside = QApplication::focusWidget() == m_view;
+    m_view->setFocusPolicy(m_viewFocus);
+    m_view->model().clearLayer(DrawingLayer::Steps);
     m_lesson = {};
-    if (focusInside && m_savedFocus)
-        m_savedFocus->setFocus(Qt::OtherFocusReason);
+    if (focusInside) {
+        if (m_savedFocus)
+            m_savedFocus->setFocus(Qt::OtherFocusReason);
+        else
+            giveFocusAway(m_view);
+    }
     emit left();
 }
 
@@ -209,13 +234,12 @@ void StepMode::showStep(int index)
         return;
     m_current = index;
     const StepFrame& frame = m_lesson.frames[size_t(index)];
-    m_overlay->setMarks(frame.marks);
     // Only the start and end nodes keep their colour under the marks; the marks tell the rest.
     const QString marks = marksDescription(frame.marks);
     RouteLook neutral;
     neutral.description = frame.explanation + QLatin1Char(' ') + marks;
     neutral.toolTip = frame.explanation + QLatin1Char('\n') + marks;
-    m_view->setLayer(DrawingLayer::Steps, std::move(neutral));
+    m_view->model().setLayer(DrawingLayer::Steps, std::move(neutral), frame.marks);
     emit stepShown(index);
     if (index == stepCount() - 1)
         pause();

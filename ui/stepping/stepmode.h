@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/steps.h"
-#include "ui/stepping/stepoverlay.h"
+#include "ui/drawing/drawingmodel.h"
 
 #include <QColor>
 #include <QObject>
@@ -55,7 +55,7 @@ struct Lesson
 };
 
 // Step-by-step mode on a tool window's drawing: an action "Langkah demi langkah" (F10) in the
-// drawing's context menu starts it and the marks of the current step are painted over the
+// drawing's context menu starts it and the marks of the current step are its layer of the
 // drawing; the lesson panel of the main frame (LessonDock) explains the step. Right or Space
 // steps on, Left back, Home and End jump, P plays or pauses, Esc leaves. Its look is a layer of
 // the drawing, taken away on leaving; nothing else of the window is touched. Editing a weight or
@@ -79,8 +79,9 @@ public:
     int stepCount() const { return int(m_lesson.frames.size()); }
     const Lesson& lesson() const { return m_lesson; }
     const StepFrame* currentFrame() const;
-    // The widget that holds the focus in step mode, so that the step keys never reach a box.
-    QWidget* focusHolder() const { return m_overlay; }
+    // The widget that holds the focus in step mode, so that the step keys never reach a box: the
+    // drawing itself.
+    QWidget* focusHolder() const;
 
     void enter();
     void leave();
@@ -133,7 +134,6 @@ private:
     QWidget* m_window;
     Source m_source;
     QAction* m_action = nullptr;
-    StepOverlay* m_overlay = nullptr;
     QTimer* m_timer = nullptr;
     std::vector<QShortcut*> m_keys;
     Lesson m_lesson;
@@ -141,6 +141,7 @@ private:
     int m_current = 0;
     bool m_active = false;
     QPointer<QWidget> m_savedFocus;
+    Qt::FocusPolicy m_viewFocus = Qt::NoFocus; // the drawing's own, given back on leaving
 };
 
 // The names of every coloured element of the drawing: nodes, link lines and weight boxes.
