@@ -33,12 +33,17 @@ struct Grade
 /// and its distance (@p distanceText, written with '.' or @p decimalSeparator).
 ///
 /// The expected answer is the step of dijkstraSteps(network, startNode, endNode,
-/// decimalSeparator), the sequence step mode plays, so an exercise never disagrees with the run. The method's tie rule: of two unfixed
-/// nodes at the same smallest tentative distance, the lower number is fixed first; picking the
-/// higher one is wrong, and the reason says so. A distance is right when it reads as the number
-/// the program shows (formatGeneral). The node is graded first; a wrong distance for the right
-/// node names the link whose relaxation gave it. Meant for weights the run accepts
-/// (checkWeights); any text and any @p step get a reason, never an exception.
+/// decimalSeparator), the sequence step mode plays, so an exercise never disagrees with the run.
+/// The method's tie rule: of two unfixed nodes at the same smallest tentative distance, the lower
+/// number is fixed first; picking the higher one is wrong, and the reason says so. A distance is
+/// right when it reads as the number the program shows (formatGeneral). The node is graded first;
+/// a wrong distance for the right node names the link whose relaxation gave it. Meant for weights
+/// of at least 0; any text and any @p step get a reason, never an exception.
+Grade gradeDijkstraStep(const Network& network, int startNode, int endNode, std::size_t step,
+                        std::string_view nodeText, std::string_view distanceText,
+                        std::string_view decimalSeparator = ".");
+/// @brief The same on the demonstration network with @p weights, against
+/// dijkstraSteps(weights, decimalSeparator). Meant for weights the run accepts (checkWeights).
 Grade gradeDijkstraStep(const LinkWeights& weights, std::size_t step, std::string_view nodeText,
                         std::string_view distanceText, std::string_view decimalSeparator = ".");
 

@@ -205,7 +205,8 @@ std::vector<DijkstraStep> stepsWith(const Network& network, int startNode,
         for (std::size_t i = 0; i < step.improvements.size(); ++i) {
             const Improvement& imp = step.improvements[i];
             text += i == 0 ? "; " : ", ";
-            text += "jalur " + arrow(network.link(imp.link).from, imp.node) +
+            text += "jalur " + network.nodeLabel(network.link(imp.link).from) + "→" +
+                    network.nodeLabel(imp.node) +
                     " memperbaiki jarak " + nodeText(network, imp.node) + " menjadi " +
                     formatGeneral(imp.distance, decimalSeparator);
         }
@@ -294,7 +295,8 @@ std::vector<FloydIteration> floydChanges(const Network& network, int startNode, 
             text += "tidak ada jarak yang membaik";
         for (std::size_t c = 0; c < it.changes.size(); ++c) {
             const FloydChange& change = it.changes[c];
-            text += (c == 0 ? "" : ", ") + pairText(change) + " turun dari " +
+            text += (c == 0 ? "" : ", ") + network.nodeLabel(change.from) + "→" +
+                    network.nodeLabel(change.to) + " turun dari " +
                     distanceText(change.before, decimalSeparator) + " menjadi " +
                     formatGeneral(change.after, decimalSeparator) + " lewat " +
                     nodeText(network, k);
