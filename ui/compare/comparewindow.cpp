@@ -5,6 +5,7 @@
 #include "ui/export/classroomactions.h"
 #include "ui/support/accessibletexts.h"
 #include "ui/support/bgr.h"
+#include "ui/support/contextmenu.h"
 #include "ui/support/fontsizes.h"
 #include "ui/support/keyregistry.h"
 #include "ui/support/palette.h"
@@ -191,13 +192,11 @@ CompareWindow::CompareWindow(QWidget* parent) : QMdiSubWindow(parent)
         action->setShortcut(keys);
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         connect(action, &QAction::triggered, this, onTrigger);
-        m_client->addAction(action);
+        // On the window too, so that the keys work wherever the focus is inside it.
         this->addAction(action);
+        addMenuEntries(m_client, MenuSection::View, {action});
         return action;
     };
-    auto* separator = new QAction(this);
-    separator->setSeparator(true);
-    m_client->addAction(separator);
     m_showNetwork = menuAction("actLihatJaringan", "Lihat jaringan", QKeySequence(kNetworkKey.key),
                                &CompareWindow::showNetwork);
     m_showNetwork->setEnabled(false); // until a report names a route

@@ -3,6 +3,7 @@
 #include "ui/drawing/networkaccessible.h"
 #include "ui/export/classroomactions.h"
 #include "ui/support/accessibletexts.h"
+#include "ui/support/contextmenu.h"
 #include "ui/support/keyregistry.h"
 #include "ui/support/seams.h"
 #include "ui/support/toolwindow.h"
@@ -244,8 +245,7 @@ GrowthChartWindow::GrowthChartWindow(GrowthSeams seams, QWidget* parent)
     m_actions = installClassroomActions(this, m_chartView, QStringLiteral("grafik-waktu"));
     m_actions->addTableCsv(m_chartView,
                            [this] { return growthCsv(m_rows, regionalDecimalSeparator()); });
-    m_table->addAction(m_actions->saveCsvAction());
-    m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
+    addMenuEntries(m_table, MenuSection::Listing, {m_actions->saveCsvAction()});
     setAccessibleTexts(this, kAccessibleTexts);
 
     m_status->setText(

@@ -48,10 +48,8 @@ public:
 
     void setMessageBox(MessageBoxFn messageBox) { m_messageBox = std::move(messageBox); }
 
-    // Step mode (F10), for the frame's lesson panel.
-    StepMode* stepMode() const { return m_steps; }
-    // The exercise (F9), for the frame's lesson panel.
-    Exercise* exercise() const { return m_exercise; }
+    StepMode* stepMode() const override { return m_steps; }
+    Exercise* exercise() const override { return m_exercise; }
 
     // One tick of m_blinkTimer: the total's text alternates between yellow and the label's own red
     // on the screen; from the first tick on, every picture of the window shows it yellow.

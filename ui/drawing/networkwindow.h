@@ -15,7 +15,9 @@ class QPushButton;
 
 namespace trayeko::ui {
 
+class Exercise;
 class NetworkView;
+class StepMode;
 
 // The run button (the default button, made by makeRunButton) of both windows, at the head of
 // each one's keys in the help.
@@ -41,6 +43,11 @@ public:
     void reset();
 
     NetworkView* network() const { return m_network; }
+
+    // What the frame's lesson panel follows in every network window, whichever method it shows:
+    // its step mode (F10) and its exercise (F9).
+    virtual StepMode* stepMode() const = 0;
+    virtual Exercise* exercise() const = 0;
 
     void setClock(Clock clock) { m_clock = std::move(clock); }
 

@@ -155,7 +155,7 @@ QAction* ClassroomActions::addTableCsv(QWidget* menuTarget, std::function<std::s
     m_saveCsv->setEnabled(false);
     connect(m_saveCsv, &QAction::triggered, this,
             [this, table = std::move(table)] { saveCsvText(table()); });
-    menuTarget->addAction(m_saveCsv);
+    addMenuEntries(menuTarget, MenuSection::Listing, {m_saveCsv});
     return m_saveCsv;
 }
 

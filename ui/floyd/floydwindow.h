@@ -46,10 +46,8 @@ public:
     // The weights the listings were worked out for; none before the first run.
     const std::optional<LinkWeights>& runWeights() const { return m_runWeights; }
 
-    // Step mode (F10), for the frame's lesson panel.
-    StepMode* stepMode() const { return m_steps; }
-    // The exercise (F9), for the frame's lesson panel.
-    Exercise* exercise() const { return m_exercise; }
+    StepMode* stepMode() const override { return m_steps; }
+    Exercise* exercise() const override { return m_exercise; }
 
 private:
     void buildListingTabs();

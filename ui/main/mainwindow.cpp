@@ -79,10 +79,8 @@ struct Lessons
 
 Lessons lessonsOf(QMdiSubWindow* window)
 {
-    if (auto* d = qobject_cast<DijkstraWindow*>(window))
-        return {d->stepMode(), d->exercise()};
-    if (auto* f = qobject_cast<FloydWindow*>(window))
-        return {f->stepMode(), f->exercise()};
+    if (auto* network = qobject_cast<NetworkWindow*>(window))
+        return {network->stepMode(), network->exercise()};
     return {};
 }
 

@@ -12,10 +12,10 @@ namespace trayeko::ui {
 enum class MenuSection
 {
     Picture,  // copy, save and print the picture
-    Listing,  // copy a Floyd listing, save the matrices
+    Listing,  // copy a listing, save the matrices or a table as CSV
     Steps,    // step mode
     Exercise, // exercises: start one, a new one, one by its code, the default weights
-    View,     // other ways to show the window: the projector view
+    View,     // other views of the window: the projector view, the network, the growth chart
 };
 
 // Puts @p actions into the context menu of @p widget: after the entries of their own and earlier
