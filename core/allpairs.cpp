@@ -41,16 +41,6 @@ PathMatrix::PathMatrix(const Network& network, bool withNodeMatrix)
 {
 }
 
-std::optional<double> PathMatrix::value(int from, int to) const
-{
-    if (!hasNode(from) || !hasNode(to))
-        return std::nullopt;
-    const std::size_t c = cell(from, to);
-    if (m_known.empty() ? m_distance[c] == kNoPath : !m_known[c])
-        return std::nullopt;
-    return m_distance[c];
-}
-
 std::vector<std::optional<double>> PathMatrix::valueRow(int from) const
 {
     std::vector<std::optional<double>> row;

@@ -42,12 +42,27 @@ public:
     }
     /// @brief The same, empty where no path is known or either is no node (with the node matrix,
     /// a known infinite distance is not empty).
-    std::optional<double> value(int from, int to) const;
+    std::optional<double> value(int from, int to) const
+    {
+        if (!hasNode(from) || !hasNode(to))
+            return std::nullopt;
+        const std::size_t c = cell(from, to);
+        if (m_known.empty() ? m_distance[c] == kNoPath : !m_known[c])
+            return std::nullopt;
+        return m_distance[c];
+    }
     /// @brief The node matrix's entry: the last intermediate node of the route, or @p to where
     /// the route is the direct link; 0 without the node matrix or where either is no node.
     int node(int from, int to) const
     {
         return m_node.empty() || !hasNode(from) || !hasNode(to) ? 0 : m_node[cell(from, to)];
+    }
+    /// @brief One row of the node matrix, node 1 first; empty without it or for no node.
+    std::span<const int> nodeRow(int from) const
+    {
+        if (m_node.empty() || !hasNode(from))
+            return {};
+        return {m_node.data() + cell(from, 1), std::size_t(m_nodeCount)};
     }
     /// @brief One row of values, node 1 first.
     std::vector<std::optional<double>> valueRow(int from) const;

@@ -134,10 +134,11 @@ std::string formatValueRow(const FloydMatrices& m, int listing, int row,
 
 std::string formatNodeRow(const FloydMatrices& m, int row)
 {
-    if (!m.hasNode(row))
+    if (!m.hasNode(row) || !m.hasNodeMatrix())
         return {};
     constexpr Runs designRuns{5, 5, 5, 4, 4, 5};
-    const auto cellText = [&](int c) { return std::to_string(m.node(row, c)); };
+    const std::span<const int> nodes = m.nodeRow(row);
+    const auto cellText = [&](int c) { return std::to_string(nodes[at(c)]); };
     if (m.nodeCount() == kNodeCount)
         return joinRow(m.nodeCount(), designRuns, cellText);
     return joinRow(m.nodeCount(), plainRuns(m.nodeCount()), cellText);
