@@ -6,7 +6,7 @@
 
 namespace trayeko {
 
-Network::Network(int nodeCount) : m_data(std::make_shared<const Data>())
+Network::Network(int nodeCount) : m_data(std::make_shared<Data>())
 {
     Data& data = edit();
     data.nodes.reserve(std::size_t(std::max(nodeCount, 0)));
@@ -25,8 +25,8 @@ Network::Data& Network::edit()
 {
     // Copy on write: a copy handed out earlier keeps what it was given.
     if (m_data.use_count() != 1)
-        m_data = std::make_shared<const Data>(*m_data);
-    return const_cast<Data&>(*m_data);
+        m_data = std::make_shared<Data>(*m_data);
+    return *m_data;
 }
 
 const NetworkNode& Network::node(int number) const

@@ -101,7 +101,7 @@ private:
     };
     Data& edit();
 
-    std::shared_ptr<const Data> m_data;
+    std::shared_ptr<Data> m_data; ///< changed only through edit()
 };
 
 /// @brief Items as a sentence lists them: "1, 3, 4, dan 6", "1 dan 4", "1".
