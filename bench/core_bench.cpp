@@ -63,7 +63,8 @@ BENCHMARK(floydListing);
 constexpr int kNodes = 400;
 const std::vector<trayeko::WeightedEdge>& network400()
 {
-    static const auto edges = trayeko::generatedNetwork(kNodes, trayeko::kGrowthSeed);
+    static const std::vector<trayeko::WeightedEdge> edges =
+        trayeko::generatedNetwork(kNodes, trayeko::kGrowthSeed).links();
     return edges;
 }
 

@@ -56,6 +56,42 @@ std::string defaultWeightText(int k)
     return std::to_string(demoLink(k).defaultWeight);
 }
 
+Network demoNetwork(const LinkWeights& weights)
+{
+    // The centres of the drawing's circles: their top-left corners plus half their 735 twips.
+    static constexpr std::array<std::array<double, 2>, kNodeCount> places{{
+        {847.5, 3127.5},
+        {3247.5, 1087.5},
+        {3247.5, 3127.5},
+        {3247.5, 5167.5},
+        {5767.5, 2167.5},
+        {5767.5, 4087.5},
+        {8047.5, 3127.5},
+    }};
+    Network network(kNodeCount);
+    for (int n = 1; n <= kNodeCount; ++n)
+        network.setNodePlace(n, places[at(n)][0], places[at(n)][1]);
+    for (const LinkInfo& l : demoLinks())
+        network.addLink(l.fromNode, l.toNode, weights[at(l.number)]);
+    return network;
+}
+
+const Network& demoNetwork()
+{
+    static const Network network = demoNetwork(defaultWeights());
+    return network;
+}
+
+LinkWeights demoWeights(const Network& network)
+{
+    if (network.linkCount() != kLinkCount)
+        throw std::invalid_argument("the demonstration network has fourteen links");
+    LinkWeights w{};
+    for (int k = 1; k <= kLinkCount; ++k)
+        w[at(k)] = network.link(k).weight;
+    return w;
+}
+
 LinkWeights readLinkWeights(std::span<const std::string, kLinkCount> texts,
                             std::string_view decimalSeparator)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/network.h"
+
 #include <array>
 #include <span>
 #include <string>
@@ -39,6 +41,16 @@ LinkWeights defaultWeights();
 
 /// @brief The default weight of link @p k as the integer text the windows write ("7", "16").
 std::string defaultWeightText(int k);
+
+/// @brief The demonstration network with @p weights: nodes 1 ... 7 without names, placed where
+/// the drawing's circles have their centres (in the design's twips), and link k as in demoLinks.
+Network demoNetwork(const LinkWeights& weights);
+/// @brief The same with the default weights.
+const Network& demoNetwork();
+
+/// @brief The weights of a network with fourteen links as the demonstration windows keep them;
+/// std::invalid_argument for any other number of links.
+LinkWeights demoWeights(const Network& network);
 
 /// @brief Reads fourteen box texts with parseLeadingNumber and the user's @p decimalSeparator.
 LinkWeights readLinkWeights(std::span<const std::string, kLinkCount> texts,

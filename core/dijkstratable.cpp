@@ -18,6 +18,14 @@ std::size_t columns(const std::string& text)
     }));
 }
 
+std::vector<std::string> headerFor(const std::vector<DijkstraTableRow>& rows,
+                                   std::vector<std::string> header)
+{
+    if (!header.empty())
+        return header;
+    return dijkstraTableHeader(rows.empty() ? kNodeCount : int(rows.front().cells.size()));
+}
+
 } // namespace
 
 std::vector<DijkstraTableRow> dijkstraTable(const std::vector<DijkstraStep>& steps,
@@ -29,31 +37,33 @@ std::vector<DijkstraTableRow> dijkstraTable(const std::vector<DijkstraStep>& ste
         DijkstraTableRow row;
         row.step = int(s + 1);
         row.fixedNode = step.fixedNode;
-        for (int v = 1; v <= kNodeCount; ++v) {
-            DijkstraTableCell& cell = row.cells[std::size_t(v - 1)];
-            const double d = step.distance[std::size_t(v - 1)];
-            const int link = step.bestLink[std::size_t(v - 1)];
-            if (std::isinf(d) && d > 0)
-                cell.text = "∞";
-            else if (link == 0)
-                cell.text = formatGeneral(d, decimalSeparator);
-            else
-                cell.text = formatGeneral(d, decimalSeparator) + " (" +
-                            std::to_string(demoLink(link).fromNode) + ")";
+        row.cells.resize(step.distance.size());
+        for (int v = 1; v <= int(step.distance.size()); ++v) {
+            DijkstraTableCell& cell = row.cells[at(v)];
+            const double d = step.distance[at(v)];
+            const int previous = step.previous[at(v)];
+            cell.text = formatGeneral(d, decimalSeparator);
+            if (d != kNoPath && previous != 0)
+                cell.text += " (" + std::to_string(previous) + ")";
             cell.fixedHere = v == step.fixedNode;
-            cell.fixed = step.fixed[std::size_t(v - 1)];
+            cell.fixed = step.fixed[at(v)];
         }
         rows.push_back(std::move(row));
     }
     return rows;
 }
 
-std::vector<std::string> dijkstraTableHeader()
+std::vector<std::string> dijkstraTableHeader(const Network& network)
 {
     std::vector<std::string> header{"Langkah", "Tetap"};
-    for (int v = 1; v <= kNodeCount; ++v)
-        header.push_back(std::to_string(v));
+    for (int v = 1; v <= network.nodeCount(); ++v)
+        header.push_back(network.nodeLabel(v));
     return header;
+}
+
+std::vector<std::string> dijkstraTableHeader(int nodeCount)
+{
+    return dijkstraTableHeader(Network(nodeCount));
 }
 
 std::vector<std::string> dijkstraTableFields(const DijkstraTableRow& row)
@@ -64,9 +74,10 @@ std::vector<std::string> dijkstraTableFields(const DijkstraTableRow& row)
     return fields;
 }
 
-std::string dijkstraTableText(const std::vector<DijkstraTableRow>& rows)
+std::string dijkstraTableText(const std::vector<DijkstraTableRow>& rows,
+                              std::vector<std::string> header)
 {
-    std::vector<std::vector<std::string>> lines{dijkstraTableHeader()};
+    std::vector<std::vector<std::string>> lines{headerFor(rows, std::move(header))};
     for (const DijkstraTableRow& row : rows)
         lines.push_back(dijkstraTableFields(row));
     std::vector<std::size_t> width(lines.front().size(), 0);
@@ -89,10 +100,10 @@ std::string dijkstraTableText(const std::vector<DijkstraTableRow>& rows)
 }
 
 std::string dijkstraTableCsv(const std::vector<DijkstraTableRow>& rows,
-                             std::string_view decimalSeparator)
+                             std::string_view decimalSeparator, std::vector<std::string> header)
 {
     CsvWriter csv(csvFieldSeparator(decimalSeparator));
-    csv.row(dijkstraTableHeader());
+    csv.row(headerFor(rows, std::move(header)));
     for (const DijkstraTableRow& row : rows)
         csv.row(dijkstraTableFields(row));
     return csv.take();

@@ -23,27 +23,33 @@ struct DijkstraTableRow
 {
     int step = 0; ///< from 1
     int fixedNode = 0;
-    std::array<DijkstraTableCell, kNodeCount> cells{};
+    std::vector<DijkstraTableCell> cells; ///< node 1 first
 };
 
 /// @brief The table of @p steps as textbooks work it, row k after step k.
 std::vector<DijkstraTableRow> dijkstraTable(const std::vector<DijkstraStep>& steps,
                                             std::string_view decimalSeparator = ".");
 
-/// @brief The column titles: "Langkah", "Tetap", then the node numbers.
-std::vector<std::string> dijkstraTableHeader();
+/// @brief The column titles: "Langkah", "Tetap", then each node's label (nodeLabel).
+std::vector<std::string> dijkstraTableHeader(const Network& network);
+/// @brief The same with the node numbers 1 ... @p nodeCount, the demonstration's seven unless
+/// told.
+std::vector<std::string> dijkstraTableHeader(int nodeCount = kNodeCount);
 
 /// @brief The fields of one row as the text and CSV forms write them: the node fixed in that
 /// step carries a "*".
 std::vector<std::string> dijkstraTableFields(const DijkstraTableRow& row);
 
-/// @brief The table as plain text in aligned columns, with a closing line on the "*"; lines end
+/// @brief The table as plain text in aligned columns under @p header (by default the node
+/// numbers of as many nodes as the rows have cells), with a closing line on the "*"; lines end
 /// in "\n".
-std::string dijkstraTableText(const std::vector<DijkstraTableRow>& rows);
+std::string dijkstraTableText(const std::vector<DijkstraTableRow>& rows,
+                              std::vector<std::string> header = {});
 
-/// @brief The table as CSV: the header row, then one row per step; the field separator suits
-/// @p decimalSeparator, lines end in CR LF.
+/// @brief The table as CSV: the header row (as for the text), then one row per step; the field
+/// separator suits @p decimalSeparator, lines end in CR LF.
 std::string dijkstraTableCsv(const std::vector<DijkstraTableRow>& rows,
-                             std::string_view decimalSeparator);
+                             std::string_view decimalSeparator,
+                             std::vector<std::string> header = {});
 
 } // namespace trayeko

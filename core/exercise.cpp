@@ -14,16 +14,9 @@ namespace trayeko {
 
 namespace {
 
-constexpr double kUnreached = std::numeric_limits<double>::infinity();
-
-std::size_t at(int n)
+std::string node(const Network& network, int n)
 {
-    return std::size_t(n - 1);
-}
-
-std::string node(int n)
-{
-    return "simpul " + std::to_string(n);
+    return "simpul " + network.nodeLabel(n);
 }
 
 std::string cellName(int i, int j)
@@ -31,61 +24,12 @@ std::string cellName(int i, int j)
     return "d[" + std::to_string(i) + "][" + std::to_string(j) + "]";
 }
 
-// What a student typed into an answer field.
-struct Typed
-{
-    enum Kind
-    {
-        Empty,
-        NotNumber,
-        Number
-    } kind;
-    double value = 0;
-};
-
 bool blank(char c)
 {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-// Unlike a weight box, an answer is read whole: an optional sign, digits with at most one decimal
-// point ('.' or the user's separator), or "∞"; "12abc" is no number rather than 12.
-Typed readTyped(std::string_view text, std::string_view separator)
-{
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    if (text.empty())
-        return {Typed::Empty};
-    if (text == "∞")
-        return {Typed::Number, kUnreached};
-    std::string plain;
-    bool point = false;
-    for (std::size_t i = 0; i < text.size();) {
-        const char c = text[i];
-        if ((c == '-' || c == '+') && i == 0) {
-            plain += c;
-            ++i;
-        } else if (c >= '0' && c <= '9') {
-            plain += c;
-            ++i;
-        } else if (!point &&
-                   (c == '.' || (!separator.empty() && text.substr(i).starts_with(separator)))) {
-            point = true;
-            plain += '.';
-            i += c == '.' ? 1 : separator.size();
-        } else {
-            return {Typed::NotNumber};
-        }
-    }
-    const char* first = plain.data() + (plain.front() == '+' ? 1 : 0);
-    double value = 0;
-    const auto [end, error] = std::from_chars(first, plain.data() + plain.size(), value);
-    if (error != std::errc() || end != plain.data() + plain.size())
-        return {Typed::NotNumber};
-    return {Typed::Number, value};
-}
+using Typed = TypedNumber::Kind;
 
 // Two numbers agree when the program would show them alike, as a student reads them.
 bool sameShown(double a, double b, std::string_view separator)
@@ -95,31 +39,29 @@ bool sameShown(double a, double b, std::string_view separator)
 
 std::string shown(double d, std::string_view separator)
 {
-    return d == kUnreached ? std::string("∞") : formatGeneral(d, separator);
+    return formatGeneral(d, separator);
 }
 
 struct DijkstraState
 {
-    std::array<double, kNodeCount> distance{};
-    std::array<bool, kNodeCount> fixed{};
+    std::vector<double> distance;
+    std::vector<bool> fixed;
 };
 
 DijkstraState stateBefore(const std::vector<DijkstraStep>& steps, std::size_t step)
 {
-    DijkstraState state;
-    if (step > 0) {
-        state.distance = steps[step - 1].distance;
-        state.fixed = steps[step - 1].fixed;
-        return state;
-    }
-    state.distance.fill(kUnreached);
-    state.distance[at(kStartNode)] = 0;
+    if (step > 0)
+        return {steps[step - 1].distance, steps[step - 1].fixed};
+    const std::size_t n = steps[step].distance.size();
+    DijkstraState state{std::vector<double>(n, kNoPath), std::vector<bool>(n, false)};
+    state.distance[at(steps[step].startNode)] = 0;
     return state;
 }
 
-std::string wrongNodeReason(const std::vector<DijkstraStep>& steps, std::size_t step, int chosen,
-                            std::string_view separator)
+std::string wrongNodeReason(const Network& network, const std::vector<DijkstraStep>& steps,
+                            std::size_t step, int chosen, std::string_view separator)
 {
+    const auto node = [&](int n) { return trayeko::node(network, n); };
     const DijkstraState before = stateBefore(steps, step);
     const int u = steps[step].fixedNode;
     const std::string d = shown(steps[step].fixedDistance, separator);
@@ -134,8 +76,9 @@ std::string wrongNodeReason(const std::vector<DijkstraStep>& steps, std::size_t 
                smallest;
     }
     const double dv = before.distance[at(chosen)];
-    if (dv == kUnreached)
-        return "Belum: " + node(chosen) + " belum terjangkau (jarak ∞)" + smallest;
+    if (dv == kNoPath)
+        return "Belum: " + node(chosen) + " belum terjangkau (jarak " + std::string(kInfinityText) +
+               ")" + smallest;
     if (dv == steps[step].fixedDistance)
         return "Belum: " + node(chosen) + " dan " + node(u) + " sama-sama punya jarak sementara " +
                d + " — bila sama, yang bernomor lebih kecil ditetapkan dulu";
@@ -143,26 +86,27 @@ std::string wrongNodeReason(const std::vector<DijkstraStep>& steps, std::size_t 
 }
 
 // How the fixed node got its distance: the relaxation of the last link that improved it.
-std::string relaxationText(const LinkWeights& weights, const DijkstraStep& now,
+std::string relaxationText(const Network& network, const DijkstraStep& now,
                            std::string_view separator)
 {
     const int u = now.fixedNode;
     const std::string d = shown(now.fixedDistance, separator);
-    if (u == kStartNode)
-        return node(u) + " adalah simpul awal, jaraknya " + d;
-    const LinkInfo& link = demoLink(now.bestLink[at(u)]);
-    const std::string p = std::to_string(link.fromNode);
-    return "jarak " + node(u) + " = d[" + p + "] + w(" + p + "→" + std::to_string(u) +
-           ") = " + shown(now.distance[at(link.fromNode)], separator) + " + " +
-           shown(weights[at(link.number)], separator) + " = " + d;
+    if (u == now.startNode)
+        return node(network, u) + " adalah simpul awal, jaraknya " + d;
+    const NetworkLink& link = network.link(now.bestLink[at(u)]);
+    const std::string p = std::to_string(link.from);
+    return "jarak " + node(network, u) + " = d[" + p + "] + w(" + p + "→" + std::to_string(u) +
+           ") = " + shown(now.distance[at(link.from)], separator) + " + " +
+           shown(link.weight, separator) + " = " + d;
 }
 
-Grade gradeDistance(const LinkWeights& weights, const DijkstraStep& now,
+Grade gradeDistance(const Network& network, const DijkstraStep& now,
                     const DijkstraState& before, std::string_view distanceText,
                     std::string_view separator)
 {
+    const auto node = [&](int n) { return trayeko::node(network, n); };
     const int u = now.fixedNode;
-    const Typed typed = readTyped(distanceText, separator);
+    const TypedNumber typed = readTypedNumber(distanceText, separator);
     if (typed.kind == Typed::Empty)
         return {Verdict::Nonsense, "Belum dijawab: ketik jarak " + node(u) + "."};
     if (typed.kind == Typed::NotNumber)
@@ -170,11 +114,11 @@ Grade gradeDistance(const LinkWeights& weights, const DijkstraStep& now,
     if (typed.value < 0)
         return {Verdict::Nonsense, "Jarak tidak mungkin negatif: setiap bobot lebih dari 0."};
     if (!sameShown(typed.value, now.fixedDistance, separator))
-        return {Verdict::Wrong, "Belum: " + relaxationText(weights, now, separator) + ", bukan " +
+        return {Verdict::Wrong, "Belum: " + relaxationText(network, now, separator) + ", bukan " +
                                     shown(typed.value, separator) + "."};
     std::string reason =
         "Benar: " + node(u) + " ditetapkan dengan jarak " + shown(now.fixedDistance, separator);
-    for (int v = u + 1; v <= kNodeCount; ++v)
+    for (int v = u + 1; v <= int(before.distance.size()); ++v)
         if (!before.fixed[at(v)] && before.distance[at(v)] == now.fixedDistance)
             reason += "; " + node(v) + " juga " + shown(now.fixedDistance, separator) +
                       ", tetapi bila sama, yang bernomor lebih kecil ditetapkan dulu";
@@ -183,44 +127,75 @@ Grade gradeDistance(const LinkWeights& weights, const DijkstraStep& now,
 
 } // namespace
 
-Grade gradeDijkstraStep(const LinkWeights& weights, std::size_t step, std::string_view nodeText,
-                        std::string_view distanceText, std::string_view decimalSeparator)
+namespace {
+
+Grade gradeStep(const Network& network, const std::vector<DijkstraStep>& steps, std::size_t step,
+                std::string_view nodeText, std::string_view distanceText,
+                std::string_view decimalSeparator)
 {
-    const std::vector<DijkstraStep> steps = dijkstraSteps(weights, decimalSeparator);
+    const std::string last = std::to_string(network.nodeCount());
     if (step >= steps.size())
         return {Verdict::Nonsense, "Langkah " + std::to_string(step + 1) +
                                        " tidak ada: metode ini selesai dalam " +
                                        std::to_string(steps.size()) + " langkah."};
-    const Typed typed = readTyped(nodeText, decimalSeparator);
+    const TypedNumber typed = readTypedNumber(nodeText, decimalSeparator);
     if (typed.kind == Typed::Empty)
         return {Verdict::Nonsense,
-                "Belum dijawab: ketik nomor simpul yang ditetapkan (1 sampai 7)."};
+                "Belum dijawab: ketik nomor simpul yang ditetapkan (1 sampai " + last + ")."};
     if (typed.kind == Typed::NotNumber || typed.value != std::floor(typed.value))
-        return {Verdict::Nonsense, "Nomor simpul adalah bilangan bulat 1 sampai 7."};
-    if (typed.value < 1 || typed.value > kNodeCount)
+        return {Verdict::Nonsense, "Nomor simpul adalah bilangan bulat 1 sampai " + last + "."};
+    if (typed.value < 1 || typed.value > network.nodeCount())
         return {Verdict::Nonsense, "Simpul " + shown(typed.value, decimalSeparator) +
-                                       " tidak ada: simpul bernomor 1 sampai 7."};
+                                       " tidak ada: simpul bernomor 1 sampai " + last + "."};
     const int chosen = int(typed.value);
     if (chosen != steps[step].fixedNode)
-        return {Verdict::Wrong, wrongNodeReason(steps, step, chosen, decimalSeparator) + "."};
-    return gradeDistance(weights, steps[step], stateBefore(steps, step), distanceText,
+        return {Verdict::Wrong,
+                wrongNodeReason(network, steps, step, chosen, decimalSeparator) + "."};
+    return gradeDistance(network, steps[step], stateBefore(steps, step), distanceText,
                          decimalSeparator);
 }
 
-FloydGrade gradeFloydIteration(const LinkWeights& weights, int k, std::span<const FloydMark> marks,
+} // namespace
+
+Grade gradeDijkstraStep(const Network& network, int startNode, int endNode, std::size_t step,
+                        std::string_view nodeText, std::string_view distanceText,
+                        std::string_view decimalSeparator)
+{
+    return gradeStep(network, dijkstraSteps(network, startNode, endNode, decimalSeparator), step,
+                     nodeText, distanceText, decimalSeparator);
+}
+
+Grade gradeDijkstraStep(const LinkWeights& weights, std::size_t step, std::string_view nodeText,
+                        std::string_view distanceText, std::string_view decimalSeparator)
+{
+    return gradeStep(demoNetwork(weights), dijkstraSteps(weights, decimalSeparator), step,
+                     nodeText, distanceText, decimalSeparator);
+}
+
+FloydGrade gradeFloydIteration(const Network& network, int k, std::span<const FloydMark> marks,
                                std::string_view decimalSeparator)
 {
+    const int n = network.nodeCount();
+    const std::string last = std::to_string(n);
     FloydGrade grade;
-    if (k < 1 || k > kNodeCount) {
+    if (k < 1 || k > n) {
         grade.cells.push_back({0, 0, CellVerdict::Nonsense,
-                               "Iterasi " + std::to_string(k) + " tidak ada: iterasi 1 sampai 7."});
+                               "Iterasi " + std::to_string(k) + " tidak ada: iterasi 1 sampai " +
+                                   last + "."});
         return grade;
     }
-    const std::vector<FloydIteration> its = floydChanges(weights, decimalSeparator);
-    const auto before = k == 1 ? initFloydMatrices(weights).value : its[at(k - 1)].value;
+    const std::vector<FloydIteration> its = floydChanges(network, 1, n, decimalSeparator);
+    std::vector<std::vector<std::optional<double>>> before;
+    if (k == 1) {
+        const PathMatrix start(network, true);
+        for (int i = 1; i <= n; ++i)
+            before.push_back(start.valueRow(i));
+    } else {
+        before = its[at(k - 1)].value;
+    }
     const FloydIteration& it = its[at(k)];
     const auto cell = [&](const std::optional<double>& c) {
-        return floydCellText(c, decimalSeparator);
+        return distanceText(c, decimalSeparator);
     };
     // The cell worked out with the values before the iteration: d[i][j] = min(d[i][j], d[i][k] +
     // d[k][j]), which the iteration reads unchanged.
@@ -230,30 +205,31 @@ FloydGrade gradeFloydIteration(const LinkWeights& weights, int k, std::span<cons
                ") = " + cell(it.value[at(i)][at(j)]);
     };
 
+    // Row by row, one entry per cell.
+    const auto index = [n](int i, int j) { return at(i) * std::size_t(n) + at(j); };
     std::vector<CellGrade> unusable;
-    std::array<std::array<const FloydMark*, kNodeCount>, kNodeCount> marked{};
+    std::vector<const FloydMark*> marked(std::size_t(n) * std::size_t(n), nullptr);
     for (const FloydMark& m : marks) {
-        if (m.from < 1 || m.from > kNodeCount || m.to < 1 || m.to > kNodeCount)
+        if (m.from < 1 || m.from > n || m.to < 1 || m.to > n)
             unusable.push_back({m.from, m.to, CellVerdict::Nonsense,
                                 "Sel " + cellName(m.from, m.to) +
-                                    " tidak ada: baris dan kolom bernomor 1 sampai 7."});
-        else if (marked[at(m.from)][at(m.to)])
+                                    " tidak ada: baris dan kolom bernomor 1 sampai " + last + "."});
+        else if (marked[index(m.from, m.to)])
             unusable.push_back(
                 {m.from, m.to, CellVerdict::Nonsense,
                  cellName(m.from, m.to) + " ditandai dua kali; yang pertama dinilai."});
         else
-            marked[at(m.from)][at(m.to)] = &m;
+            marked[index(m.from, m.to)] = &m;
     }
-    std::array<std::array<bool, kNodeCount>, kNodeCount> changes{};
+    std::vector<bool> changes(std::size_t(n) * std::size_t(n), false);
     for (const FloydChange& c : it.changes)
-        changes[at(c.from)][at(c.to)] = true;
-    const bool negativeWeights =
-        std::any_of(weights.begin(), weights.end(), [](double w) { return w < 0; });
+        changes[index(c.from, c.to)] = true;
+    const bool negativeWeights = hasNegativeWeight(network);
 
-    for (int i = 1; i <= kNodeCount; ++i)
-        for (int j = 1; j <= kNodeCount; ++j) {
-            const FloydMark* mark = marked[at(i)][at(j)];
-            const bool changed = changes[at(i)][at(j)];
+    for (int i = 1; i <= n; ++i)
+        for (int j = 1; j <= n; ++j) {
+            const FloydMark* mark = marked[index(i, j)];
+            const bool changed = changes[index(i, j)];
             if (!mark && !changed)
                 continue;
             if (!mark) {
@@ -261,7 +237,7 @@ FloydGrade gradeFloydIteration(const LinkWeights& weights, int k, std::span<cons
                 continue;
             }
             // A value that is no number is no answer, whether or not the cell changes.
-            const Typed typed = readTyped(mark->value, decimalSeparator);
+            const TypedNumber typed = readTypedNumber(mark->value, decimalSeparator);
             if (!changed && typed.kind == Typed::Number) {
                 grade.cells.push_back(
                     {i, j, CellVerdict::WrongMark, "Tidak berubah: " + worked(i, j)});
@@ -290,6 +266,12 @@ FloydGrade gradeFloydIteration(const LinkWeights& weights, int k, std::span<cons
         return c.verdict == CellVerdict::Right;
     }));
     return grade;
+}
+
+FloydGrade gradeFloydIteration(const LinkWeights& weights, int k, std::span<const FloydMark> marks,
+                               std::string_view decimalSeparator)
+{
+    return gradeFloydIteration(demoNetwork(weights), k, marks, decimalSeparator);
 }
 
 void scoreDijkstraStep(ExerciseScore& score, std::size_t step, std::span<const Grade> tries)
@@ -357,6 +339,12 @@ std::string exerciseTimeText(ClockReading start, ClockReading end)
 std::string exerciseHeading(bool floyd, std::string_view code, const LinkWeights& weights,
                             std::string_view decimalSeparator, const ExerciseAuthor* author)
 {
+    return exerciseHeading(floyd, code, demoNetwork(weights), decimalSeparator, author);
+}
+
+std::string exerciseHeading(bool floyd, std::string_view code, const Network& network,
+                            std::string_view decimalSeparator, const ExerciseAuthor* author)
+{
     std::string text = floyd ? "Latihan metode Floyd\n" : "Latihan metode Dijkstra\n";
     if (author) {
         std::string_view name = author->student;
@@ -376,9 +364,9 @@ std::string exerciseHeading(bool floyd, std::string_view code, const LinkWeights
     }
     if (!code.empty())
         text += "Kode soal: " + std::string(code) + "\n";
-    text += "Bobot jalur 1 sampai 14:";
-    for (std::size_t i = 0; i < weights.size(); ++i)
-        text += (i == 0 ? " " : "; ") + formatGeneral(weights[i], decimalSeparator);
+    text += "Bobot jalur 1 sampai " + std::to_string(network.linkCount()) + ":";
+    for (std::size_t i = 0; i < network.links().size(); ++i)
+        text += (i == 0 ? " " : "; ") + formatGeneral(network.links()[i].weight, decimalSeparator);
     return text + "\n";
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/clock.h"
 #include "core/demonetwork.h"
+#include "core/network.h"
 
 #include <cstddef>
 #include <span>
@@ -28,24 +29,29 @@ struct Grade
 };
 
 /// @brief Grades a prediction of step @p step (0 for the first) of Dijkstra's method on
-/// @p weights: the node the step fixes (@p nodeText, a whole number 1 ... 7) and its distance
-/// (@p distanceText, written with '.' or @p decimalSeparator).
+/// @p network from @p startNode: the node the step fixes (@p nodeText, a whole number 1 ... n)
+/// and its distance (@p distanceText, written with '.' or @p decimalSeparator).
 ///
-/// The expected answer is the step of dijkstraSteps(weights, decimalSeparator), the sequence step
-/// mode plays, so an exercise never disagrees with the run. The method's tie rule: of two unfixed
-/// nodes at the same smallest tentative distance, the lower number is fixed first; picking the
-/// higher one is wrong, and the reason says so. A distance is right when it reads as the number
-/// the program shows (formatGeneral). The node is graded first; a wrong distance for the right
-/// node names the link whose relaxation gave it. Meant for weights the run accepts
-/// (checkWeights); any text and any @p step get a reason, never an exception.
+/// The expected answer is the step of dijkstraSteps(network, startNode, endNode,
+/// decimalSeparator), the sequence step mode plays, so an exercise never disagrees with the run.
+/// The method's tie rule: of two unfixed nodes at the same smallest tentative distance, the lower
+/// number is fixed first; picking the higher one is wrong, and the reason says so. A distance is
+/// right when it reads as the number the program shows (formatGeneral). The node is graded first;
+/// a wrong distance for the right node names the link whose relaxation gave it. Meant for weights
+/// of at least 0; any text and any @p step get a reason, never an exception.
+Grade gradeDijkstraStep(const Network& network, int startNode, int endNode, std::size_t step,
+                        std::string_view nodeText, std::string_view distanceText,
+                        std::string_view decimalSeparator = ".");
+/// @brief The same on the demonstration network with @p weights, against
+/// dijkstraSteps(weights, decimalSeparator). Meant for weights the run accepts (checkWeights).
 Grade gradeDijkstraStep(const LinkWeights& weights, std::size_t step, std::string_view nodeText,
                         std::string_view distanceText, std::string_view decimalSeparator = ".");
 
 /// @brief One cell of the value matrix a student marked as changing, with the value typed for it.
 struct FloydMark
 {
-    int from; ///< row i, 1 ... 7
-    int to;   ///< column j, 1 ... 7
+    int from; ///< row i, 1 ... n
+    int to;   ///< column j, 1 ... n
     std::string value;
 };
 
@@ -78,11 +84,15 @@ struct FloydGrade
     int total = 0;
 };
 
-/// @brief Grades the cells a student marked for iteration @p k (1 ... 7, node k as intermediate)
-/// of Floyd–Warshall on @p weights against the cells floydChanges(weights) lists for it. Every
-/// changed cell and every marked cell is graded once; the reasons work the cell out with the
-/// values before the iteration, "d[1][5] = min(∞, 7 + 4) = 11" (formatGeneral with
-/// @p decimalSeparator, ∞ where no path is known).
+/// @brief Grades the cells a student marked for iteration @p k (1 ... n, node k as intermediate)
+/// of Floyd–Warshall on @p network against the cells floydChanges lists for it. Every changed
+/// cell and every marked cell is graded once; the reasons work the cell out with the values
+/// before the iteration, "d[1][5] = min(∞, 7 + 4) = 11" (formatGeneral with @p decimalSeparator,
+/// ∞ where no path is known). A negative value is refused as no answer unless the network has a
+/// negative weight.
+FloydGrade gradeFloydIteration(const Network& network, int k, std::span<const FloydMark> marks,
+                               std::string_view decimalSeparator = ".");
+/// @brief The same on the demonstration network with @p weights.
 FloydGrade gradeFloydIteration(const LinkWeights& weights, int k, std::span<const FloydMark> marks,
                                std::string_view decimalSeparator = ".");
 
@@ -128,6 +138,10 @@ struct ExerciseAuthor
 /// @brief The first lines of a handed-in summary: the method, the student's name and the date
 /// where @p author is given, the exercise code where the weights came from one ("Kode soal:
 /// 4821-7"), and the weights worked on, link 1 first.
+std::string exerciseHeading(bool floyd, std::string_view code, const Network& network,
+                            std::string_view decimalSeparator = ".",
+                            const ExerciseAuthor* author = nullptr);
+/// @brief The same for the demonstration network with @p weights.
 std::string exerciseHeading(bool floyd, std::string_view code, const LinkWeights& weights,
                             std::string_view decimalSeparator = ".",
                             const ExerciseAuthor* author = nullptr);

@@ -82,11 +82,18 @@ std::string exerciseCode(int seed)
 
 LinkWeights exerciseWeights(int seed)
 {
+    return demoWeights(exerciseNetwork(demoNetwork(), seed));
+}
+
+Network exerciseNetwork(const Network& network, int seed)
+{
     SplitMix64 random(kSalt ^ std::uint64_t(seed));
-    LinkWeights w{};
+    std::vector<double> w(network.links().size());
     for (double& x : w)
         x = drawWeight(random);
-    return w;
+    Network drawn = network;
+    drawn.setWeights(w);
+    return drawn;
 }
 
 ExerciseCodeReading readExerciseCode(std::string_view text)

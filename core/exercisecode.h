@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/demonetwork.h"
+#include "core/network.h"
 
 #include <optional>
 #include <string>
@@ -21,6 +22,11 @@ std::string exerciseCode(int seed);
 /// generator of our own (splitmix64, rejection for an even spread), not from the standard
 /// library's distributions, whose output differs between library implementations.
 LinkWeights exerciseWeights(int seed);
+
+/// @brief @p network with the weights of exercise @p seed: whole numbers 1 ... 20 drawn link by
+/// link, link 1 first, from the same sequence, so that the demonstration network's weights are
+/// exerciseWeights(seed). The nodes and links stay as they are.
+Network exerciseNetwork(const Network& network, int seed);
 
 /// @brief What reading a typed code gave: the seed, or the Indonesian reason it was refused.
 struct ExerciseCodeReading

@@ -3,6 +3,8 @@
 #include "core/numbertext.h"
 #include "core/routes.h"
 
+#include <algorithm>
+#include <span>
 #include <utility>
 
 namespace trayeko {
@@ -11,21 +13,18 @@ namespace {
 
 using Runs = std::array<int, kNodeCount - 1>;
 
-bool validNode(int n)
+// Runs of five spaces between the columns of a matrix that is not the demonstration's.
+std::vector<int> plainRuns(int nodeCount)
 {
-    return n >= 1 && n <= kNodeCount;
+    return std::vector<int>(std::size_t(std::max(nodeCount - 1, 0)), 5);
 }
 
-std::size_t at(int n)
+template <typename CellText>
+std::string joinRow(int nodeCount, std::span<const int> runs, CellText cellText)
 {
-    return std::size_t(n - 1);
-}
-
-template <typename CellText> std::string joinRow(const Runs& runs, CellText cellText)
-{
-    std::string line = cellText(0);
-    for (std::size_t c = 1; c < std::size_t(kNodeCount); ++c) {
-        line.append(std::size_t(runs[c - 1]), ' ');
+    std::string line = cellText(1);
+    for (int c = 2; c <= nodeCount; ++c) {
+        line.append(std::size_t(runs[at(c - 1)]), ' ');
         line += cellText(c);
     }
     return line;
@@ -40,38 +39,12 @@ std::string iterationHeader(int k)
 
 FloydMatrices initFloydMatrices(const LinkWeights& weights)
 {
-    FloydMatrices m;
-    for (int i = 1; i <= kNodeCount; ++i)
-        for (int j = 1; j <= kNodeCount; ++j)
-            m.node[at(i)][at(j)] = j;
-    for (int i = 1; i <= kNodeCount; ++i)
-        m.value[at(i)][at(i)] = 0.0;
-    for (const LinkInfo& link : demoLinks())
-        m.value[at(link.fromNode)][at(link.toNode)] = weights[at(link.number)];
-    return m;
+    return FloydMatrices(demoNetwork(weights), true);
 }
 
 void floydStep(FloydMatrices& m, int k)
 {
-    if (!validNode(k))
-        return;
-    for (int i = 1; i <= kNodeCount; ++i) {
-        const std::optional<double>& toK = m.value[at(i)][at(k)];
-        if (!toK)
-            continue;
-        for (int j = 1; j <= kNodeCount; ++j) {
-            const std::optional<double>& fromK = m.value[at(k)][at(j)];
-            if (!fromK)
-                continue;
-            const double sum = *toK + *fromK;
-            std::optional<double>& cell = m.value[at(i)][at(j)];
-            // Only a strictly shorter sum replaces a known value: ties keep the older route.
-            if (!cell || *cell > sum) {
-                cell = sum;
-                m.node[at(i)][at(j)] = k;
-            }
-        }
-    }
+    m.relaxThrough(k);
 }
 
 std::array<int, kNodeCount - 1> valueRowSeparators(int listing, int row)
@@ -146,82 +119,68 @@ std::array<int, kNodeCount - 1> valueRowSeparators(int listing, int row)
 std::string formatValueRow(const FloydMatrices& m, int listing, int row,
                            std::string_view decimalSeparator)
 {
-    if (!validNode(row))
+    if (!m.hasNode(row))
         return {};
-    const auto& cells = m.value[at(row)];
-    return joinRow(valueRowSeparators(listing, row), [&](std::size_t c) {
-        return cells[c] ? formatGeneral(*cells[c], decimalSeparator) : std::string("~");
-    });
+    const auto cellText = [&](int c) {
+        const std::optional<double> v = m.value(row, c);
+        return v ? formatGeneral(*v, decimalSeparator) : std::string("~");
+    };
+    if (m.nodeCount() == kNodeCount) {
+        const Runs runs = valueRowSeparators(listing, row);
+        return joinRow(m.nodeCount(), runs, cellText);
+    }
+    return joinRow(m.nodeCount(), plainRuns(m.nodeCount()), cellText);
 }
 
 std::string formatNodeRow(const FloydMatrices& m, int row)
 {
-    if (!validNode(row))
+    if (!m.hasNode(row) || !m.hasNodeMatrix())
         return {};
-    constexpr Runs runs{5, 5, 5, 4, 4, 5};
-    const auto& cells = m.node[at(row)];
-    return joinRow(runs, [&](std::size_t c) { return std::to_string(cells[c]); });
+    constexpr Runs designRuns{5, 5, 5, 4, 4, 5};
+    const std::span<const int> nodes = m.nodeRow(row);
+    const auto cellText = [&](int c) { return std::to_string(nodes[at(c)]); };
+    if (m.nodeCount() == kNodeCount)
+        return joinRow(m.nodeCount(), designRuns, cellText);
+    return joinRow(m.nodeCount(), plainRuns(m.nodeCount()), cellText);
+}
+
+FloydListing listFloydMatrices(const Network& network, std::string_view decimalSeparator)
+{
+    const int n = network.nodeCount();
+    FloydListing listing;
+    listing.valueLines.reserve(std::size_t(valueRowLine(n, n, n) + 1));
+    listing.nodeLines.reserve(std::size_t(nodeRowLine(n, n, n) + 1));
+    FloydMatrices m(network, true);
+
+    listing.valueLines.emplace_back("Inisialisasi Matrix Nilai");
+    listing.nodeLines.emplace_back("Inisialisasi Matrix Simpul");
+    for (int row = 1; row <= n; ++row)
+        listing.valueLines.push_back(formatValueRow(m, 0, row, decimalSeparator));
+    for (int row = 1; row <= n; ++row)
+        listing.nodeLines.push_back(formatNodeRow(m, row));
+
+    for (int k = 1; k <= n; ++k) {
+        m.relaxThrough(k);
+        listing.valueLines.emplace_back();
+        listing.valueLines.push_back(iterationHeader(k));
+        for (int row = 1; row <= n; ++row)
+            listing.valueLines.push_back(formatValueRow(m, k, row, decimalSeparator));
+        listing.nodeLines.push_back(iterationHeader(k));
+        for (int row = 1; row <= n; ++row)
+            listing.nodeLines.push_back(formatNodeRow(m, row));
+    }
+    listing.final = std::move(m);
+    return listing;
 }
 
 FloydListing listFloydMatrices(const LinkWeights& weights, std::string_view decimalSeparator)
 {
-    FloydListing listing;
-    listing.valueLines.reserve(71);
-    listing.nodeLines.reserve(64);
-    FloydMatrices m = initFloydMatrices(weights);
-
-    listing.valueLines.emplace_back("Inisialisasi Matrix Nilai");
-    listing.nodeLines.emplace_back("Inisialisasi Matrix Simpul");
-    for (int row = 1; row <= kNodeCount; ++row)
-        listing.valueLines.push_back(formatValueRow(m, 0, row, decimalSeparator));
-    for (int row = 1; row <= kNodeCount; ++row)
-        listing.nodeLines.push_back(formatNodeRow(m, row));
-
-    for (int k = 1; k <= kNodeCount; ++k) {
-        floydStep(m, k);
-        listing.valueLines.emplace_back();
-        listing.valueLines.push_back(iterationHeader(k));
-        for (int row = 1; row <= kNodeCount; ++row)
-            listing.valueLines.push_back(formatValueRow(m, k, row, decimalSeparator));
-        listing.nodeLines.push_back(iterationHeader(k));
-        for (int row = 1; row <= kNodeCount; ++row)
-            listing.nodeLines.push_back(formatNodeRow(m, row));
-    }
-    listing.final = m;
-    return listing;
+    return listFloydMatrices(demoNetwork(weights), decimalSeparator);
 }
 
 std::vector<int> floydRoute(const FloydMatrices& final, int from, int to)
 {
-    if (!validNode(from) || !validNode(to) || !final.value[at(from)][at(to)])
-        return {};
-    if (from == to)
-        return {from};
-
-    // Unfold route(i, j) = route(i, k) + route(k, j) with an explicit stack, leftmost part first.
-    // A matrix that did not come from a run can point in circles or name links that do not
-    // exist, so every step is checked and the work is bounded.
-    std::vector<int> route{from};
-    std::vector<std::pair<int, int>> pending{{from, to}};
-    int budget = 4 * kNodeCount * kNodeCount;
-    while (!pending.empty()) {
-        if (--budget < 0)
-            return {};
-        const auto [i, j] = pending.back();
-        pending.pop_back();
-        const int k = final.node[at(i)][at(j)];
-        if (!validNode(k) || k == i || i == j)
-            return {};
-        if (k == j) {
-            if (findLink(i, j) == nullptr)
-                return {};
-            route.push_back(j);
-            continue;
-        }
-        pending.emplace_back(k, j);
-        pending.emplace_back(i, k);
-    }
-    return route;
+    return floydRoute(demoNetwork(), final, from, to);
 }
 
 FloydResult floydResult(const LinkWeights& weights, const FloydMatrices& final,
@@ -231,7 +190,7 @@ FloydResult floydResult(const LinkWeights& weights, const FloydMatrices& final,
     // The two routes the window has always named: the direct link and the route via node 4.
     result.directTotal = formatGeneral(weights[at(10)], decimalSeparator);
     result.viaFourTotal = formatGeneral(weights[at(3)] + weights[at(12)], decimalSeparator);
-    const std::optional<double>& total = final.value[at(kStartNode)][at(kEndNode)];
+    const std::optional<double> total = final.value(kStartNode, kEndNode);
     result.caption = totalCaption(total, decimalSeparator);
     const std::vector<int> route = floydRoute(final, kStartNode, kEndNode);
     for (std::size_t n = 1; n + 1 < route.size(); ++n)

@@ -11,18 +11,19 @@ namespace trayeko {
 namespace {
 
 template <class CellText>
-void writeTable(CsvWriter& csv, const char* matrixName, int iteration, CellText cellText)
+void writeTable(CsvWriter& csv, int nodeCount, const char* matrixName, int iteration,
+                CellText cellText)
 {
     csv.row({matrixName, iteration == 0 ? std::string("Inisialisasi")
                                         : "Iterasi " + std::to_string(iteration)});
     std::vector<std::string> fields{"Dari/Ke"};
-    for (int column = 1; column <= kNodeCount; ++column)
+    for (int column = 1; column <= nodeCount; ++column)
         fields.push_back(std::to_string(column));
     csv.row(fields);
-    for (int row = 1; row <= kNodeCount; ++row) {
+    for (int row = 1; row <= nodeCount; ++row) {
         fields = {std::to_string(row)};
-        for (int column = 1; column <= kNodeCount; ++column)
-            fields.push_back(cellText(std::size_t(row - 1), std::size_t(column - 1)));
+        for (int column = 1; column <= nodeCount; ++column)
+            fields.push_back(cellText(row, column));
         csv.row(fields);
     }
     csv.row({});
@@ -47,14 +48,13 @@ std::string floydCsv(const LinkWeights& weights, std::string_view decimalSeparat
     // The weights first: a file handed on names the network its matrices belong to.
     writeWeightsRows(csv, weights, decimalSeparator);
     for (std::size_t k = 0; k < steps.size(); ++k)
-        writeTable(csv, "Matriks Nilai", int(k), [&](std::size_t i, std::size_t j) {
-            const std::optional<double>& cell = steps[k].value[i][j];
+        writeTable(csv, kNodeCount, "Matriks Nilai", int(k), [&](int i, int j) {
+            const std::optional<double> cell = steps[k].value(i, j);
             return cell ? formatGeneral(*cell, decimalSeparator) : std::string("~");
         });
     for (std::size_t k = 0; k < steps.size(); ++k)
-        writeTable(csv, "Matriks Simpul", int(k), [&](std::size_t i, std::size_t j) {
-            return std::to_string(steps[k].node[i][j]);
-        });
+        writeTable(csv, kNodeCount, "Matriks Simpul", int(k),
+                   [&](int i, int j) { return std::to_string(steps[k].node(i, j)); });
     return csv.take();
 }
 

@@ -33,7 +33,7 @@ int GeneratedShape::nodeAt(int column, int row) const
     return node < nodeCount ? node : 0;
 }
 
-std::vector<WeightedEdge> generatedNetwork(int nodeCount, std::uint64_t seed)
+Network generatedNetwork(int nodeCount, std::uint64_t seed)
 {
     SplitMix64 random(seed);
     const GeneratedShape shape = generatedShape(nodeCount);
@@ -79,7 +79,12 @@ std::vector<WeightedEdge> generatedNetwork(int nodeCount, std::uint64_t seed)
                     maybeLink(below, right);
             }
         }
-    return edges;
+    Network network(nodeCount, edges);
+    for (int n = 1; n <= nodeCount; ++n) {
+        const NodePlace p = shape.place(n);
+        network.setNodePlace(n, p.column, p.row);
+    }
+    return network;
 }
 
 } // namespace trayeko

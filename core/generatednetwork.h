@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/network.h"
 #include "core/shortestpath.h"
 
 #include <cstdint>
@@ -42,7 +43,8 @@ GeneratedShape generatedShape(int nodeCount);
 /// node 1 reaches every node, and every node reaches node n. Beside those, each
 /// pair of nodes one above the other is joined by one link about every second time, and each
 /// square of four nodes by one of its diagonals about every second time; a quarter of these links
-/// run right to left or upwards. No pair has links both ways.
-std::vector<WeightedEdge> generatedNetwork(int nodeCount, std::uint64_t seed);
+/// run right to left or upwards. No pair has links both ways. Each node's place is its column and
+/// row (x = column, y = row).
+Network generatedNetwork(int nodeCount, std::uint64_t seed);
 
 } // namespace trayeko

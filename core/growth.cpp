@@ -52,7 +52,7 @@ std::string_view growthSearchName(GrowthSearch search)
 
 bool searchesAgree(int nodeCount, std::uint64_t seed)
 {
-    return agreeOn(Digraph(nodeCount, generatedNetwork(nodeCount, seed)));
+    return agreeOn(Digraph(generatedNetwork(nodeCount, seed)));
 }
 
 std::vector<GrowthRow> measureGrowth(std::span<const int> sizes, const GrowthControl& control)
@@ -63,7 +63,7 @@ std::vector<GrowthRow> measureGrowth(std::span<const int> sizes, const GrowthCon
     std::vector<Digraph> graphs;
     std::vector<GrowthRow> rows;
     for (const int n : sizes) {
-        graphs.emplace_back(n, generatedNetwork(n, kGrowthSeed));
+        graphs.emplace_back(generatedNetwork(n, kGrowthSeed));
         rows.push_back({n, {}, agreeOn(graphs.back())});
     }
     // The time of every pass, by size and search.

@@ -232,7 +232,7 @@ std::string formatGeneral(double value, std::string_view decimalSeparator)
     if (std::isnan(value))
         return "NaN";
     if (std::isinf(value))
-        return value > 0 ? "∞" : "-∞";
+        return value > 0 ? std::string(kInfinityText) : "-" + std::string(kInfinityText);
     if (value == 0.0)
         return "0";
     if (decimalSeparator.empty())
@@ -302,13 +302,56 @@ double clampWritten(double value)
 
 double readBackNumber(std::string_view text, std::string_view decimalSeparator)
 {
-    if (text == "∞")
+    if (text == kInfinityText)
         return kInfinity;
-    if (text == "-∞")
+    if (text.starts_with('-') && text.substr(1) == kInfinityText)
         return -kInfinity;
     if (text == "NaN")
         return std::numeric_limits<double>::quiet_NaN();
     return clampWritten(parseLeadingNumber(text, decimalSeparator));
+}
+
+std::string distanceText(const std::optional<double>& distance, std::string_view decimalSeparator)
+{
+    return distance ? formatGeneral(*distance, decimalSeparator) : std::string(kInfinityText);
+}
+
+TypedNumber readTypedNumber(std::string_view text, std::string_view separator)
+{
+    using Kind = TypedNumber::Kind;
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    if (text.empty())
+        return {Kind::Empty};
+    if (text == kInfinityText)
+        return {Kind::Number, kInfinity};
+    std::string plain;
+    bool point = false;
+    for (std::size_t i = 0; i < text.size();) {
+        const char c = text[i];
+        if ((c == '-' || c == '+') && i == 0) {
+            plain += c;
+            ++i;
+        } else if (c >= '0' && c <= '9') {
+            plain += c;
+            ++i;
+        } else if (!point &&
+                   (c == '.' || (!separator.empty() && text.substr(i).starts_with(separator)))) {
+            point = true;
+            plain += '.';
+            i += c == '.' ? 1 : separator.size();
+        } else {
+            return {Kind::NotNumber};
+        }
+    }
+    const char* first = plain.data() + (plain.front() == '+' ? 1 : 0);
+    double value = 0;
+    const auto [end, error] = std::from_chars(first, plain.data() + plain.size(), value);
+    if (error != std::errc() || end != plain.data() + plain.size())
+        return {Kind::NotNumber};
+    return {Kind::Number, value};
 }
 
 } // namespace trayeko

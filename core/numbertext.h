@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,33 @@ double parseLeadingNumber(std::string_view text, std::string_view decimalSeparat
 /// of 1E+15 and above, and non-zero magnitudes below 1E-4, are written in exponent form
 /// ("1E+15", "1.5E-05"). Infinity is written "∞" or "-∞", NaN "NaN", and -0 as "0".
 std::string formatGeneral(double value, std::string_view decimalSeparator = ".");
+
+/// @brief The one way the program writes an infinite distance, no path known included.
+inline constexpr std::string_view kInfinityText = "∞";
+
+/// @brief A distance as every lesson text writes it: formatGeneral, or kInfinityText where
+/// @p distance is empty (no path known).
+std::string distanceText(const std::optional<double>& distance,
+                         std::string_view decimalSeparator = ".");
+
+/// @brief What a student typed into an answer field, read whole.
+struct TypedNumber
+{
+    enum class Kind
+    {
+        Empty,     ///< nothing but blanks
+        NotNumber, ///< anything else that is not a number as below
+        Number,
+    };
+    Kind kind = Kind::Empty;
+    double value = 0;
+};
+
+/// @brief Reads an answer: blanks around it are dropped, then an optional sign, digits with at
+/// most one decimal point ('.' or @p decimalSeparator), and nothing else; or kInfinityText, which
+/// reads as +infinity. Unlike a weight box, an answer is read whole, so "12abc" is no number
+/// rather than 12.
+TypedNumber readTypedNumber(std::string_view text, std::string_view decimalSeparator = ".");
 
 /// @brief Reads back a text that formatGeneral wrote with @p decimalSeparator.
 ///

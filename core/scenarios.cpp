@@ -21,6 +21,18 @@ const ComparisonScenario* scenarioAt(int index)
     return &comparisonScenarios()[std::size_t(index)];
 }
 
+// The searches' view of scenario @p index, built once, outside the timed interval.
+const Digraph& scenarioGraph(int index)
+{
+    static const auto graphs = [] {
+        std::array<std::unique_ptr<const Digraph>, kScenarioCount> built;
+        for (std::size_t i = 0; i < built.size(); ++i)
+            built[i] = std::make_unique<const Digraph>(scenarioNetwork(int(i)));
+        return built;
+    }();
+    return *graphs[std::size_t(index)];
+}
+
 } // namespace
 
 const std::array<ComparisonScenario, kScenarioCount>& comparisonScenarios()
@@ -49,34 +61,30 @@ const std::array<std::string_view, kScenarioCount>& scenarioItemTexts()
     return items;
 }
 
-const Digraph& scenarioNetwork(int index)
+const Network& scenarioNetwork(int index)
 {
     static const auto networks = [] {
-        std::array<std::unique_ptr<const Digraph>, kScenarioCount> built;
+        std::array<Network, kScenarioCount> built;
         for (std::size_t i = 0; i < built.size(); ++i) {
             const ComparisonScenario& s = comparisonScenarios()[i];
-            built[i] =
-                std::make_unique<const Digraph>(s.nodeCount, generatedNetwork(s.nodeCount, s.seed));
+            built[i] = generatedNetwork(s.nodeCount, s.seed);
         }
         return built;
     }();
-    return *networks[std::size_t(index)];
+    return networks[std::size_t(index)];
 }
 
 std::string routeText(const std::vector<int>& nodes)
 {
-    std::string text;
-    for (std::size_t i = 0; i < nodes.size(); ++i) {
-        if (i > 0)
-            text += i + 1 < nodes.size() ? ", " : nodes.size() == 2 ? " dan " : ", dan ";
-        text += std::to_string(nodes[i]);
-    }
-    return text;
+    std::vector<std::string> items;
+    for (int n : nodes)
+        items.push_back(std::to_string(n));
+    return listText(items);
 }
 
 DijkstraSide searchDijkstraSide(int index, const PreciseClock& clock, const TimingLimits& limits)
 {
-    const Digraph& graph = scenarioNetwork(index);
+    const Digraph& graph = scenarioGraph(index);
     ShortestPathTree tree;
     DijkstraSide side;
     side.seconds = timeSearch([&] { tree = dijkstra(graph, 1); }, clock, limits).seconds;
@@ -87,7 +95,7 @@ DijkstraSide searchDijkstraSide(int index, const PreciseClock& clock, const Timi
 
 FloydSide searchFloydSide(int index, const PreciseClock& clock, const TimingLimits& limits)
 {
-    const Digraph& graph = scenarioNetwork(index);
+    const Digraph& graph = scenarioGraph(index);
     DistanceMatrix matrix;
     FloydSide side;
     side.seconds = timeSearch([&] { matrix = floydWarshall(graph); }, clock, limits).seconds;

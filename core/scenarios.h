@@ -31,7 +31,7 @@ const std::array<ComparisonScenario, kScenarioCount>& comparisonScenarios();
 const std::array<std::string_view, kScenarioCount>& scenarioItemTexts();
 
 /// @brief The network of scenario @p index (0 ... 4), built once.
-const Digraph& scenarioNetwork(int index);
+const Network& scenarioNetwork(int index);
 
 /// @brief Nodes as a route is written in the reports: "1, 3, 4, dan 6", "1 dan 4", "1".
 std::string routeText(const std::vector<int>& nodes);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/demonetwork.h"
+#include "core/network.h"
 
 #include <array>
 #include <span>
@@ -10,23 +11,17 @@
 
 namespace trayeko {
 
-/// @brief A one-way edge of a small directed graph with nodes numbered from 1.
-struct WeightedEdge
-{
-    int from;
-    int to;
-    double weight;
+/// @brief A one-way edge: a link of a Network.
+using WeightedEdge = NetworkLink;
 
-    bool operator==(const WeightedEdge&) const = default;
-};
-
-/// @brief A directed graph on the nodes 1 ... nodeCount, kept as each node's outgoing arcs in one
-/// array, so that a search walks them without chasing pointers. Edges that name a node outside
-/// 1 ... nodeCount are left out.
+/// @brief A search's view of a network: the nodes 1 ... nodeCount and each node's outgoing arcs
+/// in one array, so that a search walks them without chasing pointers. Edges that name a node
+/// outside 1 ... nodeCount are left out.
 class Digraph
 {
 public:
     Digraph(int nodeCount, std::span<const WeightedEdge> edges);
+    explicit Digraph(const Network& network) : Digraph(network.nodeCount(), network.links()) {}
 
     int nodeCount() const { return m_nodeCount; }
     /// @brief The edges kept, in the order they were given.

@@ -7,18 +7,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <limits>
 
 namespace trayeko {
 
 namespace {
-
-constexpr double kUnreached = std::numeric_limits<double>::infinity();
-
-std::size_t at(int n)
-{
-    return std::size_t(n - 1);
-}
 
 std::string stepPrefix(int k, std::size_t n)
 {
@@ -75,17 +69,23 @@ enum FloydLine : int
 std::string changeText(const std::optional<double>& before, double after,
                        std::string_view separator)
 {
-    return floydCellText(before, separator) + " → " + formatGeneral(after, separator);
+    return distanceText(before, separator) + " → " + formatGeneral(after, separator);
 }
 
-void describeDijkstraStep(DijkstraStep& step, bool first, bool last,
-                          const std::array<double, kNodeCount>& before, std::string_view separator)
+std::string nodeText(const Network& network, int n)
+{
+    return "simpul " + network.nodeLabel(n);
+}
+
+void describeDijkstraStep(const Network& network, DijkstraStep& step, bool first, bool last,
+                          const std::vector<double>& before, std::string_view separator)
 {
     step.codeLines = {kWhileLeft, kChooseNearest, kFix, kEachLink};
     if (first)
         step.codeLines.insert(step.codeLines.begin(), {kInitAll, kInitStart});
-    const bool anyOpenLink = std::any_of(demoLinks().begin(), demoLinks().end(), [&](auto& link) {
-        return link.fromNode == step.fixedNode && !step.fixed[at(link.toNode)];
+    const auto& links = network.links();
+    const bool anyOpenLink = std::any_of(links.begin(), links.end(), [&](const NetworkLink& l) {
+        return l.from == step.fixedNode && !step.fixed[at(l.to)];
     });
     if (anyOpenLink)
         step.codeLines.push_back(kIfShorter);
@@ -100,7 +100,7 @@ void describeDijkstraStep(DijkstraStep& step, bool first, bool last,
         const double old = before[at(imp.node)];
         step.variables.push_back(
             {"d[" + std::to_string(imp.node) + "]",
-             changeText(old == kUnreached ? std::nullopt : std::optional<double>(old), imp.distance,
+             changeText(old == kNoPath ? std::nullopt : std::optional<double>(old), imp.distance,
                         separator) +
                  " (asal " + std::to_string(step.fixedNode) + ")"});
     }
@@ -108,11 +108,12 @@ void describeDijkstraStep(DijkstraStep& step, bool first, bool last,
 
 } // namespace
 
-const std::vector<std::string>& dijkstraPseudoCode()
+std::vector<std::string> dijkstraPseudoCode(int startNode, int endNode)
 {
-    static const std::vector<std::string> lines{
+    const std::string end = std::to_string(endNode);
+    return {
         "untuk setiap simpul v: d[v] ← ∞, asal[v] ← –",
-        "d[1] ← 0",
+        "d[" + std::to_string(startNode) + "] ← 0",
         "selama ada simpul belum tetap yang terjangkau:",
         "    u ← simpul belum tetap dengan d[u] terkecil",
         "    tetapkan u",
@@ -120,132 +121,189 @@ const std::vector<std::string>& dijkstraPseudoCode()
         "        jika d[u] + w(u→v) < d[v]:",
         "            d[v] ← d[u] + w(u→v)",
         "            asal[v] ← u",
-        "d[7] adalah jarak terpendek ke simpul 7",
+        "d[" + end + "] adalah jarak terpendek ke simpul " + end,
     };
+}
+
+const std::vector<std::string>& dijkstraPseudoCode()
+{
+    static const std::vector<std::string> lines = dijkstraPseudoCode(kStartNode, kEndNode);
     return lines;
+}
+
+std::vector<std::string> floydPseudoCode(int nodeCount)
+{
+    const std::string n = std::to_string(nodeCount);
+    return {
+        "d[i][j] ← w(i→j); 0 bila i = j; ∞ bila tak ada jalur",
+        "untuk k ← 1 sampai " + n + ":",
+        "    untuk i ← 1 sampai " + n + ":",
+        "        untuk j ← 1 sampai " + n + ":",
+        "            jika d[i][k] + d[k][j] < d[i][j]:",
+        "                d[i][j] ← d[i][k] + d[k][j]",
+    };
 }
 
 const std::vector<std::string>& floydPseudoCode()
 {
-    static const std::vector<std::string> lines{
-        "d[i][j] ← w(i→j); 0 bila i = j; ∞ bila tak ada jalur",
-        "untuk k ← 1 sampai 7:",
-        "    untuk i ← 1 sampai 7:",
-        "        untuk j ← 1 sampai 7:",
-        "            jika d[i][k] + d[k][j] < d[i][j]:",
-        "                d[i][j] ← d[i][k] + d[k][j]",
-    };
+    static const std::vector<std::string> lines = floydPseudoCode(kNodeCount);
     return lines;
 }
 
 std::string floydChangeText(const FloydChange& c, int k, std::string_view decimalSeparator)
 {
-    return matrixCell(c.from, c.to) + " = min(" + floydCellText(c.before, decimalSeparator) + ", " +
+    return matrixCell(c.from, c.to) + " = min(" + distanceText(c.before, decimalSeparator) + ", " +
            matrixCell(c.from, k) + " + " + matrixCell(k, c.to) +
            ") = " + formatGeneral(c.after, decimalSeparator);
 }
 
-std::vector<DijkstraStep> dijkstraSteps(const LinkWeights& weights,
-                                        std::string_view decimalSeparator)
+namespace {
+
+// The closing sentence of the last step, given the steps' final distances.
+using ClosingSentence = std::function<std::string(const DijkstraStep& last)>;
+
+std::vector<DijkstraStep> stepsWith(const Network& network, int startNode,
+                                    std::string_view decimalSeparator,
+                                    const ClosingSentence& closing)
 {
     std::vector<DijkstraStep> steps;
+    const auto n = std::size_t(network.nodeCount());
     // Edge k - 1 is link k, so the rounds name links by their numbers.
-    for (const DijkstraRound& round : dijkstraRounds(kNodeCount, demoEdges(weights), kStartNode)) {
+    for (const DijkstraRound& round :
+         dijkstraRounds(network.nodeCount(), network.links(), startNode)) {
         DijkstraStep step;
+        step.startNode = startNode;
         step.fixedNode = round.settledNode;
         step.fixedDistance = round.distance[at(round.settledNode)];
-        for (int v = 1; v <= kNodeCount; ++v) {
-            step.distance[at(v)] = round.distance[at(v)];
-            step.fixed[at(v)] = round.settled[at(v)];
-            step.bestLink[at(v)] = round.bestEdge[at(v)];
-        }
+        step.distance = round.distance;
+        step.fixed = round.settled;
+        step.bestLink = round.bestEdge;
+        step.previous.assign(n, 0);
+        for (std::size_t v = 0; v < n; ++v)
+            if (step.bestLink[v] != 0)
+                step.previous[v] = network.link(step.bestLink[v]).from;
         for (int link : round.improvingEdges) {
-            const int node = demoLinks()[at(link)].toNode;
+            const int node = network.link(link).to;
             step.improvements.push_back({link, node, round.distance[at(node)]});
         }
         steps.push_back(std::move(step));
     }
 
-    std::array<double, kNodeCount> before{};
-    before.fill(kUnreached);
-    before[at(kStartNode)] = 0;
+    std::vector<double> before(n, kNoPath);
+    if (network.hasNode(startNode))
+        before[at(startNode)] = 0;
     for (std::size_t s = 0; s < steps.size(); ++s) {
         DijkstraStep& step = steps[s];
-        describeDijkstraStep(step, s == 0, s + 1 == steps.size(), before, decimalSeparator);
+        describeDijkstraStep(network, step, s == 0, s + 1 == steps.size(), before,
+                             decimalSeparator);
         before = step.distance;
-        std::string text = stepPrefix(int(s + 1), steps.size()) + "simpul " +
-                           std::to_string(step.fixedNode) + " ditetapkan dengan jarak " +
+        std::string text = stepPrefix(int(s + 1), steps.size()) + nodeText(network, step.fixedNode) +
+                           " ditetapkan dengan jarak " +
                            formatGeneral(step.fixedDistance, decimalSeparator);
         if (step.improvements.empty())
             text += "; tidak ada jarak yang membaik";
         for (std::size_t i = 0; i < step.improvements.size(); ++i) {
             const Improvement& imp = step.improvements[i];
             text += i == 0 ? "; " : ", ";
-            text += "jalur " + arrow(demoLink(imp.link).fromNode, imp.node) +
-                    " memperbaiki jarak simpul " + std::to_string(imp.node) + " menjadi " +
+            text += "jalur " + network.nodeLabel(network.link(imp.link).from) + "→" +
+                    network.nodeLabel(imp.node) +
+                    " memperbaiki jarak " + nodeText(network, imp.node) + " menjadi " +
                     formatGeneral(imp.distance, decimalSeparator);
         }
         text += '.';
-        if (s + 1 == steps.size()) {
-            // The closing sentence names the route the run shows, so that stepping and running
-            // never tell a student two different answers when routes tie.
-            const auto totals = computeRouteTotals(weights, decimalSeparator);
-            if (const auto chosen = selectShortestRoute(totals, decimalSeparator))
-                text += " Jarak terpendek ke simpul 7 adalah " + totals[at(*chosen)] +
-                        ", lewat simpul " + std::string(candidateRoute(*chosen).nodeText) +
-                        " (jalur terpilih nomor " + std::to_string(*chosen) + ").";
-        }
+        if (s + 1 == steps.size())
+            text += closing(step);
         step.explanation = std::move(text);
     }
     return steps;
 }
 
+} // namespace
+
+std::vector<DijkstraStep> dijkstraSteps(const Network& network, int startNode, int endNode,
+                                        std::string_view decimalSeparator)
+{
+    return stepsWith(network, startNode, decimalSeparator, [&](const DijkstraStep& last) {
+        if (!network.hasNode(endNode) || last.distance[at(endNode)] == kNoPath)
+            return " " + nodeText(network, endNode) + " tidak terjangkau dari " +
+                   nodeText(network, startNode) + ".";
+        std::vector<std::string> labels;
+        for (int v = endNode; v != 0 && labels.size() <= last.previous.size();
+             v = last.previous[at(v)])
+            labels.insert(labels.begin(), network.nodeLabel(v));
+        return " Jarak terpendek ke " + nodeText(network, endNode) + " adalah " +
+               formatGeneral(last.distance[at(endNode)], decimalSeparator) + ", lewat simpul " +
+               listText(labels) + ".";
+    });
+}
+
+std::vector<DijkstraStep> dijkstraSteps(const LinkWeights& weights,
+                                        std::string_view decimalSeparator)
+{
+    return stepsWith(demoNetwork(weights), kStartNode, decimalSeparator, [&](const DijkstraStep&) {
+        // The closing sentence names the route the run shows, so that stepping and running
+        // never tell a student two different answers when routes tie.
+        const auto totals = computeRouteTotals(weights, decimalSeparator);
+        const auto chosen = selectShortestRoute(totals, decimalSeparator);
+        if (!chosen)
+            return std::string();
+        return " Jarak terpendek ke simpul 7 adalah " + totals[at(*chosen)] + ", lewat simpul " +
+               std::string(candidateRoute(*chosen).nodeText) + " (jalur terpilih nomor " +
+               std::to_string(*chosen) + ").";
+    });
+}
+
 std::vector<int> treeRoute(const DijkstraStep& step, int node)
 {
     std::vector<int> links;
-    if (node < 1 || node > kNodeCount || step.distance[at(node)] == kUnreached)
+    const auto n = step.distance.size();
+    if (node < 1 || std::size_t(node) > n || step.distance[at(node)] == kNoPath)
         return links;
-    // Every best link leads from a node that was fixed earlier, so the walk back ends at node 1
-    // within kNodeCount links.
-    while (node != kStartNode && int(links.size()) < kNodeCount) {
+    // Every best link leads from a node that was fixed earlier, so the walk back ends at the
+    // start within n links.
+    while (node != step.startNode && links.size() < n) {
         const int link = step.bestLink[at(node)];
         if (link == 0)
             return {};
         links.insert(links.begin(), link);
-        node = demoLink(link).fromNode;
+        node = step.previous[at(node)];
     }
-    return node == kStartNode ? links : std::vector<int>{};
+    return node == step.startNode ? links : std::vector<int>{};
 }
 
-std::vector<FloydIteration> floydChanges(const LinkWeights& weights,
+std::vector<FloydIteration> floydChanges(const Network& network, int startNode, int endNode,
                                          std::string_view decimalSeparator)
 {
+    const int n = network.nodeCount();
     std::vector<FloydIteration> iterations;
-    FloydMatrices m = initFloydMatrices(weights);
-    for (int k = 1; k <= kNodeCount; ++k) {
+    FloydMatrices m(network, true);
+    for (int k = 1; k <= n; ++k) {
         const FloydMatrices before = m;
-        floydStep(m, k);
+        m.relaxThrough(k);
         FloydIteration it;
         it.k = k;
-        for (int i = 1; i <= kNodeCount; ++i)
-            for (int j = 1; j <= kNodeCount; ++j) {
-                const auto& old = before.value[at(i)][at(j)];
-                const auto& now = m.value[at(i)][at(j)];
+        for (int i = 1; i <= n; ++i)
+            for (int j = 1; j <= n; ++j) {
+                const auto old = before.value(i, j);
+                const auto now = m.value(i, j);
                 if (!sameCell(old, now))
                     it.changes.push_back({i, j, old, *now});
             }
         std::string text =
-            stepPrefix(k, kNodeCount) + "simpul " + std::to_string(k) + " sebagai perantara; ";
+            stepPrefix(k, std::size_t(n)) + nodeText(network, k) + " sebagai perantara; ";
         if (it.changes.empty())
             text += "tidak ada jarak yang membaik";
-        for (std::size_t n = 0; n < it.changes.size(); ++n) {
-            const FloydChange& c = it.changes[n];
-            text += (n == 0 ? "" : ", ") + pairText(c) + " turun dari " +
-                    floydCellText(c.before, decimalSeparator) + " menjadi " +
-                    formatGeneral(c.after, decimalSeparator) + " lewat simpul " + std::to_string(k);
+        for (std::size_t c = 0; c < it.changes.size(); ++c) {
+            const FloydChange& change = it.changes[c];
+            text += (c == 0 ? "" : ", ") + network.nodeLabel(change.from) + "→" +
+                    network.nodeLabel(change.to) + " turun dari " +
+                    distanceText(change.before, decimalSeparator) + " menjadi " +
+                    formatGeneral(change.after, decimalSeparator) + " lewat " +
+                    nodeText(network, k);
         }
         it.explanation = text + '.';
-        it.value = m.value;
+        for (int i = 1; i <= n; ++i)
+            it.value.push_back(m.valueRow(i));
         it.codeLines = {kEachK, kEachI, kEachJ, kIfShorterVia};
         if (k == 1)
             it.codeLines.insert(it.codeLines.begin(), kInitMatrix);
@@ -255,25 +313,33 @@ std::vector<FloydIteration> floydChanges(const LinkWeights& weights,
         for (const FloydChange& c : it.changes)
             it.variables.push_back(
                 {matrixCell(c.from, c.to), changeText(c.before, c.after, decimalSeparator)});
-        it.fromStart = m.value[at(kStartNode)];
-        const std::vector<int> route = floydRoute(m, kStartNode, kEndNode);
-        for (std::size_t n = 1; n < route.size(); ++n)
-            it.routeLinks.push_back(findLink(route[n - 1], route[n])->number);
+        if (network.hasNode(startNode))
+            it.fromStart = m.valueRow(startNode);
+        const std::vector<int> route = floydRoute(network, m, startNode, endNode);
+        for (std::size_t r = 1; r < route.size(); ++r)
+            it.routeLinks.push_back(network.findLink(route[r - 1], route[r]));
         iterations.push_back(std::move(it));
     }
     return iterations;
 }
 
+std::vector<FloydIteration> floydChanges(const LinkWeights& weights,
+                                         std::string_view decimalSeparator)
+{
+    return floydChanges(demoNetwork(weights), kStartNode, kEndNode, decimalSeparator);
+}
+
 FloydListingMarks floydListingMarks(const std::vector<FloydIteration>& iterations)
 {
-    const int blocks = int(iterations.size());
+    // One block per iteration and one iteration per node.
+    const int n = int(iterations.size());
     FloydListingMarks marks;
-    marks.valueLines.resize(std::size_t(valueRowLine(blocks, kNodeCount) + 1));
-    marks.nodeLines.resize(std::size_t(nodeRowLine(blocks, kNodeCount) + 1));
+    marks.valueLines.resize(std::size_t(valueRowLine(n, n, n) + 1));
+    marks.nodeLines.resize(std::size_t(nodeRowLine(n, n, n) + 1));
     for (const FloydIteration& it : iterations)
         for (const FloydChange& c : it.changes) {
-            marks.valueLines[std::size_t(valueRowLine(it.k, c.from))].push_back(c.to - 1);
-            marks.nodeLines[std::size_t(nodeRowLine(it.k, c.from))].push_back(c.to - 1);
+            marks.valueLines[std::size_t(valueRowLine(it.k, c.from, n))].push_back(c.to - 1);
+            marks.nodeLines[std::size_t(nodeRowLine(it.k, c.from, n))].push_back(c.to - 1);
         }
     return marks;
 }
@@ -286,7 +352,7 @@ std::string floydRowTip(const FloydIteration& it, int row, std::string_view deci
         if (c.from != row)
             continue;
         text += (any ? ", " : "") + pairText(c) + " dari " +
-                floydCellText(c.before, decimalSeparator) + " menjadi " +
+                distanceText(c.before, decimalSeparator) + " menjadi " +
                 formatGeneral(c.after, decimalSeparator);
         any = true;
     }
@@ -297,7 +363,7 @@ std::string floydRowTip(const FloydIteration& it, int row, std::string_view deci
 
 std::string floydCellText(const std::optional<double>& cell, std::string_view decimalSeparator)
 {
-    return cell ? formatGeneral(*cell, decimalSeparator) : std::string("∞");
+    return distanceText(cell, decimalSeparator);
 }
 
 } // namespace trayeko

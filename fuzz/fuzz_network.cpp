@@ -153,7 +153,7 @@ void checkFloyd(const LinkWeights& w)
 
     const auto& final = listing.final;
     const auto result = trayeko::floydResult(w, final, ",");
-    if (!final.value[kStartNode - 1][kEndNode - 1])
+    if (!final.value(kStartNode, kEndNode))
         fail("no value from node 1 to node 7 although link 10 joins them");
 
     double magnitudeAll = 0;
@@ -170,7 +170,7 @@ void checkFloyd(const LinkWeights& w)
     }
     // Floyd adds the same weights in another grouping; allow for the rounding of that.
     const double tolerance = 1e-12 * scale;
-    const double found = *final.value[kStartNode - 1][kEndNode - 1];
+    const double found = *final.value(kStartNode, kEndNode);
     if (!(std::fabs(found - best) <= tolerance))
         fail("Floyd's (1,7) is not the shortest of all paths");
 

@@ -88,11 +88,11 @@ TEST(FloydListing, ImprovedCellFeedsTheNextIteration)
     FloydMatrices m = initFloydMatrices(changed({{2, 20}}));
     for (int k = 1; k <= 2; ++k)
         floydStep(m, k);
-    EXPECT_EQ(std::tie(m.value[0][2], m.node[0][2]), std::make_tuple(8.0, 2));
-    EXPECT_EQ(std::tie(m.value[0][4], m.node[0][4]), std::make_tuple(11.0, 2));
+    EXPECT_EQ(std::make_tuple(m.value(1, 3), m.node(1, 3)), std::make_tuple(8.0, 2));
+    EXPECT_EQ(std::make_tuple(m.value(1, 5), m.node(1, 5)), std::make_tuple(11.0, 2));
     floydStep(m, 3);
-    EXPECT_EQ(std::tie(m.value[0][5], m.node[0][5]), std::make_tuple(12.0, 3));
-    EXPECT_EQ(std::tie(m.value[0][4], m.node[0][4]), std::make_tuple(11.0, 2));
+    EXPECT_EQ(std::make_tuple(m.value(1, 6), m.node(1, 6)), std::make_tuple(12.0, 3));
+    EXPECT_EQ(std::make_tuple(m.value(1, 5), m.node(1, 5)), std::make_tuple(11.0, 2));
 }
 
 TEST(FloydListing, OddWeightsKeepTheSpacing)
@@ -176,7 +176,7 @@ TEST(FloydRoute, EndsOnAnyNodeMatrix)
     for (const auto& cells : broken) {
         FloydMatrices m = good;
         for (const auto& [i, j, k] : cells)
-            m.node[std::size_t(i - 1)][std::size_t(j - 1)] = k;
+            m.setNode(i, j, k);
         EXPECT_TRUE(floydRoute(m, 1, 7).empty());
         EXPECT_TRUE(floydResult(defaultWeights(), m).links.empty());
     }
@@ -184,7 +184,7 @@ TEST(FloydRoute, EndsOnAnyNodeMatrix)
     EXPECT_TRUE(floydRoute(good, 0, 8).empty());
     EXPECT_EQ(floydRoute(good, 3, 3), std::vector<int>{3});
     FloydMatrices notANumber = good;
-    notANumber.value[0][4] = std::nan("");
+    notANumber.setValue(1, 5, std::nan(""));
     EXPECT_EQ(floydRoute(notANumber, 1, 5), (std::vector<int>{1, 3, 5}));
 }
 

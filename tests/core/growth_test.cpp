@@ -42,8 +42,8 @@ TEST(GeneratedNetwork, ReachesTheLastNodeWithWholeWeightsAndDrawsWithoutCrossing
     for (int n = 1; n <= 40; ++n)
         sizes.push_back(n);
     for (const int n : sizes) {
-        const std::vector<WeightedEdge> edges = generatedNetwork(n, kGrowthSeed);
-        EXPECT_EQ(edges, generatedNetwork(n, kGrowthSeed));
+        const std::vector<WeightedEdge> edges = generatedNetwork(n, kGrowthSeed).links();
+        EXPECT_EQ(edges, generatedNetwork(n, kGrowthSeed).links());
         const GeneratedShape shape = generatedShape(n);
         const auto at = [&shape](int node) {
             const NodePlace p = shape.place(node);

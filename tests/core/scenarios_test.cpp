@@ -81,8 +81,8 @@ TEST_P(Scenario, BothSidesNameWhatTheirOwnSearchFoundInTheirOwnTime)
               std::make_tuple(row.dijkstraSteps, row.floydSteps));
 
     // The network's one shortest route, found by walking every path.
-    const Digraph& graph = scenarioNetwork(row.index);
-    const auto truth = reference::shortestPaths(graph.edges(), 1, graph.nodeCount());
+    const Network& graph = scenarioNetwork(row.index);
+    const auto truth = reference::shortestPaths(graph.links(), 1, graph.nodeCount());
     EXPECT_EQ(truth.length, row.distance);
     EXPECT_EQ(truth.paths, std::vector<std::vector<int>>{row.route});
     EXPECT_EQ(graph.nodeCount(), comparisonScenarios()[std::size_t(row.index)].nodeCount);

@@ -83,7 +83,7 @@ TEST(ShortestDistances, RoutesDijkstraAndFloydAgreeWithAllPathsOnRandomWeights)
         for (int i = 1; i <= kNodeCount; ++i) {
             EXPECT_EQ(dijkstra[std::size_t(i - 1)], reference::shortest(1, i, w));
             for (int j = 1; j <= kNodeCount; ++j) {
-                const auto& cell = floyd.value[std::size_t(i - 1)][std::size_t(j - 1)];
+                const auto cell = floyd.value(i, j);
                 ASSERT_EQ(cell.value_or(inf), reference::shortest(i, j, w)) << i << "," << j;
                 // The rebuilt route is a real path of exactly that length.
                 const std::vector<int> route = floydRoute(floyd, i, j);

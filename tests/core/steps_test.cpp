@@ -125,8 +125,9 @@ void checkDijkstra(const LinkWeights& w)
             EXPECT_EQ(imp.distance, tentative[std::size_t(imp.node - 1)]);
         }
         EXPECT_EQ(listed, improved) << "step " << s + 1;
-        EXPECT_EQ(step.distance, tentative) << "step " << s + 1;
-        EXPECT_EQ(step.fixed, fixed);
+        EXPECT_EQ(step.distance, std::vector<double>(tentative.begin(), tentative.end()))
+            << "step " << s + 1;
+        EXPECT_EQ(step.fixed, std::vector<bool>(fixed.begin(), fixed.end()));
     }
     for (int v = 1; v <= kNodeCount; ++v)
         EXPECT_EQ(reference::pathLength(treeRoute(steps.back(), v), w), ref[std::size_t(v - 1)]);

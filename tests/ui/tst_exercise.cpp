@@ -687,6 +687,41 @@ private slots:
         }
     }
 
+    // A cell counts as typed over when its text is another value, not merely another spelling of
+    // the one it shows: "7.0" over 7 is no claim that the cell changes.
+    void floydMarksAreValues_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("marked");
+        QTest::newRow("as shown") << 0 << 1 << "7" << false;
+        QTest::newRow("with a point") << 0 << 1 << " 7.0 " << false;
+        QTest::newRow("another value") << 0 << 1 << "8" << true;
+        QTest::newRow("emptied") << 0 << 1 << "" << true;
+        QTest::newRow("no number") << 0 << 1 << "7x" << true;
+        QTest::newRow("no path kept") << 0 << 4 << "∞" << false;
+        QTest::newRow("no path given a value") << 0 << 4 << "11" << true;
+    }
+    void floydMarksAreValues()
+    {
+        QFETCH(int, row);
+        QFETCH(int, column);
+        QFETCH(QString, typed);
+        QFETCH(bool, marked);
+        Host<FloydWindow> h;
+        h.exercise()->enter();
+        const auto* exercise = static_cast<FloydExercise*>(h.exercise());
+        std::vector<QStringList> cells = exercise->matrix();
+        QCOMPARE(cells.size(), size_t(7));
+        cells[size_t(row)][column] = typed;
+        const std::vector<FloydMark> marks = exercise->marksOf(cells);
+        QCOMPARE(marks.size(), size_t(marked ? 1 : 0));
+        if (marked)
+            QCOMPARE(std::make_tuple(marks[0].from, marks[0].to, QString::fromStdString(marks[0].value)),
+                     std::make_tuple(row + 1, column + 1, typed));
+    }
+
     // Typing over cells as in a spreadsheet: every arrow key takes what was typed and moves on,
     // so two numbers typed one after the other land in two cells.
     void matrixArrowsMoveAfterTyping_data()

@@ -374,9 +374,10 @@ void CompareWindow::showNetwork()
         return;
     if (!m_networkWindow)
         m_networkWindow = new ScenarioNetworkWindow;
-    const Digraph& graph = scenarioNetwork(m_reportedIndex);
+    const Network& network = scenarioNetwork(m_reportedIndex);
     const QString before = m_networkWindow->windowTitle();
-    m_networkWindow->setNetwork(graph, m_reportedRoute, dijkstra(graph, 1).distance.back());
+    m_networkWindow->setNetwork(network, m_reportedRoute,
+                                dijkstra(Digraph(network), 1).distance.back());
     // A network of another size gets the window's size for it.
     addToSubwindows(m_networkWindow, m_networkWindow->windowTitle() != before);
 }

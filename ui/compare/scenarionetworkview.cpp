@@ -128,10 +128,10 @@ ScenarioNetworkView::ScenarioNetworkView(QWidget* parent) : QWidget(parent)
     setPaletteColour(this, {QPalette::WindowText}, Qt::black);
 }
 
-void ScenarioNetworkView::setNetwork(const Digraph& graph, const std::vector<int>& route,
+void ScenarioNetworkView::setNetwork(const Network& graph, const std::vector<int>& route,
                                      double distance)
 {
-    m_edges = graph.edges();
+    m_edges = graph.links();
     m_nodeCount = graph.nodeCount();
     m_shape = generatedShape(m_nodeCount);
     m_route = route;
@@ -304,7 +304,7 @@ ScenarioNetworkWindow::ScenarioNetworkWindow(QWidget* parent) : QMdiSubWindow(pa
     installClassroomActions(this, m_view, QStringLiteral("jaringan"));
 }
 
-void ScenarioNetworkWindow::setNetwork(const Digraph& graph, const std::vector<int>& route,
+void ScenarioNetworkWindow::setNetwork(const Network& graph, const std::vector<int>& route,
                                        double distance)
 {
     setWindowTitle(QStringLiteral("Jaringan %1 simpul").arg(graph.nodeCount()));

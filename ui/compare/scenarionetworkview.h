@@ -22,7 +22,7 @@ public:
     explicit ScenarioNetworkView(QWidget* parent = nullptr);
 
     // @p route lists the highlighted route's nodes in travel order; @p distance is its length.
-    void setNetwork(const Digraph& graph, const std::vector<int>& route, double distance);
+    void setNetwork(const Network& graph, const std::vector<int>& route, double distance);
 
     const std::vector<int>& route() const { return m_route; }
     // Where the arrow from @p from to @p to runs, from the edge of one circle to the tip of its
@@ -66,7 +66,7 @@ class ScenarioNetworkWindow final : public QMdiSubWindow
 public:
     explicit ScenarioNetworkWindow(QWidget* parent = nullptr);
 
-    void setNetwork(const Digraph& graph, const std::vector<int>& route, double distance);
+    void setNetwork(const Network& graph, const std::vector<int>& route, double distance);
     ScenarioNetworkView* view() const { return m_view; }
 
 private:

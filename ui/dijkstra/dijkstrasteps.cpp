@@ -70,7 +70,8 @@ Lesson dijkstraLesson(const LinkWeights& weights, const std::string& separator)
             if (step.bestLink[size_t(n - 1)] != 0)
                 frame.marks.treeLinks.push_back(step.bestLink[size_t(n - 1)]);
         }
-        frame.marks.fixedNodes = step.fixed;
+        for (int n = 1; n <= kNodeCount; ++n)
+            frame.marks.fixedNodes[size_t(n - 1)] = step.fixed[size_t(n - 1)];
         frame.marks.pivotNode = step.fixedNode;
         for (const Improvement& imp : step.improvements)
             frame.marks.improvedLinks.push_back(imp.link);

@@ -2,6 +2,7 @@
 
 #include "core/exercisecode.h"
 #include "core/floyd.h"
+#include "core/numbertext.h"
 #include "core/steps.h"
 #include "ui/drawing/networkview.h"
 #include "ui/drawing/networkwindow.h"
@@ -454,16 +455,22 @@ void FloydExercise::showQuestion()
 {
     m_grade.reset();
     m_matrix.clear();
+    m_values.clear();
+    // The values before iteration k: the first matrix, or those iteration k - 1 left.
     if (m_question == 0) {
         const FloydMatrices start = initFloydMatrices(m_weights);
-        for (const auto& row : start.value) {
-            QStringList cells;
-            for (const auto& cell : row)
-                cells << toQString(floydCellText(cell, m_separator));
-            m_matrix.push_back(cells);
-        }
+        for (int row = 1; row <= start.nodeCount(); ++row)
+            m_values.push_back(start.valueRow(row));
     } else {
-        m_matrix = m_frames[size_t(m_question - 1)].grid.cells;
+        const std::vector<FloydIteration> its = floydChanges(m_weights, m_separator);
+        if (size_t(m_question - 1) < its.size())
+            m_values = its[size_t(m_question - 1)].value;
+    }
+    for (const auto& row : m_values) {
+        QStringList cells;
+        for (const auto& cell : row)
+            cells << toQString(distanceText(cell, m_separator));
+        m_matrix.push_back(cells);
     }
     // Node k is the intermediate of iteration k: part of the question, not of the answer.
     showEarned(m_question - 1, m_question + 1);
@@ -482,10 +489,19 @@ QString FloydExercise::questionText() const
 std::vector<FloydMark> FloydExercise::marksOf(const std::vector<QStringList>& typed) const
 {
     std::vector<FloydMark> marks;
-    for (size_t i = 0; i < typed.size() && i < m_matrix.size(); ++i)
-        for (qsizetype j = 0; j < typed[i].size() && j < m_matrix[i].size(); ++j)
-            if (typed[i][j].trimmed() != m_matrix[i][j])
-                marks.push_back({int(i) + 1, int(j) + 1, typed[i][j].toStdString()});
+    for (size_t i = 0; i < typed.size() && i < m_values.size(); ++i)
+        for (qsizetype j = 0; j < typed[i].size() && size_t(j) < m_values[i].size(); ++j) {
+            const std::string text = typed[i][j].toStdString();
+            const TypedNumber read = readTypedNumber(text, m_separator);
+            // No path reads as "∞"; a number is compared as the program shows it, and a text the
+            // program wrote ("1E+20", "NaN") left as it stands is no mark either.
+            const std::string shown = distanceText(m_values[i][size_t(j)], m_separator);
+            const bool same = typed[i][j].trimmed() == toQString(shown) ||
+                              (read.kind == TypedNumber::Kind::Number &&
+                               formatGeneral(read.value, m_separator) == shown);
+            if (!same)
+                marks.push_back({int(i) + 1, int(j) + 1, text});
+        }
     return marks;
 }
 

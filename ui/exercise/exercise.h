@@ -194,7 +194,8 @@ public:
 
     // The value matrix before the current iteration, [row][column], as the student edits it.
     const std::vector<QStringList>& matrix() const { return m_matrix; }
-    // The cells a student typed over: every cell of @p typed that differs from matrix().
+    // The cells a student typed over: every cell of @p typed whose text is no number, or a
+    // number other than the cell's value as the program shows it ("7.0" over 7 is no mark).
     std::vector<FloydMark> marksOf(const std::vector<QStringList>& typed) const;
 
     // Grades @p marks once per iteration; false where a mark was no answer and nothing was graded.
@@ -211,6 +212,8 @@ private:
     void showQuestion();
 
     std::vector<QStringList> m_matrix;
+    // The values m_matrix shows, [row][column]; empty where no path is known.
+    std::vector<std::vector<std::optional<double>>> m_values;
     std::optional<FloydGrade> m_grade;
 };
 
