@@ -1,3 +1,4 @@
+#include "ui/compare/scenarionetworkview.h"
 #include "ui/drawing/networklayout.h"
 #include "ui/drawing/networkview.h"
 #include "ui/support/twips.h"
@@ -31,6 +32,12 @@ private slots:
     void modelAnnouncesWhatChanged();
     void screenFollowsTheModel_data();
     void screenFollowsTheModel();
+    void anyNetworkHasItsOwnElements_data();
+    void anyNetworkHasItsOwnElements();
+    void anotherNetworkReplacesEverything_data();
+    void anotherNetworkReplacesEverything();
+    void marksOnAnyNetworkArePaintedAndCleared_data();
+    void marksOnAnyNetworkArePaintedAndCleared();
 };
 
 namespace {
@@ -63,12 +70,23 @@ int pixelsOf(const QImage& image, const QColor& colour)
     return count;
 }
 
-QImage picture(NetworkView& view)
+
+const QColor kTextBack(255, 255, 200); // behind the text beside a node
+
+// A network of five nodes that is not the demonstration's: the shortest route from 1 to 5 is
+// 1, 3, 2, 4, 5 over links 2, 3, 4 and 6 (length 5).
+trayeko::Network fiveNodes()
+{
+    const trayeko::NetworkLink links[] = {{1, 2, 3}, {1, 3, 1}, {3, 2, 1}, {2, 4, 2},
+                                          {3, 4, 6}, {4, 5, 1}, {2, 5, 7}};
+    return trayeko::Network(5, links);
+}
+const std::vector<int> kFiveRoute{1, 3, 2, 4, 5};
+
+QImage picture(QWidget& view)
 {
     return view.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
-
-const QColor kTextBack(255, 255, 200); // behind the text beside a node
 
 } // namespace
 
@@ -391,6 +409,139 @@ void Tst_networkview::screenFollowsTheModel()
             view.screen()->grabWindow(view.winId()).toImage().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(screen, picture(view));
     }
+}
+
+// A network other than the demonstration's has plain names, one line per link, and its own
+// start and end nodes drawn blue.
+void Tst_networkview::anyNetworkHasItsOwnElements_data()
+{
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("end");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("element"); // -1: no element of that name
+    QTest::addColumn<int>("boxOf");   // the link whose weight box it is
+    QTest::addColumn<QColor>("colour");
+    const QColor blue = routeNodeColor(), pink = neutralNodeColor();
+    QTest::newRow("node 1 starts") << 1 << 0 << "node1" << 0 << 0 << blue;
+    QTest::newRow("node 5 ends") << 1 << 0 << "node5" << 4 << 0 << blue;
+    QTest::newRow("inner node") << 1 << 0 << "node3" << 2 << 0 << pink;
+    QTest::newRow("other start") << 2 << 4 << "node1" << 0 << 0 << pink;
+    QTest::newRow("other end") << 2 << 4 << "node4" << 3 << 0 << blue;
+    QTest::newRow("first line") << 1 << 0 << "line1" << 5 << 0 << neutralLineColor();
+    QTest::newRow("last box") << 1 << 0 << "weight7" << 18 << 7 << neutralBoxColor();
+    QTest::newRow("design name") << 1 << 0 << "Shape1" << -1 << 0 << QColor();
+    QTest::newRow("beyond") << 1 << 0 << "node6" << -1 << 0 << QColor();
+}
+
+void Tst_networkview::anyNetworkHasItsOwnElements()
+{
+    QFETCH(int, start);
+    QFETCH(int, end);
+    QFETCH(QString, name);
+    QFETCH(int, element);
+    QFETCH(int, boxOf);
+    QFETCH(QColor, colour);
+    DrawingModel model(fiveNodes(), start, end);
+    model.markEnds();
+    QCOMPARE(model.names().size(), 5 + 2 * 7);
+    QCOMPARE(model.names().indexOf(name), element);
+    QCOMPARE(model.weightBoxLink(element), boxOf);
+    QCOMPARE(model.color(name), colour);
+    QCOMPARE(model.paint(name, Qt::green), element >= 0);
+    QCOMPARE(DrawingModel(nullptr).names(), DrawingModel::elementNames()); // the design's names
+}
+
+// Drawing another network drops what was shown of the old one and names every element, node and
+// link of the new one; the same network again changes nothing; an end it lacks is refused.
+void Tst_networkview::anotherNetworkReplacesEverything_data()
+{
+    QTest::addColumn<int>("end");
+    QTest::addColumn<int>("changes");
+    QTest::newRow("five nodes") << 5 << 1;
+    QTest::newRow("no such end") << 6 << -1;
+}
+
+void Tst_networkview::anotherNetworkReplacesEverything()
+{
+    QFETCH(int, end);
+    QFETCH(int, changes);
+    DrawingModel model;
+    model.showResult({{3}, {2}, routeColor(), routeColor(), {}, {}});
+    model.setLayer(DrawingLayer::Steps, {{}, {}, {}, {}, "langkah", {}}, marksOf("text fixed"));
+    QList<DrawingChange> heard;
+    connect(&model, &DrawingModel::changed, this,
+            [&heard](const DrawingChange& change) { heard << change; });
+    if (changes < 0) {
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, model.setNetwork(fiveNodes(), 1, end));
+        QCOMPARE(model.network(), trayeko::demoNetwork()); // left as it was
+        QCOMPARE(model.names(), DrawingModel::elementNames());
+        QVERIFY(heard.isEmpty());
+        return;
+    }
+    model.setNetwork(fiveNodes(), 1, end);
+    model.setNetwork(fiveNodes(), 1, end);
+    QCOMPARE(heard.size(), changes);
+    QCOMPARE(heard[0].elements.size(), 19);
+    QCOMPARE(heard[0].nodes, (QList<int>{1, 2, 3, 4, 5}));
+    QCOMPARE(heard[0].links, (QList<int>{1, 2, 3, 4, 5, 6, 7}));
+    QVERIFY(heard[0].texts);
+    QCOMPARE(heard[0].formerMarks, marksOf("text fixed"));
+    QVERIFY(!model.hasLayer(DrawingLayer::Steps));
+    QVERIFY(model.routeLinks().isEmpty());
+    QCOMPARE(model.marks(), StepMarks(5));
+    QCOMPARE(model.endNode(), end);
+}
+
+// A five-node network in the comparison's picture: the route in the run's colours, each kind of
+// step mark painted while the Steps layer holds it and gone with the layer; marks made for seven
+// nodes are cut to the five drawn.
+void Tst_networkview::marksOnAnyNetworkArePaintedAndCleared_data()
+{
+    QTest::addColumn<QString>("kinds");
+    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<QList<int>>("nodes"); // named by the change
+    QTest::addColumn<QList<int>>("links");
+    QTest::newRow("tree links") << "tree" << StepMarks::treeColour() << QList<int>{}
+                                << QList<int>{2, 7};
+    QTest::newRow("fixed node") << "fixed" << StepMarks::fixedColour() << QList<int>{3}
+                                << QList<int>{};
+    QTest::newRow("pivot") << "pivot" << StepMarks::pivotColour() << QList<int>{5}
+                           << QList<int>{};
+    QTest::newRow("text") << "text" << kTextBack << QList<int>{4} << QList<int>{};
+}
+
+void Tst_networkview::marksOnAnyNetworkArePaintedAndCleared()
+{
+    QFETCH(QString, kinds);
+    QFETCH(QColor, colour);
+    QFETCH(QList<int>, nodes);
+    QFETCH(QList<int>, links);
+    ScenarioNetworkView view;
+    view.setNetwork(fiveNodes(), kFiveRoute, 5);
+    view.resize(view.sizeHint());
+    QCOMPARE(view.model().routeLinks(), (QList<int>{2, 3, 4, 6}));
+    QVERIFY(view.nodeHighlighted(3) && !view.onRoute(1, 2) && view.onRoute(3, 2));
+    const QImage result = picture(view);
+    QVERIFY(pixelsOf(result, routeColor()) > 100);
+    QCOMPARE(pixelsOf(result, colour), 0);
+
+    QList<DrawingChange> heard;
+    connect(&view.model(), &DrawingModel::changed, this,
+            [&heard](const DrawingChange& change) { heard << change; });
+    StepMarks marks = marksOf(kinds);
+    marks.nodeTexts[6] = "beyond the five nodes";
+    view.model().setLayer(DrawingLayer::Steps, {}, marks);
+    QCOMPARE(heard.size(), 1);
+    QCOMPARE(heard[0].nodes, nodes);
+    QCOMPARE(heard[0].links, links);
+    QCOMPARE(view.model().marks().nodeTexts.size(), size_t(5));
+    QVERIFY(!view.nodeHighlighted(3) && view.nodeHighlighted(5)); // neutral under the marks
+    const QImage marked = picture(view);
+    QVERIFY2(pixelsOf(marked, colour) > 20, qPrintable(QString::number(pixelsOf(marked, colour))));
+    QCOMPARE(pixelsOf(marked, routeColor()), 0);
+
+    view.model().clearLayer(DrawingLayer::Steps);
+    QCOMPARE(picture(view), result);
 }
 
 QTEST_MAIN(Tst_networkview)

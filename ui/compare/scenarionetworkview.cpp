@@ -114,8 +114,12 @@ QAccessibleInterface* scenarioNetworkFactory(const QString& className, QObject* 
 
 } // namespace
 
-ScenarioNetworkView::ScenarioNetworkView(QWidget* parent) : QWidget(parent)
+ScenarioNetworkView::ScenarioNetworkView(QWidget* parent)
+    : QWidget(parent), m_model(new DrawingModel(Network(), 1, 0, this))
 {
+    // Node 1 and the last node are drawn blue whatever the route.
+    m_model->markEnds();
+    connect(m_model, &DrawingModel::changed, this, qOverload<>(&QWidget::update));
     static std::once_flag installed;
     std::call_once(installed, [] { QAccessible::installFactory(scenarioNetworkFactory); });
 
@@ -131,12 +135,27 @@ ScenarioNetworkView::ScenarioNetworkView(QWidget* parent) : QWidget(parent)
 void ScenarioNetworkView::setNetwork(const Network& graph, const std::vector<int>& route,
                                      double distance)
 {
-    m_edges = graph.links();
-    m_nodeCount = graph.nodeCount();
-    m_shape = generatedShape(m_nodeCount);
+    m_shape = generatedShape(graph.nodeCount());
+    Network placed = graph;
+    for (int node = 1; node <= placed.nodeCount(); ++node) {
+        const NodePlace place = m_shape.place(node);
+        placed.setNodePlace(node, place.column, place.row);
+    }
+    m_model->setNetwork(std::move(placed));
     m_route = route;
     m_distance = distance;
-    setAccessibleName(QStringLiteral("Jaringan %1 simpul").arg(m_nodeCount));
+    RouteLook look;
+    look.innerNodes = route;
+    for (std::size_t i = 1; i < route.size(); ++i)
+        if (const int k = m_model->network().findLink(route[i - 1], route[i]))
+            look.links.push_back(k);
+    look.lineColor = routeColor();
+    look.boxColor = routeColor();
+    if (route.empty())
+        m_model->clearResult();
+    else
+        m_model->showResult(std::move(look));
+    setAccessibleName(QStringLiteral("Jaringan %1 simpul").arg(nodeCount()));
     setAccessibleDescription(caption());
     // Another network has other nodes and links: a screen reader reads the children anew. (Qt
     // would build the interface for an event nobody hears, so only while someone listens.)
@@ -171,13 +190,13 @@ qreal ScenarioNetworkView::nodeRadius() const
 
 QPointF ScenarioNetworkView::nodeCentre(int node) const
 {
-    const NodePlace place = m_shape.place(node);
+    const NetworkNode& place = m_model->network().node(node);
     const qreal columns = std::max(m_shape.columnCount - 1, 1);
     const qreal rows = m_shape.rowCount - 1;
     const qreal top = kCaptionHeight + kMargin;
     const qreal bottom = height() - kMargin;
-    const qreal y = rows > 0 ? top + (bottom - top) * place.row / rows : (top + bottom) / 2;
-    return {kMargin + (width() - 2 * kMargin) * place.column / columns, y};
+    const qreal y = rows > 0 ? top + (bottom - top) * place.y / rows : (top + bottom) / 2;
+    return {kMargin + (width() - 2 * kMargin) * place.x / columns, y};
 }
 
 QLineF ScenarioNetworkView::arcLine(int from, int to) const
@@ -216,16 +235,18 @@ QRectF ScenarioNetworkView::nodeRect(int node) const
 
 bool ScenarioNetworkView::nodeHighlighted(int node) const
 {
-    return node == 1 || node == m_nodeCount ||
-           std::find(m_route.begin(), m_route.end(), node) != m_route.end();
+    return m_model->nodeOnRoute(node);
+}
+
+bool ScenarioNetworkView::linkOnRoute(int k) const
+{
+    return m_model->routeLinks().contains(k);
 }
 
 bool ScenarioNetworkView::onRoute(int from, int to) const
 {
-    for (std::size_t i = 1; i < m_route.size(); ++i)
-        if (m_route[i - 1] == from && m_route[i] == to)
-            return true;
-    return false;
+    const int k = m_model->network().findLink(from, to);
+    return k != 0 && linkOnRoute(k);
 }
 
 void ScenarioNetworkView::paintEvent(QPaintEvent*)
@@ -242,22 +263,21 @@ void ScenarioNetworkView::paintEvent(QPaintEvent*)
                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, caption());
 
     // Lines off the route first, so that the route lies on top wherever lines cross.
-    std::vector<const WeightedEdge*> order;
-    for (const WeightedEdge& e : m_edges)
-        order.push_back(&e);
+    const QList<int> routeLinks = m_model->routeLinks();
+    std::vector<int> order;
+    for (int k = 1; k <= m_model->network().linkCount(); ++k)
+        order.push_back(k);
     std::stable_partition(order.begin(), order.end(),
-                          [this](const WeightedEdge* e) { return !onRoute(e->from, e->to); });
+                          [&](int k) { return !routeLinks.contains(k); });
 
-    for (const WeightedEdge* e : order) {
-        const bool route = onRoute(e->from, e->to);
-        const QColor colour = route ? routeColor() : neutralLineColor();
-        const QLineF line = arcLine(e->from, e->to);
+    const auto drawArrow = [&](const WeightedEdge& e, const QColor& colour, qreal width) {
+        const QLineF line = arcLine(e.from, e.to);
         if (line.isNull())
-            continue;
+            return;
         const QPointF unit = (line.p2() - line.p1()) / line.length();
         const QPointF normal(-unit.y(), unit.x());
         const QPointF headBase = line.p2() - unit * kHeadLength;
-        painter.setPen(QPen(colour, route ? 4 : 1.4, Qt::SolidLine, Qt::FlatCap));
+        painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::FlatCap));
         painter.drawLine(line.p1(), headBase);
         QPainterPath head;
         head.moveTo(line.p2());
@@ -265,15 +285,30 @@ void ScenarioNetworkView::paintEvent(QPaintEvent*)
         head.lineTo(headBase - normal * kHeadHalfWidth);
         head.closeSubpath();
         painter.fillPath(head, colour);
+    };
+    for (int k : order) {
+        const QList<int> lines = m_model->lineElements(k);
+        drawArrow(m_model->network().link(k), m_model->color(lines.value(0, -1)),
+                  routeLinks.contains(k) ? 4 : 1.4);
     }
+    // The step marks' links over the lines, under the weight boxes that stay readable.
+    const StepMarks& marks = m_model->marks();
+    for (int k : marks.treeLinks)
+        if (m_model->network().hasLink(k))
+            drawArrow(m_model->network().link(k), StepMarks::treeColour(), 4);
+    for (int k : marks.improvedLinks)
+        if (m_model->network().hasLink(k))
+            drawArrow(m_model->network().link(k), StepMarks::improvedColour(), 4);
+
     // The weight boxes over all lines, each halfway along its link.
     painter.setFont(weightFont());
-    for (const WeightedEdge* e : order) {
-        const bool route = onRoute(e->from, e->to);
-        const QString text = toQString(formatGeneral(e->weight));
-        const QRectF box = weightBoxRect(*e);
+    for (int k : order) {
+        const WeightedEdge& e = m_model->network().link(k);
+        const bool route = routeLinks.contains(k);
+        const QString text = toQString(formatGeneral(e.weight));
+        const QRectF box = weightBoxRect(e);
         painter.setPen(QPen(route ? routeColor() : neutralLineColor(), 1));
-        painter.setBrush(route ? routeColor() : neutralBoxColor());
+        painter.setBrush(m_model->color(m_model->weightBoxElement(k)));
         painter.drawRect(box);
         painter.setPen(route ? Qt::white : Qt::black);
         painter.drawText(box, Qt::AlignCenter, text);
@@ -284,14 +319,63 @@ void ScenarioNetworkView::paintEvent(QPaintEvent*)
     nodeFont.setPixelSize(std::max(9, int(nodeRadius())));
     painter.setFont(nodeFont);
     const qreal r = nodeRadius();
-    for (int node = 1; node <= m_nodeCount; ++node) {
-        const bool highlighted = nodeHighlighted(node);
+    for (int node = 1; node <= nodeCount(); ++node) {
         painter.setPen(QPen(Qt::black, 1.2));
-        painter.setBrush(highlighted ? routeNodeColor() : neutralNodeColor());
+        painter.setBrush(m_model->color(m_model->nodeElement(node)));
         const QPointF c = nodeCentre(node);
         painter.drawEllipse(c, r, r);
         painter.drawText(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), Qt::AlignCenter,
                          QString::number(node));
+    }
+    paintMarks(painter);
+}
+
+QFont ScenarioNetworkView::markFont() const
+{
+    QFont f = font();
+    f.setPixelSize(11);
+    f.setBold(true);
+    return f;
+}
+
+QRectF ScenarioNetworkView::markTextRect(int node, const QString& text) const
+{
+    const QFontMetricsF metrics(markFont());
+    const QSizeF size(metrics.horizontalAdvance(text) + 6, metrics.height() + 2);
+    const qreal r = nodeRadius();
+    const QPointF corner = nodeCentre(node) + QPointF(r * 0.7, -r * 0.7);
+    return {QPointF(corner.x(), corner.y() - size.height()), size};
+}
+
+void ScenarioNetworkView::paintMarks(QPainter& painter) const
+{
+    const StepMarks& marks = m_model->marks();
+    if (marks.isEmpty())
+        return;
+    const qreal r = nodeRadius();
+    painter.setBrush(Qt::NoBrush);
+    for (int node = 1; node <= nodeCount(); ++node) {
+        const QPointF c = nodeCentre(node);
+        if (node == marks.pivotNode) {
+            painter.setPen(QPen(StepMarks::pivotColour(), 4));
+            painter.drawEllipse(c, r + 3, r + 3);
+        } else if (marks.fixed(node)) {
+            painter.setPen(QPen(StepMarks::fixedColour(), 3));
+            painter.drawEllipse(c, r + 2, r + 2);
+        }
+    }
+    painter.setFont(markFont());
+    for (int node = 1; node <= nodeCount(); ++node) {
+        const QString text = marks.nodeText(node);
+        if (text.isEmpty())
+            continue;
+        const QRectF box = markTextRect(node, text);
+        const bool fixed = marks.fixed(node);
+        painter.setPen(QPen(fixed ? StepMarks::fixedColour() : QColor(96, 96, 96), 1));
+        painter.setBrush(QColor(255, 255, 200));
+        painter.drawRoundedRect(box.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+        painter.setPen(fixed ? StepMarks::fixedColour().darker(130) : QColor(Qt::black));
+        painter.drawText(box, Qt::AlignCenter, text);
     }
 }
 

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "core/generatednetwork.h"
+#include "ui/drawing/drawingmodel.h"
 
 #include <QLineF>
 #include <QMdiSubWindow>
 #include <QWidget>
+
+class QPainter;
 #include <vector>
 
 namespace trayeko::ui {
@@ -14,6 +17,10 @@ namespace trayeko::ui {
 // from node 1 on the left to the last node on the right, as generatedShape places them, every link
 // an arrow with its weight in a box halfway along; no two links cross. The route is drawn as in
 // the network windows: its links and weight boxes red, its nodes blue; the others black and pink.
+//
+// Everything it paints comes from its drawing model, which holds the network with each node's
+// place (x its column, y its row) and the route as the run's result: a feature lays its looks and
+// step marks over it as layers of model(), as on the network windows.
 class ScenarioNetworkView final : public QWidget
 {
     Q_OBJECT
@@ -25,6 +32,8 @@ public:
     void setNetwork(const Network& graph, const std::vector<int>& route, double distance);
 
     const std::vector<int>& route() const { return m_route; }
+    DrawingModel& model() { return *m_model; }
+    const DrawingModel& model() const { return *m_model; }
     // Where the arrow from @p from to @p to runs, from the edge of one circle to the tip of its
     // head at the other, in widget coordinates.
     QLineF arcLine(int from, int to) const;
@@ -33,8 +42,8 @@ public:
     // coordinates; a screen reader is told the same places.
     QRectF nodeRect(int node) const;
     QRectF weightBoxRect(const WeightedEdge& edge) const;
-    const std::vector<WeightedEdge>& edges() const { return m_edges; }
-    int nodeCount() const { return m_nodeCount; }
+    const std::vector<WeightedEdge>& edges() const { return m_model->network().links(); }
+    int nodeCount() const { return m_model->network().nodeCount(); }
     // Whether the drawing shows the node or the link as part of the route (blue, red).
     bool nodeHighlighted(int node) const;
     bool onRoute(int from, int to) const;
@@ -49,9 +58,13 @@ private:
     qreal nodeRadius() const;
     QString caption() const;
     QFont weightFont() const;
+    QFont markFont() const;
+    // Where the step marks' text @p text beside node @p node is drawn: above its right.
+    QRectF markTextRect(int node, const QString& text) const;
+    void paintMarks(QPainter& painter) const;
+    bool linkOnRoute(int k) const;
 
-    std::vector<WeightedEdge> m_edges;
-    int m_nodeCount = 0;
+    DrawingModel* m_model;
     GeneratedShape m_shape = generatedShape(0);
     std::vector<int> m_route;
     double m_distance = 0;

@@ -203,6 +203,7 @@ void DetailPanel::build()
         if (auto* w = qobject_cast<QWidget*>(child);
             w && !before.contains(child) && !w->testAttribute(Qt::WA_WState_ExplicitShowHide))
             w->show();
+    showOpenOnly();
     QWidget::setTabOrder(m_tabPredecessor, m_table);
     setAccessibleTexts(m_client, kAccessibleTexts);
     new RoutePreview(m_window, m_table, m_steps);
@@ -211,6 +212,7 @@ void DetailPanel::build()
 void DetailPanel::buildResults()
 {
     QWidget* client = m_client;
+    const QObjectList before = client->children();
     auto* caption =
         makeCaption(client, QStringLiteral("Label27"), QStringLiteral("Jalur Pencarian"), kPx975);
     caption->setGeometry(pxRect({9480, 480, 1665, 240}));
@@ -277,6 +279,20 @@ void DetailPanel::buildResults()
     setPicturePainter(labelsHeader, [labelsHeader, boxes = m_nodeLabels](QPainter& painter) {
         paintLabelsHeader(painter, labelsHeader, boxes);
     });
+    for (QObject* child : client->children())
+        if (auto* w = qobject_cast<QWidget*>(child); w && w != m_table && !before.contains(child))
+            m_openOnly << w;
+}
+
+bool DetailPanel::isOpen() const
+{
+    return m_toggle->text() == kHideDetail;
+}
+
+void DetailPanel::showOpenOnly()
+{
+    for (QWidget* w : std::as_const(m_openOnly))
+        w->setVisible(isOpen());
 }
 
 void DetailPanel::buildTotalBoxes()
@@ -333,6 +349,7 @@ void DetailPanel::toggle()
         m_toggle->move(px(kLabelClosedLeft), px(kLabelTop));
         m_window->setOuterWidthTwips(kClosedWidthTwips);
     }
+    showOpenOnly();
     m_window->centreOnScreen();
 }
 

@@ -66,6 +66,11 @@ protected:
 private:
     void buildResults();
     void buildTotalBoxes();
+    bool isOpen() const;
+    // Shows the panel's controls while it is open and hides them while it is closed, when they
+    // lie beyond the window's edge, so that a screen reader does not report them as showing.
+    // The table stays: it is the window's last Tab stop either way.
+    void showOpenOnly();
 
     NetworkWindow* m_window;
     QWidget* m_view; // the window's drawing
@@ -79,6 +84,7 @@ private:
     QLineEdit* m_routeNodesBox = nullptr;
     std::array<QLineEdit*, kNodeCount> m_nodeLabels{};
     std::array<QLineEdit*, kRouteCount> m_totalBoxes{};
+    QList<QWidget*> m_openOnly; // the controls showOpenOnly() shows and hides
 };
 
 } // namespace trayeko::ui

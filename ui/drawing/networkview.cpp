@@ -119,9 +119,9 @@ void NetworkView::mousePressEvent(QMouseEvent* event)
 
 void NetworkView::showChange(const DrawingChange& change)
 {
-    const QStringList& names = DrawingModel::elementNames();
+    const QStringList& names = m_model->names();
     for (int i : change.elements) {
-        if (const int k = DrawingModel::weightBoxLink(i))
+        if (const int k = m_model->weightBoxLink(i))
             setPaletteColour(weightBox(k), {QPalette::Base}, m_model->color(i));
         else
             update(elementRect(names[i]));
@@ -304,14 +304,15 @@ QRect NetworkView::markTextRect(int n, const QString& text) const
 
 QRegion NetworkView::nodeMarksRegion(int n, const StepMarks& marks) const
 {
-    const size_t i = size_t(n - 1);
+    if (n < 1 || n > kNodeCount)
+        return {};
     QRegion region;
-    if (n == marks.pivotNode || marks.fixedNodes[i])
-        region += circlePx(nodeLayouts()[i], m_variant.networkShift)
+    if (n == marks.pivotNode || marks.fixed(n))
+        region += circlePx(nodeLayouts()[size_t(n - 1)], m_variant.networkShift)
                       .toAlignedRect()
                       .adjusted(-6, -6, 6, 6);
-    if (!marks.nodeTexts[i].isEmpty())
-        region += markTextRect(n, marks.nodeTexts[i]).adjusted(-1, -1, 1, 1);
+    if (const QString text = marks.nodeText(n); !text.isEmpty())
+        region += markTextRect(n, text).adjusted(-1, -1, 1, 1);
     return region;
 }
 
@@ -379,7 +380,7 @@ QRect NetworkView::markTextRect(int n, QSize size) const
 void NetworkView::paintMarks(QPainter& p, const QRegion& region) const
 {
     const StepMarks& marks = m_model->marks();
-    if (marks == StepMarks{})
+    if (marks.isEmpty())
         return;
     // The weight boxes stay readable: nothing is painted over them. On paper the boxes, painted
     // after the drawing, cover the marks instead (the PDF and SVG engines keep no such clip).
@@ -407,7 +408,7 @@ void NetworkView::paintMarks(QPainter& p, const QRegion& region) const
         if (node.number == marks.pivotNode) {
             p.setPen(QPen(StepMarks::pivotColour(), 4));
             p.drawEllipse(circle.adjusted(-3, -3, 3, 3));
-        } else if (marks.fixedNodes[size_t(node.number - 1)]) {
+        } else if (marks.fixed(node.number)) {
             p.setPen(QPen(StepMarks::fixedColour(), 3));
             p.drawEllipse(circle.adjusted(-2, -2, 2, 2));
         }
@@ -415,11 +416,11 @@ void NetworkView::paintMarks(QPainter& p, const QRegion& region) const
 
     p.setFont(markTextFont());
     for (int n = 1; n <= kNodeCount; ++n) {
-        const QString& text = marks.nodeTexts[size_t(n - 1)];
+        const QString text = marks.nodeText(n);
         if (text.isEmpty())
             continue;
         const QRect r = markTextRect(n, text);
-        const bool fixed = marks.fixedNodes[size_t(n - 1)];
+        const bool fixed = marks.fixed(n);
         p.setPen(QPen(fixed ? StepMarks::fixedColour() : QColor(96, 96, 96), 1));
         p.setBrush(QColor(255, 255, 200));
         p.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);

@@ -30,12 +30,11 @@ QStringList drawingElementNames()
 QString marksDescription(const StepMarks& marks)
 {
     QStringList fixed, distances;
-    for (int n = 1; n <= kNodeCount; ++n) {
-        if (marks.fixedNodes[size_t(n - 1)])
+    for (int n = 1; n <= int(marks.nodeTexts.size()); ++n) {
+        if (marks.fixed(n))
             fixed << QString::number(n);
-        if (!marks.nodeTexts[size_t(n - 1)].isEmpty())
-            distances
-                << QStringLiteral("simpul %1 = %2").arg(n).arg(marks.nodeTexts[size_t(n - 1)]);
+        if (!marks.nodeText(n).isEmpty())
+            distances << QStringLiteral("simpul %1 = %2").arg(n).arg(marks.nodeText(n));
     }
     QStringList parts;
     if (marks.pivotNode != 0)
