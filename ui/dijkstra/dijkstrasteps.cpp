@@ -111,10 +111,10 @@ StepMode* addDijkstraStepMode(NetworkWindow* window, MessageBoxFn messageBox)
 }
 
 DijkstraExercise* addDijkstraExercise(NetworkWindow* window, StepMode* steps,
-                                      MessageBoxFn messageBox)
+                                      ClassroomActions* classroom, MessageBoxFn messageBox)
 {
     return new DijkstraExercise(
-        window, steps,
+        window, steps, classroom,
         [](const LinkWeights& weights) {
             return dijkstraFrames(weights, regionalDecimalSeparator());
         },

@@ -40,9 +40,9 @@ bool acceptWeights(NetworkView* view, const LinkWeights& weights, QWidget* paren
 StepMode* addDijkstraStepMode(NetworkWindow* window, MessageBoxFn messageBox);
 
 // The exercise of the Dijkstra window: one question per step of @p steps' method, refusing the
-// weights a run refuses.
+// weights a run refuses; @p classroom saves and prints its summary.
 DijkstraExercise* addDijkstraExercise(NetworkWindow* window, StepMode* steps,
-                                      MessageBoxFn messageBox);
+                                      ClassroomActions* classroom, MessageBoxFn messageBox);
 
 // Draws the route of the detail table's line under the text cursor on the drawing, in green, while
 // the table has the focus; leaving the table puts the result's colours back.

@@ -109,10 +109,9 @@ DijkstraWindow::DijkstraWindow(QWidget* parent, PanelBuild panel)
     else
         m_detail->buildAfterFirstPaint();
     setAccessibleTexts(this, kAccessibleTexts);
-    m_exercise =
-        addDijkstraExercise(this, m_steps, [this](QWidget* p, const QString& t, const QString& x) {
-            m_messageBox(p, t, x);
-        });
+    m_exercise = addDijkstraExercise(
+        this, m_steps, classroom,
+        [this](QWidget* p, const QString& t, const QString& x) { m_messageBox(p, t, x); });
     connect(m_exercise, &Exercise::entered, this, &DijkstraWindow::veilResults);
     connect(m_exercise, &Exercise::left, this, &DijkstraWindow::liftResults);
 }

@@ -15,8 +15,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QDir>
-#include <QFileInfo>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
@@ -130,9 +128,10 @@ void setStudentName(const QString& name)
     storedStudentName() = name;
 }
 
-Exercise::Exercise(NetworkWindow* window, StepMode* steps, Frames frames, Accept accept)
-    : QObject(window), m_window(window), m_view(window->network()), m_makeFrames(std::move(frames)),
-      m_accept(std::move(accept))
+Exercise::Exercise(NetworkWindow* window, StepMode* steps, ClassroomActions* classroom,
+                   Frames frames, Accept accept)
+    : QObject(window), m_window(window), m_view(window->network()), m_classroom(classroom),
+      m_makeFrames(std::move(frames)), m_accept(std::move(accept))
 {
     QAction* start =
         makeAction(this, "exerciseAction", QStringLiteral("Latihan"), kStartKey,
@@ -317,11 +316,14 @@ QString Exercise::summary() const
 
 QString Exercise::proposedFileName() const
 {
-    const QString stem = QStringLiteral("latihan-%1%2")
-                             .arg(isFloyd() ? QStringLiteral("floyd") : QStringLiteral("dijkstra"))
-                             .arg(m_code.isEmpty() ? QString() : u'-' + m_code);
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-        .filePath(stem + QStringLiteral(".txt"));
+    return QStringLiteral("latihan-%1%2.txt")
+        .arg(isFloyd() ? QStringLiteral("floyd") : QStringLiteral("dijkstra"))
+        .arg(m_code.isEmpty() ? QString() : u'-' + m_code);
+}
+
+QString Exercise::checkCaption() const
+{
+    return QStringLiteral("Periksa");
 }
 
 void Exercise::copySummary() const
@@ -333,20 +335,17 @@ void Exercise::copySummary() const
 void Exercise::saveSummary()
 {
     const QString text = summary();
-    if (text.isEmpty())
+    if (text.isEmpty() || !m_classroom)
         return;
-    QString filter;
-    QString fileName = m_seams.saveFileName(m_window, QStringLiteral("Simpan ringkasan latihan"),
-                                            proposedFileName(),
-                                            QStringLiteral("Teks (*.txt);;PDF (*.pdf)"), &filter);
-    if (fileName.isEmpty())
-        return;
-    const bool pdf = QFileInfo(fileName).suffix().compare(u"pdf", Qt::CaseInsensitive) == 0 ||
-                     (QFileInfo(fileName).suffix().isEmpty() && filter.contains(u"pdf"));
-    if (QFileInfo(fileName).suffix().isEmpty())
-        fileName += pdf ? QStringLiteral(".pdf") : QStringLiteral(".txt");
-    const QString reason = saveWhole(fileName, [this, pdf, &text](QIODevice& device) {
-        if (!pdf) {
+    ClassroomActions::FileRequest request;
+    request.caption = QStringLiteral("Simpan ringkasan latihan");
+    request.proposedName = proposedFileName();
+    request.filters = QStringLiteral("Teks (*.txt);;PDF (*.pdf)");
+    request.what = QStringLiteral("Ringkasan latihan");
+    // Before any file was saved, a summary belongs with the documents rather than the pictures.
+    request.firstFolder = QStandardPaths::DocumentsLocation;
+    request.write = [this, &text](QIODevice& device, const QString& suffix) {
+        if (suffix != u"pdf") {
             const QByteArray bytes = text.toUtf8();
             return device.write(bytes) == bytes.size();
         }
@@ -354,31 +353,28 @@ void Exercise::saveSummary()
         writer.setTitle(QStringLiteral("Ringkasan latihan"));
         writer.setCreator(QStringLiteral("Trayeko"));
         return paintSummaryPages(writer, m_view, text) > 0;
-    });
-    if (!reason.isEmpty())
-        m_seams.messageBox(m_window, QStringLiteral("Trayeko"),
-                           QStringLiteral("Ringkasan latihan tidak dapat disimpan ke\n%1\n\n%2")
-                               .arg(QDir::toNativeSeparators(fileName), reason));
+    };
+    m_classroom->saveFile(request);
 }
 
 void Exercise::printSummary()
 {
     const QString text = summary();
-    if (text.isEmpty())
+    if (text.isEmpty() || !m_classroom)
         return;
     PrintRequest request;
     request.title = QStringLiteral("Ringkasan latihan");
     request.print = [text, view = QPointer<QWidget>(m_view)](QPagedPaintDevice& printer, bool) {
         return paintSummaryPages(printer, view, text);
     };
-    m_seams.printPreview(m_window, request);
+    m_classroom->printPages(request);
 }
 
 // --- Dijkstra --------------------------------------------------------------------------------
 
-DijkstraExercise::DijkstraExercise(NetworkWindow* window, StepMode* steps, Frames frames,
-                                   Accept accept)
-    : Exercise(window, steps, std::move(frames), std::move(accept))
+DijkstraExercise::DijkstraExercise(NetworkWindow* window, StepMode* steps,
+                                   ClassroomActions* classroom, Frames frames, Accept accept)
+    : Exercise(window, steps, classroom, std::move(frames), std::move(accept))
 {
     connect(window->network(), &NetworkView::nodeClicked, this, [this](int node) {
         if (isActive() && !isFinished())
@@ -435,8 +431,9 @@ void DijkstraExercise::answer(const QString& node, const QString& distance)
 
 // --- Floyd -----------------------------------------------------------------------------------
 
-FloydExercise::FloydExercise(NetworkWindow* window, StepMode* steps, Frames frames, Accept accept)
-    : Exercise(window, steps, std::move(frames), std::move(accept))
+FloydExercise::FloydExercise(NetworkWindow* window, StepMode* steps, ClassroomActions* classroom,
+                             Frames frames, Accept accept)
+    : Exercise(window, steps, classroom, std::move(frames), std::move(accept))
 {
 }
 

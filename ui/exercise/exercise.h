@@ -19,7 +19,9 @@
 #include <vector>
 
 class QAction;
+class QLineEdit;
 class QPagedPaintDevice;
+class QTableWidget;
 class QWidget;
 class QShortcut;
 
@@ -32,12 +34,11 @@ class NetworkView;
 inline constexpr char kExerciseSection[] = "Latihan (Dijkstra dan Floyd)";
 
 // Everything an exercise asks of its surroundings; tests answer without a dialog or the clock.
+// Its summary is saved and printed through the window's ClassroomActions and their seams.
 struct ExerciseSeams
 {
     MessageBoxFn messageBox = criticalMessageBox();
     TextInputFn textInput = standardTextInput();
-    SaveFileNameFn saveFileName = standardSaveFileName();
-    PrintPreviewFn printPreview = standardPrintPreview();
     std::function<int()> newSeed; // the seed of "Soal baru"; empty: a random one
     Clock clock = readClock;
     // The date and time a summary is made, for its heading.
@@ -60,7 +61,9 @@ int paintSummaryPages(QPagedPaintDevice& device, QWidget* drawing, const QString
 // weights as they are; "Soal baru" fills random whole weights and shows their code, "Buka soal..."
 // reads a code and fills its weights, so a class works one network; "Bobot awal" puts the default
 // weights back. Esc leaves; editing a weight or starting a run does too. The lesson panel shows
-// the questions (ExercisePanel); DijkstraExercise and FloydExercise ask them.
+// the questions (ExercisePanel) and under them the page each method builds for its answers;
+// DijkstraExercise and FloydExercise ask them. The summary goes out through the window's
+// classroom actions: the same file dialog, last folder and printing as its pictures.
 class Exercise : public QObject
 {
     Q_OBJECT
@@ -75,6 +78,7 @@ public:
     QList<QAction*> actions() const { return m_actions; }
     void setSeams(ExerciseSeams seams) { m_seams = std::move(seams); }
 
+    // Whether the texts name the Floyd method (the score, the summary, its file name).
     virtual bool isFloyd() const = 0;
     bool isActive() const { return m_active; }
     bool isFinished() const { return m_finished; }
@@ -102,6 +106,22 @@ public:
     void saveSummary();
     void printSummary();
 
+    // The page the student answers on, for the panel to place under the question; it follows
+    // the exercise by itself and its owner deletes it. The hooks below act on the page made
+    // last. @p checkAnswer is what the panel's "Periksa" does, for keys on the page to call.
+    virtual QWidget* makeAnswerPage(QWidget* parent, std::function<void()> checkAnswer) = 0;
+    // The focus to the field the student answers in next.
+    virtual void focusAnswerPage() = 0;
+    // The page brought up to date after changed().
+    virtual void refreshAnswerPage() {}
+    // The caption of the panel's check button now.
+    virtual QString checkCaption() const;
+    // Grades what the page holds, or goes on after a graded answer, and leaves the focus where
+    // the student goes on. A cell being typed in is handed over when the focus leaves it: the
+    // page may rest the focus on @p checkButton while it reads. Returns what a screen reader is
+    // told before the question that follows.
+    virtual QString checkAnswerPage(QWidget* checkButton) = 0;
+
 signals:
     void entered();
     void left();
@@ -110,7 +130,9 @@ signals:
     void finished();
 
 protected:
-    Exercise(NetworkWindow* window, StepMode* steps, Frames frames, Accept accept);
+    // @p classroom saves and prints the summary; none keeps it on the screen.
+    Exercise(NetworkWindow* window, StepMode* steps, ClassroomActions* classroom, Frames frames,
+             Accept accept);
 
     // Starts the questions on m_weights; m_frames is filled.
     virtual void begin() = 0;
@@ -137,6 +159,7 @@ private:
 
     NetworkWindow* m_window;
     NetworkView* m_view;
+    QPointer<ClassroomActions> m_classroom;
     Frames m_makeFrames;
     Accept m_accept;
     ExerciseSeams m_seams;
@@ -160,10 +183,17 @@ class DijkstraExercise final : public Exercise
     Q_OBJECT
 
 public:
-    DijkstraExercise(NetworkWindow* window, StepMode* steps, Frames frames, Accept accept);
+    DijkstraExercise(NetworkWindow* window, StepMode* steps, ClassroomActions* classroom,
+                     Frames frames, Accept accept);
 
     bool isFloyd() const override { return false; }
     QString questionText() const override;
+
+    // The node and its distance ("Simpul", "Jarak"); Enter in the node goes on to the distance,
+    // Enter in the distance answers, a node clicked on the drawing fills the node.
+    QWidget* makeAnswerPage(QWidget* parent, std::function<void()> checkAnswer) override;
+    void focusAnswerPage() override;
+    QString checkAnswerPage(QWidget* checkButton) override;
 
     void answer(const QString& node, const QString& distance);
 
@@ -176,6 +206,8 @@ protected:
 
 private:
     std::vector<Grade> m_tries;
+    QPointer<QLineEdit> m_nodeField;
+    QPointer<QLineEdit> m_distanceField;
 };
 
 // Floyd: for each iteration k, the cells of the value matrix that change and their new values,
@@ -187,10 +219,19 @@ class FloydExercise final : public Exercise
     Q_OBJECT
 
 public:
-    FloydExercise(NetworkWindow* window, StepMode* steps, Frames frames, Accept accept);
+    FloydExercise(NetworkWindow* window, StepMode* steps, ClassroomActions* classroom,
+                  Frames frames, Accept accept);
 
     bool isFloyd() const override { return true; }
     QString questionText() const override;
+
+    // The value matrix to type over, cells graded in colour after "Periksa", which becomes
+    // "Lanjut" until the next iteration.
+    QWidget* makeAnswerPage(QWidget* parent, std::function<void()> checkAnswer) override;
+    void focusAnswerPage() override;
+    void refreshAnswerPage() override;
+    QString checkCaption() const override;
+    QString checkAnswerPage(QWidget* checkButton) override;
 
     // The value matrix before the current iteration, [row][column], as the student edits it.
     const std::vector<QStringList>& matrix() const { return m_matrix; }
@@ -210,11 +251,17 @@ protected:
 private:
     static QString questionPrompt();
     void showQuestion();
+    // The page's matrix filled with the current question's, and its grade in colour.
+    void fillTable();
+    void showTableGrade();
+    std::vector<QStringList> typedTable() const;
 
     std::vector<QStringList> m_matrix;
     // The values m_matrix shows, [row][column]; empty where no path is known.
     std::vector<std::vector<std::optional<double>>> m_values;
     std::optional<FloydGrade> m_grade;
+    QPointer<QTableWidget> m_table;
+    int m_tableQuestion = -1; // the question the page's matrix was filled for
 };
 
 } // namespace trayeko::ui

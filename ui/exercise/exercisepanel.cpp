@@ -1,53 +1,23 @@
 #include "ui/exercise/exercisepanel.h"
 
-#include "core/demonetwork.h"
+#include "ui/exercise/answerpages.h"
 #include "ui/exercise/exercise.h"
 #include "ui/stepping/paneltext.h"
 #include "ui/support/keyregistry.h"
 #include "ui/support/utf8.h"
 
-#include <QCoreApplication>
 #include <QHBoxLayout>
-#include <QKeyEvent>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
-#include <QStyledItemDelegate>
-#include <QTableWidget>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace trayeko::ui {
 
 namespace {
-
-// A cell being typed in keeps the spreadsheet's arrow keys: Left and Right take what was typed
-// and move to the next cell, as Up and Down already do, instead of moving the text cursor, which
-// would put the next number into the same cell ("7" then "5" becoming "75").
-class MatrixCellDelegate final : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-protected:
-    bool eventFilter(QObject* object, QEvent* event) override
-    {
-        if (event->type() == QEvent::KeyPress) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            auto* view = qobject_cast<QAbstractItemView*>(parent());
-            if (view && key->modifiers() == Qt::NoModifier &&
-                (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right)) {
-                // The view moves its current cell, which commits and closes this editor.
-                QKeyEvent moved(QEvent::KeyPress, key->key(), Qt::NoModifier);
-                QCoreApplication::sendEvent(view, &moved);
-                return true;
-            }
-        }
-        return QStyledItemDelegate::eventFilter(object, event);
-    }
-};
 
 // The keys of the panel, after the window's in the help.
 constexpr KeyRow kCheckKey{Qt::CTRL | Qt::Key_Return, nullptr,
@@ -71,19 +41,6 @@ QPushButton* makeButton(QWidget* parent, QLayout* layout, const char* objectName
     return button;
 }
 
-QLineEdit* makeField(QWidget* parent, QHBoxLayout* row, const QString& caption,
-                     const char* objectName, const QString& accessibleName)
-{
-    auto* label = new QLabel(caption, parent);
-    auto* field = new QLineEdit(parent);
-    field->setObjectName(QString::fromLatin1(objectName));
-    field->setAccessibleName(accessibleName);
-    label->setBuddy(field);
-    row->addWidget(label);
-    row->addWidget(field, 1);
-    return field;
-}
-
 } // namespace
 
 ExercisePanel::ExercisePanel(QWidget* parent) : QWidget(parent)
@@ -95,8 +52,9 @@ ExercisePanel::ExercisePanel(QWidget* parent) : QWidget(parent)
 
     // Typed once: the name stays for every exercise until the program ends.
     auto* studentRow = new QHBoxLayout;
-    m_student = makeField(this, studentRow, QStringLiteral("Nama siswa:"), "exerciseStudent",
-                          QStringLiteral("Nama siswa untuk ringkasan latihan (boleh kosong)"));
+    m_student =
+        addLabelledField(this, studentRow, QStringLiteral("Nama siswa:"), "exerciseStudent",
+                         QStringLiteral("Nama siswa untuk ringkasan latihan (boleh kosong)"));
     m_student->setText(studentName());
     layout->addLayout(studentRow);
     connect(m_student, &QLineEdit::textEdited, this, [this](const QString& name) {
@@ -114,38 +72,10 @@ ExercisePanel::ExercisePanel(QWidget* parent) : QWidget(parent)
         wrappedLabel(this, QStringLiteral("exerciseQuestion"), QStringLiteral("Pertanyaan"));
     layout->addWidget(m_question);
 
-    m_dijkstraAnswer = new QWidget(this);
-    auto* fields = new QHBoxLayout(m_dijkstraAnswer);
-    fields->setContentsMargins(0, 0, 0, 0);
-    m_node = makeField(m_dijkstraAnswer, fields, QStringLiteral("Simpul:"), "exerciseNode",
-                       QStringLiteral("Simpul yang ditetapkan (atau klik simpulnya di gambar)"));
-    m_distance = makeField(m_dijkstraAnswer, fields, QStringLiteral("Jarak:"), "exerciseDistance",
-                           QStringLiteral("Jarak simpul itu dari simpul 1"));
-    layout->addWidget(m_dijkstraAnswer);
-    // Enter in the node field goes on to the distance; Enter in the distance answers.
-    connect(m_node, &QLineEdit::returnPressed, m_distance, [this] {
-        m_distance->setFocus(Qt::TabFocusReason);
-        m_distance->selectAll();
-    });
-    connect(m_distance, &QLineEdit::returnPressed, this, &ExercisePanel::check);
-
-    m_matrix = new QTableWidget(kNodeCount, kNodeCount, this);
-    m_matrix->setObjectName(QStringLiteral("exerciseMatrix"));
-    m_matrix->setAccessibleName(QStringLiteral("Matriks nilai sebelum iterasi; ketik nilai baru "
-                                               "di atas sel yang berubah"));
-    m_matrix->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    m_matrix->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    // Typing over a cell replaces it, as in a spreadsheet; the arrow keys only move.
-    m_matrix->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
-                              QAbstractItemView::EditKeyPressed);
-    m_matrix->setTabKeyNavigation(false);
-    m_matrix->setItemDelegate(new MatrixCellDelegate(m_matrix));
-    QStringList numbers;
-    for (int n = 1; n <= kNodeCount; ++n)
-        numbers << QString::number(n);
-    m_matrix->setHorizontalHeaderLabels(numbers);
-    m_matrix->setVerticalHeaderLabels(numbers);
-    layout->addWidget(m_matrix);
+    // The page of the exercise followed, which builds it for its method.
+    m_answerSlot = new QVBoxLayout;
+    m_answerSlot->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(m_answerSlot);
 
     auto* checkRow = new QHBoxLayout;
     m_check = makeButton(
@@ -218,22 +148,28 @@ void ExercisePanel::follow(Exercise* exercise)
     if (exercise == m_exercise)
         return;
     m_connections.clear();
+    delete m_answerPage.data();
     m_exercise = exercise;
     if (exercise) {
         m_connections.follow({
             connect(exercise, &Exercise::changed, this, &ExercisePanel::refresh),
-            connect(exercise, &Exercise::entered, this, &ExercisePanel::showMatrix),
             connect(exercise, &QObject::destroyed, this, [this] { follow(nullptr); }),
         });
-        if (auto* dijkstra = qobject_cast<DijkstraExercise*>(exercise))
-            m_connections.add(
-                connect(dijkstra, &DijkstraExercise::nodePicked, this, [this](int node) {
-                    m_node->setText(QString::number(node));
-                    m_distance->setFocus(Qt::MouseFocusReason);
-                    m_distance->selectAll();
-                }));
+        m_answerPage = exercise->makeAnswerPage(this, [this] { check(); });
+        m_answerSlot->addWidget(m_answerPage);
+        // Tab reaches the page's fields between the student's name and "Periksa", as the page
+        // stands on the screen, not after "Keluar (Esc)" where a page made last would be.
+        QList<QWidget*> stops;
+        for (QWidget* w = m_answerPage->nextInFocusChain(); w != m_answerPage;
+             w = w->nextInFocusChain())
+            if (m_answerPage->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus))
+                stops << w;
+        if (m_answerPage->focusPolicy() & Qt::TabFocus)
+            stops.prepend(m_answerPage);
+        QWidget* before = m_student;
+        for (QWidget* stop : stops)
+            setTabOrder(std::exchange(before, stop), stop);
     }
-    showMatrix();
     refresh();
 }
 
@@ -241,10 +177,8 @@ void ExercisePanel::focusAnswer()
 {
     if (!m_exercise || m_exercise->isFinished())
         m_summary->setFocus(Qt::OtherFocusReason);
-    else if (m_exercise->isFloyd())
-        m_matrix->setFocus(Qt::OtherFocusReason);
     else
-        m_node->setFocus(Qt::OtherFocusReason);
+        m_exercise->focusAnswerPage();
     if (m_exercise && m_exercise->isActive())
         announce(m_code->text());
 }
@@ -275,14 +209,13 @@ void ExercisePanel::refresh()
     Exercise* e = m_exercise;
     const bool active = e && e->isActive();
     const bool finished = active && e->isFinished();
-    const bool floyd = active && e->isFloyd();
     const QString code =
         active && !e->code().isEmpty() ? QStringLiteral("Kode soal: ") + e->code() : QString();
     m_code->setText(code);
     m_code->setVisible(!code.isEmpty());
     m_question->setText(active ? e->questionText() : QString());
-    m_dijkstraAnswer->setVisible(active && !floyd && !finished);
-    m_matrix->setVisible(floyd && !finished);
+    if (m_answerPage)
+        m_answerPage->setVisible(active && !finished);
     m_check->setVisible(active && !finished);
     m_summary->setVisible(finished);
     m_summaryButtons->setVisible(finished);
@@ -292,74 +225,13 @@ void ExercisePanel::refresh()
 
     // A screen reader hears the feedback from check(), once the focus has moved on.
     m_feedback->setText(active ? e->feedback() : QString());
-    if (floyd) {
-        auto* f = static_cast<FloydExercise*>(e);
-        // Each question starts on its own matrix: no colour, typing or selection of the last.
-        if (!finished && f->question() != m_matrixQuestion)
-            showMatrix();
-        m_check->setText(f->isChecked() ? QStringLiteral("Lanjut") : QStringLiteral("Periksa"));
-        if (f->isChecked())
-            showGrade();
-    } else {
-        m_check->setText(QStringLiteral("Periksa"));
-    }
+    if (active)
+        e->refreshAnswerPage();
+    m_check->setText(active ? e->checkCaption() : QStringLiteral("Periksa"));
     if (finished) {
         m_summary->setPlainText(e->summary());
         m_summary->setFocus(Qt::OtherFocusReason);
     }
-}
-
-void ExercisePanel::showMatrix()
-{
-    auto* f = qobject_cast<FloydExercise*>(m_exercise.data());
-    if (!f || !f->isActive() || f->isFinished())
-        return;
-    const std::vector<QStringList>& matrix = f->matrix();
-    m_matrix->blockSignals(true);
-    for (int r = 0; r < kNodeCount && r < int(matrix.size()); ++r)
-        for (int c = 0; c < kNodeCount && c < int(matrix[size_t(r)].size()); ++c) {
-            auto* item = new QTableWidgetItem(matrix[size_t(r)][c]);
-            item->setTextAlignment(Qt::AlignCenter);
-            item->setToolTip(QStringLiteral("d[%1][%2]").arg(r + 1).arg(c + 1));
-            m_matrix->setItem(r, c, item);
-        }
-    m_matrix->blockSignals(false);
-    m_matrixQuestion = f->question();
-    m_matrix->clearSelection();
-    m_matrix->setCurrentCell(0, 0, QItemSelectionModel::NoUpdate);
-    // As tall as its seven rows, so that the feedback stands right under it.
-    m_matrix->resizeRowsToContents();
-    int height = m_matrix->horizontalHeader()->sizeHint().height() + 2 * m_matrix->frameWidth();
-    for (int r = 0; r < kNodeCount; ++r)
-        height += m_matrix->rowHeight(r);
-    m_matrix->setFixedHeight(height);
-}
-
-void ExercisePanel::showGrade()
-{
-    auto* f = static_cast<FloydExercise*>(m_exercise.data());
-    for (const CellGrade& c : f->grade()->cells) {
-        QTableWidgetItem* item = m_matrix->item(c.from - 1, c.to - 1);
-        if (!item)
-            continue;
-        const QColor colour = c.verdict == CellVerdict::Right    ? rightColour()
-                              : c.verdict == CellVerdict::Missed ? missedColour()
-                                                                 : wrongColour();
-        item->setBackground(colour);
-        item->setToolTip(toQString(c.reason));
-        item->setData(Qt::AccessibleDescriptionRole, toQString(c.reason));
-    }
-}
-
-std::vector<QStringList> ExercisePanel::typedMatrix() const
-{
-    std::vector<QStringList> typed(kNodeCount);
-    for (int r = 0; r < kNodeCount; ++r)
-        for (int c = 0; c < kNodeCount; ++c) {
-            const QTableWidgetItem* item = m_matrix->item(r, c);
-            typed[size_t(r)] << (item ? item->text() : QString());
-        }
-    return typed;
 }
 
 void ExercisePanel::check()
@@ -367,34 +239,10 @@ void ExercisePanel::check()
     Exercise* e = m_exercise;
     if (!e || !e->isActive() || e->isFinished())
         return;
-    if (auto* f = qobject_cast<FloydExercise*>(e)) {
-        const bool next = f->isChecked();
-        if (next) {
-            f->next();
-        } else {
-            // A cell still being typed in counts as typed: the editor hands its text over when
-            // it loses the focus.
-            m_check->setFocus(Qt::OtherFocusReason);
-            f->check(f->marksOf(typedMatrix()));
-        }
-        if (!f->isFinished())
-            m_matrix->setFocus(Qt::OtherFocusReason);
-        // Graded: the cells' verdicts, the question standing until "Lanjut"; on: the next one.
-        announce(next ? QString() : f->feedback());
-        return;
-    }
-    auto* d = static_cast<DijkstraExercise*>(e);
-    const int before = d->question();
-    d->answer(m_node->text(), m_distance->text());
-    if (d->question() != before) {
-        m_node->clear();
-        m_distance->clear();
-    }
-    if (!d->isFinished()) {
-        m_node->setFocus(Qt::OtherFocusReason);
-        m_node->selectAll();
-    }
-    announce(d->feedback());
+    const QString first = e->checkAnswerPage(m_check);
+    // The answer may have ended the exercise (a run elsewhere) or the panel's following of it.
+    if (m_exercise == e && e->isActive())
+        announce(first);
 }
 
 } // namespace trayeko::ui

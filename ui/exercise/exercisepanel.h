@@ -4,13 +4,12 @@
 
 #include <QPointer>
 #include <QWidget>
-#include <vector>
 
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QTableWidget;
+class QVBoxLayout;
 
 namespace trayeko::ui {
 
@@ -18,8 +17,8 @@ class Announcer;
 class Exercise;
 
 // The exercise as the lesson panel shows it: the student's name ("Nama siswa", typed once and
-// shared by every exercise, see studentName()), the code of the exercise, the question, the answer
-// fields (Dijkstra: the node and its distance; Floyd: the value matrix to type over), "Periksa",
+// shared by every exercise, see studentName()), the code of the exercise, the question, the page
+// the exercise builds for its answers (Exercise::makeAnswerPage), "Periksa",
 // the feedback (announced to assistive technology), the score, and at the end the summary with
 // "Salin", "Simpan..." and "Cetak...". "Soal baru", "Buka soal..." and "Keluar (Esc)" are always
 // at hand. It follows one window's exercise at a time.
@@ -47,13 +46,10 @@ public:
 
 private:
     void refresh();
-    void showMatrix();
-    void showGrade();
     void check();
     // Tells a screen reader @p first and then what the exercise asks next (the question, or the
     // end with the score), once the focus has gone where the student goes on.
     void announce(const QString& first);
-    std::vector<QStringList> typedMatrix() const;
     template <class Call> void onExercise(Call call);
 
     QPointer<Exercise> m_exercise;
@@ -61,11 +57,8 @@ private:
     QLineEdit* m_student = nullptr;
     QLabel* m_code = nullptr;
     QLabel* m_question = nullptr;
-    QWidget* m_dijkstraAnswer = nullptr;
-    QLineEdit* m_node = nullptr;
-    QLineEdit* m_distance = nullptr;
-    QTableWidget* m_matrix = nullptr;
-    int m_matrixQuestion = -1; // the Floyd question the matrix was filled for
+    QVBoxLayout* m_answerSlot = nullptr;
+    QPointer<QWidget> m_answerPage; // the followed exercise's, made for this panel
     QPushButton* m_check = nullptr;
     QLabel* m_feedback = nullptr;
     QLabel* m_score = nullptr;

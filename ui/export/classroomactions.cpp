@@ -196,10 +196,10 @@ void ClassroomActions::copyPicture()
 }
 
 QString ClassroomActions::askFileName(const QString& caption, const QString& proposedName,
-                                      const QString& filters, QString* selectedFilter)
+                                      const QString& filters, QString* selectedFilter,
+                                      QStandardPaths::StandardLocation firstFolder)
 {
-    const QString proposed =
-        QDir(lastFolder(QStandardPaths::PicturesLocation)).filePath(proposedName);
+    const QString proposed = QDir(lastFolder(firstFolder)).filePath(proposedName);
     QString fileName = m_seams.saveFileName(m_window, caption, proposed, filters, selectedFilter);
     if (fileName.isEmpty())
         return {};
@@ -306,16 +306,36 @@ void ClassroomActions::saveCsv()
 
 void ClassroomActions::saveCsvText(const std::string& text)
 {
-    QString filter;
-    QString fileName = askFileName(QStringLiteral("Simpan CSV"),
-                                   m_fileStem + QStringLiteral(".csv"), kCsvFilter, &filter);
-    if (fileName.isEmpty())
-        return;
-    if (QFileInfo(fileName).suffix().isEmpty())
-        fileName += QStringLiteral(".csv");
     const QByteArray csv = QByteArray::fromStdString(text);
-    save(fileName, QStringLiteral("Tabel CSV"),
-         [&csv](QIODevice& device) { return device.write(csv) == csv.size(); });
+    saveFile(
+        {QStringLiteral("Simpan CSV"), m_fileStem + QStringLiteral(".csv"), kCsvFilter,
+         QStringLiteral("Tabel CSV"), QStandardPaths::PicturesLocation,
+         [&csv](QIODevice& device, const QString&) { return device.write(csv) == csv.size(); }});
+}
+
+bool ClassroomActions::saveFile(const FileRequest& request)
+{
+    QString filter;
+    QString fileName = askFileName(request.caption, request.proposedName, request.filters, &filter,
+                                   request.firstFolder);
+    if (fileName.isEmpty())
+        return false;
+    // A name typed without a suffix gets the one of the chosen filter, or of the first.
+    QString suffix = QFileInfo(fileName).suffix().toLower();
+    if (suffix.isEmpty()) {
+        suffix = filterSuffix(filter);
+        if (suffix.isEmpty())
+            suffix = filterSuffix(request.filters);
+        if (!suffix.isEmpty())
+            fileName += u'.' + suffix;
+    }
+    return save(fileName, request.what,
+                [&request, &suffix](QIODevice& device) { return request.write(device, suffix); });
+}
+
+void ClassroomActions::printPages(const PrintRequest& request)
+{
+    m_seams.printPreview(m_window, request);
 }
 
 ClassroomActions* installClassroomActions(QMdiSubWindow* window, QWidget* menuTarget,

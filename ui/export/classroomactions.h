@@ -8,6 +8,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QStandardPaths>
 #include <functional>
 #include <optional>
 #include <string>
@@ -121,12 +122,34 @@ public:
     // Asks where to save @p csv and writes it whole, or says why it could not.
     void saveCsvText(const std::string& csv);
 
+    // A file a feature of the window writes (a listing, an exercise's summary): the dialog's
+    // caption, the name proposed in the folder last chosen for any file of the program, the
+    // filters (the first one's suffix goes to a name typed without any), the folder proposed
+    // before the user has chosen one, and what the file is called where it cannot be written.
+    // @p write gets the device and the suffix of the name chosen, in lower case.
+    struct FileRequest
+    {
+        QString caption;
+        QString proposedName;
+        QString filters;
+        QString what;
+        QStandardPaths::StandardLocation firstFolder = QStandardPaths::PicturesLocation;
+        std::function<bool(QIODevice& device, const QString& suffix)> write;
+    };
+    // Asks where to save @p request, remembers the folder and writes the file whole or not at
+    // all, saying why where it could not. False where nothing was written.
+    bool saveFile(const FileRequest& request);
+    // The print preview of @p request, printed when the user confirms.
+    void printPages(const PrintRequest& request);
+
 private:
     QWidget* client() const;
     QAction* makeAction(const QString& objectName, const QString& text, const QKeySequence& keys,
                         void (ClassroomActions::*onTrigger)());
-    QString askFileName(const QString& caption, const QString& proposedName, const QString& filters,
-                        QString* selectedFilter);
+    QString
+    askFileName(const QString& caption, const QString& proposedName, const QString& filters,
+                QString* selectedFilter,
+                QStandardPaths::StandardLocation firstFolder = QStandardPaths::PicturesLocation);
     bool save(const QString& fileName, const QString& what,
               const std::function<bool(QIODevice&)>& write);
     // False, after saying why, where the listings show a result of weights no longer in the

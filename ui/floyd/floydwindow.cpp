@@ -169,7 +169,7 @@ FloydWindow::FloydWindow(QWidget* parent)
     m_steps = addFloydStepMode(this, m_valueList, m_nodeList, [this] { return m_runWeights; });
     // Floyd refuses no weights, so neither does its exercise.
     m_exercise =
-        new FloydExercise(this, m_steps,
+        new FloydExercise(this, m_steps, m_classroom,
                           [](const LinkWeights& weights) {
                               return floydLesson(weights, regionalDecimalSeparator()).frames;
                           },
