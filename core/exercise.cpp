@@ -277,6 +277,7 @@ FloydGrade gradeFloydIteration(const LinkWeights& weights, int k, std::span<cons
 void scoreDijkstraStep(ExerciseScore& score, std::size_t step, std::span<const Grade> tries)
 {
     const std::string prefix = "Langkah " + std::to_string(step + 1) + ": ";
+    ++score.graded;
     ++score.total;
     // Only graded tries count: an answer that was no answer cost the student no try.
     const auto graded = std::find_if(tries.begin(), tries.end(),
@@ -295,6 +296,7 @@ void scoreDijkstraStep(ExerciseScore& score, std::size_t step, std::span<const G
 
 void scoreFloydIteration(ExerciseScore& score, int k, const FloydGrade& grade)
 {
+    ++score.graded;
     score.right += grade.right;
     score.total += grade.total;
     for (const CellGrade& c : grade.cells)

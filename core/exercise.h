@@ -102,6 +102,7 @@ struct ExerciseScore
     int right = 0;     ///< right at the first try
     int secondTry = 0; ///< wrong at the first try, right at the second; not part of right
     int total = 0;
+    int graded = 0; ///< steps or iterations graded so far, one that changes no cell included
     std::vector<std::string> mistakes; ///< "Langkah 2: Belum: ...", in the order they were made
 };
 

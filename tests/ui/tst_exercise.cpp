@@ -548,6 +548,9 @@ private slots:
             total += int(it.changes.size());
             check->click();
             QCOMPARE(check->text(), "Lanjut");
+            // Graded, also where the iteration changes no cell (the first one here).
+            QCOMPARE(h.exercise()->scoreText(),
+                     QStringLiteral("Skor: %1 dari %2 sel").arg(total - missed).arg(total));
             check->click();
         }
         QVERIFY(missed == 1);

@@ -169,8 +169,9 @@ Exercise::Exercise(NetworkWindow* window, StepMode* steps, ClassroomActions* cla
 
 QString Exercise::scoreText() const
 {
-    // "0 dari 0" before the first graded answer reads like a grade of nothing.
-    if (m_score.total == 0 && m_score.right == 0 && m_score.secondTry == 0)
+    // "0 dari 0" before the first graded answer reads like a grade of nothing. A Floyd
+    // iteration that changes no cell is graded all the same, and so says "0 dari 0 sel".
+    if (m_score.graded == 0)
         return QStringLiteral("Skor: belum ada jawaban yang dinilai");
     return QStringLiteral("Skor: ") + toQString(exerciseScoreText(m_score, isFloyd()));
 }
