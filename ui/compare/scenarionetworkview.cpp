@@ -4,6 +4,7 @@
 #include "core/scenarios.h"
 #include "ui/drawing/networkaccessible.h"
 #include "ui/drawing/networklayout.h"
+#include "ui/drawing/networkview.h"
 #include "ui/export/classroomactions.h"
 #include "ui/support/palette.h"
 #include "ui/support/toolwindow.h"
@@ -369,13 +370,7 @@ void ScenarioNetworkView::paintMarks(QPainter& painter) const
         const QString text = marks.nodeText(node);
         if (text.isEmpty())
             continue;
-        const QRectF box = markTextRect(node, text);
-        const bool fixed = marks.fixed(node);
-        painter.setPen(QPen(fixed ? StepMarks::fixedColour() : QColor(96, 96, 96), 1));
-        painter.setBrush(QColor(255, 255, 200));
-        painter.drawRoundedRect(box.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
-        painter.setPen(fixed ? StepMarks::fixedColour().darker(130) : QColor(Qt::black));
-        painter.drawText(box, Qt::AlignCenter, text);
+        paintMarkText(painter, markTextRect(node, text), text, marks.fixed(node));
     }
 }
 

@@ -419,14 +419,17 @@ void NetworkView::paintMarks(QPainter& p, const QRegion& region) const
         const QString text = marks.nodeText(n);
         if (text.isEmpty())
             continue;
-        const QRect r = markTextRect(n, text);
-        const bool fixed = marks.fixed(n);
-        p.setPen(QPen(fixed ? StepMarks::fixedColour() : QColor(96, 96, 96), 1));
-        p.setBrush(QColor(255, 255, 200));
-        p.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
-        p.setPen(fixed ? StepMarks::fixedColour().darker(130) : QColor(Qt::black));
-        p.drawText(r, Qt::AlignCenter, text);
+        paintMarkText(p, markTextRect(n, text), text, marks.fixed(n));
     }
+}
+
+void paintMarkText(QPainter& painter, const QRectF& box, const QString& text, bool fixed)
+{
+    painter.setPen(QPen(fixed ? StepMarks::fixedColour() : QColor(96, 96, 96), 1));
+    painter.setBrush(QColor(255, 255, 200));
+    painter.drawRoundedRect(box.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+    painter.setPen(fixed ? StepMarks::fixedColour().darker(130) : QColor(Qt::black));
+    painter.drawText(box, Qt::AlignCenter, text);
 }
 
 } // namespace trayeko::ui

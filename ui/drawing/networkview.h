@@ -11,6 +11,8 @@
 #include <span>
 
 class QLineEdit;
+class QPainter;
+class QRectF;
 
 namespace trayeko::ui {
 
@@ -101,5 +103,9 @@ private:
     std::array<QLineEdit*, kLinkCount> m_boxes{};
     DrawingModel* m_model;
 };
+
+// The box of a step mark's text beside a node, as every drawing paints it: pale yellow, its frame
+// and text green for a fixed node.
+void paintMarkText(QPainter& painter, const QRectF& box, const QString& text, bool fixed);
 
 } // namespace trayeko::ui
