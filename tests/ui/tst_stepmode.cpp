@@ -68,6 +68,18 @@ template <typename Window> struct Host : WindowHost<Window>
     QStringList state() { return everythingShown(w.data()); }
 };
 
+// Plays @p play on a host of the Floyd window or of the Dijkstra window.
+template <class Play> void inEitherWindow(bool floyd, Play play)
+{
+    if (floyd) {
+        Host<FloydWindow> h;
+        play(h);
+    } else {
+        Host<DijkstraWindow> h;
+        play(h);
+    }
+}
+
 // A frame whose panel places nothing between runs, with the Floyd window made too, and its
 // Dijkstra window active.
 struct Frame
@@ -279,13 +291,7 @@ private slots:
             }
             QCOMPARE(unreadLabels(&h.dock).join('\n'), QString());
         };
-        if (floyd) {
-            Host<FloydWindow> h;
-            check(h);
-        } else {
-            Host<DijkstraWindow> h;
-            check(h);
-        }
+        inEitherWindow(floyd, check);
     }
 
     void buttonsStepAndEditingLeaves()
@@ -435,13 +441,7 @@ private slots:
                 QVERIFY(grid->selectionModel()->isRowSelected(row));
             QCOMPARE(QApplication::focusWidget(), h.steps()->focusHolder());
         };
-        if (floyd) {
-            Host<FloydWindow> h;
-            check(h);
-        } else {
-            Host<DijkstraWindow> h;
-            check(h);
-        }
+        inEitherWindow(floyd, check);
     }
 
     // Tab and Shift+Tab go round the lesson panel's controls and never leave it; each says what
@@ -490,13 +490,7 @@ private slots:
                          qPrintable(name));
             }
         };
-        if (floyd) {
-            Host<FloydWindow> h;
-            check(h);
-        } else {
-            Host<DijkstraWindow> h;
-            check(h);
-        }
+        inEitherWindow(floyd, check);
     }
 
     // F6 takes the focus from the active window to the lesson panel and back, Shift+F6 too; the
