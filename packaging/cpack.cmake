@@ -23,7 +23,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # and printouts, the banner), all three in fonts-dejavu-core. On
 # Wayland the program runs through XWayland; the native plugin (qt6-wayland) would pull in Qt
 # Quick as well, too much to recommend for one small window.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
+# "Atur tata letak" in "Jaringan Sendiri" runs Graphviz's neato (EPL-1.0) as a program of its own.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, graphviz")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "orca, qt6-wayland")
 # The long description; CPack puts the summary above it as the synopsis.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
