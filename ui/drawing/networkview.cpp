@@ -57,7 +57,7 @@ bool crosses(const QLineF& line, const QRectF& r)
 } // namespace
 
 NetworkView::NetworkView(const DrawingVariant& variant, QWidget* parent)
-    : QWidget(parent), m_variant(variant), m_model(new DrawingModel(this))
+    : DrawingWidget(parent), m_variant(variant), m_model(new DrawingModel(this))
 {
     connect(m_model, &DrawingModel::changed, this, &NetworkView::showChange);
     setObjectName(QStringLiteral("Frame1"));

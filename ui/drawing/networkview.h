@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/demonetwork.h"
-#include "ui/drawing/drawingmodel.h"
+#include "ui/drawing/drawingwidget.h"
 #include "ui/drawing/networklayout.h"
 
 #include <QColor>
@@ -27,7 +27,7 @@ namespace trayeko::ui {
 // pass and repaints what the model says has changed. The colour of every named element (Shape1
 // ... Shape7, lj1 ... lj14 with lj10a/lj10b/lj12a/lj12b, j1 ... j14) also stays readable and
 // settable by that name, for tests and for assistive technology.
-class NetworkView final : public QWidget
+class NetworkView final : public DrawingWidget
 {
     Q_OBJECT
 
@@ -56,8 +56,8 @@ public:
     void highlightRoute(std::span<const int> innerNodes, std::span<const int> links);
 
     // What the drawing shows; features set and clear their layers here.
-    DrawingModel& model() { return *m_model; }
-    const DrawingModel& model() const { return *m_model; }
+    DrawingModel& model() override { return *m_model; }
+    const DrawingModel& model() const override { return *m_model; }
 
     // The neutral colours: nodes 2 ... 6 pink, every link line black, boxes j1 ... j14 white.
     // Nodes 1 and 7, the arrowheads and the texts are left alone.
@@ -77,10 +77,6 @@ public:
     // Where the step marks' text @p text beside node @p n (1 ... 7) is drawn: the first place
     // round the circle that covers no line, arrowhead, weight box or other node.
     QRect markTextRect(int n, const QString& text) const;
-
-signals:
-    // The left button was pressed on the circle of node @p node (1 ... 7).
-    void nodeClicked(int node);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

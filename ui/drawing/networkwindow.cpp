@@ -1,5 +1,6 @@
 #include "ui/drawing/networkwindow.h"
 
+#include "ui/drawing/drawingwidget.h"
 #include "ui/drawing/networkaccessible.h"
 #include "ui/drawing/networkview.h"
 #include "ui/support/artwork.h"
@@ -34,7 +35,7 @@ constexpr int kFrameTop = 480;
 
 NetworkWindow::NetworkWindow(const DrawingVariant& variant, const QString& bannerWord,
                              int pictureWidthTwips, QSize bannerPixels, QWidget* parent)
-    : QMdiSubWindow(parent)
+    : LessonWindow(parent)
 {
     makeToolWindow(this);
     setWindowIcon(programWindowIcon());
@@ -63,6 +64,11 @@ NetworkWindow::NetworkWindow(const DrawingVariant& variant, const QString& banne
     for (int k = 1; k <= kLinkCount; ++k)
         connect(m_network->weightBox(k), &QLineEdit::textEdited, this,
                 &NetworkWindow::weightsEdited);
+}
+
+DrawingWidget* NetworkWindow::drawing() const
+{
+    return m_network;
 }
 
 NetworkWindow::~NetworkWindow() = default;

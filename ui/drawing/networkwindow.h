@@ -1,11 +1,11 @@
 #pragma once
 
 #include "core/clock.h"
+#include "ui/drawing/lessonwindow.h"
 #include "ui/drawing/networklayout.h"
 #include "ui/support/keyregistry.h"
 
 #include <QColor>
-#include <QMdiSubWindow>
 #include <QSize>
 #include <optional>
 
@@ -32,7 +32,7 @@ inline constexpr KeyRow kRunButtonKeys{{}, "Enter, Alt+P", "Proses"};
 //
 // Sizes set through setOuterSizeTwips include the subwindow frame, like a window's Width and
 // Height; positions of controls are relative to the client area.
-class NetworkWindow : public QMdiSubWindow
+class NetworkWindow : public LessonWindow
 {
     Q_OBJECT
 
@@ -44,10 +44,7 @@ public:
 
     NetworkView* network() const { return m_network; }
 
-    // What the frame's lesson panel follows in every network window, whichever method it shows:
-    // its step mode (F10) and its exercise (F9).
-    virtual StepMode* stepMode() const = 0;
-    virtual Exercise* exercise() const = 0;
+    DrawingWidget* drawing() const override;
 
     void setClock(Clock clock) { m_clock = std::move(clock); }
 
@@ -65,15 +62,6 @@ public:
 
     // The outer width, frame included; a panel of the window widens it step by step.
     void setOuterWidthTwips(int width);
-
-signals:
-    // What the features of a window follow, so that none has to look for the window's controls.
-    // The run button was pressed: a run starts, or the weights are refused.
-    void runStarting();
-    // A run has shown its result.
-    void runFinished();
-    // The user has typed into a weight box.
-    void weightsEdited();
 
 protected:
     // Builds the client area with its background, the banner strip Picture1 (white, holding the
