@@ -7,6 +7,8 @@
 #include "ui/floyd/floydwindow.h"
 #include "ui/help/helpwindow.h"
 #include "ui/main/regionaltime.h"
+#include "ui/ownnetwork/ownnetworks.h"
+#include "ui/ownnetwork/ownnetworkwindow.h"
 #include "ui/projector/projectorview.h"
 #include "ui/stepping/lessondock.h"
 #include "ui/stepping/stepmode.h"
@@ -88,8 +90,8 @@ struct Lessons
 
 Lessons lessonsOf(QMdiSubWindow* window)
 {
-    if (auto* network = qobject_cast<NetworkWindow*>(window))
-        return {network->stepMode(), network->exercise()};
+    if (auto* lesson = qobject_cast<LessonWindow*>(window))
+        return {lesson->stepMode(), lesson->exercise()};
     return {};
 }
 
@@ -144,6 +146,9 @@ MainWindow::MainWindow(FrameSources sources, QWidget* parent)
                                &MainWindow::showCompare);
     m_quitAction =
         addEntry(QStringLiteral("mnukeluar"), QStringLiteral("&Keluar"), &MainWindow::endProgram);
+    m_ownNetworks = new OwnNetworks(m_mdiArea, menuBar(), this);
+    connect(m_ownNetworks, &OwnNetworks::windowAdded, this,
+            [this](OwnNetworkWindow* window) { watchLessons(window); });
 
     m_statusBar = new QStatusBar(this);
     m_statusBar->setObjectName(QStringLiteral("StatusBar1"));
@@ -424,6 +429,11 @@ void MainWindow::saveLessonPlace()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // A network drawn and not saved is asked about first; "Batal" keeps the program open.
+    if (!m_ownNetworks->closeAll()) {
+        event->ignore();
+        return;
+    }
     if (m_lessonDock->isVisible())
         saveLessonPlace();
     QMainWindow::closeEvent(event);
@@ -448,6 +458,12 @@ MainWindow::~MainWindow()
         if (lessons.exercise)
             disconnect(lessons.exercise, nullptr, this, nullptr);
     }
+}
+
+void MainWindow::openNetworkFiles(const QStringList& paths)
+{
+    for (const QString& path : paths)
+        m_ownNetworks->openFile(path);
 }
 
 int MainWindow::msecsToNextTick(QTime now)
@@ -507,9 +523,10 @@ void MainWindow::showToolWindow(QPointer<Window>& slot, Options... options)
 
 void MainWindow::endProgram()
 {
-    // The whole program ends at once; the tool windows go with the frame.
-    close();
-    QCoreApplication::quit();
+    // The whole program ends at once; the tool windows go with the frame, unless the user keeps
+    // a network with unsaved changes open.
+    if (close())
+        QCoreApplication::quit();
 }
 
 void MainWindow::tick()

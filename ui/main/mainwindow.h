@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QSettings>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -30,6 +31,7 @@ class LessonDock;
 class Exercise;
 class ExercisePanel;
 class ProjectorView;
+class OwnNetworks;
 
 // Where the frame reads the date and time of day and the Num Lock state. Tests put in their own
 // so that nothing depends on the machine's clock or keyboard.
@@ -43,7 +45,7 @@ struct FrameSources
     };
 };
 
-// The frame window: menu "&File", four-panel status bar, and the tool windows as MDI children.
+// The frame window: menus "&File" and "&Jaringan", four-panel status bar, and the tool windows as MDI children.
 //
 // Status bar m_statusBar panels (QLabel objectNames, left to right):
 //   "Panel1"  the word "Status"
@@ -67,6 +69,11 @@ public:
     QMdiArea* mdiArea() const { return m_mdiArea; }
     // The lesson panel "Pelajaran": shown in step mode, following the active tool window.
     LessonDock* lessonDock() const { return m_lessonDock; }
+    // The menu "&Jaringan" and the "Jaringan Sendiri" windows.
+    OwnNetworks* ownNetworks() const { return m_ownNetworks; }
+    // Opens each network file in a window of its own ("trayeko FILE..."); a refused one is
+    // reported and the others still open.
+    void openNetworkFiles(const QStringList& paths);
 
 protected:
     bool event(QEvent* event) override;
@@ -123,6 +130,7 @@ private:
     QPointer<ExercisePanel> m_exercisePanel;
     FollowedConnections m_exerciseConnections;
 
+    OwnNetworks* m_ownNetworks = nullptr;
     QPointer<ProjectorView> m_projector;
     QPointer<DijkstraWindow> m_dijkstraWindow;
     QPointer<FloydWindow> m_floydWindow;

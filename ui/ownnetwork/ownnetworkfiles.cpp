@@ -1,0 +1,97 @@
+#include "ui/ownnetwork/ownnetworkfiles.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSaveFile>
+
+namespace trayeko::ui {
+
+OpenFileNameFn standardOpenFileName()
+{
+    return [](QWidget* parent, const QString& caption, const QString& folder,
+              const QString& filters) {
+        return QFileDialog::getOpenFileName(parent, caption, folder, filters);
+    };
+}
+
+AskSaveFn standardAskSave()
+{
+    return [](QWidget* parent, const QString& title, const QString& text) {
+        QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
+        QPushButton* save = box.addButton(QStringLiteral("Simpan"), QMessageBox::AcceptRole);
+        QPushButton* discard =
+            box.addButton(QStringLiteral("Jangan simpan"), QMessageBox::DestructiveRole);
+        QPushButton* cancel = box.addButton(QStringLiteral("Batal"), QMessageBox::RejectRole);
+        box.setDefaultButton(save);
+        box.setEscapeButton(cancel);
+        box.exec();
+        if (box.clickedButton() == save)
+            return SaveAnswer::Save;
+        if (box.clickedButton() == discard)
+            return SaveAnswer::Discard;
+        return SaveAnswer::Cancel;
+    };
+}
+
+char networkDecimalSeparator()
+{
+    const std::string separator = regionalDecimalSeparator();
+    return separator.size() == 1 ? separator.front() : '.';
+}
+
+NetworkFileRead readNetworkFile(const QString& path)
+{
+    NetworkFileRead read;
+    const QString name = QFileInfo(path).fileName();
+    const auto refuse = [&](const QString& why) {
+        read.error = QStringLiteral("Berkas \"%1\" tidak dapat dibuka: %2").arg(name, why);
+        return read;
+    };
+    const std::optional<NetworkFormat> format = formatForFileName(path.toStdString());
+    if (!format)
+        return refuse(QStringLiteral("jenis berkas tidak dikenal (yang dapat dibuka: %1).")
+                          .arg(QString::fromStdString(fileFilterText())));
+    read.format = *format;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(file.errorString() + u'.');
+    // A file of this size is no network of at most kMaxNetworkNodes nodes; reading it whole would
+    // only hold the program up.
+    if (file.size() > kMaxNetworkFileBytes)
+        return refuse(QStringLiteral("berkas terlalu besar untuk sebuah jaringan (%1 MB).")
+                          .arg(file.size() / (1024 * 1024)));
+    const QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return refuse(file.errorString() + u'.');
+    NetworkReadResult result = readNetwork(std::string_view(content.constData(), size_t(content.size())),
+                                           *format, networkDecimalSeparator());
+    if (!result.document)
+        return refuse(QString::fromStdString(result.error));
+    read.document = std::move(result.document);
+    return read;
+}
+
+QString writeNetworkFile(const QString& path, const NetworkDocument& document,
+                         NetworkFormat format)
+{
+    const std::string text = writeNetwork(document, format, networkDecimalSeparator());
+    QSaveFile file(path);
+    const auto refuse = [&] {
+        return QStringLiteral("Berkas \"%1\" tidak dapat disimpan: %2.")
+            .arg(QFileInfo(path).fileName(), file.errorString());
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        return refuse();
+    if (file.write(text.data(), qint64(text.size())) != qint64(text.size())) {
+        file.cancelWriting();
+        return refuse();
+    }
+    if (!file.commit())
+        return refuse();
+    return {};
+}
+
+} // namespace trayeko::ui
