@@ -1,0 +1,417 @@
+#include "core/examplenetworks.h"
+#include "core/networkfile.h"
+#include "ui/main/mainwindow.h"
+#include "ui/ownnetwork/floydgrid.h"
+#include "ui/ownnetwork/ownnetworks.h"
+#include "ui/ownnetwork/ownnetworkwindow.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QUndoStack>
+#include <QtTest>
+#include <memory>
+
+using namespace trayeko;
+using namespace trayeko::ui;
+
+Q_DECLARE_METATYPE(trayeko::ui::SaveAnswer)
+Q_DECLARE_METATYPE(trayeko::NetworkDocument)
+
+namespace {
+
+// A network of @p nodes nodes placed on a line, with @p links.
+NetworkDocument document(int nodes, std::vector<NetworkLink> links, int start = 1, int end = 0)
+{
+    Network network(nodes, links);
+    for (int n = 1; n <= nodes; ++n)
+        network.setNodePlace(n, 1000.0 * n, 500.0 * (n % 2));
+    return {network, start, end, "Contoh kelas", "Cari rute terpendek."};
+}
+
+// The frame with every dialog answered by the test: what was said, which file to open or save,
+// what to do with unsaved changes.
+struct Frame
+{
+    Frame()
+    {
+        FrameSources sources;
+        sources.settings = [] { return std::unique_ptr<QSettings>(); };
+        frame = std::make_unique<MainWindow>(sources);
+        OwnNetworkSeams seams;
+        seams.messageBox = [this](QWidget*, const QString&, const QString& text) {
+            messages << text;
+        };
+        seams.openFileName = [this](QWidget*, const QString&, const QString&, const QString&) {
+            return openName;
+        };
+        seams.saveFileName = [this](QWidget*, const QString&, const QString&, const QString&,
+                                    QString*) {
+            ++saveDialogs;
+            return saveName;
+        };
+        seams.askSave = [this](QWidget*, const QString&, const QString& text) {
+            questions << text;
+            return answer;
+        };
+        own()->setSeams(seams);
+        frame->show();
+    }
+    OwnNetworks* own() const { return frame->ownNetworks(); }
+    OwnNetworkWindow* active() const { return own()->activeWindow(); }
+    template <typename T> T* in(OwnNetworkWindow* w, const char* name) const
+    {
+        auto* child = w->findChild<T*>(QLatin1String(name));
+        if (!child)
+            qFatal("no control %s", name);
+        return child;
+    }
+
+    std::unique_ptr<MainWindow> frame;
+    QStringList messages;
+    QStringList questions;
+    QString openName;
+    QString saveName;
+    int saveDialogs = 0;
+    SaveAnswer answer = SaveAnswer::Cancel;
+};
+
+QString fileText(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+void writeFile(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+} // namespace
+
+class OwnNetworkTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void menuFollowsFile()
+    {
+        Frame f;
+        const QList<QAction*> menus = f.frame->menuBar()->actions();
+        QCOMPARE(menus.size(), 2);
+        QCOMPARE(menus[0]->text(), QStringLiteral("&File"));
+        QCOMPARE(menus[1]->text(), QStringLiteral("&Jaringan"));
+        QStringList entries;
+        for (const QAction* a : f.own()->menu()->actions())
+            if (!a->isSeparator())
+                entries << a->text() + u' ' + a->shortcut().toString();
+        QCOMPARE(entries, (QStringList{"Jaringan &baru Ctrl+N", "&Buka... Ctrl+O", "&Simpan Ctrl+S",
+                                       "Simpan &sebagai... ", "&Tempel tabel ",
+                                       "&Ekspor DOT... ", "&Contoh "}));
+        // Saving needs a network window: the Dijkstra window the frame opens with has none.
+        auto* save = f.frame->findChild<QAction*>(QStringLiteral("mnusimpan"));
+        QVERIFY(!save->isEnabled());
+        f.own()->newNetwork();
+        QVERIFY(save->isEnabled());
+        QCOMPARE(f.active()->windowTitle(), QStringLiteral("Jaringan Sendiri - Tanpa judul[*]"));
+        auto* examples = f.frame->findChild<QMenu*>(QStringLiteral("mnucontoh"));
+        QCOMPARE(examples->actions().size(), int(exampleNetworks().size()));
+    }
+
+    void runShowsRoutes_data()
+    {
+        QTest::addColumn<NetworkDocument>("doc");
+        QTest::addColumn<QString>("total");
+        QTest::addColumn<QString>("route");
+        QTest::addColumn<QStringList>("marks");
+        QTest::addColumn<QString>("floyd");
+        // The route with more links is shorter: 1-2-3-4 (3) beats 1-4 (10).
+        QTest::newRow("longer route shorter")
+            << document(4, {{1, 2, 1}, {2, 3, 1}, {3, 4, 1}, {1, 4, 10}}) << "Total jarak = 3"
+            << "Rute terpendek (Dijkstra): 1 \u2192 2 \u2192 3 \u2192 4"
+            << QStringList{"jarak 0", "jarak 1", "jarak 2", "jarak 3"}
+            << "Rute Floyd: 1 \u2192 2 \u2192 3 \u2192 4, jarak 3";
+        // Links are one-way: node 3 only points back, so the end cannot be reached.
+        QTest::newRow("end unreachable")
+            << document(3, {{1, 2, 2.5}, {3, 2, 1}}) << "Total jarak = ~"
+            << "Simpul 3 tidak terjangkau dari simpul 1."
+            << QStringList{"jarak 0", "jarak 2.5", "tidak terjangkau"}
+            << "Floyd: simpul 3 tidak terjangkau dari simpul 1.";
+        // Another start and end than the first and last node.
+        QTest::newRow("chosen ends") << document(4, {{2, 1, 4}, {2, 3, 1}, {3, 1, 1}}, 2, 1)
+                                     << "Total jarak = 2"
+                                     << "Rute terpendek (Dijkstra): 2 \u2192 3 \u2192 1"
+                                     << QStringList{"jarak 2", "jarak 0", "jarak 1",
+                                                    "tidak terjangkau"}
+                                     << "Rute Floyd: 2 \u2192 3 \u2192 1, jarak 2";
+    }
+    void runShowsRoutes()
+    {
+        QFETCH(NetworkDocument, doc);
+        Frame f;
+        OwnNetworkWindow* w = f.own()->newNetwork();
+        w->setDocument(doc);
+        QSignalSpy finished(w, &LessonWindow::runFinished);
+        // Enter in the drawing is the run button's.
+        QTest::keyClick(w->drawing(), Qt::Key_Return);
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(f.in<QLabel>(w, "lblTotal")->text(), QFETCH(QString, total));
+        QCOMPARE(f.in<QLabel>(w, "lblRute")->text(), QFETCH(QString, route));
+        QCOMPARE(f.in<QLabel>(w, "lblRuteFloyd")->text(), QFETCH(QString, floyd));
+        const StepMarks* marks = w->drawing()->model().layerMarks(DrawingLayer::Result);
+        QVERIFY(marks);
+        QStringList texts;
+        for (int n = 1; n <= doc.network.nodeCount(); ++n)
+            texts << marks->nodeText(n);
+        QCOMPARE(texts, QFETCH(QStringList, marks));
+        // An edit makes the result stale: it goes.
+        w->setDocument(doc);
+        QVERIFY(f.in<QLabel>(w, "lblTotal")->text().isEmpty());
+        QVERIFY(!w->drawing()->model().hasLayer(DrawingLayer::Result));
+    }
+
+    void floydGridsPerIteration()
+    {
+        Frame f;
+        OwnNetworkWindow* w = f.own()->newNetwork();
+        w->setDocument(document(3, {{1, 2, 4}, {2, 3, 1}, {1, 3, 9}}));
+        w->run();
+        auto* chooser = f.in<QComboBox>(w, "cboIterasi");
+        QCOMPARE(chooser->count(), 4); // the start and three iterations
+        const auto* values = qobject_cast<FloydGridModel*>(f.in<QTableView>(w, "tblNilai")->model());
+        const auto* nodes = qobject_cast<FloydGridModel*>(f.in<QTableView>(w, "tblSimpul")->model());
+        struct Row
+        {
+            int k;
+            QString d13, n13, d31;
+            bool changed13;
+        };
+        // Only node 2 as intermediate shortens 1 -> 3 (4 + 1 < 9).
+        for (const Row& r : {Row{0, "9", "3", "\u221e", false}, Row{1, "9", "3", "\u221e", false},
+                             Row{2, "5", "2", "\u221e", true}, Row{3, "5", "2", "\u221e", false}}) {
+            chooser->setCurrentIndex(r.k);
+            QCOMPARE(values->cellText(1, 3), r.d13);
+            QCOMPARE(nodes->cellText(1, 3), r.n13);
+            QCOMPARE(values->cellText(3, 1), r.d31);
+            QCOMPARE(values->changed(1, 3), r.changed13);
+        }
+        QCOMPARE(values->headerData(2, Qt::Horizontal, Qt::DisplayRole).toInt(), 3);
+        const std::string csv = floydIterationsCsv(floydIterations(w->document().network), ".");
+        QVERIFY(csv.find("Iterasi 2 - Nilai,1,2,3\r\n1,0,4,5\r\n") != std::string::npos);
+    }
+
+    void refusedWeights_data()
+    {
+        QTest::addColumn<NetworkDocument>("doc");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("negative") << document(2, {{1, 2, -3}})
+                                  << "Metode Dijkstra tidak dapat memakai bobot negatif: jalur 1 ke "
+                                     "2 berbobot -3.";
+        QTest::newRow("infinite")
+            << document(2, {{1, 2, std::numeric_limits<double>::infinity()}})
+            << "Bobot jalur 1 ke 2 bukan bilangan terhingga. Perbaiki bobotnya lalu proses lagi.";
+        QTest::newRow("no nodes") << NetworkDocument{}
+                                  << "Jaringan ini belum mempunyai simpul. Klik pada gambar untuk "
+                                     "menambah simpul.";
+    }
+    void refusedWeights()
+    {
+        QFETCH(NetworkDocument, doc);
+        Frame f;
+        OwnNetworkWindow* w = f.own()->newNetwork();
+        w->setDocument(doc);
+        QSignalSpy finished(w, &LessonWindow::runFinished);
+        w->run();
+        QCOMPARE(f.messages, QStringList{QFETCH(QString, message)});
+        QCOMPARE(finished.size(), 0);
+        QVERIFY(f.in<QLabel>(w, "lblTotal")->text().isEmpty());
+    }
+
+    void saveAndOpenAgain_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("keepsAll"); // CSV keeps nodes and weights only
+        QTest::newRow("json") << "kelas.trayeko.json" << true;
+        QTest::newRow("graphml") << "kelas.graphml" << true;
+        QTest::newRow("csv") << "kelas.csv" << false;
+        QTest::newRow("suffix from the filter") << "kelas" << true;
+    }
+    void saveAndOpenAgain()
+    {
+        QFETCH(QString, name);
+        QTemporaryDir dir;
+        Frame f;
+        const NetworkDocument doc = document(3, {{1, 2, 2.5}, {2, 3, 4}, {3, 1, 1}});
+        OwnNetworkWindow* w = f.own()->newNetwork();
+        w->setDocument(doc);
+        f.saveName = dir.filePath(name);
+        QVERIFY(w->saveAs());
+        const QString path = name.contains(u'.') ? f.saveName : f.saveName + ".trayeko.json";
+        QCOMPARE(w->fileName(), path);
+        QCOMPARE(w->windowTitle(),
+                 "Jaringan Sendiri - " + QFileInfo(path).fileName() + "[*]");
+        QVERIFY(!w->isWindowModified());
+        // Opening the file again brings its window forward.
+        QCOMPARE(f.own()->openFile(path), w);
+        QCOMPARE(f.own()->windows().size(), 1);
+        // "&Simpan" writes the file's own format again without asking where.
+        QTest::keyClicks(f.in<QLineEdit>(w, "txtJudul"), "!");
+        QVERIFY(w->isWindowModified());
+        QVERIFY(w->save());
+        QCOMPARE(f.saveDialogs, 1);
+        QVERIFY(!w->isWindowModified());
+        w->close();
+        QTRY_COMPARE(f.own()->windows().size(), 0);
+        OwnNetworkWindow* again = f.own()->openFile(path);
+        QVERIFY2(again, qPrintable(f.messages.join('\n')));
+        const NetworkDocument read = again->document();
+        QCOMPARE(read.network.weights(), doc.network.weights());
+        QCOMPARE(read.network.nodeCount(), 3);
+        if (QFETCH(bool, keepsAll)) {
+            QCOMPARE(read.network, doc.network);
+            QCOMPARE(read.title, doc.title + "!");
+            QCOMPARE(read.note, doc.note);
+        }
+        QVERIFY(f.messages.isEmpty());
+    }
+
+    void badFileRefused_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("start");
+        QTest::newRow("truncated") << "rusak.trayeko.json" << QByteArray("{\"format\":\"tray")
+                                   << "Berkas \"rusak.trayeko.json\" tidak dapat dibuka: ";
+        QTest::newRow("binary") << "gambar.graphml" << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10)
+                                << "Berkas \"gambar.graphml\" tidak dapat dibuka: ";
+        QTest::newRow("unknown type") << "jaringan.pdf" << QByteArray("%PDF")
+                                      << "Berkas \"jaringan.pdf\" tidak dapat dibuka: jenis berkas "
+                                         "tidak dikenal";
+        QTest::newRow("DOT is export only") << "peta.dot" << QByteArray("digraph { 1 -> 2 }")
+                                            << "Berkas \"peta.dot\" tidak dapat dibuka: ";
+        QTest::newRow("missing") << "" << QByteArray()
+                                 << "Berkas \"hilang.trayeko.json\" tidak dapat dibuka: ";
+    }
+    void badFileRefused()
+    {
+        QFETCH(QString, name);
+        QTemporaryDir dir;
+        Frame f;
+        OwnNetworkWindow* w = f.own()->newNetwork();
+        const NetworkDocument doc = document(2, {{1, 2, 7}});
+        w->setDocument(doc);
+        const QString path = dir.filePath(name.isEmpty() ? "hilang.trayeko.json" : name);
+        if (!name.isEmpty())
+            writeFile(path, QFETCH(QByteArray, content));
+        f.openName = path;
+        f.own()->open();
+        QCOMPARE(f.messages.size(), 1);
+        QVERIFY2(f.messages[0].startsWith(QFETCH(QString, start)), qPrintable(f.messages[0]));
+        QVERIFY(f.messages[0].size() > QString(QFETCH(QString, start)).size());
+        QCOMPARE(f.own()->windows().size(), 1);
+        QCOMPARE(f.active(), w);
+        QCOMPARE(w->document(), doc);
+    }
+
+    void closeAsks_data()
+    {
+        QTest::addColumn<SaveAnswer>("answer");
+        QTest::addColumn<bool>("wholeProgram");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<bool>("written");
+        for (const bool program : {false, true}) {
+            const char* where = program ? "program" : "window";
+            QTest::addRow("%s: Simpan", where) << SaveAnswer::Save << program << true << true;
+            QTest::addRow("%s: Jangan simpan", where)
+                << SaveAnswer::Discard << program << true << false;
+            QTest::addRow("%s: Batal", where) << SaveAnswer::Cancel << program << false << false;
+        }
+    }
+    void closeAsks()
+    {
+        QFETCH(bool, wholeProgram);
+        QTemporaryDir dir;
+        Frame f;
+        f.answer = QFETCH(SaveAnswer, answer);
+        f.saveName = dir.filePath("baru.trayeko.json");
+        OwnNetworkWindow* saved = f.own()->openExample(0);
+        OwnNetworkWindow* w = f.own()->newNetwork();
+        w->setDocument(document(2, {{1, 2, 7}}));
+        QTest::keyClicks(f.in<QLineEdit>(w, "txtJudul"), "x");
+        QPointer<OwnNetworkWindow> watched(w);
+        const bool closed = wholeProgram ? f.frame->close() : w->close();
+        // One question, for the one window with changes; the example was never changed.
+        QCOMPARE(f.questions, QStringList{"Jaringan \"Tanpa judul\" telah diubah.\n"
+                                          "Simpan perubahannya?"});
+        QCOMPARE(closed, QFETCH(bool, closes));
+        QCOMPARE(QFile::exists(f.saveName), QFETCH(bool, written));
+        if (!closed) {
+            QVERIFY(watched && watched->isVisible() && watched->isWindowModified());
+            QVERIFY(f.frame->isVisible());
+            QVERIFY(saved->isVisible());
+        }
+    }
+
+    void examplesOpen()
+    {
+        Frame f;
+        const std::vector<ExampleNetwork> shipped = exampleNetworks();
+        for (int i = 0; i < int(shipped.size()); ++i) {
+            f.frame->findChild<QAction*>(QStringLiteral("mnucontoh%1").arg(i + 1))->trigger();
+            OwnNetworkWindow* w = f.active();
+            QVERIFY(w);
+            QCOMPARE(w->document(), shipped[size_t(i)].document);
+            QVERIFY(!w->isWindowModified());
+            w->run();
+            QVERIFY(f.in<QLabel>(w, "lblTotal")->text().startsWith("Total jarak = "));
+        }
+        QCOMPARE(f.own()->windows().size(), int(shipped.size()));
+        QVERIFY(f.messages.isEmpty());
+    }
+
+    void filesOnTheCommandLine()
+    {
+        QTemporaryDir dir;
+        const QString good = dir.filePath("baik.trayeko.json");
+        writeFile(good, QByteArray::fromStdString(
+                            writeNetwork(document(2, {{1, 2, 3}}), NetworkFormat::Json)));
+        Frame f;
+        f.frame->openNetworkFiles({dir.filePath("tidakada.trayeko.json"), good});
+        QCOMPARE(f.own()->windows().size(), 1);
+        QCOMPARE(f.active()->fileName(), good);
+        QCOMPARE(f.messages.size(), 1);
+        QVERIFY(f.messages[0].contains("tidakada.trayeko.json"));
+    }
+
+    void pastedTable()
+    {
+        Frame f;
+        QGuiApplication::clipboard()->setText(QStringLiteral("0\t3\t\n\t0\t2,5\n1\t\t0\n"));
+        QLocale::setDefault(QLocale(QLocale::Indonesian, QLocale::Indonesia));
+        OwnNetworkWindow* w = f.own()->pasteTable();
+        QVERIFY2(w, qPrintable(f.messages.join('\n')));
+        QCOMPARE(w->document().network.nodeCount(), 3);
+        QCOMPARE(w->document().network.weights(), (std::vector<double>{3, 2.5, 1}));
+        // Nothing but the window holds it yet.
+        QVERIFY(w->isWindowModified());
+        QGuiApplication::clipboard()->setText(QStringLiteral("bukan tabel"));
+        QVERIFY(!f.own()->pasteTable());
+        QCOMPARE(f.messages.size(), 1);
+        QCOMPARE(f.own()->windows().size(), 1);
+    }
+};
+
+QTEST_MAIN(OwnNetworkTest)
+#include "tst_ownnetwork.moc"
