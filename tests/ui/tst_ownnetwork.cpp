@@ -1,5 +1,6 @@
 #include "core/examplenetworks.h"
 #include "core/networkfile.h"
+#include "ui/drawing/drawingwidget.h"
 #include "ui/main/mainwindow.h"
 #include "ui/ownnetwork/floydgrid.h"
 #include "ui/ownnetwork/ownnetworks.h"
@@ -34,7 +35,7 @@ NetworkDocument document(int nodes, std::vector<NetworkLink> links, int start = 
     Network network(nodes, links);
     for (int n = 1; n <= nodes; ++n)
         network.setNodePlace(n, 1000.0 * n, 500.0 * (n % 2));
-    return {network, start, end, "Contoh kelas", "Cari rute terpendek."};
+    return {network, start, end > 0 ? end : nodes, "Contoh kelas", "Cari rute terpendek."};
 }
 
 // The frame with every dialog answered by the test: what was said, which file to open or save,
@@ -64,6 +65,9 @@ struct Frame
         };
         own()->setSeams(seams);
         frame->show();
+        frame->activateWindow();
+        if (!QTest::qWaitForWindowActive(frame.get()))
+            qFatal("the frame did not become active");
     }
     OwnNetworks* own() const { return frame->ownNetworks(); }
     OwnNetworkWindow* active() const { return own()->activeWindow(); }
@@ -83,12 +87,6 @@ struct Frame
     int saveDialogs = 0;
     SaveAnswer answer = SaveAnswer::Cancel;
 };
-
-QString fileText(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
 
 void writeFile(const QString& path, const QByteArray& content)
 {
@@ -160,22 +158,26 @@ private slots:
     void runShowsRoutes()
     {
         QFETCH(NetworkDocument, doc);
+        QFETCH(QString, total);
+        QFETCH(QString, route);
+        QFETCH(QStringList, marks);
+        QFETCH(QString, floyd);
         Frame f;
         OwnNetworkWindow* w = f.own()->newNetwork();
         w->setDocument(doc);
         QSignalSpy finished(w, &LessonWindow::runFinished);
         // Enter in the drawing is the run button's.
-        QTest::keyClick(w->drawing(), Qt::Key_Return);
+        QTest::keyClick(static_cast<QWidget*>(w->drawing()), Qt::Key_Return);
         QCOMPARE(finished.size(), 1);
-        QCOMPARE(f.in<QLabel>(w, "lblTotal")->text(), QFETCH(QString, total));
-        QCOMPARE(f.in<QLabel>(w, "lblRute")->text(), QFETCH(QString, route));
-        QCOMPARE(f.in<QLabel>(w, "lblRuteFloyd")->text(), QFETCH(QString, floyd));
-        const StepMarks* marks = w->drawing()->model().layerMarks(DrawingLayer::Result);
-        QVERIFY(marks);
+        QCOMPARE(f.in<QLabel>(w, "lblTotal")->text(), total);
+        QCOMPARE(f.in<QLabel>(w, "lblRute")->text(), route);
+        QCOMPARE(f.in<QLabel>(w, "lblRuteFloyd")->text(), floyd);
+        const StepMarks* shown = w->drawing()->model().layerMarks(DrawingLayer::Result);
+        QVERIFY(shown);
         QStringList texts;
         for (int n = 1; n <= doc.network.nodeCount(); ++n)
-            texts << marks->nodeText(n);
-        QCOMPARE(texts, QFETCH(QStringList, marks));
+            texts << shown->nodeText(n);
+        QCOMPARE(texts, marks);
         // An edit makes the result stale: it goes.
         w->setDocument(doc);
         QVERIFY(f.in<QLabel>(w, "lblTotal")->text().isEmpty());
@@ -222,19 +224,20 @@ private slots:
         QTest::newRow("infinite")
             << document(2, {{1, 2, std::numeric_limits<double>::infinity()}})
             << "Bobot jalur 1 ke 2 bukan bilangan terhingga. Perbaiki bobotnya lalu proses lagi.";
-        QTest::newRow("no nodes") << NetworkDocument{}
+        QTest::newRow("no nodes") << NetworkDocument{Network(0), 1, 0, {}, {}}
                                   << "Jaringan ini belum mempunyai simpul. Klik pada gambar untuk "
                                      "menambah simpul.";
     }
     void refusedWeights()
     {
         QFETCH(NetworkDocument, doc);
+        QFETCH(QString, message);
         Frame f;
         OwnNetworkWindow* w = f.own()->newNetwork();
         w->setDocument(doc);
         QSignalSpy finished(w, &LessonWindow::runFinished);
         w->run();
-        QCOMPARE(f.messages, QStringList{QFETCH(QString, message)});
+        QCOMPARE(f.messages, QStringList{message});
         QCOMPARE(finished.size(), 0);
         QVERIFY(f.in<QLabel>(w, "lblTotal")->text().isEmpty());
     }
@@ -251,6 +254,7 @@ private slots:
     void saveAndOpenAgain()
     {
         QFETCH(QString, name);
+        QFETCH(bool, keepsAll);
         QTemporaryDir dir;
         Frame f;
         const NetworkDocument doc = document(3, {{1, 2, 2.5}, {2, 3, 4}, {3, 1, 1}});
@@ -279,7 +283,7 @@ private slots:
         const NetworkDocument read = again->document();
         QCOMPARE(read.network.weights(), doc.network.weights());
         QCOMPARE(read.network.nodeCount(), 3);
-        if (QFETCH(bool, keepsAll)) {
+        if (keepsAll) {
             QCOMPARE(read.network, doc.network);
             QCOMPARE(read.title, doc.title + "!");
             QCOMPARE(read.note, doc.note);
@@ -307,6 +311,8 @@ private slots:
     void badFileRefused()
     {
         QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, start);
         QTemporaryDir dir;
         Frame f;
         OwnNetworkWindow* w = f.own()->newNetwork();
@@ -314,12 +320,12 @@ private slots:
         w->setDocument(doc);
         const QString path = dir.filePath(name.isEmpty() ? "hilang.trayeko.json" : name);
         if (!name.isEmpty())
-            writeFile(path, QFETCH(QByteArray, content));
+            writeFile(path, content);
         f.openName = path;
         f.own()->open();
         QCOMPARE(f.messages.size(), 1);
-        QVERIFY2(f.messages[0].startsWith(QFETCH(QString, start)), qPrintable(f.messages[0]));
-        QVERIFY(f.messages[0].size() > QString(QFETCH(QString, start)).size());
+        QVERIFY2(f.messages[0].startsWith(start), qPrintable(f.messages[0]));
+        QVERIFY(f.messages[0].size() > start.size());
         QCOMPARE(f.own()->windows().size(), 1);
         QCOMPARE(f.active(), w);
         QCOMPARE(w->document(), doc);
@@ -341,10 +347,13 @@ private slots:
     }
     void closeAsks()
     {
+        QFETCH(SaveAnswer, answer);
         QFETCH(bool, wholeProgram);
+        QFETCH(bool, closes);
+        QFETCH(bool, written);
         QTemporaryDir dir;
         Frame f;
-        f.answer = QFETCH(SaveAnswer, answer);
+        f.answer = answer;
         f.saveName = dir.filePath("baru.trayeko.json");
         OwnNetworkWindow* saved = f.own()->openExample(0);
         OwnNetworkWindow* w = f.own()->newNetwork();
@@ -355,8 +364,8 @@ private slots:
         // One question, for the one window with changes; the example was never changed.
         QCOMPARE(f.questions, QStringList{"Jaringan \"Tanpa judul\" telah diubah.\n"
                                           "Simpan perubahannya?"});
-        QCOMPARE(closed, QFETCH(bool, closes));
-        QCOMPARE(QFile::exists(f.saveName), QFETCH(bool, written));
+        QCOMPARE(closed, closes);
+        QCOMPARE(QFile::exists(f.saveName), written);
         if (!closed) {
             QVERIFY(watched && watched->isVisible() && watched->isWindowModified());
             QVERIFY(f.frame->isVisible());

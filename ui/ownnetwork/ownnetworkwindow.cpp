@@ -188,6 +188,7 @@ void OwnNetworkWindow::buildClient()
         shortcut->setObjectName(QStringLiteral("defaultKey"));
         shortcut->setContext(Qt::WidgetWithChildrenShortcut);
         connect(shortcut, &QShortcut::activated, this, &OwnNetworkWindow::pressDefault);
+        m_defaultKeys << shortcut;
     }
 
     connect(m_editor, &NetworkEditor::networkEdited, this, [this] {
@@ -221,13 +222,15 @@ void OwnNetworkWindow::pressDefault()
     // typed, a link to change); only what nobody took runs.
     if (focused && (focused == m_note || m_note->isAncestorOf(focused) ||
                     m_editor->isAncestorOf(focused) || focused == m_editor)) {
-        for (const auto type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-            QKeyEvent key(type, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-            key.ignore();
-            QCoreApplication::sendEvent(focused, &key);
-            if (type == QEvent::KeyPress && key.isAccepted())
-                return;
-        }
+        // Sent on, the key goes through the shortcuts once more: ours stand aside meanwhile.
+        for (QShortcut* shortcut : std::as_const(m_defaultKeys))
+            shortcut->setEnabled(false);
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+        QCoreApplication::sendEvent(focused, &key);
+        for (QShortcut* shortcut : std::as_const(m_defaultKeys))
+            shortcut->setEnabled(true);
+        if (key.isAccepted())
+            return;
         if (focused == m_note || m_note->isAncestorOf(focused))
             return;
     }

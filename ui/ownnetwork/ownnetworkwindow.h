@@ -17,6 +17,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QShortcut;
 class QTableView;
 
 namespace trayeko::ui {
@@ -100,6 +101,7 @@ private:
     QPlainTextEdit* m_note = nullptr;
     NetworkEditor* m_editor = nullptr;
     QPushButton* m_runButton = nullptr;
+    QList<QShortcut*> m_defaultKeys; // Enter and Return: the run button
     QLabel* m_total = nullptr;
     QLabel* m_route = nullptr;
     QComboBox* m_iteration = nullptr;
