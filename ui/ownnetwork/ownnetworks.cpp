@@ -108,6 +108,11 @@ OwnNetworkWindow* OwnNetworks::addWindow()
     auto* window = new OwnNetworkWindow;
     window->setSeams(m_seams);
     m_area->addSubWindow(window);
+    // Whole inside the area where it can be: a small screen or a large scale factor gets a
+    // smaller window rather than one whose edge lies out of sight.
+    const QSize room = m_area->viewport()->size();
+    if (room.width() > 200 && room.height() > 200)
+        window->resize(window->size().boundedTo(room));
     connect(window, &QObject::destroyed, this, &OwnNetworks::updateActions, Qt::QueuedConnection);
     emit windowAdded(window);
     return window;
@@ -116,10 +121,19 @@ OwnNetworkWindow* OwnNetworks::addWindow()
 OwnNetworkWindow* OwnNetworks::newNetwork()
 {
     OwnNetworkWindow* window = addWindow();
-    window->show();
-    m_area->setActiveSubWindow(window);
-    window->drawing()->setFocus(Qt::OtherFocusReason);
+    present(window);
     return window;
+}
+
+void OwnNetworks::present(OwnNetworkWindow* window)
+{
+    if (window->isMinimized())
+        window->showNormal();
+    else
+        window->show();
+    m_area->setActiveSubWindow(window);
+    // The keys of the drawing answer at once.
+    window->drawing()->setFocus(Qt::OtherFocusReason);
 }
 
 void OwnNetworks::open()
@@ -141,9 +155,7 @@ OwnNetworkWindow* OwnNetworks::openFile(const QString& path)
         for (OwnNetworkWindow* window : windows())
             if (!window->fileName().isEmpty() &&
                 QFileInfo(window->fileName()).canonicalFilePath() == canonical) {
-                if (window->isMinimized())
-                    window->showNormal();
-                m_area->setActiveSubWindow(window);
+                present(window);
                 return window;
             }
     NetworkFileRead read = readNetworkFile(path);
@@ -154,8 +166,7 @@ OwnNetworkWindow* OwnNetworks::openFile(const QString& path)
     m_lastFolder = info.absolutePath();
     OwnNetworkWindow* window = addWindow();
     window->setDocument(*read.document, info.absoluteFilePath(), read.format);
-    window->show();
-    m_area->setActiveSubWindow(window);
+    present(window);
     return window;
 }
 
@@ -166,8 +177,7 @@ OwnNetworkWindow* OwnNetworks::openExample(int index)
         return nullptr;
     OwnNetworkWindow* window = addWindow();
     window->setDocument(shipped[size_t(index)].document);
-    window->show();
-    m_area->setActiveSubWindow(window);
+    present(window);
     return window;
 }
 
@@ -188,8 +198,7 @@ OwnNetworkWindow* OwnNetworks::pasteTable()
     OwnNetworkWindow* window = addWindow();
     window->setDocument(*read.document);
     window->markUnsaved();
-    window->show();
-    m_area->setActiveSubWindow(window);
+    present(window);
     return window;
 }
 

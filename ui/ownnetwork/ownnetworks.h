@@ -59,6 +59,8 @@ signals:
 
 private:
     OwnNetworkWindow* addWindow();
+    // Shows @p window, active, with the focus in its drawing.
+    void present(OwnNetworkWindow* window);
     void updateActions();
     void refuse(const QString& text);
 
