@@ -210,6 +210,12 @@ private slots:
             QCOMPARE(values->changed(1, 3), r.changed13);
         }
         QCOMPARE(values->headerData(2, Qt::Horizontal, Qt::DisplayRole).toInt(), 3);
+        chooser->setCurrentIndex(2);
+        w->findChild<QAction*>(QStringLiteral("actSalinMatriks"))->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("Iterasi 2\nNilai\n\t1\t2\t3\n1\t0\t4\t5\n2\t∞\t0\t1\n"
+                                "3\t∞\t∞\t0\n\nSimpul\n\t1\t2\t3\n1\t1\t2\t2\n"
+                                "2\t-\t2\t3\n3\t-\t-\t3\n"));
         const std::string csv = floydIterationsCsv(floydIterations(w->document().network), ".");
         QVERIFY(csv.find("Iterasi 2 - Nilai,1,2,3\r\n1,0,4,5\r\n") != std::string::npos);
     }

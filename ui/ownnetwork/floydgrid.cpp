@@ -4,6 +4,7 @@
 #include "core/numbertext.h"
 
 #include <QFont>
+#include <QStringList>
 #include <algorithm>
 
 namespace trayeko::ui {
@@ -53,6 +54,19 @@ QString FloydGridModel::cellText(int from, int to) const
     const PathMatrix& m = m_matrices[size_t(m_shown)];
     return QString::fromStdString(m_kind == Kind::Values ? valueCell(m, from, to, m_separator)
                                                          : nodeCell(m, from, to));
+}
+
+QString FloydGridModel::tableText() const
+{
+    const int n = rowCount();
+    QStringList lines;
+    for (int i = 0; i <= n; ++i) {
+        QStringList cells{i == 0 ? QString() : QString::number(i)};
+        for (int j = 1; j <= n; ++j)
+            cells << (i == 0 ? QString::number(j) : cellText(i, j));
+        lines << cells.join(u'\t');
+    }
+    return n == 0 ? QString() : lines.join(u'\n') + u'\n';
 }
 
 bool FloydGridModel::changed(int from, int to) const

@@ -35,6 +35,9 @@ public:
 
     // The cell's text as the grid shows it.
     QString cellText(int from, int to) const;
+    // The matrix shown as text for the clipboard: a header row of node numbers, then each row
+    // with its number first, the cells apart by tabs; empty before a run.
+    QString tableText() const;
     // Whether iteration k changed the cell (never for the initial matrix).
     bool changed(int from, int to) const;
 

@@ -7,10 +7,14 @@
 #include "ui/export/classroomactions.h"
 #include "ui/ownnetwork/floydgrid.h"
 #include "ui/ownnetwork/interimeditor.h"
+#include "ui/support/contextmenu.h"
 #include "ui/support/toolwindow.h"
 #include "ui/support/utf8.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
@@ -199,10 +203,21 @@ void OwnNetworkWindow::buildClient()
     connect(m_editor->undoStack(), &QUndoStack::cleanChanged, this, &OwnNetworkWindow::updateTitle);
 
     m_classroom = installClassroomActions(this, m_editor, QStringLiteral("jaringan"));
-    for (QTableView* grid : {m_values, m_nodes})
+    // The iteration shown, both matrices, as text for a document; every iteration as CSV.
+    auto* copyText = new QAction(QStringLiteral("Salin teks"), this);
+    copyText->setObjectName(QStringLiteral("actSalinMatriks"));
+    connect(copyText, &QAction::triggered, this, [this] {
+        QGuiApplication::clipboard()->setText(m_iteration->currentText() + QStringLiteral("\nNilai\n") +
+                                              m_valueGrid->tableText() + QStringLiteral("\nSimpul\n") +
+                                              m_nodeGrid->tableText());
+    });
+    m_csvActions << copyText;
+    for (QTableView* grid : {m_values, m_nodes}) {
+        addMenuEntries(grid, MenuSection::Listing, {copyText});
         m_csvActions << m_classroom->addTableCsv(grid, [this] {
             return floydIterationsCsv(m_floyd, regionalDecimalSeparator());
         });
+    }
     setTabOrder(m_title, m_note);
     setTabOrder(m_note, m_editor);
     setTabOrder(m_editor, m_iteration);

@@ -111,7 +111,7 @@ private:
     FloydGridModel* m_valueGrid = nullptr;
     FloydGridModel* m_nodeGrid = nullptr;
     ClassroomActions* m_classroom = nullptr;
-    QList<QAction*> m_csvActions; // the matrices as CSV, once a run has made them
+    QList<QAction*> m_csvActions; // the matrices as text and CSV, once a run has made them
     StepMode* m_stepMode = nullptr; // children of the window
     Exercise* m_exercise = nullptr;
 
