@@ -170,8 +170,10 @@ FloydWindow::FloydWindow(QWidget* parent)
     // Floyd refuses no weights, so neither does its exercise.
     m_exercise =
         new FloydExercise(this, m_steps, m_classroom,
-                          [](const LinkWeights& weights) {
-                              return floydLesson(weights, regionalDecimalSeparator()).frames;
+                          [](const LessonNetwork& lesson) {
+                              return floydLesson(demoWeights(lesson.network),
+                                                 regionalDecimalSeparator())
+                                  .frames;
                           },
                           {});
     connect(m_exercise, &Exercise::entered, this, &FloydWindow::veilResults);
