@@ -195,7 +195,10 @@ void Exercise::enter()
 void Exercise::start(std::optional<int> seed)
 {
     LessonNetwork lesson = m_window->lessonNetwork();
-    if (m_accept && !m_accept(lesson))
+    const bool accepted = m_accept ? m_accept(lesson)
+                                   : acceptLesson(lesson, isFloyd(), m_window->window(),
+                                                  m_seams.messageBox);
+    if (!accepted)
         return;
     const std::string separator = regionalDecimalSeparator();
     std::vector<StepFrame> frames =

@@ -73,7 +73,8 @@ public:
     // the method's lesson on any network (lessonFrames).
     using Frames = std::function<std::vector<StepFrame>(const LessonNetwork&)>;
     // Whether the method accepts the network's weights; where not, it has told the student why.
-    // Empty: every network is accepted.
+    // Empty: the method's check on any network (acceptLesson), told through the seams' message
+    // box.
     using Accept = std::function<bool(const LessonNetwork&)>;
 
     // "Latihan", "Soal baru", "Buka soal..." and "Bobot awal", in this order.

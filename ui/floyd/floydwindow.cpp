@@ -175,7 +175,7 @@ FloydWindow::FloydWindow(QWidget* parent)
                                                  regionalDecimalSeparator())
                                   .frames;
                           },
-                          {});
+                          [](const LessonNetwork&) { return true; });
     connect(m_exercise, &Exercise::entered, this, &FloydWindow::veilResults);
     connect(m_exercise, &Exercise::left, this, [this] { m_veil.lift(); });
 }
