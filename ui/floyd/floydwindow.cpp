@@ -170,10 +170,12 @@ FloydWindow::FloydWindow(QWidget* parent)
     // Floyd refuses no weights, so neither does its exercise.
     m_exercise =
         new FloydExercise(this, m_steps, m_classroom,
-                          [](const LinkWeights& weights) {
-                              return floydLesson(weights, regionalDecimalSeparator()).frames;
+                          [](const LessonNetwork& lesson) {
+                              return floydLesson(demoWeights(lesson.network),
+                                                 regionalDecimalSeparator())
+                                  .frames;
                           },
-                          {});
+                          [](const LessonNetwork&) { return true; });
     connect(m_exercise, &Exercise::entered, this, &FloydWindow::veilResults);
     connect(m_exercise, &Exercise::left, this, [this] { m_veil.lift(); });
 }
