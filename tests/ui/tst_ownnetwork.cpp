@@ -1,10 +1,14 @@
 #include "core/examplenetworks.h"
 #include "core/networkfile.h"
 #include "ui/drawing/drawingwidget.h"
+#include "ui/exercise/exercise.h"
 #include "ui/main/mainwindow.h"
 #include "ui/ownnetwork/floydgrid.h"
+#include "ui/ownnetwork/interimeditor.h"
 #include "ui/ownnetwork/ownnetworks.h"
 #include "ui/ownnetwork/ownnetworkwindow.h"
+#include "ui/stepping/lessondock.h"
+#include "ui/stepping/stepmode.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -87,6 +91,12 @@ struct Frame
     int saveDialogs = 0;
     SaveAnswer answer = SaveAnswer::Cancel;
 };
+
+// Four nodes from node 2 to node 4; the direct link 2 -> 1 is longer than the way through 3.
+NetworkDocument lessonDocument()
+{
+    return document(4, {{2, 1, 4}, {2, 3, 1}, {3, 1, 1}, {1, 4, 5}}, 2, 4);
+}
 
 void writeFile(const QString& path, const QByteArray& content)
 {
@@ -377,6 +387,84 @@ private slots:
             QVERIFY(f.frame->isVisible());
             QVERIFY(saved->isVisible());
         }
+    }
+
+    void lessonsOnTheNetwork_data()
+    {
+        QTest::addColumn<bool>("floyd");
+        QTest::addColumn<QList<int>>("pivots");
+        // From node 2: node 3 (1) is fixed first, then 1 (1 + 1 rather than 4), then 4 (2 + 5).
+        QTest::newRow("Dijkstra") << false << QList<int>{2, 3, 1, 4};
+        QTest::newRow("Floyd") << true << QList<int>{1, 2, 3, 4};
+    }
+    void lessonsOnTheNetwork()
+    {
+        QFETCH(bool, floyd);
+        QFETCH(QList<int>, pivots);
+        Frame f;
+        OwnNetworkWindow* w = f.own()->newNetwork();
+        w->setDocument(lessonDocument());
+        w->run();
+        f.in<QComboBox>(w, "cboMetode")->setCurrentIndex(floyd ? 1 : 0);
+        QCOMPARE(w->teachesFloyd(), floyd);
+        QWidget* drawing = w->drawing();
+        QTest::keyClick(drawing, Qt::Key_F10);
+        StepMode* steps = w->stepMode();
+        QVERIFY(steps->isActive());
+        QVERIFY(f.frame->lessonDock()->isVisible());
+        QVERIFY(!w->editor()->isEditable());
+        const DrawingModel& model = w->drawing()->model();
+        QList<int> shown;
+        for (int i = 0; i < steps->stepCount(); ++i) {
+            steps->showStep(i);
+            QCOMPARE(model.marks().nodeTexts.size(), size_t(4));
+            shown << model.marks().pivotNode;
+        }
+        QCOMPARE(shown, pivots);
+        steps->leave();
+        QVERIFY(w->editor()->isEditable());
+        // The run's distances are under the lesson and come back with it gone.
+        QCOMPARE(model.marks().nodeText(4), QStringLiteral("jarak 7"));
+    }
+
+    void exercisesOnTheNetwork()
+    {
+        Frame f;
+        OwnNetworkWindow* w = f.own()->newNetwork();
+        w->setDocument(lessonDocument());
+        w->run();
+        auto* total = f.in<QLabel>(w, "lblTotal");
+        QCOMPARE(total->text(), QStringLiteral("Total jarak = 7"));
+        QTest::keyClick(static_cast<QWidget*>(w->drawing()), Qt::Key_F9);
+        auto* dijkstra = qobject_cast<DijkstraExercise*>(w->exercise());
+        QVERIFY(dijkstra && dijkstra->isActive());
+        // The result would give the answers away, and the network stays as it is meanwhile.
+        QVERIFY(total->text().isEmpty());
+        QVERIFY(!w->editor()->isEditable());
+        QVERIFY(f.frame->lessonDock()->isVisible());
+        for (const auto& [node, distance] : {std::pair{"2", "0"}, {"3", "1"}, {"1", "2"}, {"4", "7"}})
+            dijkstra->answer(node, distance);
+        QVERIFY(dijkstra->isFinished());
+        QVERIFY2(dijkstra->scoreText().startsWith("Skor: 4 dari 4"), qPrintable(dijkstra->scoreText()));
+        dijkstra->leave();
+        QCOMPARE(total->text(), QStringLiteral("Total jarak = 7"));
+        QVERIFY(w->editor()->isEditable());
+
+        // Floyd's exercise instead, from the drawing's context menu; the panel follows it.
+        w->findChild<QAction*>(QStringLiteral("actPelajaranFloyd"))->trigger();
+        QCOMPARE(f.in<QComboBox>(w, "cboMetode")->currentIndex(), 1);
+        auto* floyd = qobject_cast<FloydExercise*>(w->exercise());
+        QVERIFY(floyd);
+        QTest::keyClick(static_cast<QWidget*>(w->drawing()), Qt::Key_F9);
+        QVERIFY(floyd->isActive());
+        QVERIFY(f.frame->lessonDock()->isVisible());
+        // Through node 1: 2 -> 4 becomes 4 + 5, 3 -> 4 becomes 1 + 5; one of them typed wrong.
+        QVERIFY(floyd->check({{2, 4, "9"}, {3, 4, "5"}}));
+        QVERIFY2(floyd->scoreText().startsWith("Skor: 1 dari 2"), qPrintable(floyd->scoreText()));
+        // Closing the window ends the exercise with it.
+        QPointer<Exercise> watched(floyd);
+        QVERIFY(w->close());
+        QTRY_VERIFY(!watched);
     }
 
     void examplesOpen()

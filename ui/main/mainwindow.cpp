@@ -147,8 +147,21 @@ MainWindow::MainWindow(FrameSources sources, QWidget* parent)
     m_quitAction =
         addEntry(QStringLiteral("mnukeluar"), QStringLiteral("&Keluar"), &MainWindow::endProgram);
     m_ownNetworks = new OwnNetworks(m_mdiArea, menuBar(), this);
-    connect(m_ownNetworks, &OwnNetworks::windowAdded, this,
-            [this](OwnNetworkWindow* window) { watchLessons(window); });
+    connect(m_ownNetworks, &OwnNetworks::windowAdded, this, [this](OwnNetworkWindow* window) {
+        watchLessons(window);
+        // The method taught changed: the window has another exercise, which the panel follows
+        // where the window is the active one.
+        connect(window, &OwnNetworkWindow::exerciseReplaced, this, [this, window] {
+            if (Exercise* exercise = window->exercise())
+                connect(exercise, &Exercise::entered, this,
+                        [this, w = QPointer<QMdiSubWindow>(window)] {
+                            if (w)
+                                showLessonsOf(w);
+                        });
+            if (m_mdiArea->activeSubWindow() == window)
+                followWindow(window);
+        });
+    });
 
     m_statusBar = new QStatusBar(this);
     m_statusBar->setObjectName(QStringLiteral("StatusBar1"));

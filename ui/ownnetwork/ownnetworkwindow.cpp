@@ -5,13 +5,17 @@
 #include "core/shortestpath.h"
 #include "ui/drawing/networklayout.h"
 #include "ui/export/classroomactions.h"
+#include "ui/exercise/exercise.h"
 #include "ui/ownnetwork/floydgrid.h"
+#include "ui/stepping/lessons.h"
+#include "ui/stepping/stepmode.h"
 #include "ui/ownnetwork/interimeditor.h"
 #include "ui/support/contextmenu.h"
 #include "ui/support/toolwindow.h"
 #include "ui/support/utf8.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -71,7 +75,7 @@ QTableView* makeGrid(QWidget* parent, const QString& objectName, FloydGridModel*
     grid->setTabKeyNavigation(false);
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    grid->setMinimumWidth(220);
+    grid->setMinimumWidth(160);
     return grid;
 }
 
@@ -82,6 +86,7 @@ OwnNetworkWindow::OwnNetworkWindow(QWidget* parent) : LessonWindow(parent)
     setObjectName(QStringLiteral("ownNetworkWindow"));
     makeToolWindow(this);
     buildClient();
+    buildLessons();
     setDocument({Network(0), 1, 0, {}, {}});
     resize(960, 620);
 }
@@ -126,11 +131,12 @@ void OwnNetworkWindow::buildClient()
     auto* splitter = new QSplitter(Qt::Horizontal, m_client);
     m_editor = new NetworkEditor(splitter);
     m_editor->setObjectName(QStringLiteral("networkEditor"));
-    m_editor->setMinimumSize(360, 280);
+    m_editor->setMinimumSize(240, 160);
     m_editor->setFocusPolicy(Qt::StrongFocus);
     splitter->addWidget(m_editor);
 
     auto* floyd = new QWidget(splitter);
+    m_floydPanel = floyd;
     auto* floydLayout = new QVBoxLayout(floyd);
     floydLayout->setContentsMargins(0, 0, 0, 0);
     auto* chooser = new QHBoxLayout;
@@ -183,6 +189,15 @@ void OwnNetworkWindow::buildClient()
     results->addWidget(m_runButton);
     results->addWidget(m_total);
     results->addWidget(m_route, 1);
+    auto* methodLabel = new QLabel(QStringLiteral("&Metode pelajaran:"), m_client);
+    m_method = new QComboBox(m_client);
+    m_method->setObjectName(QStringLiteral("cboMetode"));
+    m_method->addItems({QStringLiteral("Dijkstra"), QStringLiteral("Floyd\u2013Warshall")});
+    m_method->setAccessibleDescription(
+        QStringLiteral("Metode yang diajarkan langkah demi langkah (F10) dan latihan (F9)"));
+    methodLabel->setBuddy(m_method);
+    results->addWidget(methodLabel);
+    results->addWidget(m_method);
     layout->addLayout(results);
 
     // Enter anywhere in the window runs, as a dialog's default button does; a control that
@@ -224,6 +239,7 @@ void OwnNetworkWindow::buildClient()
     setTabOrder(m_iteration, m_values);
     setTabOrder(m_values, m_nodes);
     setTabOrder(m_nodes, m_runButton);
+    setTabOrder(m_runButton, m_method);
 }
 
 void OwnNetworkWindow::pressDefault()
@@ -265,6 +281,8 @@ void OwnNetworkWindow::setDocument(const NetworkDocument& document, const QStrin
     m_textsEdited = false;
     m_neverSaved = false;
     m_editor->undoStack()->setClean();
+    m_baseWeights = document.network.weights();
+    m_savedNetwork = document.network;
     updateTitle();
     emit weightsEdited();
 }
@@ -307,6 +325,117 @@ void OwnNetworkWindow::refuse(const QString& text)
 {
     if (m_seams.messageBox)
         m_seams.messageBox(this, kTitle, text);
+}
+
+void OwnNetworkWindow::buildLessons()
+{
+    m_stepMode = new StepMode(this, [this] {
+        const LessonNetwork lesson = lessonNetwork();
+        if (!acceptLesson(lesson, m_floydLesson, this, m_seams.messageBox))
+            return Lesson{};
+        const std::string separator = regionalDecimalSeparator();
+        return m_floydLesson
+                   ? floydLesson(lesson.network, lesson.start, lesson.endNode(), separator)
+                   : dijkstraLesson(lesson.network, lesson.start, lesson.endNode(), separator);
+    });
+    m_stepMode->setCsvSaver([this](const std::string& csv) { m_classroom->saveCsvText(csv); });
+    connect(m_stepMode, &StepMode::entered, this, &OwnNetworkWindow::lessonStarted);
+    connect(m_stepMode, &StepMode::left, this, &OwnNetworkWindow::lessonEnded);
+
+    // The method taught, also from the drawing's context menu.
+    auto* group = new QActionGroup(this);
+    for (const bool floyd : {false, true}) {
+        auto* action = new QAction(floyd ? QStringLiteral("Pelajaran: Floyd\u2013Warshall")
+                                         : QStringLiteral("Pelajaran: Dijkstra"),
+                                   group);
+        action->setObjectName(floyd ? QStringLiteral("actPelajaranFloyd")
+                                    : QStringLiteral("actPelajaranDijkstra"));
+        action->setCheckable(true);
+        action->setChecked(!floyd);
+        connect(action, &QAction::triggered, this, [this, floyd] { setTeachesFloyd(floyd); });
+        m_methodActions << action;
+    }
+    addMenuEntries(m_editor, MenuSection::Steps, m_methodActions);
+    connect(m_method, &QComboBox::currentIndexChanged, this,
+            [this](int index) { setTeachesFloyd(index == 1); });
+    makeExercise();
+}
+
+void OwnNetworkWindow::makeExercise()
+{
+    if (m_exercise) {
+        m_exercise->leave();
+        delete m_exercise;
+    }
+    if (m_floydLesson)
+        m_exercise = new FloydExercise(this, m_stepMode, m_classroom);
+    else
+        m_exercise = new DijkstraExercise(this, m_stepMode, m_classroom);
+    connect(m_exercise, &Exercise::entered, this, &OwnNetworkWindow::lessonStarted);
+    connect(m_exercise, &Exercise::left, this, &OwnNetworkWindow::lessonEnded);
+}
+
+void OwnNetworkWindow::setTeachesFloyd(bool floyd)
+{
+    if (floyd == m_floydLesson)
+        return;
+    m_stepMode->leave();
+    m_floydLesson = floyd;
+    {
+        const QSignalBlocker quiet(m_method);
+        m_method->setCurrentIndex(floyd ? 1 : 0);
+    }
+    m_methodActions[floyd ? 1 : 0]->setChecked(true);
+    makeExercise();
+    emit exerciseReplaced();
+}
+
+void OwnNetworkWindow::lessonStarted()
+{
+    m_editor->setEditable(false);
+    // What a run showed would give the exercise's answers away.
+    if (m_exercise && m_exercise->isActive() && !m_veil.isVeiled()) {
+        m_veil.veil({m_total, m_route, m_floydRoute});
+        m_floydPanel->hide();
+    }
+}
+
+void OwnNetworkWindow::lessonEnded()
+{
+    const bool exercising = m_exercise && m_exercise->isActive();
+    const bool stepping = m_stepMode && m_stepMode->isActive();
+    m_editor->setEditable(!exercising && !stepping);
+    if (!exercising && m_veil.isVeiled()) {
+        m_veil.lift();
+        m_floydPanel->show();
+    }
+}
+
+LessonNetwork OwnNetworkWindow::lessonNetwork() const
+{
+    return {m_editor->network(), m_editor->start(), m_editor->end()};
+}
+
+void OwnNetworkWindow::setLessonWeights(const std::vector<double>& weights)
+{
+    Network network = m_editor->network();
+    if (weights.size() != size_t(network.linkCount()))
+        return;
+    network.setWeights(weights);
+    m_veil.forget();
+    m_floydPanel->show();
+    clearResult();
+    m_editor->setDocument(network, m_editor->start(), m_editor->end());
+    m_neverSaved = network != m_savedNetwork || m_neverSaved;
+    updateTitle();
+    emit weightsEdited();
+}
+
+std::vector<double> OwnNetworkWindow::defaultLessonWeights() const
+{
+    if (m_baseWeights.size() == size_t(m_editor->network().linkCount()))
+        return m_baseWeights;
+    return m_editor->network().weights();
 }
 
 DrawingWidget* OwnNetworkWindow::drawing() const
@@ -403,6 +532,8 @@ bool OwnNetworkWindow::writeTo(const QString& path, NetworkFormat format)
     m_textsEdited = false;
     m_neverSaved = false;
     m_editor->undoStack()->setClean();
+    m_baseWeights = m_editor->network().weights();
+    m_savedNetwork = m_editor->network();
     updateTitle();
     return true;
 }

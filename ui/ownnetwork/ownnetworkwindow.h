@@ -4,6 +4,7 @@
 #include "core/networkfile.h"
 #include "ui/drawing/lessonwindow.h"
 #include "ui/ownnetwork/ownnetworkfiles.h"
+#include "ui/widgets/resultveil.h"
 
 #include <QList>
 #include <QPointer>
@@ -77,16 +78,34 @@ public:
     DrawingWidget* drawing() const override;
     StepMode* stepMode() const override;
     Exercise* exercise() const override;
+    LessonNetwork lessonNetwork() const override;
+    // "Soal baru", "Buka soal..." and "Bobot awal": the network's weights replaced at once (the
+    // undo history starts afresh; the network counts as changed).
+    void setLessonWeights(const std::vector<double>& weights) override;
+    // The weights the network had when it was opened or last saved (the current ones where links
+    // were added or removed since).
+    std::vector<double> defaultLessonWeights() const override;
+
+    // Which method step mode (F10) and the exercise (F9) teach: Dijkstra's or Floyd–Warshall.
+    bool teachesFloyd() const { return m_floydLesson; }
+    void setTeachesFloyd(bool floyd);
 
 signals:
     // The window's file name changed (saved under another name).
     void fileNameChanged(const QString& fileName);
+    // exercise() is another object now (the method taught changed); the old one is gone.
+    void exerciseReplaced();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildClient();
+    void buildLessons();
+    void makeExercise();
+    // Step mode and exercises leave the drawing and the results alone while they run.
+    void lessonStarted();
+    void lessonEnded();
     void updateTitle();
     void clearResult();
     void showFloydIteration(int k);
@@ -114,6 +133,13 @@ private:
     QList<QAction*> m_csvActions; // the matrices as text and CSV, once a run has made them
     StepMode* m_stepMode = nullptr; // children of the window
     Exercise* m_exercise = nullptr;
+    QComboBox* m_method = nullptr;
+    QList<QAction*> m_methodActions;
+    QWidget* m_floydPanel = nullptr;
+    ResultVeil m_veil;
+    bool m_floydLesson = false;
+    std::vector<double> m_baseWeights;
+    Network m_savedNetwork; // as opened or last saved
 
     OwnNetworkSeams m_seams;
     QString m_fileName;
