@@ -90,6 +90,11 @@ public:
         return canvas()->model().routeLinks().contains(index - nodes() + 1);
     }
 
+    bool elementFocused(int index) const override
+    {
+        return canvas()->hasFocus() && canvas()->focusElement() == index;
+    }
+
 private:
     NetworkCanvas* canvas() const { return static_cast<NetworkCanvas*>(widget()); }
     const Network& network() const { return canvas()->model().network(); }

@@ -44,6 +44,9 @@ public:
     QPointF toWidget(double x, double y) const;
     // A weight as the drawing writes it.
     virtual QString weightText(double weight) const;
+    // The element that holds the keyboard's focus, as the accessible children count them (the
+    // nodes from 0, then the links); -1 for none.
+    virtual int focusElement() const { return -1; }
 
     QSize sizeHint() const override;
 
