@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QUndoStack>
 #include <algorithm>
 #include <cmath>
@@ -82,6 +83,12 @@ std::optional<double> readWeight(const QString& text, QString* reason)
         *reason = QStringLiteral("Ketik bobot jalur, misalnya %1.").arg(example);
         return std::nullopt;
     case TypedNumber::Kind::NotNumber:
+        // Digits that a double cannot hold read as no number; say what is wrong with them.
+        if (static const QRegularExpression digits(QStringLiteral("^\\s*[-+]?\\d+([.,]\\d*)?\\s*$"));
+            digits.match(text).hasMatch()) {
+            *reason = QStringLiteral("Bobot \"%1\" terlalu besar untuk dihitung.").arg(text.trimmed());
+            return std::nullopt;
+        }
         *reason = QStringLiteral("\"%1\" bukan bilangan. Ketik bobot jalur, misalnya %2.")
                       .arg(text.trimmed(), example);
         return std::nullopt;
@@ -178,6 +185,12 @@ NetworkEditor::NetworkEditor(QWidget* parent)
     updateActions();
 }
 
+NetworkEditor::~NetworkEditor()
+{
+    // The stack, a child, clears itself when QObject deletes it, after this editor's members.
+    m_undoStack->disconnect(this);
+}
+
 void NetworkEditor::setSeams(EditorSeams seams)
 {
     m_seams = std::move(seams);
@@ -215,10 +228,7 @@ void NetworkEditor::setEditable(bool editable)
 
 void NetworkEditor::resetSheet()
 {
-    QRectF bounds = boundsOf(m_document.network);
-    if (bounds.width() <= 0 && bounds.height() <= 0)
-        bounds = QRectF(bounds.center() - QPointF(200, 150), QSizeF(400, 300));
-    m_sheet = bounds;
+    m_sheet = sheetFor(m_document.network);
 }
 
 QRectF NetworkEditor::networkExtent() const
@@ -240,11 +250,12 @@ QRectF NetworkEditor::networkExtent() const
     return extent;
 }
 
-QPointF NetworkEditor::placeFor(QPointF widgetPoint)
+QRectF NetworkEditor::sheetFor(const Network& network)
 {
-    const QPointF place = toNetwork(widgetPoint);
-    m_sheet = networkExtent();
-    return place;
+    QRectF bounds = boundsOf(network);
+    if (bounds.width() <= 0 && bounds.height() <= 0)
+        bounds = QRectF(bounds.center() - QPointF(200, 150), QSizeF(400, 300));
+    return bounds;
 }
 
 void NetworkEditor::apply(const NetworkDocument& document)
@@ -265,12 +276,23 @@ void NetworkEditor::apply(const NetworkDocument& document)
     emit networkEdited();
 }
 
-void NetworkEditor::push(const QString& text, NetworkDocument after)
+void NetworkEditor::push(const QString& text, NetworkDocument after,
+                         std::optional<QRectF> sheetAfter)
 {
     if (after == m_document)
         return;
-    m_undoStack->push(new DocumentCommand(text, m_document, std::move(after),
-                                          [this](const NetworkDocument& d) { apply(d); }));
+    // What was shown goes with the network, so that undo puts every node back in its place on
+    // the screen, and redo as the edit left it. (The part shown now, made as wide as the widget,
+    // holds every place the pointer can point at.)
+    const QRectF before = m_sheet;
+    const QRectF afterSheet = sheetAfter ? *sheetAfter : networkExtent();
+    const NetworkDocument beforeDocument = m_document;
+    m_undoStack->push(new DocumentCommand(
+        text, m_document, std::move(after),
+        [this, before, afterSheet, beforeDocument](const NetworkDocument& d) {
+            m_sheet = d == beforeDocument ? before : afterSheet;
+            apply(d);
+        }));
 }
 
 void NetworkEditor::updateActions()
@@ -366,7 +388,7 @@ bool NetworkEditor::addNodeAt(QPointF widgetPoint)
                     .arg(kEditorMaxNodes));
         return false;
     }
-    const QPointF place = placeFor(widgetPoint);
+    const QPointF place = toNetwork(widgetPoint);
     NetworkDocument after = m_document;
     const int node = after.network.addNode({}, place.x(), place.y());
     push(QStringLiteral("Tambah simpul"), std::move(after));
@@ -527,7 +549,7 @@ bool NetworkEditor::moveNode(int node, QPointF widgetPoint)
 {
     if (!m_editable || !m_document.network.hasNode(node))
         return false;
-    const QPointF place = placeFor(widgetPoint);
+    const QPointF place = toNetwork(widgetPoint);
     NetworkDocument after = m_document;
     after.network.setNodePlace(node, place.x(), place.y());
     push(QStringLiteral("Geser simpul"), std::move(after));
@@ -643,10 +665,9 @@ bool NetworkEditor::arrangeLayout()
     NetworkDocument after = m_document;
     for (int n = 1; n <= nodes; ++n)
         after.network.setNodePlace(n, (*places)[at(n)].first, (*places)[at(n)].second);
-    push(title, std::move(after));
     // The new places fill the drawing.
-    resetSheet();
-    update();
+    const QRectF sheet = sheetFor(after.network);
+    push(title, std::move(after), sheet);
     return true;
 }
 

@@ -48,6 +48,7 @@ class NetworkEditor final : public NetworkCanvas
 
 public:
     explicit NetworkEditor(QWidget* parent = nullptr);
+    ~NetworkEditor() override;
 
     // Edits @p network from @p start to @p end (0: the last node), with an empty undo history.
     void setDocument(const Network& network, int start, int end);
@@ -110,13 +111,15 @@ protected:
 
 private:
     void apply(const NetworkDocument& document);
-    void push(const QString& text, NetworkDocument after);
+    // Makes @p after one step of the undo stack, showing @p sheetAfter of the network's plane
+    // (by default what is shown now).
+    void push(const QString& text, NetworkDocument after,
+              std::optional<QRectF> sheetAfter = std::nullopt);
     void updateActions();
     void announceFocus();
     void message(const QString& title, const QString& text) const;
-    // The point in the network's units under @p widgetPoint, the sheet kept so that nothing
-    // already drawn moves.
-    QPointF placeFor(QPointF widgetPoint);
+    // The part of the network's plane that shows all of @p network.
+    static QRectF sheetFor(const Network& network);
     void resetSheet();
     // Keeps or drops what the weight box holds; false while it holds no weight to keep.
     bool finishWeightEdit(bool keep);
