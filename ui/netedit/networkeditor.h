@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/networkfile.h"
 #include "ui/drawing/networkcanvas.h"
 #include "ui/netedit/editcommands.h"
 #include "ui/support/seams.h"
@@ -15,8 +16,8 @@ class QUndoStack;
 
 namespace trayeko::ui {
 
-// At most this many nodes: the lesson's tables and grids stay readable up to it.
-inline constexpr int kEditorMaxNodes = 40;
+// At most as many nodes as a network file may hold.
+inline constexpr int kEditorMaxNodes = kMaxNetworkNodes;
 
 // What the editor reaches outside itself; tests answer without dialogs or processes.
 struct EditorSeams
