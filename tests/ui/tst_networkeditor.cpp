@@ -11,6 +11,7 @@
 
 using namespace trayeko;
 using namespace trayeko::ui;
+using trayeko::NetworkDocument;
 
 class Tst_networkeditor final : public QObject
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/network.h"
+#include "core/networkfile.h"
 
 #include <QString>
 #include <QUndoCommand>
@@ -8,18 +8,11 @@
 
 namespace trayeko::ui {
 
-// What an edit changes: the network, and its start and end node (0: the last node, whichever it
-// is at the time).
-struct NetworkDocument
+// The end node as drawn: the one chosen, or the last.
+inline int resolvedEnd(const NetworkDocument& document)
 {
-    Network network;
-    int start = 1;
-    int end = 0;
-
-    bool operator==(const NetworkDocument&) const = default;
-    // The end node as drawn: the one chosen, or the last.
-    int resolvedEnd() const { return end != 0 ? end : network.nodeCount(); }
-};
+    return document.end != 0 ? document.end : document.network.nodeCount();
+}
 
 // The document without node @p node and its links: the later nodes move up one number, the
 // start and end follow their nodes; a removed start becomes the first node, a removed end the

@@ -198,13 +198,25 @@ void NetworkEditor::setSeams(EditorSeams seams)
 
 void NetworkEditor::setDocument(const Network& network, int start, int end)
 {
+    NetworkDocument document;
+    document.network = network;
+    document.start = start;
+    document.end = end;
+    setDocument(document);
+}
+
+void NetworkEditor::setDocument(const NetworkDocument& document)
+{
     finishWeightEdit(false);
     m_dragNode = 0;
     m_dragging = false;
     m_undoStack->clear();
-    m_document.network = network;
-    m_document.start = network.hasNode(start) ? start : 1;
-    m_document.end = network.hasNode(end) ? end : 0;
+    m_document = document;
+    // Ends that are no nodes fall back to the first and the last node.
+    if (!m_document.network.hasNode(m_document.start))
+        m_document.start = 1;
+    if (!m_document.network.hasNode(m_document.end))
+        m_document.end = 0;
     m_selectedNode = 0;
     m_selectedLink = 0;
     model().setNetwork(m_document.network, m_document.start, m_document.end);

@@ -55,8 +55,10 @@ public:
     void setDocument(const Network& network, int start, int end);
     const Network& network() const { return m_document.network; }
     int start() const { return m_document.start; }
-    int end() const { return m_document.resolvedEnd(); }
+    int end() const { return resolvedEnd(m_document); }
+    // The network with its ends, and the title and note it came with (kept as they are).
     const NetworkDocument& document() const { return m_document; }
+    void setDocument(const NetworkDocument& document);
     QUndoStack* undoStack() const { return m_undoStack; }
 
     // Off while step mode or an exercise runs on the drawing: nothing changes it then, but the
