@@ -344,6 +344,8 @@ void NetworkCanvas::paintUnder(QPainter&) const {}
 
 void NetworkCanvas::paintOver(QPainter&) const {}
 
+void NetworkCanvas::paintUnderBoxes(QPainter&) const {}
+
 void NetworkCanvas::paintArrow(QPainter& painter, const QLineF& line, const QColor& colour,
                                qreal width)
 {
@@ -390,6 +392,7 @@ void NetworkCanvas::paintEvent(QPaintEvent*)
     for (int k : marks.improvedLinks)
         if (network.hasLink(k))
             paintArrow(painter, linkLine(k), StepMarks::improvedColour(), 4);
+    paintUnderBoxes(painter);
 
     // The weight boxes over all lines.
     painter.setFont(weightFont());

@@ -65,6 +65,8 @@ protected:
     // drawn).
     virtual void paintUnder(QPainter& painter) const;
     virtual void paintOver(QPainter& painter) const;
+    // What lies over the links but under the weight boxes, which stay readable.
+    virtual void paintUnderBoxes(QPainter& painter) const;
 
     QPointF nodeCentre(int node) const;
     // The bounding box of the nodes' places; empty without nodes.

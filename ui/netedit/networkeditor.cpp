@@ -683,6 +683,18 @@ bool NetworkEditor::arrangeLayout()
     return true;
 }
 
+void NetworkEditor::paintUnderBoxes(QPainter& painter) const
+{
+    // The selected link as a broad band along its arrow.
+    const QLineF line = linkLine(m_selectedLink);
+    if (m_document.network.hasLink(m_selectedLink) && !line.isNull()) {
+        QColor band = focusColour();
+        band.setAlpha(hasFocus() ? 110 : 60);
+        painter.setPen(QPen(band, 8, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(line);
+    }
+}
+
 void NetworkEditor::paintOver(QPainter& painter) const
 {
     const qreal r = nodeRadius();
@@ -691,11 +703,8 @@ void NetworkEditor::paintOver(QPainter& painter) const
         painter.setPen(QPen(focusColour(), hasFocus() ? 2.5 : 1.5, Qt::DashLine));
         painter.drawEllipse(nodeRect(m_selectedNode).center(), r + 6, r + 6);
     } else if (m_document.network.hasLink(m_selectedLink)) {
-        painter.setPen(QPen(focusColour(), hasFocus() ? 2.5 : 1.5, Qt::DashLine));
-        painter.drawRect(weightBoxRect(m_selectedLink).adjusted(-3, -3, 3, 3));
-        const QLineF line = linkLine(m_selectedLink);
-        if (!line.isNull())
-            painter.drawLine(line);
+        painter.setPen(QPen(focusColour(), hasFocus() ? 2 : 1.2));
+        painter.drawRect(weightBoxRect(m_selectedLink).adjusted(-4, -4, 4, 4));
     }
     if (m_dragNode && m_dragging) {
         // The link or the move the drag makes when let go here.

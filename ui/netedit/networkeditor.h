@@ -103,6 +103,7 @@ signals:
 protected:
     QRectF networkExtent() const override;
     void paintOver(QPainter& painter) const override;
+    void paintUnderBoxes(QPainter& painter) const override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
