@@ -412,7 +412,7 @@ bool NetworkEditor::addNodeAtFreePlace()
 {
     const QRectF area = plotArea();
     const qreal r = nodeRadius();
-    const qreal step = 3 * r;
+    const qreal step = 5 * r;
     const auto isFree = [&](QPointF p) {
         for (int n = 1; n <= m_document.network.nodeCount(); ++n)
             if (QLineF(p, nodeRect(n).center()).length() < step)
