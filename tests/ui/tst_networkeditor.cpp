@@ -250,6 +250,11 @@ void Tst_networkeditor::drawsANetworkByMouse()
     QCOMPARE(describe(e), "|||| 1-3 1>2=2.5 2>3=-1");
     QTest::keyClick(&e, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(describe(e), "|||| 1-3 2>3=-1");
+    // An undo from elsewhere while a new link's weight is typed takes the link back too.
+    QVERIFY(e.beginLink(3, 1));
+    e.undoStack()->undo();
+    QVERIFY(!e.weightEditor());
+    QCOMPARE(describe(e), "|||| 1-3 1>2=2.5 2>3=-1");
 }
 
 void Tst_networkeditor::drawsANetworkByKeyboard()

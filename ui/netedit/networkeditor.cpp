@@ -272,6 +272,9 @@ QRectF NetworkEditor::sheetFor(const Network& network)
 
 void NetworkEditor::apply(const NetworkDocument& document)
 {
+    // An undo from elsewhere (the window's menu) while a weight is typed: the weight box belongs
+    // to the network that was, so it goes first, a new link with it.
+    finishWeightEdit(false);
     m_document = document;
     model().setNetwork(m_document.network, m_document.start, m_document.end);
     if (m_selectedNode > m_document.network.nodeCount())
@@ -475,6 +478,9 @@ bool NetworkEditor::beginWeightEdit(int link)
     const QSize size(std::max(int(box.width()) + 24, 64), m_weightEditor->sizeHint().height());
     QRect place(QPoint(0, 0), size);
     place.moveCenter(box.center().toPoint());
+    // Whole inside the drawing, even for a link along its edge.
+    place.moveLeft(std::clamp(place.left(), 0, std::max(0, width() - place.width())));
+    place.moveTop(std::clamp(place.top(), 0, std::max(0, height() - place.height())));
     m_weightEditor->setGeometry(place);
     m_weightEditor->selectAll();
     m_weightEditor->installEventFilter(this);
