@@ -4,7 +4,7 @@
 #include "ui/exercise/exercise.h"
 #include "ui/main/mainwindow.h"
 #include "ui/ownnetwork/floydgrid.h"
-#include "ui/ownnetwork/interimeditor.h"
+#include "ui/netedit/networkeditor.h"
 #include "ui/ownnetwork/ownnetworks.h"
 #include "ui/ownnetwork/ownnetworkwindow.h"
 #include "ui/stepping/lessondock.h"

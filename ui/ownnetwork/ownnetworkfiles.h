@@ -36,6 +36,8 @@ struct OwnNetworkSeams
     SaveFileNameFn saveFileName = standardSaveFileName();
     MessageBoxFn messageBox = criticalMessageBox();
     AskSaveFn askSave = standardAskSave();
+    // What the drawing's editor asks: a node's name, the end of a link typed by its number.
+    TextInputFn textInput = standardTextInput();
 };
 
 // The title of the windows and of their messages.

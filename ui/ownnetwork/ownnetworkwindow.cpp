@@ -9,7 +9,7 @@
 #include "ui/ownnetwork/floydgrid.h"
 #include "ui/stepping/lessons.h"
 #include "ui/stepping/stepmode.h"
-#include "ui/ownnetwork/interimeditor.h"
+#include "ui/netedit/networkeditor.h"
 #include "ui/support/contextmenu.h"
 #include "ui/support/toolwindow.h"
 #include "ui/support/utf8.h"
@@ -319,6 +319,10 @@ void OwnNetworkWindow::setSeams(OwnNetworkSeams seams)
     classroom.saveFileName = m_seams.saveFileName;
     classroom.messageBox = m_seams.messageBox;
     m_classroom->setSeams(std::move(classroom));
+    EditorSeams editor;
+    editor.messageBox = m_seams.messageBox;
+    editor.textInput = m_seams.textInput;
+    m_editor->setSeams(std::move(editor));
 }
 
 void OwnNetworkWindow::refuse(const QString& text)
