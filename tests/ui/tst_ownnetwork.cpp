@@ -194,6 +194,37 @@ private slots:
         QVERIFY(!w->drawing()->model().hasLayer(DrawingLayer::Result));
     }
 
+    void drawnNetworkFollowsTheUndoStack()
+    {
+        Frame f;
+        OwnNetworkWindow* w = f.own()->newNetwork();
+        NetworkEditor* editor = w->editor();
+        QVERIFY(editor->addNodeAt({60, 60}));
+        QVERIFY(editor->addNodeAt({220, 140}));
+        QVERIFY(w->isWindowModified());
+        QVERIFY(editor->beginLink(1, 2));
+        QLineEdit* box = editor->weightEditor();
+        QVERIFY(box);
+        box->setText(QStringLiteral("3"));
+        // Enter in the weight box keeps the weight; it is not the run button's.
+        QTest::keyClick(box, Qt::Key_Return);
+        QVERIFY(!editor->weightEditor());
+        QCOMPARE(editor->network().weights(), std::vector<double>{3});
+        auto* total = f.in<QLabel>(w, "lblTotal");
+        QVERIFY(total->text().isEmpty());
+        editor->selectNode(1);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCOMPARE(total->text(), QStringLiteral("Total jarak = 3"));
+        // Undone to where it started, the network has nothing to save and closes unasked.
+        while (editor->undoStack()->canUndo())
+            editor->undoStack()->undo();
+        QCOMPARE(editor->network().nodeCount(), 0);
+        QVERIFY(total->text().isEmpty());
+        QVERIFY(!w->isWindowModified());
+        QVERIFY(w->close());
+        QVERIFY(f.questions.isEmpty());
+    }
+
     void floydGridsPerIteration()
     {
         Frame f;
