@@ -10,6 +10,7 @@
 #include "ui/stepping/lessondock.h"
 #include "ui/stepping/stepmode.h"
 
+#include <QAbstractButton>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
@@ -136,6 +137,24 @@ private slots:
         QCOMPARE(f.active()->windowTitle(), QStringLiteral("Jaringan Sendiri - Tanpa judul[*]"));
         auto* examples = f.frame->findChild<QMenu*>(QStringLiteral("mnucontoh"));
         QCOMPARE(examples->actions().size(), int(exampleNetworks().size()));
+    }
+
+    void accessKeysAreOwnedOnce()
+    {
+        // An access key used twice in the frame answers neither time.
+        Frame f;
+        OwnNetworkWindow* w = f.own()->newNetwork();
+        QStringList keys;
+        for (const QAction* menu : f.frame->menuBar()->actions())
+            keys << QKeySequence::mnemonic(menu->text()).toString();
+        for (const QLabel* label : w->findChildren<QLabel*>())
+            if (label->buddy())
+                keys << QKeySequence::mnemonic(label->text()).toString();
+        for (const QAbstractButton* button : w->findChildren<QAbstractButton*>())
+            keys << QKeySequence::mnemonic(button->text()).toString();
+        keys.removeAll(QString());
+        QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
+        QVERIFY(keys.size() >= 6);
     }
 
     void runShowsRoutes_data()

@@ -11,6 +11,7 @@
 #include "ui/stepping/stepmode.h"
 #include "ui/netedit/networkeditor.h"
 #include "ui/support/contextmenu.h"
+#include "ui/support/keyregistry.h"
 #include "ui/support/toolwindow.h"
 #include "ui/support/utf8.h"
 
@@ -41,6 +42,14 @@ namespace trayeko::ui {
 namespace {
 
 const QString kTitle = QString::fromUtf8(kOwnNetworkTitle);
+
+constexpr KeyRow kWindowKeys[] = {
+    {{}, "Enter, Alt+P", "Proses: Dijkstra dan Floyd\u2013Warshall pada jaringan ini"},
+    {{}, "Alt+U, Alt+T", "ke Judul, ke Catatan"},
+    {{}, "Alt+I", "pilih iterasi Floyd\u2013Warshall yang ditampilkan"},
+    {{}, "Alt+M", "pilih metode pelajaran untuk F10 dan F9: Dijkstra atau Floyd\u2013Warshall"},
+};
+const KeyListing kWindowListed(keyplace::kFloyd + 50, kOwnNetworkTitle, kWindowKeys);
 
 QString nodeText(const Network& network, int node)
 {
@@ -101,7 +110,8 @@ void OwnNetworkWindow::buildClient()
     auto* layout = new QVBoxLayout(m_client);
 
     auto* texts = new QHBoxLayout;
-    auto* titleLabel = new QLabel(QStringLiteral("&Judul:"), m_client);
+    // Alt+J is the menu "&Jaringan"'s.
+    auto* titleLabel = new QLabel(QStringLiteral("J&udul:"), m_client);
     m_title = new QLineEdit(m_client);
     m_title->setObjectName(QStringLiteral("txtJudul"));
     titleLabel->setBuddy(m_title);
