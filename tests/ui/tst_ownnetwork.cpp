@@ -357,6 +357,35 @@ private slots:
         QVERIFY(f.messages.isEmpty());
     }
 
+    void placesGivenWhereAFileHasNone()
+    {
+        // As networkx writes a graph with weights and nothing else.
+        const QByteArray graphml =
+            "<?xml version='1.0' encoding='utf-8'?>\n"
+            "<graphml xmlns=\"http://graphml.graphdrawing.org/xmlns\">"
+            "<key id=\"d0\" for=\"edge\" attr.name=\"weight\" attr.type=\"double\" />"
+            "<graph edgedefault=\"directed\"><node id=\"a\" /><node id=\"b\" /><node id=\"c\" />"
+            "<edge source=\"a\" target=\"b\"><data key=\"d0\">2.5</data></edge>"
+            "<edge source=\"b\" target=\"c\"><data key=\"d0\">1</data></edge>"
+            "</graph></graphml>";
+        QTemporaryDir dir;
+        writeFile(dir.filePath("nx.graphml"), graphml);
+        Frame f;
+        OwnNetworkWindow* w = f.own()->openFile(dir.filePath("nx.graphml"));
+        QVERIFY2(w, qPrintable(f.messages.join('\n')));
+        const NetworkDocument doc = w->document();
+        QCOMPARE(doc.network.nodeCount(), 3);
+        for (int a = 1; a <= 3; ++a)
+            for (int b = a + 1; b <= 3; ++b)
+                QVERIFY(QLineF(doc.network.node(a).x, doc.network.node(a).y, doc.network.node(b).x,
+                               doc.network.node(b).y)
+                            .length() > 1000);
+        // Placed, the network is not changed: nothing to save.
+        QVERIFY(!w->isWindowModified());
+        QCOMPARE(doc.network.nodeLabel(1), "a");
+        QCOMPARE(doc.network.weights(), (std::vector<double>{2.5, 1}));
+    }
+
     void badFileRefused_data()
     {
         QTest::addColumn<QString>("name");
@@ -557,6 +586,10 @@ private slots:
         QVERIFY2(w, qPrintable(f.messages.join('\n')));
         QCOMPARE(w->document().network.nodeCount(), 3);
         QCOMPARE(w->document().network.weights(), (std::vector<double>{3, 2.5, 1}));
+        // A table has no places: the nodes stand apart all the same.
+        const auto& nodes = w->document().network.nodes();
+        QVERIFY(nodes[0].x != nodes[1].x || nodes[0].y != nodes[1].y);
+        QVERIFY(nodes[1].x != nodes[2].x || nodes[1].y != nodes[2].y);
         // Nothing but the window holds it yet.
         QVERIFY(w->isWindowModified());
         QGuiApplication::clipboard()->setText(QStringLiteral("bukan tabel"));

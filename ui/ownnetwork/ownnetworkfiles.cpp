@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
+#include <cmath>
 
 namespace trayeko::ui {
 
@@ -34,6 +35,27 @@ AskSaveFn standardAskSave()
             return SaveAnswer::Discard;
         return SaveAnswer::Cancel;
     };
+}
+
+bool placeUnplacedNodes(Network& network)
+{
+    const int count = network.nodeCount();
+    if (count < 2)
+        return false;
+    const NetworkNode& first = network.node(1);
+    for (const NetworkNode& node : network.nodes())
+        if (node.x != first.x || node.y != first.y)
+            return false;
+    // In the units the examples use (twips), a circle that leaves the nodes well apart.
+    constexpr double kCentreX = 3000;
+    constexpr double kCentreY = 1750;
+    const double radius = 1500 + 60.0 * count;
+    for (int n = 1; n <= count; ++n) {
+        const double angle = M_PI + 2 * M_PI * (n - 1) / count;
+        network.setNodePlace(n, kCentreX + radius * std::cos(angle),
+                             kCentreY - radius * std::sin(angle));
+    }
+    return true;
 }
 
 char networkDecimalSeparator()
@@ -71,6 +93,7 @@ NetworkFileRead readNetworkFile(const QString& path)
     if (!result.document)
         return refuse(QString::fromStdString(result.error));
     read.document = std::move(result.document);
+    placeUnplacedNodes(read.document->network);
     return read;
 }
 

@@ -58,6 +58,11 @@ NetworkFileRead readNetworkFile(const QString& path);
 QString writeNetworkFile(const QString& path, const NetworkDocument& document,
                          NetworkFormat format);
 
+// A network whose nodes all stand on one place (a file or a table that gives no places) gets
+// its nodes on a circle, node 1 on the left and the others clockwise, so that none hides another;
+// a network with places keeps them. True where it placed the nodes.
+bool placeUnplacedNodes(Network& network);
+
 // The decimal separator the readers and writers take: the regional one where it is one character.
 char networkDecimalSeparator();
 

@@ -195,6 +195,7 @@ OwnNetworkWindow* OwnNetworks::pasteTable()
                    .arg(QString::fromStdString(read.error)));
         return nullptr;
     }
+    placeUnplacedNodes(read.document->network);
     OwnNetworkWindow* window = addWindow();
     window->setDocument(*read.document);
     window->markUnsaved();
