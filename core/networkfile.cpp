@@ -93,6 +93,27 @@ bool isPositiveInteger(std::string_view text)
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+// A name is one line: control characters become blanks. A title or a note keeps its line breaks
+// and tabs; a carriage return goes, as XML readers drop it anyway.
+std::string cleanText(std::string_view text, bool lines)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        if (c == '\r' && lines)
+            continue;
+        const bool kept = (unsigned char)c >= 0x20 || (lines && (c == '\n' || c == '\t'));
+        out += kept ? c : ' ';
+    }
+    return out;
+}
+
+// A node's name as the network keeps it: one line, no blanks round it.
+std::string nameText(std::string_view text)
+{
+    return std::string(trimmed(cleanText(text, false)));
+}
+
 // What a reader found, before the checks every format shares.
 struct RawNode
 {
@@ -123,7 +144,7 @@ NetworkDocument buildDocument(const std::vector<RawNode>& nodes, const std::vect
         refuse("Berkas ini tidak berisi satu simpul pun.");
     NetworkDocument document;
     for (const RawNode& n : nodes)
-        document.network.addNode(n.name, n.x, n.y);
+        document.network.addNode(nameText(n.name), n.x, n.y);
     const Network& network = document.network;
     for (const RawLink& l : links) {
         const std::string from = inQuotes(network.nodeLabel(l.from));
@@ -290,11 +311,12 @@ NetworkDocument readJson(std::string_view text)
     }
 
     NetworkDocument document = buildDocument(rawNodes, rawLinks);
-    document.title = jsonText(root, "title", "Berkas");
-    document.note = jsonText(root, "note", "Berkas");
+    document.title = cleanText(jsonText(root, "title", "Berkas"), true);
+    document.note = cleanText(jsonText(root, "note", "Berkas"), true);
     for (const bool isStart : {true, false}) {
         const char* key = isStart ? "start" : "end";
-        if (const auto number = jsonInteger(root, key, "Berkas")) {
+        const auto number = jsonInteger(root, key, "Berkas");
+        if (number && (isStart || *number != 0)) { // an end of 0 is the last node
             const auto found = numberOf.find(*number);
             setEnd(document, found == numberOf.end() ? 0 : found->second, isStart,
                    std::to_string(*number));
@@ -360,15 +382,18 @@ pugi::xml_node child(pugi::xml_node parent, std::string_view name)
     return {};
 }
 
-pugi::xml_node descendant(pugi::xml_node parent, std::string_view name)
+// The first element @p name below @p parent, at most a few levels down (yEd nests its geometry
+// and labels three deep); deeper XML is not followed, so that no file runs the stack out.
+pugi::xml_node descendant(pugi::xml_node parent, std::string_view name, int levels = 6)
 {
     for (pugi::xml_node c : parent.children()) {
         if (c.type() != pugi::node_element)
             continue;
         if (localName(c.name()) == name)
             return c;
-        if (pugi::xml_node found = descendant(c, name))
-            return found;
+        if (levels > 1)
+            if (pugi::xml_node found = descendant(c, name, levels - 1))
+                return found;
     }
     return {};
 }
@@ -450,7 +475,9 @@ NetworkDocument readGraphMl(std::string_view text)
     // Every node of the graph, nested graphs (yEd's groups) included, in document order.
     std::vector<pugi::xml_node> nodeElements;
     std::vector<pugi::xml_node> edgeElements;
-    const auto collect = [&](auto&& self, pugi::xml_node parent) -> void {
+    const auto collect = [&](auto&& self, pugi::xml_node parent, int depth) -> void {
+        if (depth > 16)
+            refuse("Berkas GraphML ini bersarang terlalu dalam.");
         for (pugi::xml_node c : parent.children()) {
             const std::string_view name = localName(c.name());
             if (name == "node")
@@ -458,10 +485,10 @@ NetworkDocument readGraphMl(std::string_view text)
             else if (name == "edge")
                 edgeElements.push_back(c);
             if (name == "node" || name == "graph")
-                self(self, c);
+                self(self, c, depth + 1);
         }
     };
-    collect(collect, graph);
+    collect(collect, graph, 0);
     checkNodeCount(nodeElements.size());
 
     std::vector<RawNode> nodes;
@@ -554,9 +581,9 @@ NetworkDocument readGraphMl(std::string_view text)
             continue;
         const std::string value = data.child_value();
         if (key->attributeName == "title")
-            document.title = value;
+            document.title = cleanText(value, true);
         else if (key->attributeName == "note")
-            document.note = value;
+            document.note = cleanText(value, true);
         else if (key->attributeName == "start" || key->attributeName == "end") {
             const auto byId = numberOf.find(value);
             const auto byNumber = readNumber(value);
@@ -737,7 +764,7 @@ NetworkDocument readMatrix(const std::vector<Row>& rows, bool headerRow, bool he
     std::vector<RawNode> nodes(n);
     for (std::size_t i = 0; i < n; ++i) {
         const Cell& name = headerRow ? rows[0][first + i] : rows[i][0];
-        const std::string label(trimmed(name.text));
+        const std::string label = nameText(name.text);
         if (label != std::to_string(i + 1) && (headerRow || headerColumn))
             nodes[i].name = label;
     }
@@ -783,7 +810,7 @@ NetworkDocument readEdgeList(const std::vector<Row>& rows, bool decimalComma)
     std::vector<RawNode> nodes;
     std::map<std::string, int> numberOf;
     const auto nodeOf = [&](const Cell& cell) {
-        const std::string label(trimmed(cell.text));
+        const std::string label = nameText(cell.text);
         if (label.empty())
             refuse(cellText(cell) + ": simpul asal atau tujuan kosong.");
         if (numbered) {
@@ -796,7 +823,8 @@ NetworkDocument readEdgeList(const std::vector<Row>& rows, bool decimalComma)
         const auto [found, added] = numberOf.emplace(label, int(nodes.size()) + 1);
         if (added) {
             checkNodeCount(nodes.size() + 1);
-            nodes.push_back({label, 0, 0});
+            // A name that is its own number is no name, as in a matrix's header.
+            nodes.push_back({label == std::to_string(nodes.size() + 1) ? "" : label, 0, 0});
         }
         return found->second;
     };
@@ -944,10 +972,11 @@ NetworkDocument readTable(std::string_view original, char decimalSeparator)
            "bobot).");
 }
 
-std::string csvCell(const std::string& text, char separator)
+// A cell in quotes wherever it holds a character that could separate cells, so that the
+// separator is found again.
+std::string csvCell(const std::string& text)
 {
-    const bool plain = text.find_first_of(std::string{separator, '"', '\n', '\r'}) ==
-                           std::string::npos &&
+    const bool plain = text.find_first_of(",;\t\"\n\r") == std::string::npos &&
                        trimmed(text) == text;
     if (plain)
         return text;
@@ -969,10 +998,10 @@ std::string writeCsv(const NetworkDocument& document, char decimalSeparator)
     };
     std::string out = "simpul";
     for (int j = 1; j <= network.nodeCount(); ++j)
-        out += separator + csvCell(network.nodeLabel(j), separator);
+        out += separator + csvCell(network.nodeLabel(j));
     out += '\n';
     for (int i = 1; i <= network.nodeCount(); ++i) {
-        out += csvCell(network.nodeLabel(i), separator);
+        out += csvCell(network.nodeLabel(i));
         for (int j = 1; j <= network.nodeCount(); ++j) {
             out += separator;
             const int link = network.findLink(i, j);
