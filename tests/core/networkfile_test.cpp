@@ -88,7 +88,7 @@ NetworkDocument sample()
     NetworkDocument d;
     d.network.addNode("Pasar \"Baru\"; lama", 100.5, 200);
     d.network.addNode("", 3000, -40);
-    d.network.addNode("Τ<&>", 1e5, 0.125);
+    d.network.addNode("Τ<&>;", 1e5, 0.125);
     d.network.addNode("Sekolah, SD", 0, 0);
     for (const NetworkLink& l : std::vector<NetworkLink>{
              {1, 2, 7}, {1, 3, 0.1}, {2, 1, 2.5}, {2, 4, -3}, {3, 4, 1e-7}, {4, 2, 123456789}})
@@ -248,6 +248,9 @@ std::vector<ReadRow> readRows()
          "1,2,3,4,5 | 1>2:7 2>3:4 1>3:9 5>1:1 | 1-5"},
         {"edgeListUserComma", C, ',', "from,to,weight\n1,2,\"0,5\"\n", "1,2 | 1>2:0.5 | 1-2"},
         {"edgeListNoWeights", C, '.', "asal,tujuan\nx,y\n", "x,y | 1>2:1 | 1-2"},
+        {"edgeListMixedNames", C, '.', "1;x;2\nx;2;3\n", "1,x,2 | 1>2:2 2>3:3 | 1-3"},
+        {"namesOneLine", J, '.', jsonWith(R"("nodes":[{"name":" A\tB\n"},{"name":"\r"}],"title":"a\r\nb\u0001")"),
+         "A B,2 | | 1-2"},
         {"pastedTabs", C, ',', "\tA\tB\nA\t0\t1,25\nB\t\t0\n", "A,B | 1>2:1.25 | 1-2"},
 
         {"empty", J, '.', " \n\t\n", "refused: Berkas kosong."},
