@@ -1046,6 +1046,47 @@ std::string writeDot(const NetworkDocument& document)
     return out + "}\n";
 }
 
+// Text saved as UTF-16 (spreadsheets' "Unicode text", with its byte order mark) as UTF-8; any
+// other content as it is. A lone surrogate becomes U+FFFD.
+std::optional<std::string> fromUtf16(std::string_view content)
+{
+    const bool little = content.starts_with("\xFF\xFE");
+    if (!little && !content.starts_with("\xFE\xFF"))
+        return std::nullopt;
+    const auto unit = [&](std::size_t i) {
+        const auto a = (unsigned char)content[i];
+        const auto b = (unsigned char)content[i + 1];
+        return little ? unsigned(a | b << 8) : unsigned(a << 8 | b);
+    };
+    std::string out;
+    for (std::size_t i = 2; i + 1 < content.size(); i += 2) {
+        unsigned code = unit(i);
+        if (code >= 0xD800 && code < 0xDC00 && i + 3 < content.size() &&
+            unit(i + 2) >= 0xDC00 && unit(i + 2) < 0xE000) {
+            code = 0x10000 + ((code - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
+            i += 2;
+        } else if (code >= 0xD800 && code < 0xE000) {
+            code = 0xFFFD;
+        }
+        if (code < 0x80) {
+            out += char(code);
+        } else if (code < 0x800) {
+            out += char(0xC0 | code >> 6);
+            out += char(0x80 | (code & 0x3F));
+        } else if (code < 0x10000) {
+            out += char(0xE0 | code >> 12);
+            out += char(0x80 | (code >> 6 & 0x3F));
+            out += char(0x80 | (code & 0x3F));
+        } else {
+            out += char(0xF0 | code >> 18);
+            out += char(0x80 | (code >> 12 & 0x3F));
+            out += char(0x80 | (code >> 6 & 0x3F));
+            out += char(0x80 | (code & 0x3F));
+        }
+    }
+    return out;
+}
+
 // What every reader is spared: an empty file, and one that is no text.
 std::string_view checkedText(std::string_view content)
 {
@@ -1089,7 +1130,8 @@ NetworkReadResult readNetwork(std::string_view content, NetworkFormat format,
     try {
         if (format == NetworkFormat::Dot)
             refuse("Berkas DOT hanya ekspor untuk Graphviz; program ini tidak membacanya.");
-        const std::string_view text = checkedText(content);
+        const std::optional<std::string> converted = fromUtf16(content);
+        const std::string_view text = checkedText(converted ? *converted : content);
         if (format != NetworkFormat::Csv && !isUtf8(text))
             refuse("Berkas ini bukan teks UTF-8.");
         switch (format) {

@@ -215,6 +215,15 @@ std::string jsonNodes(int count)
 
 const std::string kThreeNodes = jsonNodes(3);
 
+// ASCII text as spreadsheets save "Unicode text": UTF-16, little end first, with its mark.
+std::string utf16(std::string_view ascii)
+{
+    std::string text = "\xFF\xFE";
+    for (const char c : ascii)
+        text += std::string{c, '\0'};
+    return text;
+}
+
 std::vector<ReadRow> readRows()
 {
     return {
@@ -251,6 +260,7 @@ std::vector<ReadRow> readRows()
         {"edgeListMixedNames", C, '.', "1;x;2\nx;2;3\n", "1,x,2 | 1>2:2 2>3:3 | 1-3"},
         {"namesOneLine", J, '.', jsonWith(R"("nodes":[{"name":" A\tB\n"},{"name":"\r"}],"title":"a\r\nb\u0001")"),
          "A B,2 | | 1-2"},
+        {"utf16Text", C, '.', utf16("\tA\tB\nA\t0\t2,5\nB\t\t0\n"), "A,B | 1>2:2.5 | 1-2"},
         {"pastedTabs", C, ',', "\tA\tB\nA\t0\t1,25\nB\t\t0\n", "A,B | 1>2:1.25 | 1-2"},
 
         {"empty", J, '.', " \n\t\n", "refused: Berkas kosong."},
