@@ -635,17 +635,18 @@ std::string writeGraphMl(const NetworkDocument& document)
         element.append_attribute("key") = key;
         element.append_child(pugi::node_pcdata).set_value(value.c_str());
     };
+    // XML holds no control characters: names stay one line, the title and note keep theirs.
     if (!document.title.empty())
-        data(graph, "d0", document.title);
+        data(graph, "d0", cleanText(document.title, true));
     if (!document.note.empty())
-        data(graph, "d1", document.note);
+        data(graph, "d1", cleanText(document.note, true));
     data(graph, "d2", std::to_string(document.start));
     data(graph, "d3", std::to_string(document.end > 0 ? document.end : network.nodeCount()));
     for (const NetworkNode& n : network.nodes()) {
         pugi::xml_node element = graph.append_child("node");
         element.append_attribute("id") = std::to_string(n.number).c_str();
         if (!n.name.empty())
-            data(element, "d4", n.name);
+            data(element, "d4", cleanText(n.name, false));
         data(element, "d5", numberText(n.x));
         data(element, "d6", numberText(n.y));
     }

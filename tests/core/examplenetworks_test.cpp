@@ -39,6 +39,7 @@ struct ExampleRow
     int index;
     std::vector<std::vector<int>> shortestRoutes; // the reference's, as nodes
     double length;
+    friend void PrintTo(const ExampleRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class Examples : public testing::TestWithParam<ExampleRow>

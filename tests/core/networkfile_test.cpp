@@ -37,6 +37,7 @@ struct EditRow
     bool node; // removeNode, else removeLink
     int number;
     const char* expected;
+    friend void PrintTo(const EditRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class Edits : public testing::TestWithParam<EditRow>
@@ -105,6 +106,7 @@ struct RoundTripRow
     const char* name;
     NetworkFormat format;
     char separator;
+    friend void PrintTo(const RoundTripRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class RoundTrip : public testing::TestWithParam<RoundTripRow>
@@ -141,6 +143,7 @@ struct ReadRow
     char separator;
     std::string text;
     std::string expected; // summary(), or "refused: " and the start of the reason
+    friend void PrintTo(const ReadRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class Reading : public testing::TestWithParam<ReadRow>
@@ -329,6 +332,18 @@ TEST(NetworkFiles, FormatFromTheFileName)
         {"g.Gv", NetworkFormat::Dot}, {"gambar.png", {}}, {".json", {}},       {"csv", {}}};
     for (const auto& [name, format] : rows)
         EXPECT_EQ(formatForFileName(name), format) << name;
+}
+
+// What a window may hold but XML cannot carry is written as blanks, never as a broken file.
+TEST(NetworkFiles, GraphMlWithoutControlCharacters)
+{
+    NetworkDocument d = sample();
+    d.network.setNodeName(2, "a\x01" "b");
+    d.title = "x\ry\x02";
+    const NetworkReadResult read = readNetwork(writeNetwork(d, G), G);
+    ASSERT_TRUE(read.document) << read.error;
+    EXPECT_EQ(read.document->network.node(2).name, "a b");
+    EXPECT_EQ(read.document->title, "xy ");
 }
 
 TEST(NetworkFiles, DotForGraphviz)
