@@ -1033,14 +1033,19 @@ std::string dotText(std::string_view text)
 std::string writeDot(const NetworkDocument& document)
 {
     const Network& network = document.network;
-    // Places in points, y upwards as Graphviz has it.
-    constexpr double kUnitsPerPoint = 20;
+    // Places in inches, as neato reads a pinned "pos" (the places are twips), y upwards as
+    // Graphviz has it.
+    constexpr double kUnitsPerInch = 1440;
+    const auto inches = [](double units) {
+        return numberText(std::round(units / kUnitsPerInch * 1e4) / 1e4);
+    };
+    // Drawn as the program draws it: small numbered circles, the name beside, true to size.
     std::string out = "digraph " + dotText(document.title.empty() ? "jaringan" : document.title) +
-                      " {\n  node [shape=circle];\n";
+                      " {\n  node [shape=circle, fixedsize=true, width=0.5];\n";
     for (const NetworkNode& n : network.nodes())
-        out += "  " + std::to_string(n.number) + " [label=" + dotText(network.nodeLabel(n.number)) +
-               ", pos=\"" + numberText(n.x / kUnitsPerPoint) + "," +
-               numberText(-n.y / kUnitsPerPoint) + "!\"];\n";
+        out += "  " + std::to_string(n.number) + " [label=\"" + std::to_string(n.number) + "\"" +
+               (n.name.empty() ? std::string() : ", xlabel=" + dotText(n.name)) + ", pos=\"" +
+               inches(n.x) + "," + inches(-n.y) + "!\"];\n";
     for (const NetworkLink& l : network.links())
         out += "  " + std::to_string(l.from) + " -> " + std::to_string(l.to) +
                " [label=" + dotText(numberText(l.weight)) + "];\n";

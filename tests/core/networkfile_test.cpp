@@ -350,8 +350,8 @@ TEST(NetworkFiles, DotForGraphviz)
 {
     const std::string dot = writeNetwork(sample(), NetworkFormat::Dot);
     EXPECT_TRUE(dot.starts_with("digraph \"Ujian \\\"2025\\\" <akhir>\" {\n")) << dot;
-    for (const char* line : {"  1 [label=\"Pasar \\\"Baru\\\"; lama\", pos=\"5.025,-10!\"];",
-                             "  2 [label=\"2\", pos=\"150,2!\"];", "  2 -> 4 [label=\"-3\"];"})
+    for (const char* line : {"  1 [label=\"1\", xlabel=\"Pasar \\\"Baru\\\"; lama\", pos=\"0.0698,-0.1389!\"];",
+                             "  2 [label=\"2\", pos=\"2.0833,0.0278!\"];", "  2 -> 4 [label=\"-3\"];"})
         EXPECT_NE(dot.find(line), std::string::npos) << line << "\n" << dot;
     EXPECT_TRUE(dot.ends_with("}\n"));
 }
