@@ -1093,6 +1093,20 @@ std::optional<std::string> fromUtf16(std::string_view content)
     return out;
 }
 
+// Whether an XML declaration names a single-byte Western encoding, as older tools write.
+bool declaresLatin1(std::string_view text)
+{
+    std::string declaration(text.substr(0, text.find("?>")).substr(0, 200));
+    std::transform(declaration.begin(), declaration.end(), declaration.begin(),
+                   [](char c) { return char(std::tolower((unsigned char)c)); });
+    if (!declaration.starts_with("<?xml"))
+        return false;
+    for (const char* name : {"iso-8859-1", "latin1", "latin-1", "windows-1252"})
+        if (declaration.find(name) != std::string::npos)
+            return true;
+    return false;
+}
+
 // What every reader is spared: an empty file, and one that is no text.
 std::string_view checkedText(std::string_view content)
 {
@@ -1138,6 +1152,8 @@ NetworkReadResult readNetwork(std::string_view content, NetworkFormat format,
             refuse("Berkas DOT hanya ekspor untuk Graphviz; program ini tidak membacanya.");
         const std::optional<std::string> converted = fromUtf16(content);
         const std::string_view text = checkedText(converted ? *converted : content);
+        if (format == NetworkFormat::GraphMl && !isUtf8(text) && declaresLatin1(text))
+            return {readGraphMl(asUtf8(text)), {}};
         if (format != NetworkFormat::Csv && !isUtf8(text))
             refuse("Berkas ini bukan teks UTF-8.");
         switch (format) {
