@@ -386,6 +386,39 @@ private slots:
         QCOMPARE(doc.network.weights(), (std::vector<double>{2.5, 1}));
     }
 
+    void failedSaveKeepsTheChanges_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<double>("weight");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no such folder") << "tidakada/kelas.trayeko.json" << 2.0
+                                        << "Berkas \"kelas.trayeko.json\" tidak dapat disimpan: ";
+        // The matrix would read the link back as none.
+        QTest::newRow("weight 0 as CSV")
+            << "kelas.csv" << 0.0
+            << "Berkas \"kelas.csv\" tidak dapat disimpan: jalur 1 ke 2 berbobot 0, dan matriks "
+               "CSV membaca 0 sebagai tidak ada jalur. Simpan sebagai JSON atau GraphML.";
+    }
+    void failedSaveKeepsTheChanges()
+    {
+        QFETCH(QString, name);
+        QFETCH(double, weight);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        Frame f;
+        OwnNetworkWindow* w = f.own()->newNetwork();
+        w->setDocument(document(2, {{1, 2, weight}}));
+        w->markUnsaved();
+        f.saveName = dir.filePath(name);
+        QVERIFY(!w->saveAs());
+        QCOMPARE(f.messages.size(), 1);
+        QVERIFY2(f.messages[0].startsWith(message), qPrintable(f.messages[0]));
+        QVERIFY(!QFile::exists(f.saveName));
+        // Still unsaved, still asked about, still without a file of its own.
+        QVERIFY(w->isWindowModified());
+        QVERIFY(w->fileName().isEmpty());
+    }
+
     void badFileRefused_data()
     {
         QTest::addColumn<QString>("name");

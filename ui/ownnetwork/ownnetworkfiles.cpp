@@ -100,6 +100,17 @@ NetworkFileRead readNetworkFile(const QString& path)
 QString writeNetworkFile(const QString& path, const NetworkDocument& document,
                          NetworkFormat format)
 {
+    // A CSV matrix reads a cell of 0 as no link: such a link would be gone when the file is
+    // opened again.
+    if (format == NetworkFormat::Csv)
+        for (const NetworkLink& link : document.network.links())
+            if (link.weight == 0)
+                return QStringLiteral("Berkas \"%1\" tidak dapat disimpan: jalur %2 ke %3 "
+                                      "berbobot 0, dan matriks CSV membaca 0 sebagai tidak ada "
+                                      "jalur. Simpan sebagai JSON atau GraphML.")
+                    .arg(QFileInfo(path).fileName(),
+                         QString::fromStdString(document.network.nodeLabel(link.from)),
+                         QString::fromStdString(document.network.nodeLabel(link.to)));
     const std::string text = writeNetwork(document, format, networkDecimalSeparator());
     QSaveFile file(path);
     const auto refuse = [&] {
