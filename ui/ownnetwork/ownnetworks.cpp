@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMdiArea>
@@ -67,6 +68,8 @@ OwnNetworks::OwnNetworks(QMdiArea* area, QMenuBar* menuBar, QObject* parent)
     connect(m_area, &QMdiArea::subWindowActivated, this, &OwnNetworks::updateActions);
     updateActions();
     m_lastFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QDir(m_lastFolder).exists())
+        m_lastFolder = QDir::homePath();
 }
 
 void OwnNetworks::setSeams(OwnNetworkSeams seams)

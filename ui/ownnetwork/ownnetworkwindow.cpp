@@ -22,6 +22,7 @@
 #include <QGuiApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -488,9 +489,11 @@ QString filterSuffix(const QString& filter)
     return filter.mid(star + 1, end - star - 1);
 }
 
+// Where a new network is proposed: the documents folder, or home where there is none.
 QString proposedFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(documents).exists() ? documents : QDir::homePath();
 }
 
 } // namespace
