@@ -5,11 +5,19 @@
 #include "ui/drawing/drawingwidget.h"
 #include "ui/drawing/lessonwindow.h"
 #include "ui/exercise/exercise.h"
+#include "ui/main/mainwindow.h"
+#include "ui/projector/projectorview.h"
+#include "ui/stepping/lessondock.h"
 #include "ui/stepping/lessons.h"
 #include "ui/stepping/stepmode.h"
 
+#include <QAction>
 #include <QMdiArea>
+#include <QSettings>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QtTest>
+#include <memory>
 
 using namespace trayeko;
 using namespace trayeko::ui;
@@ -107,6 +115,32 @@ struct Host
     TestLessonWindow* w;
 };
 
+// The whole program's frame with the test's window added to its document area by hand, as a part
+// of the program that makes its own windows adds them.
+struct Program
+{
+    explicit Program(bool floyd)
+    {
+        FrameSources sources;
+        sources.numLock = {};
+        sources.settings = [this] {
+            return std::make_unique<QSettings>(dir.filePath("t.ini"), QSettings::IniFormat);
+        };
+        frame = std::make_unique<MainWindow>(sources);
+        projector = frame->findChild<ProjectorView*>("projectorView");
+        projector->setSeams({[] { return QSize(1366, 768); }, false});
+        frame->show();
+        w = new TestLessonWindow(floyd);
+        frame->mdiArea()->addSubWindow(w);
+        w->show();
+        frame->mdiArea()->setActiveSubWindow(w);
+    }
+    QTemporaryDir dir;
+    std::unique_ptr<MainWindow> frame;
+    ProjectorView* projector = nullptr;
+    QPointer<TestLessonWindow> w;
+};
+
 } // namespace
 
 class TestAnyLesson : public QObject
@@ -124,6 +158,8 @@ private slots:
     void floydExerciseGrades();
     void newExerciseAndDefaultsChangeTheWeights_data();
     void newExerciseAndDefaultsChangeTheWeights();
+    void frameFollowsAnyLessonWindow_data();
+    void frameFollowsAnyLessonWindow();
 };
 
 void TestAnyLesson::stepsThroughEitherMethod_data()
@@ -278,6 +314,48 @@ void TestAnyLesson::newExerciseAndDefaultsChangeTheWeights()
     exercise->restoreDefaultWeights();
     QVERIFY(!exercise->isActive());
     QCOMPARE(h.w->lessonNetwork().network.weights(), fiveNodes().weights());
+}
+
+void TestAnyLesson::frameFollowsAnyLessonWindow_data()
+{
+    QTest::addColumn<bool>("floyd");
+    QTest::addColumn<QString>("answerField");
+    QTest::newRow("dijkstra") << false << "exerciseNode";
+    QTest::newRow("floyd") << true << "exerciseMatrix";
+}
+
+void TestAnyLesson::frameFollowsAnyLessonWindow()
+{
+    QFETCH(bool, floyd);
+    QFETCH(QString, answerField);
+    Program p(floyd);
+    LessonDock* panel = p.frame->lessonDock();
+    auto* f10 = p.w->findChild<QAction*>("stepAction");
+    auto* f11 = p.w->findChild<QAction*>("projectorAction");
+    QVERIFY(f10 && f11);
+    f10->trigger();
+    QVERIFY(p.w->stepMode()->isActive());
+    QCOMPARE(panel->followed(), p.w->stepMode());
+    QVERIFY(panel->isVisible());
+
+    // F11's entry lends the client area and gives it back; the texts are measured on any drawing.
+    QWidget* client = p.w->widget();
+    f11->trigger();
+    QCOMPARE(p.projector->shownWindow(), p.w.data());
+    QVERIFY(p.projector->smallestTextPx() > 0);
+    p.projector->leave();
+    QCOMPARE(p.w->widget(), client);
+    QVERIFY(p.w->stepMode()->isActive());
+
+    p.w->exercise()->enter();
+    QVERIFY(!p.w->stepMode()->isActive());
+    QWidget* field = panel->findChild<QWidget*>(answerField);
+    QVERIFY(field && field->isVisible());
+    if (auto* matrix = qobject_cast<QTableWidget*>(field))
+        QCOMPARE(matrix->rowCount(), 5);
+    // Another window made active ends the exercise the panel leaves.
+    p.frame->findChild<QAction*>("mnudijktra")->trigger();
+    QVERIFY(!p.w->exercise()->isActive());
 }
 
 QTEST_MAIN(TestAnyLesson)
