@@ -118,6 +118,31 @@ void Network::setWeights(std::span<const double> weights)
         data.links[i].weight = weights[i];
 }
 
+void Network::removeNode(int number)
+{
+    node(number);
+    Data& data = edit();
+    data.nodes.erase(data.nodes.begin() + std::ptrdiff_t(at(number)));
+    for (NetworkNode& n : data.nodes)
+        if (n.number > number)
+            --n.number;
+    std::erase_if(data.links,
+                  [number](const NetworkLink& l) { return l.from == number || l.to == number; });
+    for (NetworkLink& l : data.links) {
+        if (l.from > number)
+            --l.from;
+        if (l.to > number)
+            --l.to;
+    }
+}
+
+void Network::removeLink(int number)
+{
+    link(number);
+    Data& data = edit();
+    data.links.erase(data.links.begin() + std::ptrdiff_t(at(number)));
+}
+
 std::string listText(std::span<const std::string> items)
 {
     std::string text;

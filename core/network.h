@@ -87,6 +87,13 @@ public:
     /// @brief Every weight at once, link 1 first; std::invalid_argument unless there is one per
     /// link.
     void setWeights(std::span<const double> weights);
+    /// @brief Removes node @p number with every link to or from it; later nodes and the link ends
+    /// naming them are numbered one lower, the other links keep their order. std::out_of_range
+    /// where there is no such node.
+    void removeNode(int number);
+    /// @brief Removes link @p number; later links are numbered one lower. std::out_of_range where
+    /// there is no such link.
+    void removeLink(int number);
 
     friend bool operator==(const Network& a, const Network& b)
     {

@@ -25,8 +25,6 @@ constexpr qreal kMargin = 36; // around the nodes
 constexpr qreal kCaptionHeight = 40;
 constexpr qreal kColumnSpacing = 120; // between columns of nodes, at the window's first size
 constexpr qreal kRowSpacing = 95;
-constexpr qreal kHeadLength = 11;
-constexpr qreal kHeadHalfWidth = 4.5;
 
 // The picture as a chart: its nodes first (drawn on top), then its links, each with its weight
 // and whether it lies on the route shown.
@@ -115,22 +113,12 @@ QAccessibleInterface* scenarioNetworkFactory(const QString& className, QObject* 
 
 } // namespace
 
-ScenarioNetworkView::ScenarioNetworkView(QWidget* parent)
-    : QWidget(parent), m_model(new DrawingModel(Network(), 1, 0, this))
+ScenarioNetworkView::ScenarioNetworkView(QWidget* parent) : NetworkCanvas(parent)
 {
-    // Node 1 and the last node are drawn blue whatever the route.
-    m_model->markEnds();
-    connect(m_model, &DrawingModel::changed, this, qOverload<>(&QWidget::update));
     static std::once_flag installed;
     std::call_once(installed, [] { QAccessible::installFactory(scenarioNetworkFactory); });
-
     setObjectName(QStringLiteral("gambarJaringan"));
-    // Reachable with the keyboard, so that the Menu key opens the picture actions.
-    setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Gambar jaringan"));
-    setMinimumSize(300, 260);
-    setPaletteColour(this, {QPalette::Window}, Qt::white, true);
-    setPaletteColour(this, {QPalette::WindowText}, Qt::black);
 }
 
 void ScenarioNetworkView::setNetwork(const Network& graph, const std::vector<int>& route,
@@ -142,20 +130,20 @@ void ScenarioNetworkView::setNetwork(const Network& graph, const std::vector<int
         const NodePlace place = m_shape.place(node);
         placed.setNodePlace(node, place.column, place.row);
     }
-    m_model->setNetwork(std::move(placed));
+    model().setNetwork(std::move(placed));
     m_route = route;
     m_distance = distance;
     RouteLook look;
     look.innerNodes = route;
     for (std::size_t i = 1; i < route.size(); ++i)
-        if (const int k = m_model->network().findLink(route[i - 1], route[i]))
+        if (const int k = model().network().findLink(route[i - 1], route[i]))
             look.links.push_back(k);
     look.lineColor = routeColor();
     look.boxColor = routeColor();
     if (route.empty())
-        m_model->clearResult();
+        model().clearResult();
     else
-        m_model->showResult(std::move(look));
+        model().showResult(std::move(look));
     setAccessibleName(QStringLiteral("Jaringan %1 simpul").arg(nodeCount()));
     setAccessibleDescription(caption());
     // Another network has other nodes and links: a screen reader reads the children anew. (Qt
@@ -181,6 +169,17 @@ QSize ScenarioNetworkView::sizeHint() const
             int(kCaptionHeight + 2 * kMargin + kRowSpacing * std::max(m_shape.rowCount - 1, 1))};
 }
 
+QRectF ScenarioNetworkView::plotArea() const
+{
+    return {kMargin, kCaptionHeight + kMargin, width() - 2 * kMargin,
+            height() - kCaptionHeight - 2 * kMargin};
+}
+
+QRectF ScenarioNetworkView::networkExtent() const
+{
+    return {0, 0, qreal(std::max(m_shape.columnCount - 1, 1)), qreal(m_shape.rowCount - 1)};
+}
+
 qreal ScenarioNetworkView::nodeRadius() const
 {
     const qreal columnGap = (width() - 2 * kMargin) / std::max(m_shape.columnCount - 1, 1);
@@ -189,189 +188,44 @@ qreal ScenarioNetworkView::nodeRadius() const
     return std::clamp<qreal>(std::min(columnGap, rowGap) * 0.2, 9, 18);
 }
 
-QPointF ScenarioNetworkView::nodeCentre(int node) const
-{
-    const NetworkNode& place = m_model->network().node(node);
-    const qreal columns = std::max(m_shape.columnCount - 1, 1);
-    const qreal rows = m_shape.rowCount - 1;
-    const qreal top = kCaptionHeight + kMargin;
-    const qreal bottom = height() - kMargin;
-    const qreal y = rows > 0 ? top + (bottom - top) * place.y / rows : (top + bottom) / 2;
-    return {kMargin + (width() - 2 * kMargin) * place.x / columns, y};
-}
-
 QLineF ScenarioNetworkView::arcLine(int from, int to) const
 {
-    QLineF line(nodeCentre(from), nodeCentre(to));
-    const qreal length = line.length();
-    const qreal r = nodeRadius();
-    if (length <= 2 * r)
-        return {};
-    const QPointF unit = (line.p2() - line.p1()) / length;
-    return {line.p1() + unit * r, line.p2() - unit * (r + 1)};
+    return arrowBetween(nodeCentre(from), nodeCentre(to));
 }
 
-QFont ScenarioNetworkView::weightFont() const
+QString ScenarioNetworkView::weightText(double weight) const
 {
-    QFont f = font();
-    f.setPixelSize(11);
-    return f;
+    return toQString(formatGeneral(weight));
 }
 
 QRectF ScenarioNetworkView::weightBoxRect(const WeightedEdge& edge) const
 {
     const QLineF line(nodeCentre(edge.from), nodeCentre(edge.to));
     const QFontMetricsF metrics(weightFont());
-    const QString text = toQString(formatGeneral(edge.weight));
+    const QString text = weightText(edge.weight);
     const QSizeF size(metrics.horizontalAdvance(text) + 6, metrics.height() + 1);
     return {line.center() - QPointF(size.width() / 2, size.height() / 2), size};
 }
 
-QRectF ScenarioNetworkView::nodeRect(int node) const
-{
-    const qreal r = nodeRadius();
-    const QPointF c = nodeCentre(node);
-    return {c.x() - r, c.y() - r, 2 * r, 2 * r};
-}
-
 bool ScenarioNetworkView::nodeHighlighted(int node) const
 {
-    return m_model->nodeOnRoute(node);
-}
-
-bool ScenarioNetworkView::linkOnRoute(int k) const
-{
-    return m_model->routeLinks().contains(k);
+    return model().nodeOnRoute(node);
 }
 
 bool ScenarioNetworkView::onRoute(int from, int to) const
 {
-    const int k = m_model->network().findLink(from, to);
-    return k != 0 && linkOnRoute(k);
+    const int k = model().network().findLink(from, to);
+    return k != 0 && model().routeLinks().contains(k);
 }
 
-void ScenarioNetworkView::paintEvent(QPaintEvent*)
+void ScenarioNetworkView::paintUnder(QPainter& painter) const
 {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-
     QFont captionFont = font();
     captionFont.setBold(true);
     painter.setFont(captionFont);
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(QRectF(8, 4, width() - 16, kCaptionHeight - 8),
                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, caption());
-
-    // Lines off the route first, so that the route lies on top wherever lines cross.
-    const QList<int> routeLinks = m_model->routeLinks();
-    std::vector<int> order;
-    for (int k = 1; k <= m_model->network().linkCount(); ++k)
-        order.push_back(k);
-    std::stable_partition(order.begin(), order.end(),
-                          [&](int k) { return !routeLinks.contains(k); });
-
-    const auto drawArrow = [&](const WeightedEdge& e, const QColor& colour, qreal width) {
-        const QLineF line = arcLine(e.from, e.to);
-        if (line.isNull())
-            return;
-        const QPointF unit = (line.p2() - line.p1()) / line.length();
-        const QPointF normal(-unit.y(), unit.x());
-        const QPointF headBase = line.p2() - unit * kHeadLength;
-        painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::FlatCap));
-        painter.drawLine(line.p1(), headBase);
-        QPainterPath head;
-        head.moveTo(line.p2());
-        head.lineTo(headBase + normal * kHeadHalfWidth);
-        head.lineTo(headBase - normal * kHeadHalfWidth);
-        head.closeSubpath();
-        painter.fillPath(head, colour);
-    };
-    for (int k : order) {
-        const QList<int> lines = m_model->lineElements(k);
-        drawArrow(m_model->network().link(k), m_model->color(lines.value(0, -1)),
-                  routeLinks.contains(k) ? 4 : 1.4);
-    }
-    // The step marks' links over the lines, under the weight boxes that stay readable.
-    const StepMarks& marks = m_model->marks();
-    for (int k : marks.treeLinks)
-        if (m_model->network().hasLink(k))
-            drawArrow(m_model->network().link(k), StepMarks::treeColour(), 4);
-    for (int k : marks.improvedLinks)
-        if (m_model->network().hasLink(k))
-            drawArrow(m_model->network().link(k), StepMarks::improvedColour(), 4);
-
-    // The weight boxes over all lines, each halfway along its link.
-    painter.setFont(weightFont());
-    for (int k : order) {
-        const WeightedEdge& e = m_model->network().link(k);
-        const bool route = routeLinks.contains(k);
-        const QString text = toQString(formatGeneral(e.weight));
-        const QRectF box = weightBoxRect(e);
-        painter.setPen(QPen(route ? routeColor() : neutralLineColor(), 1));
-        painter.setBrush(m_model->color(m_model->weightBoxElement(k)));
-        painter.drawRect(box);
-        painter.setPen(route ? Qt::white : Qt::black);
-        painter.drawText(box, Qt::AlignCenter, text);
-    }
-
-    QFont nodeFont = font();
-    nodeFont.setBold(true);
-    nodeFont.setPixelSize(std::max(9, int(nodeRadius())));
-    painter.setFont(nodeFont);
-    const qreal r = nodeRadius();
-    for (int node = 1; node <= nodeCount(); ++node) {
-        painter.setPen(QPen(Qt::black, 1.2));
-        painter.setBrush(m_model->color(m_model->nodeElement(node)));
-        const QPointF c = nodeCentre(node);
-        painter.drawEllipse(c, r, r);
-        painter.drawText(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), Qt::AlignCenter,
-                         QString::number(node));
-    }
-    paintMarks(painter);
-}
-
-QFont ScenarioNetworkView::markFont() const
-{
-    QFont f = font();
-    f.setPixelSize(11);
-    f.setBold(true);
-    return f;
-}
-
-QRectF ScenarioNetworkView::markTextRect(int node, const QString& text) const
-{
-    const QFontMetricsF metrics(markFont());
-    const QSizeF size(metrics.horizontalAdvance(text) + 6, metrics.height() + 2);
-    const qreal r = nodeRadius();
-    const QPointF corner = nodeCentre(node) + QPointF(r * 0.7, -r * 0.7);
-    return {QPointF(corner.x(), corner.y() - size.height()), size};
-}
-
-void ScenarioNetworkView::paintMarks(QPainter& painter) const
-{
-    const StepMarks& marks = m_model->marks();
-    if (marks.isEmpty())
-        return;
-    const qreal r = nodeRadius();
-    painter.setBrush(Qt::NoBrush);
-    for (int node = 1; node <= nodeCount(); ++node) {
-        const QPointF c = nodeCentre(node);
-        if (node == marks.pivotNode) {
-            painter.setPen(QPen(StepMarks::pivotColour(), 4));
-            painter.drawEllipse(c, r + 3, r + 3);
-        } else if (marks.fixed(node)) {
-            painter.setPen(QPen(StepMarks::fixedColour(), 3));
-            painter.drawEllipse(c, r + 2, r + 2);
-        }
-    }
-    painter.setFont(markFont());
-    for (int node = 1; node <= nodeCount(); ++node) {
-        const QString text = marks.nodeText(node);
-        if (text.isEmpty())
-            continue;
-        paintMarkText(painter, markTextRect(node, text), text, marks.fixed(node));
-    }
 }
 
 ScenarioNetworkWindow::ScenarioNetworkWindow(QWidget* parent) : QMdiSubWindow(parent)

@@ -1,13 +1,10 @@
 #pragma once
 
 #include "core/generatednetwork.h"
-#include "ui/drawing/drawingmodel.h"
+#include "ui/drawing/networkcanvas.h"
 
 #include <QLineF>
 #include <QMdiSubWindow>
-#include <QWidget>
-
-class QPainter;
 #include <vector>
 
 namespace trayeko::ui {
@@ -21,7 +18,7 @@ namespace trayeko::ui {
 // Everything it paints comes from its drawing model, which holds the network with each node's
 // place (x its column, y its row) and the route as the run's result: a feature lays its looks and
 // step marks over it as layers of model(), as on the network windows.
-class ScenarioNetworkView final : public QWidget
+class ScenarioNetworkView final : public NetworkCanvas
 {
     Q_OBJECT
 
@@ -32,39 +29,35 @@ public:
     void setNetwork(const Network& graph, const std::vector<int>& route, double distance);
 
     const std::vector<int>& route() const { return m_route; }
-    DrawingModel& model() { return *m_model; }
-    const DrawingModel& model() const { return *m_model; }
     // Where the arrow from @p from to @p to runs, from the edge of one circle to the tip of its
     // head at the other, in widget coordinates.
     QLineF arcLine(int from, int to) const;
 
-    // Where node @p node (from 1) is drawn, and where the weight box of a link, in widget
-    // coordinates; a screen reader is told the same places.
-    QRectF nodeRect(int node) const;
+    // Where the weight box of a link is drawn, in widget coordinates; a screen reader is told the
+    // same places.
+    using NetworkCanvas::weightBoxRect;
     QRectF weightBoxRect(const WeightedEdge& edge) const;
-    const std::vector<WeightedEdge>& edges() const { return m_model->network().links(); }
-    int nodeCount() const { return m_model->network().nodeCount(); }
+    const std::vector<WeightedEdge>& edges() const { return model().network().links(); }
+    int nodeCount() const { return model().network().nodeCount(); }
     // Whether the drawing shows the node or the link as part of the route (blue, red).
     bool nodeHighlighted(int node) const;
     bool onRoute(int from, int to) const;
+    // The comparison's reports write weights with a point.
+    QString weightText(double weight) const override;
 
     QSize sizeHint() const override;
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    // The columns and rows of generatedShape, stretched over the widget under the caption.
+    QRectF plotArea() const override;
+    QRectF networkExtent() const override;
+    bool keepsAspect() const override { return false; }
+    qreal nodeRadius() const override;
+    void paintUnder(QPainter& painter) const override;
 
 private:
-    QPointF nodeCentre(int node) const;
-    qreal nodeRadius() const;
     QString caption() const;
-    QFont weightFont() const;
-    QFont markFont() const;
-    // Where the step marks' text @p text beside node @p node is drawn: above its right.
-    QRectF markTextRect(int node, const QString& text) const;
-    void paintMarks(QPainter& painter) const;
-    bool linkOnRoute(int k) const;
 
-    DrawingModel* m_model;
     GeneratedShape m_shape = generatedShape(0);
     std::vector<int> m_route;
     double m_distance = 0;
