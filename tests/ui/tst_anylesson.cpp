@@ -199,8 +199,12 @@ void TestAnyLesson::stepsThroughEitherMethod()
     QVERIFY2(model.description().contains(u"Jarak dari simpul 2: simpul Pasar = 2"),
              qPrintable(model.description()));
     QCOMPARE(model.marks().nodeText(5), QStringLiteral("5"));
-    if (!floyd)
+    if (!floyd) {
         QVERIFY(steps->lesson().frames.back().grid.columns.contains(u"Pasar"));
+        // Copied or saved, the table names the links it was worked out on.
+        QVERIFY(steps->lesson().tableText.startsWith(u"Bobot: 2→Pasar = 3; 2→3 = 1;"));
+        QVERIFY(steps->lesson().tableCsv.starts_with("Jalur,2→Pasar,2→3,"));
+    }
     QVERIFY(steps->currentFrame()->explanation.contains(lastExplains));
     emit h.w->weightsEdited();
     QVERIFY(!steps->isActive());
@@ -285,6 +289,7 @@ void TestAnyLesson::floydExerciseGrades()
     QCOMPARE(exercise->questionCount(), 5);
     QCOMPARE(exercise->matrix().size(), size_t(5));
     QCOMPARE(exercise->matrix()[2][0], QStringLiteral("1")); // d[3][1] before any iteration
+    QVERIFY(exercise->questionText().contains(u"(simpul Pasar sebagai perantara)"));
     const bool graded = exercise->check({marks.begin(), marks.end()});
     QCOMPARE(graded, right >= 0);
     if (graded) {

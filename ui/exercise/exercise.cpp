@@ -503,10 +503,15 @@ QString FloydExercise::questionText() const
 {
     if (isFinished())
         return QStringLiteral("Latihan selesai.");
-    return QStringLiteral("Iterasi %1 dari %2 (simpul %1 sebagai perantara): sel mana dari "
+    // The intermediate by its label, as the steps name it; the cells keep their numbers.
+    const int k = m_question + 1;
+    const QString pivot = m_lesson.network.hasNode(k) ? toQString(m_lesson.network.nodeLabel(k))
+                                                      : QString::number(k);
+    return QStringLiteral("Iterasi %1 dari %2 (simpul %3 sebagai perantara): sel mana dari "
                           "matriks nilai yang berubah, dan menjadi berapa?")
-        .arg(m_question + 1)
-        .arg(questionCount());
+        .arg(k)
+        .arg(questionCount())
+        .arg(pivot);
 }
 
 std::vector<FloydMark> FloydExercise::marksOf(const std::vector<QStringList>& typed) const
