@@ -358,6 +358,9 @@ void TestAnyLesson::frameFollowsAnyLessonWindow()
     QVERIFY(field && field->isVisible());
     if (auto* matrix = qobject_cast<QTableWidget*>(field))
         QCOMPARE(matrix->rowCount(), 5);
+    else
+        QCOMPARE(panel->findChild<QWidget*>("exerciseDistance")->accessibleName(),
+                 QStringLiteral("Jarak simpul itu dari simpul 2"));
     // Another window made active ends the exercise the panel leaves.
     p.frame->findChild<QAction*>("mnudijktra")->trigger();
     QVERIFY(!p.w->exercise()->isActive());

@@ -199,6 +199,7 @@ public:
     // Enter in the distance answers, a node clicked on the drawing fills the node.
     QWidget* makeAnswerPage(QWidget* parent, std::function<void()> checkAnswer) override;
     void focusAnswerPage() override;
+    void refreshAnswerPage() override;
     QString checkAnswerPage(QWidget* checkButton) override;
 
     void answer(const QString& node, const QString& distance);

@@ -646,7 +646,8 @@ ProjectorView* installProjectorView(QMainWindow* frame, QMdiArea* area, LessonDo
     auto* projector = new ProjectorView(frame, lessonPanel);
     const auto equip = [projector](QMdiSubWindow* subWindow) {
         auto* window = qobject_cast<LessonWindow*>(subWindow);
-        if (!window || window->findChild<QAction*>(QStringLiteral("projectorAction")))
+        if (!window || !window->drawing() ||
+            window->findChild<QAction*>(QStringLiteral("projectorAction")))
             return;
         auto* action = new QAction(QStringLiteral("Tampilan proyektor"), window);
         action->setObjectName(QStringLiteral("projectorAction"));
