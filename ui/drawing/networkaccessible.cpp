@@ -144,6 +144,8 @@ public:
         s.invisible = !m_view->isVisible();
         s.selectable = true;
         s.selected = drawing()->elementHighlighted(m_index);
+        s.focused = drawing()->elementFocused(m_index);
+        s.focusable = s.focused;
         return s;
     }
 
@@ -313,6 +315,11 @@ DrawingAccessible::~DrawingAccessible()
 bool DrawingAccessible::elementHit(int index, QPointF point) const
 {
     return QRectF(elementRect(index)).contains(point);
+}
+
+bool DrawingAccessible::elementFocused(int) const
+{
+    return false;
 }
 
 QAccessible::Role DrawingAccessible::elementRole(int) const

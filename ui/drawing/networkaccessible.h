@@ -27,6 +27,9 @@ public:
     // bounding box; the box is enough unless a subclass knows better.
     virtual bool elementHit(int index, QPointF point) const;
     virtual bool elementHighlighted(int index) const = 0;
+    // Whether the element holds the keyboard's focus, where a picture lets the keyboard select
+    // its elements; none does unless a subclass says so.
+    virtual bool elementFocused(int index) const;
     // A drawn shape unless a subclass says otherwise (a title, an axis).
     virtual QAccessible::Role elementRole(int index) const;
 

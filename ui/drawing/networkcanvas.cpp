@@ -90,6 +90,11 @@ public:
         return canvas()->model().routeLinks().contains(index - nodes() + 1);
     }
 
+    bool elementFocused(int index) const override
+    {
+        return canvas()->hasFocus() && canvas()->focusElement() == index;
+    }
+
 private:
     NetworkCanvas* canvas() const { return static_cast<NetworkCanvas*>(widget()); }
     const Network& network() const { return canvas()->model().network(); }
@@ -339,6 +344,8 @@ void NetworkCanvas::paintUnder(QPainter&) const {}
 
 void NetworkCanvas::paintOver(QPainter&) const {}
 
+void NetworkCanvas::paintUnderBoxes(QPainter&) const {}
+
 void NetworkCanvas::paintArrow(QPainter& painter, const QLineF& line, const QColor& colour,
                                qreal width)
 {
@@ -385,6 +392,7 @@ void NetworkCanvas::paintEvent(QPaintEvent*)
     for (int k : marks.improvedLinks)
         if (network.hasLink(k))
             paintArrow(painter, linkLine(k), StepMarks::improvedColour(), 4);
+    paintUnderBoxes(painter);
 
     // The weight boxes over all lines.
     painter.setFont(weightFont());

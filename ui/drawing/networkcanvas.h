@@ -44,6 +44,9 @@ public:
     QPointF toWidget(double x, double y) const;
     // A weight as the drawing writes it.
     virtual QString weightText(double weight) const;
+    // The element that holds the keyboard's focus, as the accessible children count them (the
+    // nodes from 0, then the links); -1 for none.
+    virtual int focusElement() const { return -1; }
 
     QSize sizeHint() const override;
 
@@ -62,6 +65,8 @@ protected:
     // drawn).
     virtual void paintUnder(QPainter& painter) const;
     virtual void paintOver(QPainter& painter) const;
+    // What lies over the links but under the weight boxes, which stay readable.
+    virtual void paintUnderBoxes(QPainter& painter) const;
 
     QPointF nodeCentre(int node) const;
     // The bounding box of the nodes' places; empty without nodes.

@@ -16,6 +16,7 @@ enum class MenuSection
     Steps,    // step mode
     Exercise, // exercises: start one, a new one, one by its code, the default weights
     View,     // other views of the window: the projector view, the network, the growth chart
+    Edit,     // editing the network drawn: undo, redo, remove, rename, its ends, its layout
 };
 
 // Puts @p actions into the context menu of @p widget: after the entries of their own and earlier
