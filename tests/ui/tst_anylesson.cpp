@@ -78,6 +78,9 @@ public:
             refusals << text;
         };
         seams.newSeed = [] { return 4821; };
+        seams.textInput = [](QWidget*, const QString&, const QString&) {
+            return std::optional<QString>(QString::fromStdString(exerciseCode(4821)));
+        };
         m_exercise->setSeams(seams);
     }
 
@@ -303,16 +306,22 @@ void TestAnyLesson::floydExerciseGrades()
 void TestAnyLesson::newExerciseAndDefaultsChangeTheWeights_data()
 {
     QTest::addColumn<bool>("floyd");
-    QTest::newRow("dijkstra") << false;
-    QTest::newRow("floyd") << true;
+    QTest::addColumn<bool>("byCode"); // "Buka soal..." with the code of "Soal baru"
+    QTest::newRow("dijkstra, new") << false << false;
+    QTest::newRow("floyd, new") << true << false;
+    QTest::newRow("dijkstra, by code") << false << true;
 }
 
 void TestAnyLesson::newExerciseAndDefaultsChangeTheWeights()
 {
     QFETCH(bool, floyd);
+    QFETCH(bool, byCode);
     Host h(floyd);
     Exercise* exercise = h.w->exercise();
-    exercise->newExercise();
+    if (byCode)
+        exercise->openExercise();
+    else
+        exercise->newExercise();
     QVERIFY(exercise->isActive());
     QCOMPARE(exercise->code(), QString::fromStdString(exerciseCode(4821)));
     QCOMPARE(h.w->lessonNetwork().network.weights(), exerciseNetwork(fiveNodes(), 4821).weights());
