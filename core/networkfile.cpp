@@ -93,6 +93,27 @@ bool isPositiveInteger(std::string_view text)
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+// A name is one line: control characters become blanks. A title or a note keeps its line breaks
+// and tabs; a carriage return goes, as XML readers drop it anyway.
+std::string cleanText(std::string_view text, bool lines)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        if (c == '\r' && lines)
+            continue;
+        const bool kept = (unsigned char)c >= 0x20 || (lines && (c == '\n' || c == '\t'));
+        out += kept ? c : ' ';
+    }
+    return out;
+}
+
+// A node's name as the network keeps it: one line, no blanks round it.
+std::string nameText(std::string_view text)
+{
+    return std::string(trimmed(cleanText(text, false)));
+}
+
 // What a reader found, before the checks every format shares.
 struct RawNode
 {
@@ -123,7 +144,7 @@ NetworkDocument buildDocument(const std::vector<RawNode>& nodes, const std::vect
         refuse("Berkas ini tidak berisi satu simpul pun.");
     NetworkDocument document;
     for (const RawNode& n : nodes)
-        document.network.addNode(n.name, n.x, n.y);
+        document.network.addNode(nameText(n.name), n.x, n.y);
     const Network& network = document.network;
     for (const RawLink& l : links) {
         const std::string from = inQuotes(network.nodeLabel(l.from));
@@ -290,11 +311,12 @@ NetworkDocument readJson(std::string_view text)
     }
 
     NetworkDocument document = buildDocument(rawNodes, rawLinks);
-    document.title = jsonText(root, "title", "Berkas");
-    document.note = jsonText(root, "note", "Berkas");
+    document.title = cleanText(jsonText(root, "title", "Berkas"), true);
+    document.note = cleanText(jsonText(root, "note", "Berkas"), true);
     for (const bool isStart : {true, false}) {
         const char* key = isStart ? "start" : "end";
-        if (const auto number = jsonInteger(root, key, "Berkas")) {
+        const auto number = jsonInteger(root, key, "Berkas");
+        if (number && (isStart || *number != 0)) { // an end of 0 is the last node
             const auto found = numberOf.find(*number);
             setEnd(document, found == numberOf.end() ? 0 : found->second, isStart,
                    std::to_string(*number));
@@ -360,15 +382,18 @@ pugi::xml_node child(pugi::xml_node parent, std::string_view name)
     return {};
 }
 
-pugi::xml_node descendant(pugi::xml_node parent, std::string_view name)
+// The first element @p name below @p parent, at most a few levels down (yEd nests its geometry
+// and labels three deep); deeper XML is not followed, so that no file runs the stack out.
+pugi::xml_node descendant(pugi::xml_node parent, std::string_view name, int levels = 6)
 {
     for (pugi::xml_node c : parent.children()) {
         if (c.type() != pugi::node_element)
             continue;
         if (localName(c.name()) == name)
             return c;
-        if (pugi::xml_node found = descendant(c, name))
-            return found;
+        if (levels > 1)
+            if (pugi::xml_node found = descendant(c, name, levels - 1))
+                return found;
     }
     return {};
 }
@@ -450,7 +475,9 @@ NetworkDocument readGraphMl(std::string_view text)
     // Every node of the graph, nested graphs (yEd's groups) included, in document order.
     std::vector<pugi::xml_node> nodeElements;
     std::vector<pugi::xml_node> edgeElements;
-    const auto collect = [&](auto&& self, pugi::xml_node parent) -> void {
+    const auto collect = [&](auto&& self, pugi::xml_node parent, int depth) -> void {
+        if (depth > 16)
+            refuse("Berkas GraphML ini bersarang terlalu dalam.");
         for (pugi::xml_node c : parent.children()) {
             const std::string_view name = localName(c.name());
             if (name == "node")
@@ -458,10 +485,10 @@ NetworkDocument readGraphMl(std::string_view text)
             else if (name == "edge")
                 edgeElements.push_back(c);
             if (name == "node" || name == "graph")
-                self(self, c);
+                self(self, c, depth + 1);
         }
     };
-    collect(collect, graph);
+    collect(collect, graph, 0);
     checkNodeCount(nodeElements.size());
 
     std::vector<RawNode> nodes;
@@ -554,9 +581,9 @@ NetworkDocument readGraphMl(std::string_view text)
             continue;
         const std::string value = data.child_value();
         if (key->attributeName == "title")
-            document.title = value;
+            document.title = cleanText(value, true);
         else if (key->attributeName == "note")
-            document.note = value;
+            document.note = cleanText(value, true);
         else if (key->attributeName == "start" || key->attributeName == "end") {
             const auto byId = numberOf.find(value);
             const auto byNumber = readNumber(value);
@@ -608,17 +635,18 @@ std::string writeGraphMl(const NetworkDocument& document)
         element.append_attribute("key") = key;
         element.append_child(pugi::node_pcdata).set_value(value.c_str());
     };
+    // XML holds no control characters: names stay one line, the title and note keep theirs.
     if (!document.title.empty())
-        data(graph, "d0", document.title);
+        data(graph, "d0", cleanText(document.title, true));
     if (!document.note.empty())
-        data(graph, "d1", document.note);
+        data(graph, "d1", cleanText(document.note, true));
     data(graph, "d2", std::to_string(document.start));
     data(graph, "d3", std::to_string(document.end > 0 ? document.end : network.nodeCount()));
     for (const NetworkNode& n : network.nodes()) {
         pugi::xml_node element = graph.append_child("node");
         element.append_attribute("id") = std::to_string(n.number).c_str();
         if (!n.name.empty())
-            data(element, "d4", n.name);
+            data(element, "d4", cleanText(n.name, false));
         data(element, "d5", numberText(n.x));
         data(element, "d6", numberText(n.y));
     }
@@ -737,7 +765,7 @@ NetworkDocument readMatrix(const std::vector<Row>& rows, bool headerRow, bool he
     std::vector<RawNode> nodes(n);
     for (std::size_t i = 0; i < n; ++i) {
         const Cell& name = headerRow ? rows[0][first + i] : rows[i][0];
-        const std::string label(trimmed(name.text));
+        const std::string label = nameText(name.text);
         if (label != std::to_string(i + 1) && (headerRow || headerColumn))
             nodes[i].name = label;
     }
@@ -783,7 +811,7 @@ NetworkDocument readEdgeList(const std::vector<Row>& rows, bool decimalComma)
     std::vector<RawNode> nodes;
     std::map<std::string, int> numberOf;
     const auto nodeOf = [&](const Cell& cell) {
-        const std::string label(trimmed(cell.text));
+        const std::string label = nameText(cell.text);
         if (label.empty())
             refuse(cellText(cell) + ": simpul asal atau tujuan kosong.");
         if (numbered) {
@@ -796,7 +824,8 @@ NetworkDocument readEdgeList(const std::vector<Row>& rows, bool decimalComma)
         const auto [found, added] = numberOf.emplace(label, int(nodes.size()) + 1);
         if (added) {
             checkNodeCount(nodes.size() + 1);
-            nodes.push_back({label, 0, 0});
+            // A name that is its own number is no name, as in a matrix's header.
+            nodes.push_back({label == std::to_string(nodes.size() + 1) ? "" : label, 0, 0});
         }
         return found->second;
     };
@@ -944,10 +973,11 @@ NetworkDocument readTable(std::string_view original, char decimalSeparator)
            "bobot).");
 }
 
-std::string csvCell(const std::string& text, char separator)
+// A cell in quotes wherever it holds a character that could separate cells, so that the
+// separator is found again.
+std::string csvCell(const std::string& text)
 {
-    const bool plain = text.find_first_of(std::string{separator, '"', '\n', '\r'}) ==
-                           std::string::npos &&
+    const bool plain = text.find_first_of(",;\t\"\n\r") == std::string::npos &&
                        trimmed(text) == text;
     if (plain)
         return text;
@@ -969,10 +999,10 @@ std::string writeCsv(const NetworkDocument& document, char decimalSeparator)
     };
     std::string out = "simpul";
     for (int j = 1; j <= network.nodeCount(); ++j)
-        out += separator + csvCell(network.nodeLabel(j), separator);
+        out += separator + csvCell(network.nodeLabel(j));
     out += '\n';
     for (int i = 1; i <= network.nodeCount(); ++i) {
-        out += csvCell(network.nodeLabel(i), separator);
+        out += csvCell(network.nodeLabel(i));
         for (int j = 1; j <= network.nodeCount(); ++j) {
             out += separator;
             const int link = network.findLink(i, j);
@@ -1003,18 +1033,78 @@ std::string dotText(std::string_view text)
 std::string writeDot(const NetworkDocument& document)
 {
     const Network& network = document.network;
-    // Places in points, y upwards as Graphviz has it.
-    constexpr double kUnitsPerPoint = 20;
+    // Places in inches, as neato reads a pinned "pos" (the places are twips), y upwards as
+    // Graphviz has it.
+    constexpr double kUnitsPerInch = 1440;
+    const auto inches = [](double units) {
+        return numberText(std::round(units / kUnitsPerInch * 1e4) / 1e4);
+    };
+    // Drawn as the program draws it: small numbered circles, the name beside, true to size.
     std::string out = "digraph " + dotText(document.title.empty() ? "jaringan" : document.title) +
-                      " {\n  node [shape=circle];\n";
+                      " {\n  node [shape=circle, fixedsize=true, width=0.5];\n";
     for (const NetworkNode& n : network.nodes())
-        out += "  " + std::to_string(n.number) + " [label=" + dotText(network.nodeLabel(n.number)) +
-               ", pos=\"" + numberText(n.x / kUnitsPerPoint) + "," +
-               numberText(-n.y / kUnitsPerPoint) + "!\"];\n";
+        out += "  " + std::to_string(n.number) + " [label=\"" + std::to_string(n.number) + "\"" +
+               (n.name.empty() ? std::string() : ", xlabel=" + dotText(n.name)) + ", pos=\"" +
+               inches(n.x) + "," + inches(-n.y) + "!\"];\n";
     for (const NetworkLink& l : network.links())
         out += "  " + std::to_string(l.from) + " -> " + std::to_string(l.to) +
                " [label=" + dotText(numberText(l.weight)) + "];\n";
     return out + "}\n";
+}
+
+// Text saved as UTF-16 (spreadsheets' "Unicode text", with its byte order mark) as UTF-8; any
+// other content as it is. A lone surrogate becomes U+FFFD.
+std::optional<std::string> fromUtf16(std::string_view content)
+{
+    const bool little = content.starts_with("\xFF\xFE");
+    if (!little && !content.starts_with("\xFE\xFF"))
+        return std::nullopt;
+    const auto unit = [&](std::size_t i) {
+        const auto a = (unsigned char)content[i];
+        const auto b = (unsigned char)content[i + 1];
+        return little ? unsigned(a | b << 8) : unsigned(a << 8 | b);
+    };
+    std::string out;
+    for (std::size_t i = 2; i + 1 < content.size(); i += 2) {
+        unsigned code = unit(i);
+        if (code >= 0xD800 && code < 0xDC00 && i + 3 < content.size() &&
+            unit(i + 2) >= 0xDC00 && unit(i + 2) < 0xE000) {
+            code = 0x10000 + ((code - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
+            i += 2;
+        } else if (code >= 0xD800 && code < 0xE000) {
+            code = 0xFFFD;
+        }
+        if (code < 0x80) {
+            out += char(code);
+        } else if (code < 0x800) {
+            out += char(0xC0 | code >> 6);
+            out += char(0x80 | (code & 0x3F));
+        } else if (code < 0x10000) {
+            out += char(0xE0 | code >> 12);
+            out += char(0x80 | (code >> 6 & 0x3F));
+            out += char(0x80 | (code & 0x3F));
+        } else {
+            out += char(0xF0 | code >> 18);
+            out += char(0x80 | (code >> 12 & 0x3F));
+            out += char(0x80 | (code >> 6 & 0x3F));
+            out += char(0x80 | (code & 0x3F));
+        }
+    }
+    return out;
+}
+
+// Whether an XML declaration names a single-byte Western encoding, as older tools write.
+bool declaresLatin1(std::string_view text)
+{
+    std::string declaration(text.substr(0, text.find("?>")).substr(0, 200));
+    std::transform(declaration.begin(), declaration.end(), declaration.begin(),
+                   [](char c) { return char(std::tolower((unsigned char)c)); });
+    if (!declaration.starts_with("<?xml"))
+        return false;
+    for (const char* name : {"iso-8859-1", "latin1", "latin-1", "windows-1252"})
+        if (declaration.find(name) != std::string::npos)
+            return true;
+    return false;
 }
 
 // What every reader is spared: an empty file, and one that is no text.
@@ -1060,7 +1150,10 @@ NetworkReadResult readNetwork(std::string_view content, NetworkFormat format,
     try {
         if (format == NetworkFormat::Dot)
             refuse("Berkas DOT hanya ekspor untuk Graphviz; program ini tidak membacanya.");
-        const std::string_view text = checkedText(content);
+        const std::optional<std::string> converted = fromUtf16(content);
+        const std::string_view text = checkedText(converted ? *converted : content);
+        if (format == NetworkFormat::GraphMl && !isUtf8(text) && declaresLatin1(text))
+            return {readGraphMl(asUtf8(text)), {}};
         if (format != NetworkFormat::Csv && !isUtf8(text))
             refuse("Berkas ini bukan teks UTF-8.");
         switch (format) {

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets (preset "fuzz", clang) and runs each for a bounded time, both at
+# Builds the libFuzzer targets (preset "fuzz", clang) and runs each for a bounded time, all at
 # once. Fails on any finding; the input that caused it is kept in build-fuzz/findings/.
 #
 #   FUZZ_SECONDS   seconds each target runs (default 30)
@@ -8,7 +8,7 @@ set -euo pipefail
 root_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root_dir"
 seconds="${FUZZ_SECONDS:-30}"
-targets=(fuzz_numbertext fuzz_network)
+targets=(fuzz_numbertext fuzz_network fuzz_json fuzz_graphml fuzz_csv)
 
 bash scripts/setup.sh install build fuzz
 if [[ ! -f build-fuzz/CMakeCache.txt ]]; then

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <sstream>
 
 using namespace trayeko;
 
@@ -39,6 +41,7 @@ struct ExampleRow
     int index;
     std::vector<std::vector<int>> shortestRoutes; // the reference's, as nodes
     double length;
+    friend void PrintTo(const ExampleRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class Examples : public testing::TestWithParam<ExampleRow>
@@ -103,6 +106,33 @@ TEST(Examples, ShowWhatTheirNotesSay)
     const auto counts = pathLinkCounts(most.network, most.start, most.end);
     EXPECT_EQ(*std::max_element(counts.begin(), counts.end()), 5);
     EXPECT_EQ(std::count(counts.begin(), counts.end(), 5), 1) << "one route has the most links";
+}
+
+} // namespace
+
+namespace {
+
+std::string fileText(const std::string& name)
+{
+    std::ifstream file(std::string(TRAYEKO_SOURCE_DIR) + "/docs/examples/" + name, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// The example files handed out with the guides are the town map, in every format.
+TEST(Examples, FilesInTheGuidesAreTheTownMap)
+{
+    const NetworkDocument town = exampleNetworks()[1].document;
+    for (const char* name : {"peta-kota.trayeko.json", "peta-kota.graphml", "peta-kota.csv"}) {
+        const NetworkReadResult read = readNetwork(fileText(name), *formatForFileName(name), ',');
+        ASSERT_TRUE(read.document) << name << ": " << read.error;
+        if (std::string_view(name).ends_with(".csv"))
+            EXPECT_EQ(writeNetwork(*read.document, NetworkFormat::Csv), writeNetwork(town, NetworkFormat::Csv));
+        else
+            EXPECT_EQ(*read.document, town) << name;
+    }
+    EXPECT_EQ(fileText("peta-kota.dot"), writeNetwork(town, NetworkFormat::Dot));
 }
 
 } // namespace

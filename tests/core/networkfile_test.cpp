@@ -37,6 +37,7 @@ struct EditRow
     bool node; // removeNode, else removeLink
     int number;
     const char* expected;
+    friend void PrintTo(const EditRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class Edits : public testing::TestWithParam<EditRow>
@@ -88,7 +89,7 @@ NetworkDocument sample()
     NetworkDocument d;
     d.network.addNode("Pasar \"Baru\"; lama", 100.5, 200);
     d.network.addNode("", 3000, -40);
-    d.network.addNode("Τ<&>", 1e5, 0.125);
+    d.network.addNode("Τ<&>;", 1e5, 0.125);
     d.network.addNode("Sekolah, SD", 0, 0);
     for (const NetworkLink& l : std::vector<NetworkLink>{
              {1, 2, 7}, {1, 3, 0.1}, {2, 1, 2.5}, {2, 4, -3}, {3, 4, 1e-7}, {4, 2, 123456789}})
@@ -105,6 +106,7 @@ struct RoundTripRow
     const char* name;
     NetworkFormat format;
     char separator;
+    friend void PrintTo(const RoundTripRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class RoundTrip : public testing::TestWithParam<RoundTripRow>
@@ -141,6 +143,7 @@ struct ReadRow
     char separator;
     std::string text;
     std::string expected; // summary(), or "refused: " and the start of the reason
+    friend void PrintTo(const ReadRow& row, std::ostream* os) { *os << row.name; }
 };
 
 class Reading : public testing::TestWithParam<ReadRow>
@@ -215,6 +218,15 @@ std::string jsonNodes(int count)
 
 const std::string kThreeNodes = jsonNodes(3);
 
+// ASCII text as spreadsheets save "Unicode text": UTF-16, little end first, with its mark.
+std::string utf16(std::string_view ascii)
+{
+    std::string text = "\xFF\xFE";
+    for (const char c : ascii)
+        text += std::string{c, '\0'};
+    return text;
+}
+
 std::vector<ReadRow> readRows()
 {
     return {
@@ -234,6 +246,11 @@ std::vector<ReadRow> readRows()
 <edge source="2" target="1"/></graph></graphml>)",
          "1,2 | 2>1:1 | 1-2"},
         {"yEd", G, '.', kYed, "Alun-alun,Pasar | 1>2:4.5 2>1:1 | 1-2"},
+        {"latin1Declared", G, '.',
+         "<?xml version='1.0' encoding='ISO-8859-1'?><graphml><graph><node id='Caf\xE9'/></graph></graphml>",
+         "Café | | 1-1"},
+        {"latin1Undeclared", G, '.', "<graphml><graph><node id='Caf\xE9'/></graph></graphml>",
+         "refused: Berkas ini bukan teks UTF-8."},
         {"matrixSemicolonComma", C, '.', "\xEF\xBB\xBF;A;B;C\r\nA;0;1,5;\r\nB;-;0;2\r\nC;7;∞;0\r\n",
          "A,B,C | 1>2:1.5 2>3:2 3>1:7 | 1-3"},
         {"matrixPlainComma", C, '.', "0,4,\n,0,2.25\n1,,0\n", "1,2,3 | 1>2:4 2>3:2.25 3>1:1 | 1-3"},
@@ -248,6 +265,10 @@ std::vector<ReadRow> readRows()
          "1,2,3,4,5 | 1>2:7 2>3:4 1>3:9 5>1:1 | 1-5"},
         {"edgeListUserComma", C, ',', "from,to,weight\n1,2,\"0,5\"\n", "1,2 | 1>2:0.5 | 1-2"},
         {"edgeListNoWeights", C, '.', "asal,tujuan\nx,y\n", "x,y | 1>2:1 | 1-2"},
+        {"edgeListMixedNames", C, '.', "1;x;2\nx;2;3\n", "1,x,2 | 1>2:2 2>3:3 | 1-3"},
+        {"namesOneLine", J, '.', jsonWith(R"("nodes":[{"name":" A\tB\n"},{"name":"\r"}],"title":"a\r\nb\u0001")"),
+         "A B,2 | | 1-2"},
+        {"utf16Text", C, '.', utf16("\tA\tB\nA\t0\t2,5\nB\t\t0\n"), "A,B | 1>2:2.5 | 1-2"},
         {"pastedTabs", C, ',', "\tA\tB\nA\t0\t1,25\nB\t\t0\n", "A,B | 1>2:1.25 | 1-2"},
 
         {"empty", J, '.', " \n\t\n", "refused: Berkas kosong."},
@@ -318,12 +339,24 @@ TEST(NetworkFiles, FormatFromTheFileName)
         EXPECT_EQ(formatForFileName(name), format) << name;
 }
 
+// What a window may hold but XML cannot carry is written as blanks, never as a broken file.
+TEST(NetworkFiles, GraphMlWithoutControlCharacters)
+{
+    NetworkDocument d = sample();
+    d.network.setNodeName(2, "a\x01" "b");
+    d.title = "x\ry\x02";
+    const NetworkReadResult read = readNetwork(writeNetwork(d, G), G);
+    ASSERT_TRUE(read.document) << read.error;
+    EXPECT_EQ(read.document->network.node(2).name, "a b");
+    EXPECT_EQ(read.document->title, "xy ");
+}
+
 TEST(NetworkFiles, DotForGraphviz)
 {
     const std::string dot = writeNetwork(sample(), NetworkFormat::Dot);
     EXPECT_TRUE(dot.starts_with("digraph \"Ujian \\\"2025\\\" <akhir>\" {\n")) << dot;
-    for (const char* line : {"  1 [label=\"Pasar \\\"Baru\\\"; lama\", pos=\"5.025,-10!\"];",
-                             "  2 [label=\"2\", pos=\"150,2!\"];", "  2 -> 4 [label=\"-3\"];"})
+    for (const char* line : {"  1 [label=\"1\", xlabel=\"Pasar \\\"Baru\\\"; lama\", pos=\"0.0698,-0.1389!\"];",
+                             "  2 [label=\"2\", pos=\"2.0833,0.0278!\"];", "  2 -> 4 [label=\"-3\"];"})
         EXPECT_NE(dot.find(line), std::string::npos) << line << "\n" << dot;
     EXPECT_TRUE(dot.ends_with("}\n"));
 }
