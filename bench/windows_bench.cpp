@@ -133,7 +133,8 @@ public:
         m_canvas->resize(640, 480);
         m_canvas->model().setNetwork(m_network, 1, 30);
         setWidget(client);
-        setWindowTitle(floyd ? QStringLiteral("Floyd, 30 simpul") : QStringLiteral("Dijkstra, 30 simpul"));
+        setWindowTitle(floyd ? QStringLiteral("Floyd, 30 simpul")
+                             : QStringLiteral("Dijkstra, 30 simpul"));
         m_steps = ui::addLessonStepMode(this, floyd, {});
     }
     ui::DrawingWidget* drawing() const override { return m_canvas; }

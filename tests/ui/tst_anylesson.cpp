@@ -46,13 +46,13 @@ Network fiveNodes(double weight21 = 3)
     Network network(5);
     network.setNodeName(1, "Pasar");
     for (const NetworkLink& l : std::vector<NetworkLink>{{2, 1, weight21},
-                                                          {2, 3, 1},
-                                                          {3, 1, 1},
-                                                          {1, 4, 2},
-                                                          {3, 4, 6},
-                                                          {4, 5, 1},
-                                                          {3, 5, 9},
-                                                          {1, 5, 7}})
+                                                         {2, 3, 1},
+                                                         {3, 1, 1},
+                                                         {1, 4, 2},
+                                                         {3, 4, 6},
+                                                         {4, 5, 1},
+                                                         {3, 5, 9},
+                                                         {1, 5, 7}})
         network.addLink(l.from, l.to, l.weight);
     return network;
 }
@@ -66,9 +66,10 @@ public:
         auto* client = new QWidget;
         setWidget(client);
         m_drawing = new BareDrawing(network, 2, 5, client);
-        m_steps = addLessonStepMode(this, floyd, [this](QWidget*, const QString&, const QString& text) {
-            refusals << text;
-        });
+        m_steps =
+            addLessonStepMode(this, floyd, [this](QWidget*, const QString&, const QString& text) {
+                refusals << text;
+            });
         if (floyd)
             m_exercise = new FloydExercise(this, m_steps, nullptr);
         else
@@ -172,8 +173,10 @@ void TestAnyLesson::stepsThroughEitherMethod_data()
     QTest::addColumn<int>("gridColumns");
     QTest::addColumn<QString>("firstColumn");
     QTest::addColumn<QString>("lastExplains");
-    QTest::newRow("dijkstra") << false << QList<int>{2, 3, 1, 4, 5} << 6 << "Tetap" << "5";
-    QTest::newRow("floyd") << true << QList<int>{1, 2, 3, 4, 5} << 5 << "1" << "";
+    QTest::newRow("dijkstra") << false << QList<int>{2, 3, 1, 4, 5} << 6 << "Tetap"
+                              << "5";
+    QTest::newRow("floyd") << true << QList<int>{1, 2, 3, 4, 5} << 5 << "1"
+                           << "";
 }
 
 void TestAnyLesson::stepsThroughEitherMethod()
@@ -243,9 +246,8 @@ void TestAnyLesson::dijkstraExerciseGrades_data()
 {
     QTest::addColumn<QStringList>("answers"); // node, distance, node, distance, ...
     QTest::addColumn<QString>("score");
-    QTest::newRow("all right")
-        << QStringList{"2", "0", "3", "1", "1", "2", "4", "4", "5", "5"}
-        << "Skor: 5 dari 5 langkah pada percobaan pertama";
+    QTest::newRow("all right") << QStringList{"2", "0", "3", "1", "1", "2", "4", "4", "5", "5"}
+                               << "Skor: 5 dari 5 langkah pada percobaan pertama";
     QTest::newRow("node 1 is not next")
         << QStringList{"2", "0", "1", "3", "3", "1", "1", "2", "4", "4", "5", "5"}
         << "Skor: 4 dari 5 langkah pada percobaan pertama; 1 langkah benar pada percobaan "
@@ -275,11 +277,10 @@ void TestAnyLesson::floydExerciseGrades_data()
     QTest::addColumn<QList<FloydMark>>("marks");
     QTest::addColumn<int>("right");
     // Node 1 as intermediate changes d[2][4], d[2][5], d[3][4] and d[3][5].
-    QTest::newRow("all four") << QList<FloydMark>{{2, 4, "5"}, {2, 5, "10"}, {3, 4, "3"}, {3, 5, "8"}}
-                              << 4;
+    QTest::newRow("all four")
+        << QList<FloydMark>{{2, 4, "5"}, {2, 5, "10"}, {3, 4, "3"}, {3, 5, "8"}} << 4;
     QTest::newRow("one wrong value") << QList<FloydMark>{{2, 4, "6"}} << 0;
-    QTest::newRow("a cell beyond five nodes is no answer")
-        << QList<FloydMark>{{6, 1, "1"}} << -1;
+    QTest::newRow("a cell beyond five nodes is no answer") << QList<FloydMark>{{6, 1, "1"}} << -1;
 }
 
 void TestAnyLesson::floydExerciseGrades()
