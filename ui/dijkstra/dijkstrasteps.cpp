@@ -7,6 +7,7 @@
 #include "core/weightstext.h"
 #include "ui/drawing/networkview.h"
 #include "ui/drawing/networkwindow.h"
+#include "ui/stepping/lessons.h"
 #include "ui/support/twips.h"
 #include "ui/support/utf8.h"
 
@@ -23,64 +24,16 @@ std::vector<StepFrame> dijkstraFrames(const LinkWeights& weights, const std::str
 
 Lesson dijkstraLesson(const LinkWeights& weights, const std::string& separator)
 {
-    Lesson lesson;
+    // The demonstration's steps close with the route the run chooses; its table names the
+    // fourteen links in their fixed order.
     const std::vector<DijkstraStep> steps = dijkstraSteps(weights, separator);
+    Lesson lesson = dijkstraLesson(demoNetwork(weights), kStartNode, kEndNode, steps, separator);
     const std::vector<DijkstraTableRow> rows = dijkstraTable(steps, separator);
-    for (const std::string& line : dijkstraPseudoCode())
-        lesson.code << toQString(line);
-    lesson.gridTitle = QStringLiteral("Tabel jarak (jarak (asal), * simpul yang ditetapkan)");
-    // Copied or saved, the table names the weights it was worked out from.
     lesson.tableText =
         toQString(weightsHeading(weights, separator) + "\n" + dijkstraTableText(rows));
     CsvWriter csv(csvFieldSeparator(separator));
     writeWeightsRows(csv, weights, separator);
     lesson.tableCsv = csv.take() + dijkstraTableCsv(rows, separator);
-
-    LessonGrid grid;
-    for (const std::string& title : dijkstraTableHeader())
-        grid.columns << toQString(title);
-    grid.columns.removeFirst(); // the step number is the row's title
-    for (const DijkstraTableRow& row : rows) {
-        grid.rows << QString::number(row.step);
-        grid.cells.emplace_back(grid.columns.size());
-        grid.notes.emplace_back(grid.columns.size());
-    }
-    for (std::size_t s = 0; s < steps.size(); ++s) {
-        const DijkstraStep& step = steps[s];
-        // The rows up to this step are filled in, as on paper.
-        const QStringList fields = [&] {
-            QStringList f;
-            for (const std::string& field : dijkstraTableFields(rows[s]))
-                f << toQString(field);
-            f.removeFirst();
-            return f;
-        }();
-        grid.cells[s] = fields;
-        grid.notes[s][step.fixedNode] = // column 0 is "Tetap"
-            QStringLiteral("Simpul %1 ditetapkan pada langkah %2 dengan jarak %3")
-                .arg(step.fixedNode)
-                .arg(s + 1)
-                .arg(toQString(formatGeneral(step.fixedDistance, separator)));
-        grid.currentRow = int(s);
-
-        StepFrame frame;
-        for (int n = 1; n <= kNodeCount; ++n) {
-            frame.marks.nodeTexts[size_t(n - 1)] =
-                toQString(formatGeneral(step.distance[size_t(n - 1)], separator));
-            if (step.bestLink[size_t(n - 1)] != 0)
-                frame.marks.treeLinks.push_back(step.bestLink[size_t(n - 1)]);
-        }
-        for (int n = 1; n <= kNodeCount; ++n)
-            frame.marks.fixedNodes[size_t(n - 1)] = step.fixed[size_t(n - 1)];
-        frame.marks.pivotNode = step.fixedNode;
-        for (const Improvement& imp : step.improvements)
-            frame.marks.improvedLinks.push_back(imp.link);
-        frame.explanation = toQString(step.explanation);
-        frame.codeLines = step.codeLines;
-        frame.variables = variablesText(step.variables);
-        frame.grid = grid;
-        lesson.frames.push_back(std::move(frame));
-    }
     return lesson;
 }
 
@@ -115,11 +68,12 @@ DijkstraExercise* addDijkstraExercise(NetworkWindow* window, StepMode* steps,
 {
     return new DijkstraExercise(
         window, steps, classroom,
-        [](const LinkWeights& weights) {
-            return dijkstraFrames(weights, regionalDecimalSeparator());
+        [](const LessonNetwork& lesson) {
+            return dijkstraFrames(demoWeights(lesson.network), regionalDecimalSeparator());
         },
-        [window, messageBox](const LinkWeights& weights) {
-            return acceptWeights(window->network(), weights, window->window(), messageBox);
+        [window, messageBox](const LessonNetwork& lesson) {
+            return acceptWeights(window->network(), demoWeights(lesson.network), window->window(),
+                                 messageBox);
         });
 }
 

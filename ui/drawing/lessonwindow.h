@@ -1,12 +1,26 @@
 #pragma once
 
+#include "core/network.h"
+
 #include <QMdiSubWindow>
+#include <vector>
 
 namespace trayeko::ui {
 
 class DrawingWidget;
 class Exercise;
 class StepMode;
+
+// The network a lesson works on, with the weights as the window shows them now (typed, not yet
+// run), and where its route starts and ends.
+struct LessonNetwork
+{
+    Network network;
+    int start = 1;
+    int end = 0; // 0: the last node
+
+    int endNode() const { return end > 0 ? end : network.nodeCount(); }
+};
 
 // An MDI child that teaches on a drawn network: what the frame's lesson panel, the projector view
 // and the features of a window follow, whichever network and method the window shows.
@@ -20,6 +34,14 @@ public:
     // Its step mode (F10) and its exercise (F9); null where the window has none yet.
     virtual StepMode* stepMode() const = 0;
     virtual Exercise* exercise() const = 0;
+
+    // What step mode and the exercises work on: the weights as shown or typed now.
+    virtual LessonNetwork lessonNetwork() const = 0;
+    // Puts @p weights (one per link, link 1 first) into the window as if the user had typed them,
+    // announcing weightsEdited: "Soal baru", "Buka soal..." and "Bobot awal" of an exercise.
+    virtual void setLessonWeights(const std::vector<double>& weights) = 0;
+    // The weights "Bobot awal" puts back.
+    virtual std::vector<double> defaultLessonWeights() const = 0;
 
 signals:
     // What the features of a window follow, so that none has to look for the window's controls.

@@ -73,6 +73,26 @@ DrawingWidget* NetworkWindow::drawing() const
 
 NetworkWindow::~NetworkWindow() = default;
 
+LessonNetwork NetworkWindow::lessonNetwork() const
+{
+    return {demoNetwork(m_network->weights()), kStartNode, kEndNode};
+}
+
+void NetworkWindow::setLessonWeights(const std::vector<double>& weights)
+{
+    LinkWeights boxes{};
+    if (weights.size() != boxes.size())
+        return;
+    std::copy(weights.begin(), weights.end(), boxes.begin());
+    fillWeights(boxes);
+}
+
+std::vector<double> NetworkWindow::defaultLessonWeights() const
+{
+    const LinkWeights weights = defaultWeights();
+    return {weights.begin(), weights.end()};
+}
+
 void NetworkWindow::reset()
 {
     m_network->reset();

@@ -46,6 +46,12 @@ public:
 
     DrawingWidget* drawing() const override;
 
+    // The demonstration network with the weights in the boxes, from node 1 to node 7.
+    LessonNetwork lessonNetwork() const override;
+    // Fills the boxes (fillWeights); a list of another length than fourteen changes nothing.
+    void setLessonWeights(const std::vector<double>& weights) override;
+    std::vector<double> defaultLessonWeights() const override;
+
     void setClock(Clock clock) { m_clock = std::move(clock); }
 
     int widthTwips() const;

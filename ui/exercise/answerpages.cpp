@@ -2,7 +2,6 @@
 
 #include "ui/exercise/answerpages.h"
 
-#include "core/demonetwork.h"
 #include "ui/exercise/exercise.h"
 #include "ui/exercise/exercisepanel.h"
 #include "ui/support/utf8.h"
@@ -46,6 +45,11 @@ protected:
     }
 };
 
+QString distanceFieldName(const QString& start)
+{
+    return QStringLiteral("Jarak simpul itu dari simpul %1").arg(start);
+}
+
 } // namespace
 
 QLineEdit* addLabelledField(QWidget* parent, QHBoxLayout* row, const QString& caption,
@@ -71,9 +75,8 @@ QWidget* DijkstraExercise::makeAnswerPage(QWidget* parent, std::function<void()>
     QLineEdit* node =
         addLabelledField(page, fields, QStringLiteral("Simpul:"), "exerciseNode",
                          QStringLiteral("Simpul yang ditetapkan (atau klik simpulnya di gambar)"));
-    QLineEdit* distance =
-        addLabelledField(page, fields, QStringLiteral("Jarak:"), "exerciseDistance",
-                         QStringLiteral("Jarak simpul itu dari simpul 1"));
+    QLineEdit* distance = addLabelledField(page, fields, QStringLiteral("Jarak:"),
+                                           "exerciseDistance", distanceFieldName(startLabel()));
     m_nodeField = node;
     m_distanceField = distance;
     // Enter in the node field goes on to the distance; Enter in the distance answers.
@@ -88,6 +91,13 @@ QWidget* DijkstraExercise::makeAnswerPage(QWidget* parent, std::function<void()>
         distance->selectAll();
     });
     return page;
+}
+
+void DijkstraExercise::refreshAnswerPage()
+{
+    // The network's start may have changed since the page was made.
+    if (m_distanceField)
+        m_distanceField->setAccessibleName(distanceFieldName(startLabel()));
 }
 
 void DijkstraExercise::focusAnswerPage()
@@ -120,7 +130,7 @@ QString DijkstraExercise::checkAnswerPage(QWidget*)
 
 QWidget* FloydExercise::makeAnswerPage(QWidget* parent, std::function<void()>)
 {
-    auto* table = new QTableWidget(kNodeCount, kNodeCount, parent);
+    auto* table = new QTableWidget(parent);
     table->setObjectName(QStringLiteral("exerciseMatrix"));
     table->setAccessibleName(QStringLiteral("Matriks nilai sebelum iterasi; ketik nilai baru "
                                             "di atas sel yang berubah"));
@@ -131,16 +141,29 @@ QWidget* FloydExercise::makeAnswerPage(QWidget* parent, std::function<void()>)
                            QAbstractItemView::EditKeyPressed);
     table->setTabKeyNavigation(false);
     table->setItemDelegate(new MatrixCellDelegate(table));
-    QStringList numbers;
-    for (int n = 1; n <= kNodeCount; ++n)
-        numbers << QString::number(n);
-    table->setHorizontalHeaderLabels(numbers);
-    table->setVerticalHeaderLabels(numbers);
     m_table = table;
+    sizeTable();
     m_tableQuestion = -1;
     connect(this, &Exercise::entered, table, [this] { fillTable(); });
     fillTable();
     return table;
+}
+
+void FloydExercise::sizeTable()
+{
+    // One row and one column per node of the network worked on, numbered as the cells are named.
+    // Before the first question, the network as the window shows it.
+    const int count = m_matrix.empty() ? lessonWindow()->lessonNetwork().network.nodeCount()
+                                       : int(m_matrix.size());
+    if (!m_table || (m_table->rowCount() == count && m_table->columnCount() == count))
+        return;
+    m_table->setRowCount(count);
+    m_table->setColumnCount(count);
+    QStringList numbers;
+    for (int n = 1; n <= count; ++n)
+        numbers << QString::number(n);
+    m_table->setHorizontalHeaderLabels(numbers);
+    m_table->setVerticalHeaderLabels(numbers);
 }
 
 void FloydExercise::fillTable()
@@ -149,8 +172,10 @@ void FloydExercise::fillTable()
         return;
     QTableWidget* table = m_table;
     table->blockSignals(true);
-    for (int r = 0; r < kNodeCount && r < int(m_matrix.size()); ++r)
-        for (int c = 0; c < kNodeCount && c < int(m_matrix[size_t(r)].size()); ++c) {
+    sizeTable();
+    const int count = table->rowCount();
+    for (int r = 0; r < count && r < int(m_matrix.size()); ++r)
+        for (int c = 0; c < count && c < int(m_matrix[size_t(r)].size()); ++c) {
             auto* item = new QTableWidgetItem(m_matrix[size_t(r)][c]);
             item->setTextAlignment(Qt::AlignCenter);
             item->setToolTip(QStringLiteral("d[%1][%2]").arg(r + 1).arg(c + 1));
@@ -160,10 +185,10 @@ void FloydExercise::fillTable()
     m_tableQuestion = question();
     table->clearSelection();
     table->setCurrentCell(0, 0, QItemSelectionModel::NoUpdate);
-    // As tall as its seven rows, so that the feedback stands right under it.
+    // As tall as its rows, so that the feedback stands right under it.
     table->resizeRowsToContents();
     int height = table->horizontalHeader()->sizeHint().height() + 2 * table->frameWidth();
-    for (int r = 0; r < kNodeCount; ++r)
+    for (int r = 0; r < count; ++r)
         height += table->rowHeight(r);
     table->setFixedHeight(height);
 }
@@ -187,9 +212,10 @@ void FloydExercise::showTableGrade()
 
 std::vector<QStringList> FloydExercise::typedTable() const
 {
-    std::vector<QStringList> typed(kNodeCount);
-    for (int r = 0; r < kNodeCount; ++r)
-        for (int c = 0; c < kNodeCount; ++c) {
+    const int count = m_table ? m_table->rowCount() : 0;
+    std::vector<QStringList> typed(static_cast<size_t>(count));
+    for (int r = 0; r < count; ++r)
+        for (int c = 0; c < count; ++c) {
             const QTableWidgetItem* item = m_table ? m_table->item(r, c) : nullptr;
             typed[size_t(r)] << (item ? item->text() : QString());
         }

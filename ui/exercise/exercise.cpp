@@ -1,12 +1,13 @@
 #include "ui/exercise/exercise.h"
 
+#include "core/allpairs.h"
 #include "core/exercisecode.h"
 #include "core/floyd.h"
 #include "core/numbertext.h"
 #include "core/steps.h"
-#include "ui/drawing/networkview.h"
-#include "ui/drawing/networkwindow.h"
+#include "ui/drawing/drawingwidget.h"
 #include "ui/export/pictureexport.h"
+#include "ui/stepping/lessons.h"
 #include "ui/support/contextmenu.h"
 #include "ui/support/keyregistry.h"
 #include "ui/support/utf8.h"
@@ -128,9 +129,9 @@ void setStudentName(const QString& name)
     storedStudentName() = name;
 }
 
-Exercise::Exercise(NetworkWindow* window, StepMode* steps, ClassroomActions* classroom,
+Exercise::Exercise(LessonWindow* window, StepMode* steps, ClassroomActions* classroom,
                    Frames frames, Accept accept)
-    : QObject(window), m_window(window), m_view(window->network()), m_classroom(classroom),
+    : QObject(window), m_window(window), m_view(window->drawing()), m_classroom(classroom),
       m_makeFrames(std::move(frames)), m_accept(std::move(accept))
 {
     QAction* start =
@@ -141,10 +142,18 @@ Exercise::Exercise(NetworkWindow* window, StepMode* steps, ClassroomActions* cla
                    QStringLiteral("Bobot acak 1 sampai 20 dengan kode soal untuk seluruh kelas"));
     QAction* open = makeAction(this, "exerciseOpenAction", QStringLiteral("Buka soal..."), kOpenKey,
                                QStringLiteral("Mengisi bobot soal dari kodenya"));
-    QAction* defaults =
-        makeAction(this, "defaultWeightsAction", QStringLiteral("Bobot awal"), kDefaultsKey,
-                   QStringLiteral("Mengembalikan bobot awal 7, 6, 8, 1, 2, 4, 4, 4, 5, 16, 1, 15, "
-                                  "6, 8"));
+    // The demonstration's default weights are named; another network's may change as it is
+    // edited.
+    const std::vector<double> defaultsNow = window->defaultLessonWeights();
+    const LinkWeights demoDefaults = defaultWeights();
+    const bool demoDefaultsNow = std::equal(defaultsNow.begin(), defaultsNow.end(),
+                                            demoDefaults.begin(), demoDefaults.end());
+    QAction* defaults = makeAction(
+        this, "defaultWeightsAction", QStringLiteral("Bobot awal"), kDefaultsKey,
+        demoDefaultsNow
+            ? QStringLiteral("Mengembalikan bobot awal 7, 6, 8, 1, 2, 4, 4, 4, 5, 16, 1, "
+                             "15, 6, 8")
+            : QStringLiteral("Mengembalikan bobot awal jaringan ini"));
     connect(start, &QAction::triggered, this, &Exercise::enter);
     connect(fresh, &QAction::triggered, this, &Exercise::newExercise);
     connect(open, &QAction::triggered, this, &Exercise::openExercise);
@@ -159,8 +168,8 @@ Exercise::Exercise(NetworkWindow* window, StepMode* steps, ClassroomActions* cla
 
     // The questions were worked out for the weights in the boxes and the drawing is the
     // exercise's: an edit, a run or step mode ends it first.
-    connect(window, &NetworkWindow::weightsEdited, this, &Exercise::leave);
-    connect(window, &NetworkWindow::runStarting, this, &Exercise::leave);
+    connect(window, &LessonWindow::weightsEdited, this, &Exercise::leave);
+    connect(window, &LessonWindow::runStarting, this, &Exercise::leave);
     if (steps) {
         connect(steps, &StepMode::entered, this, &Exercise::leave);
         connect(this, &Exercise::entered, steps, &StepMode::leave);
@@ -186,10 +195,15 @@ void Exercise::enter()
 
 void Exercise::start(std::optional<int> seed)
 {
-    const LinkWeights weights = m_view->weights();
-    if (m_accept && !m_accept(weights))
+    LessonNetwork lesson = m_window->lessonNetwork();
+    const bool accepted =
+        m_accept ? m_accept(lesson)
+                 : acceptLesson(lesson, isFloyd(), m_window->window(), m_seams.messageBox);
+    if (!accepted)
         return;
-    std::vector<StepFrame> frames = m_makeFrames(weights);
+    const std::string separator = regionalDecimalSeparator();
+    std::vector<StepFrame> frames =
+        m_makeFrames ? m_makeFrames(lesson) : lessonFrames(lesson, isFloyd(), separator);
     if (frames.empty())
         return;
     if (!m_active) {
@@ -198,8 +212,8 @@ void Exercise::start(std::optional<int> seed)
     }
     if (seed)
         m_code = toQString(exerciseCode(*seed));
-    m_weights = weights;
-    m_separator = regionalDecimalSeparator();
+    m_lesson = std::move(lesson);
+    m_separator = separator;
     m_frames = std::move(frames);
     m_score = {};
     m_question = 0;
@@ -244,7 +258,8 @@ void Exercise::newExercise()
 
 void Exercise::startFromCode(int seed)
 {
-    m_window->fillWeights(exerciseWeights(seed));
+    // The same code gives the same weights on the same network, whichever machine draws them.
+    m_window->setLessonWeights(exerciseNetwork(m_window->lessonNetwork().network, seed).weights());
     start(seed);
 }
 
@@ -265,8 +280,15 @@ void Exercise::openExercise()
 
 void Exercise::restoreDefaultWeights()
 {
-    m_window->fillWeights(defaultWeights());
+    m_window->setLessonWeights(m_window->defaultLessonWeights());
     m_code.clear();
+}
+
+QString Exercise::startLabel() const
+{
+    const LessonNetwork lesson = m_active ? m_lesson : m_window->lessonNetwork();
+    return lesson.network.hasNode(lesson.start) ? toQString(lesson.network.nodeLabel(lesson.start))
+                                                : QString::number(lesson.start);
 }
 
 void Exercise::showEarned(int frame, int pivot)
@@ -276,7 +298,7 @@ void Exercise::showEarned(int frame, int pivot)
         marks = m_frames[size_t(frame)].marks;
     if (pivot != 0)
         marks.pivotNode = pivot;
-    const QString said = marksDescription(marks);
+    const QString said = marksDescription(marks, m_lesson.network, m_lesson.start);
     RouteLook neutral;
     neutral.description = QStringLiteral("Latihan. ") + said;
     neutral.toolTip = said;
@@ -310,8 +332,8 @@ QString Exercise::summary() const
     if (m_summaryBody.isEmpty())
         return {};
     const ExerciseAuthor author{studentName().toStdString(), m_finishedAt.toStdString()};
-    return toQString(
-               exerciseHeading(isFloyd(), m_code.toStdString(), m_weights, m_separator, &author)) +
+    return toQString(exerciseHeading(isFloyd(), m_code.toStdString(), m_lesson.network, m_separator,
+                                     &author)) +
            m_summaryBody;
 }
 
@@ -373,11 +395,11 @@ void Exercise::printSummary()
 
 // --- Dijkstra --------------------------------------------------------------------------------
 
-DijkstraExercise::DijkstraExercise(NetworkWindow* window, StepMode* steps,
+DijkstraExercise::DijkstraExercise(LessonWindow* window, StepMode* steps,
                                    ClassroomActions* classroom, Frames frames, Accept accept)
     : Exercise(window, steps, classroom, std::move(frames), std::move(accept))
 {
-    connect(window->network(), &NetworkView::nodeClicked, this, [this](int node) {
+    connect(window->drawing(), &DrawingWidget::nodeClicked, this, [this](int node) {
         if (isActive() && !isFinished())
             emit nodePicked(node);
     });
@@ -387,8 +409,9 @@ void DijkstraExercise::begin()
 {
     m_tries.clear();
     showEarned(-1);
-    setFeedback(QStringLiteral("Mulai dari simpul 1. Klik simpul pada gambar atau ketik "
-                               "nomornya, lalu ketik jaraknya dan tekan Enter."));
+    setFeedback(QStringLiteral("Mulai dari simpul %1. Klik simpul pada gambar atau ketik "
+                               "nomornya, lalu ketik jaraknya dan tekan Enter.")
+                    .arg(startLabel()));
 }
 
 QString DijkstraExercise::questionText() const
@@ -396,17 +419,19 @@ QString DijkstraExercise::questionText() const
     if (isFinished())
         return QStringLiteral("Latihan selesai.");
     return QStringLiteral("Langkah %1 dari %2: simpul mana yang ditetapkan sekarang, dan berapa "
-                          "jaraknya dari simpul 1?")
+                          "jaraknya dari simpul %3?")
         .arg(m_question + 1)
-        .arg(questionCount());
+        .arg(questionCount())
+        .arg(startLabel());
 }
 
 void DijkstraExercise::answer(const QString& node, const QString& distance)
 {
     if (!isActive() || isFinished())
         return;
-    const Grade grade = gradeDijkstraStep(m_weights, size_t(m_question), node.toStdString(),
-                                          distance.toStdString(), m_separator);
+    const Grade grade =
+        gradeDijkstraStep(m_lesson.network, m_lesson.start, m_lesson.endNode(), size_t(m_question),
+                          node.toStdString(), distance.toStdString(), m_separator);
     if (grade.verdict == Verdict::Nonsense) {
         setFeedback(toQString(grade.reason));
         emit changed();
@@ -432,7 +457,7 @@ void DijkstraExercise::answer(const QString& node, const QString& distance)
 
 // --- Floyd -----------------------------------------------------------------------------------
 
-FloydExercise::FloydExercise(NetworkWindow* window, StepMode* steps, ClassroomActions* classroom,
+FloydExercise::FloydExercise(LessonWindow* window, StepMode* steps, ClassroomActions* classroom,
                              Frames frames, Accept accept)
     : Exercise(window, steps, classroom, std::move(frames), std::move(accept))
 {
@@ -456,11 +481,12 @@ void FloydExercise::showQuestion()
     m_values.clear();
     // The values before iteration k: the first matrix, or those iteration k - 1 left.
     if (m_question == 0) {
-        const FloydMatrices start = initFloydMatrices(m_weights);
+        const FloydMatrices start(m_lesson.network, true);
         for (int row = 1; row <= start.nodeCount(); ++row)
             m_values.push_back(start.valueRow(row));
     } else {
-        const std::vector<FloydIteration> its = floydChanges(m_weights, m_separator);
+        const std::vector<FloydIteration> its =
+            floydChanges(m_lesson.network, m_lesson.start, m_lesson.endNode(), m_separator);
         if (size_t(m_question - 1) < its.size())
             m_values = its[size_t(m_question - 1)].value;
     }
@@ -478,10 +504,15 @@ QString FloydExercise::questionText() const
 {
     if (isFinished())
         return QStringLiteral("Latihan selesai.");
-    return QStringLiteral("Iterasi %1 dari %2 (simpul %1 sebagai perantara): sel mana dari "
+    // The intermediate by its label, as the steps name it; the cells keep their numbers.
+    const int k = m_question + 1;
+    const QString pivot =
+        m_lesson.network.hasNode(k) ? toQString(m_lesson.network.nodeLabel(k)) : QString::number(k);
+    return QStringLiteral("Iterasi %1 dari %2 (simpul %3 sebagai perantara): sel mana dari "
                           "matriks nilai yang berubah, dan menjadi berapa?")
-        .arg(m_question + 1)
-        .arg(questionCount());
+        .arg(k)
+        .arg(questionCount())
+        .arg(pivot);
 }
 
 std::vector<FloydMark> FloydExercise::marksOf(const std::vector<QStringList>& typed) const
@@ -508,7 +539,7 @@ bool FloydExercise::check(const std::vector<FloydMark>& marks)
     if (!isActive() || isFinished() || m_grade)
         return false;
     const int k = m_question + 1;
-    FloydGrade grade = gradeFloydIteration(m_weights, k, marks, m_separator);
+    FloydGrade grade = gradeFloydIteration(m_lesson.network, k, marks, m_separator);
     QStringList unusable;
     for (const CellGrade& c : grade.cells)
         if (c.verdict == CellVerdict::Nonsense)

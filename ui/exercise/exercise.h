@@ -3,6 +3,7 @@
 #include "core/clock.h"
 #include "core/demonetwork.h"
 #include "core/exercise.h"
+#include "ui/drawing/lessonwindow.h"
 #include "ui/export/classroomactions.h"
 #include "ui/stepping/stepmode.h"
 #include "ui/support/seams.h"
@@ -27,8 +28,7 @@ class QShortcut;
 
 namespace trayeko::ui {
 
-class NetworkWindow;
-class NetworkView;
+class DrawingWidget;
 
 // The heading of the exercise keys in the help.
 inline constexpr char kExerciseSection[] = "Latihan (Dijkstra dan Floyd)";
@@ -55,24 +55,28 @@ void setStudentName(const QString& name);
 // onto the pages it needs. Returns the number of pages, 0 where the device could not be started.
 int paintSummaryPages(QPagedPaintDevice& device, QWidget* drawing, const QString& summary);
 
-// An exercise on a tool window's drawing: the student predicts each step of the method on the
-// weights in the boxes, the core grades it, and the drawing shows only the steps answered so far
-// (a layer of its own and its own marks, taken away on leaving). "Latihan" (F9) starts one on the
-// weights as they are; "Soal baru" fills random whole weights and shows their code, "Buka soal..."
-// reads a code and fills its weights, so a class works one network; "Bobot awal" puts the default
-// weights back. Esc leaves; editing a weight or starting a run does too. The lesson panel shows
-// the questions (ExercisePanel) and under them the page each method builds for its answers;
-// DijkstraExercise and FloydExercise ask them. The summary goes out through the window's
-// classroom actions: the same file dialog, last folder and printing as its pictures.
+// An exercise on a lesson window's drawing: the student predicts each step of the method on the
+// window's network as it stands (lessonNetwork()), the core grades it, and the drawing shows only
+// the steps answered so far (a layer of its own and its own marks, taken away on leaving).
+// "Latihan" (F9) starts one on the weights as they are; "Soal baru" fills random whole weights and
+// shows their code, "Buka soal..." reads a code and fills its weights, so a class works one
+// network; "Bobot awal" puts the default weights back. Esc leaves; editing a weight or starting a
+// run does too. The lesson panel shows the questions (ExercisePanel) and under them the page each
+// method builds for its answers; DijkstraExercise and FloydExercise ask them. The summary goes out
+// through the window's classroom actions: the same file dialog, last folder and printing as its
+// pictures.
 class Exercise : public QObject
 {
     Q_OBJECT
 
 public:
-    // The frames of the method for some weights, one per question, as step mode shows them.
-    using Frames = std::function<std::vector<StepFrame>(const LinkWeights&)>;
-    // Whether the method accepts the weights; where not, it has told the student why.
-    using Accept = std::function<bool(const LinkWeights&)>;
+    // The frames of the method on a network, one per question, as step mode shows them; empty:
+    // the method's lesson on any network (lessonFrames).
+    using Frames = std::function<std::vector<StepFrame>(const LessonNetwork&)>;
+    // Whether the method accepts the network's weights; where not, it has told the student why.
+    // Empty: the method's check on any network (acceptLesson), told through the seams' message
+    // box.
+    using Accept = std::function<bool(const LessonNetwork&)>;
 
     // "Latihan", "Soal baru", "Buka soal..." and "Bobot awal", in this order.
     QList<QAction*> actions() const { return m_actions; }
@@ -131,20 +135,23 @@ signals:
 
 protected:
     // @p classroom saves and prints the summary; none keeps it on the screen.
-    Exercise(NetworkWindow* window, StepMode* steps, ClassroomActions* classroom, Frames frames,
+    Exercise(LessonWindow* window, StepMode* steps, ClassroomActions* classroom, Frames frames,
              Accept accept);
 
-    // Starts the questions on m_weights; m_frames is filled.
+    // Starts the questions on m_lesson; m_frames is filled.
     virtual void begin() = 0;
 
-    NetworkView* view() const { return m_view; }
+    DrawingWidget* view() const { return m_view; }
+    LessonWindow* lessonWindow() const { return m_window; }
+    // How texts name the start node of the network worked on (of the window's, before a start).
+    QString startLabel() const;
     // The marks earned so far: those of frame @p frame (none for -1), with @p pivot ringed.
     void showEarned(int frame, int pivot = 0);
     void setFeedback(const QString& text);
     // On to the next question, or to the summary after the last; the caller announces changed().
     void advance();
 
-    LinkWeights m_weights{};
+    LessonNetwork m_lesson;
     std::string m_separator;
     std::vector<StepFrame> m_frames;
     ExerciseScore m_score;
@@ -157,8 +164,8 @@ private:
     void finish();
     QString proposedFileName() const;
 
-    NetworkWindow* m_window;
-    NetworkView* m_view;
+    LessonWindow* m_window;
+    DrawingWidget* m_view;
     QPointer<ClassroomActions> m_classroom;
     Frames m_makeFrames;
     Accept m_accept;
@@ -183,8 +190,8 @@ class DijkstraExercise final : public Exercise
     Q_OBJECT
 
 public:
-    DijkstraExercise(NetworkWindow* window, StepMode* steps, ClassroomActions* classroom,
-                     Frames frames, Accept accept);
+    DijkstraExercise(LessonWindow* window, StepMode* steps, ClassroomActions* classroom,
+                     Frames frames = {}, Accept accept = {});
 
     bool isFloyd() const override { return false; }
     QString questionText() const override;
@@ -193,6 +200,7 @@ public:
     // Enter in the distance answers, a node clicked on the drawing fills the node.
     QWidget* makeAnswerPage(QWidget* parent, std::function<void()> checkAnswer) override;
     void focusAnswerPage() override;
+    void refreshAnswerPage() override;
     QString checkAnswerPage(QWidget* checkButton) override;
 
     void answer(const QString& node, const QString& distance);
@@ -219,8 +227,8 @@ class FloydExercise final : public Exercise
     Q_OBJECT
 
 public:
-    FloydExercise(NetworkWindow* window, StepMode* steps, ClassroomActions* classroom,
-                  Frames frames, Accept accept);
+    FloydExercise(LessonWindow* window, StepMode* steps, ClassroomActions* classroom,
+                  Frames frames = {}, Accept accept = {});
 
     bool isFloyd() const override { return true; }
     QString questionText() const override;
@@ -252,6 +260,7 @@ private:
     static QString questionPrompt();
     void showQuestion();
     // The page's matrix filled with the current question's, and its grade in colour.
+    void sizeTable();
     void fillTable();
     void showTableGrade();
     std::vector<QStringList> typedTable() const;

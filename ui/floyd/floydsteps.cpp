@@ -5,6 +5,7 @@
 #include "core/steps.h"
 #include "ui/drawing/networkview.h"
 #include "ui/drawing/networkwindow.h"
+#include "ui/stepping/lessons.h"
 #include "ui/support/contextmenu.h"
 #include "ui/support/seams.h"
 #include "ui/support/utf8.h"
@@ -17,38 +18,7 @@ namespace trayeko::ui {
 
 Lesson floydLesson(const LinkWeights& weights, const std::string& separator)
 {
-    Lesson lesson;
-    for (const std::string& line : floydPseudoCode())
-        lesson.code << toQString(line);
-    for (const FloydIteration& it : floydChanges(weights, separator)) {
-        StepFrame frame;
-        frame.marks.pivotNode = it.k;
-        for (int n = 1; n <= kNodeCount; ++n) {
-            const auto& cell = it.fromStart[size_t(n - 1)];
-            frame.marks.nodeTexts[size_t(n - 1)] = toQString(floydCellText(cell, separator));
-        }
-        frame.marks.treeLinks = it.routeLinks;
-        frame.explanation = toQString(it.explanation);
-        frame.codeLines = it.codeLines;
-        frame.variables = variablesText(it.variables);
-        LessonGrid& grid = frame.grid;
-        for (int n = 1; n <= kNodeCount; ++n) {
-            grid.columns << QString::number(n);
-            grid.rows << QString::number(n);
-            QStringList row;
-            for (const auto& cell : it.value[size_t(n - 1)])
-                row << toQString(floydCellText(cell, separator));
-            grid.cells.push_back(row);
-            grid.notes.emplace_back(kNodeCount);
-        }
-        for (const FloydChange& c : it.changes)
-            grid.notes[size_t(c.from - 1)][c.to - 1] =
-                toQString(floydChangeText(c, it.k, separator));
-        lesson.frames.push_back(std::move(frame));
-    }
-    lesson.gridTitle =
-        QStringLiteral("Matriks nilai sesudah iterasi k (sel yang berubah ditandai)");
-    return lesson;
+    return floydLesson(kNodeCount, floydChanges(weights, separator), separator);
 }
 
 StepMode* addFloydStepMode(NetworkWindow* window, QListWidget* values, QListWidget* nodes,

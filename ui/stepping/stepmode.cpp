@@ -4,9 +4,8 @@
 #include "ui/support/keyregistry.h"
 #include "ui/support/utf8.h"
 
-#include "ui/drawing/networklayout.h"
-#include "ui/drawing/networkview.h"
-#include "ui/drawing/networkwindow.h"
+#include "ui/drawing/drawingwidget.h"
+#include "ui/drawing/lessonwindow.h"
 #include "ui/support/palette.h"
 #include "ui/support/seams.h"
 #include "ui/support/twips.h"
@@ -27,25 +26,30 @@ QStringList drawingElementNames()
     return DrawingModel::elementNames();
 }
 
-QString marksDescription(const StepMarks& marks)
+QString marksDescription(const StepMarks& marks, const Network& network, int start)
 {
+    const auto label = [&network](int n) {
+        return network.hasNode(n) ? toQString(network.nodeLabel(n)) : QString::number(n);
+    };
     QStringList fixed, distances;
     for (int n = 1; n <= int(marks.nodeTexts.size()); ++n) {
         if (marks.fixed(n))
-            fixed << QString::number(n);
+            fixed << label(n);
         if (!marks.nodeText(n).isEmpty())
-            distances << QStringLiteral("simpul %1 = %2").arg(n).arg(marks.nodeText(n));
+            distances << QStringLiteral("simpul %1 = %2").arg(label(n), marks.nodeText(n));
     }
     QStringList parts;
     if (marks.pivotNode != 0)
-        parts << QStringLiteral("Perantara: simpul %1.").arg(marks.pivotNode);
+        parts << QStringLiteral("Perantara: simpul %1.").arg(label(marks.pivotNode));
     if (!fixed.isEmpty())
         parts << QStringLiteral("Simpul tetap: %1.").arg(fixed.join(QStringLiteral(", ")));
     // Links by their ends, as the drawing shows them: it shows no link numbers.
-    const auto linkList = [](const std::vector<int>& links) {
+    const auto linkList = [&](const std::vector<int>& links) {
         QStringList ends;
         for (int k : links)
-            ends << QStringLiteral("%1→%2").arg(demoLink(k).fromNode).arg(demoLink(k).toNode);
+            if (network.hasLink(k))
+                ends << QStringLiteral("%1→%2").arg(label(network.link(k).from),
+                                                    label(network.link(k).to));
         return ends.join(QStringLiteral(", "));
     };
     if (!marks.treeLinks.empty())
@@ -54,9 +58,14 @@ QString marksDescription(const StepMarks& marks)
         parts << QStringLiteral("Jalur yang memperbaiki jarak: %1.")
                      .arg(linkList(marks.improvedLinks));
     if (!distances.isEmpty())
-        parts
-            << QStringLiteral("Jarak dari simpul 1: %1.").arg(distances.join(QStringLiteral(", ")));
+        parts << QStringLiteral("Jarak dari simpul %1: %2.")
+                     .arg(label(start), distances.join(QStringLiteral(", ")));
     return parts.join(QLatin1Char(' '));
+}
+
+QString marksDescription(const StepMarks& marks)
+{
+    return marksDescription(marks, demoNetwork(), kStartNode);
 }
 
 namespace {
@@ -77,11 +86,11 @@ void giveFocusAway(QWidget* widget)
 
 } // namespace
 
-StepMode::StepMode(NetworkWindow* window, Source source)
-    : QObject(window->network()), m_view(window->network()), m_window(window),
+StepMode::StepMode(LessonWindow* window, Source source)
+    : QObject(window->drawing()), m_view(window->drawing()), m_window(window),
       m_source(std::move(source))
 {
-    NetworkView* view = m_view;
+    DrawingWidget* view = m_view;
     m_action = new QAction(QStringLiteral("Langkah demi langkah"), this);
     m_action->setObjectName(QStringLiteral("stepAction"));
     m_action->setShortcut(QKeySequence(kStartKey));
@@ -108,8 +117,8 @@ StepMode::StepMode(NetworkWindow* window, Source source)
 
     // The weights the steps were worked out for are gone once one is edited, and a run paints
     // its own result: either ends step mode first, so leaving never paints stale colours back.
-    connect(window, &NetworkWindow::weightsEdited, this, &StepMode::leave);
-    connect(window, &NetworkWindow::runStarting, this, &StepMode::leave);
+    connect(window, &LessonWindow::weightsEdited, this, &StepMode::leave);
+    connect(window, &LessonWindow::runStarting, this, &StepMode::leave);
 }
 
 QString variablesText(const std::vector<StepVariable>& variables)
@@ -234,7 +243,8 @@ void StepMode::showStep(int index)
     m_current = index;
     const StepFrame& frame = m_lesson.frames[size_t(index)];
     // Only the start and end nodes keep their colour under the marks; the marks tell the rest.
-    const QString marks = marksDescription(frame.marks);
+    const QString marks =
+        marksDescription(frame.marks, m_view->model().network(), m_view->model().startNode());
     RouteLook neutral;
     neutral.description = frame.explanation + QLatin1Char(' ') + marks;
     neutral.toolTip = frame.explanation + QLatin1Char('\n') + marks;

@@ -20,8 +20,8 @@ class QTimer;
 
 namespace trayeko::ui {
 
-class NetworkView;
-class NetworkWindow;
+class DrawingWidget;
+class LessonWindow;
 
 // A grid the lesson shows beside the explanation: Dijkstra's table or Floyd's value matrix. A
 // cell with a note is marked; the note is its tool tip and its text for assistive technology.
@@ -71,7 +71,7 @@ public:
 
     // Works on the drawing of @p window, whose keys it answers; the window hands it out as its
     // stepMode().
-    StepMode(NetworkWindow* window, Source source);
+    StepMode(LessonWindow* window, Source source);
 
     QAction* action() const { return m_action; }
     bool isActive() const { return m_active; }
@@ -130,7 +130,7 @@ signals:
 private:
     void nextOrPressFocusedButton();
 
-    NetworkView* m_view;
+    DrawingWidget* m_view;
     QWidget* m_window;
     Source m_source;
     QAction* m_action = nullptr;
@@ -156,7 +156,10 @@ inline constexpr char kStepSection[] = "Mode langkah demi langkah (Dijkstra dan 
 // The step keys, for the help texts of the parts that answer them.
 QString stepKeysText();
 
-// A sentence on a step's marks for assistive technology: fixed nodes and the distances shown.
+// A sentence on a step's marks for assistive technology: fixed nodes and the distances shown,
+// nodes by their labels and links by their ends in @p network, distances from node @p start.
+QString marksDescription(const StepMarks& marks, const Network& network, int start);
+// The same on the demonstration network, from node 1.
 QString marksDescription(const StepMarks& marks);
 
 } // namespace trayeko::ui

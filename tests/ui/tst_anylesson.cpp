@@ -1,0 +1,380 @@
+// Step mode and both exercises on a window that is not one of the demonstration windows: five
+// nodes, a named one, from node 2 to node 5.
+
+#include "core/exercisecode.h"
+#include "ui/drawing/drawingwidget.h"
+#include "ui/drawing/lessonwindow.h"
+#include "ui/exercise/exercise.h"
+#include "ui/main/mainwindow.h"
+#include "ui/projector/projectorview.h"
+#include "ui/stepping/lessondock.h"
+#include "ui/stepping/lessons.h"
+#include "ui/stepping/stepmode.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QSettings>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+using namespace trayeko;
+using namespace trayeko::ui;
+
+namespace {
+
+// A drawing that paints nothing: only its model counts here.
+class BareDrawing final : public DrawingWidget
+{
+public:
+    explicit BareDrawing(const Network& network, int start, int end, QWidget* parent)
+        : DrawingWidget(parent), m_model(network, start, end, this)
+    {
+        resize(200, 150);
+    }
+    DrawingModel& model() override { return m_model; }
+    const DrawingModel& model() const override { return m_model; }
+
+private:
+    DrawingModel m_model;
+};
+
+// Node 2 reaches node 5 shortest by way of 3, 1 and 4 (total 5): the route with the most links.
+Network fiveNodes(double weight21 = 3)
+{
+    Network network(5);
+    network.setNodeName(1, "Pasar");
+    for (const NetworkLink& l : std::vector<NetworkLink>{{2, 1, weight21},
+                                                         {2, 3, 1},
+                                                         {3, 1, 1},
+                                                         {1, 4, 2},
+                                                         {3, 4, 6},
+                                                         {4, 5, 1},
+                                                         {3, 5, 9},
+                                                         {1, 5, 7}})
+        network.addLink(l.from, l.to, l.weight);
+    return network;
+}
+
+class TestLessonWindow final : public LessonWindow
+{
+public:
+    explicit TestLessonWindow(bool floyd, const Network& network = fiveNodes())
+        : m_network(network), m_defaults(network.weights())
+    {
+        auto* client = new QWidget;
+        setWidget(client);
+        m_drawing = new BareDrawing(network, 2, 5, client);
+        m_steps =
+            addLessonStepMode(this, floyd, [this](QWidget*, const QString&, const QString& text) {
+                refusals << text;
+            });
+        if (floyd)
+            m_exercise = new FloydExercise(this, m_steps, nullptr);
+        else
+            m_exercise = new DijkstraExercise(this, m_steps, nullptr);
+        ExerciseSeams seams;
+        seams.messageBox = [this](QWidget*, const QString&, const QString& text) {
+            refusals << text;
+        };
+        seams.newSeed = [] { return 4821; };
+        seams.textInput = [](QWidget*, const QString&, const QString&) {
+            return std::optional<QString>(QString::fromStdString(exerciseCode(4821)));
+        };
+        m_exercise->setSeams(seams);
+    }
+
+    DrawingWidget* drawing() const override { return m_drawing; }
+    StepMode* stepMode() const override { return m_steps; }
+    Exercise* exercise() const override { return m_exercise; }
+    LessonNetwork lessonNetwork() const override { return {m_network, 2, 5}; }
+    void setLessonWeights(const std::vector<double>& weights) override
+    {
+        m_network.setWeights(weights);
+        emit weightsEdited();
+    }
+    std::vector<double> defaultLessonWeights() const override { return m_defaults; }
+
+    QStringList refusals;
+
+private:
+    Network m_network;
+    std::vector<double> m_defaults;
+    BareDrawing* m_drawing = nullptr;
+    StepMode* m_steps = nullptr;
+    Exercise* m_exercise = nullptr;
+};
+
+struct Host
+{
+    explicit Host(bool floyd, const Network& network = fiveNodes())
+    {
+        w = new TestLessonWindow(floyd, network);
+        area.resize(800, 600);
+        area.addSubWindow(w);
+        area.show();
+    }
+    QMdiArea area;
+    TestLessonWindow* w;
+};
+
+// The whole program's frame with the test's window added to its document area by hand, as a part
+// of the program that makes its own windows adds them.
+struct Program
+{
+    explicit Program(bool floyd)
+    {
+        FrameSources sources;
+        sources.numLock = {};
+        sources.settings = [this] {
+            return std::make_unique<QSettings>(dir.filePath("t.ini"), QSettings::IniFormat);
+        };
+        frame = std::make_unique<MainWindow>(sources);
+        projector = frame->findChild<ProjectorView*>("projectorView");
+        projector->setSeams({[] { return QSize(1366, 768); }, false});
+        frame->show();
+        w = new TestLessonWindow(floyd);
+        frame->mdiArea()->addSubWindow(w);
+        w->show();
+        frame->mdiArea()->setActiveSubWindow(w);
+    }
+    QTemporaryDir dir;
+    std::unique_ptr<MainWindow> frame;
+    ProjectorView* projector = nullptr;
+    QPointer<TestLessonWindow> w;
+};
+
+} // namespace
+
+class TestAnyLesson : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void stepsThroughEitherMethod_data();
+    void stepsThroughEitherMethod();
+    void refusesWhatTheMethodCannotTake_data();
+    void refusesWhatTheMethodCannotTake();
+    void dijkstraExerciseGrades_data();
+    void dijkstraExerciseGrades();
+    void floydExerciseGrades_data();
+    void floydExerciseGrades();
+    void newExerciseAndDefaultsChangeTheWeights_data();
+    void newExerciseAndDefaultsChangeTheWeights();
+    void frameFollowsAnyLessonWindow_data();
+    void frameFollowsAnyLessonWindow();
+};
+
+void TestAnyLesson::stepsThroughEitherMethod_data()
+{
+    QTest::addColumn<bool>("floyd");
+    QTest::addColumn<QList<int>>("pivots");
+    QTest::addColumn<int>("gridColumns");
+    QTest::addColumn<QString>("firstColumn");
+    QTest::addColumn<QString>("lastExplains");
+    QTest::newRow("dijkstra") << false << QList<int>{2, 3, 1, 4, 5} << 6 << "Tetap"
+                              << "5";
+    QTest::newRow("floyd") << true << QList<int>{1, 2, 3, 4, 5} << 5 << "1"
+                           << "";
+}
+
+void TestAnyLesson::stepsThroughEitherMethod()
+{
+    QFETCH(bool, floyd);
+    QFETCH(QList<int>, pivots);
+    QFETCH(int, gridColumns);
+    QFETCH(QString, firstColumn);
+    QFETCH(QString, lastExplains);
+    Host h(floyd);
+    StepMode* steps = h.w->stepMode();
+    steps->enter();
+    QVERIFY(steps->isActive());
+    QCOMPARE(steps->stepCount(), int(pivots.size()));
+    const DrawingModel& model = h.w->drawing()->model();
+    for (int i = 0; i < steps->stepCount(); ++i) {
+        steps->showStep(i);
+        QCOMPARE(model.marks().nodeTexts.size(), size_t(5));
+        QCOMPARE(model.marks().pivotNode, pivots[i]);
+        const LessonGrid& grid = steps->currentFrame()->grid;
+        QCOMPARE(grid.columns.size(), gridColumns);
+        QCOMPARE(grid.columns.first(), firstColumn);
+        QCOMPARE(grid.rows.size(), 5);
+    }
+    // The distances are from node 2, which the drawing says, the named node by its name.
+    QVERIFY2(model.description().contains(u"Jarak dari simpul 2: simpul Pasar = 2"),
+             qPrintable(model.description()));
+    QCOMPARE(model.marks().nodeText(5), QStringLiteral("5"));
+    if (!floyd) {
+        QVERIFY(steps->lesson().frames.back().grid.columns.contains(u"Pasar"));
+        // Copied or saved, the table names the links it was worked out on.
+        QVERIFY(steps->lesson().tableText.startsWith(u"Bobot: 2→Pasar = 3; 2→3 = 1;"));
+        QVERIFY(steps->lesson().tableCsv.starts_with("Jalur,2→Pasar,2→3,"));
+    }
+    QVERIFY(steps->currentFrame()->explanation.contains(lastExplains));
+    emit h.w->weightsEdited();
+    QVERIFY(!steps->isActive());
+    QVERIFY(!model.hasLayer(DrawingLayer::Steps));
+}
+
+void TestAnyLesson::refusesWhatTheMethodCannotTake_data()
+{
+    QTest::addColumn<bool>("floyd");
+    QTest::addColumn<double>("weight");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("dijkstra negative") << false << -1.0 << true;
+    QTest::newRow("floyd negative") << true << -1.0 << false;
+    QTest::newRow("dijkstra infinite") << false << qInf() << true;
+    QTest::newRow("floyd not a number") << true << qQNaN() << true;
+}
+
+void TestAnyLesson::refusesWhatTheMethodCannotTake()
+{
+    QFETCH(bool, floyd);
+    QFETCH(double, weight);
+    QFETCH(bool, refused);
+    Host h(floyd, fiveNodes(weight));
+    h.w->stepMode()->enter();
+    QCOMPARE(h.w->stepMode()->isActive(), !refused);
+    h.w->stepMode()->leave();
+    h.w->exercise()->enter();
+    QCOMPARE(h.w->exercise()->isActive(), !refused);
+    QCOMPARE(h.w->refusals.size(), refused ? 2 : 0);
+}
+
+void TestAnyLesson::dijkstraExerciseGrades_data()
+{
+    QTest::addColumn<QStringList>("answers"); // node, distance, node, distance, ...
+    QTest::addColumn<QString>("score");
+    QTest::newRow("all right") << QStringList{"2", "0", "3", "1", "1", "2", "4", "4", "5", "5"}
+                               << "Skor: 5 dari 5 langkah pada percobaan pertama";
+    QTest::newRow("node 1 is not next")
+        << QStringList{"2", "0", "1", "3", "3", "1", "1", "2", "4", "4", "5", "5"}
+        << "Skor: 4 dari 5 langkah pada percobaan pertama; 1 langkah benar pada percobaan "
+           "kedua";
+}
+
+void TestAnyLesson::dijkstraExerciseGrades()
+{
+    QFETCH(QStringList, answers);
+    QFETCH(QString, score);
+    Host h(false);
+    auto* exercise = static_cast<DijkstraExercise*>(h.w->exercise());
+    exercise->enter();
+    QVERIFY(exercise->isActive());
+    QCOMPARE(exercise->questionCount(), 5);
+    QVERIFY(exercise->questionText().endsWith(u"dari simpul 2?"));
+    for (qsizetype i = 0; i + 1 < answers.size(); i += 2)
+        exercise->answer(answers[i], answers[i + 1]);
+    QVERIFY(exercise->isFinished());
+    QCOMPARE(exercise->scoreText(), score);
+    QCOMPARE(h.w->drawing()->model().marks().nodeTexts.size(), size_t(5));
+    QVERIFY(exercise->summary().contains(u"Bobot jalur 1 sampai 8: 3; 1; 1; 2; 6; 1; 9; 7"));
+}
+
+void TestAnyLesson::floydExerciseGrades_data()
+{
+    QTest::addColumn<QList<FloydMark>>("marks");
+    QTest::addColumn<int>("right");
+    // Node 1 as intermediate changes d[2][4], d[2][5], d[3][4] and d[3][5].
+    QTest::newRow("all four")
+        << QList<FloydMark>{{2, 4, "5"}, {2, 5, "10"}, {3, 4, "3"}, {3, 5, "8"}} << 4;
+    QTest::newRow("one wrong value") << QList<FloydMark>{{2, 4, "6"}} << 0;
+    QTest::newRow("a cell beyond five nodes is no answer") << QList<FloydMark>{{6, 1, "1"}} << -1;
+}
+
+void TestAnyLesson::floydExerciseGrades()
+{
+    QFETCH(QList<FloydMark>, marks);
+    QFETCH(int, right);
+    Host h(true);
+    auto* exercise = static_cast<FloydExercise*>(h.w->exercise());
+    exercise->enter();
+    QCOMPARE(exercise->questionCount(), 5);
+    QCOMPARE(exercise->matrix().size(), size_t(5));
+    QCOMPARE(exercise->matrix()[2][0], QStringLiteral("1")); // d[3][1] before any iteration
+    QVERIFY(exercise->questionText().contains(u"(simpul Pasar sebagai perantara)"));
+    const bool graded = exercise->check({marks.begin(), marks.end()});
+    QCOMPARE(graded, right >= 0);
+    if (graded) {
+        QCOMPARE(exercise->grade()->right, right);
+        QCOMPARE(exercise->grade()->total, 4);
+        exercise->next();
+        QCOMPARE(exercise->matrix()[1][3], QStringLiteral("5")); // d[2][4] after iteration 1
+    }
+}
+
+void TestAnyLesson::newExerciseAndDefaultsChangeTheWeights_data()
+{
+    QTest::addColumn<bool>("floyd");
+    QTest::addColumn<bool>("byCode"); // "Buka soal..." with the code of "Soal baru"
+    QTest::newRow("dijkstra, new") << false << false;
+    QTest::newRow("floyd, new") << true << false;
+    QTest::newRow("dijkstra, by code") << false << true;
+}
+
+void TestAnyLesson::newExerciseAndDefaultsChangeTheWeights()
+{
+    QFETCH(bool, floyd);
+    QFETCH(bool, byCode);
+    Host h(floyd);
+    Exercise* exercise = h.w->exercise();
+    if (byCode)
+        exercise->openExercise();
+    else
+        exercise->newExercise();
+    QVERIFY(exercise->isActive());
+    QCOMPARE(exercise->code(), QString::fromStdString(exerciseCode(4821)));
+    QCOMPARE(h.w->lessonNetwork().network.weights(), exerciseNetwork(fiveNodes(), 4821).weights());
+    exercise->restoreDefaultWeights();
+    QVERIFY(!exercise->isActive());
+    QCOMPARE(h.w->lessonNetwork().network.weights(), fiveNodes().weights());
+}
+
+void TestAnyLesson::frameFollowsAnyLessonWindow_data()
+{
+    QTest::addColumn<bool>("floyd");
+    QTest::addColumn<QString>("answerField");
+    QTest::newRow("dijkstra") << false << "exerciseNode";
+    QTest::newRow("floyd") << true << "exerciseMatrix";
+}
+
+void TestAnyLesson::frameFollowsAnyLessonWindow()
+{
+    QFETCH(bool, floyd);
+    QFETCH(QString, answerField);
+    Program p(floyd);
+    LessonDock* panel = p.frame->lessonDock();
+    auto* f10 = p.w->findChild<QAction*>("stepAction");
+    auto* f11 = p.w->findChild<QAction*>("projectorAction");
+    QVERIFY(f10 && f11);
+    f10->trigger();
+    QVERIFY(p.w->stepMode()->isActive());
+    QCOMPARE(panel->followed(), p.w->stepMode());
+    QVERIFY(panel->isVisible());
+
+    // F11's entry lends the client area and gives it back; the texts are measured on any drawing.
+    QWidget* client = p.w->widget();
+    f11->trigger();
+    QCOMPARE(p.projector->shownWindow(), p.w.data());
+    QVERIFY(p.projector->smallestTextPx() > 0);
+    p.projector->leave();
+    QCOMPARE(p.w->widget(), client);
+    QVERIFY(p.w->stepMode()->isActive());
+
+    p.w->exercise()->enter();
+    QVERIFY(!p.w->stepMode()->isActive());
+    QWidget* field = panel->findChild<QWidget*>(answerField);
+    QVERIFY(field && field->isVisible());
+    if (auto* matrix = qobject_cast<QTableWidget*>(field))
+        QCOMPARE(matrix->rowCount(), 5);
+    else
+        QCOMPARE(panel->findChild<QWidget*>("exerciseDistance")->accessibleName(),
+                 QStringLiteral("Jarak simpul itu dari simpul 2"));
+    // Another window made active ends the exercise the panel leaves.
+    p.frame->findChild<QAction*>("mnudijktra")->trigger();
+    QVERIFY(!p.w->exercise()->isActive());
+}
+
+QTEST_MAIN(TestAnyLesson)
+#include "tst_anylesson.moc"
