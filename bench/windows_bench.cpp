@@ -7,10 +7,13 @@
 #include "bench/drive.h"
 #include "ui/compare/comparewindow.h"
 #include "ui/dijkstra/dijkstrawindow.h"
+#include "ui/drawing/lessonwindow.h"
+#include "ui/drawing/networkcanvas.h"
 #include "ui/drawing/networkview.h"
 #include "ui/floyd/floydwindow.h"
 #include "ui/main/mainwindow.h"
 #include "ui/stepping/lessondock.h"
+#include "ui/stepping/lessons.h"
 #include "ui/stepping/stepmode.h"
 #include "ui/support/artwork.h"
 
@@ -20,6 +23,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -107,10 +111,64 @@ void setFirstWeight(const QString& text)
     dijkstra()->findChild<QLineEdit*>(QStringLiteral("j1"))->setText(text);
 }
 
+// A lesson window of thirty nodes, the most a teacher's own network is meant to hold: six
+// columns of five, links to the right, down and some back, on the canvas any network is drawn on.
+class ThirtyNodeWindow final : public ui::LessonWindow
+{
+public:
+    explicit ThirtyNodeWindow(bool floyd) : m_network(30)
+    {
+        for (int n = 1; n <= 30; ++n)
+            m_network.setNodePlace(n, 100.0 * ((n - 1) / 5), 100.0 * ((n - 1) % 5));
+        for (int n = 1; n <= 30; ++n) {
+            if (n + 5 <= 30)
+                m_network.addLink(n, n + 5, 1 + (n * 7) % 13);
+            if (n % 5 != 0)
+                m_network.addLink(n, n + 1, 1 + (n * 5) % 11);
+            if (n % 3 == 0 && n > 5)
+                m_network.addLink(n, n - 4, 2 + n % 7);
+        }
+        auto* client = new QWidget;
+        m_canvas = new ui::NetworkCanvas(client);
+        m_canvas->resize(640, 480);
+        m_canvas->model().setNetwork(m_network, 1, 30);
+        setWidget(client);
+        setWindowTitle(floyd ? QStringLiteral("Floyd, 30 simpul")
+                             : QStringLiteral("Dijkstra, 30 simpul"));
+        m_steps = ui::addLessonStepMode(this, floyd, {});
+    }
+    ui::DrawingWidget* drawing() const override { return m_canvas; }
+    ui::StepMode* stepMode() const override { return m_steps; }
+    ui::Exercise* exercise() const override { return nullptr; }
+    ui::LessonNetwork lessonNetwork() const override { return {m_network, 1, 30}; }
+    void setLessonWeights(const std::vector<double>& weights) override
+    {
+        m_network.setWeights(weights);
+    }
+    std::vector<double> defaultLessonWeights() const override { return m_network.weights(); }
+
+private:
+    Network m_network;
+    ui::NetworkCanvas* m_canvas = nullptr;
+    ui::StepMode* m_steps = nullptr;
+};
+
+ThirtyNodeWindow* thirtyNodes(bool floyd)
+{
+    static QPointer<ThirtyNodeWindow> windows[2];
+    QPointer<ThirtyNodeWindow>& w = windows[floyd ? 1 : 0];
+    if (!w) {
+        w = new ThirtyNodeWindow(floyd);
+        frame->mdiArea()->addSubWindow(w);
+        w->show();
+    }
+    return w;
+}
+
 // The step mode of a tool window's drawing, entered.
 template <class Window> ui::StepMode* steps(Window* window)
 {
-    auto* mode = window->network()->template findChild<ui::StepMode*>();
+    ui::StepMode* mode = window->stepMode();
     if (!mode->isActive())
         mode->enter();
     return mode;
@@ -241,6 +299,13 @@ void registerHandlers(int repetitions)
         {"floyd_step", [] { stepsWithPanel(floyd()); }, [] { nextStep(floyd()); },
          [] { steps(floyd())->leave(); }},
         {"dijkstra_caret", [] { detailTable(); }, [] { moveCaret(); }},
+        {"anynet30_dijkstra_step", [] { stepsWithPanel(thirtyNodes(false)); },
+         [] { nextStep(thirtyNodes(false)); }, [] { steps(thirtyNodes(false))->leave(); }},
+        {"anynet30_floyd_step", [] { stepsWithPanel(thirtyNodes(true)); },
+         [] { nextStep(thirtyNodes(true)); }, [] { steps(thirtyNodes(true))->leave(); }},
+        {"anynet30_floyd_enter", [] { thirtyNodes(true)->stepMode()->leave(); },
+         [] { thirtyNodes(true)->stepMode()->enter(); },
+         [] { thirtyNodes(true)->stepMode()->leave(); }},
     };
     for (const Handler& h : handlers)
         registerHandler(h, repetitions);

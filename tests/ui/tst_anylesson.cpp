@@ -5,11 +5,19 @@
 #include "ui/drawing/drawingwidget.h"
 #include "ui/drawing/lessonwindow.h"
 #include "ui/exercise/exercise.h"
+#include "ui/main/mainwindow.h"
+#include "ui/projector/projectorview.h"
+#include "ui/stepping/lessondock.h"
 #include "ui/stepping/lessons.h"
 #include "ui/stepping/stepmode.h"
 
+#include <QAction>
 #include <QMdiArea>
+#include <QSettings>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QtTest>
+#include <memory>
 
 using namespace trayeko;
 using namespace trayeko::ui;
@@ -38,13 +46,13 @@ Network fiveNodes(double weight21 = 3)
     Network network(5);
     network.setNodeName(1, "Pasar");
     for (const NetworkLink& l : std::vector<NetworkLink>{{2, 1, weight21},
-                                                          {2, 3, 1},
-                                                          {3, 1, 1},
-                                                          {1, 4, 2},
-                                                          {3, 4, 6},
-                                                          {4, 5, 1},
-                                                          {3, 5, 9},
-                                                          {1, 5, 7}})
+                                                         {2, 3, 1},
+                                                         {3, 1, 1},
+                                                         {1, 4, 2},
+                                                         {3, 4, 6},
+                                                         {4, 5, 1},
+                                                         {3, 5, 9},
+                                                         {1, 5, 7}})
         network.addLink(l.from, l.to, l.weight);
     return network;
 }
@@ -58,9 +66,10 @@ public:
         auto* client = new QWidget;
         setWidget(client);
         m_drawing = new BareDrawing(network, 2, 5, client);
-        m_steps = addLessonStepMode(this, floyd, [this](QWidget*, const QString&, const QString& text) {
-            refusals << text;
-        });
+        m_steps =
+            addLessonStepMode(this, floyd, [this](QWidget*, const QString&, const QString& text) {
+                refusals << text;
+            });
         if (floyd)
             m_exercise = new FloydExercise(this, m_steps, nullptr);
         else
@@ -70,6 +79,9 @@ public:
             refusals << text;
         };
         seams.newSeed = [] { return 4821; };
+        seams.textInput = [](QWidget*, const QString&, const QString&) {
+            return std::optional<QString>(QString::fromStdString(exerciseCode(4821)));
+        };
         m_exercise->setSeams(seams);
     }
 
@@ -107,6 +119,32 @@ struct Host
     TestLessonWindow* w;
 };
 
+// The whole program's frame with the test's window added to its document area by hand, as a part
+// of the program that makes its own windows adds them.
+struct Program
+{
+    explicit Program(bool floyd)
+    {
+        FrameSources sources;
+        sources.numLock = {};
+        sources.settings = [this] {
+            return std::make_unique<QSettings>(dir.filePath("t.ini"), QSettings::IniFormat);
+        };
+        frame = std::make_unique<MainWindow>(sources);
+        projector = frame->findChild<ProjectorView*>("projectorView");
+        projector->setSeams({[] { return QSize(1366, 768); }, false});
+        frame->show();
+        w = new TestLessonWindow(floyd);
+        frame->mdiArea()->addSubWindow(w);
+        w->show();
+        frame->mdiArea()->setActiveSubWindow(w);
+    }
+    QTemporaryDir dir;
+    std::unique_ptr<MainWindow> frame;
+    ProjectorView* projector = nullptr;
+    QPointer<TestLessonWindow> w;
+};
+
 } // namespace
 
 class TestAnyLesson : public QObject
@@ -124,6 +162,8 @@ private slots:
     void floydExerciseGrades();
     void newExerciseAndDefaultsChangeTheWeights_data();
     void newExerciseAndDefaultsChangeTheWeights();
+    void frameFollowsAnyLessonWindow_data();
+    void frameFollowsAnyLessonWindow();
 };
 
 void TestAnyLesson::stepsThroughEitherMethod_data()
@@ -133,8 +173,10 @@ void TestAnyLesson::stepsThroughEitherMethod_data()
     QTest::addColumn<int>("gridColumns");
     QTest::addColumn<QString>("firstColumn");
     QTest::addColumn<QString>("lastExplains");
-    QTest::newRow("dijkstra") << false << QList<int>{2, 3, 1, 4, 5} << 6 << "Tetap" << "5";
-    QTest::newRow("floyd") << true << QList<int>{1, 2, 3, 4, 5} << 5 << "1" << "";
+    QTest::newRow("dijkstra") << false << QList<int>{2, 3, 1, 4, 5} << 6 << "Tetap"
+                              << "5";
+    QTest::newRow("floyd") << true << QList<int>{1, 2, 3, 4, 5} << 5 << "1"
+                           << "";
 }
 
 void TestAnyLesson::stepsThroughEitherMethod()
@@ -163,8 +205,12 @@ void TestAnyLesson::stepsThroughEitherMethod()
     QVERIFY2(model.description().contains(u"Jarak dari simpul 2: simpul Pasar = 2"),
              qPrintable(model.description()));
     QCOMPARE(model.marks().nodeText(5), QStringLiteral("5"));
-    if (!floyd)
+    if (!floyd) {
         QVERIFY(steps->lesson().frames.back().grid.columns.contains(u"Pasar"));
+        // Copied or saved, the table names the links it was worked out on.
+        QVERIFY(steps->lesson().tableText.startsWith(u"Bobot: 2→Pasar = 3; 2→3 = 1;"));
+        QVERIFY(steps->lesson().tableCsv.starts_with("Jalur,2→Pasar,2→3,"));
+    }
     QVERIFY(steps->currentFrame()->explanation.contains(lastExplains));
     emit h.w->weightsEdited();
     QVERIFY(!steps->isActive());
@@ -200,9 +246,8 @@ void TestAnyLesson::dijkstraExerciseGrades_data()
 {
     QTest::addColumn<QStringList>("answers"); // node, distance, node, distance, ...
     QTest::addColumn<QString>("score");
-    QTest::newRow("all right")
-        << QStringList{"2", "0", "3", "1", "1", "2", "4", "4", "5", "5"}
-        << "Skor: 5 dari 5 langkah pada percobaan pertama";
+    QTest::newRow("all right") << QStringList{"2", "0", "3", "1", "1", "2", "4", "4", "5", "5"}
+                               << "Skor: 5 dari 5 langkah pada percobaan pertama";
     QTest::newRow("node 1 is not next")
         << QStringList{"2", "0", "1", "3", "3", "1", "1", "2", "4", "4", "5", "5"}
         << "Skor: 4 dari 5 langkah pada percobaan pertama; 1 langkah benar pada percobaan "
@@ -232,11 +277,10 @@ void TestAnyLesson::floydExerciseGrades_data()
     QTest::addColumn<QList<FloydMark>>("marks");
     QTest::addColumn<int>("right");
     // Node 1 as intermediate changes d[2][4], d[2][5], d[3][4] and d[3][5].
-    QTest::newRow("all four") << QList<FloydMark>{{2, 4, "5"}, {2, 5, "10"}, {3, 4, "3"}, {3, 5, "8"}}
-                              << 4;
+    QTest::newRow("all four")
+        << QList<FloydMark>{{2, 4, "5"}, {2, 5, "10"}, {3, 4, "3"}, {3, 5, "8"}} << 4;
     QTest::newRow("one wrong value") << QList<FloydMark>{{2, 4, "6"}} << 0;
-    QTest::newRow("a cell beyond five nodes is no answer")
-        << QList<FloydMark>{{6, 1, "1"}} << -1;
+    QTest::newRow("a cell beyond five nodes is no answer") << QList<FloydMark>{{6, 1, "1"}} << -1;
 }
 
 void TestAnyLesson::floydExerciseGrades()
@@ -249,6 +293,7 @@ void TestAnyLesson::floydExerciseGrades()
     QCOMPARE(exercise->questionCount(), 5);
     QCOMPARE(exercise->matrix().size(), size_t(5));
     QCOMPARE(exercise->matrix()[2][0], QStringLiteral("1")); // d[3][1] before any iteration
+    QVERIFY(exercise->questionText().contains(u"(simpul Pasar sebagai perantara)"));
     const bool graded = exercise->check({marks.begin(), marks.end()});
     QCOMPARE(graded, right >= 0);
     if (graded) {
@@ -262,22 +307,73 @@ void TestAnyLesson::floydExerciseGrades()
 void TestAnyLesson::newExerciseAndDefaultsChangeTheWeights_data()
 {
     QTest::addColumn<bool>("floyd");
-    QTest::newRow("dijkstra") << false;
-    QTest::newRow("floyd") << true;
+    QTest::addColumn<bool>("byCode"); // "Buka soal..." with the code of "Soal baru"
+    QTest::newRow("dijkstra, new") << false << false;
+    QTest::newRow("floyd, new") << true << false;
+    QTest::newRow("dijkstra, by code") << false << true;
 }
 
 void TestAnyLesson::newExerciseAndDefaultsChangeTheWeights()
 {
     QFETCH(bool, floyd);
+    QFETCH(bool, byCode);
     Host h(floyd);
     Exercise* exercise = h.w->exercise();
-    exercise->newExercise();
+    if (byCode)
+        exercise->openExercise();
+    else
+        exercise->newExercise();
     QVERIFY(exercise->isActive());
     QCOMPARE(exercise->code(), QString::fromStdString(exerciseCode(4821)));
     QCOMPARE(h.w->lessonNetwork().network.weights(), exerciseNetwork(fiveNodes(), 4821).weights());
     exercise->restoreDefaultWeights();
     QVERIFY(!exercise->isActive());
     QCOMPARE(h.w->lessonNetwork().network.weights(), fiveNodes().weights());
+}
+
+void TestAnyLesson::frameFollowsAnyLessonWindow_data()
+{
+    QTest::addColumn<bool>("floyd");
+    QTest::addColumn<QString>("answerField");
+    QTest::newRow("dijkstra") << false << "exerciseNode";
+    QTest::newRow("floyd") << true << "exerciseMatrix";
+}
+
+void TestAnyLesson::frameFollowsAnyLessonWindow()
+{
+    QFETCH(bool, floyd);
+    QFETCH(QString, answerField);
+    Program p(floyd);
+    LessonDock* panel = p.frame->lessonDock();
+    auto* f10 = p.w->findChild<QAction*>("stepAction");
+    auto* f11 = p.w->findChild<QAction*>("projectorAction");
+    QVERIFY(f10 && f11);
+    f10->trigger();
+    QVERIFY(p.w->stepMode()->isActive());
+    QCOMPARE(panel->followed(), p.w->stepMode());
+    QVERIFY(panel->isVisible());
+
+    // F11's entry lends the client area and gives it back; the texts are measured on any drawing.
+    QWidget* client = p.w->widget();
+    f11->trigger();
+    QCOMPARE(p.projector->shownWindow(), p.w.data());
+    QVERIFY(p.projector->smallestTextPx() > 0);
+    p.projector->leave();
+    QCOMPARE(p.w->widget(), client);
+    QVERIFY(p.w->stepMode()->isActive());
+
+    p.w->exercise()->enter();
+    QVERIFY(!p.w->stepMode()->isActive());
+    QWidget* field = panel->findChild<QWidget*>(answerField);
+    QVERIFY(field && field->isVisible());
+    if (auto* matrix = qobject_cast<QTableWidget*>(field))
+        QCOMPARE(matrix->rowCount(), 5);
+    else
+        QCOMPARE(panel->findChild<QWidget*>("exerciseDistance")->accessibleName(),
+                 QStringLiteral("Jarak simpul itu dari simpul 2"));
+    // Another window made active ends the exercise the panel leaves.
+    p.frame->findChild<QAction*>("mnudijktra")->trigger();
+    QVERIFY(!p.w->exercise()->isActive());
 }
 
 QTEST_MAIN(TestAnyLesson)

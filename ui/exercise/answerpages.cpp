@@ -45,6 +45,11 @@ protected:
     }
 };
 
+QString distanceFieldName(const QString& start)
+{
+    return QStringLiteral("Jarak simpul itu dari simpul %1").arg(start);
+}
+
 } // namespace
 
 QLineEdit* addLabelledField(QWidget* parent, QHBoxLayout* row, const QString& caption,
@@ -70,9 +75,8 @@ QWidget* DijkstraExercise::makeAnswerPage(QWidget* parent, std::function<void()>
     QLineEdit* node =
         addLabelledField(page, fields, QStringLiteral("Simpul:"), "exerciseNode",
                          QStringLiteral("Simpul yang ditetapkan (atau klik simpulnya di gambar)"));
-    QLineEdit* distance =
-        addLabelledField(page, fields, QStringLiteral("Jarak:"), "exerciseDistance",
-                         QStringLiteral("Jarak simpul itu dari simpul %1").arg(startLabel()));
+    QLineEdit* distance = addLabelledField(page, fields, QStringLiteral("Jarak:"),
+                                           "exerciseDistance", distanceFieldName(startLabel()));
     m_nodeField = node;
     m_distanceField = distance;
     // Enter in the node field goes on to the distance; Enter in the distance answers.
@@ -87,6 +91,13 @@ QWidget* DijkstraExercise::makeAnswerPage(QWidget* parent, std::function<void()>
         distance->selectAll();
     });
     return page;
+}
+
+void DijkstraExercise::refreshAnswerPage()
+{
+    // The network's start may have changed since the page was made.
+    if (m_distanceField)
+        m_distanceField->setAccessibleName(distanceFieldName(startLabel()));
 }
 
 void DijkstraExercise::focusAnswerPage()

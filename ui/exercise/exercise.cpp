@@ -1,13 +1,13 @@
 #include "ui/exercise/exercise.h"
 
+#include "core/allpairs.h"
 #include "core/exercisecode.h"
 #include "core/floyd.h"
 #include "core/numbertext.h"
 #include "core/steps.h"
-#include "core/allpairs.h"
 #include "ui/drawing/drawingwidget.h"
-#include "ui/stepping/lessons.h"
 #include "ui/export/pictureexport.h"
+#include "ui/stepping/lessons.h"
 #include "ui/support/contextmenu.h"
 #include "ui/support/keyregistry.h"
 #include "ui/support/utf8.h"
@@ -146,13 +146,14 @@ Exercise::Exercise(LessonWindow* window, StepMode* steps, ClassroomActions* clas
     // edited.
     const std::vector<double> defaultsNow = window->defaultLessonWeights();
     const LinkWeights demoDefaults = defaultWeights();
-    const bool demoWeights =
-        std::equal(defaultsNow.begin(), defaultsNow.end(), demoDefaults.begin(), demoDefaults.end());
+    const bool demoDefaultsNow = std::equal(defaultsNow.begin(), defaultsNow.end(),
+                                            demoDefaults.begin(), demoDefaults.end());
     QAction* defaults = makeAction(
         this, "defaultWeightsAction", QStringLiteral("Bobot awal"), kDefaultsKey,
-        demoWeights ? QStringLiteral("Mengembalikan bobot awal 7, 6, 8, 1, 2, 4, 4, 4, 5, 16, 1, "
-                                     "15, 6, 8")
-                    : QStringLiteral("Mengembalikan bobot awal jaringan ini"));
+        demoDefaultsNow
+            ? QStringLiteral("Mengembalikan bobot awal 7, 6, 8, 1, 2, 4, 4, 4, 5, 16, 1, "
+                             "15, 6, 8")
+            : QStringLiteral("Mengembalikan bobot awal jaringan ini"));
     connect(start, &QAction::triggered, this, &Exercise::enter);
     connect(fresh, &QAction::triggered, this, &Exercise::newExercise);
     connect(open, &QAction::triggered, this, &Exercise::openExercise);
@@ -195,9 +196,9 @@ void Exercise::enter()
 void Exercise::start(std::optional<int> seed)
 {
     LessonNetwork lesson = m_window->lessonNetwork();
-    const bool accepted = m_accept ? m_accept(lesson)
-                                   : acceptLesson(lesson, isFloyd(), m_window->window(),
-                                                  m_seams.messageBox);
+    const bool accepted =
+        m_accept ? m_accept(lesson)
+                 : acceptLesson(lesson, isFloyd(), m_window->window(), m_seams.messageBox);
     if (!accepted)
         return;
     const std::string separator = regionalDecimalSeparator();
@@ -331,8 +332,8 @@ QString Exercise::summary() const
     if (m_summaryBody.isEmpty())
         return {};
     const ExerciseAuthor author{studentName().toStdString(), m_finishedAt.toStdString()};
-    return toQString(
-               exerciseHeading(isFloyd(), m_code.toStdString(), m_lesson.network, m_separator, &author)) +
+    return toQString(exerciseHeading(isFloyd(), m_code.toStdString(), m_lesson.network, m_separator,
+                                     &author)) +
            m_summaryBody;
 }
 
@@ -503,10 +504,15 @@ QString FloydExercise::questionText() const
 {
     if (isFinished())
         return QStringLiteral("Latihan selesai.");
-    return QStringLiteral("Iterasi %1 dari %2 (simpul %1 sebagai perantara): sel mana dari "
+    // The intermediate by its label, as the steps name it; the cells keep their numbers.
+    const int k = m_question + 1;
+    const QString pivot =
+        m_lesson.network.hasNode(k) ? toQString(m_lesson.network.nodeLabel(k)) : QString::number(k);
+    return QStringLiteral("Iterasi %1 dari %2 (simpul %3 sebagai perantara): sel mana dari "
                           "matriks nilai yang berubah, dan menjadi berapa?")
-        .arg(m_question + 1)
-        .arg(questionCount());
+        .arg(k)
+        .arg(questionCount())
+        .arg(pivot);
 }
 
 std::vector<FloydMark> FloydExercise::marksOf(const std::vector<QStringList>& typed) const

@@ -56,14 +56,15 @@ void setStudentName(const QString& name);
 int paintSummaryPages(QPagedPaintDevice& device, QWidget* drawing, const QString& summary);
 
 // An exercise on a lesson window's drawing: the student predicts each step of the method on the
-// window's network as it stands (lessonNetwork()), the core grades it, and the drawing shows only the steps answered so far
-// (a layer of its own and its own marks, taken away on leaving). "Latihan" (F9) starts one on the
-// weights as they are; "Soal baru" fills random whole weights and shows their code, "Buka soal..."
-// reads a code and fills its weights, so a class works one network; "Bobot awal" puts the default
-// weights back. Esc leaves; editing a weight or starting a run does too. The lesson panel shows
-// the questions (ExercisePanel) and under them the page each method builds for its answers;
-// DijkstraExercise and FloydExercise ask them. The summary goes out through the window's
-// classroom actions: the same file dialog, last folder and printing as its pictures.
+// window's network as it stands (lessonNetwork()), the core grades it, and the drawing shows only
+// the steps answered so far (a layer of its own and its own marks, taken away on leaving).
+// "Latihan" (F9) starts one on the weights as they are; "Soal baru" fills random whole weights and
+// shows their code, "Buka soal..." reads a code and fills its weights, so a class works one
+// network; "Bobot awal" puts the default weights back. Esc leaves; editing a weight or starting a
+// run does too. The lesson panel shows the questions (ExercisePanel) and under them the page each
+// method builds for its answers; DijkstraExercise and FloydExercise ask them. The summary goes out
+// through the window's classroom actions: the same file dialog, last folder and printing as its
+// pictures.
 class Exercise : public QObject
 {
     Q_OBJECT
@@ -199,6 +200,7 @@ public:
     // Enter in the distance answers, a node clicked on the drawing fills the node.
     QWidget* makeAnswerPage(QWidget* parent, std::function<void()> checkAnswer) override;
     void focusAnswerPage() override;
+    void refreshAnswerPage() override;
     QString checkAnswerPage(QWidget* checkButton) override;
 
     void answer(const QString& node, const QString& distance);

@@ -168,14 +168,12 @@ FloydWindow::FloydWindow(QWidget* parent)
     });
     m_steps = addFloydStepMode(this, m_valueList, m_nodeList, [this] { return m_runWeights; });
     // Floyd refuses no weights, so neither does its exercise.
-    m_exercise =
-        new FloydExercise(this, m_steps, m_classroom,
-                          [](const LessonNetwork& lesson) {
-                              return floydLesson(demoWeights(lesson.network),
-                                                 regionalDecimalSeparator())
-                                  .frames;
-                          },
-                          [](const LessonNetwork&) { return true; });
+    m_exercise = new FloydExercise(
+        this, m_steps, m_classroom,
+        [](const LessonNetwork& lesson) {
+            return floydLesson(demoWeights(lesson.network), regionalDecimalSeparator()).frames;
+        },
+        [](const LessonNetwork&) { return true; });
     connect(m_exercise, &Exercise::entered, this, &FloydWindow::veilResults);
     connect(m_exercise, &Exercise::left, this, [this] { m_veil.lift(); });
 }

@@ -2,6 +2,7 @@
 
 #include "ui/compare/comparewindow.h"
 #include "ui/dijkstra/dijkstrawindow.h"
+#include "ui/drawing/lessonwindow.h"
 #include "ui/exercise/exercise.h"
 #include "ui/exercise/exercisepanel.h"
 #include "ui/floyd/floydwindow.h"
@@ -79,6 +80,9 @@ const KeyListing kPartsListed(keyplace::kEveryWindow + 40, kEveryWindowSection, 
 // leave a tool window whole beside it (its playback buttons still in one row), in logical pixels.
 constexpr int kLessonWidth = 380;
 constexpr int kLessonMinWidth = 240;
+
+// Set on a tool window whose step mode and exercise the frame listens to.
+constexpr char kLessonsWatched[] = "trayekoLessonsWatched";
 
 // What the lesson panel follows in a tool window: its step mode and its exercise (the comparison
 // window has neither).
@@ -271,8 +275,11 @@ void MainWindow::followActiveWindow()
 {
     // Only a change to another tool window changes what the panel follows: the frame losing the
     // focus to the panel itself, or to a dialog, leaves no window active for a moment.
-    if (QMdiSubWindow* active = m_mdiArea->activeSubWindow())
+    if (QMdiSubWindow* active = m_mdiArea->activeSubWindow()) {
+        // A lesson window another part put into the area is followed as the frame's own are.
+        watchLessons(active);
         followWindow(active);
+    }
 }
 
 void MainWindow::followWindow(QMdiSubWindow* window)
@@ -289,6 +296,10 @@ void MainWindow::watchLessons(QMdiSubWindow* window)
     // menu of a window behind the active one, say) would run there unexplained, and show in the
     // panel only when that window happens to become active: the window comes forward and the
     // panel shows it at once.
+    // Once per window, whoever put it into the area.
+    if (!window || window->property(kLessonsWatched).toBool())
+        return;
+    window->setProperty(kLessonsWatched, true);
     const Lessons lessons = lessonsOf(window);
     const auto bringForward = [this, w = QPointer<QMdiSubWindow>(window)] {
         if (w)

@@ -1,7 +1,7 @@
 #include "ui/projector/projectorview.h"
 
+#include "ui/drawing/drawingwidget.h"
 #include "ui/drawing/networkview.h"
-#include "ui/drawing/networkwindow.h"
 #include "ui/stepping/lessondock.h"
 #include "ui/stepping/stepmode.h"
 #include "ui/support/contextmenu.h"
@@ -68,7 +68,12 @@ QList<QRect> drawingParts(QWidget* client, QWidget* drawing)
         if (auto* label =
                 client->findChild<QWidget*>(QLatin1String(name), Qt::FindDirectChildrenOnly))
             strip |= label->geometry();
-    QList<QRect> parts{drawing->geometry()};
+    // The drawing may stand deeper in the client area than the network windows' does; the
+    // whole client area where it is not in it at all.
+    const QRect drawn = client->isAncestorOf(drawing)
+                            ? QRect(drawing->mapTo(client, QPoint(0, 0)), drawing->size())
+                            : client->rect();
+    QList<QRect> parts{drawn};
     if (!strip.isEmpty())
         parts.append(strip);
     for (QRect& part : parts)
@@ -201,7 +206,7 @@ QSize ProjectorView::screenSize() const
     return s ? s->geometry().size() : QSize(1024, 768);
 }
 
-void ProjectorView::toggle(NetworkWindow* activeWindow)
+void ProjectorView::toggle(LessonWindow* activeWindow)
 {
     if (isActive())
         leave();
@@ -209,7 +214,7 @@ void ProjectorView::toggle(NetworkWindow* activeWindow)
         enter(activeWindow);
 }
 
-void ProjectorView::enter(NetworkWindow* window)
+void ProjectorView::enter(LessonWindow* window)
 {
     if (!window || !m_panel || !m_frame || window == m_window)
         return;
@@ -225,7 +230,7 @@ void ProjectorView::enter(NetworkWindow* window)
     m_client = client;
     m_windowPos = window->pos();
     m_windowTitle = window->windowTitle();
-    const QList<QRect> parts = drawingParts(client, window->network());
+    const QList<QRect> parts = drawingParts(client, window->drawing());
     m_region = drawingRegion(parts);
 
     // Where the panel stands in the frame, to put it back there.
@@ -297,7 +302,7 @@ void ProjectorView::leave()
 {
     if (!m_client && !m_window)
         return;
-    QPointer<NetworkWindow> window = std::exchange(m_window, nullptr);
+    QPointer<LessonWindow> window = std::exchange(m_window, nullptr);
     // A frame being taken down has no layout left; its windows and panel go with it.
     const bool frameAlive = m_frame && m_frame->layout();
     QPointer<QWidget> client = std::exchange(m_client, nullptr);
@@ -461,10 +466,20 @@ double ProjectorView::smallestTextPx() const
 {
     if (!m_window)
         return 0;
-    int smallest = QFontInfo(m_window->network()->font()).pixelSize();
-    for (int k = 1; k <= kLinkCount; ++k)
-        smallest =
-            std::min(smallest, QFontInfo(m_window->network()->weightBox(k)->font()).pixelSize());
+    QWidget* drawing = m_window->drawing();
+    if (!drawing)
+        return 0;
+    int smallest = QFontInfo(drawing->font()).pixelSize();
+    if (auto* network = qobject_cast<NetworkView*>(drawing)) {
+        for (int k = 1; k <= kLinkCount; ++k)
+            smallest = std::min(smallest, QFontInfo(network->weightBox(k)->font()).pixelSize());
+    } else {
+        // Another drawing paints its texts in its own font; what it holds as widgets (a weight
+        // being typed, say) counts too.
+        for (const QWidget* child : drawing->findChildren<QWidget*>())
+            if (!child->isHidden())
+                smallest = std::min(smallest, QFontInfo(child->font()).pixelSize());
+    }
     if (m_client)
         for (const char* name : kResultLabels)
             if (auto* label = m_client->findChild<QWidget*>(QLatin1String(name)))
@@ -630,8 +645,9 @@ ProjectorView* installProjectorView(QMainWindow* frame, QMdiArea* area, LessonDo
 {
     auto* projector = new ProjectorView(frame, lessonPanel);
     const auto equip = [projector](QMdiSubWindow* subWindow) {
-        auto* window = qobject_cast<NetworkWindow*>(subWindow);
-        if (!window || window->findChild<QAction*>(QStringLiteral("projectorAction")))
+        auto* window = qobject_cast<LessonWindow*>(subWindow);
+        if (!window || !window->drawing() ||
+            window->findChild<QAction*>(QStringLiteral("projectorAction")))
             return;
         auto* action = new QAction(QStringLiteral("Tampilan proyektor"), window);
         action->setObjectName(QStringLiteral("projectorAction"));
@@ -646,7 +662,7 @@ ProjectorView* installProjectorView(QMainWindow* frame, QMdiArea* area, LessonDo
             else
                 projector->enter(w);
         });
-        addMenuEntries(window->network(), MenuSection::View, {action});
+        addMenuEntries(window->drawing(), MenuSection::View, {action});
         window->addAction(action);
     };
     for (QMdiSubWindow* subWindow : area->subWindowList())
@@ -656,7 +672,7 @@ ProjectorView* installProjectorView(QMainWindow* frame, QMdiArea* area, LessonDo
     new QShortcut(
         QKeySequence(kProjectorKey.key), lessonPanel, projector,
         [projector, area] {
-            projector->toggle(qobject_cast<NetworkWindow*>(area->activeSubWindow()));
+            projector->toggle(qobject_cast<LessonWindow*>(area->activeSubWindow()));
         },
         Qt::WidgetWithChildrenShortcut);
     return projector;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/drawing/networkwindow.h"
+#include "ui/drawing/lessonwindow.h"
 
 #include <QByteArray>
 #include <QFont>
@@ -50,7 +50,7 @@ struct ProjectorSeams
 };
 
 // The projector view "projectorView": a window of its own, full screen, showing the client area
-// of one network window scaled in a graphics view (the real widgets, so clicks and typing still
+// of one lesson window scaled in a graphics view (the real widgets, so clicks and typing still
 // reach them) and the lesson panel beside it in a larger font. The drawing, the total and the
 // elapsed time fill the height; the panel takes the width that is left. Step mode, playback and
 // exercises answer their keys here as in the window. F11 leaves, and Esc where nothing else takes
@@ -67,12 +67,12 @@ public:
     void setSeams(ProjectorSeams seams) { m_seams = std::move(seams); }
 
     bool isActive() const { return bool(m_window); }
-    NetworkWindow* shownWindow() const { return m_window; }
+    LessonWindow* shownWindow() const { return m_window; }
     // Shows @p window's drawing and the lesson panel; a view already showing one leaves it first.
-    void enter(NetworkWindow* window);
+    void enter(LessonWindow* window);
     void leave();
-    // enter() for the frame's active network window, or leave() when shown.
-    void toggle(NetworkWindow* activeWindow);
+    // enter() for the frame's active lesson window, or leave() when shown.
+    void toggle(LessonWindow* activeWindow);
 
     QGraphicsView* view() const { return m_view; }
     // The drawing's scale on screen now, and its smallest text in pixels before scaling.
@@ -133,7 +133,7 @@ private:
     QGraphicsView* m_view = nullptr;
     QShortcut* m_leaveKey = nullptr;
 
-    QPointer<NetworkWindow> m_window;
+    QPointer<LessonWindow> m_window;
     QMetaObject::Connection m_windowGone;
     QPointer<QWidget> m_client;
     QGraphicsProxyWidget* m_proxy = nullptr;
@@ -161,7 +161,7 @@ private:
     std::vector<Mirror> m_mirrors;
 };
 
-// Gives every network window of @p area an entry "Tampilan proyektor" (F11) in its drawing's
+// Gives every lesson window of @p area an entry "Tampilan proyektor" (F11) in its drawing's
 // context menu and answers F11 in @p lessonPanel too; returns the one projector view of @p frame.
 ProjectorView* installProjectorView(QMainWindow* frame, QMdiArea* area, LessonDock* lessonPanel);
 

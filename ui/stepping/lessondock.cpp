@@ -18,6 +18,7 @@
 #include <QResizeEvent>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSet>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -377,14 +378,21 @@ void LessonDock::fitWidths(const Lesson& lesson)
     // the width evenly, stay put while the lesson fills them, and scroll rather than shrink.
     const QFontMetrics cellMetrics(m_grid->font());
     const QFontMetrics headMetrics(m_grid->horizontalHeader()->font());
-    int cell = 0;
+    // Each text measured once: a matrix repeats most of its values from step to step, and
+    // measuring thirty 30 x 30 matrices cell by cell would take longer than a frame.
+    QSet<QString> heads, texts;
     for (const StepFrame& frame : lesson.frames) {
         for (const QString& column : frame.grid.columns)
-            cell = std::max(cell, headMetrics.horizontalAdvance(column));
+            heads.insert(column);
         for (const QStringList& row : frame.grid.cells)
             for (const QString& text : row)
-                cell = std::max(cell, cellMetrics.horizontalAdvance(text));
+                texts.insert(text);
     }
+    int cell = 0;
+    for (const QString& head : heads)
+        cell = std::max(cell, headMetrics.horizontalAdvance(head));
+    for (const QString& text : texts)
+        cell = std::max(cell, cellMetrics.horizontalAdvance(text));
     const int column = cell + itemMargins + 1;
     m_grid->horizontalHeader()->setMinimumSectionSize(column);
     const int gridWidth = m_grid->columnCount() * column +
@@ -396,6 +404,24 @@ void LessonDock::fitWidths(const Lesson& lesson)
                        m_scroll->verticalScrollBar()->sizeHint().width() +
                        2 * style()->pixelMetric(QStyle::PM_DockWidgetFrameWidth, nullptr, this);
 }
+
+namespace {
+
+// Whether @p grid's header in @p orientation reads @p labels already: written again, each label
+// would announce a change of the whole header.
+bool headerShows(const QTableWidget* grid, Qt::Orientation orientation, const QStringList& labels)
+{
+    const QAbstractItemModel* model = grid->model();
+    const int count = orientation == Qt::Horizontal ? model->columnCount() : model->rowCount();
+    if (count != labels.size())
+        return false;
+    for (int i = 0; i < count; ++i)
+        if (model->headerData(i, orientation).toString() != labels[i])
+            return false;
+    return true;
+}
+
+} // namespace
 
 void LessonDock::showFrame()
 {
@@ -428,10 +454,17 @@ void LessonDock::showFrame()
         m_code->scrollToItem(firstMarked);
 
     const LessonGrid& grid = frame->grid;
+    // The rows' heights follow their contents, which lays out every row again for every cell
+    // and label written: at thirty nodes more than a frame's time. They are held while the step
+    // is written and measured once after it.
+    QHeaderView* rowHeader = m_grid->verticalHeader();
+    rowHeader->setSectionResizeMode(QHeaderView::Fixed);
     m_grid->setColumnCount(int(grid.columns.size()));
     m_grid->setRowCount(int(grid.rows.size()));
-    m_grid->setHorizontalHeaderLabels(grid.columns);
-    m_grid->setVerticalHeaderLabels(grid.rows);
+    if (!headerShows(m_grid, Qt::Horizontal, grid.columns))
+        m_grid->setHorizontalHeaderLabels(grid.columns);
+    if (!headerShows(m_grid, Qt::Vertical, grid.rows))
+        m_grid->setVerticalHeaderLabels(grid.rows);
     for (int r = 0; r < int(grid.cells.size()); ++r)
         for (int c = 0; c < int(grid.cells[size_t(r)].size()); ++c) {
             // The cells of the last step are rewritten in place: new items would lay the
@@ -448,6 +481,7 @@ void LessonDock::showFrame()
             item->setToolTip(note);
             item->setData(Qt::AccessibleDescriptionRole, note.isEmpty() ? QVariant() : note);
         }
+    rowHeader->setSectionResizeMode(QHeaderView::ResizeToContents);
     if (grid.currentRow >= 0) {
         const QModelIndex row = m_grid->model()->index(grid.currentRow, 0);
         if (m_grid->hasFocus()) {

@@ -80,7 +80,8 @@ Lesson dijkstraLesson(const Network& network, int start, int end,
         StepFrame frame;
         frame.marks = StepMarks(nodeCount);
         for (int n = 1; n <= nodeCount && at(n) < step.distance.size(); ++n) {
-            frame.marks.nodeTexts[at(n)] = toQString(formatGeneral(step.distance[at(n)], separator));
+            frame.marks.nodeTexts[at(n)] =
+                toQString(formatGeneral(step.distance[at(n)], separator));
             frame.marks.fixedNodes[at(n)] = step.fixed[at(n)];
             if (step.bestLink[at(n)] != 0)
                 frame.marks.treeLinks.push_back(step.bestLink[at(n)]);

@@ -243,8 +243,8 @@ void StepMode::showStep(int index)
     m_current = index;
     const StepFrame& frame = m_lesson.frames[size_t(index)];
     // Only the start and end nodes keep their colour under the marks; the marks tell the rest.
-    const QString marks = marksDescription(frame.marks, m_view->model().network(),
-                                           m_view->model().startNode());
+    const QString marks =
+        marksDescription(frame.marks, m_view->model().network(), m_view->model().startNode());
     RouteLook neutral;
     neutral.description = frame.explanation + QLatin1Char(' ') + marks;
     neutral.toolTip = frame.explanation + QLatin1Char('\n') + marks;
