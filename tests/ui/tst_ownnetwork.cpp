@@ -7,6 +7,7 @@
 #include "ui/netedit/networkeditor.h"
 #include "ui/ownnetwork/ownnetworks.h"
 #include "ui/ownnetwork/ownnetworkwindow.h"
+#include "ui/projector/projectorview.h"
 #include "ui/stepping/lessondock.h"
 #include "ui/stepping/stepmode.h"
 
@@ -533,6 +534,15 @@ private slots:
             shown << model.marks().pivotNode;
         }
         QCOMPARE(shown, pivots);
+        // F11 lends the window to the projector view and gives it back, the lesson running on.
+        auto* projector = f.frame->findChild<ProjectorView*>(QStringLiteral("projectorView"));
+        projector->setSeams({[] { return QSize(1366, 768); }, false});
+        QWidget* client = w->widget();
+        w->findChild<QAction*>(QStringLiteral("projectorAction"))->trigger();
+        QCOMPARE(projector->shownWindow(), w);
+        projector->leave();
+        QCOMPARE(w->widget(), client);
+        QVERIFY(steps->isActive());
         steps->leave();
         QVERIFY(w->editor()->isEditable());
         // The run's distances are under the lesson and come back with it gone.
