@@ -420,6 +420,22 @@ private slots:
         QVERIFY(w->fileName().isEmpty());
     }
 
+    void dotExportKeepsTheWindowsFile()
+    {
+        QTemporaryDir dir;
+        Frame f;
+        OwnNetworkWindow* w = f.own()->newNetwork();
+        w->setDocument(document(2, {{1, 2, 3}}), dir.filePath("kelas.trayeko.json"),
+                       NetworkFormat::Json);
+        f.saveName = dir.filePath("kelas"); // the suffix is added
+        f.frame->findChild<QAction*>(QStringLiteral("mnueksporDot"))->trigger();
+        QFile dot(dir.filePath("kelas.dot"));
+        QVERIFY(dot.open(QIODevice::ReadOnly));
+        QVERIFY(dot.readAll().startsWith("digraph"));
+        QCOMPARE(w->fileName(), dir.filePath("kelas.trayeko.json"));
+        QCOMPARE(w->fileFormat(), NetworkFormat::Json);
+    }
+
     void badFileRefused_data()
     {
         QTest::addColumn<QString>("name");
@@ -587,6 +603,29 @@ private slots:
         QPointer<Exercise> watched(floyd);
         QVERIFY(w->close());
         QTRY_VERIFY(!watched);
+    }
+
+    void newExerciseReplacesTheWeights()
+    {
+        Frame f;
+        OwnNetworkWindow* w = f.own()->newNetwork();
+        w->setDocument(lessonDocument());
+        const std::vector<double> opened = w->document().network.weights();
+        ExerciseSeams seams;
+        seams.newSeed = [] { return 7; };
+        seams.messageBox = [&f](QWidget*, const QString&, const QString& text) {
+            f.messages << text;
+        };
+        w->exercise()->setSeams(seams);
+        w->exercise()->newExercise();
+        QVERIFY2(w->exercise()->isActive(), qPrintable(f.messages.join('\n')));
+        QCOMPARE(w->document().network.linkCount(), 4);
+        QVERIFY(w->document().network.weights() != opened);
+        QVERIFY(w->isWindowModified());
+        // "Bobot awal": the weights the file came with, and nothing left to save.
+        w->exercise()->restoreDefaultWeights();
+        QCOMPARE(w->document().network.weights(), opened);
+        QVERIFY(!w->isWindowModified());
     }
 
     void examplesOpen()

@@ -291,6 +291,7 @@ void OwnNetworkWindow::setDocument(const NetworkDocument& document, const QStrin
     m_format = format;
     m_textsEdited = false;
     m_neverSaved = false;
+    m_replaced = false;
     m_editor->undoStack()->setClean();
     m_baseWeights = document.network.weights();
     m_savedNetwork = document.network;
@@ -306,7 +307,7 @@ NetworkDocument OwnNetworkWindow::document() const
 
 bool OwnNetworkWindow::isModified() const
 {
-    return m_neverSaved || m_textsEdited || !m_editor->undoStack()->isClean();
+    return m_neverSaved || m_textsEdited || m_replaced || !m_editor->undoStack()->isClean();
 }
 
 void OwnNetworkWindow::markUnsaved()
@@ -334,6 +335,11 @@ void OwnNetworkWindow::setSeams(OwnNetworkSeams seams)
     editor.messageBox = m_seams.messageBox;
     editor.textInput = m_seams.textInput;
     m_editor->setSeams(std::move(editor));
+    // The exercise asks the same way (its code, what it refuses).
+    ExerciseSeams exercise;
+    exercise.messageBox = m_seams.messageBox;
+    exercise.textInput = m_seams.textInput;
+    m_exercise->setSeams(std::move(exercise));
 }
 
 void OwnNetworkWindow::refuse(const QString& text)
@@ -386,6 +392,10 @@ void OwnNetworkWindow::makeExercise()
         m_exercise = new FloydExercise(this, m_stepMode, m_classroom);
     else
         m_exercise = new DijkstraExercise(this, m_stepMode, m_classroom);
+    ExerciseSeams seams;
+    seams.messageBox = m_seams.messageBox;
+    seams.textInput = m_seams.textInput;
+    m_exercise->setSeams(std::move(seams));
     connect(m_exercise, &Exercise::entered, this, &OwnNetworkWindow::lessonStarted);
     connect(m_exercise, &Exercise::left, this, &OwnNetworkWindow::lessonEnded);
 }
@@ -441,7 +451,9 @@ void OwnNetworkWindow::setLessonWeights(const std::vector<double>& weights)
     m_floydPanel->show();
     clearResult();
     m_editor->setDocument(network, m_editor->start(), m_editor->end());
-    m_neverSaved = network != m_savedNetwork || m_neverSaved;
+    // The undo history went with the old weights: the network is changed where it is another
+    // than the one saved.
+    m_replaced = network != m_savedNetwork;
     updateTitle();
     emit weightsEdited();
 }
@@ -548,6 +560,7 @@ bool OwnNetworkWindow::writeTo(const QString& path, NetworkFormat format)
     }
     m_textsEdited = false;
     m_neverSaved = false;
+    m_replaced = false;
     m_editor->undoStack()->setClean();
     m_baseWeights = m_editor->network().weights();
     m_savedNetwork = m_editor->network();

@@ -146,6 +146,7 @@ private:
     std::optional<NetworkFormat> m_format;
     bool m_textsEdited = false;  // title or note typed since the last save
     bool m_neverSaved = false;   // pasted: nothing holds it but this window
+    bool m_replaced = false;     // weights put in by an exercise, other than those saved
     std::vector<PathMatrix> m_floyd;
 };
 
