@@ -3,8 +3,8 @@
 #include "ui/drawing/drawingwidget.h"
 #include "ui/exercise/exercise.h"
 #include "ui/main/mainwindow.h"
-#include "ui/ownnetwork/floydgrid.h"
 #include "ui/netedit/networkeditor.h"
+#include "ui/ownnetwork/floydgrid.h"
 #include "ui/ownnetwork/ownnetworks.h"
 #include "ui/ownnetwork/ownnetworkwindow.h"
 #include "ui/projector/projectorview.h"
@@ -128,8 +128,8 @@ private slots:
             if (!a->isSeparator())
                 entries << a->text() + u' ' + a->shortcut().toString();
         QCOMPARE(entries, (QStringList{"Jaringan &baru Ctrl+N", "&Buka... Ctrl+O", "&Simpan Ctrl+S",
-                                       "Simpan &sebagai... ", "&Tempel tabel ",
-                                       "&Ekspor DOT... ", "&Contoh "}));
+                                       "Simpan &sebagai... ", "&Tempel tabel ", "&Ekspor DOT... ",
+                                       "&Contoh "}));
         // Saving needs a network window: the Dijkstra window the frame opens with has none.
         auto* save = f.frame->findChild<QAction*>(QStringLiteral("mnusimpan"));
         QVERIFY(!save->isEnabled());
@@ -178,12 +178,11 @@ private slots:
             << QStringList{"jarak 0", "jarak 2.5", "tidak terjangkau"}
             << "Floyd: simpul 3 tidak terjangkau dari simpul 1.";
         // Another start and end than the first and last node.
-        QTest::newRow("chosen ends") << document(4, {{2, 1, 4}, {2, 3, 1}, {3, 1, 1}}, 2, 1)
-                                     << "Total jarak = 2"
-                                     << "Rute terpendek (Dijkstra): 2 \u2192 3 \u2192 1"
-                                     << QStringList{"jarak 2", "jarak 0", "jarak 1",
-                                                    "tidak terjangkau"}
-                                     << "Rute Floyd: 2 \u2192 3 \u2192 1, jarak 2";
+        QTest::newRow("chosen ends")
+            << document(4, {{2, 1, 4}, {2, 3, 1}, {3, 1, 1}}, 2, 1) << "Total jarak = 2"
+            << "Rute terpendek (Dijkstra): 2 \u2192 3 \u2192 1"
+            << QStringList{"jarak 2", "jarak 0", "jarak 1", "tidak terjangkau"}
+            << "Rute Floyd: 2 \u2192 3 \u2192 1, jarak 2";
     }
     void runShowsRoutes()
     {
@@ -253,8 +252,10 @@ private slots:
         w->run();
         auto* chooser = f.in<QComboBox>(w, "cboIterasi");
         QCOMPARE(chooser->count(), 4); // the start and three iterations
-        const auto* values = qobject_cast<FloydGridModel*>(f.in<QTableView>(w, "tblNilai")->model());
-        const auto* nodes = qobject_cast<FloydGridModel*>(f.in<QTableView>(w, "tblSimpul")->model());
+        const auto* values =
+            qobject_cast<FloydGridModel*>(f.in<QTableView>(w, "tblNilai")->model());
+        const auto* nodes =
+            qobject_cast<FloydGridModel*>(f.in<QTableView>(w, "tblSimpul")->model());
         struct Row
         {
             int k;
@@ -285,9 +286,10 @@ private slots:
     {
         QTest::addColumn<NetworkDocument>("doc");
         QTest::addColumn<QString>("message");
-        QTest::newRow("negative") << document(2, {{1, 2, -3}})
-                                  << "Metode Dijkstra tidak dapat memakai bobot negatif: jalur 1 ke "
-                                     "2 berbobot -3.";
+        QTest::newRow("negative")
+            << document(2, {{1, 2, -3}})
+            << "Metode Dijkstra tidak dapat memakai bobot negatif: jalur 1 ke "
+               "2 berbobot -3.";
         QTest::newRow("infinite")
             << document(2, {{1, 2, std::numeric_limits<double>::infinity()}})
             << "Bobot jalur 1 ke 2 bukan bilangan terhingga. Perbaiki bobotnya lalu proses lagi.";
@@ -331,8 +333,7 @@ private slots:
         QVERIFY(w->saveAs());
         const QString path = name.contains(u'.') ? f.saveName : f.saveName + ".trayeko.json";
         QCOMPARE(w->fileName(), path);
-        QCOMPARE(w->windowTitle(),
-                 "Jaringan Sendiri - " + QFileInfo(path).fileName() + "[*]");
+        QCOMPARE(w->windowTitle(), "Jaringan Sendiri - " + QFileInfo(path).fileName() + "[*]");
         QVERIFY(!w->isWindowModified());
         // Opening the file again brings its window forward.
         QCOMPARE(f.own()->openFile(path), w);
@@ -580,10 +581,12 @@ private slots:
         QVERIFY(total->text().isEmpty());
         QVERIFY(!w->editor()->isEditable());
         QVERIFY(f.frame->lessonDock()->isVisible());
-        for (const auto& [node, distance] : {std::pair{"2", "0"}, {"3", "1"}, {"1", "2"}, {"4", "7"}})
+        for (const auto& [node, distance] :
+             {std::pair{"2", "0"}, {"3", "1"}, {"1", "2"}, {"4", "7"}})
             dijkstra->answer(node, distance);
         QVERIFY(dijkstra->isFinished());
-        QVERIFY2(dijkstra->scoreText().startsWith("Skor: 4 dari 4"), qPrintable(dijkstra->scoreText()));
+        QVERIFY2(dijkstra->scoreText().startsWith("Skor: 4 dari 4"),
+                 qPrintable(dijkstra->scoreText()));
         dijkstra->leave();
         QCOMPARE(total->text(), QStringLiteral("Total jarak = 7"));
         QVERIFY(w->editor()->isEditable());

@@ -45,7 +45,8 @@ struct FrameSources
     };
 };
 
-// The frame window: menus "&File" and "&Jaringan", four-panel status bar, and the tool windows as MDI children.
+// The frame window: menus "&File" and "&Jaringan", four-panel status bar, and the tool windows as
+// MDI children.
 //
 // Status bar m_statusBar panels (QLabel objectNames, left to right):
 //   "Panel1"  the word "Status"

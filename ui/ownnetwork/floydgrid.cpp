@@ -24,7 +24,8 @@ std::string nodeCell(const PathMatrix& m, int from, int to)
 
 } // namespace
 
-FloydGridModel::FloydGridModel(Kind kind, QObject* parent) : QAbstractTableModel(parent), m_kind(kind)
+FloydGridModel::FloydGridModel(Kind kind, QObject* parent)
+    : QAbstractTableModel(parent), m_kind(kind)
 {
 }
 
@@ -150,7 +151,8 @@ std::string floydIterationsCsv(const std::vector<PathMatrix>& matrices,
             for (int i = 1; i <= n; ++i) {
                 std::vector<std::string> row{std::to_string(i)};
                 for (int j = 1; j <= n; ++j)
-                    row.push_back(values ? valueCell(m, i, j, decimalSeparator) : nodeCell(m, i, j));
+                    row.push_back(values ? valueCell(m, i, j, decimalSeparator)
+                                         : nodeCell(m, i, j));
                 csv.row(row);
             }
         }

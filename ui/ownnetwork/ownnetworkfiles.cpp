@@ -12,10 +12,10 @@ namespace trayeko::ui {
 
 OpenFileNameFn standardOpenFileName()
 {
-    return [](QWidget* parent, const QString& caption, const QString& folder,
-              const QString& filters) {
-        return QFileDialog::getOpenFileName(parent, caption, folder, filters);
-    };
+    return
+        [](QWidget* parent, const QString& caption, const QString& folder, const QString& filters) {
+            return QFileDialog::getOpenFileName(parent, caption, folder, filters);
+        };
 }
 
 AskSaveFn standardAskSave()
@@ -88,8 +88,9 @@ NetworkFileRead readNetworkFile(const QString& path)
     const QByteArray content = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return refuse(file.errorString() + u'.');
-    NetworkReadResult result = readNetwork(std::string_view(content.constData(), size_t(content.size())),
-                                           *format, networkDecimalSeparator());
+    NetworkReadResult result =
+        readNetwork(std::string_view(content.constData(), size_t(content.size())), *format,
+                    networkDecimalSeparator());
     if (!result.document)
         return refuse(QString::fromStdString(result.error));
     read.document = std::move(result.document);
@@ -97,8 +98,7 @@ NetworkFileRead readNetworkFile(const QString& path)
     return read;
 }
 
-QString writeNetworkFile(const QString& path, const NetworkDocument& document,
-                         NetworkFormat format)
+QString writeNetworkFile(const QString& path, const NetworkDocument& document, NetworkFormat format)
 {
     // A CSV matrix reads a cell of 0 as no link: such a link would be gone when the file is
     // opened again.

@@ -143,9 +143,9 @@ void OwnNetworks::open()
 {
     if (!m_seams.openFileName)
         return;
-    const QString path = m_seams.openFileName(m_area->window(), QStringLiteral("Buka jaringan"),
-                                              m_lastFolder,
-                                              QString::fromStdString(fileFilterText()));
+    const QString path =
+        m_seams.openFileName(m_area->window(), QStringLiteral("Buka jaringan"), m_lastFolder,
+                             QString::fromStdString(fileFilterText()));
     if (!path.isEmpty())
         openFile(path);
 }

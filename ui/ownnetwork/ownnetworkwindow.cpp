@@ -4,12 +4,12 @@
 #include "core/routes.h"
 #include "core/shortestpath.h"
 #include "ui/drawing/networklayout.h"
-#include "ui/export/classroomactions.h"
 #include "ui/exercise/exercise.h"
+#include "ui/export/classroomactions.h"
+#include "ui/netedit/networkeditor.h"
 #include "ui/ownnetwork/floydgrid.h"
 #include "ui/stepping/lessons.h"
 #include "ui/stepping/stepmode.h"
-#include "ui/netedit/networkeditor.h"
 #include "ui/support/contextmenu.h"
 #include "ui/support/keyregistry.h"
 #include "ui/support/toolwindow.h"
@@ -19,11 +19,11 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -162,12 +162,12 @@ void OwnNetworkWindow::buildClient()
     m_valueGrid = new FloydGridModel(FloydGridModel::Kind::Values, this);
     m_nodeGrid = new FloydGridModel(FloydGridModel::Kind::Nodes, this);
     floydLayout->addWidget(new QLabel(QStringLiteral("Nilai"), floyd));
-    m_values = makeGrid(floyd, QStringLiteral("tblNilai"), m_valueGrid,
-                        QStringLiteral("Matriks nilai"));
+    m_values =
+        makeGrid(floyd, QStringLiteral("tblNilai"), m_valueGrid, QStringLiteral("Matriks nilai"));
     floydLayout->addWidget(m_values, 1);
     floydLayout->addWidget(new QLabel(QStringLiteral("Simpul"), floyd));
-    m_nodes = makeGrid(floyd, QStringLiteral("tblSimpul"), m_nodeGrid,
-                       QStringLiteral("Matriks simpul"));
+    m_nodes =
+        makeGrid(floyd, QStringLiteral("tblSimpul"), m_nodeGrid, QStringLiteral("Matriks simpul"));
     floydLayout->addWidget(m_nodes, 1);
     m_floydRoute = new QLabel(floyd);
     m_floydRoute->setObjectName(QStringLiteral("lblRuteFloyd"));
@@ -212,7 +212,8 @@ void OwnNetworkWindow::buildClient()
     layout->addLayout(results);
 
     // Enter anywhere in the window runs, as a dialog's default button does; a control that
-    // takes Enter itself (the note, a weight being typed in the drawing, a focused button) keeps it.
+    // takes Enter itself (the note, a weight being typed in the drawing, a focused button) keeps
+    // it.
     for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* shortcut = new QShortcut(QKeySequence(key), m_client);
         shortcut->setObjectName(QStringLiteral("defaultKey"));
@@ -233,16 +234,15 @@ void OwnNetworkWindow::buildClient()
     auto* copyText = new QAction(QStringLiteral("Salin teks"), this);
     copyText->setObjectName(QStringLiteral("actSalinMatriks"));
     connect(copyText, &QAction::triggered, this, [this] {
-        QGuiApplication::clipboard()->setText(m_iteration->currentText() + QStringLiteral("\nNilai\n") +
-                                              m_valueGrid->tableText() + QStringLiteral("\nSimpul\n") +
-                                              m_nodeGrid->tableText());
+        QGuiApplication::clipboard()->setText(
+            m_iteration->currentText() + QStringLiteral("\nNilai\n") + m_valueGrid->tableText() +
+            QStringLiteral("\nSimpul\n") + m_nodeGrid->tableText());
     });
     m_csvActions << copyText;
     for (QTableView* grid : {m_values, m_nodes}) {
         addMenuEntries(grid, MenuSection::Listing, {copyText});
-        m_csvActions << m_classroom->addTableCsv(grid, [this] {
-            return floydIterationsCsv(m_floyd, regionalDecimalSeparator());
-        });
+        m_csvActions << m_classroom->addTableCsv(
+            grid, [this] { return floydIterationsCsv(m_floyd, regionalDecimalSeparator()); });
     }
     setTabOrder(m_title, m_note);
     setTabOrder(m_note, m_editor);
@@ -256,7 +256,8 @@ void OwnNetworkWindow::buildClient()
 void OwnNetworkWindow::pressDefault()
 {
     QWidget* focused = QApplication::focusWidget();
-    if (auto* button = qobject_cast<QPushButton*>(focused); button && m_client->isAncestorOf(button)) {
+    if (auto* button = qobject_cast<QPushButton*>(focused);
+        button && m_client->isAncestorOf(button)) {
         button->click();
         return;
     }
@@ -483,8 +484,9 @@ Exercise* OwnNetworkWindow::exercise() const
 QString OwnNetworkWindow::askSaveName(const QString& caption, const QString& filters,
                                       const QString& proposed, QString* selectedFilter)
 {
-    return m_seams.saveFileName ? m_seams.saveFileName(this, caption, proposed, filters, selectedFilter)
-                                : QString();
+    return m_seams.saveFileName
+               ? m_seams.saveFileName(this, caption, proposed, filters, selectedFilter)
+               : QString();
 }
 
 namespace {
@@ -524,7 +526,8 @@ bool OwnNetworkWindow::saveAs()
     if (proposed.isEmpty())
         proposed = proposedFolder() + QStringLiteral("/jaringan.trayeko.json");
     QString selectedFilter;
-    QString path = askSaveName(QStringLiteral("Simpan jaringan"), filters, proposed, &selectedFilter);
+    QString path =
+        askSaveName(QStringLiteral("Simpan jaringan"), filters, proposed, &selectedFilter);
     if (path.isEmpty())
         return false;
     std::optional<NetworkFormat> format = formatForFileName(path.toStdString());
@@ -570,18 +573,18 @@ bool OwnNetworkWindow::writeTo(const QString& path, NetworkFormat format)
 
 bool OwnNetworkWindow::exportDot()
 {
-    QString proposed = m_fileName.isEmpty() ? proposedFolder() + QStringLiteral("/jaringan")
-                                            : m_fileName;
-    for (const QString& suffix : {QStringLiteral(".trayeko.json"), QStringLiteral(".json"),
-                                  QStringLiteral(".graphml"), QStringLiteral(".xml"),
-                                  QStringLiteral(".csv"), QStringLiteral(".txt")})
+    QString proposed =
+        m_fileName.isEmpty() ? proposedFolder() + QStringLiteral("/jaringan") : m_fileName;
+    for (const QString& suffix :
+         {QStringLiteral(".trayeko.json"), QStringLiteral(".json"), QStringLiteral(".graphml"),
+          QStringLiteral(".xml"), QStringLiteral(".csv"), QStringLiteral(".txt")})
         if (proposed.endsWith(suffix, Qt::CaseInsensitive)) {
             proposed.chop(suffix.size());
             break;
         }
     proposed += QStringLiteral(".dot");
-    QString path = askSaveName(QStringLiteral("Ekspor DOT"), QStringLiteral("Graphviz DOT (*.dot *.gv)"),
-                               proposed, nullptr);
+    QString path = askSaveName(QStringLiteral("Ekspor DOT"),
+                               QStringLiteral("Graphviz DOT (*.dot *.gv)"), proposed, nullptr);
     if (path.isEmpty())
         return false;
     if (formatForFileName(path.toStdString()) != NetworkFormat::Dot)
@@ -600,12 +603,12 @@ bool OwnNetworkWindow::confirmClose()
         return true;
     const QString name =
         m_fileName.isEmpty() ? QStringLiteral("Tanpa judul") : QFileInfo(m_fileName).fileName();
-    const SaveAnswer answer =
-        m_seams.askSave ? m_seams.askSave(this, kTitle,
-                                          QStringLiteral("Jaringan \"%1\" telah diubah.\n"
-                                                         "Simpan perubahannya?")
-                                              .arg(name))
-                        : SaveAnswer::Cancel;
+    const SaveAnswer answer = m_seams.askSave
+                                  ? m_seams.askSave(this, kTitle,
+                                                    QStringLiteral("Jaringan \"%1\" telah diubah.\n"
+                                                                   "Simpan perubahannya?")
+                                                        .arg(name))
+                                  : SaveAnswer::Cancel;
     switch (answer) {
     case SaveAnswer::Save:
         return save();
@@ -681,9 +684,9 @@ void OwnNetworkWindow::run()
     StepMarks marks(network.nodeCount());
     for (int n = 1; n <= network.nodeCount(); ++n) {
         const double d = tree.distance[at(n)];
-        marks.nodeTexts[at(n)] = std::isfinite(d)
-                                     ? QStringLiteral("jarak ") + toQString(formatGeneral(d, separator))
-                                     : QStringLiteral("tidak terjangkau");
+        marks.nodeTexts[at(n)] =
+            std::isfinite(d) ? QStringLiteral("jarak ") + toQString(formatGeneral(d, separator))
+                             : QStringLiteral("tidak terjangkau");
     }
     marks.fixedNodes[at(start)] = true;
     RouteLook look;

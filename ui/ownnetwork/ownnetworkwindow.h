@@ -130,7 +130,7 @@ private:
     FloydGridModel* m_valueGrid = nullptr;
     FloydGridModel* m_nodeGrid = nullptr;
     ClassroomActions* m_classroom = nullptr;
-    QList<QAction*> m_csvActions; // the matrices as text and CSV, once a run has made them
+    QList<QAction*> m_csvActions;   // the matrices as text and CSV, once a run has made them
     StepMode* m_stepMode = nullptr; // children of the window
     Exercise* m_exercise = nullptr;
     QComboBox* m_method = nullptr;
@@ -144,9 +144,9 @@ private:
     OwnNetworkSeams m_seams;
     QString m_fileName;
     std::optional<NetworkFormat> m_format;
-    bool m_textsEdited = false;  // title or note typed since the last save
-    bool m_neverSaved = false;   // pasted: nothing holds it but this window
-    bool m_replaced = false;     // weights put in by an exercise, other than those saved
+    bool m_textsEdited = false; // title or note typed since the last save
+    bool m_neverSaved = false;  // pasted: nothing holds it but this window
+    bool m_replaced = false;    // weights put in by an exercise, other than those saved
     std::vector<PathMatrix> m_floyd;
 };
 
