@@ -400,6 +400,10 @@ private slots:
             << "kelas.csv" << 0.0
             << "Berkas \"kelas.csv\" tidak dapat disimpan: jalur 1 ke 2 berbobot 0, dan matriks "
                "CSV membaca 0 sebagai tidak ada jalur. Simpan sebagai JSON atau GraphML.";
+        QTest::newRow("open in another window")
+            << "terbuka.trayeko.json" << 2.0
+            << "Berkas \"terbuka.trayeko.json\" tidak dapat disimpan: berkas itu terbuka di "
+               "jendela Jaringan Sendiri yang lain.";
     }
     void failedSaveKeepsTheChanges()
     {
@@ -408,6 +412,10 @@ private slots:
         QFETCH(QString, message);
         QTemporaryDir dir;
         Frame f;
+        // Another window shows one file already.
+        writeFile(dir.filePath("terbuka.trayeko.json"),
+                  QByteArray::fromStdString(writeNetwork(lessonDocument(), NetworkFormat::Json)));
+        QVERIFY(f.own()->openFile(dir.filePath("terbuka.trayeko.json")));
         OwnNetworkWindow* w = f.own()->newNetwork();
         w->setDocument(document(2, {{1, 2, weight}}));
         w->markUnsaved();
@@ -415,7 +423,7 @@ private slots:
         QVERIFY(!w->saveAs());
         QCOMPARE(f.messages.size(), 1);
         QVERIFY2(f.messages[0].startsWith(message), qPrintable(f.messages[0]));
-        QVERIFY(!QFile::exists(f.saveName));
+        QVERIFY(!QFile::exists(f.saveName) || f.saveName.endsWith("terbuka.trayeko.json"));
         // Still unsaved, still asked about, still without a file of its own.
         QVERIFY(w->isWindowModified());
         QVERIFY(w->fileName().isEmpty());

@@ -110,6 +110,10 @@ OwnNetworkWindow* OwnNetworks::addWindow()
 {
     auto* window = new OwnNetworkWindow;
     window->setSeams(m_seams);
+    window->setOpenElsewhere([this, window](const QString& path) {
+        OwnNetworkWindow* shown = windowOf(path);
+        return shown && shown != window;
+    });
     m_area->addSubWindow(window);
     // Whole inside the area where it can be: a small screen or a large scale factor gets a
     // smaller window rather than one whose edge lies out of sight.
@@ -150,17 +154,25 @@ void OwnNetworks::open()
         openFile(path);
 }
 
+OwnNetworkWindow* OwnNetworks::windowOf(const QString& path) const
+{
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    if (canonical.isEmpty())
+        return nullptr;
+    for (OwnNetworkWindow* window : windows())
+        if (!window->fileName().isEmpty() &&
+            QFileInfo(window->fileName()).canonicalFilePath() == canonical)
+            return window;
+    return nullptr;
+}
+
 OwnNetworkWindow* OwnNetworks::openFile(const QString& path)
 {
     const QFileInfo info(path);
-    const QString canonical = info.canonicalFilePath();
-    if (!canonical.isEmpty())
-        for (OwnNetworkWindow* window : windows())
-            if (!window->fileName().isEmpty() &&
-                QFileInfo(window->fileName()).canonicalFilePath() == canonical) {
-                present(window);
-                return window;
-            }
+    if (OwnNetworkWindow* shown = windowOf(path)) {
+        present(shown);
+        return shown;
+    }
     NetworkFileRead read = readNetworkFile(path);
     if (!read.document) {
         refuse(read.error);

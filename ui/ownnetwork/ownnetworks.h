@@ -50,6 +50,8 @@ public:
     bool closeAll();
 
     OwnNetworkWindow* activeWindow() const;
+    // The window that shows the file @p path; null where none does.
+    OwnNetworkWindow* windowOf(const QString& path) const;
     QList<OwnNetworkWindow*> windows() const;
 
     void setSeams(OwnNetworkSeams seams);

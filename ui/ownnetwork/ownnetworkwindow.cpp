@@ -543,6 +543,14 @@ bool OwnNetworkWindow::saveAs()
                    .arg(QFileInfo(path).fileName()));
         return false;
     }
+    // Two windows on one file would overwrite each other's work.
+    if (m_openElsewhere && m_openElsewhere(path)) {
+        refuse(QStringLiteral("Berkas \"%1\" tidak dapat disimpan: berkas itu terbuka di jendela "
+                              "Jaringan Sendiri yang lain. Tutup jendela itu dulu, atau pilih "
+                              "nama lain.")
+                   .arg(QFileInfo(path).fileName()));
+        return false;
+    }
     if (!writeTo(path, *format))
         return false;
     const bool renamed = path != m_fileName;

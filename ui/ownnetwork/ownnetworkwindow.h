@@ -9,6 +9,7 @@
 #include <QList>
 #include <QPointer>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -72,6 +73,11 @@ public:
     void run();
 
     void setSeams(OwnNetworkSeams seams);
+    // Whether a file is shown in another window: "Simpan sebagai..." does not write over it.
+    void setOpenElsewhere(std::function<bool(const QString& path)> openElsewhere)
+    {
+        m_openElsewhere = std::move(openElsewhere);
+    }
     const OwnNetworkSeams& seams() const { return m_seams; }
 
     NetworkEditor* editor() const { return m_editor; }
@@ -142,6 +148,7 @@ private:
     Network m_savedNetwork; // as opened or last saved
 
     OwnNetworkSeams m_seams;
+    std::function<bool(const QString&)> m_openElsewhere;
     QString m_fileName;
     std::optional<NetworkFormat> m_format;
     bool m_textsEdited = false; // title or note typed since the last save
