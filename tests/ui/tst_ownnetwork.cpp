@@ -21,6 +21,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QUndoStack>
@@ -668,6 +669,20 @@ private slots:
         QCOMPARE(f.active()->fileName(), good);
         QCOMPARE(f.messages.size(), 1);
         QVERIFY(f.messages[0].contains("tidakada.trayeko.json"));
+        f.active()->close();
+
+        // Dropped from a file manager: the network files open, anything else is passed by.
+        QMimeData dropped;
+        dropped.setUrls(
+            {QUrl::fromLocalFile(dir.filePath("catatan.pdf")), QUrl::fromLocalFile(good)});
+        QDragEnterEvent enter({10, 10}, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(f.frame.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop({10, 10}, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(f.frame.get(), &drop);
+        QTRY_COMPARE(f.own()->windows().size(), 1);
+        QCOMPARE(f.active()->fileName(), good);
+        QCOMPARE(f.messages.size(), 1);
     }
 
     void pastedTable()

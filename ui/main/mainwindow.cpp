@@ -1,5 +1,6 @@
 #include "ui/main/mainwindow.h"
 
+#include "core/networkfile.h"
 #include "ui/compare/comparewindow.h"
 #include "ui/dijkstra/dijkstrawindow.h"
 #include "ui/drawing/lessonwindow.h"
@@ -22,6 +23,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QEvent>
 #include <QLabel>
 #include <QLayout>
@@ -29,11 +32,13 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
+#include <QUrl>
 #include <array>
 
 namespace trayeko::ui {
@@ -132,6 +137,7 @@ MainWindow::MainWindow(FrameSources sources, QWidget* parent)
     m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdiArea);
+    setAcceptDrops(true);
 
     m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     m_fileMenu->setObjectName(QStringLiteral("mnufile"));
@@ -488,6 +494,35 @@ void MainWindow::openNetworkFiles(const QStringList& paths)
 {
     for (const QString& path : paths)
         m_ownNetworks->openFile(path);
+}
+
+namespace {
+
+// The local files among @p urls whose names say they are networks the program reads.
+QStringList networkFiles(const QList<QUrl>& urls)
+{
+    QStringList files;
+    for (const QUrl& url : urls)
+        if (url.isLocalFile() && formatForFileName(url.toLocalFile().toStdString()))
+            files << url.toLocalFile();
+    return files;
+}
+
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls() && !networkFiles(event->mimeData()->urls()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QStringList files = networkFiles(event->mimeData()->urls());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openNetworkFiles(files);
 }
 
 int MainWindow::msecsToNextTick(QTime now)

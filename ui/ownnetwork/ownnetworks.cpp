@@ -94,8 +94,10 @@ OwnNetworkWindow* OwnNetworks::activeWindow() const
 QList<OwnNetworkWindow*> OwnNetworks::windows() const
 {
     QList<OwnNetworkWindow*> own;
+    // A window closed is hidden until it is deleted: it shows no network any more.
     for (QMdiSubWindow* window : m_area->subWindowList())
-        if (auto* network = qobject_cast<OwnNetworkWindow*>(window))
+        if (auto* network = qobject_cast<OwnNetworkWindow*>(window);
+            network && !network->isHidden())
             own << network;
     return own;
 }
