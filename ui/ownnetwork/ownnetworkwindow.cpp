@@ -83,10 +83,31 @@ QTableView* makeGrid(QWidget* parent, const QString& objectName, FloydGridModel*
     grid->setAccessibleName(accessibleName);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setTabKeyNavigation(false);
-    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    grid->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Sized by fitGrid from the texts shown: measuring every cell through the view, as
+    // ResizeToContents does, takes longer than a frame at thirty nodes.
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
     grid->setMinimumWidth(160);
     return grid;
+}
+
+// Every column of @p grid as wide as the widest text of @p model's matrix shown, header
+// included (a bold cell is measured bold).
+void fitGrid(QTableView* grid, const FloydGridModel* model)
+{
+    QFont boldFont = grid->font();
+    boldFont.setBold(true);
+    const QFontMetrics plain(grid->font());
+    const QFontMetrics bold(boldFont);
+    const int n = model->rowCount();
+    int widest = plain.horizontalAdvance(QString::number(n));
+    for (int i = 1; i <= n; ++i)
+        for (int j = 1; j <= n; ++j)
+            widest = std::max(
+                widest,
+                (model->changed(i, j) ? bold : plain).horizontalAdvance(model->cellText(i, j)));
+    grid->horizontalHeader()->setDefaultSectionSize(widest + 12);
 }
 
 } // namespace
@@ -728,6 +749,8 @@ void OwnNetworkWindow::run()
             m_iteration->addItem(QStringLiteral("Iterasi %1").arg(k));
         m_iteration->setCurrentIndex(network.nodeCount());
     }
+    fitGrid(m_values, m_valueGrid);
+    fitGrid(m_nodes, m_nodeGrid);
     const std::vector<int> floydPath = floydRoute(network, m_floyd.back(), start, end);
     m_floydRoute->setText(
         floydPath.empty()
@@ -745,6 +768,8 @@ void OwnNetworkWindow::showFloydIteration(int k)
 {
     m_valueGrid->showIteration(k);
     m_nodeGrid->showIteration(k);
+    fitGrid(m_values, m_valueGrid);
+    fitGrid(m_nodes, m_nodeGrid);
 }
 
 } // namespace trayeko::ui
