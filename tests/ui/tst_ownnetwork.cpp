@@ -208,6 +208,13 @@ private slots:
         for (int n = 1; n <= doc.network.nodeCount(); ++n)
             texts << shown->nodeText(n);
         QCOMPARE(texts, marks);
+        // Every text beside a node is whole on the drawing, also at its right and top edges:
+        // none of their pale fill touches the edge.
+        const QImage picture = w->drawing()->grab().toImage();
+        for (int y = 0; y < picture.height(); ++y)
+            QVERIFY(picture.pixelColor(picture.width() - 1, y) != QColor(255, 255, 200));
+        for (int x = 0; x < picture.width(); ++x)
+            QVERIFY(picture.pixelColor(x, 0) != QColor(255, 255, 200));
         // An edit makes the result stale: it goes.
         w->setDocument(doc);
         QVERIFY(f.in<QLabel>(w, "lblTotal")->text().isEmpty());
