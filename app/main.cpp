@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QStringList>
 #include <cstdio>
 
 int main(int argc, char* argv[])
@@ -31,5 +32,9 @@ int main(int argc, char* argv[])
     if (const QScreen* screen = frame.screen())
         frame.setGeometry(screen->availableGeometry());
     frame.showMaximized();
+    // "trayeko FILE...": each network file in a window of its own (a file manager passes ours).
+    QStringList files = QApplication::arguments();
+    files.removeFirst();
+    frame.openNetworkFiles(files);
     return QApplication::exec();
 }

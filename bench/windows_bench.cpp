@@ -12,6 +12,8 @@
 #include "ui/drawing/networkview.h"
 #include "ui/floyd/floydwindow.h"
 #include "ui/main/mainwindow.h"
+#include "ui/ownnetwork/ownnetworks.h"
+#include "ui/ownnetwork/ownnetworkwindow.h"
 #include "ui/stepping/lessondock.h"
 #include "ui/stepping/lessons.h"
 #include "ui/stepping/stepmode.h"
@@ -165,6 +167,17 @@ ThirtyNodeWindow* thirtyNodes(bool floyd)
     return w;
 }
 
+// A "Jaringan Sendiri" window holding the same thirty nodes, from the frame's menu.
+ui::OwnNetworkWindow* ownThirty()
+{
+    static QPointer<ui::OwnNetworkWindow> w;
+    if (!w) {
+        w = frame->ownNetworks()->newNetwork();
+        w->setDocument({thirtyNodes(false)->lessonNetwork().network, 1, 30, "30 simpul", {}});
+    }
+    return w;
+}
+
 // The step mode of a tool window's drawing, entered.
 template <class Window> ui::StepMode* steps(Window* window)
 {
@@ -303,6 +316,8 @@ void registerHandlers(int repetitions)
          [] { nextStep(thirtyNodes(false)); }, [] { steps(thirtyNodes(false))->leave(); }},
         {"anynet30_floyd_step", [] { stepsWithPanel(thirtyNodes(true)); },
          [] { nextStep(thirtyNodes(true)); }, [] { steps(thirtyNodes(true))->leave(); }},
+        {"ownnetwork30_run", [] { ownThirty(); },
+         [] { bench::button(ownThirty(), QStringLiteral("cmdProses"))->click(); }},
         {"anynet30_floyd_enter", [] { thirtyNodes(true)->stepMode()->leave(); },
          [] { thirtyNodes(true)->stepMode()->enter(); },
          [] { thirtyNodes(true)->stepMode()->leave(); }},

@@ -79,6 +79,15 @@ desktop-file-validate "$desktop"
 echo "== appstreamcli validate --no-net $(basename "$metainfo")"
 appstreamcli validate --no-net "$metainfo"
 
+echo "== the network file type"
+mime="$stage/usr/share/mime/packages/$app_id.xml"
+xmllint --noout "$mime"
+grep -q 'type="application/x-trayeko-network"' "$mime" || { say "no network type in $mime"; exit 1; }
+grep -q '^MimeType=.*application/x-trayeko-network;' "$desktop" || {
+    say "the desktop entry does not open application/x-trayeko-network"
+    exit 1
+}
+
 echo "== icon, launchable and binary"
 icon="$(sed -n 's/^Icon=//p' "$desktop")"
 hicolor="$stage/usr/share/icons/hicolor"
@@ -120,7 +129,7 @@ done
 contents="$(dpkg-deb --contents "$deb")"
 for path in "./usr/bin/trayeko" "./usr/lib/trayeko/libtrayeko_growthplot.so" \
     "./usr/lib/trayeko/libtrayeko_exportbackends.so" "./usr/share/applications/$app_id.desktop" \
-    "./usr/share/metainfo/$app_id.metainfo.xml" \
+    "./usr/share/metainfo/$app_id.metainfo.xml" "./usr/share/mime/packages/$app_id.xml" \
     "./usr/share/icons/hicolor/scalable/apps/$icon.svg" \
     "./usr/share/icons/hicolor/32x32/apps/$icon.png" "./usr/share/doc/trayeko/copyright"; do
     grep -q " $path\$" <<<"$contents" || { say "the package lacks $path"; exit 1; }

@@ -56,6 +56,7 @@ struct StepMarks
 // only its own.
 enum class DrawingLayer
 {
+    Result,   // a run's distances beside the nodes, over its route (a window of any network)
     Preview,  // the detail table's route under the text cursor
     Steps,    // step mode: the neutral drawing under the step marks
     Exercise, // an exercise: the neutral drawing under what the student has earned

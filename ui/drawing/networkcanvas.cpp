@@ -327,8 +327,14 @@ QRectF NetworkCanvas::markTextRect(int node, const QString& text) const
     const QFontMetricsF metrics(markFont());
     const QSizeF size(metrics.horizontalAdvance(text) + 6, metrics.height() + 2);
     const qreal r = nodeRadius();
-    const QPointF corner = nodeCentre(node) + QPointF(r * 0.7, -r * 0.7);
-    return {QPointF(corner.x(), corner.y() - size.height()), size};
+    const QPointF centre = nodeCentre(node);
+    QRectF box(QPointF(centre.x() + r * 0.7, centre.y() - r * 0.7 - size.height()), size);
+    // A node at the right or top edge has its text on the other side, not cut off by the edge.
+    if (box.right() > width())
+        box.moveRight(centre.x() - r * 0.7);
+    if (box.top() < 0)
+        box.moveTop(centre.y() + r * 0.7);
+    return box;
 }
 
 QRectF NetworkCanvas::nameRect(int node) const

@@ -1,5 +1,6 @@
 #include "ui/main/mainwindow.h"
 
+#include "core/networkfile.h"
 #include "ui/compare/comparewindow.h"
 #include "ui/dijkstra/dijkstrawindow.h"
 #include "ui/drawing/lessonwindow.h"
@@ -8,6 +9,8 @@
 #include "ui/floyd/floydwindow.h"
 #include "ui/help/helpwindow.h"
 #include "ui/main/regionaltime.h"
+#include "ui/ownnetwork/ownnetworks.h"
+#include "ui/ownnetwork/ownnetworkwindow.h"
 #include "ui/projector/projectorview.h"
 #include "ui/stepping/lessondock.h"
 #include "ui/stepping/stepmode.h"
@@ -20,6 +23,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QEvent>
 #include <QLabel>
 #include <QLayout>
@@ -27,11 +32,13 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
+#include <QUrl>
 #include <array>
 
 namespace trayeko::ui {
@@ -130,6 +137,7 @@ MainWindow::MainWindow(FrameSources sources, QWidget* parent)
     m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdiArea);
+    setAcceptDrops(true);
 
     m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     m_fileMenu->setObjectName(QStringLiteral("mnufile"));
@@ -148,6 +156,22 @@ MainWindow::MainWindow(FrameSources sources, QWidget* parent)
                                &MainWindow::showCompare);
     m_quitAction =
         addEntry(QStringLiteral("mnukeluar"), QStringLiteral("&Keluar"), &MainWindow::endProgram);
+    m_ownNetworks = new OwnNetworks(m_mdiArea, menuBar(), this);
+    connect(m_ownNetworks, &OwnNetworks::windowAdded, this, [this](OwnNetworkWindow* window) {
+        watchLessons(window);
+        // The method taught changed: the window has another exercise, which the panel follows
+        // where the window is the active one.
+        connect(window, &OwnNetworkWindow::exerciseReplaced, this, [this, window] {
+            if (Exercise* exercise = window->exercise())
+                connect(exercise, &Exercise::entered, this,
+                        [this, w = QPointer<QMdiSubWindow>(window)] {
+                            if (w)
+                                showLessonsOf(w);
+                        });
+            if (m_mdiArea->activeSubWindow() == window)
+                followWindow(window);
+        });
+    });
 
     m_statusBar = new QStatusBar(this);
     m_statusBar->setObjectName(QStringLiteral("StatusBar1"));
@@ -435,6 +459,11 @@ void MainWindow::saveLessonPlace()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // A network drawn and not saved is asked about first; "Batal" keeps the program open.
+    if (!m_ownNetworks->closeAll()) {
+        event->ignore();
+        return;
+    }
     if (m_lessonDock->isVisible())
         saveLessonPlace();
     QMainWindow::closeEvent(event);
@@ -459,6 +488,41 @@ MainWindow::~MainWindow()
         if (lessons.exercise)
             disconnect(lessons.exercise, nullptr, this, nullptr);
     }
+}
+
+void MainWindow::openNetworkFiles(const QStringList& paths)
+{
+    for (const QString& path : paths)
+        m_ownNetworks->openFile(path);
+}
+
+namespace {
+
+// The local files among @p urls whose names say they are networks the program reads.
+QStringList networkFiles(const QList<QUrl>& urls)
+{
+    QStringList files;
+    for (const QUrl& url : urls)
+        if (url.isLocalFile() && formatForFileName(url.toLocalFile().toStdString()))
+            files << url.toLocalFile();
+    return files;
+}
+
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls() && !networkFiles(event->mimeData()->urls()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QStringList files = networkFiles(event->mimeData()->urls());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openNetworkFiles(files);
 }
 
 int MainWindow::msecsToNextTick(QTime now)
@@ -518,9 +582,10 @@ void MainWindow::showToolWindow(QPointer<Window>& slot, Options... options)
 
 void MainWindow::endProgram()
 {
-    // The whole program ends at once; the tool windows go with the frame.
-    close();
-    QCoreApplication::quit();
+    // The whole program ends at once; the tool windows go with the frame, unless the user keeps
+    // a network with unsaved changes open.
+    if (close())
+        QCoreApplication::quit();
 }
 
 void MainWindow::tick()

@@ -7,12 +7,15 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QSettings>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
 
 class QAction;
+class QDragEnterEvent;
+class QDropEvent;
 class QEvent;
 class QLabel;
 class QMdiArea;
@@ -30,6 +33,7 @@ class LessonDock;
 class Exercise;
 class ExercisePanel;
 class ProjectorView;
+class OwnNetworks;
 
 // Where the frame reads the date and time of day and the Num Lock state. Tests put in their own
 // so that nothing depends on the machine's clock or keyboard.
@@ -43,7 +47,8 @@ struct FrameSources
     };
 };
 
-// The frame window: menu "&File", four-panel status bar, and the tool windows as MDI children.
+// The frame window: menus "&File" and "&Jaringan", four-panel status bar, and the tool windows as
+// MDI children.
 //
 // Status bar m_statusBar panels (QLabel objectNames, left to right):
 //   "Panel1"  the word "Status"
@@ -67,10 +72,18 @@ public:
     QMdiArea* mdiArea() const { return m_mdiArea; }
     // The lesson panel "Pelajaran": shown in step mode, following the active tool window.
     LessonDock* lessonDock() const { return m_lessonDock; }
+    // The menu "&Jaringan" and the "Jaringan Sendiri" windows.
+    OwnNetworks* ownNetworks() const { return m_ownNetworks; }
+    // Opens each network file in a window of its own ("trayeko FILE..."); a refused one is
+    // reported and the others still open.
+    void openNetworkFiles(const QStringList& paths);
 
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Network files dropped from a file manager open as they do from the command line.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void showDijkstra();
@@ -123,6 +136,7 @@ private:
     QPointer<ExercisePanel> m_exercisePanel;
     FollowedConnections m_exerciseConnections;
 
+    OwnNetworks* m_ownNetworks = nullptr;
     QPointer<ProjectorView> m_projector;
     QPointer<DijkstraWindow> m_dijkstraWindow;
     QPointer<FloydWindow> m_floydWindow;

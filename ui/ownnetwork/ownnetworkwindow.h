@@ -1,0 +1,160 @@
+#pragma once
+
+#include "core/allpairs.h"
+#include "core/networkfile.h"
+#include "ui/drawing/lessonwindow.h"
+#include "ui/ownnetwork/ownnetworkfiles.h"
+#include "ui/widgets/resultveil.h"
+
+#include <QList>
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QShortcut;
+class QTableView;
+
+namespace trayeko::ui {
+
+class ClassroomActions;
+class FloydGridModel;
+class NetworkEditor;
+
+// The tool window "Jaringan Sendiri": a network the teacher draws, opens or pastes, with its
+// title and note for the class, the editor, and what the program teaches run on it. "&Proses..."
+// (Enter) runs Dijkstra's method from the start to the end node (the route in the run's colours,
+// the total, every node's distance beside it) and Floyd–Warshall (both matrices after each
+// iteration, the route they give). The window keeps the file it came from and its format, and
+// its title marks unsaved changes; closing it with such changes asks whether to save them.
+//
+// Controls (objectNames): txtJudul (title), txtCatatan (note), networkEditor, cmdProses,
+// lblTotal, lblRute, cboIterasi, tblNilai, tblSimpul, lblRuteFloyd.
+class OwnNetworkWindow final : public LessonWindow
+{
+    Q_OBJECT
+
+public:
+    explicit OwnNetworkWindow(QWidget* parent = nullptr);
+    ~OwnNetworkWindow() override;
+
+    // Shows @p document, read from @p fileName in @p format (no file: a new network, "Tanpa
+    // judul"); the undo history starts afresh and the window counts as saved.
+    void setDocument(const NetworkDocument& document, const QString& fileName = {},
+                     std::optional<NetworkFormat> format = std::nullopt);
+    // What the window holds now, as it would be saved.
+    NetworkDocument document() const;
+
+    QString fileName() const { return m_fileName; }
+    std::optional<NetworkFormat> fileFormat() const { return m_format; }
+    // Unsaved changes: an edit since the last save, or a network that came from no file of its own
+    // (pasted) and was never saved.
+    bool isModified() const;
+    void markUnsaved();
+
+    // "&Simpan": to its file in the file's own format, or asks for one. False where nothing was
+    // written.
+    bool save();
+    // "Simpan &sebagai...": asks for a name; the format follows the name's extension.
+    bool saveAs();
+    // "Ekspor DOT...": the network for Graphviz; the window keeps its own file.
+    bool exportDot();
+    // Asks what to do with unsaved changes; true where the window may close.
+    bool confirmClose();
+
+    // "&Proses...": Dijkstra and Floyd–Warshall on the network as it is now.
+    void run();
+
+    void setSeams(OwnNetworkSeams seams);
+    // Whether a file is shown in another window: "Simpan sebagai..." does not write over it.
+    void setOpenElsewhere(std::function<bool(const QString& path)> openElsewhere)
+    {
+        m_openElsewhere = std::move(openElsewhere);
+    }
+    const OwnNetworkSeams& seams() const { return m_seams; }
+
+    NetworkEditor* editor() const { return m_editor; }
+    DrawingWidget* drawing() const override;
+    StepMode* stepMode() const override;
+    Exercise* exercise() const override;
+    LessonNetwork lessonNetwork() const override;
+    // "Soal baru", "Buka soal..." and "Bobot awal": the network's weights replaced at once (the
+    // undo history starts afresh; the network counts as changed).
+    void setLessonWeights(const std::vector<double>& weights) override;
+    // The weights the network had when it was opened or last saved (the current ones where links
+    // were added or removed since).
+    std::vector<double> defaultLessonWeights() const override;
+
+    // Which method step mode (F10) and the exercise (F9) teach: Dijkstra's or Floyd–Warshall.
+    bool teachesFloyd() const { return m_floydLesson; }
+    void setTeachesFloyd(bool floyd);
+
+signals:
+    // The window's file name changed (saved under another name).
+    void fileNameChanged(const QString& fileName);
+    // exercise() is another object now (the method taught changed); the old one is gone.
+    void exerciseReplaced();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildClient();
+    void buildLessons();
+    void makeExercise();
+    // Step mode and exercises leave the drawing and the results alone while they run.
+    void lessonStarted();
+    void lessonEnded();
+    void updateTitle();
+    void clearResult();
+    void showFloydIteration(int k);
+    bool writeTo(const QString& path, NetworkFormat format);
+    QString askSaveName(const QString& caption, const QString& filters, const QString& proposed,
+                        QString* selectedFilter);
+    void refuse(const QString& text);
+    void pressDefault();
+
+    QWidget* m_client = nullptr;
+    QLineEdit* m_title = nullptr;
+    QPlainTextEdit* m_note = nullptr;
+    NetworkEditor* m_editor = nullptr;
+    QPushButton* m_runButton = nullptr;
+    QList<QShortcut*> m_defaultKeys; // Enter and Return: the run button
+    QLabel* m_total = nullptr;
+    QLabel* m_route = nullptr;
+    QComboBox* m_iteration = nullptr;
+    QTableView* m_values = nullptr;
+    QTableView* m_nodes = nullptr;
+    QLabel* m_floydRoute = nullptr;
+    FloydGridModel* m_valueGrid = nullptr;
+    FloydGridModel* m_nodeGrid = nullptr;
+    ClassroomActions* m_classroom = nullptr;
+    QList<QAction*> m_csvActions;   // the matrices as text and CSV, once a run has made them
+    StepMode* m_stepMode = nullptr; // children of the window
+    Exercise* m_exercise = nullptr;
+    QComboBox* m_method = nullptr;
+    QList<QAction*> m_methodActions;
+    QWidget* m_floydPanel = nullptr;
+    ResultVeil m_veil;
+    bool m_floydLesson = false;
+    std::vector<double> m_baseWeights;
+    Network m_savedNetwork; // as opened or last saved
+
+    OwnNetworkSeams m_seams;
+    std::function<bool(const QString&)> m_openElsewhere;
+    QString m_fileName;
+    std::optional<NetworkFormat> m_format;
+    bool m_textsEdited = false; // title or note typed since the last save
+    bool m_neverSaved = false;  // pasted: nothing holds it but this window
+    bool m_replaced = false;    // weights put in by an exercise, other than those saved
+    std::vector<PathMatrix> m_floyd;
+};
+
+} // namespace trayeko::ui
