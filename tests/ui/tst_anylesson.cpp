@@ -5,6 +5,7 @@
 #include "ui/drawing/drawingwidget.h"
 #include "ui/drawing/lessonwindow.h"
 #include "ui/exercise/exercise.h"
+#include "ui/exercise/exercisepanel.h"
 #include "ui/main/mainwindow.h"
 #include "ui/projector/projectorview.h"
 #include "ui/stepping/lessondock.h"
@@ -486,6 +487,17 @@ void TestAnyLesson::frameFollowsAnyLessonWindow()
     else
         QCOMPARE(panel->findChild<QWidget*>("exerciseDistance")->accessibleName(),
                  QStringLiteral("Jarak simpul itu dari simpul 2"));
+    if (auto* bf = qobject_cast<BellmanFordExercise*>(p.w->exercise())) {
+        // A pass graded shows what was graded, each node's cell in its verdict's colour.
+        auto* row = static_cast<QTableWidget*>(field);
+        QVERIFY(bf->check({"3", "0", "1", "4", "5"}));
+        QCOMPARE(row->item(0, 0)->text(), QStringLiteral("3"));
+        QCOMPARE(row->item(0, 0)->background().color(), ExercisePanel::wrongColour());
+        QCOMPARE(row->item(0, 4)->background().color(), ExercisePanel::rightColour());
+        bf->next();
+        QCOMPARE(row->item(0, 0)->text(), QStringLiteral("2")); // the distances before pass 2
+        QCOMPARE(row->item(0, 0)->background().style(), Qt::NoBrush);
+    }
     // Another window made active ends the exercise the panel leaves.
     p.frame->findChild<QAction*>("mnudijktra")->trigger();
     QVERIFY(!p.w->exercise()->isActive());

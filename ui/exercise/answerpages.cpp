@@ -332,6 +332,9 @@ void BellmanFordExercise::refreshAnswerPage()
         QTableWidgetItem* item = m_table->item(0, c);
         if (!item)
             continue;
+        // The cells show what was graded, however it was handed in.
+        if (c < m_graded.size())
+            item->setText(m_graded[c]);
         const TypedNumber read = readTypedNumber(item->text().trimmed().toStdString(), m_separator);
         const bool right = read.kind == TypedNumber::Kind::Number &&
                            toQString(formatGeneral(read.value, m_separator)) == m_right[c];

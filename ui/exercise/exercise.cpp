@@ -657,6 +657,7 @@ bool BellmanFordExercise::check(const QStringList& typed)
         return false;
     }
     scoreBellmanFordPass(m_score, grade);
+    m_graded = typed;
     setFeedback(toQString(grade.reason));
     m_grade = std::move(grade);
     showEarned(m_question);

@@ -318,7 +318,8 @@ private:
     void fillTable();
 
     QStringList m_distances;
-    QStringList m_right; // the distances after the current pass
+    QStringList m_right;  // the distances after the current pass
+    QStringList m_graded; // what was graded for it
     std::optional<Grade> m_grade;
     QPointer<QTableWidget> m_table;
 };
