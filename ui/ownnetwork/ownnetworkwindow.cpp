@@ -32,6 +32,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStandardPaths>
@@ -944,6 +945,11 @@ bool OwnNetworkWindow::compareWithBellmanFord()
         m_mistake->setText(QStringLiteral("Dijkstra dan Bellman\u2013Ford memberi jarak yang sama "
                                           "untuk setiap simpul."));
     }
+    // The whole table in sight: the marks of the last column are what it is for.
+    m_compareTable->resizeColumnsToContents();
+    m_compareTable->setMinimumWidth(m_compareTable->horizontalHeader()->length() +
+                                    2 * m_compareTable->frameWidth() +
+                                    m_compareTable->verticalScrollBar()->sizeHint().width());
     m_comparePanel->show();
     return true;
 }
