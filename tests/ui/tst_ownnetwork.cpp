@@ -425,6 +425,8 @@ private slots:
         QCOMPARE(marked, differing);
         QCOMPARE(f.in<QLabel>(w, "lblKesalahanDijkstra")->text(), said);
         QVERIFY(keyTableMarkdown().contains(QStringLiteral("Bandingkan dengan Bellman")));
+        QVERIFY(w->editor()->actions().contains(
+            f.in<QAction>(w, "actBandingkanBellmanFord"))); // in the drawing's context menu
     }
 
     void saveAndOpenAgain_data()
@@ -705,6 +707,9 @@ private slots:
         QVERIFY(total->text().isEmpty());
         QVERIFY(!w->editor()->isEditable());
         QVERIFY(f.frame->lessonDock()->isVisible());
+        // The comparison of both methods would give them away as well.
+        QVERIFY(!w->compareWithBellmanFord());
+        QVERIFY(!f.in<QTableWidget>(w, "tblBandingkan")->isVisibleTo(w));
         for (const auto& [node, distance] :
              {std::pair{"2", "0"}, {"3", "1"}, {"1", "2"}, {"4", "7"}})
             dijkstra->answer(node, distance);
