@@ -104,6 +104,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildClient();
@@ -120,6 +121,8 @@ private:
                         QString* selectedFilter);
     void refuse(const QString& text);
     void pressDefault();
+    // Makes the window fit the document area and stand inside it.
+    void fitIntoArea();
 
     QWidget* m_client = nullptr;
     QLineEdit* m_title = nullptr;
@@ -144,6 +147,7 @@ private:
     QWidget* m_floydPanel = nullptr;
     ResultVeil m_veil;
     bool m_floydLesson = false;
+    bool m_fitted = false; // placed inside the document area on its first showing
     std::vector<double> m_baseWeights;
     Network m_savedNetwork; // as opened or last saved
 
