@@ -172,6 +172,21 @@ private slots:
         QVERIFY(keys.size() >= 6);
     }
 
+    void fitsASmallScreen()
+    {
+        // A classroom laptop at twice the scale leaves the document area about 680 x 330: the
+        // window stands whole inside it, its controls scrolling within, whether it was made
+        // before the frame was laid out (a file on the command line) or after.
+        Frame f;
+        f.frame->resize(700, 420);
+        QApplication::processEvents();
+        auto* area = f.frame->findChild<QMdiArea*>();
+        const QRect room = area->viewport()->rect();
+        OwnNetworkWindow* w = f.own()->newNetwork();
+        QTRY_VERIFY(room.contains(w->geometry()));
+        QVERIFY(w->height() < 620);
+    }
+
     void runShowsRoutes_data()
     {
         QTest::addColumn<NetworkDocument>("doc");

@@ -30,16 +30,21 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTimer>
 #include <QUndoStack>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <utility>
 
 namespace trayeko::ui {
 
@@ -165,7 +170,15 @@ void OwnNetworkWindow::buildClient()
 {
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("ownNetworkClient"));
-    setWidget(m_client);
+    // On a small screen or at a large scale factor the window may be smaller than what its
+    // controls need: they scroll inside it instead of the window growing out of the document
+    // area, where its bottom row and title bar would be out of reach.
+    auto* scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("ownNetworkScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(m_client);
+    setWidget(scroller);
     auto* layout = new QVBoxLayout(m_client);
 
     auto* texts = new QHBoxLayout;
@@ -736,6 +749,28 @@ bool OwnNetworkWindow::confirmClose()
         break;
     }
     return false;
+}
+
+void OwnNetworkWindow::showEvent(QShowEvent* event)
+{
+    LessonWindow::showEvent(event);
+    if (std::exchange(m_fitted, true))
+        return;
+    // A window opened from the command line is shown before the frame has laid out its document
+    // area; its size is known one turn of the event loop later.
+    QTimer::singleShot(0, this, &OwnNetworkWindow::fitIntoArea);
+}
+
+void OwnNetworkWindow::fitIntoArea()
+{
+    QMdiArea* area = mdiArea();
+    if (!area || isMaximized())
+        return;
+    const QSize room = area->viewport()->size();
+    if (room.width() < 200 || room.height() < 200)
+        return;
+    resize(size().boundedTo(room));
+    move(std::clamp(x(), 0, room.width() - width()), std::clamp(y(), 0, room.height() - height()));
 }
 
 void OwnNetworkWindow::closeEvent(QCloseEvent* event)

@@ -114,6 +114,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildClient();
@@ -133,6 +134,8 @@ private:
     // the network can be run.
     bool acceptRun(const Network& network);
     void pressDefault();
+    // Makes the window fit the document area and stand inside it.
+    void fitIntoArea();
 
     QWidget* m_client = nullptr;
     QLineEdit* m_title = nullptr;
@@ -163,6 +166,7 @@ private:
     QWidget* m_floydPanel = nullptr;
     ResultVeil m_veil;
     bool m_floydLesson = false;
+    bool m_fitted = false; // placed inside the document area on its first showing
     std::vector<double> m_baseWeights;
     Network m_savedNetwork; // as opened or last saved
 
