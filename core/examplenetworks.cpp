@@ -92,6 +92,39 @@ NetworkDocument equalRoutes()
                     "mengapa; keduanya benar.");
 }
 
+// Dijkstra fixes node 2 at 2 in its second step; the way round through node 3 and the link of
+// weight -4 comes to 1, and everything behind node 2 is too long by one as well.
+NetworkDocument tooEarly()
+{
+    return document({{"", 500, 1750},
+                     {"", 2500, 500},
+                     {"", 2500, 3000},
+                     {"", 4300, 500},
+                     {"", 5700, 1750}},
+                    {{1, 2, 2}, {1, 3, 5}, {3, 2, -4}, {2, 4, 3}, {4, 5, 2}},
+                    1, 5, "Dijkstra menetapkan terlalu cepat",
+                    "Jalur dari simpul 3 ke simpul 2 berbobot negatif. Dijkstra menetapkan "
+                    "simpul 2 dengan jarak 2 sebelum melihat rute 1 \u2192 3 \u2192 2 yang "
+                    "hanya 1, sehingga jarak ke simpul 4 dan 5 juga salah. Bandingkan dengan "
+                    "Bellman\u2013Ford (Ctrl+B).");
+}
+
+// The cycle 2 -> 3 -> 4 -> 2 weighs -1 altogether: every round of it shortens the way to node 5
+// once more, so there is no shortest route at all.
+NetworkDocument negativeCycle()
+{
+    return document({{"", 500, 1750},
+                     {"", 2200, 1750},
+                     {"", 3600, 500},
+                     {"", 3600, 3000},
+                     {"", 5500, 1750}},
+                    {{1, 2, 2}, {2, 3, 1}, {3, 4, -3}, {4, 2, 1}, {4, 5, 2}},
+                    1, 5, "Siklus negatif",
+                    "Siklus 2 \u2192 3 \u2192 4 \u2192 2 berbobot total -1: setiap putaran "
+                    "memperpendek jarak ke simpul 5, jadi tidak ada rute terpendek. "
+                    "Bellman\u2013Ford menemukan siklus ini pada putaran tambahannya.");
+}
+
 } // namespace
 
 std::vector<ExampleNetwork> exampleNetworks()
@@ -106,7 +139,9 @@ std::vector<ExampleNetwork> exampleNetworks()
     return {{"Jaringan &peraga", std::move(demo)},
             {"Peta &kota", townMap()},
             {"Rute terpendek, jalur &terbanyak", mostLinks()},
-            {"&Dua rute sama pendek", equalRoutes()}};
+            {"&Dua rute sama pendek", equalRoutes()},
+            {"Dijkstra menetapkan terlalu &cepat", tooEarly()},
+            {"&Siklus negatif", negativeCycle()}};
 }
 
 } // namespace trayeko

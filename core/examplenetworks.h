@@ -15,7 +15,9 @@ struct ExampleNetwork
 };
 
 /// @brief The demonstration network first, then networks that each teach one thing: a town map,
-/// a network whose shortest route has the most links, and one with two equal shortest routes.
+/// a network whose shortest route has the most links, one with two equal shortest routes, one on
+/// which Dijkstra's method fixes a node too early (a negative weight), and one with a negative
+/// cycle reachable from its start.
 /// Places are in twips, as the demonstration's.
 std::vector<ExampleNetwork> exampleNetworks();
 

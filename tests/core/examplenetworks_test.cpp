@@ -1,6 +1,7 @@
 #include "reference.h"
 
 #include "core/allpairs.h"
+#include "core/bellmanford.h"
 #include "core/examplenetworks.h"
 #include "core/shortestpath.h"
 
@@ -52,7 +53,7 @@ class Examples : public testing::TestWithParam<ExampleRow>
 TEST_P(Examples, TeachWhatTheySay)
 {
     const auto examples = exampleNetworks();
-    ASSERT_EQ(examples.size(), 4u);
+    ASSERT_EQ(examples.size(), 6u);
     const NetworkDocument& d = examples.at(std::size_t(GetParam().index)).document;
     const Network& network = d.network;
     EXPECT_TRUE(network.hasNode(d.start) && network.hasNode(d.end) && d.start != d.end);
@@ -107,6 +108,62 @@ TEST(Examples, ShowWhatTheirNotesSay)
     EXPECT_EQ(*std::max_element(counts.begin(), counts.end()), 5);
     EXPECT_EQ(std::count(counts.begin(), counts.end(), 5), 1) << "one route has the most links";
 }
+
+struct NegativeRow
+{
+    const char* name;
+    int index;
+    std::vector<double> trueDistances; // empty where a negative cycle leaves none
+    std::size_t mistakeStep;           // the round Dijkstra fixes a node too early
+    int mistakeNode;                   // 0: no mistake to name (a negative cycle)
+    std::vector<int> cycle;
+    friend void PrintTo(const NegativeRow& row, std::ostream* os) { *os << row.name; }
+};
+
+class NegativeExamples : public testing::TestWithParam<NegativeRow>
+{};
+
+// The examples with negative weights show what their notes say, by Bellman–Ford and by the
+// reference's walk over every simple path.
+TEST_P(NegativeExamples, TeachWhatTheySay)
+{
+    const NegativeRow& row = GetParam();
+    const ExampleNetwork example = exampleNetworks().at(std::size_t(row.index));
+    const NetworkDocument& d = example.document;
+    EXPECT_TRUE(hasNegativeWeight(d.network));
+    EXPECT_FALSE(d.title.empty() || d.note.empty() || example.menuText.empty());
+    EXPECT_TRUE(d.network.hasNode(d.start) && d.network.hasNode(d.end) && d.start != d.end);
+    EXPECT_GE(d.network.nodeCount(), 4);
+    EXPECT_LE(d.network.nodeCount(), 6);
+    for (const NetworkNode& n : d.network.nodes())
+        EXPECT_TRUE(n.x >= 0 && n.x <= 6000 && n.y >= 0 && n.y <= 3500);
+
+    const BellmanFordResult bf = bellmanFord(d.network, d.start);
+    const auto mistake = firstDijkstraMistake(d.network, d.start);
+    if (row.cycle.empty()) {
+        ASSERT_FALSE(bf.negativeCycle);
+        EXPECT_EQ(bf.distance, row.trueDistances);
+        EXPECT_EQ(reference::shortestPaths(d.network.links(), d.start, d.end).length,
+                  row.trueDistances.at(at(d.end)));
+        ASSERT_TRUE(mistake);
+        EXPECT_EQ(mistake->step, row.mistakeStep);
+        EXPECT_EQ(mistake->node, row.mistakeNode);
+        EXPECT_LT(mistake->trueDistance, mistake->fixedDistance);
+        EXPECT_TRUE(checkDijkstraBreaker(d.network, d.start).qualifies);
+    } else {
+        ASSERT_TRUE(bf.negativeCycle);
+        EXPECT_EQ(bf.negativeCycle->nodes, row.cycle);
+        EXPECT_LT(bf.negativeCycle->weight, 0);
+        EXPECT_FALSE(mistake);
+        EXPECT_TRUE(bellmanFordRoute(bf, d.end).empty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Networks, NegativeExamples,
+    testing::Values(NegativeRow{"fixedTooEarly", 4, {0, 1, 5, 4, 6}, 1, 2, {}},
+                    NegativeRow{"negativeCycle", 5, {}, 0, 0, {2, 3, 4}}),
+    reference::rowName);
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "core/examplenetworks.h"
 #include "core/networkfile.h"
 #include "ui/drawing/drawingwidget.h"
+#include "ui/drawing/networklayout.h"
 #include "ui/exercise/exercise.h"
 #include "ui/main/mainwindow.h"
 #include "ui/netedit/networkeditor.h"
@@ -10,6 +11,7 @@
 #include "ui/projector/projectorview.h"
 #include "ui/stepping/lessondock.h"
 #include "ui/stepping/stepmode.h"
+#include "ui/support/keyregistry.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
@@ -23,6 +25,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QUndoStack>
 #include <QtTest>
@@ -101,6 +104,16 @@ NetworkDocument lessonDocument()
     return document(4, {{2, 1, 4}, {2, 3, 1}, {3, 1, 1}, {1, 4, 5}}, 2, 4);
 }
 
+// The links whose lines are drawn in another colour than the neutral one.
+QList<int> colouredLinks(const DrawingModel& model)
+{
+    QList<int> links;
+    for (int k = 1; k <= model.network().linkCount(); ++k)
+        if (model.color(model.lineElements(k).value(0)) != neutralLineColor())
+            links << k;
+    return links;
+}
+
 void writeFile(const QString& path, const QByteArray& content)
 {
     QFile file(path);
@@ -157,6 +170,21 @@ private slots:
         keys.removeAll(QString());
         QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
         QVERIFY(keys.size() >= 6);
+    }
+
+    void fitsASmallScreen()
+    {
+        // A classroom laptop at twice the scale leaves the document area about 680 x 330: the
+        // window stands whole inside it, its controls scrolling within, whether it was made
+        // before the frame was laid out (a file on the command line) or after.
+        Frame f;
+        f.frame->resize(700, 420);
+        QApplication::processEvents();
+        auto* area = f.frame->findChild<QMdiArea*>();
+        const QRect room = area->viewport()->rect();
+        OwnNetworkWindow* w = f.own()->newNetwork();
+        QTRY_VERIFY(room.contains(w->geometry()));
+        QVERIFY(w->height() < 620);
     }
 
     void runShowsRoutes_data()
@@ -294,10 +322,6 @@ private slots:
     {
         QTest::addColumn<NetworkDocument>("doc");
         QTest::addColumn<QString>("message");
-        QTest::newRow("negative")
-            << document(2, {{1, 2, -3}})
-            << "Metode Dijkstra tidak dapat memakai bobot negatif: jalur 1 ke "
-               "2 berbobot -3.";
         QTest::newRow("infinite")
             << document(2, {{1, 2, std::numeric_limits<double>::infinity()}})
             << "Bobot jalur 1 ke 2 bukan bilangan terhingga. Perbaiki bobotnya lalu proses lagi.";
@@ -317,6 +341,107 @@ private slots:
         QCOMPARE(f.messages, QStringList{message});
         QCOMPARE(finished.size(), 0);
         QVERIFY(f.in<QLabel>(w, "lblTotal")->text().isEmpty());
+    }
+
+    // A negative weight no longer stops the run: Dijkstra runs as it is taught, under a
+    // warning, with Bellman–Ford beside it; a negative cycle is named and drawn instead.
+    void negativeWeightsRun_data()
+    {
+        QTest::addColumn<NetworkDocument>("doc");
+        QTest::addColumn<bool>("warned");
+        QTest::addColumn<QString>("dijkstraRoute");
+        QTest::addColumn<QString>("bellmanFord");
+        QTest::addColumn<QList<int>>("drawnLinks");
+        QTest::newRow("no negative weight")
+            << lessonDocument() << false << "Rute terpendek (Dijkstra): 2 \u2192 3 \u2192 1 \u2192 4"
+            << "Bellman\u2013Ford: total jarak = 7, rute 2 \u2192 3 \u2192 1 \u2192 4"
+            << QList<int>{2, 3, 4};
+        QTest::newRow("one negative link")
+            << document(2, {{1, 2, -3}}) << true << "Rute terpendek (Dijkstra): 1 \u2192 2"
+            << "Bellman\u2013Ford: total jarak = -3, rute 1 \u2192 2" << QList<int>{1};
+        QTest::newRow("fixed too early") << exampleNetworks().at(4).document << true
+                                         << "Rute terpendek (Dijkstra): 1 \u2192 2 \u2192 4 \u2192 5"
+                                         << "Bellman\u2013Ford: total jarak = 6, rute 1 \u2192 3 "
+                                            "\u2192 2 \u2192 4 \u2192 5"
+                                         << QList<int>{1, 4, 5};
+        QTest::newRow("negative cycle")
+            << exampleNetworks().at(5).document << true
+            << "Rute terpendek (Dijkstra): 1 \u2192 2 \u2192 3 \u2192 4 \u2192 5"
+            << "Bellman\u2013Ford: Siklus negatif: 2 \u2192 3 \u2192 4 \u2192 2, total bobot -1. "
+               "Tidak ada jarak terpendek: siklus ini dapat dilalui berulang kali."
+            << QList<int>{2, 3, 4};
+    }
+    void negativeWeightsRun()
+    {
+        QFETCH(NetworkDocument, doc);
+        QFETCH(bool, warned);
+        QFETCH(QString, dijkstraRoute);
+        QFETCH(QString, bellmanFord);
+        QFETCH(QList<int>, drawnLinks);
+        Frame f;
+        OwnNetworkWindow* w = f.own()->newNetwork();
+        w->setDocument(doc);
+        QSignalSpy finished(w, &LessonWindow::runFinished);
+        w->run();
+        QVERIFY(f.messages.isEmpty());
+        QCOMPARE(finished.size(), 1);
+        auto* warning = f.in<QLabel>(w, "lblPeringatan");
+        QCOMPARE(warning->isVisibleTo(w), warned);
+        QCOMPARE(warning->text().isEmpty(), !warned);
+        QCOMPARE(f.in<QLabel>(w, "lblRute")->text(), dijkstraRoute);
+        QCOMPARE(f.in<QLabel>(w, "lblBellmanFord")->text(), bellmanFord);
+        QCOMPARE(colouredLinks(w->editor()->model()), drawnLinks);
+        const bool cycle = bellmanFord.contains(QStringLiteral("Siklus"));
+        QCOMPARE(w->editor()->model().description().startsWith(QStringLiteral("Siklus")), cycle);
+        QCOMPARE(f.in<QLabel>(w, "lblRuteFloyd")->text().contains(QStringLiteral("siklus negatif")),
+                 cycle);
+        // An edit takes every result away, the warning with it.
+        w->setLessonWeights(w->document().network.weights());
+        QVERIFY(!warning->isVisibleTo(w) && f.in<QLabel>(w, "lblBellmanFord")->text().isEmpty());
+    }
+
+    // Ctrl+B lists both methods' distances; the nodes Dijkstra gets wrong are marked, and the
+    // step where it went wrong is named.
+    void compareWithBellmanFord_data()
+    {
+        QTest::addColumn<NetworkDocument>("doc");
+        QTest::addColumn<QStringList>("differing");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("no negative weight")
+            << lessonDocument() << QStringList{}
+            << "Dijkstra dan Bellman\u2013Ford memberi jarak yang sama untuk setiap simpul.";
+        QTest::newRow("fixed too early")
+            << exampleNetworks().at(4).document << QStringList{"2", "4", "5"}
+            << "Langkah 2: Dijkstra menetapkan simpul 2 dengan jarak 2, padahal rute 1 \u2192 3 "
+               "\u2192 2 lewat jalur negatif 3 \u2192 2 (bobot -4) hanya 1.";
+        QTest::newRow("negative cycle")
+            << exampleNetworks().at(5).document << QStringList{}
+            << "Siklus negatif: 2 \u2192 3 \u2192 4 \u2192 2, total bobot -1: Bellman\u2013Ford "
+               "tidak memberi jarak yang benar.";
+    }
+    void compareWithBellmanFord()
+    {
+        QFETCH(NetworkDocument, doc);
+        QFETCH(QStringList, differing);
+        QFETCH(QString, said);
+        Frame f;
+        OwnNetworkWindow* w = f.own()->newNetwork();
+        w->setDocument(doc);
+        auto* table = f.in<QTableWidget>(w, "tblBandingkan");
+        QVERIFY(!table->isVisibleTo(w));
+        w->editor()->setFocus();
+        QTest::keyClick(w->editor(), Qt::Key_B, Qt::ControlModifier);
+        QVERIFY(table->isVisibleTo(w));
+        QCOMPARE(table->rowCount(), doc.network.nodeCount());
+        QStringList marked;
+        for (int row = 0; row < table->rowCount(); ++row)
+            if (table->item(row, 3)->text() == QStringLiteral("berbeda"))
+                marked << table->item(row, 0)->text();
+        QCOMPARE(marked, differing);
+        QCOMPARE(f.in<QLabel>(w, "lblKesalahanDijkstra")->text(), said);
+        QVERIFY(keyTableMarkdown().contains(QStringLiteral("Bandingkan dengan Bellman")));
+        QVERIFY(w->editor()->actions().contains(
+            f.in<QAction>(w, "actBandingkanBellmanFord"))); // in the drawing's context menu
     }
 
     void saveAndOpenAgain_data()
@@ -597,6 +722,9 @@ private slots:
         QVERIFY(total->text().isEmpty());
         QVERIFY(!w->editor()->isEditable());
         QVERIFY(f.frame->lessonDock()->isVisible());
+        // The comparison of both methods would give them away as well.
+        QVERIFY(!w->compareWithBellmanFord());
+        QVERIFY(!f.in<QTableWidget>(w, "tblBandingkan")->isVisibleTo(w));
         for (const auto& [node, distance] :
              {std::pair{"2", "0"}, {"3", "1"}, {"1", "2"}, {"4", "7"}})
             dijkstra->answer(node, distance);

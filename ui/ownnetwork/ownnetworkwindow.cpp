@@ -1,5 +1,6 @@
 #include "ui/ownnetwork/ownnetworkwindow.h"
 
+#include "core/bellmanford.h"
 #include "core/numbertext.h"
 #include "core/routes.h"
 #include "core/shortestpath.h"
@@ -29,14 +30,21 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTableView>
+#include <QTableWidget>
+#include <QTimer>
 #include <QUndoStack>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <utility>
 
 namespace trayeko::ui {
 
@@ -49,6 +57,8 @@ constexpr KeyRow kWindowKeys[] = {
     {{}, "Alt+U, Alt+T", "ke Judul, ke Catatan"},
     {{}, "Alt+I", "pilih iterasi Floyd\u2013Warshall yang ditampilkan"},
     {{}, "Alt+M", "pilih metode pelajaran untuk F10 dan F9: Dijkstra atau Floyd\u2013Warshall"},
+    {Qt::CTRL | Qt::Key_B, nullptr,
+     "Bandingkan dengan Bellman\u2013Ford: jarak setiap simpul menurut kedua metode"},
 };
 const KeyListing kWindowListed(keyplace::kFloyd + 50, kOwnNetworkTitle, kWindowKeys);
 
@@ -72,6 +82,38 @@ std::vector<int> routeLinks(const Network& network, const std::vector<int>& rout
     for (size_t i = 1; i < route.size(); ++i)
         links.push_back(network.findLink(route[i - 1], route[i]));
     return links;
+}
+
+const QString kNegativeWarning =
+    QStringLiteral("Peringatan: ada bobot negatif; hasil Dijkstra bisa salah. Bandingkan dengan "
+                   "Bellman\u2013Ford.");
+
+// A negative cycle is drawn apart from any route: it is no route but the reason there is none.
+QColor cycleColor()
+{
+    return QColor(128, 0, 160);
+}
+
+QString distanceCell(double distance, const std::string& separator)
+{
+    return std::isfinite(distance) ? toQString(formatGeneral(distance, separator))
+                                   : QStringLiteral("\u221e");
+}
+
+// Whether two distances differ by more than the rounding of sums taken in another order.
+bool distancesDiffer(double a, double b)
+{
+    if (!std::isfinite(a) || !std::isfinite(b))
+        return a != b;
+    return std::abs(a - b) > 1e-9 * std::max({1.0, std::abs(a), std::abs(b)});
+}
+
+// Dijkstra's method as it is taught: a node once fixed keeps its distance, whatever a negative
+// link found later would give. On weights of zero or more this is the shortest path tree.
+ShortestPathTree taughtDijkstra(const Network& network, int start)
+{
+    std::vector<DijkstraRound> rounds;
+    return dijkstra(Digraph(network), start, &rounds);
 }
 
 QTableView* makeGrid(QWidget* parent, const QString& objectName, FloydGridModel* model,
@@ -128,7 +170,15 @@ void OwnNetworkWindow::buildClient()
 {
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("ownNetworkClient"));
-    setWidget(m_client);
+    // On a small screen or at a large scale factor the window may be smaller than what its
+    // controls need: they scroll inside it instead of the window growing out of the document
+    // area, where its bottom row and title bar would be out of reach.
+    auto* scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("ownNetworkScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(m_client);
+    setWidget(scroller);
     auto* layout = new QVBoxLayout(m_client);
 
     auto* texts = new QHBoxLayout;
@@ -196,8 +246,35 @@ void OwnNetworkWindow::buildClient()
     m_floydRoute->setTextInteractionFlags(Qt::TextSelectableByMouse);
     floydLayout->addWidget(m_floydRoute);
     splitter->addWidget(floyd);
+
+    m_comparePanel = new QWidget(splitter);
+    m_comparePanel->setObjectName(QStringLiteral("ownNetworkCompare"));
+    auto* compareLayout = new QVBoxLayout(m_comparePanel);
+    compareLayout->setContentsMargins(0, 0, 0, 0);
+    compareLayout->addWidget(
+        new QLabel(QStringLiteral("Dijkstra dan Bellman\u2013Ford"), m_comparePanel));
+    m_compareTable = new QTableWidget(0, 4, m_comparePanel);
+    m_compareTable->setObjectName(QStringLiteral("tblBandingkan"));
+    m_compareTable->setAccessibleName(
+        QStringLiteral("Jarak setiap simpul menurut Dijkstra dan Bellman\u2013Ford"));
+    m_compareTable->setHorizontalHeaderLabels({QStringLiteral("Simpul"), QStringLiteral("Dijkstra"),
+                                               QStringLiteral("Bellman\u2013Ford"),
+                                               QStringLiteral("Keterangan")});
+    m_compareTable->verticalHeader()->hide();
+    m_compareTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_compareTable->setTabKeyNavigation(false);
+    m_compareTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    compareLayout->addWidget(m_compareTable, 1);
+    m_mistake = new QLabel(m_comparePanel);
+    m_mistake->setObjectName(QStringLiteral("lblKesalahanDijkstra"));
+    m_mistake->setWordWrap(true);
+    m_mistake->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    compareLayout->addWidget(m_mistake);
+    splitter->addWidget(m_comparePanel);
+    m_comparePanel->hide();
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
+    splitter->setStretchFactor(2, 2);
     layout->addWidget(splitter, 1);
     connect(m_iteration, &QComboBox::currentIndexChanged, this,
             &OwnNetworkWindow::showFloydIteration);
@@ -231,6 +308,20 @@ void OwnNetworkWindow::buildClient()
     results->addWidget(methodLabel);
     results->addWidget(m_method);
     layout->addLayout(results);
+
+    auto* negative = new QHBoxLayout;
+    m_warning = new QLabel(m_client);
+    m_warning->setObjectName(QStringLiteral("lblPeringatan"));
+    m_warning->setWordWrap(true);
+    m_warning->setStyleSheet(QStringLiteral("color: #a00000; font-weight: bold;"));
+    m_warning->hide();
+    m_bellmanFord = new QLabel(m_client);
+    m_bellmanFord->setObjectName(QStringLiteral("lblBellmanFord"));
+    m_bellmanFord->setWordWrap(true);
+    m_bellmanFord->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    negative->addWidget(m_warning, 1);
+    negative->addWidget(m_bellmanFord, 1);
+    layout->addLayout(negative);
 
     // Enter anywhere in the window runs, as a dialog's default button does; a control that
     // takes Enter itself (the note, a weight being typed in the drawing, a focused button) keeps
@@ -272,6 +363,14 @@ void OwnNetworkWindow::buildClient()
     setTabOrder(m_values, m_nodes);
     setTabOrder(m_nodes, m_runButton);
     setTabOrder(m_runButton, m_method);
+
+    m_compareAction = new QAction(QStringLiteral("Bandingkan dengan Bellman\u2013Ford"), this);
+    m_compareAction->setObjectName(QStringLiteral("actBandingkanBellmanFord"));
+    m_compareAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    m_compareAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(m_compareAction, &QAction::triggered, this, [this] { compareWithBellmanFord(); });
+    addAction(m_compareAction);
+    addMenuEntries(m_editor, MenuSection::View, {m_compareAction});
 }
 
 void OwnNetworkWindow::pressDefault()
@@ -442,9 +541,11 @@ void OwnNetworkWindow::lessonStarted()
     m_editor->setEditable(false);
     // What a run showed would give the exercise's answers away.
     if (m_exercise && m_exercise->isActive() && !m_veil.isVeiled()) {
-        m_veil.veil({m_total, m_route, m_floydRoute});
+        m_veil.veil({m_total, m_route, m_floydRoute, m_warning, m_bellmanFord});
         m_floydPanel->hide();
+        m_comparePanel->hide();
     }
+    m_compareAction->setEnabled(!(m_exercise && m_exercise->isActive()));
 }
 
 void OwnNetworkWindow::lessonEnded()
@@ -452,6 +553,7 @@ void OwnNetworkWindow::lessonEnded()
     const bool exercising = m_exercise && m_exercise->isActive();
     const bool stepping = m_stepMode && m_stepMode->isActive();
     m_editor->setEditable(!exercising && !stepping);
+    m_compareAction->setEnabled(!exercising);
     if (!exercising && m_veil.isVeiled()) {
         m_veil.lift();
         m_floydPanel->show();
@@ -649,6 +751,28 @@ bool OwnNetworkWindow::confirmClose()
     return false;
 }
 
+void OwnNetworkWindow::showEvent(QShowEvent* event)
+{
+    LessonWindow::showEvent(event);
+    if (std::exchange(m_fitted, true))
+        return;
+    // A window opened from the command line is shown before the frame has laid out its document
+    // area; its size is known one turn of the event loop later.
+    QTimer::singleShot(0, this, &OwnNetworkWindow::fitIntoArea);
+}
+
+void OwnNetworkWindow::fitIntoArea()
+{
+    QMdiArea* area = mdiArea();
+    if (!area || isMaximized())
+        return;
+    const QSize room = area->viewport()->size();
+    if (room.width() < 200 || room.height() < 200)
+        return;
+    resize(size().boundedTo(room));
+    move(std::clamp(x(), 0, room.width() - width()), std::clamp(y(), 0, room.height() - height()));
+}
+
 void OwnNetworkWindow::closeEvent(QCloseEvent* event)
 {
     if (!confirmClose()) {
@@ -671,8 +795,31 @@ void OwnNetworkWindow::clearResult()
     const QSignalBlocker quiet(m_iteration);
     m_iteration->clear();
     m_floydRoute->clear();
+    m_warning->clear();
+    m_warning->hide();
+    m_bellmanFord->clear();
+    m_compareTable->setRowCount(0);
+    m_mistake->clear();
+    m_comparePanel->hide();
     for (QAction* csv : m_csvActions)
         csv->setEnabled(false);
+}
+
+bool OwnNetworkWindow::acceptRun(const Network& network)
+{
+    if (network.nodeCount() == 0) {
+        refuse(QStringLiteral("Jaringan ini belum mempunyai simpul. Klik pada gambar untuk "
+                              "menambah simpul."));
+        return false;
+    }
+    if (const int link = firstNonFiniteLink(network)) {
+        const NetworkLink& l = network.link(link);
+        refuse(QStringLiteral("Bobot jalur %1 ke %2 bukan bilangan terhingga. Perbaiki bobotnya "
+                              "lalu proses lagi.")
+                   .arg(nodeText(network, l.from), nodeText(network, l.to)));
+        return false;
+    }
+    return true;
 }
 
 void OwnNetworkWindow::run()
@@ -681,34 +828,14 @@ void OwnNetworkWindow::run()
     const NetworkDocument shown = document();
     const Network& network = shown.network;
     const std::string separator = regionalDecimalSeparator();
-    if (network.nodeCount() == 0) {
-        refuse(QStringLiteral("Jaringan ini belum mempunyai simpul. Klik pada gambar untuk "
-                              "menambah simpul."));
+    if (!acceptRun(network))
         return;
-    }
-    if (const int link = firstNonFiniteLink(network)) {
-        const NetworkLink& l = network.link(link);
-        refuse(QStringLiteral("Bobot jalur %1 ke %2 bukan bilangan terhingga. Perbaiki bobotnya "
-                              "lalu proses lagi.")
-                   .arg(nodeText(network, l.from), nodeText(network, l.to)));
-        return;
-    }
-    if (hasNegativeWeight(network)) {
-        for (const NetworkLink& l : network.links())
-            if (l.weight < 0) {
-                refuse(QStringLiteral("Metode Dijkstra tidak dapat memakai bobot negatif: jalur "
-                                      "%1 ke %2 berbobot %3.")
-                           .arg(nodeText(network, l.from), nodeText(network, l.to),
-                                toQString(formatGeneral(l.weight, separator))));
-                return;
-            }
-    }
     clearResult();
     const int start = shown.start;
     const int end = shown.end > 0 ? shown.end : network.nodeCount();
 
     // Dijkstra from the start: the route to the end, every node's distance beside it.
-    const ShortestPathTree tree = dijkstra(Digraph(network), start);
+    const ShortestPathTree tree = taughtDijkstra(network, start);
     const std::vector<int> route = routeTo(tree, end);
     StepMarks marks(network.nodeCount());
     for (int n = 1; n <= network.nodeCount(); ++n) {
@@ -736,7 +863,42 @@ void OwnNetworkWindow::run()
         m_route->setText(QStringLiteral("Rute terpendek (Dijkstra): ") + routeText(network, route));
         look.description = m_route->text();
     }
-    model.setLayer(DrawingLayer::Result, look, marks);
+    // Bellman–Ford beside it: the true distance, or the negative cycle that leaves none. The
+    // cycle takes the drawing's top, and no node shows a distance there.
+    const BellmanFordResult bf = bellmanFord(network, start);
+    if (hasNegativeWeight(network)) {
+        m_warning->setText(kNegativeWarning);
+        m_warning->show();
+    }
+    const QString bfName = QStringLiteral("Bellman\u2013Ford: ");
+    if (bf.negativeCycle) {
+        const QString cycle =
+            toQString(negativeCycleText(network, *bf.negativeCycle, separator));
+        m_bellmanFord->setText(bfName + cycle +
+                               QStringLiteral(". Tidak ada jarak terpendek: siklus ini dapat "
+                                              "dilalui berulang kali."));
+        RouteLook cycleLook;
+        cycleLook.innerNodes = bf.negativeCycle->nodes;
+        cycleLook.links = bf.negativeCycle->links;
+        cycleLook.lineColor = cycleColor();
+        cycleLook.boxColor = cycleColor();
+        cycleLook.description = cycle;
+        StepMarks cycleMarks(network.nodeCount());
+        for (const int node : bf.negativeCycle->nodes)
+            cycleMarks.nodeTexts[at(node)] = QStringLiteral("siklus negatif");
+        cycleMarks.improvedLinks = bf.negativeCycle->links;
+        model.setLayer(DrawingLayer::Result, cycleLook, cycleMarks);
+    } else {
+        const std::vector<int> bfRoute = bellmanFordRoute(bf, end);
+        m_bellmanFord->setText(
+            bfRoute.empty()
+                ? bfName + QStringLiteral("simpul %1 tidak terjangkau dari simpul %2.")
+                               .arg(nodeText(network, end), nodeText(network, start))
+                : bfName + QStringLiteral("total jarak = %1, rute %2")
+                               .arg(toQString(formatGeneral(bf.distance[at(end)], separator)),
+                                    routeText(network, bfRoute)));
+        model.setLayer(DrawingLayer::Result, look, marks);
+    }
 
     // Floyd–Warshall: both matrices after each iteration, and the route they give.
     m_floyd = floydIterations(network);
@@ -751,9 +913,22 @@ void OwnNetworkWindow::run()
     }
     fitGrid(m_values, m_valueGrid);
     fitGrid(m_nodes, m_nodeGrid);
-    const std::vector<int> floydPath = floydRoute(network, m_floyd.back(), start, end);
+    const PathMatrix& last = m_floyd.back();
+    // A negative diagonal entry is a negative cycle; through it from the start to the end no
+    // distance is the shortest, whatever the matrix holds.
+    bool cycleOnTheWay = false;
+    for (int k = 1; k <= network.nodeCount(); ++k) {
+        const std::optional<double> round = last.value(k, k);
+        cycleOnTheWay = cycleOnTheWay || (round && *round < 0 && last.value(start, k) &&
+                                          last.value(k, end));
+    }
+    const std::vector<int> floydPath = floydRoute(network, last, start, end);
     m_floydRoute->setText(
-        floydPath.empty()
+        cycleOnTheWay
+            ? QStringLiteral("Floyd: diagonal matriks nilai negatif, ada siklus negatif antara "
+                             "simpul %1 dan simpul %2; tidak ada jarak terpendek.")
+                  .arg(nodeText(network, start), nodeText(network, end))
+        : floydPath.empty()
             ? QStringLiteral("Floyd: simpul %1 tidak terjangkau dari simpul %2.")
                   .arg(nodeText(network, end), nodeText(network, start))
             : QStringLiteral("Rute Floyd: %1, jarak %2")
@@ -762,6 +937,56 @@ void OwnNetworkWindow::run()
     for (QAction* csv : m_csvActions)
         csv->setEnabled(true);
     emit runFinished();
+}
+
+bool OwnNetworkWindow::compareWithBellmanFord()
+{
+    if (m_exercise && m_exercise->isActive())
+        return false;
+    const NetworkDocument shown = document();
+    const Network& network = shown.network;
+    if (!acceptRun(network))
+        return false;
+    const std::string separator = regionalDecimalSeparator();
+    const ShortestPathTree tree = taughtDijkstra(network, shown.start);
+    const BellmanFordResult bf = bellmanFord(network, shown.start);
+    QFont bold = m_compareTable->font();
+    bold.setBold(true);
+    m_compareTable->setRowCount(network.nodeCount());
+    for (int n = 1; n <= network.nodeCount(); ++n) {
+        const double dijkstraDistance = tree.distance[at(n)];
+        const double trueDistance = bf.distance[at(n)];
+        // Where a negative cycle is reached no distance is true: none is said to differ.
+        const bool differs = !bf.negativeCycle && distancesDiffer(dijkstraDistance, trueDistance);
+        const QString cells[] = {
+            nodeText(network, n), distanceCell(dijkstraDistance, separator),
+            bf.negativeCycle ? QStringLiteral("\u2014") : distanceCell(trueDistance, separator),
+            differs ? QStringLiteral("berbeda") : QString()};
+        for (int column = 0; column < 4; ++column) {
+            auto* item = new QTableWidgetItem(cells[column]);
+            if (differs) {
+                item->setFont(bold);
+                item->setBackground(QColor(255, 220, 220));
+            }
+            m_compareTable->setItem(n - 1, column, item);
+        }
+    }
+    if (bf.negativeCycle) {
+        m_mistake->setText(toQString(negativeCycleText(network, *bf.negativeCycle, separator)) +
+                           QStringLiteral(": Bellman\u2013Ford tidak memberi jarak yang benar."));
+    } else if (const auto mistake = firstDijkstraMistake(network, shown.start)) {
+        m_mistake->setText(toQString(dijkstraMistakeText(network, *mistake, separator)));
+    } else {
+        m_mistake->setText(QStringLiteral("Dijkstra dan Bellman\u2013Ford memberi jarak yang sama "
+                                          "untuk setiap simpul."));
+    }
+    // The whole table in sight: the marks of the last column are what it is for.
+    m_compareTable->resizeColumnsToContents();
+    m_compareTable->setMinimumWidth(m_compareTable->horizontalHeader()->length() +
+                                    2 * m_compareTable->frameWidth() +
+                                    m_compareTable->verticalScrollBar()->sizeHint().width());
+    m_comparePanel->show();
+    return true;
 }
 
 void OwnNetworkWindow::showFloydIteration(int k)

@@ -21,6 +21,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QShortcut;
 class QTableView;
+class QTableWidget;
 
 namespace trayeko::ui {
 
@@ -32,11 +33,16 @@ class NetworkEditor;
 // title and note for the class, the editor, and what the program teaches run on it. "&Proses..."
 // (Enter) runs Dijkstra's method from the start to the end node (the route in the run's colours,
 // the total, every node's distance beside it) and Floyd–Warshall (both matrices after each
-// iteration, the route they give). The window keeps the file it came from and its format, and
+// iteration, the route they give). A weight may be negative: Dijkstra's method still runs as it
+// is taught (a fixed node never changes), under a warning, and Bellman–Ford's result stands
+// beside it; a negative cycle reachable from the start is named and drawn instead of distances.
+// "Bandingkan dengan Bellman–Ford" (Ctrl+B) lists both methods' distances side by side. The
+// window keeps the file it came from and its format, and
 // its title marks unsaved changes; closing it with such changes asks whether to save them.
 //
 // Controls (objectNames): txtJudul (title), txtCatatan (note), networkEditor, cmdProses,
-// lblTotal, lblRute, cboIterasi, tblNilai, tblSimpul, lblRuteFloyd.
+// lblTotal, lblRute, cboIterasi, tblNilai, tblSimpul, lblRuteFloyd, lblPeringatan,
+// lblBellmanFord, tblBandingkan, lblKesalahanDijkstra.
 class OwnNetworkWindow final : public LessonWindow
 {
     Q_OBJECT
@@ -71,6 +77,10 @@ public:
 
     // "&Proses...": Dijkstra and Floyd–Warshall on the network as it is now.
     void run();
+    // "Bandingkan dengan Bellman–Ford": every node's distance by both methods, those that differ
+    // marked, and the step where Dijkstra fixed a node too early. False where the network cannot
+    // be run (nothing is shown then) or an exercise is on.
+    bool compareWithBellmanFord();
 
     void setSeams(OwnNetworkSeams seams);
     // Whether a file is shown in another window: "Simpan sebagai..." does not write over it.
@@ -104,6 +114,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildClient();
@@ -119,7 +130,12 @@ private:
     QString askSaveName(const QString& caption, const QString& filters, const QString& proposed,
                         QString* selectedFilter);
     void refuse(const QString& text);
+    // Refuses what no method can run (no nodes, a weight that is no finite number); true where
+    // the network can be run.
+    bool acceptRun(const Network& network);
     void pressDefault();
+    // Makes the window fit the document area and stand inside it.
+    void fitIntoArea();
 
     QWidget* m_client = nullptr;
     QLineEdit* m_title = nullptr;
@@ -133,6 +149,12 @@ private:
     QTableView* m_values = nullptr;
     QTableView* m_nodes = nullptr;
     QLabel* m_floydRoute = nullptr;
+    QLabel* m_warning = nullptr;     // Dijkstra on negative weights
+    QLabel* m_bellmanFord = nullptr; // Bellman–Ford's distance and route, or the negative cycle
+    QWidget* m_comparePanel = nullptr;
+    QTableWidget* m_compareTable = nullptr;
+    QLabel* m_mistake = nullptr;
+    QAction* m_compareAction = nullptr;
     FloydGridModel* m_valueGrid = nullptr;
     FloydGridModel* m_nodeGrid = nullptr;
     ClassroomActions* m_classroom = nullptr;
@@ -144,6 +166,7 @@ private:
     QWidget* m_floydPanel = nullptr;
     ResultVeil m_veil;
     bool m_floydLesson = false;
+    bool m_fitted = false; // placed inside the document area on its first showing
     std::vector<double> m_baseWeights;
     Network m_savedNetwork; // as opened or last saved
 
