@@ -138,6 +138,83 @@ std::string negativeCycleText(const Network& network, const NegativeCycle& cycle
            formatGeneral(cycle.weight, decimalSeparator);
 }
 
+std::vector<std::string> bellmanFordPseudoCode(int nodeCount, std::string_view startLabel)
+{
+    const std::string last = std::to_string(std::max(nodeCount - 1, 0));
+    return {
+        "untuk setiap simpul v: d[v] ← ∞, asal[v] ← –",
+        "d[" + std::string(startLabel) + "] ← 0",
+        "untuk putaran i ← 1 sampai " + last + ":",
+        "    berubah ← salah",
+        "    untuk setiap jalur u→v, urut nomornya:",
+        "        jika d[u] + w(u→v) < d[v]:",
+        "            d[v] ← d[u] + w(u→v); asal[v] ← u",
+        "            berubah ← benar",
+        "    jika tidak berubah: selesai lebih awal",
+        "putaran tambahan: untuk setiap jalur u→v:",
+        "    jika d[u] + w(u→v) < d[v]: ada siklus negatif",
+    };
+}
+
+std::string bellmanFordPassText(const Network& network, const BellmanFordResult& result, int pass,
+                                std::string_view decimalSeparator)
+{
+    if (pass < 1 || pass > int(result.passes.size()))
+        return {};
+    const BellmanFordPass& done = result.passes[at(pass)];
+    const std::string number = std::to_string(pass);
+    if (done.relaxedLinks.empty())
+        return "Putaran " + number + " tidak mengubah apa pun: selesai lebih awal.";
+    std::vector<std::string> links;
+    std::vector<std::string> lowered;
+    std::vector<bool> named(done.distance.size(), false);
+    for (int k : done.relaxedLinks) {
+        const NetworkLink& link = network.link(k);
+        links.push_back(network.nodeLabel(link.from) + " → " + network.nodeLabel(link.to));
+        // A node lowered twice in one pass is named once, with where it ended.
+        if (!named[at(link.to)]) {
+            named[at(link.to)] = true;
+            lowered.push_back("d[" + network.nodeLabel(link.to) +
+                              "] = " + formatGeneral(done.distance[at(link.to)], decimalSeparator));
+        }
+    }
+    std::string text = "Putaran " + number + " dari paling banyak " +
+                       std::to_string(std::max(network.nodeCount() - 1, 0)) + ": jalur ";
+    for (std::size_t i = 0; i < links.size(); ++i)
+        text += (i == 0 ? "" : ", ") + links[i];
+    text += " menurunkan jarak: ";
+    for (std::size_t i = 0; i < lowered.size(); ++i)
+        text += (i == 0 ? "" : ", ") + lowered[i];
+    return text + ".";
+}
+
+std::string bellmanFordClosingText(const Network& network, const BellmanFordResult& result,
+                                   int end, std::string_view decimalSeparator)
+{
+    std::string text;
+    if (result.negativeCycle)
+        return "Putaran tambahan masih menurunkan jarak, jadi ada siklus negatif yang terjangkau "
+               "dari simpul " +
+               network.nodeLabel(result.start) + ". " +
+               negativeCycleText(network, *result.negativeCycle, decimalSeparator) +
+               ". Berkeliling siklus itu terus memperpendek rute, jadi tidak ada jarak terpendek "
+               "yang benar.";
+    if (result.stoppedEarly)
+        text = bellmanFordPassText(network, result, int(result.passes.size()), decimalSeparator);
+    else
+        text = "Putaran tambahan tidak menurunkan jarak apa pun: tidak ada siklus negatif.";
+    if (!network.hasNode(end))
+        return text;
+    const std::vector<int> route = bellmanFordRoute(result, end);
+    if (route.empty())
+        return text + " Simpul " + network.nodeLabel(end) + " tidak terjangkau dari simpul " +
+               network.nodeLabel(result.start) + ".";
+    return text + " Jarak terpendek dari simpul " + network.nodeLabel(result.start) +
+           " ke simpul " + network.nodeLabel(end) + ": " +
+           formatGeneral(result.distance[at(end)], decimalSeparator) + " (" +
+           routeText(network, route) + ").";
+}
+
 std::optional<DijkstraMistake> firstDijkstraMistake(const Network& network, int start)
 {
     const BellmanFordResult truth = bellmanFord(network, start);

@@ -60,6 +60,23 @@ std::vector<int> bellmanFordRoute(const BellmanFordResult& result, int target);
 std::string negativeCycleText(const Network& network, const NegativeCycle& cycle,
                               std::string_view decimalSeparator = ".");
 
+/// @brief The method's pseudo-code from @p start on a network of @p nodeCount nodes: the lines a
+/// lesson marks as each pass runs (1 ... 3 the start, 4 ... 8 a pass, 9 the early stop, 10 ... 11
+/// the extra pass).
+std::vector<std::string> bellmanFordPseudoCode(int nodeCount, std::string_view startLabel);
+
+/// @brief What pass @p pass (1 ...) of @p result did: "Putaran 2 dari paling banyak 4: jalur
+/// 1 → 3, 3 → 2 menurunkan jarak: d[3] = 5, d[2] = 1." A pass that changed nothing says
+/// "Putaran k tidak mengubah apa pun: selesai lebih awal."
+std::string bellmanFordPassText(const Network& network, const BellmanFordResult& result, int pass,
+                                std::string_view decimalSeparator = ".");
+
+/// @brief How the run ended, for its last frame: the early stop or the extra pass, and then the
+/// distance and route to @p end; where a negative cycle was found, the cycle named and no
+/// distance given as if it were true.
+std::string bellmanFordClosingText(const Network& network, const BellmanFordResult& result,
+                                   int end, std::string_view decimalSeparator = ".");
+
 /// @brief The step where Dijkstra's method, run on weights some of which are negative, fixed a
 /// node too early: the distance it fixed, and the shorter one found later through a negative
 /// link.

@@ -304,9 +304,35 @@ void scoreFloydIteration(ExerciseScore& score, int k, const FloydGrade& grade)
             score.mistakes.push_back("Iterasi " + std::to_string(k) + ": " + c.reason);
 }
 
+void scoreBellmanFordPass(ExerciseScore& score, const Grade& grade)
+{
+    ++score.graded;
+    ++score.total;
+    if (grade.verdict == Verdict::Right)
+        ++score.right;
+    else
+        score.mistakes.push_back(grade.reason);
+}
+
+namespace {
+
+ExerciseMethod methodOf(bool floyd)
+{
+    return floyd ? ExerciseMethod::Floyd : ExerciseMethod::Dijkstra;
+}
+
+} // namespace
+
 std::string exerciseScoreText(const ExerciseScore& score, bool floyd)
 {
-    if (floyd)
+    return exerciseScoreText(score, methodOf(floyd));
+}
+
+std::string exerciseScoreText(const ExerciseScore& score, ExerciseMethod method)
+{
+    if (method == ExerciseMethod::BellmanFord)
+        return std::to_string(score.right) + " dari " + std::to_string(score.total) + " putaran";
+    if (method == ExerciseMethod::Floyd)
         return std::to_string(score.right) + " dari " + std::to_string(score.total) + " sel";
     std::string text = std::to_string(score.right) + " dari " + std::to_string(score.total) +
                        " langkah pada percobaan pertama";
@@ -317,7 +343,13 @@ std::string exerciseScoreText(const ExerciseScore& score, bool floyd)
 
 std::string exerciseSummary(const ExerciseScore& score, bool floyd, std::string_view elapsed)
 {
-    std::string text = "Benar " + exerciseScoreText(score, floyd) + "\n";
+    return exerciseSummary(score, methodOf(floyd), elapsed);
+}
+
+std::string exerciseSummary(const ExerciseScore& score, ExerciseMethod method,
+                            std::string_view elapsed)
+{
+    std::string text = "Benar " + exerciseScoreText(score, method) + "\n";
     if (!elapsed.empty())
         text += std::string(elapsed) + "\n";
     if (score.mistakes.empty())
@@ -347,7 +379,15 @@ std::string exerciseHeading(bool floyd, std::string_view code, const LinkWeights
 std::string exerciseHeading(bool floyd, std::string_view code, const Network& network,
                             std::string_view decimalSeparator, const ExerciseAuthor* author)
 {
-    std::string text = floyd ? "Latihan metode Floyd\n" : "Latihan metode Dijkstra\n";
+    return exerciseHeading(methodOf(floyd), code, network, decimalSeparator, author);
+}
+
+std::string exerciseHeading(ExerciseMethod method, std::string_view code, const Network& network,
+                            std::string_view decimalSeparator, const ExerciseAuthor* author)
+{
+    std::string text = method == ExerciseMethod::Floyd         ? "Latihan metode Floyd\n"
+                       : method == ExerciseMethod::BellmanFord ? "Latihan metode Bellman–Ford\n"
+                                                               : "Latihan metode Dijkstra\n";
     if (author) {
         std::string_view name = author->student;
         while (!name.empty() && blank(name.front()))

@@ -116,13 +116,29 @@ void scoreDijkstraStep(ExerciseScore& score, std::size_t step, std::span<const G
 /// that change; every cell not right is a mistake.
 void scoreFloydIteration(ExerciseScore& score, int k, const FloydGrade& grade);
 
+/// @brief Adds one graded Bellman–Ford pass: right only when every node's distance is; a wrong
+/// pass is listed with its reason, which names the pass.
+void scoreBellmanFordPass(ExerciseScore& score, const Grade& grade);
+
+/// @brief The method an exercise teaches, for the texts that name it or count in its units.
+enum class ExerciseMethod
+{
+    Dijkstra,
+    Floyd,
+    BellmanFord,
+};
+
 /// @brief The score in one line: "6 dari 7 langkah pada percobaan pertama; 1 langkah benar pada
 /// percobaan kedua" (the second part only where there is such a step), Floyd "11 dari 14 sel".
 std::string exerciseScoreText(const ExerciseScore& score, bool floyd);
+/// @brief The same for any method; Bellman–Ford counts passes: "2 dari 3 putaran".
+std::string exerciseScoreText(const ExerciseScore& score, ExerciseMethod method);
 
 /// @brief The summary to hand in: "Benar " + exerciseScoreText, the line @p elapsed where given,
 /// and every mistake with its reason, one line each.
 std::string exerciseSummary(const ExerciseScore& score, bool floyd, std::string_view elapsed = {});
+std::string exerciseSummary(const ExerciseScore& score, ExerciseMethod method,
+                            std::string_view elapsed = {});
 
 /// @brief How long an exercise took from @p start to @p end: "Waktu: 3 menit 5 detik", "Waktu: 42
 /// detik" (whole seconds, never negative).
@@ -140,6 +156,9 @@ struct ExerciseAuthor
 /// where @p author is given, the exercise code where the weights came from one ("Kode soal:
 /// 4821-7"), and the weights worked on, link 1 first.
 std::string exerciseHeading(bool floyd, std::string_view code, const Network& network,
+                            std::string_view decimalSeparator = ".",
+                            const ExerciseAuthor* author = nullptr);
+std::string exerciseHeading(ExerciseMethod method, std::string_view code, const Network& network,
                             std::string_view decimalSeparator = ".",
                             const ExerciseAuthor* author = nullptr);
 /// @brief The same for the demonstration network with @p weights.

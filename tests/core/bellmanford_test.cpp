@@ -232,4 +232,61 @@ TEST(BellmanFordExercise, GradesEveryNodesDistanceAfterAPass)
     EXPECT_EQ(gradeBellmanFordPass(chain, 1, 1, Texts{"0", "1", "∞"}).verdict, Verdict::Right);
 }
 
+struct PassTextRow
+{
+    const char* name;
+    Network network;
+    int pass; // 0: the closing text
+    int end;
+    const char* text;
+};
+
+class PassTexts : public testing::TestWithParam<PassTextRow>
+{};
+
+TEST_P(PassTexts, SayWhatEachPassAndTheEndDid)
+{
+    const PassTextRow& row = GetParam();
+    const BellmanFordResult result = bellmanFord(row.network, 1);
+    EXPECT_EQ(row.pass == 0 ? bellmanFordClosingText(row.network, result, row.end, ",")
+                            : bellmanFordPassText(row.network, result, row.pass, ","),
+              row.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, PassTexts,
+    testing::Values(
+        // Node 2 lowered twice in the pass is named once, with its last distance.
+        PassTextRow{"LoweredTwiceNamedOnce", earlyFix(), 1, 4,
+                    "Putaran 1 dari paling banyak 3: jalur 1 → 2, 1 → 3, 3 → 2, 2 → 4 menurunkan "
+                    "jarak: d[2] = 1, d[3] = 5, d[4] = 2."},
+        PassTextRow{"NothingChanged", earlyFix(), 2, 4,
+                    "Putaran 2 tidak mengubah apa pun: selesai lebih awal."},
+        PassTextRow{"BeyondTheLastPass", earlyFix(), 3, 4, ""},
+        PassTextRow{"EarlyStopWithRoute", earlyFix(), 0, 4,
+                    "Putaran 2 tidak mengubah apa pun: selesai lebih awal. Jarak terpendek dari "
+                    "simpul 1 ke simpul 4: 2 (1 → 3 → 2 → 4)."},
+        PassTextRow{"DecimalComma", makeNetwork(2, {{1, 2, -1.5}}), 0, 2,
+                    "Putaran tambahan tidak menurunkan jarak apa pun: tidak ada siklus negatif. "
+                    "Jarak terpendek dari simpul 1 ke simpul 2: -1,5 (1 → 2)."},
+        PassTextRow{"Unreachable", makeNetwork(3, {{1, 2, 1}}), 0, 3,
+                    "Putaran 2 tidak mengubah apa pun: selesai lebih awal. Simpul 3 tidak "
+                    "terjangkau dari simpul 1."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(BellmanFord, ClosingTextNamesTheCycleAndNoDistance)
+{
+    const Network network = withCycle();
+    const BellmanFordResult result = bellmanFord(network, 1);
+    const std::string text = bellmanFordClosingText(network, result, 3);
+    EXPECT_EQ(text.rfind("Putaran tambahan masih menurunkan jarak, jadi ada siklus negatif yang "
+                         "terjangkau dari simpul 1. Siklus negatif: ",
+                         0),
+              0u)
+        << text;
+    EXPECT_NE(text.find("total bobot -1"), std::string::npos) << text;
+    EXPECT_EQ(text.find("Jarak terpendek"), std::string::npos) << text;
+    EXPECT_EQ(bellmanFordPseudoCode(5, "1")[2], "untuk putaran i ← 1 sampai 4:");
+}
+
 } // namespace

@@ -5,6 +5,7 @@
 #include "ui/drawing/drawingwidget.h"
 #include "ui/drawing/lessonwindow.h"
 #include "ui/exercise/exercise.h"
+#include "ui/exercise/exercisepanel.h"
 #include "ui/main/mainwindow.h"
 #include "ui/projector/projectorview.h"
 #include "ui/stepping/lessondock.h"
@@ -17,6 +18,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 #include <memory>
 
 using namespace trayeko;
@@ -60,17 +62,21 @@ Network fiveNodes(double weight21 = 3)
 class TestLessonWindow final : public LessonWindow
 {
 public:
-    explicit TestLessonWindow(bool floyd, const Network& network = fiveNodes())
+    explicit TestLessonWindow(bool floyd, const Network& network = fiveNodes(),
+                              bool bellmanFord = false)
         : m_network(network), m_defaults(network.weights())
     {
         auto* client = new QWidget;
         setWidget(client);
         m_drawing = new BareDrawing(network, 2, 5, client);
-        m_steps =
-            addLessonStepMode(this, floyd, [this](QWidget*, const QString&, const QString& text) {
-                refusals << text;
-            });
-        if (floyd)
+        const auto refuse = [this](QWidget*, const QString&, const QString& text) {
+            refusals << text;
+        };
+        m_steps = bellmanFord ? addBellmanFordStepMode(this, refuse)
+                              : addLessonStepMode(this, floyd, refuse);
+        if (bellmanFord)
+            m_exercise = new BellmanFordExercise(this, m_steps, nullptr);
+        else if (floyd)
             m_exercise = new FloydExercise(this, m_steps, nullptr);
         else
             m_exercise = new DijkstraExercise(this, m_steps, nullptr);
@@ -108,9 +114,9 @@ private:
 
 struct Host
 {
-    explicit Host(bool floyd, const Network& network = fiveNodes())
+    explicit Host(bool floyd, const Network& network = fiveNodes(), bool bellmanFord = false)
     {
-        w = new TestLessonWindow(floyd, network);
+        w = new TestLessonWindow(floyd, network, bellmanFord);
         area.resize(800, 600);
         area.addSubWindow(w);
         area.show();
@@ -123,7 +129,7 @@ struct Host
 // of the program that makes its own windows adds them.
 struct Program
 {
-    explicit Program(bool floyd)
+    explicit Program(bool floyd, bool bellmanFord = false)
     {
         FrameSources sources;
         sources.numLock = {};
@@ -134,7 +140,7 @@ struct Program
         projector = frame->findChild<ProjectorView*>("projectorView");
         projector->setSeams({[] { return QSize(1366, 768); }, false});
         frame->show();
-        w = new TestLessonWindow(floyd);
+        w = new TestLessonWindow(floyd, fiveNodes(), bellmanFord);
         frame->mdiArea()->addSubWindow(w);
         w->show();
         frame->mdiArea()->setActiveSubWindow(w);
@@ -162,6 +168,10 @@ private slots:
     void floydExerciseGrades();
     void newExerciseAndDefaultsChangeTheWeights_data();
     void newExerciseAndDefaultsChangeTheWeights();
+    void bellmanFordLessonPassByPass_data();
+    void bellmanFordLessonPassByPass();
+    void bellmanFordExerciseGrades_data();
+    void bellmanFordExerciseGrades();
     void frameFollowsAnyLessonWindow_data();
     void frameFollowsAnyLessonWindow();
 };
@@ -331,19 +341,125 @@ void TestAnyLesson::newExerciseAndDefaultsChangeTheWeights()
     QCOMPARE(h.w->lessonNetwork().network.weights(), fiveNodes().weights());
 }
 
+// 3 → 4 → 3 weighs 1 - 3 = -2 and is reachable from node 2: every pass lowers a distance.
+Network negativeCycle()
+{
+    Network network(5);
+    for (const NetworkLink& l :
+         std::vector<NetworkLink>{{2, 3, 1}, {3, 4, 1}, {4, 3, -3}, {4, 5, 1}, {1, 2, 1}})
+        network.addLink(l.from, l.to, l.weight);
+    return network;
+}
+
+void TestAnyLesson::bellmanFordLessonPassByPass_data()
+{
+    QTest::addColumn<Network>("network");
+    QTest::addColumn<QStringList>("rows");     // of the grid in the last frame
+    QTest::addColumn<QStringList>("lastCells"); // its last row
+    QTest::addColumn<int>("notesInPassOne");
+    QTest::addColumn<QList<int>>("lastMarkedLinks");
+    QTest::addColumn<QString>("lastExplains");
+    // From node 2 the first pass finds every distance; the second changes nothing.
+    QTest::newRow("early stop") << fiveNodes() << QStringList{"awal", "1", "2"}
+                                << QStringList{"2", "0", "1", "4", "5"} << 4 << QList<int>{}
+                                << "Putaran 2 tidak mengubah apa pun: selesai lebih awal. Jarak "
+                                   "terpendek dari simpul 2 ke simpul 5: 5 (2 → 3 → Pasar → 4 → 5).";
+    QTest::newRow("negative cycle")
+        << negativeCycle() << QStringList{"awal", "1", "2", "3", "4", "tambahan"}
+        << QStringList{"–", "–", "–", "–", "–"} << 3 << QList<int>{2, 3}
+        << "Putaran tambahan masih menurunkan jarak";
+}
+
+void TestAnyLesson::bellmanFordLessonPassByPass()
+{
+    QFETCH(Network, network);
+    QFETCH(QStringList, rows);
+    QFETCH(QStringList, lastCells);
+    QFETCH(int, notesInPassOne);
+    QFETCH(QList<int>, lastMarkedLinks);
+    QFETCH(QString, lastExplains);
+    Host h(false, network, true);
+    StepMode* steps = h.w->stepMode();
+    steps->enter();
+    QVERIFY(steps->isActive());
+    QVERIFY(h.w->refusals.isEmpty()); // negative weights are taken
+    // The start, every pass, and the extra pass unless one changed nothing.
+    QCOMPARE(steps->stepCount(), int(rows.size()));
+    QCOMPARE(steps->lesson().code.size(), 11);
+    const QStringList passOneNotes = steps->lesson().frames[1].grid.notes[1];
+    QCOMPARE(passOneNotes.size() - passOneNotes.count(QString()), notesInPassOne);
+    steps->last();
+    const StepFrame& last = *steps->currentFrame();
+    QCOMPARE(last.grid.rows, rows);
+    QCOMPARE(last.grid.cells.back(), lastCells);
+    QVERIFY2(last.explanation.startsWith(lastExplains), qPrintable(last.explanation));
+    std::vector<int> marked = h.w->drawing()->model().marks().improvedLinks;
+    std::sort(marked.begin(), marked.end());
+    QCOMPARE(QList<int>(marked.begin(), marked.end()), lastMarkedLinks);
+    // A negative cycle leaves no distance beside any node, as if it were true.
+    const bool cycle = lastCells.first() == u"–";
+    for (int n = 1; n <= 5; ++n)
+        QCOMPARE(h.w->drawing()->model().marks().nodeText(n).isEmpty(), cycle);
+    // Copied or saved, the table has a row per pass under the nodes' labels.
+    QVERIFY2(steps->lesson().tableCsv.find(",2,3,4,5\r\nawal,∞,0,∞,∞,∞\r\n1,") != std::string::npos,
+             steps->lesson().tableCsv.c_str());
+    QCOMPARE(steps->lesson().tableText.count(u'\n'), rows.size() + 1);
+}
+
+void TestAnyLesson::bellmanFordExerciseGrades_data()
+{
+    QTest::addColumn<QList<QStringList>>("answers"); // one pass each; no number: not graded
+    QTest::addColumn<QString>("score");
+    QTest::addColumn<QString>("mistake");
+    const QStringList right{"2", "0", "1", "4", "5"};
+    QTest::newRow("all right") << QList<QStringList>{right, right} << "Skor: 2 dari 2 putaran"
+                               << "Tidak ada kesalahan.";
+    QTest::newRow("first pass short of node Pasar")
+        << QList<QStringList>{{"3", "0", "1", "4", "5"}, right} << "Skor: 1 dari 2 putaran"
+        << "- Putaran 1: simpul Pasar seharusnya 2.";
+    QTest::newRow("no number costs nothing")
+        << QList<QStringList>{{"2", "0", "satu", "4", "5"}, right, right}
+        << "Skor: 2 dari 2 putaran" << "Tidak ada kesalahan.";
+}
+
+void TestAnyLesson::bellmanFordExerciseGrades()
+{
+    QFETCH(QList<QStringList>, answers);
+    QFETCH(QString, score);
+    QFETCH(QString, mistake);
+    Host h(false, fiveNodes(), true);
+    auto* exercise = static_cast<BellmanFordExercise*>(h.w->exercise());
+    exercise->enter();
+    QVERIFY(exercise->isActive());
+    QCOMPARE(exercise->questionCount(), 2);
+    QCOMPARE(exercise->distances(), (QStringList{"∞", "0", "∞", "∞", "∞"}));
+    for (const QStringList& typed : answers)
+        if (exercise->check(typed))
+            exercise->next();
+    QVERIFY(exercise->isFinished());
+    QCOMPARE(exercise->scoreText(), score);
+    QVERIFY(exercise->summary().startsWith(u"Latihan metode Bellman–Ford\n"));
+    QVERIFY2(exercise->summary().contains(mistake), qPrintable(exercise->summary()));
+}
+
 void TestAnyLesson::frameFollowsAnyLessonWindow_data()
 {
     QTest::addColumn<bool>("floyd");
+    QTest::addColumn<bool>("bellmanFord");
     QTest::addColumn<QString>("answerField");
-    QTest::newRow("dijkstra") << false << "exerciseNode";
-    QTest::newRow("floyd") << true << "exerciseMatrix";
+    QTest::addColumn<int>("answerRows");
+    QTest::newRow("dijkstra") << false << false << "exerciseNode" << 0;
+    QTest::newRow("floyd") << true << false << "exerciseMatrix" << 5;
+    QTest::newRow("bellman-ford") << false << true << "exerciseDistances" << 1;
 }
 
 void TestAnyLesson::frameFollowsAnyLessonWindow()
 {
     QFETCH(bool, floyd);
+    QFETCH(bool, bellmanFord);
     QFETCH(QString, answerField);
-    Program p(floyd);
+    QFETCH(int, answerRows);
+    Program p(floyd, bellmanFord);
     LessonDock* panel = p.frame->lessonDock();
     auto* f10 = p.w->findChild<QAction*>("stepAction");
     auto* f11 = p.w->findChild<QAction*>("projectorAction");
@@ -367,10 +483,21 @@ void TestAnyLesson::frameFollowsAnyLessonWindow()
     QWidget* field = panel->findChild<QWidget*>(answerField);
     QVERIFY(field && field->isVisible());
     if (auto* matrix = qobject_cast<QTableWidget*>(field))
-        QCOMPARE(matrix->rowCount(), 5);
+        QCOMPARE(matrix->rowCount(), answerRows);
     else
         QCOMPARE(panel->findChild<QWidget*>("exerciseDistance")->accessibleName(),
                  QStringLiteral("Jarak simpul itu dari simpul 2"));
+    if (auto* bf = qobject_cast<BellmanFordExercise*>(p.w->exercise())) {
+        // A pass graded shows what was graded, each node's cell in its verdict's colour.
+        auto* row = static_cast<QTableWidget*>(field);
+        QVERIFY(bf->check({"3", "0", "1", "4", "5"}));
+        QCOMPARE(row->item(0, 0)->text(), QStringLiteral("3"));
+        QCOMPARE(row->item(0, 0)->background().color(), ExercisePanel::wrongColour());
+        QCOMPARE(row->item(0, 4)->background().color(), ExercisePanel::rightColour());
+        bf->next();
+        QCOMPARE(row->item(0, 0)->text(), QStringLiteral("2")); // the distances before pass 2
+        QCOMPARE(row->item(0, 0)->background().style(), Qt::NoBrush);
+    }
     // Another window made active ends the exercise the panel leaves.
     p.frame->findChild<QAction*>("mnudijktra")->trigger();
     QVERIFY(!p.w->exercise()->isActive());

@@ -2,6 +2,7 @@
 
 #include "ui/exercise/answerpages.h"
 
+#include "core/numbertext.h"
 #include "ui/exercise/exercise.h"
 #include "ui/exercise/exercisepanel.h"
 #include "ui/support/utf8.h"
@@ -257,6 +258,115 @@ QString FloydExercise::checkAnswerPage(QWidget* checkButton)
     if (!isFinished() && m_table)
         m_table->setFocus(Qt::OtherFocusReason);
     // Graded: the cells' verdicts, the question standing until "Lanjut"; on: the next one.
+    return goOn ? QString() : feedback();
+}
+
+// --- Bellman–Ford ----------------------------------------------------------------------------
+
+QWidget* BellmanFordExercise::makeAnswerPage(QWidget* parent, std::function<void()>)
+{
+    auto* table = new QTableWidget(1, 0, parent);
+    table->setObjectName(QStringLiteral("exerciseDistances"));
+    table->setAccessibleName(QStringLiteral("Jarak setiap simpul sebelum putaran; ketik jaraknya "
+                                            "sesudah putaran"));
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
+                           QAbstractItemView::EditKeyPressed);
+    table->setTabKeyNavigation(false);
+    table->setItemDelegate(new MatrixCellDelegate(table));
+    m_table = table;
+    connect(this, &Exercise::entered, table, [this] { fillTable(); });
+    fillTable();
+    return table;
+}
+
+void BellmanFordExercise::fillTable()
+{
+    if (!m_table || !isActive() || isFinished())
+        return;
+    QTableWidget* table = m_table;
+    table->blockSignals(true);
+    const int count = int(m_distances.size());
+    table->setColumnCount(count);
+    QStringList labels;
+    for (int n = 1; n <= count; ++n)
+        labels << toQString(m_lesson.network.nodeLabel(n));
+    table->setHorizontalHeaderLabels(labels);
+    for (int c = 0; c < count; ++c) {
+        auto* item = new QTableWidgetItem(m_distances[c]);
+        item->setTextAlignment(Qt::AlignCenter);
+        item->setToolTip(QStringLiteral("d[%1]").arg(labels[c]));
+        table->setItem(0, c, item);
+    }
+    table->blockSignals(false);
+    table->setCurrentCell(0, 0, QItemSelectionModel::NoUpdate);
+    table->resizeRowsToContents();
+    table->setFixedHeight(table->horizontalHeader()->sizeHint().height() + table->rowHeight(0) +
+                          2 * table->frameWidth());
+}
+
+void BellmanFordExercise::focusAnswerPage()
+{
+    if (m_table)
+        m_table->setFocus(Qt::OtherFocusReason);
+}
+
+void BellmanFordExercise::refreshAnswerPage()
+{
+    if (!m_table || isFinished())
+        return;
+    if (!isChecked()) {
+        // A new pass starts on the distances before it, without the colours of the last.
+        bool fresh = m_table->columnCount() != m_distances.size();
+        for (int c = 0; !fresh && c < m_table->columnCount(); ++c) {
+            const QTableWidgetItem* item = m_table->item(0, c);
+            fresh = !item || item->background().style() != Qt::NoBrush;
+        }
+        if (fresh)
+            fillTable();
+        return;
+    }
+    // Graded: each node's cell in the colour of its verdict, the right distance as its tip.
+    for (int c = 0; c < m_table->columnCount() && c < m_right.size(); ++c) {
+        QTableWidgetItem* item = m_table->item(0, c);
+        if (!item)
+            continue;
+        // The cells show what was graded, however it was handed in.
+        if (c < m_graded.size())
+            item->setText(m_graded[c]);
+        const TypedNumber read = readTypedNumber(item->text().trimmed().toStdString(), m_separator);
+        const bool right = read.kind == TypedNumber::Kind::Number &&
+                           toQString(formatGeneral(read.value, m_separator)) == m_right[c];
+        item->setBackground(right ? ExercisePanel::rightColour() : ExercisePanel::wrongColour());
+        const QString tip = QStringLiteral("Jarak sesudah putaran: %1").arg(m_right[c]);
+        item->setToolTip(tip);
+        item->setData(Qt::AccessibleDescriptionRole, tip);
+    }
+}
+
+QString BellmanFordExercise::checkCaption() const
+{
+    return isChecked() ? QStringLiteral("Lanjut") : Exercise::checkCaption();
+}
+
+QString BellmanFordExercise::checkAnswerPage(QWidget* checkButton)
+{
+    const bool goOn = isChecked();
+    if (goOn) {
+        next();
+    } else {
+        if (checkButton)
+            checkButton->setFocus(Qt::OtherFocusReason);
+        QStringList typed;
+        for (int c = 0; m_table && c < m_table->columnCount(); ++c) {
+            const QTableWidgetItem* item = m_table->item(0, c);
+            typed << (item ? item->text() : QString());
+        }
+        check(typed);
+    }
+    if (!isFinished() && m_table)
+        m_table->setFocus(Qt::OtherFocusReason);
     return goOn ? QString() : feedback();
 }
 

@@ -1,6 +1,7 @@
 #include "ui/exercise/exercise.h"
 
 #include "core/allpairs.h"
+#include "core/bellmanford.h"
 #include "core/exercisecode.h"
 #include "core/floyd.h"
 #include "core/numbertext.h"
@@ -182,7 +183,7 @@ QString Exercise::scoreText() const
     // iteration that changes no cell is graded all the same, and so says "0 dari 0 sel".
     if (m_score.graded == 0)
         return QStringLiteral("Skor: belum ada jawaban yang dinilai");
-    return QStringLiteral("Skor: ") + toQString(exerciseScoreText(m_score, isFloyd()));
+    return QStringLiteral("Skor: ") + toQString(exerciseScoreText(m_score, method()));
 }
 
 void Exercise::enter()
@@ -323,7 +324,7 @@ void Exercise::finish()
     // A fixed form of the date, the same in every language, that sorts as it reads.
     m_finishedAt = m_seams.dateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
     m_summaryBody = toQString(
-        exerciseSummary(m_score, isFloyd(), exerciseTimeText(m_started, m_seams.clock())));
+        exerciseSummary(m_score, method(), exerciseTimeText(m_started, m_seams.clock())));
     emit finished();
 }
 
@@ -332,7 +333,7 @@ QString Exercise::summary() const
     if (m_summaryBody.isEmpty())
         return {};
     const ExerciseAuthor author{studentName().toStdString(), m_finishedAt.toStdString()};
-    return toQString(exerciseHeading(isFloyd(), m_code.toStdString(), m_lesson.network, m_separator,
+    return toQString(exerciseHeading(method(), m_code.toStdString(), m_lesson.network, m_separator,
                                      &author)) +
            m_summaryBody;
 }
@@ -340,7 +341,9 @@ QString Exercise::summary() const
 QString Exercise::proposedFileName() const
 {
     return QStringLiteral("latihan-%1%2.txt")
-        .arg(isFloyd() ? QStringLiteral("floyd") : QStringLiteral("dijkstra"))
+        .arg(method() == ExerciseMethod::Floyd         ? QStringLiteral("floyd")
+             : method() == ExerciseMethod::BellmanFord ? QStringLiteral("bellman-ford")
+                                                       : QStringLiteral("dijkstra"))
         .arg(m_code.isEmpty() ? QString() : u'-' + m_code);
 }
 
@@ -577,6 +580,97 @@ void FloydExercise::next()
     advance();
     // The feedback answered the question just graded; the next one starts without it.
     setFeedback(isFinished() ? QString() : questionPrompt());
+    if (!isFinished())
+        showQuestion();
+    emit changed();
+}
+
+// --- Bellman–Ford ----------------------------------------------------------------------------
+
+BellmanFordExercise::BellmanFordExercise(LessonWindow* window, StepMode* steps,
+                                         ClassroomActions* classroom)
+    : Exercise(
+          window, steps, classroom,
+          [](const LessonNetwork& lesson) {
+              return bellmanFordPassFrames(lesson, regionalDecimalSeparator());
+          },
+          // Floyd's check: a start and an end, every weight a finite number, negatives welcome.
+          [this](const LessonNetwork& lesson) {
+              return acceptLesson(lesson, true, lessonWindow()->window(), seams().messageBox);
+          })
+{
+}
+
+void BellmanFordExercise::begin()
+{
+    setFeedback(QStringLiteral("Ketik jarak setiap simpul sesudah putaran ini (∞ bila belum "
+                               "terjangkau), lalu tekan Periksa."));
+    showQuestion();
+}
+
+void BellmanFordExercise::showQuestion()
+{
+    m_grade.reset();
+    m_distances.clear();
+    m_right.clear();
+    const BellmanFordResult result = bellmanFord(m_lesson.network, m_lesson.start);
+    const std::size_t pass = std::size_t(m_question);
+    if (pass >= result.passes.size())
+        return;
+    // Before the first pass only the start's distance is known.
+    std::vector<double> before(std::size_t(m_lesson.network.nodeCount()), kNoPath);
+    if (pass == 0 && m_lesson.network.hasNode(m_lesson.start))
+        before[at(m_lesson.start)] = 0;
+    else if (pass > 0)
+        before = result.passes[pass - 1].distance;
+    for (double d : before)
+        m_distances << toQString(formatGeneral(d, m_separator));
+    for (double d : result.passes[pass].distance)
+        m_right << toQString(formatGeneral(d, m_separator));
+    showEarned(m_question - 1);
+}
+
+QString BellmanFordExercise::questionText() const
+{
+    if (isFinished())
+        return QStringLiteral("Latihan selesai.");
+    return QStringLiteral("Putaran %1 dari %2: berapa jarak setiap simpul dari simpul %3 sesudah "
+                          "semua jalur diperiksa menurut nomornya?")
+        .arg(m_question + 1)
+        .arg(questionCount())
+        .arg(startLabel());
+}
+
+bool BellmanFordExercise::check(const QStringList& typed)
+{
+    if (!isActive() || isFinished() || m_grade)
+        return false;
+    std::vector<std::string> texts;
+    for (const QString& text : typed)
+        texts.push_back(text.trimmed().toStdString());
+    Grade grade = gradeBellmanFordPass(m_lesson.network, m_lesson.start, m_question + 1, texts,
+                                       m_separator);
+    if (grade.verdict == Verdict::Nonsense) {
+        setFeedback(QStringLiteral("Belum dinilai: ") + toQString(grade.reason) +
+                    QStringLiteral(" Perbaiki, lalu tekan Periksa lagi."));
+        emit changed();
+        return false;
+    }
+    scoreBellmanFordPass(m_score, grade);
+    m_graded = typed;
+    setFeedback(toQString(grade.reason));
+    m_grade = std::move(grade);
+    showEarned(m_question);
+    emit changed();
+    return true;
+}
+
+void BellmanFordExercise::next()
+{
+    if (!isActive() || isFinished() || !m_grade)
+        return;
+    advance();
+    setFeedback(QString());
     if (!isFinished())
         showQuestion();
     emit changed();

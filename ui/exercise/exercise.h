@@ -84,6 +84,11 @@ public:
 
     // Whether the texts name the Floyd method (the score, the summary, its file name).
     virtual bool isFloyd() const = 0;
+    // The method for the score's units, the summary's heading and its file name.
+    virtual ExerciseMethod method() const
+    {
+        return isFloyd() ? ExerciseMethod::Floyd : ExerciseMethod::Dijkstra;
+    }
     bool isActive() const { return m_active; }
     bool isFinished() const { return m_finished; }
     int question() const { return m_question; } // 0-based
@@ -142,6 +147,7 @@ protected:
     virtual void begin() = 0;
 
     DrawingWidget* view() const { return m_view; }
+    const ExerciseSeams& seams() const { return m_seams; }
     LessonWindow* lessonWindow() const { return m_window; }
     // How texts name the start node of the network worked on (of the window's, before a start).
     QString startLabel() const;
@@ -271,6 +277,51 @@ private:
     std::optional<FloydGrade> m_grade;
     QPointer<QTableWidget> m_table;
     int m_tableQuestion = -1; // the question the page's matrix was filled for
+};
+
+// Bellman–Ford: for each pass, every node's distance after it, typed over the distances before
+// it. Graded once per pass with its reasons; a distance that is no number is pointed out first
+// and costs nothing. After the grade, next() shows the right distances and asks the next pass.
+// Any finite weight is taken, negative ones too.
+class BellmanFordExercise final : public Exercise
+{
+    Q_OBJECT
+
+public:
+    BellmanFordExercise(LessonWindow* window, StepMode* steps, ClassroomActions* classroom);
+
+    bool isFloyd() const override { return false; }
+    ExerciseMethod method() const override { return ExerciseMethod::BellmanFord; }
+    QString questionText() const override;
+
+    // One row of distances, a column per node, graded in colour after "Periksa", which becomes
+    // "Lanjut" until the next pass.
+    QWidget* makeAnswerPage(QWidget* parent, std::function<void()> checkAnswer) override;
+    void focusAnswerPage() override;
+    void refreshAnswerPage() override;
+    QString checkCaption() const override;
+    QString checkAnswerPage(QWidget* checkButton) override;
+
+    // The distances before the current pass, node 1 first, as the student edits them.
+    const QStringList& distances() const { return m_distances; }
+    // Grades @p typed (one text per node) once per pass; false where it was no answer.
+    bool check(const QStringList& typed);
+    bool isChecked() const { return m_grade.has_value(); }
+    const std::optional<Grade>& grade() const { return m_grade; }
+    void next();
+
+protected:
+    void begin() override;
+
+private:
+    void showQuestion();
+    void fillTable();
+
+    QStringList m_distances;
+    QStringList m_right;  // the distances after the current pass
+    QStringList m_graded; // what was graded for it
+    std::optional<Grade> m_grade;
+    QPointer<QTableWidget> m_table;
 };
 
 } // namespace trayeko::ui

@@ -1,5 +1,6 @@
 #include "ui/stepping/lessons.h"
 
+#include "core/bellmanford.h"
 #include "core/dijkstratable.h"
 #include "core/floydcsv.h"
 #include "core/numbertext.h"
@@ -139,6 +140,171 @@ Lesson floydLesson(int nodeCount, const std::vector<FloydIteration>& iterations,
     lesson.gridTitle =
         QStringLiteral("Matriks nilai sesudah iterasi k (sel yang berubah ditandai)");
     return lesson;
+}
+
+namespace {
+
+// The lines of bellmanFordPseudoCode a frame runs.
+const std::vector<int> kStartLines{1, 2};
+const std::vector<int> kChangingPassLines{3, 4, 5, 6, 7, 8};
+const std::vector<int> kQuietPassLines{3, 4, 5, 6, 9};
+const std::vector<int> kExtraPassLines{10, 11};
+
+StepMarks distanceMarks(const Network& network, const std::vector<double>& distance,
+                        const std::vector<int>& previous, const std::string& separator)
+{
+    const int nodeCount = network.nodeCount();
+    StepMarks marks(nodeCount);
+    for (int n = 1; n <= nodeCount && at(n) < distance.size(); ++n) {
+        marks.nodeTexts[at(n)] = toQString(formatGeneral(distance[at(n)], separator));
+        if (at(n) < previous.size() && previous[at(n)] != 0)
+            if (const int link = network.findLink(previous[at(n)], n); link != 0)
+                marks.treeLinks.push_back(link);
+    }
+    return marks;
+}
+
+} // namespace
+
+Lesson bellmanFordLesson(const Network& network, int start, int end, const std::string& separator)
+{
+    Lesson lesson;
+    const int nodeCount = network.nodeCount();
+    const BellmanFordResult result = bellmanFord(network, start);
+    for (const std::string& line : bellmanFordPseudoCode(nodeCount, network.nodeLabel(start)))
+        lesson.code << toQString(line);
+    lesson.gridTitle =
+        QStringLiteral("Jarak sesudah setiap putaran (sel yang turun pada putaran itu ditandai)");
+
+    LessonGrid grid;
+    for (int n = 1; n <= nodeCount; ++n)
+        grid.columns << toQString(network.nodeLabel(n));
+    const auto addRow = [&](const QString& title, const std::vector<double>& distance) {
+        grid.rows << title;
+        QStringList cells;
+        for (double d : distance)
+            cells << toQString(formatGeneral(d, separator));
+        grid.cells.push_back(cells);
+        grid.notes.emplace_back(nodeCount);
+        grid.currentRow = int(grid.rows.size()) - 1;
+    };
+
+    // The start: only the start node's distance is known.
+    std::vector<double> before(std::size_t(nodeCount), kNoPath);
+    if (network.hasNode(start))
+        before[at(start)] = 0;
+    addRow(QStringLiteral("awal"), before);
+    StepFrame first;
+    first.marks = distanceMarks(network, before, {}, separator);
+    first.explanation =
+        QStringLiteral("Awal: d[%1] = 0, jarak simpul lain ∞. Setiap putaran memeriksa semua "
+                       "jalur menurut nomornya.")
+            .arg(toQString(network.nodeLabel(start)));
+    first.codeLines = kStartLines;
+    first.grid = grid;
+    lesson.frames.push_back(first);
+
+    for (std::size_t p = 0; p < result.passes.size(); ++p) {
+        const BellmanFordPass& pass = result.passes[p];
+        const int number = int(p) + 1;
+        addRow(QString::number(number), pass.distance);
+        for (int n = 1; n <= nodeCount; ++n)
+            if (pass.distance[at(n)] != before[at(n)])
+                grid.notes.back()[at(n)] =
+                    QStringLiteral("d[%1] turun pada putaran %2 dari %3 menjadi %4")
+                        .arg(toQString(network.nodeLabel(n)))
+                        .arg(number)
+                        .arg(toQString(formatGeneral(before[at(n)], separator)))
+                        .arg(toQString(formatGeneral(pass.distance[at(n)], separator)));
+        before = pass.distance;
+
+        StepFrame frame;
+        frame.marks = distanceMarks(network, pass.distance, pass.previous, separator);
+        frame.marks.improvedLinks = pass.relaxedLinks;
+        const bool last = result.stoppedEarly && p + 1 == result.passes.size();
+        frame.explanation = toQString(last ? bellmanFordClosingText(network, result, end, separator)
+                                           : bellmanFordPassText(network, result, number, separator));
+        frame.codeLines = pass.relaxedLinks.empty() ? kQuietPassLines : kChangingPassLines;
+        frame.variables = variablesText(
+            {{"i", std::to_string(number)},
+             {"berubah", pass.relaxedLinks.empty() ? "salah" : "benar"}});
+        frame.grid = grid;
+        lesson.frames.push_back(std::move(frame));
+    }
+
+    if (!result.stoppedEarly) {
+        // The extra pass: either every distance stands, or a cycle keeps lowering them and no
+        // distance is shown as if it were true.
+        StepFrame frame;
+        frame.codeLines = kExtraPassLines;
+        frame.explanation = toQString(bellmanFordClosingText(network, result, end, separator));
+        if (result.negativeCycle) {
+            frame.marks = StepMarks(nodeCount);
+            frame.marks.improvedLinks = result.negativeCycle->links;
+            grid.rows << QStringLiteral("tambahan");
+            grid.cells.emplace_back();
+            grid.notes.emplace_back(nodeCount);
+            for (int n = 1; n <= nodeCount; ++n)
+                grid.cells.back() << QStringLiteral("–");
+            const QString cycle =
+                toQString(negativeCycleText(network, *result.negativeCycle, separator));
+            for (int n : result.negativeCycle->nodes)
+                grid.notes.back()[at(n)] = cycle;
+            grid.currentRow = int(grid.rows.size()) - 1;
+            frame.variables = variablesText({{"siklus negatif", "ada"}});
+        } else {
+            frame.marks = distanceMarks(network, result.distance, result.previous, separator);
+            frame.variables = variablesText({{"siklus negatif", "tidak ada"}});
+        }
+        frame.grid = grid;
+        lesson.frames.push_back(std::move(frame));
+    }
+
+    // Copied or saved, the table reads as it stands at the end.
+    CsvWriter csv(csvFieldSeparator(separator));
+    QString text = QStringLiteral("Putaran");
+    std::vector<std::string> header{"Putaran"};
+    for (const QString& column : grid.columns) {
+        text += u'\t' + column;
+        header.push_back(column.toStdString());
+    }
+    csv.row(header);
+    for (qsizetype r = 0; r < grid.rows.size(); ++r) {
+        text += u'\n' + grid.rows[r];
+        std::vector<std::string> fields{grid.rows[r].toStdString()};
+        for (const QString& cell : grid.cells[std::size_t(r)]) {
+            text += u'\t' + cell;
+            fields.push_back(cell.toStdString());
+        }
+        csv.row(fields);
+    }
+    lesson.tableText = text + u'\n';
+    lesson.tableCsv = csv.take();
+    return lesson;
+}
+
+std::vector<StepFrame> bellmanFordPassFrames(const LessonNetwork& lesson,
+                                             const std::string& separator)
+{
+    const BellmanFordResult result = bellmanFord(lesson.network, lesson.start);
+    std::vector<StepFrame> frames =
+        bellmanFordLesson(lesson.network, lesson.start, lesson.endNode(), separator).frames;
+    // The start's frame is no question, nor is the extra pass's.
+    if (frames.size() < result.passes.size() + 1)
+        return {};
+    return {frames.begin() + 1, frames.begin() + 1 + std::ptrdiff_t(result.passes.size())};
+}
+
+StepMode* addBellmanFordStepMode(LessonWindow* window, MessageBoxFn messageBox)
+{
+    return new StepMode(window, [window, messageBox] {
+        const LessonNetwork lesson = window->lessonNetwork();
+        // Floyd's check: a start and an end, every weight a finite number, negatives welcome.
+        if (!acceptLesson(lesson, true, window->window(), messageBox))
+            return Lesson{};
+        return bellmanFordLesson(lesson.network, lesson.start, lesson.endNode(),
+                                 regionalDecimalSeparator());
+    });
 }
 
 std::vector<StepFrame> lessonFrames(const LessonNetwork& lesson, bool floyd,

@@ -34,6 +34,21 @@ Lesson floydLesson(const Network& network, int start, int end, const std::string
 Lesson floydLesson(int nodeCount, const std::vector<FloydIteration>& iterations,
                    const std::string& separator);
 
+// Bellman–Ford on @p network from @p start as a lesson, pass by pass: a frame for the start, one
+// per pass (the links relaxed in it marked, every node's distance beside it, the best links so
+// far) and, unless a pass changed nothing, one for the extra pass. The grid holds the distances
+// after each pass, a row per pass and a column per node, the cells a pass lowered noted. The last
+// frame says how the run ended: the early stop, or the negative cycle named and drawn, its nodes
+// showing no distance.
+Lesson bellmanFordLesson(const Network& network, int start, int end, const std::string& separator);
+
+// The frames of the passes alone, one per exercise question, as step mode shows them.
+std::vector<StepFrame> bellmanFordPassFrames(const LessonNetwork& lesson,
+                                             const std::string& separator);
+
+// Step mode of Bellman–Ford on the network of any lesson window; any finite weight is taken.
+StepMode* addBellmanFordStepMode(LessonWindow* window, MessageBoxFn messageBox);
+
 // The frames of the method on @p lesson, one per exercise question, as step mode shows them.
 std::vector<StepFrame> lessonFrames(const LessonNetwork& lesson, bool floyd,
                                     const std::string& separator);
