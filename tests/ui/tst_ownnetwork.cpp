@@ -662,22 +662,28 @@ private slots:
 
     void lessonsOnTheNetwork_data()
     {
-        QTest::addColumn<bool>("floyd");
+        QTest::addColumn<int>("method");
         QTest::addColumn<QList<int>>("pivots");
         // From node 2: node 3 (1) is fixed first, then 1 (1 + 1 rather than 4), then 4 (2 + 5).
-        QTest::newRow("Dijkstra") << false << QList<int>{2, 3, 1, 4};
-        QTest::newRow("Floyd") << true << QList<int>{1, 2, 3, 4};
+        QTest::newRow("Dijkstra") << int(ExerciseMethod::Dijkstra) << QList<int>{2, 3, 1, 4};
+        QTest::newRow("Floyd") << int(ExerciseMethod::Floyd) << QList<int>{1, 2, 3, 4};
+        // The start, the pass that finds every distance, and the pass that changes nothing.
+        QTest::newRow("Bellman-Ford") << int(ExerciseMethod::BellmanFord) << QList<int>{0, 0, 0};
     }
     void lessonsOnTheNetwork()
     {
-        QFETCH(bool, floyd);
+        QFETCH(int, method);
         QFETCH(QList<int>, pivots);
         Frame f;
         OwnNetworkWindow* w = f.own()->newNetwork();
         w->setDocument(lessonDocument());
         w->run();
-        f.in<QComboBox>(w, "cboMetode")->setCurrentIndex(floyd ? 1 : 0);
-        QCOMPARE(w->teachesFloyd(), floyd);
+        f.in<QComboBox>(w, "cboMetode")->setCurrentIndex(method);
+        QCOMPARE(int(w->lessonMethod()), method);
+        QCOMPARE(w->findChild<QAction*>(QStringLiteral("actPelajaranBellmanFord"))->isChecked(),
+                 method == int(ExerciseMethod::BellmanFord));
+        QCOMPARE(qobject_cast<BellmanFordExercise*>(w->exercise()) != nullptr,
+                 method == int(ExerciseMethod::BellmanFord));
         QWidget* drawing = w->drawing();
         QTest::keyClick(drawing, Qt::Key_F10);
         StepMode* steps = w->stepMode();

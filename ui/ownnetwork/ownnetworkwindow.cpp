@@ -301,7 +301,9 @@ void OwnNetworkWindow::buildClient()
     auto* methodLabel = new QLabel(QStringLiteral("&Metode pelajaran:"), m_client);
     m_method = new QComboBox(m_client);
     m_method->setObjectName(QStringLiteral("cboMetode"));
-    m_method->addItems({QStringLiteral("Dijkstra"), QStringLiteral("Floyd\u2013Warshall")});
+    // In the order of ExerciseMethod.
+    m_method->addItems({QStringLiteral("Dijkstra"), QStringLiteral("Floyd\u2013Warshall"),
+                        QStringLiteral("Bellman\u2013Ford")});
     m_method->setAccessibleDescription(
         QStringLiteral("Metode yang diajarkan langkah demi langkah (F10) dan latihan (F9)"));
     methodLabel->setBuddy(m_method);
@@ -473,12 +475,20 @@ void OwnNetworkWindow::buildLessons()
 {
     m_stepMode = new StepMode(this, [this] {
         const LessonNetwork lesson = lessonNetwork();
-        if (!acceptLesson(lesson, m_floydLesson, this, m_seams.messageBox))
+        // Floyd–Warshall and Bellman–Ford take negative weights; Dijkstra's lesson does not.
+        const bool negativeAllowed = m_lessonMethod != ExerciseMethod::Dijkstra;
+        if (!acceptLesson(lesson, negativeAllowed, this, m_seams.messageBox))
             return Lesson{};
         const std::string separator = regionalDecimalSeparator();
-        return m_floydLesson
-                   ? floydLesson(lesson.network, lesson.start, lesson.endNode(), separator)
-                   : dijkstraLesson(lesson.network, lesson.start, lesson.endNode(), separator);
+        switch (m_lessonMethod) {
+        case ExerciseMethod::Floyd:
+            return floydLesson(lesson.network, lesson.start, lesson.endNode(), separator);
+        case ExerciseMethod::BellmanFord:
+            return bellmanFordLesson(lesson.network, lesson.start, lesson.endNode(), separator);
+        case ExerciseMethod::Dijkstra:
+            break;
+        }
+        return dijkstraLesson(lesson.network, lesson.start, lesson.endNode(), separator);
     });
     m_stepMode->setCsvSaver([this](const std::string& csv) { m_classroom->saveCsvText(csv); });
     connect(m_stepMode, &StepMode::entered, this, &OwnNetworkWindow::lessonStarted);
@@ -486,20 +496,24 @@ void OwnNetworkWindow::buildLessons()
 
     // The method taught, also from the drawing's context menu.
     auto* group = new QActionGroup(this);
-    for (const bool floyd : {false, true}) {
-        auto* action = new QAction(floyd ? QStringLiteral("Pelajaran: Floyd\u2013Warshall")
-                                         : QStringLiteral("Pelajaran: Dijkstra"),
+    const std::pair<ExerciseMethod, const char*> methods[] = {
+        {ExerciseMethod::Dijkstra, "Dijkstra"},
+        {ExerciseMethod::Floyd, "Floyd"},
+        {ExerciseMethod::BellmanFord, "BellmanFord"},
+    };
+    for (const auto& [method, name] : methods) {
+        auto* action = new QAction(QStringLiteral("Pelajaran: ") + m_method->itemText(int(method)),
                                    group);
-        action->setObjectName(floyd ? QStringLiteral("actPelajaranFloyd")
-                                    : QStringLiteral("actPelajaranDijkstra"));
+        action->setObjectName(QStringLiteral("actPelajaran") + QLatin1String(name));
         action->setCheckable(true);
-        action->setChecked(!floyd);
-        connect(action, &QAction::triggered, this, [this, floyd] { setTeachesFloyd(floyd); });
+        action->setChecked(method == m_lessonMethod);
+        connect(action, &QAction::triggered, this,
+                [this, method] { setLessonMethod(method); });
         m_methodActions << action;
     }
     addMenuEntries(m_editor, MenuSection::Steps, m_methodActions);
     connect(m_method, &QComboBox::currentIndexChanged, this,
-            [this](int index) { setTeachesFloyd(index == 1); });
+            [this](int index) { setLessonMethod(ExerciseMethod(index)); });
     makeExercise();
 }
 
@@ -509,10 +523,17 @@ void OwnNetworkWindow::makeExercise()
         m_exercise->leave();
         delete m_exercise;
     }
-    if (m_floydLesson)
+    switch (m_lessonMethod) {
+    case ExerciseMethod::Floyd:
         m_exercise = new FloydExercise(this, m_stepMode, m_classroom);
-    else
+        break;
+    case ExerciseMethod::BellmanFord:
+        m_exercise = new BellmanFordExercise(this, m_stepMode, m_classroom);
+        break;
+    case ExerciseMethod::Dijkstra:
         m_exercise = new DijkstraExercise(this, m_stepMode, m_classroom);
+        break;
+    }
     ExerciseSeams seams;
     seams.messageBox = m_seams.messageBox;
     seams.textInput = m_seams.textInput;
@@ -521,17 +542,17 @@ void OwnNetworkWindow::makeExercise()
     connect(m_exercise, &Exercise::left, this, &OwnNetworkWindow::lessonEnded);
 }
 
-void OwnNetworkWindow::setTeachesFloyd(bool floyd)
+void OwnNetworkWindow::setLessonMethod(ExerciseMethod method)
 {
-    if (floyd == m_floydLesson)
+    if (method == m_lessonMethod)
         return;
     m_stepMode->leave();
-    m_floydLesson = floyd;
+    m_lessonMethod = method;
     {
         const QSignalBlocker quiet(m_method);
-        m_method->setCurrentIndex(floyd ? 1 : 0);
+        m_method->setCurrentIndex(int(method));
     }
-    m_methodActions[floyd ? 1 : 0]->setChecked(true);
+    m_methodActions[int(method)]->setChecked(true);
     makeExercise();
     emit exerciseReplaced();
 }

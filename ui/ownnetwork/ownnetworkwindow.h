@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/allpairs.h"
+#include "core/exercise.h"
 #include "core/networkfile.h"
 #include "ui/drawing/lessonwindow.h"
 #include "ui/ownnetwork/ownnetworkfiles.h"
@@ -102,9 +103,15 @@ public:
     // were added or removed since).
     std::vector<double> defaultLessonWeights() const override;
 
-    // Which method step mode (F10) and the exercise (F9) teach: Dijkstra's or Floyd–Warshall.
-    bool teachesFloyd() const { return m_floydLesson; }
-    void setTeachesFloyd(bool floyd);
+    // Which method step mode (F10) and the exercise (F9) teach: Dijkstra's, Floyd–Warshall or
+    // Bellman–Ford, in the order of "Metode pelajaran".
+    ExerciseMethod lessonMethod() const { return m_lessonMethod; }
+    void setLessonMethod(ExerciseMethod method);
+    bool teachesFloyd() const { return m_lessonMethod == ExerciseMethod::Floyd; }
+    void setTeachesFloyd(bool floyd)
+    {
+        setLessonMethod(floyd ? ExerciseMethod::Floyd : ExerciseMethod::Dijkstra);
+    }
 
 signals:
     // The window's file name changed (saved under another name).
@@ -165,7 +172,7 @@ private:
     QList<QAction*> m_methodActions;
     QWidget* m_floydPanel = nullptr;
     ResultVeil m_veil;
-    bool m_floydLesson = false;
+    ExerciseMethod m_lessonMethod = ExerciseMethod::Dijkstra;
     bool m_fitted = false; // placed inside the document area on its first showing
     std::vector<double> m_baseWeights;
     Network m_savedNetwork; // as opened or last saved
