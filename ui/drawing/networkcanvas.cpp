@@ -406,9 +406,12 @@ void NetworkCanvas::paintEvent(QPaintEvent*)
         const bool route = routeLinks.contains(k);
         const QRectF box = weightBoxRect(k);
         painter.setPen(QPen(route ? routeColor() : neutralLineColor(), 1));
-        painter.setBrush(m_model->color(m_model->weightBoxElement(k)));
+        const QColor fill = m_model->color(m_model->weightBoxElement(k));
+        painter.setBrush(fill);
         painter.drawRect(box);
-        painter.setPen(route ? Qt::white : Qt::black);
+        // White on the route's red and on any other dark fill a layer gives a box, black on the
+        // light ones: the weight stays readable whatever colour marks its link.
+        painter.setPen(route || qGray(fill.rgb()) < 128 ? Qt::white : Qt::black);
         painter.drawText(box, Qt::AlignCenter, weightText(network.link(k).weight));
     }
 

@@ -790,7 +790,15 @@ void OwnNetworkWindow::fitIntoArea()
     const QSize room = area->viewport()->size();
     if (room.width() < 200 || room.height() < 200)
         return;
-    resize(size().boundedTo(room));
+    // As large as the controls need where the area has room (the results of a run with negative
+    // weights take more lines), never larger than the area: there the controls scroll.
+    const QSize frame = size() - widget()->size();
+    QSize needed = m_client->minimumSizeHint();
+    // Wrapped lines (the warning, Bellman–Ford's and Floyd's sentences) need more height the
+    // narrower the window.
+    if (m_client->hasHeightForWidth())
+        needed.setHeight(std::max(needed.height(), m_client->heightForWidth(widget()->width())));
+    resize(size().expandedTo(needed + frame).boundedTo(room));
     move(std::clamp(x(), 0, room.width() - width()), std::clamp(y(), 0, room.height() - height()));
 }
 
@@ -957,6 +965,9 @@ void OwnNetworkWindow::run()
                        toQString(distanceText(m_floyd.back().value(start, end), separator))));
     for (QAction* csv : m_csvActions)
         csv->setEnabled(true);
+    // A warning and Bellman–Ford's lines may need more room than the window had.
+    if (m_fitted)
+        QTimer::singleShot(0, this, &OwnNetworkWindow::fitIntoArea);
     emit runFinished();
 }
 
