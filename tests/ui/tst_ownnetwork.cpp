@@ -724,6 +724,26 @@ private slots:
         QCOMPARE(model.marks().nodeText(4), QStringLiteral("jarak 7"));
     }
 
+    void dijkstraLessonNamesItsMistake()
+    {
+        // On negative weights Dijkstra's lesson runs as the method works and names the step
+        // that fixed a node too early; the other steps say nothing of it.
+        Frame f;
+        OwnNetworkWindow* w = f.own()->newNetwork();
+        w->setDocument(exampleNetworks().at(4).document);
+        QTest::keyClick(static_cast<QWidget*>(w->drawing()), Qt::Key_F10);
+        StepMode* steps = w->stepMode();
+        QVERIFY(steps->isActive());
+        QVERIFY(f.messages.isEmpty());
+        QStringList wrong;
+        for (int i = 0; i < steps->stepCount(); ++i)
+            if (steps->lesson().frames[size_t(i)].explanation.contains(u"Di sini Dijkstra salah"))
+                wrong << steps->lesson().frames[size_t(i)].explanation.section(u'\n', 1);
+        QCOMPARE(wrong, QStringList{"Di sini Dijkstra salah. Langkah 2: Dijkstra menetapkan simpul 2 "
+                                    "dengan jarak 2, padahal rute 1 \u2192 3 \u2192 2 lewat jalur "
+                                    "negatif 3 \u2192 2 (bobot -4) hanya 1."});
+    }
+
     void exercisesOnTheNetwork()
     {
         Frame f;

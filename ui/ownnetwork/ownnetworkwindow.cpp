@@ -475,9 +475,9 @@ void OwnNetworkWindow::buildLessons()
 {
     m_stepMode = new StepMode(this, [this] {
         const LessonNetwork lesson = lessonNetwork();
-        // Floyd–Warshall and Bellman–Ford take negative weights; Dijkstra's lesson does not.
-        const bool negativeAllowed = m_lessonMethod != ExerciseMethod::Dijkstra;
-        if (!acceptLesson(lesson, negativeAllowed, this, m_seams.messageBox))
+        // Every method here takes negative weights: Dijkstra's lesson shows how the method goes
+        // wrong on them, as the run does under its warning.
+        if (!acceptLesson(lesson, true, this, m_seams.messageBox))
             return Lesson{};
         const std::string separator = regionalDecimalSeparator();
         switch (m_lessonMethod) {
@@ -488,7 +488,14 @@ void OwnNetworkWindow::buildLessons()
         case ExerciseMethod::Dijkstra:
             break;
         }
-        return dijkstraLesson(lesson.network, lesson.start, lesson.endNode(), separator);
+        Lesson dijkstra = dijkstraLesson(lesson.network, lesson.start, lesson.endNode(), separator);
+        // The step that fixes a node too early says so, with the shorter route found later.
+        if (const auto mistake = firstDijkstraMistake(lesson.network, lesson.start);
+            mistake && mistake->step < dijkstra.frames.size())
+            dijkstra.frames[mistake->step].explanation +=
+                QStringLiteral("\nDi sini Dijkstra salah. ") +
+                toQString(dijkstraMistakeText(lesson.network, *mistake, separator));
+        return dijkstra;
     });
     m_stepMode->setCsvSaver([this](const std::string& csv) { m_classroom->saveCsvText(csv); });
     connect(m_stepMode, &StepMode::entered, this, &OwnNetworkWindow::lessonStarted);
