@@ -744,6 +744,38 @@ private slots:
                                     "negatif 3 \u2192 2 (bobot -4) hanya 1."});
     }
 
+    void buildExerciseChecksEveryEdit_data()
+    {
+        QTest::addColumn<QString>("weight"); // typed for link 3 -> 2
+        QTest::addColumn<QString>("verdict");
+        QTest::newRow("all weights at least 0")
+            << "1" << "Tidak memenuhi: semua bobot 0 atau lebih";
+        QTest::newRow("Dijkstra goes wrong")
+            << "-4" << "Memenuhi: tanpa siklus negatif, Dijkstra dan Bellman\u2013Ford berbeda pada "
+                       "simpul 2 (Dijkstra 2, Bellman\u2013Ford 1).";
+        QTest::newRow("negative cycle") << "-9" << "Tidak memenuhi: ada siklus negatif";
+    }
+    void buildExerciseChecksEveryEdit()
+    {
+        // Each edit of the student's network is checked at once, the verdict with its numbers.
+        QFETCH(QString, weight);
+        QFETCH(QString, verdict);
+        Frame f;
+        OwnNetworkWindow* w = f.own()->newNetwork();
+        w->setDocument(document(3, {{1, 2, 2}, {1, 3, 5}, {3, 2, 1}, {2, 3, 5}}));
+        QTest::keyClick(static_cast<QWidget*>(w->drawing()), Qt::Key_J,
+                        Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(w->isBuildExercise());
+        auto* check = f.in<QLabel>(w, "lblLatihanBuat");
+        QVERIFY(check->isVisibleTo(w));
+        QVERIFY(w->editor()->beginWeightEdit(3));
+        w->editor()->weightEditor()->setText(weight);
+        QTest::keyClick(w->editor()->weightEditor(), Qt::Key_Return);
+        QVERIFY2(check->text().section(u'\n', 1).startsWith(verdict), qPrintable(check->text()));
+        w->setBuildExercise(false);
+        QVERIFY(!check->isVisibleTo(w));
+    }
+
     void exercisesOnTheNetwork()
     {
         Frame f;

@@ -56,9 +56,12 @@ constexpr KeyRow kWindowKeys[] = {
     {{}, "Enter, Alt+P", "Proses: Dijkstra dan Floyd\u2013Warshall pada jaringan ini"},
     {{}, "Alt+U, Alt+T", "ke Judul, ke Catatan"},
     {{}, "Alt+I", "pilih iterasi Floyd\u2013Warshall yang ditampilkan"},
-    {{}, "Alt+M", "pilih metode pelajaran untuk F10 dan F9: Dijkstra atau Floyd\u2013Warshall"},
+    {{}, "Alt+M",
+     "pilih metode pelajaran untuk F10 dan F9: Dijkstra, Floyd\u2013Warshall atau Bellman\u2013Ford"},
     {Qt::CTRL | Qt::Key_B, nullptr,
      "Bandingkan dengan Bellman\u2013Ford: jarak setiap simpul menurut kedua metode"},
+    {Qt::CTRL | Qt::SHIFT | Qt::Key_J, nullptr,
+     "Latihan: buat jaringan tempat Dijkstra salah (diperiksa setiap kali jaringan diubah)"},
 };
 const KeyListing kWindowListed(keyplace::kFloyd + 50, kOwnNetworkTitle, kWindowKeys);
 
@@ -324,6 +327,12 @@ void OwnNetworkWindow::buildClient()
     negative->addWidget(m_warning, 1);
     negative->addWidget(m_bellmanFord, 1);
     layout->addLayout(negative);
+    m_buildCheck = new QLabel(m_client);
+    m_buildCheck->setObjectName(QStringLiteral("lblLatihanBuat"));
+    m_buildCheck->setWordWrap(true);
+    m_buildCheck->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_buildCheck->hide();
+    layout->addWidget(m_buildCheck);
 
     // Enter anywhere in the window runs, as a dialog's default button does; a control that
     // takes Enter itself (the note, a weight being typed in the drawing, a focused button) keeps
@@ -340,6 +349,8 @@ void OwnNetworkWindow::buildClient()
         clearResult();
         updateTitle();
         emit weightsEdited();
+        if (m_buildOn)
+            checkBuiltNetwork();
     });
     connect(m_editor->undoStack(), &QUndoStack::cleanChanged, this, &OwnNetworkWindow::updateTitle);
 
@@ -372,7 +383,14 @@ void OwnNetworkWindow::buildClient()
     m_compareAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     connect(m_compareAction, &QAction::triggered, this, [this] { compareWithBellmanFord(); });
     addAction(m_compareAction);
-    addMenuEntries(m_editor, MenuSection::View, {m_compareAction});
+    m_buildAction = new QAction(QStringLiteral("Latihan: buat jaringan"), this);
+    m_buildAction->setObjectName(QStringLiteral("actLatihanBuatJaringan"));
+    m_buildAction->setCheckable(true);
+    m_buildAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_J));
+    m_buildAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(m_buildAction, &QAction::toggled, this, &OwnNetworkWindow::setBuildExercise);
+    addAction(m_buildAction);
+    addMenuEntries(m_editor, MenuSection::View, {m_compareAction, m_buildAction});
 }
 
 void OwnNetworkWindow::pressDefault()
@@ -787,6 +805,32 @@ void OwnNetworkWindow::showEvent(QShowEvent* event)
     // A window opened from the command line is shown before the frame has laid out its document
     // area; its size is known one turn of the event loop later.
     QTimer::singleShot(0, this, &OwnNetworkWindow::fitIntoArea);
+}
+
+void OwnNetworkWindow::setBuildExercise(bool on)
+{
+    m_buildOn = on;
+    {
+        const QSignalBlocker quiet(m_buildAction);
+        m_buildAction->setChecked(on);
+    }
+    m_buildCheck->setVisible(on);
+    if (on)
+        checkBuiltNetwork();
+}
+
+void OwnNetworkWindow::checkBuiltNetwork()
+{
+    const LessonNetwork lesson = lessonNetwork();
+    const BuildCheck check =
+        checkDijkstraBreaker(lesson.network, lesson.start, regionalDecimalSeparator());
+    m_buildCheck->setText(
+        QStringLiteral("Latihan: ubah bobot atau gambar jalur sampai jarak menurut Dijkstra "
+                       "berbeda dari Bellman\u2013Ford, tanpa siklus negatif.\n") +
+        toQString(check.reason));
+    m_buildCheck->setStyleSheet(check.qualifies ? QStringLiteral("color: #006000;")
+                                                : QString());
+    m_buildCheck->setAccessibleDescription(toQString(check.reason));
 }
 
 void OwnNetworkWindow::fitIntoArea()

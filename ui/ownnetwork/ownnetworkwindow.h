@@ -82,6 +82,11 @@ public:
     // marked, and the step where Dijkstra fixed a node too early. False where the network cannot
     // be run (nothing is shown then) or an exercise is on.
     bool compareWithBellmanFord();
+    // "Latihan: buat jaringan": the student changes the network until Dijkstra's distances differ
+    // from Bellman–Ford's without a negative cycle; every edit is checked and the verdict, with
+    // its numbers, stands under the drawing. Triggered again, it ends.
+    void setBuildExercise(bool on);
+    bool isBuildExercise() const { return m_buildCheck != nullptr && m_buildOn; }
 
     void setSeams(OwnNetworkSeams seams);
     // Whether a file is shown in another window: "Simpan sebagai..." does not write over it.
@@ -157,6 +162,10 @@ private:
     QTableView* m_nodes = nullptr;
     QLabel* m_floydRoute = nullptr;
     QLabel* m_warning = nullptr;     // Dijkstra on negative weights
+    QLabel* m_buildCheck = nullptr; // the building exercise's task and verdict
+    QAction* m_buildAction = nullptr;
+    bool m_buildOn = false;
+    void checkBuiltNetwork();
     QLabel* m_bellmanFord = nullptr; // Bellman–Ford's distance and route, or the negative cycle
     QWidget* m_comparePanel = nullptr;
     QTableWidget* m_compareTable = nullptr;
