@@ -54,14 +54,14 @@ const KeyListing kKeysListed(keyplace::kCompareViews + 100, "Menggambar jaringan
 
 enum ActionIndex { Undo, Redo, Remove, Rename, Start, End, Layout };
 
-struct ActionSpec
+struct ActionEntry
 {
     const char* text;
     const char* name;
     int keyRow; // in kKeys; -1 for none
 };
 
-constexpr ActionSpec kActions[] = {
+constexpr ActionEntry kActions[] = {
     {"Urungkan", "actUrungkan", 0},
     {"Ulangi", "actUlangi", 1},
     {"Hapus", "actHapus", 2},
@@ -159,11 +159,11 @@ NetworkEditor::NetworkEditor(QWidget* parent)
     setObjectName(QStringLiteral("editorJaringan"));
     setAccessibleName(QStringLiteral("Gambar jaringan"));
     setMouseTracking(false);
-    for (const ActionSpec& spec : kActions) {
-        auto* action = new QAction(QString::fromUtf8(spec.text), this);
-        action->setObjectName(QString::fromUtf8(spec.name));
-        if (spec.keyRow >= 0)
-            action->setShortcut(kKeys[spec.keyRow].key);
+    for (const ActionEntry& entry : kActions) {
+        auto* action = new QAction(QString::fromUtf8(entry.text), this);
+        action->setObjectName(QString::fromUtf8(entry.name));
+        if (entry.keyRow >= 0)
+            action->setShortcut(kKeys[entry.keyRow].key);
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         m_actions << action;
     }

@@ -167,7 +167,13 @@ OwnNetworkWindow::OwnNetworkWindow(QWidget* parent) : LessonWindow(parent)
     resize(960, 620);
 }
 
-OwnNetworkWindow::~OwnNetworkWindow() = default;
+OwnNetworkWindow::~OwnNetworkWindow()
+{
+    // The editor and its undo stack outlive this part of the window: a stack with unsaved edits
+    // announces cleanChanged as it is cleared, which must not reach a window half destroyed.
+    m_editor->undoStack()->disconnect(this);
+    m_editor->disconnect(this);
+}
 
 void OwnNetworkWindow::buildClient()
 {
