@@ -1,13 +1,15 @@
 // The computing core alone, without any window: the per-call cost of the number texts and the
 // work behind a Dijkstra and a Floyd run; the comparison window's searches at 400 nodes beside
-// the plain loops of a textbook, and the growth chart's whole measurement.
+// the plain loops of a textbook, Bellman–Ford's growth, and the growth chart's whole measurement.
 #include "core/allpairs.h"
+#include "core/bellmanford.h"
 #include "core/demonetwork.h"
 #include "core/floyd.h"
 #include "core/generatednetwork.h"
 #include "core/growth.h"
 #include "core/numbertext.h"
 #include "core/routes.h"
+#include "core/splitmix.h"
 
 #include <array>
 #include <benchmark/benchmark.h>
@@ -132,6 +134,47 @@ void floydReference(benchmark::State& state)
     }
 }
 BENCHMARK(floydReference)->Unit(benchmark::kMillisecond);
+
+// Bellman–Ford with every pass, as the growth chart times it, on the same 400 nodes.
+void bellmanFordCore(benchmark::State& state)
+{
+    const trayeko::Digraph graph(kNodes, network400());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(trayeko::bellmanFordAllPasses(graph, 1));
+}
+BENCHMARK(bellmanFordCore)->Unit(benchmark::kMillisecond);
+
+// Its growth is nodes × links: the power Google Benchmark fits ("_BigO") is N^2 on the chart's
+// sparse networks and N^3 where every node links to every other.
+void bellmanFordGrowthSparse(benchmark::State& state)
+{
+    const int n = int(state.range(0));
+    const trayeko::Digraph graph(trayeko::generatedNetwork(n, trayeko::kGrowthSeed));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(trayeko::bellmanFordAllPasses(graph, 1));
+    state.SetComplexityN(n);
+}
+BENCHMARK(bellmanFordGrowthSparse)->RangeMultiplier(2)->Range(32, 512)->Complexity();
+
+void bellmanFordGrowthDense(benchmark::State& state)
+{
+    const int n = int(state.range(0));
+    trayeko::SplitMix64 random(trayeko::kGrowthSeed);
+    std::vector<trayeko::WeightedEdge> edges;
+    for (int from = 1; from <= n; ++from)
+        for (int to = 1; to <= n; ++to)
+            if (from != to)
+                edges.push_back({from, to, double(1 + random.below(trayeko::kGeneratedMaxWeight))});
+    const trayeko::Digraph graph(n, edges);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(trayeko::bellmanFordAllPasses(graph, 1));
+    state.SetComplexityN(n);
+}
+BENCHMARK(bellmanFordGrowthDense)
+    ->RangeMultiplier(2)
+    ->Range(16, 256)
+    ->Complexity()
+    ->Unit(benchmark::kMillisecond);
 
 // What "Grafik waktu..." measures from opening to the finished chart, on one worker thread.
 void growthMeasurement(benchmark::State& state)

@@ -62,6 +62,24 @@ std::optional<NegativeCycle> cycleBehind(const Network& network, std::vector<int
 
 } // namespace
 
+std::vector<double> bellmanFordAllPasses(const Digraph& graph, int source)
+{
+    const int n = graph.nodeCount();
+    std::vector<double> distance(std::size_t(n), INFINITY);
+    if (source < 1 || source > n)
+        return distance;
+    distance[std::size_t(source - 1)] = 0;
+    const std::vector<WeightedEdge>& edges = graph.edges();
+    for (int pass = 1; pass < n; ++pass)
+        for (const WeightedEdge& e : edges) {
+            // From an unreached node the sum stays infinite and never wins.
+            const double through = distance[std::size_t(e.from - 1)] + e.weight;
+            double& to = distance[std::size_t(e.to - 1)];
+            to = through < to ? through : to;
+        }
+    return distance;
+}
+
 BellmanFordResult bellmanFord(const Network& network, int start)
 {
     const int n = network.nodeCount();

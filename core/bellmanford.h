@@ -2,6 +2,7 @@
 
 #include "core/exercise.h"
 #include "core/network.h"
+#include "core/shortestpath.h"
 
 #include <optional>
 #include <span>
@@ -50,6 +51,12 @@ struct BellmanFordResult
 
 /// @brief Bellman–Ford from @p start (1 ... nodeCount) over @p network, any weight allowed.
 BellmanFordResult bellmanFord(const Network& network, int start);
+
+/// @brief Bellman–Ford's distances alone from @p source over @p graph's edges in their order, with
+/// every one of its nodeCount - 1 passes and no early stop: the method at its bound of nodes ×
+/// links relaxations, as the growth chart times it. +infinity where a node cannot be reached;
+/// a negative cycle is not looked for.
+std::vector<double> bellmanFordAllPasses(const Digraph& graph, int source);
 
 /// @brief The route the result holds from its start to @p target, as nodes; empty where
 /// @p target is not reached, or where a negative cycle makes routes meaningless.

@@ -1,6 +1,7 @@
 #include "core/growth.h"
 
 #include "core/allpairs.h"
+#include "core/bellmanford.h"
 #include "core/floydcsv.h"
 #include "core/generatednetwork.h"
 #include "core/numbertext.h"
@@ -19,7 +20,8 @@ bool agreeOn(const Digraph& graph)
     const auto n = std::size_t(graph.nodeCount());
     const bool rowOne = std::equal(fromOne.begin(), fromOne.end(), floyd.cells.begin(),
                                    floyd.cells.begin() + std::ptrdiff_t(n));
-    return rowOne && dijkstraFromEveryNode(graph) == floyd;
+    return rowOne && bellmanFordAllPasses(graph, 1) == fromOne &&
+           dijkstraFromEveryNode(graph) == floyd;
 }
 
 double median(std::vector<double> values)
@@ -45,9 +47,11 @@ std::string_view growthSearchName(GrowthSearch search)
     case GrowthSearch::DijkstraFromEveryNode:
         return "Dijkstra dari setiap simpul";
     case GrowthSearch::FloydWarshall:
+        return "Floyd\u2013Warshall";
+    case GrowthSearch::BellmanFord:
         break;
     }
-    return "Floyd\u2013Warshall";
+    return "Bellman\u2013Ford (n \u2212 1 putaran)";
 }
 
 bool searchesAgree(int nodeCount, std::uint64_t seed)
@@ -75,10 +79,12 @@ std::vector<GrowthRow> measureGrowth(std::span<const int> sizes, const GrowthCon
             // Each search keeps its result where the optimiser cannot drop the work.
             ShortestPathTree tree;
             DistanceMatrix matrix;
+            std::vector<double> distances;
             const std::function<void()> searches[kGrowthSearchCount] = {
                 [&] { tree = dijkstra(graph, 1); },
                 [&] { matrix = dijkstraFromEveryNode(graph); },
                 [&] { matrix = floydWarshall(graph); },
+                [&] { distances = bellmanFordAllPasses(graph, 1); },
             };
             for (int s = 0; s < kGrowthSearchCount; ++s) {
                 const Timing timing =

@@ -17,25 +17,28 @@ inline constexpr std::uint64_t kGrowthSeed = 2003;
 /// @brief The node counts of the growth chart: 4 to 384, each about 1.5 times the one before.
 const std::vector<int>& growthSizes();
 
-/// @brief The three searches of the growth chart, in the order of its curves and columns.
+/// @brief The four searches of the growth chart, in the order of its curves and columns.
 enum class GrowthSearch
 {
     DijkstraFromOne,
     DijkstraFromEveryNode,
     FloydWarshall,
+    /// @brief From node 1 with all n - 1 passes (bellmanFordAllPasses): its bound, not its luck.
+    BellmanFord,
 };
-inline constexpr int kGrowthSearchCount = 3;
+inline constexpr int kGrowthSearchCount = 4;
 
-/// @brief "Dijkstra dari simpul 1", "Dijkstra dari setiap simpul", "Floyd–Warshall".
+/// @brief "Dijkstra dari simpul 1", "Dijkstra dari setiap simpul", "Floyd–Warshall",
+/// "Bellman–Ford (n − 1 putaran)".
 std::string_view growthSearchName(GrowthSearch search);
 
-/// @brief One size measured: the median time of each search, and whether the three agree.
+/// @brief One size measured: the median time of each search, and whether they all agree.
 struct GrowthRow
 {
     int nodeCount = 0;
     double seconds[kGrowthSearchCount] = {};
-    /// @brief Dijkstra from node 1 equals row 1 of both matrices, and Dijkstra from every node
-    /// equals Floyd–Warshall in every cell.
+    /// @brief Dijkstra and Bellman–Ford from node 1 equal row 1 of both matrices, and Dijkstra
+    /// from every node equals Floyd–Warshall in every cell.
     bool agree = false;
 
     double secondsOf(GrowthSearch search) const { return seconds[int(search)]; }
@@ -53,12 +56,12 @@ struct GrowthControl
     int rounds = 3;
 };
 
-/// @brief Measures the three searches on the generated network of each of @p sizes, in order,
+/// @brief Measures the four searches on the generated network of each of @p sizes, in order,
 /// in control.rounds passes; each time is the median of the passes' medians of repeats. A
-/// cancelled measurement returns the sizes whose three searches were timed in at least one pass.
+/// cancelled measurement returns the sizes whose four searches were timed in at least one pass.
 std::vector<GrowthRow> measureGrowth(std::span<const int> sizes, const GrowthControl& control);
 
-/// @brief Whether the three searches agree on the generated network of @p nodeCount nodes.
+/// @brief Whether the four searches agree on the generated network of @p nodeCount nodes.
 bool searchesAgree(int nodeCount, std::uint64_t seed = kGrowthSeed);
 
 /// @brief The smallest node count from which fittedSlope fits its line: below it the work of
@@ -67,7 +70,8 @@ inline constexpr int kSlopeFromNodes = 32;
 
 /// @brief The slope of the least-squares line through log(time) against log(nodes) over the rows
 /// with at least @p fromNodes nodes: about 1 for Dijkstra from one node on these sparse networks,
-/// 2 from every node, 3 for Floyd–Warshall. 0 where fewer than two rows qualify.
+/// 2 from every node and for Bellman–Ford, 3 for Floyd–Warshall. 0 where fewer than two rows
+/// qualify.
 double fittedSlope(std::span<const GrowthRow> rows, GrowthSearch search,
                    int fromNodes = kSlopeFromNodes);
 
@@ -77,7 +81,7 @@ std::vector<std::string> growthTableHeader();
 std::vector<std::string> growthTableFields(const GrowthRow& row, std::string_view decimalSeparator);
 
 /// @brief The rows as CSV for a spreadsheet: a header row, then one row per size with the node
-/// count, the three times in seconds (general format with @p decimalSeparator) and "ya" or
+/// count, the four times in seconds (general format with @p decimalSeparator) and "ya" or
 /// "tidak" for the agreement; lines end in CR LF.
 std::string growthCsv(std::span<const GrowthRow> rows, std::string_view decimalSeparator);
 

@@ -57,7 +57,12 @@ gbench_flags=(--benchmark_format=csv --benchmark_report_aggregates_only=true)
 
 say "core calls"
 "$bin/trayeko_bench_core" "${gbench_flags[@]}" --benchmark_repetitions=5 \
-    >"$raw/core.csv" 2>"$raw/core.log"
+    --benchmark_filter=-bellmanFordGrowth >"$raw/core.csv" 2>"$raw/core.log"
+# Bellman-Ford's growth over sizes: the power Google Benchmark fits to its times, printed under
+# the table (N^2 on the growth chart's sparse networks, N^3 on dense ones).
+say "Bellman-Ford's growth"
+"$bin/trayeko_bench_core" --benchmark_filter=bellmanFordGrowth 2>"$raw/growth.log" |
+    awk '/_BigO/ { sub(/_BigO/, "", $1); print $1 ": " $2 " " $3 }' >"$raw/growth.txt"
 say "click handlers, offscreen"
 QT_QPA_PLATFORM=offscreen TRAYEKO_BENCH_REPETITIONS="$repetitions" \
     "$bin/trayeko_bench_windows" "${gbench_flags[@]}" >"$raw/windows-offscreen.csv" 2>/dev/null
@@ -156,6 +161,7 @@ awk '
         row("Core: Floyd-Warshall, 400 nodes", "core_floydCore", "ns", "-")
         row("  the plain reference loop", "core_floydReference", "ns", "-")
         row("  core / reference", "core_floyd_ratio", "x", "<= 1.2")
+        row("Core: Bellman-Ford with all n - 1 passes, 400 nodes", "core_bellmanFordCore", "ns", "-")
         row("Core: growth chart, the whole measurement", "core_growthMeasurement", "s", "<= 10")
     }
     function row(label, key, unit, target) { n++; L[n] = label; K[n] = key; U[n] = unit; T[n] = target }
@@ -211,3 +217,6 @@ awk '
         }
     }
 ' "$raw/figures.txt"
+echo
+echo "Bellman-Ford with all passes, fitted growth (time per call ~ coefficient x power of nodes):"
+cat "$raw/growth.txt"

@@ -107,6 +107,8 @@ TEST(BellmanFord, MatchesBruteForceOnRandomNetworksWithNegativeWeights)
             continue;
         }
         EXPECT_EQ(result.distance, ref.distance);
+        // The growth chart's kernel, every pass made, ends on the same distances.
+        EXPECT_EQ(bellmanFordAllPasses(Digraph(network), start), ref.distance);
         for (int node = 1; node <= n; ++node) {
             const std::vector<int> route = bellmanFordRoute(result, node);
             if (std::isinf(ref.distance[at(node)])) {

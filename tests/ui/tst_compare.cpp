@@ -357,7 +357,7 @@ private slots:
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(view);
         QCOMPARE(iface->role(), QAccessible::Chart);
         QStringList names;
-        for (int i = 0; i < 6; ++i) {
+        for (int i = 0; i < 3 + trayeko::kGrowthSearchCount; ++i) {
             QAccessibleInterface* c = iface->child(i);
             names << c->text(QAccessible::Name);
             QCOMPARE(c->parent(), iface);
@@ -372,7 +372,7 @@ private slots:
         for (QAbstractSeries* curve : series)
             expected << curve->name().replace("<br>", ", ");
         QCOMPARE(names, expected);
-        for (int s = 0; s < 3; ++s) {
+        for (int s = 0; s < trayeko::kGrowthSearchCount; ++s) {
             QVERIFY(names[3 + s].contains(", kemiringan "));
             QCOMPARE(iface->child(3 + s)->text(QAccessible::Description).count(u"simpul: "), 3);
         }

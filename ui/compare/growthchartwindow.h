@@ -32,10 +32,11 @@ struct GrowthSeams
 };
 
 // The window "Grafik waktu": the time of one search against the number of nodes, on logarithmic
-// axes, for Dijkstra from node 1, Dijkstra from every node and Floyd–Warshall, each curve's
-// fitted slope in the legend, and on a second tab the measured numbers as a table. A screen reader
-// reads the chart's title, axes and curves with their slopes as the chart's children. It measures as soon as it opens, on a worker thread, with a progress
-// bar and "Batal"; the window stays usable meanwhile. The context menu copies, saves and prints the
+// axes, for Dijkstra from node 1, Dijkstra from every node, Floyd–Warshall and Bellman–Ford, each
+// curve's fitted slope in the legend, and on a second tab the measured numbers as a table. A
+// screen reader reads the chart's title, axes and curves with their slopes as the chart's
+// children. It measures as soon as it opens, on a worker thread, with a progress bar and
+// "Batal"; the window stays usable meanwhile. The context menu copies, saves and prints the
 // chart and saves the measured rows as CSV.
 class GrowthChartWindow final : public QMdiSubWindow
 {
