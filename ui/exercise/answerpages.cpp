@@ -238,12 +238,19 @@ void FloydExercise::refreshAnswerPage()
         showTableGrade();
 }
 
-QString FloydExercise::checkCaption() const
+void FloydExercise::checkTable()
+{
+    check(marksOf(typedTable()));
+}
+
+// --- Answered a table at a time --------------------------------------------------------------
+
+QString TableExercise::checkCaption() const
 {
     return isChecked() ? QStringLiteral("Lanjut") : Exercise::checkCaption();
 }
 
-QString FloydExercise::checkAnswerPage(QWidget* checkButton)
+QString TableExercise::checkAnswerPage(QWidget* checkButton)
 {
     const bool goOn = isChecked();
     if (goOn) {
@@ -253,7 +260,7 @@ QString FloydExercise::checkAnswerPage(QWidget* checkButton)
         // loses the focus.
         if (checkButton)
             checkButton->setFocus(Qt::OtherFocusReason);
-        check(marksOf(typedTable()));
+        checkTable();
     }
     if (!isFinished() && m_table)
         m_table->setFocus(Qt::OtherFocusReason);
@@ -345,29 +352,14 @@ void BellmanFordExercise::refreshAnswerPage()
     }
 }
 
-QString BellmanFordExercise::checkCaption() const
+void BellmanFordExercise::checkTable()
 {
-    return isChecked() ? QStringLiteral("Lanjut") : Exercise::checkCaption();
-}
-
-QString BellmanFordExercise::checkAnswerPage(QWidget* checkButton)
-{
-    const bool goOn = isChecked();
-    if (goOn) {
-        next();
-    } else {
-        if (checkButton)
-            checkButton->setFocus(Qt::OtherFocusReason);
-        QStringList typed;
-        for (int c = 0; m_table && c < m_table->columnCount(); ++c) {
-            const QTableWidgetItem* item = m_table->item(0, c);
-            typed << (item ? item->text() : QString());
-        }
-        check(typed);
+    QStringList typed;
+    for (int c = 0; m_table && c < m_table->columnCount(); ++c) {
+        const QTableWidgetItem* item = m_table->item(0, c);
+        typed << (item ? item->text() : QString());
     }
-    if (!isFinished() && m_table)
-        m_table->setFocus(Qt::OtherFocusReason);
-    return goOn ? QString() : feedback();
+    check(typed);
 }
 
 } // namespace trayeko::ui

@@ -462,7 +462,7 @@ void DijkstraExercise::answer(const QString& node, const QString& distance)
 
 FloydExercise::FloydExercise(LessonWindow* window, StepMode* steps, ClassroomActions* classroom,
                              Frames frames, Accept accept)
-    : Exercise(window, steps, classroom, std::move(frames), std::move(accept))
+    : TableExercise(window, steps, classroom, std::move(frames), std::move(accept))
 {
 }
 
@@ -589,7 +589,7 @@ void FloydExercise::next()
 
 BellmanFordExercise::BellmanFordExercise(LessonWindow* window, StepMode* steps,
                                          ClassroomActions* classroom)
-    : Exercise(
+    : TableExercise(
           window, steps, classroom,
           [](const LessonNetwork& lesson) {
               return bellmanFordPassFrames(lesson, regionalDecimalSeparator());

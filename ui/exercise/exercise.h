@@ -224,11 +224,33 @@ private:
     QPointer<QLineEdit> m_distanceField;
 };
 
+// An exercise answered a table at a time (Floyd's matrix, Bellman–Ford's distances): "Periksa"
+// grades what the page's table holds and leaves the question standing as "Lanjut", which goes on
+// to the next question. The table keeps the focus throughout.
+class TableExercise : public Exercise
+{
+    Q_OBJECT
+
+public:
+    QString checkCaption() const override;
+    QString checkAnswerPage(QWidget* checkButton) override;
+
+    virtual bool isChecked() const = 0;
+    virtual void next() = 0;
+
+protected:
+    using Exercise::Exercise;
+    // Grades the table as it reads now.
+    virtual void checkTable() = 0;
+
+    QPointer<QTableWidget> m_table;
+};
+
 // Floyd: for each iteration k, the cells of the value matrix that change and their new values,
 // typed over the matrix as it stands before the iteration. Graded cell by cell once; answers that
 // are no numbers are pointed out first and cost nothing. After the grade, next() shows the right
 // matrix and asks the next iteration.
-class FloydExercise final : public Exercise
+class FloydExercise final : public TableExercise
 {
     Q_OBJECT
 
@@ -244,8 +266,6 @@ public:
     QWidget* makeAnswerPage(QWidget* parent, std::function<void()> checkAnswer) override;
     void focusAnswerPage() override;
     void refreshAnswerPage() override;
-    QString checkCaption() const override;
-    QString checkAnswerPage(QWidget* checkButton) override;
 
     // The value matrix before the current iteration, [row][column], as the student edits it.
     const std::vector<QStringList>& matrix() const { return m_matrix; }
@@ -255,12 +275,13 @@ public:
 
     // Grades @p marks once per iteration; false where a mark was no answer and nothing was graded.
     bool check(const std::vector<FloydMark>& marks);
-    bool isChecked() const { return m_grade.has_value(); }
+    bool isChecked() const override { return m_grade.has_value(); }
     const std::optional<FloydGrade>& grade() const { return m_grade; }
-    void next();
+    void next() override;
 
 protected:
     void begin() override;
+    void checkTable() override;
 
 private:
     static QString questionPrompt();
@@ -275,7 +296,6 @@ private:
     // The values m_matrix shows, [row][column]; empty where no path is known.
     std::vector<std::vector<std::optional<double>>> m_values;
     std::optional<FloydGrade> m_grade;
-    QPointer<QTableWidget> m_table;
     int m_tableQuestion = -1; // the question the page's matrix was filled for
 };
 
@@ -283,7 +303,7 @@ private:
 // it. Graded once per pass with its reasons; a distance that is no number is pointed out first
 // and costs nothing. After the grade, next() shows the right distances and asks the next pass.
 // Any finite weight is taken, negative ones too.
-class BellmanFordExercise final : public Exercise
+class BellmanFordExercise final : public TableExercise
 {
     Q_OBJECT
 
@@ -299,19 +319,18 @@ public:
     QWidget* makeAnswerPage(QWidget* parent, std::function<void()> checkAnswer) override;
     void focusAnswerPage() override;
     void refreshAnswerPage() override;
-    QString checkCaption() const override;
-    QString checkAnswerPage(QWidget* checkButton) override;
 
     // The distances before the current pass, node 1 first, as the student edits them.
     const QStringList& distances() const { return m_distances; }
     // Grades @p typed (one text per node) once per pass; false where it was no answer.
     bool check(const QStringList& typed);
-    bool isChecked() const { return m_grade.has_value(); }
+    bool isChecked() const override { return m_grade.has_value(); }
     const std::optional<Grade>& grade() const { return m_grade; }
-    void next();
+    void next() override;
 
 protected:
     void begin() override;
+    void checkTable() override;
 
 private:
     void showQuestion();
@@ -321,7 +340,6 @@ private:
     QStringList m_right;  // the distances after the current pass
     QStringList m_graded; // what was graded for it
     std::optional<Grade> m_grade;
-    QPointer<QTableWidget> m_table;
 };
 
 } // namespace trayeko::ui
