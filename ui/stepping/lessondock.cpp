@@ -1,5 +1,6 @@
 #include "ui/stepping/lessondock.h"
 #include "ui/stepping/paneltext.h"
+#include "ui/stepping/textcells.h"
 #include "ui/support/keyregistry.h"
 #include "ui/support/programfonts.h"
 
@@ -177,6 +178,8 @@ void LessonDock::build()
     gridLayout->addWidget(m_gridTitle);
     m_grid = new QTableWidget(gridBox);
     m_grid->setObjectName(QStringLiteral("lessonGrid"));
+    // The rows follow their contents: the same few numbers, measured once each.
+    m_grid->setItemDelegate(new TextCellDelegate(m_grid));
     m_grid->setAccessibleName(QStringLiteral("Tabel langkah"));
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -421,6 +424,16 @@ bool headerShows(const QTableWidget* grid, Qt::Orientation orientation, const QS
     return true;
 }
 
+// A cell's note: it marks the cell, and is its tool tip and its description for assistive
+// technology.
+void writeNote(QTableWidgetItem* item, const QString& note)
+{
+    item->setData(Qt::BackgroundRole,
+                  note.isEmpty() ? QVariant() : QVariant(LessonDock::markColour()));
+    item->setToolTip(note);
+    item->setData(Qt::AccessibleDescriptionRole, note.isEmpty() ? QVariant() : note);
+}
+
 } // namespace
 
 void LessonDock::showFrame()
@@ -469,17 +482,23 @@ void LessonDock::showFrame()
         for (int c = 0; c < int(grid.cells[size_t(r)].size()); ++c) {
             // The cells of the last step are rewritten in place: new items would lay the
             // whole grid out again, the most of a step's time.
+            const QString& text = grid.cells[size_t(r)][c];
+            const QString& note = grid.notes[size_t(r)][c];
             QTableWidgetItem* item = m_grid->item(r, c);
             if (!item) {
-                item = new QTableWidgetItem;
+                // Filled before it joins the grid, which then hears of it once.
+                item = new QTableWidgetItem(text);
                 item->setTextAlignment(Qt::AlignCenter);
+                writeNote(item, note);
                 m_grid->setItem(r, c, item);
+                continue;
             }
-            const QString& note = grid.notes[size_t(r)][c];
-            item->setText(grid.cells[size_t(r)][c]);
-            item->setData(Qt::BackgroundRole, note.isEmpty() ? QVariant() : QVariant(markColour()));
-            item->setToolTip(note);
-            item->setData(Qt::AccessibleDescriptionRole, note.isEmpty() ? QVariant() : note);
+            // Each change tells the grid's model, its views and assistive technology: a cell
+            // the step leaves as it was is not written again.
+            if (item->text() != text)
+                item->setText(text);
+            if (item->toolTip() != note)
+                writeNote(item, note);
         }
     rowHeader->setSectionResizeMode(QHeaderView::ResizeToContents);
     if (grid.currentRow >= 0) {
