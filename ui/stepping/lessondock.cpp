@@ -382,14 +382,21 @@ void LessonDock::fitWidths(const Lesson& lesson)
     const QFontMetrics cellMetrics(m_grid->font());
     const QFontMetrics headMetrics(m_grid->horizontalHeader()->font());
     // Each text measured once: a matrix repeats most of its values from step to step, and
-    // measuring thirty 30 x 30 matrices cell by cell would take longer than a frame.
+    // measuring thirty 30 x 30 matrices cell by cell would take longer than a frame. A list a step
+    // shares with the step before (a row it left alone, the same headings) is not even read again.
     QSet<QString> heads, texts;
+    const LessonGrid* before = nullptr;
     for (const StepFrame& frame : lesson.frames) {
-        for (const QString& column : frame.grid.columns)
-            heads.insert(column);
-        for (const QStringList& row : frame.grid.cells)
-            for (const QString& text : row)
-                texts.insert(text);
+        const LessonGrid& grid = frame.grid;
+        if (!before || !grid.columns.isSharedWith(before->columns))
+            for (const QString& column : grid.columns)
+                heads.insert(column);
+        for (std::size_t r = 0; r < grid.cells.size(); ++r)
+            if (!before || r >= before->cells.size() ||
+                !grid.cells[r].isSharedWith(before->cells[r]))
+                for (const QString& text : grid.cells[r])
+                    texts.insert(text);
+        before = &grid;
     }
     int cell = 0;
     for (const QString& head : heads)
