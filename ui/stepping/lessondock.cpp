@@ -339,11 +339,14 @@ void LessonDock::showLesson()
     if (!widget() && !active)
         return; // the hint shows when the panel is built
     build();
-    m_hint->setVisible(!active);
-    m_controls->setVisible(active);
-    m_scroll->setVisible(active);
-    m_tableButtons->setVisible(active);
+    const auto showParts = [this](bool lesson) {
+        m_hint->setVisible(!lesson);
+        m_controls->setVisible(lesson);
+        m_scroll->setVisible(lesson);
+        m_tableButtons->setVisible(lesson);
+    };
     if (!active) {
+        showParts(false);
         m_explanation->clear();
         m_code->clear();
         m_grid->clear();
@@ -358,8 +361,16 @@ void LessonDock::showLesson()
     m_copy->setVisible(!lesson.tableText.isEmpty());
     m_csv->setVisible(!lesson.tableCsv.empty());
     showPlaying(m_mode->isPlaying());
-    showFrame();
+    // The grid holds the step about to be shown before the panel measures it and lays it out:
+    // its columns and row titles are part of the width the lesson needs, and a panel laid out
+    // with the last lesson's grid (or none) would only be laid out again.
+    if (const StepFrame* frame = m_mode->currentFrame())
+        writeGrid(frame->grid);
+    else if (!lesson.frames.empty())
+        writeGrid(lesson.frames.front().grid);
     fitWidths(lesson);
+    showParts(true);
+    showFrame();
 }
 
 void LessonDock::fitWidths(const Lesson& lesson)
@@ -443,37 +454,8 @@ void writeNote(QTableWidgetItem* item, const QString& note)
 
 } // namespace
 
-void LessonDock::showFrame()
+void LessonDock::writeGrid(const LessonGrid& grid)
 {
-    const StepFrame* frame = m_mode ? m_mode->currentFrame() : nullptr;
-    if (!frame || !widget())
-        return;
-    m_explanation->setText(frame->explanation);
-    m_variables->setText(frame->variables);
-
-    // The lines this step executes: selected, and marked "▶" as their text equivalent.
-    const Lesson& lesson = m_mode->lesson();
-    m_code->clearSelection();
-    QListWidgetItem* firstMarked = nullptr;
-    for (int n = 0; n < m_code->count(); ++n) {
-        const bool marked = std::find(frame->codeLines.begin(), frame->codeLines.end(), n + 1) !=
-                            frame->codeLines.end();
-        QListWidgetItem* item = m_code->item(n);
-        item->setText(codeLineText(n, lesson.code[n], marked));
-        item->setSelected(marked);
-        QFont f = item->font();
-        f.setBold(marked);
-        item->setFont(f);
-        if (marked && !firstMarked)
-            firstMarked = item;
-    }
-    // Scrolled to, not made current: Qt tells assistive technology that a view's new current
-    // item has the focus even where the view has none, and a screen reader would follow it away
-    // from where the student is.
-    if (firstMarked)
-        m_code->scrollToItem(firstMarked);
-
-    const LessonGrid& grid = frame->grid;
     // The rows' heights follow their contents, which lays out every row again for every cell
     // and label written: at thirty nodes more than a frame's time. They are held while the step
     // is written and measured once after it.
@@ -508,6 +490,45 @@ void LessonDock::showFrame()
                 writeNote(item, note);
         }
     rowHeader->setSectionResizeMode(QHeaderView::ResizeToContents);
+}
+
+void LessonDock::showFrame()
+{
+    const StepFrame* frame = m_mode ? m_mode->currentFrame() : nullptr;
+    if (!frame || !widget())
+        return;
+    m_explanation->setText(frame->explanation);
+    m_variables->setText(frame->variables);
+
+    // The lines this step executes: selected, and marked "▶" as their text equivalent.
+    const Lesson& lesson = m_mode->lesson();
+    // Only the lines whose mark changes are written again: each write lays the list out anew
+    // and tells assistive technology.
+    QListWidgetItem* firstMarked = nullptr;
+    for (int n = 0; n < m_code->count(); ++n) {
+        const bool marked = std::find(frame->codeLines.begin(), frame->codeLines.end(), n + 1) !=
+                            frame->codeLines.end();
+        QListWidgetItem* item = m_code->item(n);
+        const QString text = codeLineText(n, lesson.code[n], marked);
+        if (item->text() != text)
+            item->setText(text);
+        if (item->isSelected() != marked)
+            item->setSelected(marked);
+        if (QFont f = item->font(); f.bold() != marked) {
+            f.setBold(marked);
+            item->setFont(f);
+        }
+        if (marked && !firstMarked)
+            firstMarked = item;
+    }
+    // Scrolled to, not made current: Qt tells assistive technology that a view's new current
+    // item has the focus even where the view has none, and a screen reader would follow it away
+    // from where the student is.
+    if (firstMarked)
+        m_code->scrollToItem(firstMarked);
+
+    writeGrid(frame->grid);
+    const LessonGrid& grid = frame->grid;
     if (grid.currentRow >= 0) {
         const QModelIndex row = m_grid->model()->index(grid.currentRow, 0);
         if (m_grid->hasFocus()) {

@@ -20,6 +20,7 @@ namespace trayeko::ui {
 class Announcer;
 class StepMode;
 struct Lesson;
+struct LessonGrid;
 
 // The lesson panel "Pelajaran" of the main frame: the whole explanation of the current step, the
 // method's pseudo-code with the lines the step executes marked and its variables, Dijkstra's table
@@ -70,6 +71,9 @@ private:
     QList<QWidget*> tabStops() const;
     void showLesson();
     void showFrame();
+    // The grid's cells, headings and notes as @p grid has them, each written only where it
+    // differs.
+    void writeGrid(const LessonGrid& grid);
     void showPlaying(bool playing);
     // The grid's columns as wide as their widest cell of any step, and preferredWidth().
     void fitWidths(const Lesson& lesson);
