@@ -170,7 +170,8 @@ Lesson floydLesson(int nodeCount, const std::vector<FloydIteration>& iterations,
         for (int n = 1; n <= nodeCount; ++n) {
             const std::size_t r = at(n);
             const bool hasRow = r < it.value.size();
-            const bool hadRow = beforeGrid && r < before->value.size() && r < beforeGrid->cells.size();
+            const bool hadRow =
+                beforeGrid && r < before->value.size() && r < beforeGrid->cells.size();
             grid.cells.push_back(
                 hasRow ? cellTexts(it.value[r], hadRow ? &before->value[r] : nullptr,
                                    hadRow ? &beforeGrid->cells[r] : nullptr, separator)
