@@ -141,32 +141,40 @@ private slots:
         QTest::newRow("words that wrap in a narrow column") << "12 (3) 45 (6) 78 (9)";
     }
 
-    // A cell measures as Qt's own delegate measures it, at every width and font, also when the
-    // size was asked before at another width or in another font.
+    // A cell measures as Qt's own delegate measures it, at every width and font, in the view's
+    // font and in one of its own, also when the size was asked before at another width or
+    // in another font.
     void textCellsMeasureAsQt()
     {
         QFETCH(QString, text);
         QTableWidget table(1, 1);
-        table.setItem(0, 0, new QTableWidgetItem(text));
+        auto* item = new QTableWidgetItem(text);
+        table.setItem(0, 0, item);
         const QModelIndex index = table.model()->index(0, 0);
         TextCellDelegate cells;
         QStyledItemDelegate qt;
         QFont large = table.font();
         large.setPointSizeF(large.pointSizeF() * 2.5);
+        QFont own;
+        own.setBold(true);
+        own.setPointSizeF(own.pointSizeF() * 1.6);
+        // The own font changes innermost, where nothing else would make the delegate forget.
         for (int pass = 0; pass < 2; ++pass)
             for (const QFont& font : {table.font(), large})
                 for (const bool wrap : {true, false})
-                    for (const int width : {0, 24, 60, 400}) {
-                        QStyleOptionViewItem option;
-                        option.initFrom(&table);
-                        option.widget = &table;
-                        option.font = font;
-                        option.fontMetrics = QFontMetrics(font);
-                        option.features =
-                            wrap ? QStyleOptionViewItem::WrapText : QStyleOptionViewItem::None;
-                        option.rect = QRect(0, 0, width, 1);
-                        QCOMPARE(cells.sizeHint(option, index), qt.sizeHint(option, index));
-                    }
+                    for (const int width : {0, 24, 60, 400})
+                        for (const bool ownFont : {false, true}) {
+                            item->setData(Qt::FontRole, ownFont ? QVariant(own) : QVariant());
+                            QStyleOptionViewItem option;
+                            option.initFrom(&table);
+                            option.widget = &table;
+                            option.font = font;
+                            option.fontMetrics = QFontMetrics(font);
+                            option.features =
+                                wrap ? QStyleOptionViewItem::WrapText : QStyleOptionViewItem::None;
+                            option.rect = QRect(0, 0, width, 1);
+                            QCOMPARE(cells.sizeHint(option, index), qt.sizeHint(option, index));
+                        }
     }
 
     void gridShowsEveryStep_data()

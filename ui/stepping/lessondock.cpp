@@ -170,6 +170,7 @@ void LessonDock::build()
     m_code->setFocusPolicy(Qt::NoFocus);
     m_code->setFont(listingFontInPoints(m_code->font().pointSizeF()));
     m_code->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_code->setItemDelegate(new TextCellDelegate(m_code));
     auto* gridBox = new QWidget(split);
     auto* gridLayout = new QVBoxLayout(gridBox);
     gridLayout->setContentsMargins(0, 0, 0, 0);

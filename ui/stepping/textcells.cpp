@@ -27,8 +27,11 @@ QSize TextCellDelegate::sizeHint(const QStyleOptionViewItem& option, const QMode
     // A wrapped text is as tall as the lines it needs in its column's width; one that does not
     // wrap (or has no width to wrap in) is the same size in any column.
     const bool wraps = (option.features & QStyleOptionViewItem::WrapText) && option.rect.isValid();
+    const QVariant ownFont = index.data(Qt::FontRole);
     Key key{index.data(Qt::DisplayRole).toString(), wraps ? option.rect.width() : -1,
-            int(option.features)};
+            int(option.features),
+            ownFont.isValid() ? qvariant_cast<QFont>(ownFont).resolve(option.font).key()
+                              : QString()};
     if (const auto known = m_sizes.constFind(key); known != m_sizes.constEnd())
         return *known;
     const QSize size = QStyledItemDelegate::sizeHint(option, index);

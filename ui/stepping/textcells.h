@@ -9,11 +9,12 @@ class QStyle;
 
 namespace trayeko::ui {
 
-// The delegate of a grid whose cells hold text alone (no icon, check box, font or size of their
-// own): it paints as Qt's own, and measures each text once for each width, font and style. A
-// grid whose rows follow their contents measures every cell again at every change of its size,
-// and at thirty nodes laying such a grid out costs more than a frame, nearly all of it shaping
-// the same few numbers again.
+// The delegate of a view whose items hold text alone, in the view's font or one of their own (no
+// icon, check box or size of their own): it paints as Qt's own, and measures each text once for
+// each width, font and style. A grid whose rows follow their contents measures every cell again
+// at every change of its size, and at thirty nodes laying such a grid out costs more than a
+// frame, nearly all of it shaping the same few numbers again; a list measures every line at
+// every layout.
 class TextCellDelegate final : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -29,10 +30,11 @@ private:
         QString text;
         int width; // what a wrapped text is measured in; -1 where it does not wrap
         int features;
+        QString font; // an item's own font; empty in the view's
         friend bool operator==(const Key&, const Key&) = default;
         friend size_t qHash(const Key& key, size_t seed = 0)
         {
-            return qHashMulti(seed, key.text, key.width, key.features);
+            return qHashMulti(seed, key.text, key.width, key.features, key.font);
         }
     };
 
