@@ -6,11 +6,13 @@
 #include "ui/drawing/lessonwindow.h"
 #include "ui/stepping/lessondock.h"
 #include "ui/stepping/lessons.h"
+#include "ui/stepping/paneltext.h"
 #include "ui/stepping/stepmode.h"
 #include "ui/stepping/textcells.h"
 #include "ui/support/utf8.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QTableWidget>
@@ -175,6 +177,45 @@ private slots:
                             option.rect = QRect(0, 0, width, 1);
                             QCOMPARE(cells.sizeHint(option, index), qt.sizeHint(option, index));
                         }
+    }
+
+    void wrappedLabelHeightFollowsItsText_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("another text") << "text";
+        QTest::newRow("a larger font") << "font";
+        QTest::newRow("wider margins") << "margins";
+    }
+
+    // A panel's label is as tall as a label made afresh with its text, font and margins, at any
+    // width, also after it was asked its height with others.
+    void wrappedLabelHeightFollowsItsText()
+    {
+        QFETCH(QString, change);
+        QWidget panel;
+        QLabel* label = wrappedLabel(&panel, QStringLiteral("asked"), QString());
+        label->setText(QStringLiteral("Langkah 3 dari 30: simpul 3 sebagai perantara"));
+        const auto sameAsNew = [&] {
+            QLabel* fresh = wrappedLabel(&panel, QStringLiteral("fresh"), QString());
+            fresh->setText(label->text());
+            fresh->setFont(label->font());
+            fresh->setContentsMargins(label->contentsMargins());
+            for (const int width : {40, 120, 400, 40})
+                QCOMPARE(label->heightForWidth(width), fresh->heightForWidth(width));
+            delete fresh;
+        };
+        sameAsNew();
+        if (change == "text")
+            label->setText(label->text() + QStringLiteral(", d[1][5] = min(∞, 7 + 4) = 11, ") +
+                           label->text());
+        if (change == "font") {
+            QFont larger = label->font();
+            larger.setPointSizeF(larger.pointSizeF() * 2);
+            label->setFont(larger);
+        }
+        if (change == "margins")
+            label->setContentsMargins(30, 0, 30, 0);
+        sameAsNew();
     }
 
     void gridShowsEveryStep_data()

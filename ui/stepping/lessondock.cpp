@@ -350,7 +350,9 @@ void LessonDock::showLesson()
         showParts(false);
         m_explanation->clear();
         m_code->clear();
-        m_grid->clear();
+        // The grid is out of sight with the rest; its cells stay, so that the lesson entered
+        // again (Esc, then F10, the same weights) rewrites none of them, and another lesson only
+        // those it changes.
         showPlaying(false);
         return;
     }
