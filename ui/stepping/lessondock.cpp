@@ -393,8 +393,8 @@ void LessonDock::fitWidths(const Lesson& lesson)
 
     // Every column of the grid at least as wide as its widest cell of any step: the columns share
     // the width evenly, stay put while the lesson fills them, and scroll rather than shrink.
-    const QFontMetrics cellMetrics(m_grid->font());
-    const QFontMetrics headMetrics(m_grid->horizontalHeader()->font());
+    const QFont cellFont = m_grid->font();
+    const QFont headFont = m_grid->horizontalHeader()->font();
     // Each text measured once: a matrix repeats most of its values from step to step, and
     // measuring thirty 30 x 30 matrices cell by cell would take longer than a frame. A list a step
     // shares with the step before (a row it left alone, the same headings) is not even read again.
@@ -414,9 +414,9 @@ void LessonDock::fitWidths(const Lesson& lesson)
     }
     int cell = 0;
     for (const QString& head : heads)
-        cell = std::max(cell, headMetrics.horizontalAdvance(head));
+        cell = std::max(cell, m_headWidths.of(headFont, head));
     for (const QString& text : texts)
-        cell = std::max(cell, cellMetrics.horizontalAdvance(text));
+        cell = std::max(cell, m_cellWidths.of(cellFont, text));
     const int column = cell + itemMargins + 1;
     m_grid->horizontalHeader()->setMinimumSectionSize(column);
     const int gridWidth = m_grid->columnCount() * column +

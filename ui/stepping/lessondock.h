@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/stepping/textcells.h"
 #include "ui/support/followed.h"
 
 #include <QDockWidget>
@@ -97,6 +98,9 @@ private:
     QPushButton* m_csv = nullptr;
     QToolButton* m_play = nullptr;
     QDoubleSpinBox* m_speed = nullptr;
+    // The grid's texts and headings as wide as they were measured in an earlier lesson.
+    TextWidths m_cellWidths;
+    TextWidths m_headWidths;
     int m_playIntervalMs = 1000;
     int m_preferredWidth = 0;
 };

@@ -1,6 +1,7 @@
 #include "ui/stepping/textcells.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QStyle>
 #include <QWidget>
 
@@ -37,6 +38,19 @@ QSize TextCellDelegate::sizeHint(const QStyleOptionViewItem& option, const QMode
     const QSize size = QStyledItemDelegate::sizeHint(option, index);
     m_sizes.insert(std::move(key), size);
     return size;
+}
+
+int TextWidths::of(const QFont& font, const QString& text)
+{
+    if (font != m_font || m_widths.size() >= kMostKept) {
+        m_widths.clear();
+        m_font = font;
+    }
+    if (const auto known = m_widths.constFind(text); known != m_widths.constEnd())
+        return *known;
+    const int width = QFontMetrics(font).horizontalAdvance(text);
+    m_widths.insert(text, width);
+    return width;
 }
 
 } // namespace trayeko::ui

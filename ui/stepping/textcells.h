@@ -43,4 +43,17 @@ private:
     mutable const QStyle* m_style = nullptr;
 };
 
+// The advance of texts in one font, each text measured once: a lesson's grid repeats the same
+// numbers from lesson to lesson. Another font measures anew.
+class TextWidths final
+{
+public:
+    int of(const QFont& font, const QString& text);
+
+private:
+    static constexpr qsizetype kMostKept = 4096;
+    QFont m_font;
+    QHash<QString, int> m_widths;
+};
+
 } // namespace trayeko::ui
