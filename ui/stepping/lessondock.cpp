@@ -492,6 +492,12 @@ void LessonDock::writeGrid(const LessonGrid& grid)
             if (item->toolTip() != note)
                 writeNote(item, note);
         }
+    // A place the step has no cell for shows nothing, not what another step or lesson left there.
+    for (int r = 0; r < m_grid->rowCount(); ++r) {
+        const int written = r < int(grid.cells.size()) ? int(grid.cells[size_t(r)].size()) : 0;
+        for (int c = written; c < m_grid->columnCount(); ++c)
+            delete m_grid->takeItem(r, c);
+    }
     rowHeader->setSectionResizeMode(QHeaderView::ResizeToContents);
 }
 
