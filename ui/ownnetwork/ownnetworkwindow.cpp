@@ -924,6 +924,10 @@ void OwnNetworkWindow::checkBuiltNetwork()
     m_buildCheck->setStyleSheet(check.qualifies ? QStringLiteral("color: #006000;")
                                                 : QString());
     m_buildCheck->setAccessibleDescription(toQString(check.reason));
+    // The verdict is what the student reads after every edit: the window grows to show it where
+    // the document area has room, as it does for a run's lines.
+    if (m_fitted)
+        QTimer::singleShot(0, this, &OwnNetworkWindow::fitIntoArea);
 }
 
 void OwnNetworkWindow::fitIntoArea()
