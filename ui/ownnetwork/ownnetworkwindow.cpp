@@ -944,8 +944,13 @@ void OwnNetworkWindow::fitIntoArea()
     QSize needed = m_client->minimumSizeHint();
     // Wrapped lines (the warning, Bellman–Ford's and Floyd's sentences) need more height the
     // narrower the window.
-    if (m_client->hasHeightForWidth())
-        needed.setHeight(std::max(needed.height(), m_client->heightForWidth(widget()->width())));
+    // Measured beside a vertical scroll bar: where a line wraps once more at that width, a window
+    // sized for the full width would keep the scroll bar it grew to lose.
+    if (m_client->hasHeightForWidth()) {
+        const auto* scroller = static_cast<const QScrollArea*>(widget());
+        const int width = scroller->width() - scroller->verticalScrollBar()->sizeHint().width();
+        needed.setHeight(std::max(needed.height(), m_client->heightForWidth(width)));
+    }
     resize(size().expandedTo(needed + frame).boundedTo(room));
     move(std::clamp(x(), 0, room.width() - width()), std::clamp(y(), 0, room.height() - height()));
 }
