@@ -379,8 +379,9 @@ std::string buildExerciseSummary(const Network& network, int start, std::string_
                 formatGeneral(d.dijkstra, decimalSeparator) + ", Bellman–Ford " +
                 formatGeneral(d.bellmanFord, decimalSeparator) + "\n";
     if (const auto mistake = firstDijkstraMistake(network, start))
-        text += "Di sini Dijkstra salah: " +
-                dijkstraMistakeText(network, *mistake, decimalSeparator) + "\n";
+        text +=
+            "Di sini Dijkstra salah: " + dijkstraMistakeText(network, *mistake, decimalSeparator) +
+            "\n";
     return text;
 }
 
