@@ -191,6 +191,7 @@ void OwnNetworkWindow::buildClient()
     // area, where its bottom row and title bar would be out of reach.
     auto* scroller = new QScrollArea(this);
     scroller->setObjectName(QStringLiteral("ownNetworkScroller"));
+    scroller->setAccessibleName(QStringLiteral("Isi jendela Jaringan Sendiri"));
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setWidgetResizable(true);
     scroller->setWidget(m_client);
