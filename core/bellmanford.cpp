@@ -292,18 +292,11 @@ BuildCheck checkDijkstraBreaker(const Network& network, int start,
         return {false, "Tidak memenuhi: semua bobot 0 atau lebih, dan pada bobot seperti itu "
                        "Dijkstra selalu benar. Buat setidaknya satu bobot negatif."};
 
-    const std::vector<DijkstraRound> rounds =
-        dijkstraRounds(network.nodeCount(), network.links(), start);
-    const std::vector<double>& dijkstraDistance = rounds.back().distance;
     std::vector<std::string> differences;
-    for (int node = 1; node <= network.nodeCount(); ++node) {
-        const double d = dijkstraDistance[at(node)];
-        const double b = truth.distance[at(node)];
-        if (clearlyLarger(d, b) || clearlyLarger(b, d))
-            differences.push_back("simpul " + network.nodeLabel(node) + " (Dijkstra " +
-                                  formatGeneral(d, decimalSeparator) + ", Bellman–Ford " +
-                                  formatGeneral(b, decimalSeparator) + ")");
-    }
+    for (const DistanceDifference& d : dijkstraDifferences(network, start))
+        differences.push_back("simpul " + network.nodeLabel(d.node) + " (Dijkstra " +
+                              formatGeneral(d.dijkstra, decimalSeparator) + ", Bellman–Ford " +
+                              formatGeneral(d.bellmanFord, decimalSeparator) + ")");
     if (differences.empty())
         return {false, "Tidak memenuhi: ada bobot negatif, tetapi Dijkstra tetap menemukan jarak "
                        "yang sama dengan Bellman–Ford untuk setiap simpul."};
@@ -338,6 +331,58 @@ Grade gradeBellmanFordPass(const Network& network, int start, int pass,
     if (wrong.empty())
         return {Verdict::Right, heading + "semua jarak benar."};
     return {Verdict::Wrong, heading + listText(wrong) + "."};
+}
+
+std::vector<DistanceDifference> dijkstraDifferences(const Network& network, int start)
+{
+    if (!network.hasNode(start))
+        return {};
+    const BellmanFordResult truth = bellmanFord(network, start);
+    if (truth.negativeCycle)
+        return {};
+    const std::vector<DijkstraRound> rounds =
+        dijkstraRounds(network.nodeCount(), network.links(), start);
+    const std::vector<double>& dijkstraDistance = rounds.back().distance;
+    std::vector<DistanceDifference> differences;
+    for (int node = 1; node <= network.nodeCount(); ++node) {
+        const double d = dijkstraDistance[at(node)];
+        const double b = truth.distance[at(node)];
+        if (clearlyLarger(d, b) || clearlyLarger(b, d))
+            differences.push_back({node, d, b});
+    }
+    return differences;
+}
+
+std::string buildExerciseSummary(const Network& network, int start, std::string_view title,
+                                 const ExerciseAuthor& author, std::string_view decimalSeparator)
+{
+    std::string text = "Latihan: buat jaringan\n" + exerciseAuthorLines(author);
+    const std::string name = summaryLine(title);
+    text += "Jaringan: " + (name.empty() ? std::string("Tanpa judul") : name) + "\n";
+    if (network.hasNode(start))
+        text += "Simpul awal: " + network.nodeLabel(start) + "\n";
+    if (network.linkCount() == 0) {
+        text += "Jalur: belum ada\n";
+    } else {
+        text += "Jalur dan bobotnya:\n";
+        for (const NetworkLink& link : network.links())
+            text += network.nodeLabel(link.from) + " → " + network.nodeLabel(link.to) + ": " +
+                    formatGeneral(link.weight, decimalSeparator) + "\n";
+    }
+    const BuildCheck check = checkDijkstraBreaker(network, start, decimalSeparator);
+    text += check.reason + "\n";
+    if (!check.qualifies)
+        return text;
+    text += "Jarak yang berbeda:\n";
+    for (const DistanceDifference& d : dijkstraDifferences(network, start))
+        text += "- simpul " + network.nodeLabel(d.node) + ": Dijkstra " +
+                formatGeneral(d.dijkstra, decimalSeparator) + ", Bellman–Ford " +
+                formatGeneral(d.bellmanFord, decimalSeparator) + "\n";
+    if (const auto mistake = firstDijkstraMistake(network, start))
+        text +=
+            "Di sini Dijkstra salah: " + dijkstraMistakeText(network, *mistake, decimalSeparator) +
+            "\n";
+    return text;
 }
 
 } // namespace trayeko

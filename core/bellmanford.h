@@ -118,6 +118,30 @@ struct BuildCheck
 BuildCheck checkDijkstraBreaker(const Network& network, int start,
                                 std::string_view decimalSeparator = ".");
 
+/// @brief A node whose distance by Dijkstra's method as taught (a fixed node never changes)
+/// differs from Bellman–Ford's.
+struct DistanceDifference
+{
+    int node = 0;
+    double dijkstra = 0;
+    double bellmanFord = 0;
+};
+
+/// @brief Every node, node 1 first, whose distance from @p start by Dijkstra's method differs
+/// from Bellman–Ford's beyond rounding; empty where the start is no node or a negative cycle
+/// reachable from it leaves no true distance.
+std::vector<DistanceDifference> dijkstraDifferences(const Network& network, int start);
+
+/// @brief The summary a student hands in for the exercise of building a network on which
+/// Dijkstra goes wrong: the heading "Latihan: buat jaringan", who and when (@p author, as the
+/// exercises' summaries write them), the network's @p title ("Tanpa judul" where empty) and start,
+/// each link with its weight ("1 → 2: 2"), the verdict of checkDijkstraBreaker with its reason,
+/// and where the network qualifies, each node whose distances differ and the step where Dijkstra
+/// fixed a node too early. One line each, UTF-8.
+std::string buildExerciseSummary(const Network& network, int start, std::string_view title,
+                                 const ExerciseAuthor& author,
+                                 std::string_view decimalSeparator = ".");
+
 /// @brief Grades a prediction of every node's distance after pass @p pass (1 ...) of
 /// Bellman–Ford from @p start: @p typed holds one text per node, node 1 first ("∞" for no path
 /// known). Right when every node is right; the reason names each wrong node with its right value.

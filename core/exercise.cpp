@@ -370,6 +370,28 @@ std::string exerciseTimeText(ClockReading start, ClockReading end)
     return text + std::to_string(seconds % 60) + " detik";
 }
 
+std::string summaryLine(std::string_view text)
+{
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    std::string line(text);
+    std::replace_if(
+        line.begin(), line.end(),
+        [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; }, ' ');
+    return line;
+}
+
+std::string exerciseAuthorLines(const ExerciseAuthor& author)
+{
+    const std::string name = summaryLine(author.student);
+    std::string text = "Nama siswa: " + (name.empty() ? std::string("(tidak diisi)") : name) + "\n";
+    if (!author.when.empty())
+        text += "Tanggal: " + author.when + "\n";
+    return text;
+}
+
 std::string exerciseHeading(bool floyd, std::string_view code, const LinkWeights& weights,
                             std::string_view decimalSeparator, const ExerciseAuthor* author)
 {
@@ -388,22 +410,8 @@ std::string exerciseHeading(ExerciseMethod method, std::string_view code, const 
     std::string text = method == ExerciseMethod::Floyd         ? "Latihan metode Floyd\n"
                        : method == ExerciseMethod::BellmanFord ? "Latihan metode Bellman–Ford\n"
                                                                : "Latihan metode Dijkstra\n";
-    if (author) {
-        std::string_view name = author->student;
-        while (!name.empty() && blank(name.front()))
-            name.remove_prefix(1);
-        while (!name.empty() && blank(name.back()))
-            name.remove_suffix(1);
-        // One line whatever was pasted: a line break in a name must not start a line of its
-        // own in a summary a teacher reads as the program's.
-        std::string line(name);
-        std::replace_if(
-            line.begin(), line.end(),
-            [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; }, ' ');
-        text += "Nama siswa: " + (line.empty() ? std::string("(tidak diisi)") : line) + "\n";
-        if (!author->when.empty())
-            text += "Tanggal: " + author->when + "\n";
-    }
+    if (author)
+        text += exerciseAuthorLines(*author);
     if (!code.empty())
         text += "Kode soal: " + std::string(code) + "\n";
     text += "Bobot jalur 1 sampai " + std::to_string(network.linkCount()) + ":";

@@ -152,6 +152,15 @@ struct ExerciseAuthor
     std::string when;
 };
 
+/// @brief @p text as one line of a summary: blanks around it dropped, every control character
+/// (a line break pasted or read from a file) a space, so that it cannot start a line of its own
+/// in a summary a teacher reads as the program's.
+std::string summaryLine(std::string_view text);
+
+/// @brief "Nama siswa: Ani" ("(tidak diisi)" for a name left empty) and, where given, "Tanggal:
+/// 2026-03-02 09:30", a line each: who handed a summary in and when.
+std::string exerciseAuthorLines(const ExerciseAuthor& author);
+
 /// @brief The first lines of a handed-in summary: the method, the student's name and the date
 /// where @p author is given, the exercise code where the weights came from one ("Kode soal:
 /// 4821-7"), and the weights worked on, link 1 first.

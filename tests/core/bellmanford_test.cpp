@@ -292,3 +292,77 @@ TEST(BellmanFord, ClosingTextNamesTheCycleAndNoDistance)
 }
 
 } // namespace
+
+namespace {
+
+struct SummaryRow
+{
+    const char* name;
+    Network network;
+    std::string title;
+    std::string student;
+    std::vector<std::string> lines; // whole lines the summary holds, in this order
+    bool qualifies;
+};
+
+class BuildSummaries : public testing::TestWithParam<SummaryRow>
+{
+};
+
+std::vector<std::string> linesOf(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t from = 0;
+    for (std::size_t end; (end = text.find('\n', from)) != std::string::npos; from = end + 1)
+        lines.push_back(text.substr(from, end - from));
+    EXPECT_EQ(from, text.size()) << "the last line ends with a line break";
+    return lines;
+}
+
+} // namespace
+
+TEST_P(BuildSummaries, HoldTheLinesThatMatter)
+{
+    const SummaryRow& row = GetParam();
+    const std::string text = buildExerciseSummary(row.network, 1, row.title,
+                                                  {row.student, "2026-03-02 09:30"}, ",");
+    const std::vector<std::string> lines = linesOf(text);
+    auto next = lines.begin();
+    for (const std::string& expected : row.lines) {
+        next = std::find(next, lines.end(), expected);
+        ASSERT_NE(next, lines.end()) << "missing or out of order: " << expected << "\n" << text;
+    }
+    // The differences and Dijkstra's step stand only under a network that qualifies.
+    EXPECT_EQ(text.find("Jarak yang berbeda:") != std::string::npos, row.qualifies) << text;
+    EXPECT_EQ(text.find("Di sini Dijkstra salah: Langkah ") != std::string::npos, row.qualifies);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, BuildSummaries,
+    testing::Values(
+        SummaryRow{"Qualifies", earlyFix(), "Kelas 3", "  Ani\n",
+                   {"Latihan: buat jaringan", "Nama siswa: Ani", "Tanggal: 2026-03-02 09:30",
+                    "Jaringan: Kelas 3", "Simpul awal: 1", "1 → 2: 2", "3 → 2: -4", "2 → 4: 1",
+                    "Memenuhi: tanpa siklus negatif, Dijkstra dan Bellman–Ford berbeda pada "
+                    "simpul 2 (Dijkstra 2, Bellman–Ford 1) dan simpul 4 (Dijkstra 3, "
+                    "Bellman–Ford 2).",
+                    "- simpul 2: Dijkstra 2, Bellman–Ford 1",
+                    "- simpul 4: Dijkstra 3, Bellman–Ford 2",
+                    "Di sini Dijkstra salah: Langkah 2: Dijkstra menetapkan simpul 2 dengan jarak "
+                    "2, padahal rute 1 → 3 → 2 lewat jalur negatif 3 → 2 (bobot -4) hanya 1."},
+                   true},
+        // A title read from a file may hold a line break; it stays one line.
+        SummaryRow{"NegativeCycle", withCycle(), "Siklus\nnegatif", "",
+                   {"Nama siswa: (tidak diisi)", "Jaringan: Siklus negatif", "3 → 4: -3",
+                    "Tidak memenuhi: ada siklus negatif yang terjangkau dari simpul 1 (Siklus "
+                    "negatif: 2 → 3 → 4 → 2, total bobot -1), jadi tidak ada jarak terpendek "
+                    "untuk dibandingkan."},
+                   false},
+        SummaryRow{"DijkstraRight", makeNetwork(3, {{1, 2, 2.5}, {2, 3, -1}}), "", "Budi",
+                   {"Jaringan: Tanpa judul", "1 → 2: 2,5", "2 → 3: -1",
+                    "Tidak memenuhi: ada bobot negatif, tetapi Dijkstra tetap menemukan jarak "
+                    "yang sama dengan Bellman–Ford untuk setiap simpul."},
+                   false},
+        SummaryRow{"NoLinksNoStart", makeNetwork(0, {}), "", "Budi",
+                   {"Jalur: belum ada", "Tidak memenuhi: simpul awal 1 tidak ada."}, false}),
+    [](const auto& info) { return std::string(info.param.name); });

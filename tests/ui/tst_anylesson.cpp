@@ -1,6 +1,8 @@
 // Step mode and both exercises on a window that is not one of the demonstration windows: five
 // nodes, a named one, from node 2 to node 5.
 
+#include "programframe.h"
+
 #include "core/exercisecode.h"
 #include "ui/drawing/drawingwidget.h"
 #include "ui/drawing/lessonwindow.h"
@@ -127,27 +129,16 @@ struct Host
 
 // The whole program's frame with the test's window added to its document area by hand, as a part
 // of the program that makes its own windows adds them.
-struct Program
+struct Program : ProgramFrame
 {
     explicit Program(bool floyd, bool bellmanFord = false)
+        : ProgramFrame([] { return QSize(1366, 768); })
     {
-        FrameSources sources;
-        sources.numLock = {};
-        sources.settings = [this] {
-            return std::make_unique<QSettings>(dir.filePath("t.ini"), QSettings::IniFormat);
-        };
-        frame = std::make_unique<MainWindow>(sources);
-        projector = frame->findChild<ProjectorView*>("projectorView");
-        projector->setSeams({[] { return QSize(1366, 768); }, false});
-        frame->show();
         w = new TestLessonWindow(floyd, fiveNodes(), bellmanFord);
         frame->mdiArea()->addSubWindow(w);
         w->show();
         frame->mdiArea()->setActiveSubWindow(w);
     }
-    QTemporaryDir dir;
-    std::unique_ptr<MainWindow> frame;
-    ProjectorView* projector = nullptr;
     QPointer<TestLessonWindow> w;
 };
 

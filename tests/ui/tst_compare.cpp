@@ -15,6 +15,8 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QLegend>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -32,7 +34,7 @@ constexpr qint64 kMs = 1'000'000;
 // update is recorded; runs of consecutive values of one visible bar fold into "bar1 0-500".
 struct Opened : WindowHost<CompareWindow>
 {
-    Opened()
+    explicit Opened(QSize area = {1000, 800}) : WindowHost(area)
     {
         window->setClock([this] { return now += step; });
         QObject::connect(find<QPlainTextEdit>("txthasiltrayeko"), &QPlainTextEdit::textChanged,
@@ -415,6 +417,33 @@ private slots:
         };
         walk(QAccessible::queryAccessibleInterface(chart));
         QCOMPARE(unnamed.join(' '), QString());
+    }
+
+    // In a document area as small as a classroom laptop's at scale factor 2 the chart stays
+    // inside it, its legend stands beside the curves, and the lines under it can be scrolled to.
+    void growthChartFitsItsArea_data()
+    {
+        QTest::addColumn<QSize>("area");
+        QTest::addColumn<int>("legend");
+        QTest::newRow("desktop") << QSize(1000, 800) << int(Qt::AlignBottom);
+        QTest::newRow("laptop at 2x") << QSize(660, 330) << int(Qt::AlignRight);
+    }
+    void growthChartFitsItsArea()
+    {
+        QFETCH(QSize, area);
+        QFETCH(int, legend);
+        Opened w(area);
+        w.window->setGrowthSeams({{4}, {}, 0});
+        w.window->findChild<QAction*>("actGrafikWaktu")->trigger();
+        auto* chart = w.area.findChild<GrowthChartWindow*>();
+        QTRY_VERIFY(!chart->measuring());
+        QVERIFY(QRect(QPoint(), w.area.viewport()->size()).contains(chart->geometry()));
+        QCOMPARE(int(chart->chart()->legend()->alignment()), legend);
+        auto* scroller = chart->findChild<QScrollArea*>("growthScroller");
+        auto* note = chart->findChild<QLabel*>("lblKeterangan");
+        scroller->ensureWidgetVisible(note, 0, 0);
+        QVERIFY(scroller->viewport()->rect().contains(
+            QRect(note->mapTo(scroller->viewport(), QPoint()), note->size())));
     }
 
     // Without its drawing the chart window still measures, and says why there is no chart.

@@ -26,6 +26,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPdfWriter>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -75,6 +76,7 @@ struct Frame
             questions << text;
             return answer;
         };
+        seams.dateTime = [] { return QDateTime(QDate(2026, 3, 2), QTime(9, 30)); };
         own()->setSeams(seams);
         frame->show();
         frame->activateWindow();
@@ -188,14 +190,18 @@ private slots:
         QTRY_VERIFY(room.contains(w->geometry()));
         QVERIFY(w->height() < 620);
 
-        // Where the area has room, the lines a run adds (a warning, Bellman–Ford's cycle) make
-        // the window taller rather than scroll.
+        // Where the area has room, the lines a run adds (a warning, Bellman–Ford's cycle) and
+        // the building exercise's verdict, read after every edit, make the window taller rather
+        // than scroll.
         f.frame->resize(1366, 768);
         w->setDocument(exampleNetworks().back().document);
-        w->run();
         auto* scroller = w->findChild<QScrollArea*>(QStringLiteral("ownNetworkScroller"));
-        QTRY_COMPARE(scroller->verticalScrollBar()->maximum(), 0);
-        QVERIFY(area->viewport()->rect().contains(w->geometry()));
+        for (const auto& show : {std::function<void()>([w] { w->setBuildExercise(true); }),
+                                 std::function<void()>([w] { w->run(); })}) {
+            show();
+            QTRY_COMPARE(scroller->verticalScrollBar()->maximum(), 0);
+            QVERIFY(area->viewport()->rect().contains(w->geometry()));
+        }
     }
 
     void runShowsRoutes_data()
@@ -774,6 +780,72 @@ private slots:
         QVERIFY2(check->text().section(u'\n', 1).startsWith(verdict), qPrintable(check->text()));
         w->setBuildExercise(false);
         QVERIFY(!check->isVisibleTo(w));
+    }
+
+    void buildExerciseSummaryHandedIn_data()
+    {
+        QTest::addColumn<QString>("file"); // the name chosen in the file dialog; empty: printed
+        QTest::addColumn<QByteArray>("begins");
+        QTest::newRow("PDF") << "ringkasan.pdf" << QByteArray("%PDF");
+        QTest::newRow("text") << "ringkasan.txt"
+                              << QByteArray("Latihan: buat jaringan\nNama siswa: Ani\n"
+                                            "Tanggal: 2026-03-02 09:30\nJaringan: Contoh kelas\n");
+        QTest::newRow("printed") << "" << QByteArray("%PDF");
+    }
+    void buildExerciseSummaryHandedIn()
+    {
+        // The student's summary leaves by its keys through the window's file dialog and printer.
+        QFETCH(QString, file);
+        QFETCH(QByteArray, begins);
+        QTemporaryDir dir;
+        Frame f;
+        OwnNetworkWindow* w = f.own()->newNetwork();
+        w->setDocument(document(3, {{1, 2, 2}, {1, 3, 5}, {3, 2, -4}}));
+        setStudentName(QStringLiteral("Ani"));
+        auto* drawing = static_cast<QWidget*>(w->drawing());
+        ClassroomSeams seams;
+        seams.saveFileName = [&](QWidget*, const QString&, const QString&, const QString&,
+                                 QString*) { return dir.filePath(file); };
+        seams.messageBox = [&f](QWidget*, const QString&, const QString& text) {
+            f.messages << text;
+        };
+        int printed = 0;
+        seams.printPreview = [&](QWidget*, const PrintRequest& request) {
+            QPdfWriter printer(dir.filePath(QStringLiteral("cetak.pdf")));
+            printed = request.print(printer, false);
+        };
+        w->findChild<ClassroomActions*>(QStringLiteral("classroomActions"))->setSeams(seams);
+        const QString written = dir.filePath(file.isEmpty() ? QStringLiteral("cetak.pdf") : file);
+        const Qt::Key key = file.isEmpty() ? Qt::Key_P : Qt::Key_R;
+        // Nothing to hand in before the exercise starts.
+        QTest::keyClick(drawing, key, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(!QFile::exists(written));
+
+        QTest::keyClick(drawing, Qt::Key_J, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(drawing, key, Qt::ControlModifier | Qt::ShiftModifier);
+        QFile out(written);
+        QVERIFY(out.open(QIODevice::ReadOnly));
+        const QByteArray bytes = out.readAll();
+        QVERIFY2(bytes.startsWith(begins), bytes.left(200).constData());
+        QVERIFY(f.messages.isEmpty());
+        QCOMPARE(printed > 0, file.isEmpty());
+        const QString summary = w->buildSummary();
+        if (file.endsWith(u".txt"))
+            QCOMPARE(QString::fromUtf8(bytes), summary);
+        QVERIFY2(summary.contains(u"\n3 \u2192 2: -4\n") &&
+                     summary.contains(u"\nDi sini Dijkstra salah: Langkah 2: "),
+                 qPrintable(summary));
+        setStudentName({});
+
+        // New weights from anywhere are checked at once, and the summary follows them.
+        w->setLessonWeights({2, 5, 1});
+        QVERIFY2(f.in<QLabel>(w, "lblLatihanBuat")->text().contains(u"semua bobot 0 atau lebih"),
+                 qPrintable(f.in<QLabel>(w, "lblLatihanBuat")->text()));
+        QVERIFY(w->buildSummary().contains(u"\nNama siswa: (tidak diisi)\n"));
+        QVERIFY(!w->buildSummary().contains(u"Dijkstra salah"));
+        w->setBuildExercise(false);
+        QVERIFY(w->buildSummary().isEmpty());
+        QVERIFY(!w->findChild<QAction*>(QStringLiteral("actSimpanRingkasanBuat"))->isEnabled());
     }
 
     void exercisesOnTheNetwork()

@@ -1,3 +1,5 @@
+#include "programframe.h"
+
 #include "ui/dijkstra/dijkstrawindow.h"
 #include "ui/drawing/networkview.h"
 #include "ui/exercise/exercise.h"
@@ -32,22 +34,10 @@ namespace {
 
 constexpr QSize kClassroomScreen(1366, 768);
 
-// The whole program's frame, its panel's place kept in a file of the test's own, and its
-// projector view on a screen of kClassroomScreen shown as a plain window.
-struct Program
+// The whole program's frame with its projector view on a screen of kClassroomScreen.
+struct Program : ProgramFrame
 {
-    Program()
-    {
-        FrameSources sources;
-        sources.numLock = {};
-        sources.settings = [this] {
-            return std::make_unique<QSettings>(dir.filePath("t.ini"), QSettings::IniFormat);
-        };
-        frame = std::make_unique<MainWindow>(sources);
-        projector = frame->findChild<ProjectorView*>("projectorView");
-        projector->setSeams({[this] { return classroomScreen(); }, false});
-        frame->show();
-    }
+    Program() : ProgramFrame([this] { return classroomScreen(); }) {}
 
     // Opens the window of menu entry @p menu, active in the document area.
     NetworkWindow* open(const char* menu)
@@ -72,10 +62,6 @@ struct Program
 
     // The classroom's screen in the program's pixels (half as many at scale factor 2).
     QSize classroomScreen() const { return kClassroomScreen / projector->pixelRatio(); }
-
-    QTemporaryDir dir;
-    std::unique_ptr<MainWindow> frame;
-    ProjectorView* projector = nullptr;
 };
 
 StepMode* stepsOf(NetworkWindow* w)

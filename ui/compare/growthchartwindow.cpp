@@ -16,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QScrollArea>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -33,6 +34,7 @@ namespace {
 constexpr AccessibleText kAccessibleTexts[] = {
     {"", nullptr, "Waktu pencarian menurut banyaknya simpul, pada sumbu logaritmik"},
     {"grafik", "Grafik waktu pencarian"},
+    {"growthScroller", "Isi jendela grafik waktu"},
     {"tabGrafik", "Grafik atau angka"},
     {"tabelAngka", "Angka grafik waktu",
      "Waktu satu pencarian dalam detik untuk setiap banyaknya simpul, sama dengan berkas CSV"},
@@ -54,6 +56,23 @@ const KeyListing kKeysListed(keyplace::kCompareViews,
 // In nanoseconds every time on the chart is a whole number, so the axis labels need neither
 // decimals nor an exponent; they are written with the user's digit grouping ("1.000.000").
 constexpr double kNanoseconds = 1e9;
+
+// The chart reads best at its design size; on a small screen (a classroom laptop at scale factor
+// 2) it shrinks to its minimum, and below that the window's contents scroll.
+constexpr QSize kChartSize(820, 480);
+constexpr QSize kChartMinimum(480, 300);
+
+// A scroll area that asks for the room its contents want, not a few lines of text.
+class ContentsScrollArea final : public QScrollArea
+{
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override
+    {
+        const int frame = 2 * frameWidth();
+        return widget() ? widget()->sizeHint() + QSize(frame, frame) : QScrollArea::sizeHint();
+    }
+};
 
 // Bellman–Ford in the purple that marks a negative cycle in "Jaringan Sendiri".
 const QColor kCurveColours[kGrowthSearchCount] = {QColor(0, 0, 255), QColor(0, 160, 0),
@@ -206,7 +225,7 @@ GrowthChartWindow::GrowthChartWindow(GrowthSeams seams, QWidget* parent)
         static_cast<QLabel*>(m_chartView)->setAlignment(Qt::AlignCenter);
     }
     m_chartView->setObjectName(QStringLiteral("grafik"));
-    m_chartView->setMinimumSize(820, 480);
+    m_chartView->setMinimumSize(kChartMinimum);
 
     // The numbers beside the picture, for whoever reads rather than looks.
     m_table = new QTableWidget(0, int(growthTableHeader().size()));
@@ -240,7 +259,12 @@ GrowthChartWindow::GrowthChartWindow(GrowthSeams seams, QWidget* parent)
     row->addWidget(m_progress, 1);
     row->addWidget(m_cancelButton);
     layout->addLayout(row);
-    setWidget(m_client);
+    auto* scroller = new ContentsScrollArea(this);
+    scroller->setObjectName(QStringLiteral("growthScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(m_client);
+    setWidget(scroller);
     connect(m_cancelButton, &QPushButton::clicked, this, &GrowthChartWindow::cancel);
 
     m_actions = installClassroomActions(this, m_chartView, QStringLiteral("grafik-waktu"));
@@ -267,6 +291,11 @@ GrowthChartWindow::GrowthChartWindow(GrowthSeams seams, QWidget* parent)
     });
     m_watcher.setFuture(QtConcurrent::run(
         [sizes = m_seams.sizes, control] { return measureGrowth(sizes, control); }));
+}
+
+QSize GrowthChartWindow::sizeHint() const
+{
+    return QMdiSubWindow::sizeHint() + (kChartSize - kChartMinimum);
 }
 
 GrowthChartWindow::~GrowthChartWindow()

@@ -47,6 +47,9 @@ public:
     // Asks a running measurement to stop and waits for it: the worker checks between batches.
     ~GrowthChartWindow() override;
 
+    // The chart at the size it reads best at; whoever opens the window bounds it to its area.
+    QSize sizeHint() const override;
+
     const std::vector<GrowthRow>& rows() const { return m_rows; }
     bool measuring() const { return m_watcher.isRunning(); }
     QChart* chart() const;

@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QUndoStack>
 #include <algorithm>
 #include <cmath>
@@ -130,6 +131,10 @@ QRectF spanning(const QRectF& a, const QRectF& b)
 
 std::optional<QByteArray> runNeato(const QByteArray& dot, QString* error)
 {
+    // The window waits for neato (well under a second at 40 nodes, at most kLayoutTimeoutMs):
+    // the wait cursor says so meanwhile.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
     QProcess process;
     process.start(QStringLiteral("neato"), {QStringLiteral("-Tjson")});
     if (!process.waitForStarted(kLayoutTimeoutMs)) {

@@ -4,6 +4,7 @@
 #include "ui/export/classroomactions.h"
 #include "ui/support/seams.h"
 
+#include <QDateTime>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -38,6 +39,9 @@ struct OwnNetworkSeams
     AskSaveFn askSave = standardAskSave();
     // What the drawing's editor asks: a node's name, the end of a link typed by its number.
     TextInputFn textInput = standardTextInput();
+    // The date and time a summary is made, for its heading (the exercises' and the building
+    // exercise's).
+    std::function<QDateTime()> dateTime = &QDateTime::currentDateTime;
 };
 
 // The title of the windows and of their messages.

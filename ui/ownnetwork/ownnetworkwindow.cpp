@@ -31,6 +31,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
@@ -62,7 +63,13 @@ constexpr KeyRow kWindowKeys[] = {
      "Bandingkan dengan Bellman\u2013Ford: jarak setiap simpul menurut kedua metode"},
     {Qt::CTRL | Qt::SHIFT | Qt::Key_J, nullptr,
      "Latihan: buat jaringan tempat Dijkstra salah (diperiksa setiap kali jaringan diubah)"},
+    {Qt::CTRL | Qt::SHIFT | Qt::Key_R, nullptr,
+     "Simpan ringkasan latihan buat jaringan (PDF atau teks), selama latihan itu berjalan"},
+    {Qt::CTRL | Qt::SHIFT | Qt::Key_P, nullptr,
+     "Cetak ringkasan latihan buat jaringan, selama latihan itu berjalan"},
 };
+constexpr const KeyRow& kBuildSaveKey = kWindowKeys[6];
+constexpr const KeyRow& kBuildPrintKey = kWindowKeys[7];
 const KeyListing kWindowListed(keyplace::kFloyd + 50, kOwnNetworkTitle, kWindowKeys);
 
 QString nodeText(const Network& network, int node)
@@ -184,6 +191,7 @@ void OwnNetworkWindow::buildClient()
     // area, where its bottom row and title bar would be out of reach.
     auto* scroller = new QScrollArea(this);
     scroller->setObjectName(QStringLiteral("ownNetworkScroller"));
+    scroller->setAccessibleName(QStringLiteral("Isi jendela Jaringan Sendiri"));
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setWidgetResizable(true);
     scroller->setWidget(m_client);
@@ -355,6 +363,9 @@ void OwnNetworkWindow::buildClient()
         clearResult();
         updateTitle();
         emit weightsEdited();
+    });
+    // Every change of the network, an exercise's new weights and undo included, is checked anew.
+    connect(this, &LessonWindow::weightsEdited, this, [this] {
         if (m_buildOn)
             checkBuiltNetwork();
     });
@@ -396,7 +407,26 @@ void OwnNetworkWindow::buildClient()
     m_buildAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     connect(m_buildAction, &QAction::toggled, this, &OwnNetworkWindow::setBuildExercise);
     addAction(m_buildAction);
-    addMenuEntries(m_editor, MenuSection::View, {m_compareAction, m_buildAction});
+    // What the student hands in; in the menu and answering their keys only while the exercise is
+    // on.
+    const auto summaryAction = [this](const char* objectName, const QString& text,
+                                      const KeyRow& key, auto onTrigger) {
+        auto* action = new QAction(text, this);
+        action->setObjectName(QLatin1String(objectName));
+        action->setShortcut(key.key);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        action->setVisible(false);
+        action->setEnabled(false);
+        connect(action, &QAction::triggered, this, onTrigger);
+        addAction(action);
+        m_buildSummaryActions << action;
+    };
+    summaryAction("actSimpanRingkasanBuat", QStringLiteral("Simpan ringkasan latihan..."),
+                  kBuildSaveKey, [this] { saveBuildSummary(); });
+    summaryAction("actCetakRingkasanBuat", QStringLiteral("Cetak ringkasan latihan..."),
+                  kBuildPrintKey, [this] { printBuildSummary(); });
+    addMenuEntries(m_editor, MenuSection::View,
+                   QList<QAction*>{m_compareAction, m_buildAction} + m_buildSummaryActions);
 }
 
 void OwnNetworkWindow::pressDefault()
@@ -486,6 +516,7 @@ void OwnNetworkWindow::setSeams(OwnNetworkSeams seams)
     ExerciseSeams exercise;
     exercise.messageBox = m_seams.messageBox;
     exercise.textInput = m_seams.textInput;
+    exercise.dateTime = m_seams.dateTime;
     m_exercise->setSeams(std::move(exercise));
 }
 
@@ -568,6 +599,7 @@ void OwnNetworkWindow::makeExercise()
     ExerciseSeams seams;
     seams.messageBox = m_seams.messageBox;
     seams.textInput = m_seams.textInput;
+    seams.dateTime = m_seams.dateTime;
     m_exercise->setSeams(std::move(seams));
     connect(m_exercise, &Exercise::entered, this, &OwnNetworkWindow::lessonStarted);
     connect(m_exercise, &Exercise::left, this, &OwnNetworkWindow::lessonEnded);
@@ -821,8 +853,64 @@ void OwnNetworkWindow::setBuildExercise(bool on)
         m_buildAction->setChecked(on);
     }
     m_buildCheck->setVisible(on);
+    for (QAction* action : std::as_const(m_buildSummaryActions)) {
+        action->setVisible(on);
+        action->setEnabled(on);
+    }
     if (on)
         checkBuiltNetwork();
+}
+
+QString OwnNetworkWindow::buildSummary() const
+{
+    if (!m_buildOn)
+        return {};
+    const LessonNetwork lesson = lessonNetwork();
+    // A fixed form of the date, the same in every language, as the exercises' summaries write it.
+    const ExerciseAuthor author{
+        studentName().toStdString(),
+        m_seams.dateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")).toStdString()};
+    return toQString(trayeko::buildExerciseSummary(lesson.network, lesson.start,
+                                                   m_title->text().toStdString(), author,
+                                                   regionalDecimalSeparator()));
+}
+
+bool OwnNetworkWindow::saveBuildSummary()
+{
+    const QString text = buildSummary();
+    if (text.isEmpty())
+        return false;
+    ClassroomActions::FileRequest request;
+    request.caption = QStringLiteral("Simpan ringkasan latihan");
+    request.proposedName = QStringLiteral("latihan-buat-jaringan.pdf");
+    request.filters = QStringLiteral("PDF (*.pdf);;Teks (*.txt)");
+    request.what = QStringLiteral("Ringkasan latihan");
+    request.firstFolder = QStandardPaths::DocumentsLocation;
+    request.write = [this, &text](QIODevice& device, const QString& suffix) {
+        if (suffix != u"pdf") {
+            const QByteArray bytes = text.toUtf8();
+            return device.write(bytes) == bytes.size();
+        }
+        QPdfWriter writer(&device);
+        writer.setTitle(QStringLiteral("Ringkasan latihan buat jaringan"));
+        writer.setCreator(QStringLiteral("Trayeko"));
+        return paintSummaryPages(writer, m_editor, text) > 0;
+    };
+    return m_classroom->saveFile(request);
+}
+
+void OwnNetworkWindow::printBuildSummary()
+{
+    const QString text = buildSummary();
+    if (text.isEmpty())
+        return;
+    PrintRequest request;
+    request.title = QStringLiteral("Ringkasan latihan buat jaringan");
+    request.print = [text, drawing = QPointer<QWidget>(m_editor)](QPagedPaintDevice& printer,
+                                                                  bool) {
+        return paintSummaryPages(printer, drawing, text);
+    };
+    m_classroom->printPages(request);
 }
 
 void OwnNetworkWindow::checkBuiltNetwork()
@@ -837,6 +925,10 @@ void OwnNetworkWindow::checkBuiltNetwork()
     m_buildCheck->setStyleSheet(check.qualifies ? QStringLiteral("color: #006000;")
                                                 : QString());
     m_buildCheck->setAccessibleDescription(toQString(check.reason));
+    // The verdict is what the student reads after every edit: the window grows to show it where
+    // the document area has room, as it does for a run's lines.
+    if (m_fitted)
+        QTimer::singleShot(0, this, &OwnNetworkWindow::fitIntoArea);
 }
 
 void OwnNetworkWindow::fitIntoArea()
@@ -853,8 +945,13 @@ void OwnNetworkWindow::fitIntoArea()
     QSize needed = m_client->minimumSizeHint();
     // Wrapped lines (the warning, Bellman–Ford's and Floyd's sentences) need more height the
     // narrower the window.
-    if (m_client->hasHeightForWidth())
-        needed.setHeight(std::max(needed.height(), m_client->heightForWidth(widget()->width())));
+    // Measured beside a vertical scroll bar: where a line wraps once more at that width, a window
+    // sized for the full width would keep the scroll bar it grew to lose.
+    if (m_client->hasHeightForWidth()) {
+        const auto* scroller = static_cast<const QScrollArea*>(widget());
+        const int width = scroller->width() - scroller->verticalScrollBar()->sizeHint().width();
+        needed.setHeight(std::max(needed.height(), m_client->heightForWidth(width)));
+    }
     resize(size().expandedTo(needed + frame).boundedTo(room));
     move(std::clamp(x(), 0, room.width() - width()), std::clamp(y(), 0, room.height() - height()));
 }

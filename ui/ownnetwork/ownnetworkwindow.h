@@ -87,6 +87,16 @@ public:
     // its numbers, stands under the drawing. Triggered again, it ends.
     void setBuildExercise(bool on);
     bool isBuildExercise() const { return m_buildCheck != nullptr && m_buildOn; }
+    // What the student hands in for the building exercise, as the network stands now: their name
+    // (studentName()), the date, the network's title and links, the verdict with its numbers, and
+    // where the network qualifies, the nodes Dijkstra gets wrong and the step it goes wrong.
+    // Empty while the building exercise is off.
+    QString buildSummary() const;
+    // "Simpan ringkasan latihan..." (Ctrl+Shift+R): the summary as PDF, under the drawing, or as
+    // text, through the window's classroom actions. False where nothing was written.
+    bool saveBuildSummary();
+    // "Cetak ringkasan latihan..." (Ctrl+Shift+P): the same pages in the print preview.
+    void printBuildSummary();
 
     void setSeams(OwnNetworkSeams seams);
     // Whether a file is shown in another window: "Simpan sebagai..." does not write over it.
@@ -164,6 +174,7 @@ private:
     QLabel* m_warning = nullptr;     // Dijkstra on negative weights
     QLabel* m_buildCheck = nullptr; // the building exercise's task and verdict
     QAction* m_buildAction = nullptr;
+    QList<QAction*> m_buildSummaryActions; // save and print, while the building exercise is on
     bool m_buildOn = false;
     void checkBuiltNetwork();
     QLabel* m_bellmanFord = nullptr; // Bellman–Ford's distance and route, or the negative cycle

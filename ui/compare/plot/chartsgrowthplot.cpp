@@ -13,6 +13,27 @@ namespace trayeko::ui {
 
 namespace {
 
+// The chart's view. It asks for no more than its minimum, so that the window around it decides
+// its size; and where it is too narrow for the four legend entries side by side under the chart
+// (a classroom laptop at scale factor 2), the legend stands to the right, one entry under another.
+class ChartView final : public QChartView
+{
+public:
+    ChartView(QChart* chart, QWidget* parent) : QChartView(chart, parent) {}
+
+    QSize sizeHint() const override { return minimumSize(); }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        constexpr int kLegendBelowFrom = 760;
+        const Qt::Alignment side = width() >= kLegendBelowFrom ? Qt::AlignBottom : Qt::AlignRight;
+        if (chart()->legend()->alignment() != side)
+            chart()->legend()->setAlignment(side);
+        QChartView::resizeEvent(event);
+    }
+};
+
 class ChartsGrowthPlot final : public GrowthPlot
 {
 public:
@@ -22,9 +43,9 @@ public:
         chart->setTitle(title);
         chart->setLocalizeNumbers(true);
         chart->setLocale(QLocale());
-        // Each entry on two lines, name and slope, so that three fit side by side under the chart.
+        // Each entry on two lines, name and slope, so that four fit side by side under the chart.
         chart->legend()->setAlignment(Qt::AlignBottom);
-        m_view = new QChartView(chart, parent);
+        m_view = new ChartView(chart, parent);
         m_view->setRenderHint(QPainter::Antialiasing);
     }
 
