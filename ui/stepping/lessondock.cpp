@@ -1,5 +1,6 @@
 #include "ui/stepping/lessondock.h"
 #include "ui/stepping/paneltext.h"
+#include "ui/stepping/textcells.h"
 #include "ui/support/keyregistry.h"
 #include "ui/support/programfonts.h"
 
@@ -169,6 +170,7 @@ void LessonDock::build()
     m_code->setFocusPolicy(Qt::NoFocus);
     m_code->setFont(listingFontInPoints(m_code->font().pointSizeF()));
     m_code->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_code->setItemDelegate(new TextCellDelegate(m_code));
     auto* gridBox = new QWidget(split);
     auto* gridLayout = new QVBoxLayout(gridBox);
     gridLayout->setContentsMargins(0, 0, 0, 0);
@@ -177,6 +179,8 @@ void LessonDock::build()
     gridLayout->addWidget(m_gridTitle);
     m_grid = new QTableWidget(gridBox);
     m_grid->setObjectName(QStringLiteral("lessonGrid"));
+    // The rows follow their contents: the same few numbers, measured once each.
+    m_grid->setItemDelegate(new TextCellDelegate(m_grid));
     m_grid->setAccessibleName(QStringLiteral("Tabel langkah"));
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -336,14 +340,19 @@ void LessonDock::showLesson()
     if (!widget() && !active)
         return; // the hint shows when the panel is built
     build();
-    m_hint->setVisible(!active);
-    m_controls->setVisible(active);
-    m_scroll->setVisible(active);
-    m_tableButtons->setVisible(active);
+    const auto showParts = [this](bool lesson) {
+        m_hint->setVisible(!lesson);
+        m_controls->setVisible(lesson);
+        m_scroll->setVisible(lesson);
+        m_tableButtons->setVisible(lesson);
+    };
     if (!active) {
+        showParts(false);
         m_explanation->clear();
         m_code->clear();
-        m_grid->clear();
+        // The grid is out of sight with the rest; its cells stay, so that the lesson entered
+        // again (Esc, then F10, the same weights) rewrites none of them, and another lesson only
+        // those it changes.
         showPlaying(false);
         return;
     }
@@ -355,8 +364,16 @@ void LessonDock::showLesson()
     m_copy->setVisible(!lesson.tableText.isEmpty());
     m_csv->setVisible(!lesson.tableCsv.empty());
     showPlaying(m_mode->isPlaying());
-    showFrame();
+    // The grid holds the step about to be shown before the panel measures it and lays it out:
+    // its columns and row titles are part of the width the lesson needs, and a panel laid out
+    // with the last lesson's grid (or none) would only be laid out again.
+    if (const StepFrame* frame = m_mode->currentFrame())
+        writeGrid(frame->grid);
+    else if (!lesson.frames.empty())
+        writeGrid(lesson.frames.front().grid);
     fitWidths(lesson);
+    showParts(true);
+    showFrame();
 }
 
 void LessonDock::fitWidths(const Lesson& lesson)
@@ -376,23 +393,30 @@ void LessonDock::fitWidths(const Lesson& lesson)
 
     // Every column of the grid at least as wide as its widest cell of any step: the columns share
     // the width evenly, stay put while the lesson fills them, and scroll rather than shrink.
-    const QFontMetrics cellMetrics(m_grid->font());
-    const QFontMetrics headMetrics(m_grid->horizontalHeader()->font());
+    const QFont cellFont = m_grid->font();
+    const QFont headFont = m_grid->horizontalHeader()->font();
     // Each text measured once: a matrix repeats most of its values from step to step, and
-    // measuring thirty 30 x 30 matrices cell by cell would take longer than a frame.
+    // measuring thirty 30 x 30 matrices cell by cell would take longer than a frame. A list a step
+    // shares with the step before (a row it left alone, the same headings) is not even read again.
     QSet<QString> heads, texts;
+    const LessonGrid* before = nullptr;
     for (const StepFrame& frame : lesson.frames) {
-        for (const QString& column : frame.grid.columns)
-            heads.insert(column);
-        for (const QStringList& row : frame.grid.cells)
-            for (const QString& text : row)
-                texts.insert(text);
+        const LessonGrid& grid = frame.grid;
+        if (!before || !grid.columns.isSharedWith(before->columns))
+            for (const QString& column : grid.columns)
+                heads.insert(column);
+        for (std::size_t r = 0; r < grid.cells.size(); ++r)
+            if (!before || r >= before->cells.size() ||
+                !grid.cells[r].isSharedWith(before->cells[r]))
+                for (const QString& text : grid.cells[r])
+                    texts.insert(text);
+        before = &grid;
     }
     int cell = 0;
     for (const QString& head : heads)
-        cell = std::max(cell, headMetrics.horizontalAdvance(head));
+        cell = std::max(cell, m_headWidths.of(headFont, head));
     for (const QString& text : texts)
-        cell = std::max(cell, cellMetrics.horizontalAdvance(text));
+        cell = std::max(cell, m_cellWidths.of(cellFont, text));
     const int column = cell + itemMargins + 1;
     m_grid->horizontalHeader()->setMinimumSectionSize(column);
     const int gridWidth = m_grid->columnCount() * column +
@@ -421,39 +445,20 @@ bool headerShows(const QTableWidget* grid, Qt::Orientation orientation, const QS
     return true;
 }
 
+// A cell's note: it marks the cell, and is its tool tip and its description for assistive
+// technology.
+void writeNote(QTableWidgetItem* item, const QString& note)
+{
+    item->setData(Qt::BackgroundRole,
+                  note.isEmpty() ? QVariant() : QVariant(LessonDock::markColour()));
+    item->setToolTip(note);
+    item->setData(Qt::AccessibleDescriptionRole, note.isEmpty() ? QVariant() : note);
+}
+
 } // namespace
 
-void LessonDock::showFrame()
+void LessonDock::writeGrid(const LessonGrid& grid)
 {
-    const StepFrame* frame = m_mode ? m_mode->currentFrame() : nullptr;
-    if (!frame || !widget())
-        return;
-    m_explanation->setText(frame->explanation);
-    m_variables->setText(frame->variables);
-
-    // The lines this step executes: selected, and marked "▶" as their text equivalent.
-    const Lesson& lesson = m_mode->lesson();
-    m_code->clearSelection();
-    QListWidgetItem* firstMarked = nullptr;
-    for (int n = 0; n < m_code->count(); ++n) {
-        const bool marked = std::find(frame->codeLines.begin(), frame->codeLines.end(), n + 1) !=
-                            frame->codeLines.end();
-        QListWidgetItem* item = m_code->item(n);
-        item->setText(codeLineText(n, lesson.code[n], marked));
-        item->setSelected(marked);
-        QFont f = item->font();
-        f.setBold(marked);
-        item->setFont(f);
-        if (marked && !firstMarked)
-            firstMarked = item;
-    }
-    // Scrolled to, not made current: Qt tells assistive technology that a view's new current
-    // item has the focus even where the view has none, and a screen reader would follow it away
-    // from where the student is.
-    if (firstMarked)
-        m_code->scrollToItem(firstMarked);
-
-    const LessonGrid& grid = frame->grid;
     // The rows' heights follow their contents, which lays out every row again for every cell
     // and label written: at thirty nodes more than a frame's time. They are held while the step
     // is written and measured once after it.
@@ -469,19 +474,70 @@ void LessonDock::showFrame()
         for (int c = 0; c < int(grid.cells[size_t(r)].size()); ++c) {
             // The cells of the last step are rewritten in place: new items would lay the
             // whole grid out again, the most of a step's time.
+            const QString& text = grid.cells[size_t(r)][c];
+            const QString& note = grid.notes[size_t(r)][c];
             QTableWidgetItem* item = m_grid->item(r, c);
             if (!item) {
-                item = new QTableWidgetItem;
+                // Filled before it joins the grid, which then hears of it once.
+                item = new QTableWidgetItem(text);
                 item->setTextAlignment(Qt::AlignCenter);
+                writeNote(item, note);
                 m_grid->setItem(r, c, item);
+                continue;
             }
-            const QString& note = grid.notes[size_t(r)][c];
-            item->setText(grid.cells[size_t(r)][c]);
-            item->setData(Qt::BackgroundRole, note.isEmpty() ? QVariant() : QVariant(markColour()));
-            item->setToolTip(note);
-            item->setData(Qt::AccessibleDescriptionRole, note.isEmpty() ? QVariant() : note);
+            // Each change tells the grid's model, its views and assistive technology: a cell
+            // the step leaves as it was is not written again.
+            if (item->text() != text)
+                item->setText(text);
+            if (item->toolTip() != note)
+                writeNote(item, note);
         }
+    // A place the step has no cell for shows nothing, not what another step or lesson left there.
+    for (int r = 0; r < m_grid->rowCount(); ++r) {
+        const int written = r < int(grid.cells.size()) ? int(grid.cells[size_t(r)].size()) : 0;
+        for (int c = written; c < m_grid->columnCount(); ++c)
+            delete m_grid->takeItem(r, c);
+    }
     rowHeader->setSectionResizeMode(QHeaderView::ResizeToContents);
+}
+
+void LessonDock::showFrame()
+{
+    const StepFrame* frame = m_mode ? m_mode->currentFrame() : nullptr;
+    if (!frame || !widget())
+        return;
+    m_explanation->setText(frame->explanation);
+    m_variables->setText(frame->variables);
+
+    // The lines this step executes: selected, and marked "▶" as their text equivalent.
+    const Lesson& lesson = m_mode->lesson();
+    // Only the lines whose mark changes are written again: each write lays the list out anew
+    // and tells assistive technology.
+    QListWidgetItem* firstMarked = nullptr;
+    for (int n = 0; n < m_code->count(); ++n) {
+        const bool marked = std::find(frame->codeLines.begin(), frame->codeLines.end(), n + 1) !=
+                            frame->codeLines.end();
+        QListWidgetItem* item = m_code->item(n);
+        const QString text = codeLineText(n, lesson.code[n], marked);
+        if (item->text() != text)
+            item->setText(text);
+        if (item->isSelected() != marked)
+            item->setSelected(marked);
+        if (QFont f = item->font(); f.bold() != marked) {
+            f.setBold(marked);
+            item->setFont(f);
+        }
+        if (marked && !firstMarked)
+            firstMarked = item;
+    }
+    // Scrolled to, not made current: Qt tells assistive technology that a view's new current
+    // item has the focus even where the view has none, and a screen reader would follow it away
+    // from where the student is.
+    if (firstMarked)
+        m_code->scrollToItem(firstMarked);
+
+    writeGrid(frame->grid);
+    const LessonGrid& grid = frame->grid;
     if (grid.currentRow >= 0) {
         const QModelIndex row = m_grid->model()->index(grid.currentRow, 0);
         if (m_grid->hasFocus()) {

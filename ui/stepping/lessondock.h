@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/stepping/textcells.h"
 #include "ui/support/followed.h"
 
 #include <QDockWidget>
@@ -20,6 +21,7 @@ namespace trayeko::ui {
 class Announcer;
 class StepMode;
 struct Lesson;
+struct LessonGrid;
 
 // The lesson panel "Pelajaran" of the main frame: the whole explanation of the current step, the
 // method's pseudo-code with the lines the step executes marked and its variables, Dijkstra's table
@@ -70,6 +72,9 @@ private:
     QList<QWidget*> tabStops() const;
     void showLesson();
     void showFrame();
+    // The grid's cells, headings and notes as @p grid has them, each written only where it
+    // differs.
+    void writeGrid(const LessonGrid& grid);
     void showPlaying(bool playing);
     // The grid's columns as wide as their widest cell of any step, and preferredWidth().
     void fitWidths(const Lesson& lesson);
@@ -93,6 +98,9 @@ private:
     QPushButton* m_csv = nullptr;
     QToolButton* m_play = nullptr;
     QDoubleSpinBox* m_speed = nullptr;
+    // The grid's texts and headings as wide as they were measured in an earlier lesson.
+    TextWidths m_cellWidths;
+    TextWidths m_headWidths;
     int m_playIntervalMs = 1000;
     int m_preferredWidth = 0;
 };

@@ -8,6 +8,9 @@
 #include "ui/drawing/drawingwidget.h"
 #include "ui/support/utf8.h"
 
+#include <bit>
+#include <cstdint>
+
 namespace trayeko::ui {
 
 namespace {
@@ -105,12 +108,51 @@ Lesson floydLesson(const Network& network, int start, int end, const std::string
                        separator);
 }
 
+namespace {
+
+using MatrixRow = std::vector<std::optional<double>>;
+
+// Whether two cells hold the same value to the bit, and so read the same (0 and −0 need not, and
+// a NaN is no value equal to itself).
+bool sameCell(const std::optional<double>& a, const std::optional<double>& b)
+{
+    if (!a || !b)
+        return !a && !b;
+    return std::bit_cast<std::uint64_t>(*a) == std::bit_cast<std::uint64_t>(*b);
+}
+
+// The texts of @p values: those of @p before (the texts of @p beforeValues) where a cell holds
+// what it held, so that the rows an iteration leaves alone stay one shared list and only the
+// cells it lowered are written out anew.
+QStringList cellTexts(const MatrixRow& values, const MatrixRow* beforeValues,
+                      const QStringList* before, const std::string& separator)
+{
+    const bool comparable = beforeValues && before && beforeValues->size() == values.size() &&
+                            before->size() == qsizetype(values.size());
+    QStringList texts = comparable ? *before : QStringList();
+    for (std::size_t c = 0; c < values.size(); ++c) {
+        if (!comparable)
+            texts << toQString(floydCellText(values[c], separator));
+        else if (!sameCell(values[c], (*beforeValues)[c]))
+            texts[qsizetype(c)] = toQString(floydCellText(values[c], separator));
+    }
+    return texts;
+}
+
+} // namespace
+
 Lesson floydLesson(int nodeCount, const std::vector<FloydIteration>& iterations,
                    const std::string& separator)
 {
     Lesson lesson;
     for (const std::string& line : floydPseudoCode(nodeCount))
         lesson.code << toQString(line);
+    // What every frame's grid shares: its headings and, until a cell is changed, its notes.
+    QStringList numbers;
+    for (int n = 1; n <= nodeCount; ++n)
+        numbers << QString::number(n);
+    const QStringList noNotes(nodeCount);
+    const FloydIteration* before = nullptr;
     for (const FloydIteration& it : iterations) {
         StepFrame frame;
         frame.marks = StepMarks(nodeCount);
@@ -122,20 +164,25 @@ Lesson floydLesson(int nodeCount, const std::vector<FloydIteration>& iterations,
         frame.codeLines = it.codeLines;
         frame.variables = variablesText(it.variables);
         LessonGrid& grid = frame.grid;
+        grid.columns = numbers;
+        grid.rows = numbers;
+        const LessonGrid* beforeGrid = before ? &lesson.frames.back().grid : nullptr;
         for (int n = 1; n <= nodeCount; ++n) {
-            grid.columns << QString::number(n);
-            grid.rows << QString::number(n);
-            QStringList row;
-            if (at(n) < it.value.size())
-                for (const auto& cell : it.value[at(n)])
-                    row << toQString(floydCellText(cell, separator));
-            grid.cells.push_back(row);
-            grid.notes.emplace_back(nodeCount);
+            const std::size_t r = at(n);
+            const bool hasRow = r < it.value.size();
+            const bool hadRow =
+                beforeGrid && r < before->value.size() && r < beforeGrid->cells.size();
+            grid.cells.push_back(
+                hasRow ? cellTexts(it.value[r], hadRow ? &before->value[r] : nullptr,
+                                   hadRow ? &beforeGrid->cells[r] : nullptr, separator)
+                       : QStringList());
+            grid.notes.push_back(noNotes);
         }
         for (const FloydChange& c : it.changes)
             if (c.from >= 1 && c.from <= nodeCount && c.to >= 1 && c.to <= nodeCount)
                 grid.notes[at(c.from)][c.to - 1] = toQString(floydChangeText(c, it.k, separator));
         lesson.frames.push_back(std::move(frame));
+        before = &it;
     }
     lesson.gridTitle =
         QStringLiteral("Matriks nilai sesudah iterasi k (sel yang berubah ditandai)");

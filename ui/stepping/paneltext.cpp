@@ -1,6 +1,7 @@
 #include "ui/stepping/paneltext.h"
 
 #include <QAccessibleWidget>
+#include <QHash>
 #include <QLabel>
 #include <QResizeEvent>
 #include <algorithm>
@@ -14,6 +15,27 @@ class WholeTextLabel final : public QLabel
 public:
     using QLabel::QLabel;
 
+    // Laying a panel out asks each label its height at the same few widths many times over, and
+    // each answer lays the whole text out anew: the answers are kept for as long as the text,
+    // font, margins and style they were worked out for.
+    int heightForWidth(int width) const override
+    {
+        if (text() != m_measuredText || font() != m_measuredFont ||
+            contentsMargins() != m_measuredMargins || style() != m_measuredStyle ||
+            m_heights.size() >= kMostHeightsKept) {
+            m_heights.clear();
+            m_measuredText = text();
+            m_measuredFont = font();
+            m_measuredMargins = contentsMargins();
+            m_measuredStyle = style();
+        }
+        if (const auto known = m_heights.constFind(width); known != m_heights.constEnd())
+            return *known;
+        const int height = QLabel::heightForWidth(width);
+        m_heights.insert(width, height);
+        return height;
+    }
+
     QSize minimumSizeHint() const override
     {
         QSize size = QLabel::minimumSizeHint();
@@ -23,12 +45,27 @@ public:
     }
 
 protected:
+    void changeEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+            m_heights.clear();
+        QLabel::changeEvent(event);
+    }
+
     void resizeEvent(QResizeEvent* event) override
     {
         QLabel::resizeEvent(event);
         if (event->size().width() != event->oldSize().width())
             updateGeometry();
     }
+
+private:
+    static constexpr qsizetype kMostHeightsKept = 64;
+    mutable QHash<int, int> m_heights;
+    mutable QString m_measuredText;
+    mutable QFont m_measuredFont;
+    mutable QMargins m_measuredMargins;
+    mutable const QStyle* m_measuredStyle = nullptr;
 };
 
 class AnnouncerAccessible final : public QAccessibleWidget
