@@ -61,6 +61,40 @@ QAction* makeAction(QObject* parent, const char* objectName, const QString& text
 
 } // namespace
 
+bool saveSummary(ClassroomActions& classroom, const SummaryDocument& summary)
+{
+    ClassroomActions::FileRequest request;
+    request.caption = QStringLiteral("Simpan ringkasan latihan");
+    request.proposedName = summary.proposedName;
+    request.filters = summary.pdfFirst ? QStringLiteral("PDF (*.pdf);;Teks (*.txt)")
+                                       : QStringLiteral("Teks (*.txt);;PDF (*.pdf)");
+    request.what = QStringLiteral("Ringkasan latihan");
+    // Before any file was saved, a summary belongs with the documents rather than the pictures.
+    request.firstFolder = QStandardPaths::DocumentsLocation;
+    request.write = [&summary](QIODevice& device, const QString& suffix) {
+        if (suffix != u"pdf") {
+            const QByteArray bytes = summary.text.toUtf8();
+            return device.write(bytes) == bytes.size();
+        }
+        QPdfWriter writer(&device);
+        writer.setTitle(summary.title);
+        writer.setCreator(QStringLiteral("Trayeko"));
+        return paintSummaryPages(writer, summary.drawing, summary.text) > 0;
+    };
+    return classroom.saveFile(request);
+}
+
+void printSummary(ClassroomActions& classroom, const SummaryDocument& summary)
+{
+    PrintRequest request;
+    request.title = summary.title;
+    request.print = [text = summary.text, drawing = QPointer<QWidget>(summary.drawing)](
+                        QPagedPaintDevice& printer, bool) {
+        return paintSummaryPages(printer, drawing, text);
+    };
+    classroom.printPages(request);
+}
+
 int paintSummaryPages(QPagedPaintDevice& device, QWidget* drawing, const QString& summary)
 {
     QPainter painter;
@@ -360,40 +394,16 @@ void Exercise::copySummary() const
 
 void Exercise::saveSummary()
 {
-    const QString text = summary();
-    if (text.isEmpty() || !m_classroom)
-        return;
-    ClassroomActions::FileRequest request;
-    request.caption = QStringLiteral("Simpan ringkasan latihan");
-    request.proposedName = proposedFileName();
-    request.filters = QStringLiteral("Teks (*.txt);;PDF (*.pdf)");
-    request.what = QStringLiteral("Ringkasan latihan");
-    // Before any file was saved, a summary belongs with the documents rather than the pictures.
-    request.firstFolder = QStandardPaths::DocumentsLocation;
-    request.write = [this, &text](QIODevice& device, const QString& suffix) {
-        if (suffix != u"pdf") {
-            const QByteArray bytes = text.toUtf8();
-            return device.write(bytes) == bytes.size();
-        }
-        QPdfWriter writer(&device);
-        writer.setTitle(QStringLiteral("Ringkasan latihan"));
-        writer.setCreator(QStringLiteral("Trayeko"));
-        return paintSummaryPages(writer, m_view, text) > 0;
-    };
-    m_classroom->saveFile(request);
+    if (const QString text = summary(); !text.isEmpty() && m_classroom)
+        trayeko::ui::saveSummary(*m_classroom, {text, m_view, proposedFileName(),
+                                                QStringLiteral("Ringkasan latihan")});
 }
 
 void Exercise::printSummary()
 {
-    const QString text = summary();
-    if (text.isEmpty() || !m_classroom)
-        return;
-    PrintRequest request;
-    request.title = QStringLiteral("Ringkasan latihan");
-    request.print = [text, view = QPointer<QWidget>(m_view)](QPagedPaintDevice& printer, bool) {
-        return paintSummaryPages(printer, view, text);
-    };
-    m_classroom->printPages(request);
+    if (const QString text = summary(); !text.isEmpty() && m_classroom)
+        trayeko::ui::printSummary(*m_classroom,
+                                  {text, m_view, {}, QStringLiteral("Ringkasan latihan")});
 }
 
 // --- Dijkstra --------------------------------------------------------------------------------

@@ -55,6 +55,21 @@ void setStudentName(const QString& name);
 // onto the pages it needs. Returns the number of pages, 0 where the device could not be started.
 int paintSummaryPages(QPagedPaintDevice& device, QWidget* drawing, const QString& summary);
 
+// What a summary is handed in as: the name of its file and its title in a PDF and a print job.
+struct SummaryDocument
+{
+    QString text;
+    QWidget* drawing = nullptr;
+    QString proposedName;
+    QString title;
+    bool pdfFirst = false; // the file dialog offers PDF before plain text
+};
+// Saves the summary through @p classroom's file dialog, as plain text or as a PDF with the
+// drawing on its first page; false where nothing was saved.
+bool saveSummary(ClassroomActions& classroom, const SummaryDocument& summary);
+// Prints it, the drawing across the top of its first page.
+void printSummary(ClassroomActions& classroom, const SummaryDocument& summary);
+
 // An exercise on a lesson window's drawing: the student predicts each step of the method on the
 // window's network as it stands (lessonNetwork()), the core grades it, and the drawing shows only
 // the steps answered so far (a layer of its own and its own marks, taken away on leaving).

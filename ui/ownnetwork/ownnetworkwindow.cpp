@@ -52,6 +52,8 @@ namespace trayeko::ui {
 namespace {
 
 const QString kTitle = QString::fromUtf8(kOwnNetworkTitle);
+// The building exercise's summary, as its PDF and print job are titled.
+const QString kBuildSummaryTitle = QStringLiteral("Ringkasan latihan buat jaringan");
 
 constexpr KeyRow kWindowKeys[] = {
     {{}, "Enter, Alt+P", "Proses: Dijkstra dan Floyd\u2013Warshall pada jaringan ini"},
@@ -878,39 +880,15 @@ QString OwnNetworkWindow::buildSummary() const
 bool OwnNetworkWindow::saveBuildSummary()
 {
     const QString text = buildSummary();
-    if (text.isEmpty())
-        return false;
-    ClassroomActions::FileRequest request;
-    request.caption = QStringLiteral("Simpan ringkasan latihan");
-    request.proposedName = QStringLiteral("latihan-buat-jaringan.pdf");
-    request.filters = QStringLiteral("PDF (*.pdf);;Teks (*.txt)");
-    request.what = QStringLiteral("Ringkasan latihan");
-    request.firstFolder = QStandardPaths::DocumentsLocation;
-    request.write = [this, &text](QIODevice& device, const QString& suffix) {
-        if (suffix != u"pdf") {
-            const QByteArray bytes = text.toUtf8();
-            return device.write(bytes) == bytes.size();
-        }
-        QPdfWriter writer(&device);
-        writer.setTitle(QStringLiteral("Ringkasan latihan buat jaringan"));
-        writer.setCreator(QStringLiteral("Trayeko"));
-        return paintSummaryPages(writer, m_editor, text) > 0;
-    };
-    return m_classroom->saveFile(request);
+    return !text.isEmpty() &&
+           saveSummary(*m_classroom, {text, m_editor, QStringLiteral("latihan-buat-jaringan.pdf"),
+                                      kBuildSummaryTitle, true});
 }
 
 void OwnNetworkWindow::printBuildSummary()
 {
-    const QString text = buildSummary();
-    if (text.isEmpty())
-        return;
-    PrintRequest request;
-    request.title = QStringLiteral("Ringkasan latihan buat jaringan");
-    request.print = [text, drawing = QPointer<QWidget>(m_editor)](QPagedPaintDevice& printer,
-                                                                  bool) {
-        return paintSummaryPages(printer, drawing, text);
-    };
-    m_classroom->printPages(request);
+    if (const QString text = buildSummary(); !text.isEmpty())
+        printSummary(*m_classroom, {text, m_editor, {}, kBuildSummaryTitle});
 }
 
 void OwnNetworkWindow::checkBuiltNetwork()
